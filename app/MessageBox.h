@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QWidget;
+
+// Every message box of the program goes through this class. In normal runs it
+// shows a modal QMessageBox. Tests switch it to recording: nothing is shown,
+// each box is recorded (kind, title, text, buttons) and answered with the next
+// queued answer, or with its default button when none is queued.
+class MessageBox
+{
+public:
+    enum Kind { NoIcon, Information, Warning, Critical, Question };
+
+    struct Shown
+    {
+        Kind kind = NoIcon;
+        QString title;
+        QString text;
+        // Button texts as shown; standard buttons by their English names
+        // ("Ok", "Yes", "No", "Cancel", "Save", "Discard", ...).
+        QStringList buttons;
+    };
+
+    // A box with standard buttons; returns the button chosen (the escape
+    // button, or NoButton, when the box was closed without a choice).
+    static QMessageBox::StandardButton show(Kind kind, QWidget *parent, const QString &title,
+                                            const QString &text,
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    static QMessageBox::StandardButton critical(QWidget *parent, const QString &title, const QString &text,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text,
+                                                   QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    // A box with buttons of the caller's texts; returns the 0-based index of
+    // the chosen button, or escapeIndex when the box was closed without a choice.
+    static int showCustom(Kind kind, QWidget *parent, const QString &title, const QString &text,
+                          const QStringList &buttonTexts, int defaultIndex = 0, int escapeIndex = -1);
+
+    // Test seam.
+    static void setRecording(bool on);
+    static bool isRecording();
+    static const QList<Shown> &shown();
+    static void clearShown();
+    // Queues the answer to the next box: a QMessageBox::StandardButton for
+    // show(), a button index (int) or button text (QString) for showCustom().
+    static void queueAnswer(QMessageBox::StandardButton button);
+    static void queueAnswerIndex(int index);
+    static void queueAnswerText(const QString &buttonText);
+
+    static QString standardButtonName(QMessageBox::StandardButton button);
+};

@@ -1,0 +1,18 @@
+#include "app/Settings.h"
+
+#include <QCoreApplication>
+
+#include "app/Edition.h"
+
+Settings::Settings(QObject *parent)
+    : QSettings(parent)
+{
+    setFallbacksEnabled(false);
+}
+
+void Settings::applyIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Taldrum"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("taldrum.dk"));
+    QCoreApplication::setApplicationName(editionName(false));
+}

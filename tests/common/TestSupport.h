@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "app/MessageBox.h"
+
+// Helpers shared by the test programs.
+namespace TestSupport {
+
+// Gives the test a fresh, empty settings store in a temporary folder, the
+// settings identity of the given edition ("Taldrum" and the edition's name)
+// and sets that edition. The folder and the settings go with the object.
+class IsolatedSettings
+{
+public:
+    explicit IsolatedSettings(int edition = 1);
+    ~IsolatedSettings();
+    IsolatedSettings(const IsolatedSettings &) = delete;
+    IsolatedSettings &operator=(const IsolatedSettings &) = delete;
+
+    QString folder() const { return m_dir.path(); }
+    // Switches to another edition with its own settings tree.
+    void setEdition(int edition);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Records every message box instead of showing it, for the object's lifetime.
+class RecordedMessageBoxes
+{
+public:
+    RecordedMessageBoxes() { MessageBox::setRecording(true); }
+    ~RecordedMessageBoxes() { MessageBox::setRecording(false); }
+    RecordedMessageBoxes(const RecordedMessageBoxes &) = delete;
+    RecordedMessageBoxes &operator=(const RecordedMessageBoxes &) = delete;
+
+    const QList<MessageBox::Shown> &shown() const { return MessageBox::shown(); }
+    int count() const { return int(MessageBox::shown().size()); }
+    const MessageBox::Shown &last() const { return MessageBox::shown().last(); }
+    void clear() { MessageBox::clearShown(); }
+};
+
+// The build's run folder (the program, its catalogues and installation data).
+QString runDir();
+// A file under tests/data.
+QString testDataPath(const QString &relative);
+// The program binary, as built.
+QString programPath();
+
+bool writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+} // namespace TestSupport
