@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+// The XML event log "log.xml": a diagnostic trace for support, written only
+// when the environment variable DEBUGTALDRUM contains a "1". When it is off no
+// file is created or touched and every call returns at once.
+//
+// Texts are written as Latin-1 and unescaped. An empty file name, function or
+// entry counts as absent: its line is left out.
+class LogXML
+{
+public:
+    // Opens the log at path with the given application name (the framed
+    // edition name); when the file cannot be created the log stays disabled.
+    LogXML(const QString &path, const QString &applicationName);
+    // Closes every open item, writes the closing item and "</LogFile>".
+    ~LogXML();
+    LogXML(const LogXML &) = delete;
+    LogXML &operator=(const LogXML &) = delete;
+
+    bool isEnabled() const { return m_enabled; }
+    int depth() const { return m_depth; }
+
+    // One complete log item at the current depth.
+    bool logItem(const QString &entry, const QString &fileName = QString(),
+                 const QString &function = QString());
+    // Starts an item and leaves it open one level deeper.
+    bool beginItem(const QString &entry = QString(), const QString &fileName = QString(),
+                   const QString &function = QString());
+    // One element line "<name>text</name>" at the current depth.
+    bool element(const QString &name, const QString &text);
+    // Ends the innermost open item; nothing at depth 1 or less.
+    bool endItem();
+
+private:
+    bool writeLine(const QByteArray &text);
+    bool writeElement(const char *name, const QString &text);
+    bool writeDateAndTime();
+
+    bool m_enabled = false;
+    std::FILE *m_file = nullptr;
+    int m_depth = 0;
+};

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "database/userItemCollection.h"
+
+class Item;
+class LogXML;
+
+// The process-wide flag of unsaved changes.
+bool databaseModified();
+void setDatabaseModified(bool modified);
+
+// The in-memory database: the items, the four dynamic lists, the database
+// file's load and save, the lock of the inventory edition, queries and search.
+//
+// Ownership: the collection does NOT own its items. clear(), remove() and the
+// destructor only drop pointers. Whoever takes an item out of the register for
+// good deletes it after remove() (the list view's delete); whoever replaces
+// the whole database calls deleteItems() (the main window). Listeners learn of
+// removals through itemRemoved() and aboutToClear(), so that no view keeps a
+// pointer to an item that is gone.
+class DBItemCollection : public QObject
+{
+    Q_OBJECT
+public:
+    // Group number that stands for all groups in the queries.
+    static constexpr int AllGroups = 10000;
+
+    // Sort methods.
+    enum SortMethod { ByGroup = 0, ByName = 1, ByProduct = 2, ByTotalValue = 5, ByDate = 9, ByLocation = 10 };
+
+    // Field selectors of findNext().
+    enum Field {
+        FieldGroup = 0, FieldCount = 1, FieldName = 2, FieldProduct = 3, FieldPrice = 4,
+        FieldPriceToday = 5, FieldDate = 6, FieldLocation = 7, FieldSupplier = 8, FieldSerialno = 9,
+        FieldDescription = 10, FieldWww = 11, FieldAddress = 12, FieldPhotolink = 13,
+        FieldReceipt = 14, FieldDocument = 15,
+    };
+
+    // Criteria of search(), one text per field, in this order.
+    enum Criterion {
+        CritName, CritProduct, CritCount, CritPrice, CritPriceToday, CritDate, CritSupplier,
+        CritSerialno, CritDescription, CritAddress, CritPicture, CritReceipt, CritWww,
+        CritLocation, CritDocument, CriterionCount
+    };
+
+    // Empty collection bound to the event log (not owned, may be null);
+    // clears databaseModified and loads the dynamic lists.
+    explicit DBItemCollection(LogXML *log, QObject *parent = nullptr);
+    // The same, then loads the database file at path.
+    DBItemCollection(const QString &path, LogXML *log, QObject *parent = nullptr);
+    // Releases the lock (inventory edition) and drops the item pointers.
+    ~DBItemCollection() override;
+
+    // Dynamic lists.
+    userItemCollection &groups() { return m_groups; }
+    userItemCollection &locations() { return m_locations; }
+    userItemCollection &suppliers() { return m_suppliers; }
+    userItemCollection &fields() { return m_fields; }
+    const userItemCollection &groups() const { return m_groups; }
+    const userItemCollection &locations() const { return m_locations; }
+    const userItemCollection &suppliers() const { return m_suppliers; }
+    const userItemCollection &fields() const { return m_fields; }
+    // Loads the four lists from the lastDbDir folder, with their fall-backs.
+    bool MakeDynamicLists();
+    // Writes the four lists into the lastDbDir folder; false when one failed.
+    bool SaveDynamicLists();
+
+    // The database file.
+    bool LoadFromAsciiFile(const QString &path);
+    bool SaveToFileAsAscii(const QString &path);
+    int formatLevel() const { return m_formatLevel; }
+
+    // The lock of the inventory edition.
+    bool LockDB(const QString &databasePath);
+    void releaseLock();
+    bool isReadOnly() const { return m_readOnly; }
+    QString lockText() const { return m_lockText; }
+
+    // Items.
+    void clear();
+    // Deletes every item and empties the collection (replacing the database).
+    void deleteItems();
+    int count() const { return int(m_items.size()); }
+    void add(Item *item);
+    void remove(Item *item);
+    Item *at(int index) const { return m_items.at(index); }
+    int indexOf(const Item *item) const;
+    bool contains(const Item *item) const { return indexOf(item) >= 0; }
+    QList<Item *>::const_iterator begin() const { return m_items.cbegin(); }
+    QList<Item *>::const_iterator end() const { return m_items.cend(); }
+    const QList<Item *> &items() const { return m_items; }
+    Item *previous(Item *item, bool &atStart) const;
+    Item *next(Item *item, bool &atEnd) const;
+    Item *findByGroupAndSerial(int group, const QString &serial) const;
+
+    // Queries.
+    int countItems(int group, bool byPieces) const;
+    double sumValues(int group, bool valueToday, bool price) const;
+    int maxGroup() const;
+    int maxLocation() const;
+    int highestSerialNumber() const;
+    void sort(int method);
+
+    // Search. findNext returns the position of the item found, or count()
+    // (the end) when none is found.
+    int findNext(int field, const QString &criterion, bool &found, bool continueSearch);
+    Item *search(const QStringList &criteria, bool continueSearch);
+
+    LogXML *log() const { return m_log; }
+
+signals:
+    // Emitted after an item left the collection through remove().
+    void itemRemoved(Item *item);
+    // Emitted before clear() or deleteItems() drops all items.
+    void aboutToClear();
+
+private:
+    friend class DatabaseFile;
+
+    userItemCollection m_groups;
+    userItemCollection m_locations;
+    userItemCollection m_suppliers;
+    userItemCollection m_fields;
+    QList<Item *> m_items;
+    int m_formatLevel = 100;
+    LogXML *m_log = nullptr;
+    bool m_readOnly = false;
+    QString m_lockText;
+    int m_searchPosition = 0;
+};
