@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class DBItemCollection;
+
+// Reads and writes the database text file for a collection: one header line
+// naming the format level and the edition, then one item per line, 17 fields
+// each followed by ";", Latin-1.
+class DatabaseFile
+{
+public:
+    // Appends the file's items to the collection. True when the file was read
+    // to its end; false when it could not be opened, belongs to another
+    // edition, or a line could not be read (the user is told).
+    static bool load(DBItemCollection &collection, const QString &path);
+    // Writes the whole collection, sorted by group. The old file stays whole
+    // until the new one is complete; false when refused or not written.
+    static bool save(DBItemCollection &collection, const QString &path);
+};
