@@ -1,0 +1,189 @@
+#include "app/FileDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+struct QueuedAnswer
+{
+    bool cancelled = true;
+    QString path;
+    QString folder;
+};
+
+struct Recorder
+{
+    bool recording = false;
+    QList<FileDialog::Request> asked;
+    QList<QueuedAnswer> answers;
+};
+
+Recorder &recorder()
+{
+    static Recorder r;
+    return r;
+}
+
+// The folder a dialog started in, as an absolute path: the start folder
+// itself, or the folder of a proposed file.
+QString absoluteStartFolder(const QString &start)
+{
+    if (start.isEmpty())
+        return QDir::currentPath();
+    const QFileInfo info(start);
+    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+}
+
+QString currentFilterOf(const FileDialog::Request &request)
+{
+    if (!request.selectedFilter.isEmpty())
+        return request.selectedFilter;
+    return request.filters.value(0);
+}
+
+FileDialog::Answer recordedAnswer(const FileDialog::Request &request)
+{
+    Recorder &r = recorder();
+    r.asked.append(request);
+
+    FileDialog::Answer answer;
+    answer.selectedFilter = currentFilterOf(request);
+    const QueuedAnswer queued = r.answers.isEmpty() ? QueuedAnswer() : r.answers.takeFirst();
+    if (queued.cancelled || queued.path.isEmpty()) {
+        answer.folder = absoluteStartFolder(request.folder);
+        return answer;
+    }
+    answer.path = queued.path;
+    if (!queued.folder.isEmpty())
+        answer.folder = queued.folder;
+    else if (request.mode == FileDialog::Directory)
+        answer.folder = QFileInfo(queued.path).absoluteFilePath();
+    else
+        answer.folder = QFileInfo(queued.path).absolutePath();
+    return answer;
+}
+
+} // namespace
+
+FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
+{
+    if (recorder().recording)
+        return recordedAnswer(request);
+
+    QFileDialog dialog(parent, request.title, request.folder);
+    if (!request.objectName.isEmpty())
+        dialog.setObjectName(request.objectName);
+    switch (request.mode) {
+    case ExistingFile:
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        break;
+    case AnyFile:
+        // A name may be typed; like the register's old save dialogs it does
+        // not ask before an existing file is chosen.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        break;
+    case Directory:
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        break;
+    }
+    if (!request.filters.isEmpty()) {
+        dialog.setNameFilters(request.filters);
+        dialog.selectNameFilter(currentFilterOf(request));
+    }
+    dialog.setViewMode(request.detailView ? QFileDialog::Detail : QFileDialog::List);
+
+    Answer answer;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    answer.folder = dialog.directory().absolutePath();
+    answer.selectedFilter = dialog.selectedNameFilter();
+    if (accepted)
+        answer.path = dialog.selectedFiles().value(0);
+    return answer;
+}
+
+QString FileDialog::getOpenFileName(QWidget *parent, const QString &title, const QString &folder,
+                                    const QStringList &filters, QString *dialogFolder)
+{
+    Request request;
+    request.mode = ExistingFile;
+    request.title = title;
+    request.folder = folder;
+    request.filters = filters;
+    const Answer answer = ask(parent, request);
+    if (dialogFolder && answer.accepted())
+        *dialogFolder = answer.folder;
+    return answer.path;
+}
+
+QString FileDialog::getSaveFileName(QWidget *parent, const QString &title, const QString &folder,
+                                    const QStringList &filters, QString *dialogFolder)
+{
+    Request request;
+    request.mode = AnyFile;
+    request.title = title;
+    request.folder = folder;
+    request.filters = filters;
+    const Answer answer = ask(parent, request);
+    if (dialogFolder && answer.accepted())
+        *dialogFolder = answer.folder;
+    return answer.path;
+}
+
+QString FileDialog::getExistingDirectory(QWidget *parent, const QString &title, const QString &folder)
+{
+    Request request;
+    request.mode = Directory;
+    request.title = title;
+    request.folder = folder;
+    return ask(parent, request).path;
+}
+
+QString FileDialog::allFilesFilter()
+{
+    return QCoreApplication::translate("QFileDialog", "All Files (*)");
+}
+
+void FileDialog::setRecording(bool on)
+{
+    Recorder &r = recorder();
+    r.recording = on;
+    r.asked.clear();
+    r.answers.clear();
+}
+
+bool FileDialog::isRecording()
+{
+    return recorder().recording;
+}
+
+const QList<FileDialog::Request> &FileDialog::asked()
+{
+    return recorder().asked;
+}
+
+void FileDialog::clearAsked()
+{
+    recorder().asked.clear();
+}
+
+void FileDialog::queueAnswer(const QString &path, const QString &folder)
+{
+    recorder().answers.append(QueuedAnswer{path.isEmpty(), path, folder});
+}
+
+void FileDialog::queueCancel()
+{
+    recorder().answers.append(QueuedAnswer());
+}
+
+int FileDialog::queuedAnswers()
+{
+    return int(recorder().answers.size());
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every file dialog of the program goes through this class. In normal runs it
+// shows a modal QFileDialog. Tests switch it to recording: nothing is shown,
+// each request is recorded (mode, title, start folder, filters, ...) and
+// answered with the next queued answer (a path, or a cancel); with nothing
+// queued the dialog counts as cancelled.
+//
+// Typical use:
+//
+//     FileDialog::Request request;
+//     request.mode = FileDialog::AnyFile;
+//     request.title = tr("BackupCurrentDB");
+//     request.folder = lastDbDir();
+//     request.filters = {QStringLiteral("DB (*.bak)")};
+//     request.detailView = true;
+//     const FileDialog::Answer answer = FileDialog::ask(this, request);
+//     if (answer.accepted()) { ... answer.path ... answer.folder ... }
+//
+// or, for the simple cases, the getOpenFileName / getSaveFileName /
+// getExistingDirectory shorthands below.
+class FileDialog
+{
+public:
+    enum Mode {
+        ExistingFile, // choose one file that exists
+        AnyFile,      // choose or type any file name (save dialogs, program choosers)
+        Directory,    // choose a folder
+    };
+
+    struct Request
+    {
+        Mode mode = ExistingFile;
+        QString title;         // empty: the toolkit's default title
+        QString folder;        // start folder, or a proposed file path; empty: current folder
+        QStringList filters;   // e.g. "DB (*.inb *.txt *.db)"; empty: all files
+        QString selectedFilter; // one of filters made current; empty: the first
+        bool detailView = false; // show the files in detail (list) view
+        QString objectName;    // the dialog's object name, if any
+    };
+
+    struct Answer
+    {
+        QString path;           // the chosen file or folder; "" when cancelled
+        QString folder;         // absolute folder the dialog showed when it closed
+        QString selectedFilter; // the filter that was current when it closed
+
+        bool accepted() const { return !path.isEmpty(); }
+    };
+
+    // Shows the dialog (modal) and returns the user's answer.
+    static Answer ask(QWidget *parent, const Request &request);
+
+    // Shorthands: the chosen path, "" when cancelled. When dialogFolder is
+    // given it receives the dialog's absolute folder on acceptance.
+    static QString getOpenFileName(QWidget *parent, const QString &title, const QString &folder = QString(),
+                                   const QStringList &filters = QStringList(),
+                                   QString *dialogFolder = nullptr);
+    static QString getSaveFileName(QWidget *parent, const QString &title, const QString &folder = QString(),
+                                   const QStringList &filters = QStringList(),
+                                   QString *dialogFolder = nullptr);
+    static QString getExistingDirectory(QWidget *parent, const QString &title,
+                                        const QString &folder = QString());
+
+    // The toolkit's own (translated) entry for all files, "All Files (*)".
+    static QString allFilesFilter();
+
+    // Test seam.
+    static void setRecording(bool on);
+    static bool isRecording();
+    // Every request made while recording, oldest first.
+    static const QList<Request> &asked();
+    static void clearAsked();
+    // Queues the answer to the next dialog: the chosen path; folder defaults
+    // to the absolute folder of the path (the path itself for Directory).
+    static void queueAnswer(const QString &path, const QString &folder = QString());
+    // Queues a cancelled dialog.
+    static void queueCancel();
+    // Answers not yet used.
+    static int queuedAnswers();
+
+    // Records every file dialog for the object's lifetime (for tests).
+    class Recording
+    {
+    public:
+        Recording() { FileDialog::setRecording(true); }
+        ~Recording() { FileDialog::setRecording(false); }
+        Recording(const Recording &) = delete;
+        Recording &operator=(const Recording &) = delete;
+
+        const QList<Request> &asked() const { return FileDialog::asked(); }
+        int count() const { return int(FileDialog::asked().size()); }
+        const Request &last() const { return FileDialog::asked().last(); }
+    };
+};
