@@ -75,9 +75,17 @@ public:
     bool SaveToFileAsAscii(const QString &path);
     int formatLevel() const { return m_formatLevel; }
 
-    // The lock of the inventory edition.
+    // The lock of the inventory edition: the file "LockFile" in the lastDbDir
+    // folder, created exclusively, so of two programs taking it at the same
+    // moment exactly one succeeds. LockDB is true when this collection now
+    // holds the lock; when another program holds it the collection turns
+    // read-only and lockText() names the holder. releaseLock removes only a
+    // lock file that this collection created. Nothing happens outside the
+    // inventory edition.
     bool LockDB(const QString &databasePath);
     void releaseLock();
+    // The path of the lock file for the current database folder.
+    static QString lockFilePath();
     bool isReadOnly() const { return m_readOnly; }
     QString lockText() const { return m_lockText; }
 
@@ -107,7 +115,8 @@ public:
     void sort(int method);
 
     // Search. findNext returns the position of the item found, or count()
-    // (the end) when none is found.
+    // (the end) when none is found. The position a continued search goes on
+    // from is kept per collection; clear() and deleteItems() reset it.
     int findNext(int field, const QString &criterion, bool &found, bool continueSearch);
     Item *search(const QStringList &criteria, bool continueSearch);
 
@@ -131,5 +140,7 @@ private:
     LogXML *m_log = nullptr;
     bool m_readOnly = false;
     QString m_lockText;
+    // The lock file this collection created and has not removed yet.
+    QString m_heldLockPath;
     int m_searchPosition = 0;
 };

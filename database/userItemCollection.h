@@ -5,7 +5,8 @@
 
 // An ordered list of names: groups, locations, suppliers or field titles. An
 // item's group and location numbers are positions in these lists, from 0.
-// The list files hold one entry per line, Latin-1, CR LF (LF also read).
+// The list files hold one entry per line, Latin-1, CR LF (LF also read);
+// an empty line is an empty entry.
 class userItemCollection
 {
 public:
@@ -14,8 +15,13 @@ public:
     // Empties the list and fills it from the file; false (list unchanged)
     // when the file cannot be opened. Reads at most limit + 1 entries.
     bool load(const QString &path);
-    // Writes every entry followed by CR LF; false when the file cannot be written.
-    bool save(const QString &path);
+    // Writes every entry followed by CR LF. The file is written whole beside
+    // the old one and replaces it only when complete, so a failed save leaves
+    // the old file as it was. On failure returns false, keeps the reason in
+    // errorString() and, with tellUser, shows it in a critical box.
+    bool save(const QString &path, bool tellUser = true);
+    // Why the last save failed.
+    QString errorString() const { return m_errorString; }
 
     void add(const QString &text) { m_entries.append(text); }
     void clear() { m_entries.clear(); }
@@ -36,4 +42,5 @@ public:
 private:
     unsigned m_limit = 15;
     QStringList m_entries;
+    QString m_errorString;
 };

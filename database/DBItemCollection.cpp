@@ -1,0 +1,486 @@
+#include "database/DBItemCollection.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+
+#include "app/Edition.h"
+#include "app/LogXML.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "app/SystemNames.h"
+#include "database/DatabaseFile.h"
+#include "database/Item.h"
+
+#include <algorithm>
+
+namespace {
+
+bool g_databaseModified = false;
+
+const QString moduleName = QStringLiteral("DBItemCollection");
+
+// The event log is optional: a collection may be built without one.
+void logItem(LogXML *log, const QString &entry, const QString &function)
+{
+    Q_UNUSED(log);
+    Q_UNUSED(entry);
+    Q_UNUSED(function);
+}
+
+void logElement(LogXML *log, const QString &name, const QString &text)
+{
+    Q_UNUSED(log);
+    Q_UNUSED(name);
+    Q_UNUSED(text);
+}
+
+// Texts of the lock file and of the list files are 8-bit; the lock line is
+// read up to this many bytes.
+constexpr qint64 maxLockLineBytes = 349;
+
+bool containsIgnoringCase(const QString &text, const QString &criterion)
+{
+    return text.contains(criterion, Qt::CaseInsensitive);
+}
+
+bool equalsAsInteger(int value, const QString &criterion)
+{
+    bool ok = false;
+    const int wanted = criterion.trimmed().toInt(&ok);
+    return ok && value == wanted;
+}
+
+bool matches(const Item *item, int field, const QString &criterion)
+{
+    switch (field) {
+    case DBItemCollection::FieldGroup: return equalsAsInteger(item->group(), criterion);
+    case DBItemCollection::FieldCount: return equalsAsInteger(item->numberOfItems(), criterion);
+    case DBItemCollection::FieldName: return containsIgnoringCase(item->name(), criterion);
+    case DBItemCollection::FieldProduct: return containsIgnoringCase(item->product(), criterion);
+    case DBItemCollection::FieldPrice: return item->priceText(0) == criterion;
+    case DBItemCollection::FieldPriceToday: return item->priceTodayText(0) == criterion;
+    case DBItemCollection::FieldDate: return item->date() == criterion;
+    case DBItemCollection::FieldLocation: return containsIgnoringCase(item->locationText(), criterion);
+    case DBItemCollection::FieldSupplier: return containsIgnoringCase(item->supplier(), criterion);
+    case DBItemCollection::FieldSerialno: return item->serialno() == criterion;
+    case DBItemCollection::FieldDescription: return containsIgnoringCase(item->description(), criterion);
+    case DBItemCollection::FieldWww: return containsIgnoringCase(item->www(), criterion);
+    case DBItemCollection::FieldAddress: return containsIgnoringCase(item->address(), criterion);
+    case DBItemCollection::FieldPhotolink: return containsIgnoringCase(item->photolink(), criterion);
+    case DBItemCollection::FieldReceipt: return containsIgnoringCase(item->receipt(), criterion);
+    case DBItemCollection::FieldDocument: return containsIgnoringCase(item->document(), criterion);
+    default: return false;
+    }
+}
+
+bool inGroup(const Item *item, int group)
+{
+    return group == DBItemCollection::AllGroups || item->group() == group;
+}
+
+} // namespace
+
+bool databaseModified()
+{
+    return g_databaseModified;
+}
+
+void setDatabaseModified(bool modified)
+{
+    g_databaseModified = modified;
+}
+
+DBItemCollection::DBItemCollection(LogXML *log, QObject *parent)
+    : QObject(parent)
+    , m_log(log)
+{
+    setDatabaseModified(false);
+    m_groups.setLimit(9999);
+    m_locations.setLimit(9999);
+    m_suppliers.setLimit(9999);
+    m_fields.setLimit(30);
+    MakeDynamicLists();
+}
+
+DBItemCollection::DBItemCollection(const QString &path, LogXML *log, QObject *parent)
+    : DBItemCollection(log, parent)
+{
+    LoadFromAsciiFile(path);
+}
+
+DBItemCollection::~DBItemCollection()
+{
+    releaseLock();
+    m_items.clear();
+}
+
+// ---------------------------------------------------------------------------
+// Dynamic lists
+
+bool DBItemCollection::MakeDynamicLists()
+{
+    const QString folder = lastDbDir();
+    logItem(m_log, folder, QStringLiteral("MakeDynamicLists()"));
+    m_groups.clear();
+    m_locations.clear();
+    m_suppliers.clear();
+    m_fields.clear();
+    if (folder.isEmpty())
+        return true;
+
+    const QString language = currentLanguage();
+    // Loads from the database folder, then from the alternative file.
+    auto loadWithFallBack = [this](userItemCollection &list, const QString &path, const QString &alternative) {
+        logElement(m_log, QStringLiteral("Loading"), path);
+        if (list.load(path))
+            return true;
+        logElement(m_log, QStringLiteral("WARNING"), QStringLiteral("Not found"));
+        return list.load(alternative);
+    };
+
+    const bool groupsLoaded = loadWithFallBack(
+        m_groups, folder + QStringLiteral("/groups/groups.") + language + QStringLiteral(".txt"),
+        folder + QStringLiteral("/groups/groups.da.txt"));
+    bool locationsLoaded = false;
+    if (groupsLoaded) {
+        locationsLoaded = loadWithFallBack(
+            m_locations, folder + QStringLiteral("/location/location.") + language + QStringLiteral(".txt"),
+            folder + QStringLiteral("/location/location.da.txt"));
+    }
+    if (!locationsLoaded) {
+        // The program's own lists, relative to the working folder. They never
+        // replace a list that the database folder supplied.
+        if (!groupsLoaded)
+            m_groups.load(QStringLiteral("group/group.") + language + QStringLiteral(".txt"));
+        m_locations.load(QStringLiteral("location/location.") + language + QStringLiteral(".txt"));
+    }
+
+    // Suppliers and field titles fall back on the home-contents demo
+    // database, whatever the edition.
+    const QString demo = QStringLiteral("db/DemoDBStd/");
+    loadWithFallBack(m_suppliers,
+                     folder + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
+                     demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
+    loadWithFallBack(m_fields, folder + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
+                     demo + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"));
+    return true;
+}
+
+bool DBItemCollection::SaveDynamicLists()
+{
+    QString folder = lastDbDir();
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    const QString language = currentLanguage();
+
+    struct ListFile
+    {
+        userItemCollection *list;
+        const char *subfolder;
+        const char *key;
+    };
+    const ListFile files[] = {
+        {&m_groups, "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
+        {&m_locations, "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
+        {&m_suppliers, "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
+        {&m_fields, "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
+    };
+
+    bool allSaved = true;
+    for (const ListFile &file : files) {
+        const QString name = QLatin1String(file.subfolder);
+        const QString subfolder = folder + QLatin1Char('/') + name;
+        const QString path = subfolder + QLatin1Char('/') + name + QLatin1Char('.') + language
+                             + QStringLiteral(".txt");
+        QString reason;
+        bool saved = QDir().mkpath(subfolder);
+        if (!saved)
+            reason = QStringLiteral("mkdir: ") + QDir::toNativeSeparators(subfolder);
+        if (saved) {
+            saved = file.list->save(path, false);
+            if (!saved)
+                reason = file.list->errorString();
+        }
+        if (!saved) {
+            allSaved = false;
+            MessageBox::critical(nullptr, QStringLiteral("Fil fejl"),
+                                 QCoreApplication::translate("DBItemCollection", file.key)
+                                     + QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
+        }
+    }
+    return allSaved;
+}
+
+// ---------------------------------------------------------------------------
+// Database file
+
+bool DBItemCollection::LoadFromAsciiFile(const QString &path)
+{
+    return DatabaseFile::load(*this, path);
+}
+
+bool DBItemCollection::SaveToFileAsAscii(const QString &path)
+{
+    return DatabaseFile::save(*this, path);
+}
+
+// ---------------------------------------------------------------------------
+// Lock
+
+QString DBItemCollection::lockFilePath()
+{
+    QString folder = lastDbDir();
+    // An empty folder would put the lock at the file system's root.
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    return folder + QStringLiteral("/LockFile");
+}
+
+bool DBItemCollection::LockDB(const QString &databasePath)
+{
+    if (!isQuorvel())
+        return false;
+
+    const QString path = lockFilePath();
+    qDebug().noquote() << path;
+
+    // Created exclusively: the test for an existing lock and its creation
+    // are one step, so two programs cannot both take it.
+    QFile lock(path);
+    if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
+                                + QStringLiteral(", User: ") + SystemNames::userName();
+        const QByteArray bytes = content.toLatin1();
+        if (lock.write(bytes) != bytes.size() || !lock.flush()) {
+            lock.close();
+            lock.remove();
+            logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
+            return false;
+        }
+        lock.close();
+        logItem(m_log, path + QStringLiteral(" Created"), QStringLiteral("LockDB()"));
+        m_heldLockPath = path;
+        m_readOnly = false;
+        return true;
+    }
+
+    if (!QFile::exists(path)) {
+        logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
+        return false;
+    }
+
+    m_readOnly = true;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly)) {
+        QByteArray line = existing.readLine(maxLockLineBytes + 1);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        m_lockText = QString::fromLatin1(line);
+    }
+    return false;
+}
+
+void DBItemCollection::releaseLock()
+{
+    if (!isQuorvel() || m_heldLockPath.isEmpty())
+        return;
+    const QString path = m_heldLockPath;
+    m_heldLockPath.clear();
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        MessageBox::critical(nullptr, QStringLiteral("ERROR"),
+                             QCoreApplication::translate("DBItemCollection", "CAN_NOT_DELETE_LOCK_FILE:") + path);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Items
+
+void DBItemCollection::clear()
+{
+    releaseLock();
+    emit aboutToClear();
+    m_items.clear();
+    m_searchPosition = 0;
+}
+
+void DBItemCollection::deleteItems()
+{
+    const QList<Item *> items = m_items;
+    clear();
+    qDeleteAll(items);
+}
+
+void DBItemCollection::add(Item *item)
+{
+    if (!item)
+        return;
+    m_items.append(item);
+    setDatabaseModified(true);
+}
+
+void DBItemCollection::remove(Item *item)
+{
+    const qsizetype index = m_items.indexOf(item);
+    if (index < 0)
+        return;
+    m_items.removeAt(index);
+    // Keep a continued search on the item that followed the removed one.
+    if (m_searchPosition > index)
+        --m_searchPosition;
+    emit itemRemoved(item);
+}
+
+int DBItemCollection::indexOf(const Item *item) const
+{
+    return int(m_items.indexOf(const_cast<Item *>(item)));
+}
+
+Item *DBItemCollection::previous(Item *item, bool &atStart) const
+{
+    const int index = indexOf(item);
+    atStart = index <= 0;
+    return atStart ? item : m_items.at(index - 1);
+}
+
+Item *DBItemCollection::next(Item *item, bool &atEnd) const
+{
+    const int index = indexOf(item);
+    atEnd = index < 0 || index >= count() - 1;
+    return atEnd ? item : m_items.at(index + 1);
+}
+
+Item *DBItemCollection::findByGroupAndSerial(int group, const QString &serial) const
+{
+    if (group < 0 || serial.isEmpty())
+        return nullptr;
+    for (Item *item : m_items) {
+        if (item->group() == group && item->serialno() == serial)
+            return item;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Queries
+
+int DBItemCollection::countItems(int group, bool byPieces) const
+{
+    if (group > AllGroups)
+        return 0;
+    int total = 0;
+    for (const Item *item : m_items) {
+        if (inGroup(item, group))
+            total += byPieces ? item->numberOfItems() : 1;
+    }
+    return total;
+}
+
+double DBItemCollection::sumValues(int group, bool valueToday, bool price) const
+{
+    double sum = 0.0;
+    for (const Item *item : m_items) {
+        if (!inGroup(item, group))
+            continue;
+        if (valueToday)
+            sum += item->priceToday();
+        else if (price)
+            sum += item->price();
+        else
+            sum += item->totalValue();
+    }
+    return sum;
+}
+
+int DBItemCollection::maxGroup() const
+{
+    int highest = 0;
+    for (const Item *item : m_items)
+        highest = std::max(highest, item->group());
+    return highest;
+}
+
+int DBItemCollection::maxLocation() const
+{
+    int highest = 0;
+    for (const Item *item : m_items)
+        highest = std::max(highest, item->location());
+    return highest;
+}
+
+int DBItemCollection::highestSerialNumber() const
+{
+    if (m_items.isEmpty()) {
+        Settings settings;
+        return settings.value(QStringLiteral("Setup/StartSerialNumber"), 0).toInt();
+    }
+    int highest = 0;
+    for (const Item *item : m_items)
+        highest = std::max(highest, item->serialNumberValue());
+    return highest;
+}
+
+void DBItemCollection::sort(int method)
+{
+    bool (*less)(const Item *, const Item *) = nullptr;
+    switch (method) {
+    case ByGroup: less = &Item::lessByGroup; break;
+    case ByName: less = &Item::lessByName; break;
+    case ByProduct: less = &Item::lessByProduct; break;
+    case ByTotalValue: less = &Item::lessByTotalValue; break;
+    case ByDate: less = &Item::lessByDate; break;
+    case ByLocation: less = &Item::lessByLocation; break;
+    default: return;
+    }
+    std::sort(m_items.begin(), m_items.end(), less);
+}
+
+// ---------------------------------------------------------------------------
+// Search
+
+int DBItemCollection::findNext(int field, const QString &criterion, bool &found, bool continueSearch)
+{
+    found = false;
+    if (m_items.isEmpty() || criterion.isEmpty())
+        return count();
+    if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
+        m_searchPosition = 0;
+    for (int index = m_searchPosition; index < count(); ++index) {
+        if (matches(m_items.at(index), field, criterion)) {
+            found = true;
+            m_searchPosition = index + 1;
+            return index;
+        }
+    }
+    m_searchPosition = 0;
+    return count();
+}
+
+Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
+{
+    if (m_items.isEmpty())
+        return nullptr;
+
+    static const struct {
+        int field;
+        Criterion criterion;
+    } order[] = {
+        {FieldName, CritName}, {FieldProduct, CritProduct}, {FieldCount, CritCount},
+        {FieldPrice, CritPrice}, {FieldPriceToday, CritPriceToday}, {FieldDate, CritDate},
+        {FieldSupplier, CritSupplier}, {FieldSerialno, CritSerialno}, {FieldDescription, CritDescription},
+        {FieldAddress, CritAddress}, {FieldPhotolink, CritPicture}, {FieldReceipt, CritReceipt},
+        {FieldWww, CritWww}, {FieldLocation, CritLocation}, {FieldDocument, CritDocument},
+    };
+    for (const auto &step : order) {
+        const QString criterion = criteria.value(step.criterion);
+        // The date field's text for "no date" is not a criterion.
+        if (step.field == FieldDate && criterion == QLatin1String("01.01.1900"))
+            continue;
+        bool found = false;
+        const int index = findNext(step.field, criterion, found, continueSearch);
+        if (found)
+            return m_items.at(index);
+    }
+    return nullptr;
+}

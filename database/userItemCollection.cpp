@@ -1,0 +1,75 @@
+#include "database/userItemCollection.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include "app/MessageBox.h"
+
+bool userItemCollection::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+
+    m_entries.clear();
+    // The limit counts entries already held, so one more than the limit is taken.
+    while (qsizetype(m_entries.size()) <= qsizetype(m_limit)) {
+        QByteArray line = file.readLine();
+        if (line.isEmpty())
+            break; // end of file: a final line end does not start another entry
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        m_entries.append(QString::fromLatin1(line));
+    }
+    return true;
+}
+
+bool userItemCollection::save(const QString &path, bool tellUser)
+{
+    m_errorString.clear();
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        for (const QString &text : std::as_const(m_entries)) {
+            QByteArray line = text.toLatin1();
+            line.append("\r\n");
+            if (file.write(line) != line.size()) {
+                written = false;
+                break;
+            }
+        }
+    }
+    if (written)
+        written = file.commit();
+    if (written)
+        return true;
+
+    // An uncommitted save file is discarded when it goes; the old file stays.
+    m_errorString = file.errorString();
+    if (tellUser) {
+        MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),
+                             QCoreApplication::translate("userItemCollection", "Could_Not_Open_File")
+                                 + QLatin1Char('\n') + QDir::toNativeSeparators(path)
+                                 + QLatin1Char('\n') + m_errorString);
+    }
+    return false;
+}
+
+QString userItemCollection::entry(int index) const
+{
+    if (index < 0 || index >= m_entries.size())
+        return QString();
+    return m_entries.at(index);
+}
+
+QString userItemCollection::plainEntry(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return QString();
+    m_entries[index].remove(QLatin1Char('&'));
+    return m_entries.at(index);
+}
