@@ -1,0 +1,701 @@
+#include "mainwindow/ItemListView.h"
+
+#include "app/Edition.h"
+#include "app/ExternalViewers.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include <array>
+
+namespace {
+
+struct ColumnSetting
+{
+    const char *key;
+    int defaultWidth;
+};
+
+// Settings key (group "ListView") and default width of each column.
+constexpr std::array<ColumnSetting, ListColumnCount> columnSettings{{
+    {"GROUPCOLUMNwidth", 120},
+    {"NAMECOLUMNwidth", 120},
+    {"MODELCOLUMNwidth", 65},
+    {"PRODUCTTYPECOLUMNwidth", 120},
+    {"COUNTCOLUMNwidth", 36},
+    {"PRICECOLUMNwidth", 65},
+    {"PRICETODAYCOLUMNwidth", 70},
+    {"PICTURECOLUMNwidth", 50},
+    {"RECEIPTCOLUMNwidth", 50},
+    {"DATECOLUMNwidth", 66},
+    {"LOCATIONCOLUMNwidth", 120},
+    {"DESCRIPTIONCOLUMNwidth", 120},
+    {"SUPPLIERCOLUMNwidth", 120},
+    {"ADDRESSCOLUMNwidth", 120},
+    {"SERIALNOCOLUMNwidth", 120},
+    {"WWWCOLUMNwidth", 120},
+    {"DOCUMENTCOLUMNwidth", 50},
+}};
+
+// The order in which SaveColumnWidths writes the widths.
+constexpr std::array<int, ListColumnCount> widthSaveOrder{0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3};
+
+// Field-names list entry -> column whose title it gives.
+constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns{{
+    {0, 0}, {1, 1}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 9},
+    {8, 10}, {9, 11}, {10, 12}, {11, 13}, {12, 14}, {13, 15}, {14, 8},
+}};
+
+funiQListViewItem *asRow(QTreeWidgetItem *row)
+{
+    return row && row->type() == funiQListViewItem::RowType ? static_cast<funiQListViewItem *>(row) : nullptr;
+}
+
+// The item of an item row; null for a group row, a foreign row or none.
+Item *itemOf(QTreeWidgetItem *row)
+{
+    funiQListViewItem *listRow = asRow(row);
+    return listRow && !listRow->isGroupRow() ? listRow->item() : nullptr;
+}
+
+} // namespace
+
+ItemListView::ItemListView(QWidget *mainWindow)
+    : QTreeWidget(mainWindow)
+    , m_mainWindow(mainWindow)
+{
+    Q_INIT_RESOURCE(itemlistview);
+
+    m_pictureIcon = QIcon(QStringLiteral(":/itemlistview/icons/picture.xpm"));
+    m_receiptIcon = QIcon(QStringLiteral(":/itemlistview/icons/receipt.xpm"));
+    m_documentIcon = QIcon(QStringLiteral(":/itemlistview/icons/document.xpm"));
+
+    setGeometry(0, 0, 900, 700);
+    setColumnCount(ListColumnCount);
+
+    resetColumnTitles();
+    setHeaderLabels(columnTitles());
+    QTreeWidgetItem *header = headerItem();
+    Settings settings;
+    for (int column = 0; column < ListColumnCount; ++column) {
+        header->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
+        const ColumnSetting &setting = columnSettings[column];
+        setColumnWidth(column, settings
+                                   .value(QStringLiteral("ListView/") + QLatin1String(setting.key),
+                                          setting.defaultWidth)
+                                   .toInt());
+    }
+
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setAllColumnsShowFocus(true);
+    setUniformRowHeights(true);
+    this->header()->setStretchLastSection(true);
+    this->header()->setSortIndicatorShown(true);
+    // No sort column until the user clicks a heading: the groups stay in the
+    // order of the group list.
+    this->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
+
+    if (isVistrel())
+        setWhatsThis(tr("LIST_HELP_VISTREL"));
+    else if (isNumivax())
+        setWhatsThis(tr("LIST_HELP_NUMIVAX"));
+    else
+        setWhatsThis(tr("LIST_HELP_1"));
+
+    m_contextMenu = new QMenu;
+
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row, int) { ItemSelected(row); });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *row, QTreeWidgetItem *) {
+        if (!m_ignoreSelection)
+            ItemSelected(row);
+    });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *row, int) { doubleClickOnItemSlot(row); });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { ShowContextMenu(itemAt(pos)); });
+}
+
+ItemListView::~ItemListView()
+{
+    delete m_contextMenu;
+}
+
+void ItemListView::SetCollection(DBItemCollection *collection)
+{
+    if (m_collection != collection) {
+        if (m_collection)
+            disconnect(m_collection, nullptr, this, nullptr);
+        m_collection = collection;
+        if (collection) {
+            connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
+            connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
+        }
+    }
+    // Rows left from before would stand for groups (and items) no longer known.
+    ClearList();
+    if (!collection)
+        return;
+    const userItemCollection &groups = collection->groups();
+    if (groups.size() == 0)
+        qDebug() << "group.size = 0";
+
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(groups.size());
+    for (const QString &name : groups) {
+        auto *row = new funiQListViewItem(static_cast<QTreeWidgetItem *>(nullptr));
+        row->setText(GroupColumn, name);
+        row->setExpandable(true);
+        rows.append(row);
+        m_groupRows.append(row);
+    }
+    const bool sorting = isSortingEnabled();
+    setSortingEnabled(false);
+    addTopLevelItems(rows);
+    setSortingEnabled(sorting);
+}
+
+void ItemListView::ClearList()
+{
+    m_groupRows.clear();
+    const bool hadCurrent = m_currentRow != nullptr;
+    m_currentRow = nullptr;
+    m_ignoreSelection = true;
+    clear();
+    m_ignoreSelection = false;
+    if (hadCurrent)
+        emit rowSelected(nullptr);
+}
+
+void ItemListView::FillList(DBItemCollection *collection)
+{
+    if (collection != m_collection) {
+        if (m_collection)
+            disconnect(m_collection, nullptr, this, nullptr);
+        m_collection = collection;
+        if (collection) {
+            connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
+            connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
+        }
+    }
+    if (!collection)
+        return;
+
+    // The rows of each group are made apart from the list and handed over in
+    // one go: the list neither sorts nor lays out anything per row.
+    QList<QList<QTreeWidgetItem *>> newRows(m_groupRows.size());
+    for (Item *item : *collection) {
+        if (!item)
+            continue;
+        const int group = item->group();
+        if (group < 0 || group > int(m_groupRows.size()) - 1) {
+            showLimitError(group);
+            continue;
+        }
+        auto *row = new funiQListViewItem(static_cast<QTreeWidgetItem *>(nullptr));
+        writeRow(row, item, true);
+        newRows[group].append(row);
+    }
+
+    const bool sorting = isSortingEnabled();
+    setSortingEnabled(false);
+    for (qsizetype group = 0; group < newRows.size(); ++group) {
+        if (!newRows.at(group).isEmpty())
+            m_groupRows.at(group)->addChildren(newRows.at(group));
+    }
+    setSortingEnabled(sorting);
+}
+
+funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
+{
+    if (!item)
+        return nullptr;
+    const int group = item->group();
+    if (group < 0 || group > int(m_groupRows.size()) - 1) {
+        showLimitError(group);
+        return nullptr;
+    }
+    auto *row = new funiQListViewItem(m_groupRows.at(group));
+    row = RefreshRow(row, item);
+    if (select && row) {
+        clearSelection();
+        row->setSelected(true);
+        // The new row is the one the list works on from now, so that a later
+        // refresh of "the current row" rewrites this row and not another.
+        setCurrentItem(row);
+        ItemSelected(row);
+    }
+    return row;
+}
+
+funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
+{
+    funiQListViewItem *listRow = asRow(row);
+    if (!listRow || !item || listRow->isGroupRow())
+        return nullptr;
+
+    // Compare by group number as well as by name: AddItem places a row by
+    // number, so a group row whose text differs from the group list's name
+    // must still count as the right one, or the row would move forever.
+    QTreeWidgetItem *parentRow = listRow->parent();
+    const int group = item->group();
+    bool inRightGroup = parentRow && parentRow == groupRow(group);
+    if (!inRightGroup && parentRow && m_collection && group >= 0 && group < m_collection->groups().size())
+        inRightGroup = parentRow->text(GroupColumn) == m_collection->groups().entry(group);
+
+    if (inRightGroup) {
+        writeRow(listRow, item, false);
+        return listRow;
+    }
+
+    // The item was moved to another group.
+    removeRow(listRow);
+    return AddItem(item, true);
+}
+
+void ItemListView::writeRow(funiQListViewItem *row, const Item *item, bool freshRow)
+{
+    // A fresh row holds nothing yet, so its empty texts need not be written.
+    auto put = [row, freshRow](int column, const QString &text) {
+        if (!freshRow || !text.isEmpty())
+            row->setText(column, text);
+    };
+
+    put(NameColumn, item->name());
+    put(ProductColumn, item->product());
+    put(ModelColumn, item->productModel());
+    put(CountColumn, QString::number(item->numberOfItems()));
+    put(PriceColumn, isVistrel() ? item->priceText(2) : item->totalValueText());
+    put(PriceTodayColumn, item->priceTodayText(2));
+    // Icons are set, never taken away: a link that became empty keeps its icon until the list is rebuilt.
+    if (isPictureFile(item->photolink().trimmed()))
+        row->setIcon(PictureColumn, m_pictureIcon);
+    if (isPictureFile(item->receipt().trimmed()))
+        row->setIcon(ReceiptColumn, isOstrana() ? m_receiptIcon : m_pictureIcon);
+    put(DateColumn, item->date());
+    const int location = item->location();
+    if (m_collection && location >= 0 && location < m_collection->locations().size())
+        put(LocationColumn, m_collection->locations().entry(location));
+    else
+        put(LocationColumn, QStringLiteral("Error"));
+    put(DescriptionColumn, item->description());
+    put(SupplierColumn, item->supplier());
+    put(AddressColumn, item->address());
+    put(SerialnoColumn, item->serialno());
+    put(WwwColumn, item->www());
+    if (!item->document().trimmed().isEmpty())
+        row->setIcon(DocumentColumn, m_documentIcon);
+
+    row->setExpandable(false);
+    row->setItem(const_cast<Item *>(item));
+}
+
+void ItemListView::removeRow(QTreeWidgetItem *row)
+{
+    if (!row)
+        return;
+    const bool wasCurrent = row == m_currentRow;
+    if (wasCurrent)
+        m_currentRow = nullptr;
+    // Deleting the view's current row makes the view pick a neighbour as
+    // current; that is not the user's choice.
+    m_ignoreSelection = true;
+    if (row == QTreeWidget::currentItem())
+        setCurrentItem(nullptr);
+    delete row;
+    m_ignoreSelection = false;
+    if (wasCurrent)
+        emit rowSelected(nullptr);
+}
+
+void ItemListView::showLimitError(int group)
+{
+    const int groupCount = m_collection ? m_collection->groups().size() : 0;
+    MessageBox::critical(this, tr("Fejl - type"), tr("MAX_LIMIT_ERROR").arg(group).arg(groupCount));
+}
+
+void ItemListView::RebuildList()
+{
+    DBItemCollection *collection = m_collection;
+    ClearList();
+    if (!collection)
+        return;
+    SetCollection(collection);
+    FillList(collection);
+    ViewAll(true);
+}
+
+void ItemListView::addToContextMenu(QAction *action)
+{
+    if (action)
+        m_contextMenu->addAction(action);
+    else
+        m_contextMenu->addSeparator();
+}
+
+void ItemListView::SaveColumnWidths()
+{
+    Settings settings;
+    settings.beginGroup(QStringLiteral("ListView"));
+    settings.setValue(QStringLiteral("Colums"), columnCount());
+    settings.setValue(QStringLiteral("childCount"), topLevelItemCount());
+    for (int column : widthSaveOrder)
+        settings.setValue(QLatin1String(columnSettings[column].key), columnWidth(column));
+    settings.endGroup();
+}
+
+funiQListViewItem *ItemListView::rowForItem(const Item *item) const
+{
+    if (!item)
+        return nullptr;
+    for (int top = 0; top < topLevelItemCount(); ++top) {
+        QTreeWidgetItem *groupRow = topLevelItem(top);
+        for (int child = 0; child < groupRow->childCount(); ++child) {
+            funiQListViewItem *row = asRow(groupRow->child(child));
+            if (row && row->item() == item)
+                return row;
+        }
+    }
+    return nullptr;
+}
+
+Item *ItemListView::currentRowItem() const
+{
+    return itemOf(m_currentRow);
+}
+
+funiQListViewItem *ItemListView::FindListViewItem(Item *item)
+{
+    // A missing item leaves the current row alone: handing back some other
+    // row would make the caller work on the wrong item.
+    funiQListViewItem *row = rowForItem(item);
+    if (!row)
+        return nullptr;
+    setCurrentItem(row);
+    m_currentRow = row;
+    return row;
+}
+
+bool ItemListView::HasPictureLink(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? itemOf(row) : nullptr;
+    return item && !item->photolink().isEmpty();
+}
+
+bool ItemListView::HasReceipt(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? itemOf(row) : nullptr;
+    return item && !item->receipt().isEmpty();
+}
+
+bool ItemListView::HasUrl(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? itemOf(row) : nullptr;
+    return item && !item->www().isEmpty();
+}
+
+bool ItemListView::HasDocument(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? itemOf(row) : nullptr;
+    return item && !item->document().isEmpty();
+}
+
+int ItemListView::GetNumberOfGroups() const
+{
+    return int(m_groupRows.size());
+}
+
+void ItemListView::UpdateGroupItemName(int item, const QString &name)
+{
+    if (item >= 0 && item < m_groupRows.size())
+        m_groupRows.at(item)->setText(GroupColumn, name);
+}
+
+void ItemListView::DeleteItem()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item)
+        return;
+    removeRow(m_currentRow);
+    // The collection does not own its items: take it out, then delete it.
+    if (m_collection && m_collection->contains(item))
+        m_collection->remove(item);
+    delete item;
+    setDatabaseModified(true);
+}
+
+void ItemListView::SeachItem()
+{
+    openItemDialog(nullptr, QStringLiteral("DATA"), true, nullptr, QString());
+}
+
+void ItemListView::ShowPicture1()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item || item->photolink().isEmpty())
+        return;
+    const QString link = item->photolink();
+    if (isPictureFile(link))
+        openItemDialog(item, QStringLiteral("PICTURE"), false, nullptr, QString());
+    else
+        openWithProgram(pictureViewerProgram(defaultPictureViewer()), link, this);
+}
+
+void ItemListView::ShowImage2()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item || item->receipt().isEmpty())
+        return;
+    const QString link = item->receipt();
+    if (isPictureFile(link))
+        openItemDialog(item, QStringLiteral("RECEIPT"), false, nullptr, QString());
+    else
+        shellOpen(link);
+}
+
+void ItemListView::ShowUrl()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item)
+        return;
+    if (item->www().isEmpty()) {
+        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"),
+                               {tr("Ok")});
+        return;
+    }
+    openWithProgram(webProgram(), item->www(), this);
+}
+
+void ItemListView::ShowDocument()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item || item->document().isEmpty())
+        return;
+    shellOpen(item->document());
+}
+
+void ItemListView::ItemSelected(QTreeWidgetItem *row)
+{
+    funiQListViewItem *listRow = asRow(row);
+    if (listRow) {
+        if (m_currentRow)
+            clearSelection();
+        m_currentRow = listRow;
+        listRow->setSelected(true);
+        viewport()->update();
+    }
+    emit rowSelected(listRow);
+}
+
+void ItemListView::selectionChangedSlot(funiQListViewItem *row)
+{
+    ItemSelected(row);
+}
+
+void ItemListView::returnPressedSlot(QTreeWidgetItem *row)
+{
+    doubleClickOnItemSlot(row);
+}
+
+void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem *row)
+{
+    funiQListViewItem *listRow = asRow(row);
+    if (!listRow)
+        return;
+    listRow->setSelected(true);
+    viewport()->update();
+    if (!listRow->isGroupRow()) {
+        Item *item = listRow->item();
+        openItemDialog(item, QStringLiteral("DATA"), false, this, QString());
+        RefreshRow(listRow, item);
+    } else {
+        // A new item in this group.
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, this, listRow->text(GroupColumn));
+    }
+}
+
+void ItemListView::MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column)
+{
+    Q_UNUSED(pos);
+    if (!row)
+        return;
+    switch (column) {
+    case PictureColumn:
+        ShowPicture1();
+        break;
+    case ReceiptColumn:
+        ShowImage2();
+        break;
+    case WwwColumn:
+        ShowUrl();
+        break;
+    case DocumentColumn:
+        ShowDocument();
+        break;
+    default:
+        break;
+    }
+}
+
+void ItemListView::EditItem()
+{
+    if (m_currentRow)
+        doubleClickOnItemSlot(m_currentRow);
+}
+
+void ItemListView::ViewAll(bool showall)
+{
+    if (topLevelItemCount() == 0)
+        return;
+
+    if (m_collection) {
+        userItemCollection &fields = m_collection->fields();
+        QTreeWidgetItem *header = headerItem();
+        for (const auto &[entry, column] : fieldTitleColumns) {
+            if (fields.entry(entry).isEmpty())
+                continue;
+            const QString title = fields.plainEntry(entry);
+            setColumnTitle(column, title);
+            header->setText(column, column <= NameColumn ? tr(title.toUtf8().constData()) : title);
+        }
+        // Newer databases name the document and model columns too; an
+        // empty entry blanks the title.
+        const int level = databaseFormatLevel();
+        const QString documentTitle = fields.entry(15);
+        if (level > 252 && !documentTitle.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive)) {
+            setColumnTitle(DocumentColumn, documentTitle);
+            header->setText(DocumentColumn, documentTitle);
+        }
+        const QString modelTitle = fields.entry(16);
+        if (level > 254 && !modelTitle.contains(QLatin1String("FIELD"), Qt::CaseInsensitive)) {
+            setColumnTitle(ModelColumn, modelTitle);
+            header->setText(ModelColumn, modelTitle);
+        }
+    }
+
+    if (showall)
+        expandAll();
+    else
+        collapseAll();
+}
+
+void ItemListView::ViewCurrentAsHTML()
+{
+    Item *item = itemOf(m_currentRow);
+    if (!item)
+        return;
+    QString folder = qEnvironmentVariable("AppData");
+    if (folder.isEmpty())
+        folder = lastDbDir();
+    const QString path = QFileInfo(QDir::cleanPath(folder + QStringLiteral("/CurrentItem") + QStringLiteral(".htm")))
+                             .absoluteFilePath();
+    if (writeItemPage(path, item))
+        openHtmlPage(path, QString(), true);
+}
+
+void ItemListView::ShowContextMenu(QTreeWidgetItem *row)
+{
+    if (!row)
+        return;
+    m_contextMenu->popup(QCursor::pos());
+}
+
+void ItemListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        returnPressedSlot(QTreeWidget::currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ItemListView::mousePressEvent(QMouseEvent *event)
+{
+    // The base class makes the row under the mouse current first.
+    QTreeWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    QTreeWidgetItem *row = itemAt(pos);
+    if (row)
+        MousePressed(row, event->globalPosition().toPoint(), columnAt(pos.x()));
+}
+
+bool ItemListView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // Show a cell's text as tooltip only when the cell cannot show it whole.
+        auto *helpEvent = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(helpEvent->pos());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty()) {
+            const QRect rect = visualRect(index);
+            const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+            if (fontMetrics().horizontalAdvance(text) + margin > rect.width()) {
+                QToolTip::showText(helpEvent->globalPos(), text, viewport(), rect);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
+}
+
+void ItemListView::itemRemovedFromCollection(Item *item)
+{
+    removeRow(rowForItem(item));
+}
+
+void ItemListView::collectionAboutToClear()
+{
+    // The items are about to go; keep the group rows, drop every item row.
+    const bool hadCurrent = m_currentRow && !m_currentRow->isGroupRow();
+    if (hadCurrent)
+        m_currentRow = nullptr;
+    m_ignoreSelection = true;
+    for (funiQListViewItem *groupRow : std::as_const(m_groupRows))
+        qDeleteAll(groupRow->takeChildren());
+    m_ignoreSelection = false;
+    if (hadCurrent)
+        emit rowSelected(nullptr);
+}
+
+void ItemListView::openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
+{
+    // TODO(itemdialog): create and show the item dialog once it exists:
+    //   auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
+    //   dialog->show();
+    Q_UNUSED(item);
+    Q_UNUSED(page);
+    Q_UNUSED(search);
+    Q_UNUSED(parent);
+    Q_UNUSED(name);
+}
+
+bool ItemListView::writeItemPage(const QString &path, Item *item)
+{
+    // TODO(export): write the one-item HTML page (the HTML export's page
+    // writer, without heading, the item as the only item, no special cases,
+    // not as a table) to path, and return whether it was written.
+    Q_UNUSED(path);
+    Q_UNUSED(item);
+    return false;
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QTreeWidget>
+
+#include "mainwindow/ColumnTitles.h"
+#include "mainwindow/funiQListViewItem.h"
+
+class DBItemCollection;
+class Item;
+class QAction;
+class QMenu;
+
+// The central widget of the main window: every group of the open collection
+// as a top-level row with its items beneath, in seventeen columns.
+//
+// The collection is not owned. Neither are the items, but DeleteItem deletes
+// the item of the current row after taking it out of the collection. The list
+// follows the collection's itemRemoved and aboutToClear signals, so it never
+// keeps a row for an item that is gone.
+//
+// The main window connects rowSelected() to its own ItemSelected slot, which
+// enables the show commands through HasPictureLink, HasReceipt, HasUrl and
+// HasDocument.
+class ItemListView : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    enum Column {
+        GroupColumn = 0, NameColumn = 1, ProductColumn = 2, ModelColumn = 3, CountColumn = 4,
+        PriceColumn = 5, PriceTodayColumn = 6, PictureColumn = 7, ReceiptColumn = 8,
+        DateColumn = 9, LocationColumn = 10, DescriptionColumn = 11, SupplierColumn = 12,
+        AddressColumn = 13, SerialnoColumn = 14, WwwColumn = 15, DocumentColumn = 16,
+    };
+
+    explicit ItemListView(QWidget *mainWindow = nullptr);
+    ~ItemListView() override;
+
+    // Remembers the collection and makes one group row per entry of its group list.
+    void SetCollection(DBItemCollection *collection);
+    DBItemCollection *collection() const { return m_collection; }
+    // Removes every row; no current row afterwards.
+    void ClearList();
+    // Remembers the collection and adds a row for each of its items.
+    void FillList(DBItemCollection *collection);
+    // Adds a row for the item under its group row; with select the new row
+    // becomes the selected, current row. Returns the row, or null when the
+    // item's group has no row (after the "MAX_LIMIT_ERROR" box).
+    funiQListViewItem *AddItem(Item *item, bool select = false);
+    // Rewrites the row from the item, or moves it to its group's row when the
+    // item changed group. Returns the row that now shows the item (null when
+    // none could be made, or for a group row / missing arguments).
+    funiQListViewItem *RefreshRow(QTreeWidgetItem *row, Item *item);
+    // ClearList, SetCollection, FillList and ViewAll(true) again.
+    void RebuildList();
+    // Appends the action to the context menu; a separator when action is null.
+    void addToContextMenu(QAction *action);
+    QMenu *contextMenu() const { return m_contextMenu; }
+    // Stores the column widths under "ListView/...".
+    void SaveColumnWidths();
+
+    // The row that holds the item, without touching the current row.
+    funiQListViewItem *rowForItem(const Item *item) const;
+    // The item of the current row; null for none or a group row.
+    Item *currentRowItem() const;
+    funiQListViewItem *groupRow(int group) const { return m_groupRows.value(group); }
+    const QList<funiQListViewItem *> &groupRows() const { return m_groupRows; }
+
+public slots:
+    // Makes the row holding the item current and returns it; null (current
+    // row unchanged) when no row holds the item.
+    funiQListViewItem *FindListViewItem(Item *item);
+    bool HasPictureLink(QTreeWidgetItem *row) const;
+    bool HasReceipt(QTreeWidgetItem *row) const;
+    bool HasUrl(QTreeWidgetItem *row) const;
+    bool HasDocument(QTreeWidgetItem *row) const;
+    int GetNumberOfGroups() const;
+    void UpdateGroupItemName(int item, const QString &name);
+    void DeleteItem();
+    void SeachItem();
+    void ShowPicture1();
+    void ShowImage2();
+    void ShowUrl();
+    void ShowDocument();
+    void ItemSelected(QTreeWidgetItem *row);
+    void selectionChangedSlot(funiQListViewItem *row);
+    funiQListViewItem *isItemSelected() const { return m_currentRow; }
+    void returnPressedSlot(QTreeWidgetItem *row);
+    void doubleClickOnItemSlot(QTreeWidgetItem *row);
+    void MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column);
+    void EditItem();
+    void ViewAll(bool showall);
+    void ViewCurrentAsHTML();
+    void ShowContextMenu(QTreeWidgetItem *row);
+
+signals:
+    // The row the user selected or made current (null when there is none any
+    // more); emitted after the list has taken it as its current row.
+    void rowSelected(QTreeWidgetItem *row);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void itemRemovedFromCollection(Item *item);
+    void collectionAboutToClear();
+    void writeRow(funiQListViewItem *row, const Item *item, bool freshRow);
+    void removeRow(QTreeWidgetItem *row);
+    void showLimitError(int group);
+    void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent,
+                        const QString &name);
+    bool writeItemPage(const QString &path, Item *item);
+
+    QPointer<DBItemCollection> m_collection;
+    QList<funiQListViewItem *> m_groupRows;
+    QWidget *m_mainWindow = nullptr;
+    funiQListViewItem *m_currentRow = nullptr;
+    QMenu *m_contextMenu = nullptr;
+    // Set while the list itself moves the current row (deleting, moving
+    // rows), so that the view's own current-row changes do not count as the
+    // user's choice.
+    bool m_ignoreSelection = false;
+    QIcon m_pictureIcon;
+    QIcon m_receiptIcon;
+    QIcon m_documentIcon;
+};

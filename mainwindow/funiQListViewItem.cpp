@@ -1,0 +1,95 @@
+#include "mainwindow/funiQListViewItem.h"
+
+#include <QDate>
+
+namespace {
+
+// The day number of a dd.mm.yyyy text: day from characters 1-2, month from
+// characters 4-5, year from the last four; 0 when that is no valid date.
+qint64 dayNumber(const QString &text)
+{
+    if (text.size() < 5)
+        return 0;
+    bool dayOk = false;
+    bool monthOk = false;
+    bool yearOk = false;
+    const int day = QStringView(text).mid(0, 2).toInt(&dayOk);
+    const int month = QStringView(text).mid(3, 2).toInt(&monthOk);
+    const int year = QStringView(text).right(4).toInt(&yearOk);
+    if (!dayOk || !monthOk || !yearOk)
+        return 0;
+    const QDate date(year, month, day);
+    return date.isValid() ? date.toJulianDay() : 0;
+}
+
+} // namespace
+
+funiQListViewItem::funiQListViewItem(QTreeWidget *view)
+    : QTreeWidgetItem(view, RowType)
+{
+}
+
+funiQListViewItem::funiQListViewItem(QTreeWidgetItem *parent)
+    : QTreeWidgetItem(parent, RowType)
+{
+}
+
+bool funiQListViewItem::isExpandable() const
+{
+    return childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
+}
+
+void funiQListViewItem::setExpandable(bool expandable)
+{
+    setChildIndicatorPolicy(expandable ? QTreeWidgetItem::ShowIndicator
+                                       : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+bool funiQListViewItem::operator<(const QTreeWidgetItem &other) const
+{
+    const QTreeWidget *view = treeWidget();
+    const int column = view ? view->sortColumn() : 0;
+    if (column != DateColumn || other.type() != RowType)
+        return QTreeWidgetItem::operator<(other);
+    const auto &otherRow = static_cast<const funiQListViewItem &>(other);
+    if (isGroupRow() || otherRow.isGroupRow())
+        return QTreeWidgetItem::operator<(other);
+    return compareDates(text(DateColumn), other.text(DateColumn)) < 0;
+}
+
+int funiQListViewItem::compareDates(const QString &a, const QString &b)
+{
+    const qint64 dayA = dayNumber(a);
+    const qint64 dayB = dayNumber(b);
+    if (dayA == 0 || dayB == 0) {
+        // An unreadable date never compares equal to every date: that would
+        // leave the sort without a consistent order.
+        if (dayA != dayB)
+            return dayA == 0 ? -1 : 1;
+        return a.compare(b);
+    }
+    return dayA < dayB ? -1 : (dayA > dayB ? 1 : 0);
+}
+
+Qt::Alignment funiQListViewItem::columnAlignment(int column)
+{
+    switch (column) {
+    case 4:
+    case 5:
+    case 6:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 7:
+    case 8:
+    case 16:
+        return Qt::AlignCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+QVariant funiQListViewItem::data(int column, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(int(columnAlignment(column)));
+    return QTreeWidgetItem::data(column, role);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTreeWidgetItem>
+
+class Item;
+
+// A row of the item list. Group rows are top-level and expandable and hold no
+// item; item rows sit under their group row and hold a non-owning pointer to
+// their item. The one override is the comparison: column 9 (the date) sorts
+// item rows by calendar date instead of by text.
+class funiQListViewItem : public QTreeWidgetItem
+{
+public:
+    // Distinguishes our rows from plain QTreeWidgetItems.
+    static constexpr int RowType = QTreeWidgetItem::UserType + 1;
+    static constexpr int DateColumn = 9;
+
+    // A top-level (group) row of the given list.
+    explicit funiQListViewItem(QTreeWidget *view);
+    // A row under the given parent row; not yet part of a list when parent is null.
+    explicit funiQListViewItem(QTreeWidgetItem *parent = nullptr);
+
+    Item *item() const { return m_item; }
+    void setItem(Item *item) { m_item = item; }
+
+    // Group rows are the expandable ones.
+    bool isExpandable() const;
+    void setExpandable(bool expandable);
+    bool isGroupRow() const { return isExpandable(); }
+
+    bool operator<(const QTreeWidgetItem &other) const override;
+    // Supplies the column's alignment, so no row stores its own.
+    QVariant data(int column, int role) const override;
+    static Qt::Alignment columnAlignment(int column);
+
+    // Order of two date texts (dd.mm.yyyy): negative, zero or positive as a is
+    // before, on or after b. Texts that are no valid date come before all
+    // valid dates and compare among themselves by text, so the order is total.
+    static int compareDates(const QString &a, const QString &b);
+
+private:
+    Item *m_item = nullptr;
+};
