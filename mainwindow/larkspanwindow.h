@@ -1,11 +1,231 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
+#include <QPalette>
+#include <QString>
+#include <QStringList>
 
-// The program's one top-level window.
+#include <memory>
+
+class DBItemCollection;
+class ItemListView;
+class LogXML;
+class QAction;
+class QCloseEvent;
+class QMenu;
+class QToolBar;
+class QTreeWidgetItem;
+
+// The window title for a database file name: the edition's caption from the
+// catalogue (context "captionstr"), " - " and the name.
+QString windowCaption(const QString &fileName);
+
+// The program's one top-level window. It owns the item collection of the run,
+// the event log and the list view in its centre, and decides which database
+// file is open: the start database, New, Open, the recent files, Save, Save
+// As and Backup, with the save question before a database with unsaved
+// changes is closed or replaced.
+//
+// The collection does not own its items; the window deletes them whenever it
+// clears or replaces the database, and when it quits.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    static constexpr int MaxRecentFiles = 10;
+
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // False when the start database could not be read: start-up then ends the
+    // process with status 0 instead of showing the window.
+    bool startSucceeded() const { return m_startSucceeded; }
+
+    DBItemCollection *collection() const { return m_collection.get(); }
+    ItemListView *listView() const { return m_listView; }
+    LogXML *eventLog() const { return m_log.get(); }
+    QString currentFileName() const { return m_currentFileName; }
+    QStringList recentFiles() const { return m_recentFiles; }
+    QString demoDatabasePath() const { return m_demoDatabasePath; }
+    QIcon editionIcon() const { return m_editionIcon; }
+    QIcon pictureIcon() const { return m_pictureIcon; }
+    QIcon receiptIcon() const { return m_receiptIcon; }
+    QMenu *fileMenu() const { return m_fileMenu; }
+
+    // Reads currentFileName into the collection and shows it; false (after
+    // the error box, with the start settings reset) when it cannot be read.
+    bool LoadItemFile();
+    // Asks whether to save unsaved changes; false when the user cancelled or
+    // the changes could not be saved, so the caller must keep the database.
+    bool askToSaveChanges();
+    // Saves the open database like Save(setCurrentFileName); true when the
+    // file was written.
+    bool saveDatabase(bool setCurrentFileName = true);
+    // Asks for a new name and saves under it like SaveAs; false when the
+    // dialog was cancelled or the file was not written.
+    bool saveDatabaseAs();
+
+signals:
+    // A status-bar text shown for the given milliseconds, or until replaced.
+    void message(const QString &text, int milliseconds);
+    void message(const QString &text);
+
+public slots:
+    void ItemSelected(QTreeWidgetItem *row);
+
+    // File menu.
+    void FileNew();
+    void Load(bool ShowOpenDialog);
+    void Load() { Load(true); }
+    void OpenRecentFile(int index);
+    void Save(bool SetmCurrentFileName);
+    void Save() { Save(true); }
+    void SaveAs();
+    void Backup();
+    void SaveAsHTML();
+    void SaveAsXML();
+    void SaveSettings();
+    void ReadSettings();
+    void UpdateLocations();
+    void PrintBarcode();
+    void Print();
+    void Quit();
+
+    // Edit menu.
+    void EditItem();
+    void DeleteItem();
+    void SearchRecord();
+    void AutoMakeItems();
+
+    // View menu.
+    void ViewAllItems();
+    void ShowAllAsHTMLTable();
+    void ShowAllAsHTML();
+    void ShowAllSpecialCasesAsHTML();
+    void ShowAllAsXML();
+    void ViewCurrentAsHTML();
+    void ShowPictureOne();
+    void ShowReceipt();
+    void ShowUrl();
+    void ShowDocument();
+    void MakeReport();
+
+    // Setup menu.
+    void SetupWhatToPrint();
+    void SetupGroups();
+    void SetupLocation();
+    void SetupSupplier();
+    void browsePictureViewer_slot();
+    void browseWWWViewer_slot();
+    void SetupCommon();
+
+    // Language menu.
+    void DkLanguage();
+    void NoLanguage();
+    void EnLanguage();
+
+    // Help menu.
+    void Help();
+    void HelpTutorial();
+    void HelpLinks();
+    void HelpErrorHandling();
+    void HelpReleases();
+    void About();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void openStartDatabase();
+    void refreshDocumentState();
+    void updateRecentFileMenu();
+    void writeRecentFiles();
+    void setLanguage(const QString &code);
+    // Drops the open database: the list's rows, then the items, then the lock.
+    void discardDatabase();
+    void ensureCollection();
+    // Asks the save question and, unless cancelled, closes the log and the
+    // collection; true when the window may go.
+    bool finishSession();
+    void showLockedState(bool locked);
+
+    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
+                        const QIcon &icon, void (MainWindow::*slot)(),
+                        const QString &whatsThis = QString(), const QString &toolTip = QString());
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createSetupMenu();
+    void createLanguageMenu();
+    void createHelpMenu();
+    void createToolBars();
+    void createContextMenu();
+
+    QStringList m_recentFiles;
+    QList<QAction *> m_recentFileActions; // one per position; null until inserted
+    QString m_demoDatabasePath;
+    std::unique_ptr<LogXML> m_log;
+    QString m_currentFileName;
+    ItemListView *m_listView = nullptr;
+    std::unique_ptr<DBItemCollection> m_collection;
+    QIcon m_editionIcon;
+    QIcon m_pictureIcon;
+    QIcon m_receiptIcon;
+    bool m_startSucceeded = true;
+    bool m_sessionClosed = false;
+
+    // Colours to restore when an unlocked database follows a locked one.
+    QPalette m_normalPalette;
+    QPalette m_normalListPalette;
+    bool m_showingLocked = false;
+
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_setupMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_quitSeparator = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QToolBar *m_fileToolBar = nullptr;
+    QToolBar *m_toolsToolBar = nullptr;
+
+    QAction *m_fileNewAction = nullptr;
+    QAction *m_fileOpenAction = nullptr;
+    QAction *m_updateLocationsAction = nullptr;
+    QAction *m_fileSaveAction = nullptr;
+    QAction *m_fileSaveAsAction = nullptr;
+    QAction *m_fileBackupAction = nullptr;
+    QAction *m_fileSaveAsHtmlAction = nullptr;
+    QAction *m_fileSaveAsXmlAction = nullptr;
+    QAction *m_fileSaveSettingsAction = nullptr;
+    QAction *m_printBarcodeAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_quitAction = nullptr;
+
+    QAction *m_editRecordAction = nullptr;
+    QAction *m_editDeleteAction = nullptr;
+    QAction *m_editSearchAction = nullptr;
+    QAction *m_autoMakeItemsAction = nullptr;
+
+    QAction *m_viewAllAction = nullptr;
+    QAction *m_showAllAsHtmlTableAction = nullptr;
+    QAction *m_showAllAsHtmlAction = nullptr;
+    QAction *m_showAllSpecialCasesAction = nullptr;
+    QAction *m_showAllAsXmlAction = nullptr;
+    QAction *m_viewCurrentAsHtmlAction = nullptr;
+    QAction *m_viewPictureAction = nullptr;
+    QAction *m_viewPicture2Action = nullptr;
+    QAction *m_viewUrlAction = nullptr;
+    QAction *m_viewDocAction = nullptr;
+    QAction *m_viewReportAction = nullptr;
+
+    QAction *m_setupPrintAction = nullptr;
+    QAction *m_setupLocationAction = nullptr;
+    QAction *m_setupGroupsAction = nullptr;
+    QAction *m_setupSupplierAction = nullptr;
+    QAction *m_aboutAction = nullptr;
 };
