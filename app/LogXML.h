@@ -9,7 +9,8 @@
 // file is created or touched and every call returns at once.
 //
 // Texts are written as Latin-1 and unescaped. An empty file name, function or
-// entry counts as absent: its line is left out.
+// entry counts as absent: its line is left out (except the entry of logItem,
+// which is always written).
 class LogXML
 {
 public:
@@ -25,11 +26,10 @@ public:
     int depth() const { return m_depth; }
 
     // One complete log item at the current depth.
-    bool logItem(const QString &entry, const QString &fileName = QString(),
-                 const QString &function = QString());
+    bool logItem(const QString &entry, const QString &fileName = QString(), const QString &function = QString());
     // Starts an item and leaves it open one level deeper.
-    bool beginItem(const QString &entry = QString(), const QString &fileName = QString(),
-                   const QString &function = QString());
+    bool beginItem(
+        const QString &entry = QString(), const QString &fileName = QString(), const QString &function = QString());
     // One element line "<name>text</name>" at the current depth.
     bool element(const QString &name, const QString &text);
     // Ends the innermost open item; nothing at depth 1 or less.
