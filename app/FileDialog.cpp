@@ -108,8 +108,8 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
     return answer;
 }
 
-QString FileDialog::getOpenFileName(QWidget *parent, const QString &title, const QString &folder,
-                                    const QStringList &filters, QString *dialogFolder)
+QString FileDialog::getOpenFileName(
+    QWidget *parent, const QString &title, const QString &folder, const QStringList &filters, QString *dialogFolder)
 {
     Request request;
     request.mode = ExistingFile;
@@ -122,8 +122,8 @@ QString FileDialog::getOpenFileName(QWidget *parent, const QString &title, const
     return answer.path;
 }
 
-QString FileDialog::getSaveFileName(QWidget *parent, const QString &title, const QString &folder,
-                                    const QStringList &filters, QString *dialogFolder)
+QString FileDialog::getSaveFileName(
+    QWidget *parent, const QString &title, const QString &folder, const QStringList &filters, QString *dialogFolder)
 {
     Request request;
     request.mode = AnyFile;
@@ -175,7 +175,7 @@ void FileDialog::clearAsked()
 
 void FileDialog::queueAnswer(const QString &path, const QString &folder)
 {
-    recorder().answers.append(QueuedAnswer{path.isEmpty(), path, folder});
+    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, folder });
 }
 
 void FileDialog::queueCancel()

@@ -30,25 +30,25 @@ class FileDialog
 public:
     enum Mode {
         ExistingFile, // choose one file that exists
-        AnyFile,      // choose or type any file name (save dialogs, program choosers)
-        Directory,    // choose a folder
+        AnyFile, // choose or type any file name (save dialogs, program choosers)
+        Directory, // choose a folder
     };
 
     struct Request
     {
         Mode mode = ExistingFile;
-        QString title;         // empty: the toolkit's default title
-        QString folder;        // start folder, or a proposed file path; empty: current folder
-        QStringList filters;   // e.g. "DB (*.inb *.txt *.db)"; empty: all files
+        QString title; // empty: the toolkit's default title
+        QString folder; // start folder, or a proposed file path; empty: current folder
+        QStringList filters; // e.g. "DB (*.inb *.txt *.db)"; empty: all files
         QString selectedFilter; // one of filters made current; empty: the first
         bool detailView = false; // show the files in detail (list) view
-        QString objectName;    // the dialog's object name, if any
+        QString objectName; // the dialog's object name, if any
     };
 
     struct Answer
     {
-        QString path;           // the chosen file or folder; "" when cancelled
-        QString folder;         // absolute folder the dialog showed when it closed
+        QString path; // the chosen file or folder; "" when cancelled
+        QString folder; // absolute folder the dialog showed when it closed
         QString selectedFilter; // the filter that was current when it closed
 
         bool accepted() const { return !path.isEmpty(); }
@@ -60,13 +60,10 @@ public:
     // Shorthands: the chosen path, "" when cancelled. When dialogFolder is
     // given it receives the dialog's absolute folder on acceptance.
     static QString getOpenFileName(QWidget *parent, const QString &title, const QString &folder = QString(),
-                                   const QStringList &filters = QStringList(),
-                                   QString *dialogFolder = nullptr);
+        const QStringList &filters = QStringList(), QString *dialogFolder = nullptr);
     static QString getSaveFileName(QWidget *parent, const QString &title, const QString &folder = QString(),
-                                   const QStringList &filters = QStringList(),
-                                   QString *dialogFolder = nullptr);
-    static QString getExistingDirectory(QWidget *parent, const QString &title,
-                                        const QString &folder = QString());
+        const QStringList &filters = QStringList(), QString *dialogFolder = nullptr);
+    static QString getExistingDirectory(QWidget *parent, const QString &title, const QString &folder = QString());
 
     // The toolkit's own (translated) entry for all files, "All Files (*)".
     static QString allFilesFilter();

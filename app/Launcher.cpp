@@ -29,8 +29,7 @@ bool recordedResult(const Launcher::Request &request)
 
 } // namespace
 
-bool Launcher::startDetached(const QString &program, const QStringList &arguments,
-                             const QString &workingDirectory)
+bool Launcher::startDetached(const QString &program, const QStringList &arguments, const QString &workingDirectory)
 {
     if (recorder().recording) {
         Request request;

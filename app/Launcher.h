@@ -23,15 +23,15 @@ public:
     {
         enum Kind { StartProgram, OpenUrl };
         Kind kind = StartProgram;
-        QString program;          // StartProgram: the program (a path or a name on PATH)
-        QStringList arguments;    // StartProgram: its arguments, each passed as is
+        QString program; // StartProgram: the program (a path or a name on PATH)
+        QStringList arguments; // StartProgram: its arguments, each passed as is
         QString workingDirectory; // StartProgram: "" = the register's own
-        QUrl url;                 // OpenUrl: what was opened
+        QUrl url; // OpenUrl: what was opened
     };
 
     // Starts program with the arguments; true when it could be started.
     static bool startDetached(const QString &program, const QStringList &arguments = QStringList(),
-                              const QString &workingDirectory = QString());
+        const QString &workingDirectory = QString());
     // Opens url with the program the desktop associates with it; true when
     // the desktop accepted it.
     static bool openUrl(const QUrl &url);
