@@ -24,16 +24,14 @@ const QString moduleName = QStringLiteral("DBItemCollection");
 // The event log is optional: a collection may be built without one.
 void logItem(LogXML *log, const QString &entry, const QString &function)
 {
-    Q_UNUSED(log);
-    Q_UNUSED(entry);
-    Q_UNUSED(function);
+    if (log)
+        log->logItem(entry, moduleName, function);
 }
 
 void logElement(LogXML *log, const QString &name, const QString &text)
 {
-    Q_UNUSED(log);
-    Q_UNUSED(name);
-    Q_UNUSED(text);
+    if (log)
+        log->element(name, text);
 }
 
 // Texts of the lock file and of the list files are 8-bit; the lock line is
@@ -197,7 +195,7 @@ bool DBItemCollection::SaveDynamicLists()
         QString reason;
         bool saved = QDir().mkpath(subfolder);
         if (!saved)
-            reason = QStringLiteral("mkdir: ") + QDir::toNativeSeparators(subfolder);
+            reason = QStringLiteral("Cannot create the folder ") + QDir::toNativeSeparators(subfolder);
         if (saved) {
             saved = file.list->save(path, false);
             if (!saved)
@@ -249,11 +247,11 @@ bool DBItemCollection::LockDB(const QString &databasePath)
     // Created exclusively: the test for an existing lock and its creation
     // are one step, so two programs cannot both take it.
     QFile lock(path);
-    if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
                                 + QStringLiteral(", User: ") + SystemNames::userName();
         const QByteArray bytes = content.toLatin1();
-        if (lock.write(bytes) != bytes.size() || !lock.flush()) {
+        if (lock.write(bytes) != bytes.size()) {
             lock.close();
             lock.remove();
             logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));

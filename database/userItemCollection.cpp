@@ -31,25 +31,28 @@ bool userItemCollection::load(const QString &path)
 bool userItemCollection::save(const QString &path, bool tellUser)
 {
     m_errorString.clear();
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        for (const QString &text : std::as_const(m_entries)) {
-            QByteArray line = text.toLatin1();
-            line.append("\r\n");
-            if (file.write(line) != line.size()) {
-                written = false;
-                break;
-            }
-        }
+    QByteArray content;
+    for (const QString &text : std::as_const(m_entries)) {
+        content += text.toLatin1();
+        content += "\r\n";
     }
+
+    // Unbuffered, so that a short write (disk full, size limit) shows in the
+    // count written: a buffered flush may report success for a partial file.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    bool complete = true;
+    if (written && file.write(content) != content.size())
+        written = complete = false;
     if (written)
         written = file.commit();
     if (written)
         return true;
 
     // An uncommitted save file is discarded when it goes; the old file stays.
-    m_errorString = file.errorString();
+    m_errorString = file.error() == QFileDevice::NoError && !complete
+                        ? QStringLiteral("The file could not be written completely")
+                        : file.errorString();
     if (tellUser) {
         MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),
                              QCoreApplication::translate("userItemCollection", "Could_Not_Open_File")

@@ -1,0 +1,519 @@
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Items for a collection that does not own them: the fixture does.
+class Items
+{
+public:
+    Item *make(int group, const QString &name, int count = 0, double price = 0.0,
+               const QString &serial = QString(), int location = 0)
+    {
+        auto item = std::make_unique<Item>();
+        item->setGroup(group);
+        item->setName(name);
+        item->setNumberOfItems(count);
+        item->setPrice(price);
+        item->setSerialno(serial);
+        item->setLocation(location);
+        m_items.push_back(std::move(item));
+        return m_items.back().get();
+    }
+    Item *make(const QString &name) { return make(0, name); }
+
+private:
+    std::vector<std::unique_ptr<Item>> m_items;
+};
+
+QStringList names(const DBItemCollection &collection)
+{
+    QStringList result;
+    for (const Item *item : collection)
+        result << item->name();
+    return result;
+}
+
+} // namespace
+
+class tst_Collection : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestSupport::IsolatedSettings> m_settings;
+    QTemporaryDir m_emptyFolder;
+
+private slots:
+    void initTestCase() { qRegisterMetaType<Item *>(); }
+
+    void init()
+    {
+        m_settings = std::make_unique<TestSupport::IsolatedSettings>(OstranaEdition);
+        // A database folder without lists keeps the collections' lists empty.
+        Settings().setValue("LastDBDir", m_emptyFolder.path());
+    }
+    void cleanup() { m_settings.reset(); }
+
+    void constructionClearsAndAddSetsModified()
+    {
+        setDatabaseModified(true);
+        DBItemCollection collection(nullptr);
+        QVERIFY(!databaseModified());
+        QCOMPARE(collection.count(), 0);
+        QVERIFY(!collection.isReadOnly());
+        QCOMPARE(collection.groups().limit(), 9999u);
+        QCOMPARE(collection.locations().limit(), 9999u);
+        QCOMPARE(collection.suppliers().limit(), 9999u);
+        QCOMPARE(collection.fields().limit(), 30u);
+
+        Items items;
+        Item *item = items.make("Stol");
+        collection.add(item);
+        QVERIFY(databaseModified());
+        QCOMPARE(collection.count(), 1);
+        QCOMPARE(collection.at(0), item);
+        QVERIFY(collection.contains(item));
+        setDatabaseModified(false);
+    }
+
+    void removeDropsFirstOccurrenceAndTells()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *a = items.make("a");
+        Item *b = items.make("b");
+        Item *c = items.make("c");
+        for (Item *item : {a, b, c, b})
+            collection.add(item);
+        QSignalSpy removed(&collection, &DBItemCollection::itemRemoved);
+        collection.remove(b);
+        QCOMPARE(names(collection), (QStringList {"a", "c", "b"}));
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.first().first().value<Item *>(), b);
+        QCOMPARE(collection.indexOf(b), 2);
+        // The item itself lives on: the collection does not own it.
+        QCOMPARE(b->name(), QStringLiteral("b"));
+    }
+
+    void clearAndDeleteItemsAnnounceThemselves()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        collection.add(items.make("kept"));
+        QSignalSpy aboutToClear(&collection, &DBItemCollection::aboutToClear);
+        collection.clear();
+        QCOMPARE(collection.count(), 0);
+        QCOMPARE(aboutToClear.count(), 1);
+
+        // deleteItems owns the deletion: these items come from new alone.
+        collection.add(new Item);
+        collection.add(new Item);
+        collection.deleteItems();
+        QCOMPARE(collection.count(), 0);
+        QCOMPARE(aboutToClear.count(), 2);
+    }
+
+    void previousAndNext()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *a = items.make("a");
+        Item *b = items.make("b");
+        Item *c = items.make("c");
+        for (Item *item : {a, b, c})
+            collection.add(item);
+        bool flag = true;
+        QCOMPARE(collection.previous(b, flag), a);
+        QVERIFY(!flag);
+        QCOMPARE(collection.previous(a, flag), a);
+        QVERIFY(flag);
+        QCOMPARE(collection.next(b, flag), c);
+        QVERIFY(!flag);
+        QCOMPARE(collection.next(c, flag), c);
+        QVERIFY(flag);
+
+        DBItemCollection single(nullptr);
+        single.add(a);
+        bool atStart = false;
+        bool atEnd = false;
+        QCOMPARE(single.previous(a, atStart), a);
+        QCOMPARE(single.next(a, atEnd), a);
+        QVERIFY(atStart && atEnd);
+    }
+
+    void findByGroupAndSerial_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first match") << 2 << "17" << "second";
+        QTest::newRow("group must match") << 1 << "17" << "first";
+        QTest::newRow("exact text") << 2 << "017" << "";
+        QTest::newRow("case matters") << 3 << "ab" << "";
+        QTest::newRow("case exact") << 3 << "AB" << "fourth";
+        QTest::newRow("negative group") << -1 << "5" << "";
+        QTest::newRow("empty serial") << 0 << "" << "";
+    }
+    void findByGroupAndSerial()
+    {
+        QFETCH(int, group);
+        QFETCH(QString, serial);
+        QFETCH(QString, expected);
+        Items items;
+        DBItemCollection collection(nullptr);
+        collection.add(items.make(1, "first", 1, 0, "17"));
+        collection.add(items.make(2, "second", 1, 0, "17"));
+        collection.add(items.make(2, "third", 1, 0, "17"));
+        collection.add(items.make(3, "fourth", 1, 0, "AB"));
+        collection.add(items.make(-1, "negative", 1, 0, "5"));
+        collection.add(items.make(0, "no serial", 1, 0, ""));
+        const Item *found = collection.findByGroupAndSerial(group, serial);
+        QCOMPARE(found ? found->name() : QString(), expected);
+
+        DBItemCollection empty(nullptr);
+        QVERIFY(!empty.findByGroupAndSerial(group, serial));
+    }
+
+    void countAndSum_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<int>("pieces");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("prices");
+        QTest::addColumn<double>("today");
+        QTest::newRow("all") << 10000 << 3 << 7 << 51.0 << 17.2 << 111.0;
+        QTest::newRow("group 1") << 1 << 2 << 2 << 20.0 << 11.0 << 11.0;
+        QTest::newRow("group 4") << 4 << 1 << 5 << 31.0 << 6.2 << 100.0;
+        QTest::newRow("empty group") << 2 << 0 << 0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("above all") << 10001 << 0 << 0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("negative") << -3 << 0 << 0 << 0.0 << 0.0 << 0.0;
+    }
+    void countAndSum()
+    {
+        QFETCH(int, group);
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *a = items.make(1, "a", 2, 10.0);
+        Item *b = items.make(1, "b", 0, 1.0);
+        Item *c = items.make(4, "c", 5, 6.2);
+        a->setPriceToday(10.0);
+        b->setPriceToday(1.0);
+        c->setPriceToday(100.0);
+        for (Item *item : {a, b, c})
+            collection.add(item);
+        // c: 5 pieces at 6.2 give a total of 31; prices sum the purchase price.
+        QTEST(collection.countItems(group, false), "itemCount");
+        QTEST(collection.countItems(group, true), "pieces");
+        QFETCH(double, total);
+        QFETCH(double, prices);
+        QFETCH(double, today);
+        QCOMPARE(collection.sumValues(group, false, false), total);
+        QCOMPARE(collection.sumValues(group, false, true), prices);
+        QCOMPARE(collection.sumValues(group, true, false), today);
+        QCOMPARE(collection.sumValues(group, true, true), today);
+    }
+
+    void maxGroupAndLocation()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        QCOMPARE(collection.maxGroup(), 0);
+        QCOMPARE(collection.maxLocation(), 0);
+        collection.add(items.make(3, "a", 1, 0, "", 9));
+        collection.add(items.make(12, "b", 1, 0, "", 2));
+        collection.add(items.make(5, "c", 1, 0, "", 4));
+        QCOMPARE(collection.maxGroup(), 12);
+        QCOMPARE(collection.maxLocation(), 9);
+    }
+
+    void highestSerialNumber_data()
+    {
+        QTest::addColumn<QVariant>("start");
+        QTest::addColumn<QStringList>("serials");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("empty, start 1000") << QVariant(1000) << QStringList {} << 1000;
+        QTest::newRow("empty, start 0") << QVariant(0) << QStringList {} << 0;
+        QTest::newRow("empty, nothing stored") << QVariant() << QStringList {} << 0;
+        QTest::newRow("items beat the start") << QVariant(1000) << QStringList {"7", "A12", "30"} << 30;
+        QTest::newRow("no numbers") << QVariant(5) << QStringList {"x", ""} << 0;
+    }
+    void highestSerialNumber()
+    {
+        QFETCH(QVariant, start);
+        QFETCH(QStringList, serials);
+        if (start.isValid())
+            Settings().setValue("Setup/StartSerialNumber", start);
+        Items items;
+        DBItemCollection collection(nullptr);
+        for (const QString &serial : serials)
+            collection.add(items.make(0, "i", 1, 0, serial));
+        QTEST(collection.highestSerialNumber(), "expected");
+    }
+
+    void sort_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QStringList>("expected");
+        // Items: name, group, product, count x price, date, location.
+        QTest::newRow("group") << 0 << QStringList {"apple", "Banana", "cherry", "Date"};
+        QTest::newRow("name, character codes") << 1 << QStringList {"Banana", "Date", "apple", "cherry"};
+        QTest::newRow("product") << 2 << QStringList {"Date", "cherry", "Banana", "apple"};
+        QTest::newRow("total value") << 5 << QStringList {"cherry", "Banana", "Date", "apple"};
+        QTest::newRow("date") << 9 << QStringList {"Date", "apple", "cherry", "Banana"};
+        QTest::newRow("location") << 10 << QStringList {"Banana", "Date", "apple", "cherry"};
+        QTest::newRow("unknown keeps order") << 3 << QStringList {"cherry", "apple", "Date", "Banana"};
+        QTest::newRow("negative keeps order") << -1 << QStringList {"cherry", "apple", "Date", "Banana"};
+    }
+    void sort()
+    {
+        QFETCH(int, method);
+        Items items;
+        DBItemCollection collection(nullptr);
+        struct Row
+        {
+            const char *name;
+            int group;
+            const char *product;
+            int count;
+            double price;
+            const char *date;
+            int location;
+        };
+        const Row rows[] = {
+            {"cherry", 3, "Beta", 1, 1.0, "01.02.2011", 7},
+            {"apple", 1, "zulu", 2, 50.0, "24.12.2010", 5},
+            {"Date", 4, "Alpha", 3, 10.0, "31.01.2009", 2},
+            {"Banana", 2, "Gamma", 1, 20.0, "01.01.2012", 1},
+        };
+        for (const Row &row : rows) {
+            Item *item = items.make(row.group, row.name, row.count, row.price, "", row.location);
+            item->setProduct(row.product);
+            item->setDate(row.date);
+            collection.add(item);
+        }
+        collection.sort(method);
+        QTEST(names(collection), "expected");
+    }
+
+    void findNextSelectors_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<int>("expected");
+        // Index of the first match in the fixture below, -1 for none.
+        QTest::newRow("group") << 0 << "4" << 1;
+        QTest::newRow("group not a number") << 0 << "x" << -1;
+        QTest::newRow("count") << 1 << "3" << 1;
+        QTest::newRow("name contains, any case") << 2 << "LAMP" << 0;
+        QTest::newRow("product") << 3 << "ikea" << 1;
+        QTest::newRow("price rounded") << 4 << "1500" << 1;
+        QTest::newRow("price needs whole text") << 4 << "150" << -1;
+        QTest::newRow("price today") << 5 << "20" << 0;
+        QTest::newRow("date equal") << 6 << "24.12.2011" << 1;
+        QTest::newRow("date not partial") << 6 << "24.12" << -1;
+        QTest::newRow("location contains") << 7 << "1" << 1;
+        QTest::newRow("supplier") << 8 << "BILKA" << 0;
+        QTest::newRow("serial exact") << 9 << "Ab7" << 1;
+        QTest::newRow("serial case") << 9 << "ab7" << -1;
+        QTest::newRow("serial not partial") << 9 << "Ab" << -1;
+        QTest::newRow("description") << 10 << "scratch" << 1;
+        QTest::newRow("www") << 11 << "EXAMPLE" << 0;
+        QTest::newRow("address") << 12 << "vej" << 1;
+        QTest::newRow("photolink") << 13 << ".JPG" << 1;
+        QTest::newRow("receipt") << 14 << "kvit" << 0;
+        QTest::newRow("document") << 15 << "manual" << 1;
+        QTest::newRow("unknown selector") << 16 << "a" << -1;
+    }
+    void findNextSelectors()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, criterion);
+        QFETCH(int, expected);
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *a = items.make(2, "Desk Lamp", 1, 99.5, "X1", 3);
+        a->setProduct("Philips");
+        a->setPriceToday(19.6);
+        a->setDate("01.01.2000");
+        a->setSupplier("Bilka");
+        a->setWww("http://example.com");
+        a->setReceipt("/scan/kvittering.pdf");
+        Item *b = items.make(4, "Sofa", 3, 1499.6, "Ab7", 12);
+        b->setProduct("IKEA");
+        b->setDate("24.12.2011");
+        b->setDescription("A scratch on the left arm");
+        b->setAddress("Skovvej 3");
+        b->setPhotolink("/pics/sofa.jpg");
+        b->setDocument("/docs/Manual.pdf");
+        collection.add(a);
+        collection.add(b);
+
+        bool found = false;
+        const int position = collection.findNext(field, criterion, found, false);
+        QCOMPARE(found, expected >= 0);
+        QCOMPARE(position, expected >= 0 ? expected : collection.count());
+    }
+
+    void findNextSequence()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        for (const char *name : {"Desk Lamp", "Chair", "Floor lamp", "Table", "lampshade"})
+            collection.add(items.make(name));
+        bool found = false;
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+        QVERIFY(found);
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 2);
+        QVERIFY(found);
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 4);
+        QVERIFY(found);
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 5);
+        QVERIFY(!found);
+        // Not found sends the search back to the start.
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 0);
+        QVERIFY(found);
+        // Without the continue flag it starts over.
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+
+        // An empty criterion finds nothing and leaves the position where it was.
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, QString(), found, true), 5);
+        QVERIFY(!found);
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 2);
+
+        DBItemCollection empty(nullptr);
+        found = true;
+        QCOMPARE(empty.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+        QVERIFY(!found);
+    }
+
+    void searchPositionIsPerCollection()
+    {
+        Items items;
+        DBItemCollection first(nullptr);
+        DBItemCollection second(nullptr);
+        for (const char *name : {"lamp 1", "lamp 2"}) {
+            Item *item = items.make(name);
+            first.add(item);
+            second.add(item);
+        }
+        bool found = false;
+        QCOMPARE(first.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+        QCOMPARE(second.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+        QCOMPARE(first.findNext(DBItemCollection::FieldName, "lamp", found, true), 1);
+    }
+
+    void removeKeepsAContinuedSearchInPlace()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *first = items.make("lamp 1");
+        for (Item *item : {first, items.make("lamp 2"), items.make("other")})
+            collection.add(item);
+        bool found = false;
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
+        collection.remove(first);
+        // The item after the one found is still the next one looked at.
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 0);
+        QVERIFY(found);
+        QCOMPARE(collection.at(0)->name(), QStringLiteral("lamp 2"));
+    }
+
+    void searchSequence()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *lamp1 = items.make(0, "Desk Lamp", 1);
+        Item *chair = items.make(0, "Chair", 4);
+        Item *lamp2 = items.make(0, "Floor lamp", 1);
+        for (Item *item : {lamp1, chair, lamp2})
+            collection.add(item);
+        QStringList criteria(DBItemCollection::CriterionCount);
+        criteria[DBItemCollection::CritName] = "lamp";
+
+        QCOMPARE(collection.search(criteria, false), lamp1);
+        QCOMPARE(collection.search(criteria, true), lamp2);
+        QCOMPARE(collection.search(criteria, true), nullptr);
+        QCOMPARE(collection.search(criteria, true), lamp1);
+        QCOMPARE(collection.search(criteria, false), lamp1);
+    }
+
+    void searchFieldsAreAlternatives()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        Item *chair = items.make(0, "Chair", 4);
+        Item *lamp = items.make(0, "Lamp", 1);
+        collection.add(chair);
+        collection.add(lamp);
+        QStringList criteria(DBItemCollection::CriterionCount);
+        // The name is tried before the count, so the lamp wins.
+        criteria[DBItemCollection::CritName] = "lamp";
+        criteria[DBItemCollection::CritCount] = "4";
+        QCOMPARE(collection.search(criteria, false), lamp);
+        criteria[DBItemCollection::CritName] = "sofa";
+        QCOMPARE(collection.search(criteria, false), chair);
+    }
+
+    void searchCriteria_data()
+    {
+        QTest::addColumn<int>("criterion");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("finds");
+        QTest::newRow("product") << int(DBItemCollection::CritProduct) << "ikea" << true;
+        QTest::newRow("price") << int(DBItemCollection::CritPrice) << "100" << true;
+        QTest::newRow("value today") << int(DBItemCollection::CritPriceToday) << "80" << true;
+        QTest::newRow("date") << int(DBItemCollection::CritDate) << "24.12.2011" << true;
+        QTest::newRow("no date is no criterion") << int(DBItemCollection::CritDate) << "01.01.1900" << false;
+        QTest::newRow("supplier") << int(DBItemCollection::CritSupplier) << "bilka" << true;
+        QTest::newRow("serial") << int(DBItemCollection::CritSerialno) << "S1" << true;
+        QTest::newRow("description") << int(DBItemCollection::CritDescription) << "oak" << true;
+        QTest::newRow("address") << int(DBItemCollection::CritAddress) << "vej" << true;
+        QTest::newRow("picture") << int(DBItemCollection::CritPicture) << "jpg" << true;
+        QTest::newRow("receipt") << int(DBItemCollection::CritReceipt) << "pdf" << true;
+        QTest::newRow("www") << int(DBItemCollection::CritWww) << "example" << true;
+        QTest::newRow("location") << int(DBItemCollection::CritLocation) << "7" << true;
+        QTest::newRow("document") << int(DBItemCollection::CritDocument) << "doc" << true;
+        QTest::newRow("empty finds nothing") << int(DBItemCollection::CritName) << "" << false;
+    }
+    void searchCriteria()
+    {
+        QFETCH(int, criterion);
+        QFETCH(QString, text);
+        QFETCH(bool, finds);
+        Items items;
+        DBItemCollection collection(nullptr);
+        collection.add(items.make("decoy"));
+        Item *item = items.make(0, "Table", 2, 100.0, "S1", 7);
+        item->setProduct("IKEA");
+        item->setPriceToday(80.0);
+        item->setDate("01.01.1900");
+        if (text == "24.12.2011")
+            item->setDate(text);
+        item->setSupplier("Bilka");
+        item->setDescription("Oak");
+        item->setAddress("Skovvej");
+        item->setPhotolink("t.jpg");
+        item->setReceipt("r.pdf");
+        item->setWww("www.example.com");
+        item->setDocument("d.doc");
+        collection.add(item);
+        QStringList criteria(DBItemCollection::CriterionCount);
+        criteria[criterion] = text;
+        QCOMPARE(collection.search(criteria, false), finds ? item : nullptr);
+        // A short list counts its missing criteria as empty.
+        QVERIFY(!collection.search(QStringList {}, false));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Collection)
+#include "tst_collection.moc"

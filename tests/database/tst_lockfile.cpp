@@ -1,0 +1,289 @@
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "app/SystemNames.h"
+#include "database/DBItemCollection.h"
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
+namespace {
+
+// A small database of the inventory edition.
+const QByteArray quorvelDatabase = "#2.5.4 (INV)- Format: type;name;model;price;priceToday;date;supplier;"
+                                   "serialno;description;address;photolink;number_of_items;location;www;"
+                                   "receipt;document;;\n"
+                                   "0;Skrue;M4;1.000000;1.000000;01.01.2011;;1;;;;10;0;;;;;\n";
+
+} // namespace
+
+class tst_LockFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestSupport::IsolatedSettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_folder;
+
+    QString lockPath() const { return m_folder->path() + "/LockFile"; }
+    QString expectedText(const QString &database) const
+    {
+        return database + " Locked by PC: " + SystemNames::computerName() + ", User: " + SystemNames::userName();
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<TestSupport::IsolatedSettings>(QuorvelEdition);
+        Settings().setValue("LastDBDir", m_folder->path());
+    }
+    void cleanup()
+    {
+        m_settings.reset();
+        m_folder.reset();
+    }
+
+    void systemNamesAreNeverEmpty()
+    {
+        QVERIFY(!SystemNames::computerName().isEmpty());
+        QVERIFY(!SystemNames::userName().isEmpty());
+    }
+
+    void lockIsTakenWithItsText()
+    {
+        DBItemCollection collection(nullptr);
+        QCOMPARE(DBItemCollection::lockFilePath(), lockPath());
+        const QString database = m_folder->path() + "/stock.db";
+        QVERIFY(collection.LockDB(database));
+        QVERIFY(!collection.isReadOnly());
+        // One line, no line end, 8-bit.
+        QCOMPARE(readFile(lockPath()), expectedText(database).toLatin1());
+
+        collection.releaseLock();
+        QVERIFY(!QFileInfo::exists(lockPath()));
+    }
+
+    void lockIsInTheLastDatabaseFolder()
+    {
+        // Not beside the file named, but in the folder of the last database.
+        QTemporaryDir elsewhere;
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LockDB(elsewhere.filePath("stock.db")));
+        QVERIFY(QFileInfo::exists(lockPath()));
+        QVERIFY(!QFileInfo::exists(elsewhere.filePath("LockFile")));
+    }
+
+    void foreignLockMakesReadOnly_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("usual") << QByteArray("C:\\Data\\stock.db Locked by PC: STORE1, User: anna")
+                               << "C:\\Data\\stock.db Locked by PC: STORE1, User: anna";
+        QTest::newRow("first line only") << QByteArray("one\r\ntwo\r\n") << "one";
+        QTest::newRow("empty first line") << QByteArray("\nsecond") << "";
+        QTest::newRow("empty file") << QByteArray() << "";
+        QTest::newRow("latin-1") << QByteArray("s\xf8ren") << QStringLiteral("søren");
+        QTest::newRow("349 bytes at most") << QByteArray(400, 'x') << QString(349, 'x');
+    }
+    void foreignLockMakesReadOnly()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QVERIFY(writeFile(lockPath(), content));
+        {
+            DBItemCollection collection(nullptr);
+            QVERIFY(!collection.LockDB("/data/stock.db"));
+            QVERIFY(collection.isReadOnly());
+            QCOMPARE(collection.lockText(), text);
+            // Neither release, clear nor the end of the collection touch it.
+            collection.releaseLock();
+            collection.clear();
+            QVERIFY(collection.isReadOnly());
+        }
+        QCOMPARE(readFile(lockPath()), content);
+    }
+
+    void secondLockBySameCollectionTurnsReadOnly()
+    {
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LockDB("/data/stock.db"));
+        QVERIFY(!collection.LockDB("/data/stock.db"));
+        QVERIFY(collection.isReadOnly());
+        QCOMPARE(collection.lockText(), expectedText("/data/stock.db"));
+        // The lock it created itself is still its own to remove.
+        collection.clear();
+        QVERIFY(!QFileInfo::exists(lockPath()));
+        QVERIFY(collection.isReadOnly());
+    }
+
+    void secondLoadTurnsReadOnly()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString database = m_folder->path() + "/stock.db";
+        QVERIFY(writeFile(database, quorvelDatabase));
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LoadFromAsciiFile(database));
+        QVERIFY(!collection.isReadOnly());
+        QCOMPARE(readFile(lockPath()), expectedText(database).toLatin1());
+        QCOMPARE(boxes.count(), 0);
+
+        QVERIFY(collection.LoadFromAsciiFile(database));
+        QVERIFY(collection.isReadOnly());
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QVERIFY(boxes.last().text.endsWith(expectedText(database)));
+    }
+
+    void otherCollectionSeesTheLock()
+    {
+        DBItemCollection holder(nullptr);
+        DBItemCollection other(nullptr);
+        QVERIFY(holder.LockDB("/a.db"));
+        QVERIFY(!other.LockDB("/b.db"));
+        QVERIFY(other.isReadOnly());
+        QCOMPARE(other.lockText(), expectedText("/a.db"));
+        other.clear();
+        QVERIFY(QFileInfo::exists(lockPath()));
+        holder.clear();
+        QVERIFY(!QFileInfo::exists(lockPath()));
+        // Once it is gone, a new lock is granted and clears read-only.
+        QVERIFY(other.LockDB("/b.db"));
+        QVERIFY(!other.isReadOnly());
+    }
+
+    void destructionReleases()
+    {
+        {
+            DBItemCollection collection(nullptr);
+            QVERIFY(collection.LockDB("/a.db"));
+            QVERIFY(QFileInfo::exists(lockPath()));
+        }
+        QVERIFY(!QFileInfo::exists(lockPath()));
+    }
+
+    void releaseWithoutLockLeavesAnyFileAlone()
+    {
+        // A collection that never took the lock does not remove one.
+        QVERIFY(writeFile(lockPath(), "someone else"));
+        DBItemCollection collection(nullptr);
+        collection.releaseLock();
+        collection.clear();
+        QCOMPARE(readFile(lockPath()), QByteArray("someone else"));
+    }
+
+    void lockThatCannotBeCreated()
+    {
+        Settings().setValue("LastDBDir", m_folder->path() + "/missing");
+        DBItemCollection collection(nullptr);
+        QVERIFY(!collection.LockDB("/a.db"));
+        QVERIFY(!collection.isReadOnly());
+        QCOMPARE(collection.lockText(), QString());
+    }
+
+    void lockThatCannotBeRemovedIsReported()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LockDB("/a.db"));
+        // Something that cannot be removed like a file takes the lock's place.
+        QVERIFY(QFile::remove(lockPath()));
+        QVERIFY(QDir().mkpath(lockPath() + "/inside"));
+        collection.releaseLock();
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(boxes.last().text, "CAN_NOT_DELETE_LOCK_FILE:" + lockPath());
+        QVERIFY(QDir(lockPath()).removeRecursively());
+    }
+
+    void racingCollectionsExactlyOneHoldsTheLock()
+    {
+        constexpr int rounds = 100;
+        for (int round = 0; round < rounds; ++round) {
+            DBItemCollection first(nullptr);
+            DBItemCollection second(nullptr);
+            std::atomic<int> ready {0};
+            bool firstLocked = false;
+            bool secondLocked = false;
+            auto take = [&ready](DBItemCollection *collection, const QString &name, bool *locked) {
+                ++ready;
+                while (ready.load() < 2) {
+                }
+                *locked = collection->LockDB(name);
+            };
+            std::thread a(take, &first, QStringLiteral("/first.db"), &firstLocked);
+            std::thread b(take, &second, QStringLiteral("/second.db"), &secondLocked);
+            a.join();
+            b.join();
+            QCOMPARE(int(firstLocked) + int(secondLocked), 1);
+            QCOMPARE(first.isReadOnly(), !firstLocked);
+            QCOMPARE(second.isReadOnly(), !secondLocked);
+            const QString holder = firstLocked ? "/first.db" : "/second.db";
+            QCOMPARE(readFile(lockPath()), expectedText(holder).toLatin1());
+            // The loser names the winner, unless it read the file before its
+            // line was written.
+            DBItemCollection &loser = firstLocked ? second : first;
+            QVERIFY(loser.lockText().isEmpty() || loser.lockText() == expectedText(holder));
+            first.clear();
+            second.clear();
+            QVERIFY(!QFileInfo::exists(lockPath()));
+        }
+    }
+
+    void noLockInOtherEditions_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::newRow("Ostrana") << int(OstranaEdition);
+        QTest::newRow("Vistrel") << int(VistrelEdition);
+        QTest::newRow("Numivax") << int(NumivaxEdition);
+    }
+    void noLockInOtherEditions()
+    {
+        QFETCH(int, edition);
+        m_settings->setEdition(edition);
+        Settings().setValue("LastDBDir", m_folder->path());
+        {
+            // Nothing created.
+            DBItemCollection collection(nullptr);
+            QVERIFY(!collection.LockDB("/a.db"));
+            QVERIFY(!QFileInfo::exists(lockPath()));
+            QVERIFY(!collection.isReadOnly());
+        }
+        QVERIFY(writeFile(lockPath(), "foreign"));
+        {
+            // Nothing read or deleted.
+            DBItemCollection collection(nullptr);
+            QVERIFY(!collection.LockDB("/a.db"));
+            QVERIFY(!collection.isReadOnly());
+            QCOMPARE(collection.lockText(), QString());
+            collection.releaseLock();
+            collection.clear();
+        }
+        QCOMPARE(readFile(lockPath()), QByteArray("foreign"));
+    }
+
+    void loadingInOtherEditionsTakesNoLock()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        m_settings->setEdition(OstranaEdition);
+        Settings().setValue("LastDBDir", m_folder->path());
+        const QString database = m_folder->path() + "/home.inb";
+        QVERIFY(writeFile(database, "0;Stol;;1.000000;1.000000;;;;;;;1;\n"));
+        DBItemCollection collection(nullptr);
+        collection.LoadFromAsciiFile(database);
+        collection.LoadFromAsciiFile(database);
+        QVERIFY(!collection.isReadOnly());
+        QVERIFY(!QFileInfo::exists(lockPath()));
+        collection.clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_LockFile)
+#include "tst_lockfile.moc"
