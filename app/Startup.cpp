@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QPointer>
 #include <QTranslator>
+#include <QWidget>
 
 #include <memory>
 
@@ -11,16 +13,52 @@
 #include "app/Settings.h"
 #include "mainwindow/larkspanwindow.h"
 
+namespace Startup {
+
+bool installProgramTranslator(QTranslator *translator, const QString &language, const QString &folder)
+{
+    const bool loaded = translator->load(QStringLiteral("larkspan_") + language, folder);
+    QCoreApplication::installTranslator(translator);
+    return loaded;
+}
+
+bool installToolkitTranslator(QTranslator *translator, const QString &language, QWidget *window, const QString &folder)
+{
+    if (language == QLatin1String("en"))
+        return true;
+    const QString catalogue = QStringLiteral("qt_") + language;
+    const bool loaded = translator->load(catalogue, folder);
+    if (!loaded)
+        MessageBox::critical(window, QStringLiteral("Error loding"), catalogue, QMessageBox::Ok);
+    QCoreApplication::installTranslator(translator);
+    return loaded;
+}
+
+void restoreWindowGeometry(QWidget *window)
+{
+    Settings settings;
+    const int width = settings.value(QStringLiteral("geometri/mainWinWidth"), 800).toInt();
+    const int height = settings.value(QStringLiteral("geometri/mainWinHeight"), 600).toInt();
+    const int x = settings.value(QStringLiteral("geometri/mainWinPosX"), 0).toInt();
+    const int y = settings.value(QStringLiteral("geometri/mainWinPosY"), 0).toInt();
+    window->resize(width, height);
+    window->move(x, y);
+}
+
+} // namespace Startup
+
 int runLarkspan(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-
+    // The edition is decided before the application object exists, so that a
+    // program under a foreign name ends with status 1 having shown and written
+    // nothing, even where no display could be opened.
     const QString programPath = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
-
-    Q_INIT_RESOURCE(larkspan);
     const int chosen = editionFromProgramPath(programPath);
     if (chosen == NoEdition)
         return 1;
+
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(larkspan);
     setEdition(chosen);
 
     Settings::applyIdentity();
@@ -29,30 +67,30 @@ int runLarkspan(int argc, char **argv)
     const QString language = currentLanguage();
     qDebug().noquote() << QStringLiteral("Language is: qt_") + language;
 
+    // Installed before the main window is built, so that every text its
+    // construction translates is already in the chosen language.
     auto programTranslator = std::make_unique<QTranslator>();
-    (void)programTranslator->load(QStringLiteral("larkspan_") + language, QStringLiteral("."));
-    QCoreApplication::installTranslator(programTranslator.get());
+    Startup::installProgramTranslator(programTranslator.get(), language);
 
-    auto *mainWindow = new MainWindow;
+    QPointer<MainWindow> mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
 
     auto toolkitTranslator = std::make_unique<QTranslator>();
-    if (language != QLatin1String("en")) {
-        if (!toolkitTranslator->load(QStringLiteral("qt_") + language, QStringLiteral("."))) {
-            MessageBox::critical(mainWindow, QStringLiteral("Error loding"),
-                                 QStringLiteral("qt_") + language, QMessageBox::Ok);
-        }
-        QCoreApplication::installTranslator(toolkitTranslator.get());
-    }
+    Startup::installToolkitTranslator(toolkitTranslator.get(), language, mainWindow);
 
-    const int width = settings->value(QStringLiteral("geometri/mainWinWidth"), 800).toInt();
-    const int height = settings->value(QStringLiteral("geometri/mainWinHeight"), 600).toInt();
-    const int x = settings->value(QStringLiteral("geometri/mainWinPosX"), 0).toInt();
-    const int y = settings->value(QStringLiteral("geometri/mainWinPosY"), 0).toInt();
-    mainWindow->resize(width, height);
-    mainWindow->move(x, y);
+    // TODO(print settings): load the print settings into the process-wide
+    // print configuration here, after the toolkit's translator and before the
+    // window is shown.
+
+    Startup::restoreWindowGeometry(mainWindow);
     mainWindow->show();
 
     (void)app.exec();
+
+    // A window that was not closed (the loop was ended by a quit) still owns
+    // the collection and the log: let it release them before the translators go.
+    delete mainWindow.data();
+    QCoreApplication::removeTranslator(toolkitTranslator.get());
+    QCoreApplication::removeTranslator(programTranslator.get());
     return 0;
 }
