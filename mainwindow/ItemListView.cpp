@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "itemdialog/ItemDialog.h"
 
 #include <QAction>
 #include <QCursor>
@@ -170,6 +171,11 @@ void ItemListView::SetCollection(DBItemCollection *collection)
     setSortingEnabled(sorting);
 }
 
+DBItemCollection *ItemListView::collection() const
+{
+    return m_collection;
+}
+
 void ItemListView::ClearList()
 {
     m_groupRows.clear();
@@ -208,7 +214,7 @@ void ItemListView::FillList(DBItemCollection *collection)
             continue;
         }
         auto *row = new funiQListViewItem(static_cast<QTreeWidgetItem *>(nullptr));
-        writeRow(row, item, true);
+        row->setItem(item);
         newRows[group].append(row);
     }
 
@@ -259,7 +265,7 @@ funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
         inRightGroup = parentRow->text(GroupColumn) == m_collection->groups().entry(group);
 
     if (inRightGroup) {
-        writeRow(listRow, item, false);
+        writeRow(listRow, item);
         return listRow;
     }
 
@@ -268,41 +274,68 @@ funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
     return AddItem(item, true);
 }
 
-void ItemListView::writeRow(funiQListViewItem *row, const Item *item, bool freshRow)
+void ItemListView::writeRow(funiQListViewItem *row, Item *item)
 {
-    // A fresh row holds nothing yet, so its empty texts need not be written.
-    auto put = [row, freshRow](int column, const QString &text) {
-        if (!freshRow || !text.isEmpty())
-            row->setText(column, text);
-    };
-
-    put(NameColumn, item->name());
-    put(ProductColumn, item->product());
-    put(ModelColumn, item->productModel());
-    put(CountColumn, QString::number(item->numberOfItems()));
-    put(PriceColumn, isVistrel() ? item->priceText(2) : item->totalValueText());
-    put(PriceTodayColumn, item->priceTodayText(2));
-    // Icons are set, never taken away: a link that became empty keeps its icon until the list is rebuilt.
-    if (isPictureFile(item->photolink().trimmed()))
-        row->setIcon(PictureColumn, m_pictureIcon);
-    if (isPictureFile(item->receipt().trimmed()))
-        row->setIcon(ReceiptColumn, isOstrana() ? m_receiptIcon : m_pictureIcon);
-    put(DateColumn, item->date());
-    const int location = item->location();
-    if (m_collection && location >= 0 && location < m_collection->locations().size())
-        put(LocationColumn, m_collection->locations().entry(location));
-    else
-        put(LocationColumn, QStringLiteral("Error"));
-    put(DescriptionColumn, item->description());
-    put(SupplierColumn, item->supplier());
-    put(AddressColumn, item->address());
-    put(SerialnoColumn, item->serialno());
-    put(WwwColumn, item->www());
-    if (!item->document().trimmed().isEmpty())
-        row->setIcon(DocumentColumn, m_documentIcon);
-
+    row->setItem(item);
     row->setExpandable(false);
-    row->setItem(const_cast<Item *>(item));
+    row->refresh();
+}
+
+QVariant ItemListView::cellData(const Item *item, int column, int role) const
+{
+    if (!item)
+        return QVariant();
+    if (role == Qt::DecorationRole) {
+        switch (column) {
+        case PictureColumn:
+            return isPictureFile(item->photolink().trimmed()) ? QVariant(m_pictureIcon) : QVariant();
+        case ReceiptColumn:
+            if (!isPictureFile(item->receipt().trimmed()))
+                return QVariant();
+            return isOstrana() ? m_receiptIcon : m_pictureIcon;
+        case DocumentColumn:
+            return item->document().trimmed().isEmpty() ? QVariant() : QVariant(m_documentIcon);
+        default:
+            return QVariant();
+        }
+    }
+
+    switch (column) {
+    case NameColumn:
+        return item->name();
+    case ProductColumn:
+        return item->product();
+    case ModelColumn:
+        return item->productModel();
+    case CountColumn:
+        return QString::number(item->numberOfItems());
+    case PriceColumn:
+        // The picture edition shows the unit price, the others count times price.
+        return isVistrel() ? item->priceText(2) : item->totalValueText();
+    case PriceTodayColumn:
+        return item->priceTodayText(2);
+    case DateColumn:
+        return item->date();
+    case LocationColumn: {
+        const int location = item->location();
+        if (m_collection && location >= 0 && location < m_collection->locations().size())
+            return m_collection->locations().entry(location);
+        return QStringLiteral("Error");
+    }
+    case DescriptionColumn:
+        return item->description();
+    case SupplierColumn:
+        return item->supplier();
+    case AddressColumn:
+        return item->address();
+    case SerialnoColumn:
+        return item->serialno();
+    case WwwColumn:
+        return item->www();
+    default:
+        // The group column and the icon columns hold no text.
+        return QString();
+    }
 }
 
 void ItemListView::removeRow(QTreeWidgetItem *row)
@@ -680,14 +713,10 @@ void ItemListView::collectionAboutToClear()
 
 void ItemListView::openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
 {
-    // TODO(itemdialog): create and show the item dialog once it exists:
-    //   auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
-    //   dialog->show();
-    Q_UNUSED(item);
-    Q_UNUSED(page);
-    Q_UNUSED(search);
-    Q_UNUSED(parent);
-    Q_UNUSED(name);
+    auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
+    // Nobody waits for the dialog, so it goes when it is closed (it may have no parent).
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 bool ItemListView::writeItemPage(const QString &path, Item *item)

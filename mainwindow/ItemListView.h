@@ -42,7 +42,7 @@ public:
 
     // Remembers the collection and makes one group row per entry of its group list.
     void SetCollection(DBItemCollection *collection);
-    DBItemCollection *collection() const { return m_collection; }
+    DBItemCollection *collection() const;
     // Removes every row; no current row afterwards.
     void ClearList();
     // Remembers the collection and adds a row for each of its items.
@@ -68,6 +68,9 @@ public:
     // The item of the current row; null for none or a group row.
     Item *currentRowItem() const;
     funiQListViewItem *groupRow(int group) const { return m_groupRows.value(group); }
+    // What an item row shows in a column: the text (DisplayRole) or the icon
+    // (DecorationRole) made from the item's fields.
+    QVariant cellData(const Item *item, int column, int role) const;
     const QList<funiQListViewItem *> &groupRows() const { return m_groupRows; }
 
 public slots:
@@ -110,7 +113,7 @@ protected:
 private:
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
-    void writeRow(funiQListViewItem *row, const Item *item, bool freshRow);
+    void writeRow(funiQListViewItem *row, Item *item);
     void removeRow(QTreeWidgetItem *row);
     void showLimitError(int group);
     void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent,

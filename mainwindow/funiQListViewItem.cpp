@@ -1,5 +1,7 @@
 #include "mainwindow/funiQListViewItem.h"
 
+#include "mainwindow/ItemListView.h"
+
 #include <QDate>
 
 namespace {
@@ -91,5 +93,9 @@ QVariant funiQListViewItem::data(int column, int role) const
 {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(int(columnAlignment(column)));
+    if (m_item && !isGroupRow() && (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::DecorationRole)) {
+        if (const auto *list = qobject_cast<const ItemListView *>(treeWidget()))
+            return list->cellData(m_item, column, role);
+    }
     return QTreeWidgetItem::data(column, role);
 }
