@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QThread>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -156,10 +157,8 @@ void MainWindow::discardDatabase()
 {
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
-    if (m_collection) {
+    if (m_collection)
         m_collection->deleteItems();
-        m_collection->clear();
-    }
 }
 
 bool MainWindow::LoadItemFile()
@@ -576,7 +575,10 @@ void MainWindow::Quit()
 {
     if (!finishSession())
         return;
-    QCoreApplication::quit();
+    // Without a running event loop (a window driven by a test) there is
+    // nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::quit();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,0 +1,860 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "DatabaseFixture.h"
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/FileDialog.h"
+#include "app/Launcher.h"
+#include "app/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/larkspanwindow.h"
+
+using DatabaseFixture::Row;
+
+namespace {
+
+// One test's world: its own settings store and folder, every box and file
+// dialog recorded, no outside program started.
+struct Env
+{
+    explicit Env(int edition = OstranaEdition)
+        : settings(edition)
+    {
+        setDatabaseModified(false);
+    }
+
+    QString path(const QString &relative) const { return QDir(dir.path()).filePath(relative); }
+
+    // A database with the standard lists in the folder of relativePath.
+    QString database(const QString &relativePath, const QList<Row> &rows = DatabaseFixture::threeItems(),
+                     const QStringList &groups = DatabaseFixture::twoGroups())
+    {
+        const QFileInfo info(path(relativePath));
+        QDir().mkpath(info.absolutePath());
+        DatabaseFixture::writeLists(info.absolutePath(), groups);
+        return DatabaseFixture::writeDatabase(info.absolutePath(), info.fileName(), edition(), rows);
+    }
+
+    // The database the next window opens at start.
+    void startWith(const QString &file)
+    {
+        Settings s;
+        s.setValue(QStringLiteral("LastSavedDBFile"), file);
+        s.setValue(QStringLiteral("LastDBDir"), QFileInfo(file).absolutePath());
+    }
+
+    TestSupport::IsolatedSettings settings;
+    TestSupport::RecordedMessageBoxes boxes;
+    FileDialog::Recording dialogs;
+    Launcher::Recording launches;
+    QTemporaryDir dir;
+};
+
+QVariant setting(const QString &key)
+{
+    return Settings().value(key);
+}
+
+// The data lines of a database file (header lines and empty lines left out).
+QStringList dataLines(const QString &file)
+{
+    QStringList lines;
+    const QList<QByteArray> all = TestSupport::readFile(file).split('\n');
+    for (QByteArray line : all) {
+        line = line.trimmed();
+        if (!line.isEmpty() && !line.startsWith('#'))
+            lines.append(QString::fromLatin1(line));
+    }
+    return lines;
+}
+
+QAction *action(const MainWindow &w, const char *name)
+{
+    return w.findChild<QAction *>(QLatin1String(name));
+}
+
+// The texts of the recent-file entries, in menu order.
+QStringList recentEntries(const MainWindow &w)
+{
+    QStringList texts;
+    for (QAction *a : w.fileMenu()->actions()) {
+        if (a->objectName().startsWith(QLatin1String("RecentFile")))
+            texts.append(a->text());
+    }
+    return texts;
+}
+
+Item *itemNamed(const MainWindow &w, const QString &name)
+{
+    for (Item *item : *w.collection()) {
+        if (item->name() == name)
+            return item;
+    }
+    return nullptr;
+}
+
+// Gives the two status texts their catalogue form, with the placeholders.
+class StatusCatalogue : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "MainWindow") != 0)
+            return QString();
+        if (qstrcmp(sourceText, "NUMBERS_OF_ITEMS_READ_FORM_DB") == 0)
+            return QStringLiteral("read %1: %2 items in %3 s");
+        if (qstrcmp(sourceText, "ITEMS_SAVED_DB_MESSAGE ") == 0)
+            return QStringLiteral("saved %1: %2 items in %3 s");
+        return QString();
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startOpensLastSavedDatabase_data();
+    void startOpensLastSavedDatabase();
+    void startWithUnreadableDatabase_data();
+    void startWithUnreadableDatabase();
+    void startWithoutSettingsOpensDemoDatabase();
+    void openAsksForFile();
+    void openCancelledReadsOpenDatabaseAgain();
+    void saveQuestion_data();
+    void saveQuestion();
+    void saveQuestionKeepsChangesWhenSaveFails();
+    void closeWindow_data();
+    void closeWindow();
+    void save_data();
+    void save();
+    void saveOnNewDatabaseAsksForName();
+    void saveAs();
+    void saveAsCancelledWritesNothing();
+    void backup_data();
+    void backup();
+    void backupCancelled();
+    void recentFiles();
+    void readSettingsKeepsStoredOrder();
+    void languageChange_data();
+    void languageChange();
+    void lockedDatabase();
+    void deleteCurrentRow();
+    void showActionsFollowSelection_data();
+    void showActionsFollowSelection();
+    void saveSettings();
+    void showAllSettingAppliedOnLoad();
+    void statusMessages();
+};
+
+void TestMainWindow::startOpensLastSavedDatabase_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::newRow("Ostrana") << int(OstranaEdition);
+    QTest::newRow("Vistrel") << int(VistrelEdition);
+    QTest::newRow("Numivax") << int(NumivaxEdition);
+    QTest::newRow("Quorvel") << int(QuorvelEdition);
+}
+
+void TestMainWindow::startOpensLastSavedDatabase()
+{
+    QFETCH(int, edition);
+    Env env(edition);
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+
+    MainWindow w;
+    QVERIFY(w.startSucceeded());
+    QCOMPARE(env.boxes.count(), 0);
+    QCOMPARE(w.objectName(), QStringLiteral("main window"));
+    QCOMPARE(w.currentFileName(), file);
+    QCOMPARE(w.collection()->count(), 3);
+    QCOMPARE(w.listView()->topLevelItemCount(), 2);
+    QCOMPARE(w.listView()->topLevelItem(1)->childCount(), 2);
+    QCOMPARE(w.windowTitle(), windowCaption(file));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral(" - ") + file));
+    QCOMPARE(w.recentFiles(), QStringList{file});
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), file);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 1);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/RecentFile0/")).toString(), file);
+    QVERIFY(action(w, "Print")->isEnabled());
+    QVERIFY(action(w, "FileSave")->isEnabled());
+    QVERIFY(!w.statusBar()->currentMessage().isEmpty());
+    QVERIFY(!databaseModified());
+}
+
+void TestMainWindow::startWithUnreadableDatabase_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("demoDatabase");
+    QTest::addColumn<QString>("demoFolder");
+    QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk" << "db/DemoDBStd/OstranaStdDemoDatabase.dk.db"
+                                << "db/DemoDBStd/";
+    QTest::newRow("Vistrel no") << int(VistrelEdition) << "no" << "db/DemoDBCinvaro/Cinvaro.no.db"
+                                << "db/DemoDBCinvaro/";
+    QTest::newRow("Numivax en") << int(NumivaxEdition) << "en" << "db/DemoDBNumivax/DemoDBNumivax.en.txt"
+                                << "db/DemoDBNumivax/";
+    QTest::newRow("Quorvel dk") << int(QuorvelEdition) << "dk" << "db/DemoQuorvel/DemoQuorvel.dk.db"
+                                << "db/DemoQuorvel/";
+}
+
+void TestMainWindow::startWithUnreadableDatabase()
+{
+    QFETCH(int, edition);
+    QFETCH(QString, language);
+    QFETCH(QString, demoDatabase);
+    QFETCH(QString, demoFolder);
+    Env env(edition);
+    Settings().setValue(QStringLiteral("Language"), language);
+    env.startWith(env.path(QStringLiteral("missing.db")));
+
+    MainWindow w;
+    QVERIFY(!w.startSucceeded());
+    QCOMPARE(w.demoDatabasePath(), demoDatabase);
+    QCOMPARE(env.boxes.count(), 1);
+    QCOMPARE(env.boxes.last().kind, MessageBox::Critical);
+    QCOMPARE(env.boxes.last().title, QStringLiteral("FileError"));
+    QCOMPARE(env.boxes.last().text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
+    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    // The next start opens the demo database.
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), demoDatabase);
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), demoFolder);
+    QCOMPARE(w.listView()->topLevelItemCount(), 0);
+    QCOMPARE(w.collection()->count(), 0);
+    QVERIFY(!action(w, "Print")->isEnabled());
+}
+
+void TestMainWindow::startWithoutSettingsOpensDemoDatabase()
+{
+    Env env(NumivaxEdition);
+    Settings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
+    MainWindow w;
+    QCOMPARE(w.currentFileName(), QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.en.txt"));
+}
+
+void TestMainWindow::openAsksForFile()
+{
+    Env env;
+    const QString first = env.database(QStringLiteral("a/first.db"));
+    const QString second = env.database(QStringLiteral("b/second.db"), {Row{2, QStringLiteral("Bil")}},
+                                        {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+    env.startWith(first);
+    MainWindow w;
+
+    FileDialog::queueAnswer(second);
+    w.Load();
+
+    QCOMPARE(env.dialogs.count(), 1);
+    const FileDialog::Request &request = env.dialogs.last();
+    QCOMPARE(request.mode, FileDialog::ExistingFile);
+    QVERIFY(request.title.isEmpty());
+    QCOMPARE(request.objectName, QStringLiteral("Åben ostrana register fil"));
+    QCOMPARE(request.folder, QFileInfo(first).absolutePath());
+    QVERIFY(request.filters.contains(QStringLiteral("DB (*.inb *.txt *.db)")));
+    QVERIFY(request.filters.contains(FileDialog::allFilesFilter()));
+    QCOMPARE(request.selectedFilter, QStringLiteral("DB (*.inb *.txt *.db)"));
+
+    QCOMPARE(w.currentFileName(), second);
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
+             QDir::toNativeSeparators(QFileInfo(second).absolutePath()));
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), second);
+    // The lists of the new folder were read before the database.
+    QCOMPARE(w.listView()->topLevelItemCount(), 3);
+    QCOMPARE(w.collection()->count(), 1);
+    QCOMPARE(w.listView()->topLevelItem(2)->childCount(), 1);
+    QCOMPARE(w.recentFiles(), (QStringList{second, first}));
+    QCOMPARE(w.windowTitle(), windowCaption(second));
+    QCOMPARE(env.boxes.count(), 0);
+}
+
+void TestMainWindow::openCancelledReadsOpenDatabaseAgain()
+{
+    Env env;
+    const QString first = env.database(QStringLiteral("a/first.db"));
+    env.startWith(first);
+    MainWindow w;
+
+    FileDialog::queueCancel();
+    w.Load();
+
+    QCOMPARE(env.dialogs.count(), 1);
+    QCOMPARE(w.currentFileName(), first);
+    QCOMPARE(w.collection()->count(), 3);
+    QCOMPARE(w.listView()->topLevelItemCount(), 2);
+    QCOMPARE(env.boxes.count(), 0);
+}
+
+void TestMainWindow::saveQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("linesOnDisk");
+    QTest::addColumn<bool>("goesOn");
+    QTest::newRow("&Gem") << 0 << 2 << true;
+    QTest::newRow("Gem &ikke") << 1 << 3 << true;
+    QTest::newRow("&Fortryd") << 2 << 3 << false;
+}
+
+void TestMainWindow::saveQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(int, linesOnDisk);
+    QFETCH(bool, goesOn);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    QVERIFY(databaseModified());
+
+    MessageBox::queueAnswerIndex(answer);
+    w.FileNew();
+
+    QCOMPARE(env.boxes.count(), 1);
+    const MessageBox::Shown &box = env.boxes.last();
+    QCOMPARE(box.kind, MessageBox::Information);
+    QCOMPARE(box.title, QStringLiteral("/Ostrana/"));
+    QCOMPARE(box.text, QStringLiteral("SAVE_CURRENT_DB_QUESTION"));
+    QCOMPARE(box.buttons, (QStringList{QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("&Fortryd")}));
+
+    QCOMPARE(dataLines(file).size(), linesOnDisk);
+    QCOMPARE(databaseModified(), !goesOn);
+    if (goesOn) {
+        QVERIFY(w.currentFileName().isEmpty());
+        QCOMPARE(w.collection()->count(), 0);
+        QCOMPARE(w.windowTitle(), windowCaption(QString()));
+    } else {
+        QCOMPARE(w.currentFileName(), file);
+        QCOMPARE(w.collection()->count(), 2);
+        QCOMPARE(w.windowTitle(), windowCaption(file));
+    }
+}
+
+void TestMainWindow::saveQuestionKeepsChangesWhenSaveFails()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("sub/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    w.show();
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+
+    // The folder of the database is replaced by a file: nothing can be written there.
+    QVERIFY(QDir(env.path(QStringLiteral("sub"))).removeRecursively());
+    QVERIFY(TestSupport::writeFile(env.path(QStringLiteral("sub")), "not a folder"));
+
+    MessageBox::queueAnswerIndex(0);
+    w.FileNew();
+    QVERIFY(databaseModified());
+    QCOMPARE(w.currentFileName(), file);
+    QCOMPARE(w.collection()->count(), 2);
+
+    MessageBox::queueAnswerIndex(0);
+    QVERIFY(!w.close());
+    QVERIFY(w.collection());
+    QCOMPARE(w.collection()->count(), 2);
+    QVERIFY(databaseModified());
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::closeWindow_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("&Gem") << 0 << true;
+    QTest::newRow("Gem &ikke") << 1 << true;
+    QTest::newRow("&Fortryd") << 2 << false;
+}
+
+void TestMainWindow::closeWindow()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    w.show();
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Gryde")));
+    w.DeleteItem();
+
+    MessageBox::queueAnswerIndex(answer);
+    QCOMPARE(w.close(), closes);
+    QCOMPARE(env.boxes.count(), 1);
+    if (closes) {
+        QVERIFY(!w.collection());
+        QVERIFY(!databaseModified());
+    } else {
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.collection()->count(), 2);
+        QVERIFY(databaseModified());
+        setDatabaseModified(false);
+    }
+    QCOMPARE(dataLines(file).size(), answer == 0 ? 2 : 3);
+}
+
+void TestMainWindow::save_data()
+{
+    QTest::addColumn<bool>("setCurrentFileName");
+    QTest::newRow("Save(true)") << true;
+    QTest::newRow("Save(false)") << false;
+}
+
+void TestMainWindow::save()
+{
+    QFETCH(bool, setCurrentFileName);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    Settings().setValue(QStringLiteral("LastSavedDBFile"), QStringLiteral("elsewhere.db"));
+    w.setWindowTitle(QStringLiteral("before"));
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Komfur")));
+    w.DeleteItem();
+
+    QSignalSpy spy(&w, qOverload<const QString &, int>(&MainWindow::message));
+    w.Save(setCurrentFileName);
+
+    QCOMPARE(dataLines(file).size(), 2);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(1).toInt(), 10000);
+    QCOMPARE(databaseModified(), !setCurrentFileName);
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(),
+             setCurrentFileName ? file : QStringLiteral("elsewhere.db"));
+    QCOMPARE(w.windowTitle(), setCurrentFileName ? windowCaption(file) : QStringLiteral("before"));
+    QCOMPARE(env.dialogs.count(), 0);
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::saveOnNewDatabaseAsksForName()
+{
+    Env env;
+    env.startWith(QString());
+    MainWindow w;
+    QVERIFY(w.currentFileName().isEmpty());
+
+    FileDialog::queueCancel();
+    QSignalSpy spy(&w, qOverload<const QString &, int>(&MainWindow::message));
+    w.Save();
+    QCOMPARE(env.dialogs.count(), 1);
+    QCOMPARE(env.dialogs.last().mode, FileDialog::AnyFile);
+    QCOMPARE(env.dialogs.last().title, QStringLiteral("Åben ostrana register fil"));
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(w.currentFileName().isEmpty());
+    QCOMPARE(QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+    const QString target = env.path(QStringLiteral("new.db"));
+    FileDialog::queueAnswer(target);
+    w.Save();
+    QVERIFY(QFileInfo::exists(target));
+    QCOMPARE(w.currentFileName(), target);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestMainWindow::saveAs()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    QDir().mkpath(env.path(QStringLiteral("b")));
+    // Typed without an extension: none is added.
+    const QString target = env.path(QStringLiteral("b/copy"));
+
+    FileDialog::queueAnswer(target);
+    w.SaveAs();
+
+    const FileDialog::Request &request = env.dialogs.last();
+    QCOMPARE(request.mode, FileDialog::AnyFile);
+    QCOMPARE(request.title, QStringLiteral("Åben ostrana register fil"));
+    QCOMPARE(request.filters, QStringList{QStringLiteral("DB (*.inb *.txt *.db)")});
+    QCOMPARE(request.folder, QFileInfo(file).absolutePath());
+
+    QCOMPARE(dataLines(target).size(), 2);
+    QCOMPARE(dataLines(file).size(), 3);
+    QCOMPARE(w.currentFileName(), target);
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
+             QDir::toNativeSeparators(env.path(QStringLiteral("b"))));
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), target);
+    QVERIFY(QFileInfo::exists(env.path(QStringLiteral("b/groups/groups.dk.txt"))));
+    QCOMPARE(w.windowTitle(), windowCaption(target));
+    QVERIFY(!databaseModified());
+}
+
+void TestMainWindow::saveAsCancelledWritesNothing()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+
+    FileDialog::queueCancel();
+    w.SaveAs();
+    QCOMPARE(dataLines(file).size(), 3);
+    QCOMPARE(w.currentFileName(), file);
+    QVERIFY(databaseModified());
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::backup_data()
+{
+    QTest::addColumn<bool>("folderStored");
+    QTest::newRow("folder stored") << true;
+    QTest::newRow("no folder stored") << false;
+}
+
+void TestMainWindow::backup()
+{
+    QFETCH(bool, folderStored);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    if (!folderStored)
+        Settings().remove(QStringLiteral("LastDBDir"));
+    const QVariant folderBefore = setting(QStringLiteral("LastDBDir"));
+    const QString titleBefore = w.windowTitle();
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    QDir().mkpath(env.path(QStringLiteral("bak")));
+    const QString target = env.path(QStringLiteral("bak/home.bak"));
+
+    QSignalSpy spy(&w, qOverload<const QString &, int>(&MainWindow::message));
+    FileDialog::queueAnswer(target);
+    w.Backup();
+
+    const FileDialog::Request &request = env.dialogs.last();
+    QCOMPARE(request.mode, FileDialog::AnyFile);
+    QCOMPARE(request.title, QStringLiteral("BackupCurrentDB"));
+    QCOMPARE(request.filters, QStringList{QStringLiteral("DB (*.bak)")});
+    QVERIFY(request.detailView);
+
+    QCOMPARE(dataLines(target).size(), 2);
+    QVERIFY(QFileInfo::exists(env.path(QStringLiteral("bak/groups/groups.dk.txt"))));
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(spy.at(0).at(0).toString().contains(QStringLiteral("ITEMS_SAVED_DB_MESSAGE"))
+            || spy.at(0).at(0).toString().contains(target));
+    // The open database is untouched by its backup.
+    QCOMPARE(dataLines(file).size(), 3);
+    QCOMPARE(w.currentFileName(), file);
+    QCOMPARE(w.windowTitle(), titleBefore);
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), file);
+    QCOMPARE(setting(QStringLiteral("LastDBDir")), folderBefore);
+    QVERIFY(databaseModified());
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::backupCancelled()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+
+    FileDialog::queueCancel();
+    w.Backup();
+    QCOMPARE(env.boxes.count(), 1);
+    QCOMPARE(env.boxes.last().kind, MessageBox::Critical);
+    QCOMPARE(env.boxes.last().title, QStringLiteral("FileError"));
+    QCOMPARE(env.boxes.last().text, QStringLiteral("NO_BACKUP_ERROR_NO_FILE_SAVED"));
+    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files), QStringList{QStringLiteral("home.db")});
+}
+
+void TestMainWindow::recentFiles()
+{
+    Env env;
+    QStringList files;
+    for (int i = 0; i < 12; ++i)
+        files.append(env.database(QStringLiteral("db/file%1.db").arg(i)));
+    env.startWith(files.first());
+    MainWindow w;
+    for (int i = 1; i < files.size(); ++i) {
+        FileDialog::queueAnswer(files.at(i));
+        w.Load();
+    }
+
+    QStringList expected;
+    for (int i = 11; i >= 2; --i)
+        expected.append(files.at(i));
+    QCOMPARE(w.recentFiles(), expected);
+    QStringList texts;
+    for (int i = 0; i < expected.size(); ++i)
+        texts.append(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(expected.at(i)).fileName()));
+    QCOMPARE(recentEntries(w), texts);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 10);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/RecentFile0/")).toString(), files.at(11));
+    QCOMPARE(setting(QStringLiteral("RecentFiles/RecentFile9/")).toString(), files.at(2));
+
+    // The entries stand between a separator below Print and the separator above Quit.
+    const QList<QAction *> entries = w.fileMenu()->actions();
+    const qsizetype first = entries.indexOf(w.findChild<QAction *>(QStringLiteral("RecentFile0")));
+    QVERIFY(first >= 2);
+    QVERIFY(entries.at(first - 1)->isSeparator());
+    QCOMPARE(entries.at(first - 2), action(w, "Print"));
+    QVERIFY(entries.at(first + 10)->isSeparator());
+    QCOMPARE(entries.at(first + 11)->text(), QStringLiteral("QUIT"));
+    QCOMPARE(entries.size(), first + 12);
+
+    // Opening a file of the list moves it to the top.
+    const int index = int(expected.indexOf(files.at(5)));
+    w.OpenRecentFile(index);
+    QCOMPARE(w.currentFileName(), files.at(5));
+    QCOMPARE(w.recentFiles().first(), files.at(5));
+    QCOMPARE(w.recentFiles().size(), 10);
+    QCOMPARE(w.recentFiles().count(files.at(5)), 1);
+    QCOMPARE(recentEntries(w).first(), QStringLiteral("&1 file5.db"));
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), files.at(5));
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
+             QDir::toNativeSeparators(QFileInfo(files.at(5)).absolutePath()));
+
+    // Cancelled at the save question: nothing changes.
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    MessageBox::queueAnswerIndex(2);
+    w.OpenRecentFile(1);
+    QCOMPARE(w.currentFileName(), files.at(5));
+    QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), files.at(5));
+    QCOMPARE(w.collection()->count(), 2);
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::readSettingsKeepsStoredOrder()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    {
+        Settings s;
+        s.setValue(QStringLiteral("RecentFiles/NumberOfItems"), 4);
+        s.setValue(QStringLiteral("RecentFiles/RecentFile0/"), QStringLiteral("x.db"));
+        s.setValue(QStringLiteral("RecentFiles/RecentFile2/"), QStringLiteral("y.db"));
+        s.setValue(QStringLiteral("RecentFiles/RecentFile3/"), QStringLiteral("z.db"));
+    }
+    MainWindow w;
+    QCOMPARE(w.recentFiles(),
+             (QStringList{file, QStringLiteral("x.db"), QStringLiteral("y.db"), QStringLiteral("z.db")}));
+    QCOMPARE(recentEntries(w).at(2), QStringLiteral("&3 y.db"));
+}
+
+void TestMainWindow::languageChange_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("Danish") << "DkLanguage" << "dk";
+    QTest::newRow("Norwegian") << "NoLanguage" << "no";
+    QTest::newRow("English") << "EnLanguage" << "en";
+}
+
+void TestMainWindow::languageChange()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, code);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    const QString title = w.windowTitle();
+
+    QVERIFY(QMetaObject::invokeMethod(&w, slot.toLatin1().constData()));
+
+    Settings s;
+    QCOMPARE(s.value(QStringLiteral("Language")).toString(), code);
+    QVERIFY(!s.contains(QStringLiteral("LastSavedDBFile")));
+    QVERIFY(!s.contains(QStringLiteral("LastDBDir")));
+    QCOMPARE(env.boxes.count(), 1);
+    QCOMPARE(env.boxes.last().kind, MessageBox::Information);
+    QCOMPARE(env.boxes.last().title, QStringLiteral("Info"));
+    QCOMPARE(env.boxes.last().text, QStringLiteral("RESTART_BEFORE_LANGUAGE_CHANGED"));
+    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    // Nothing else changes in the running program.
+    QCOMPARE(w.currentFileName(), file);
+    QCOMPARE(w.windowTitle(), title);
+    QCOMPARE(w.collection()->count(), 3);
+}
+
+void TestMainWindow::lockedDatabase()
+{
+    Env env(QuorvelEdition);
+    const QString file = env.database(QStringLiteral("a/stock.db"));
+    const QString lockFile = env.path(QStringLiteral("a/LockFile"));
+    QVERIFY(TestSupport::writeFile(lockFile, "other.db Locked by PC: STORE1, User: anna"));
+    env.startWith(file);
+
+    MainWindow w;
+    QVERIFY(w.startSucceeded());
+    QCOMPARE(w.collection()->count(), 3);
+    QVERIFY(w.collection()->isReadOnly());
+    QVERIFY(!action(w, "FileSave")->isEnabled());
+    QVERIFY(!action(w, "UpdateLocations")->isEnabled());
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::red));
+    QCOMPARE(w.palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(w.listView()->palette().color(QPalette::Base), QColor(Qt::red));
+
+    // Saving is refused, so the save question cannot let the changes go.
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    env.boxes.clear();
+    MessageBox::queueAnswerIndex(0);
+    w.FileNew();
+    QVERIFY(databaseModified());
+    QCOMPARE(w.currentFileName(), file);
+    QCOMPARE(dataLines(file).size(), 3);
+
+    // An unlocked database after a locked one is a normal one again.
+    const QString other = env.database(QStringLiteral("b/other.db"));
+    MessageBox::queueAnswerIndex(1);
+    FileDialog::queueAnswer(other);
+    w.Load();
+    QCOMPARE(w.currentFileName(), other);
+    QVERIFY(!w.collection()->isReadOnly());
+    QVERIFY(action(w, "FileSave")->isEnabled());
+    QVERIFY(action(w, "UpdateLocations")->isEnabled());
+    QVERIFY(w.palette().color(QPalette::Window) != QColor(Qt::red));
+    QVERIFY(w.listView()->palette().color(QPalette::Base) != QColor(Qt::red));
+    QVERIFY(QFileInfo::exists(lockFile));
+}
+
+void TestMainWindow::deleteCurrentRow()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    MainWindow w;
+    Item *komfur = itemNamed(w, QStringLiteral("Komfur"));
+    QVERIFY(w.listView()->FindListViewItem(komfur));
+
+    w.DeleteItem();
+    QCOMPARE(w.collection()->count(), 2);
+    QVERIFY(!itemNamed(w, QStringLiteral("Komfur")));
+    QCOMPARE(w.listView()->topLevelItem(1)->childCount(), 1);
+    QVERIFY(databaseModified());
+
+    // No current row any more: a second delete does nothing.
+    w.DeleteItem();
+    QCOMPARE(w.collection()->count(), 2);
+    QVERIFY(!action(w, "ViewCurInHTML")->isEnabled());
+    setDatabaseModified(false);
+}
+
+void TestMainWindow::showActionsFollowSelection_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<bool>("receipt");
+    QTest::addColumn<bool>("url");
+    QTest::addColumn<bool>("document");
+    QTest::newRow("picture only") << "Sofa" << true << true << false << false << false;
+    QTest::newRow("receipt, web link, document") << "Komfur" << true << false << true << true << true;
+    QTest::newRow("no links") << "Gryde" << true << false << false << false << false;
+    QTest::newRow("group row") << "" << false << false << false << false << false;
+}
+
+void TestMainWindow::showActionsFollowSelection()
+{
+    QFETCH(QString, row);
+    QFETCH(bool, html);
+    QFETCH(bool, picture);
+    QFETCH(bool, receipt);
+    QFETCH(bool, url);
+    QFETCH(bool, document);
+    Env env;
+    env.startWith(env.database(QStringLiteral("a/home.db")));
+    MainWindow w;
+    for (const char *name : {"ViewCurInHTML", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc"})
+        QVERIFY2(!action(w, name)->isEnabled(), name);
+
+    // Select a row with everything first, so that each case must switch off too.
+    w.listView()->ItemSelected(w.listView()->rowForItem(itemNamed(w, QStringLiteral("Komfur"))));
+    QTreeWidgetItem *target = row.isEmpty() ? w.listView()->topLevelItem(0)
+                                            : w.listView()->rowForItem(itemNamed(w, row));
+    w.listView()->ItemSelected(target);
+
+    QCOMPARE(action(w, "ViewCurInHTML")->isEnabled(), html);
+    QCOMPARE(action(w, "ViewPicture")->isEnabled(), picture);
+    QCOMPARE(action(w, "ViewPicture2")->isEnabled(), receipt);
+    QCOMPARE(action(w, "ViewUrl")->isEnabled(), url);
+    QCOMPARE(action(w, "ViewDoc")->isEnabled(), document);
+}
+
+void TestMainWindow::saveSettings()
+{
+    Env env;
+    env.startWith(env.database(QStringLiteral("a/home.db")));
+    MainWindow w;
+    w.resize(640, 480);
+    action(w, "EditRegister")->setChecked(true);
+    QVERIFY(!Settings().contains(QStringLiteral("geometri/mainWinWidth")));
+
+    action(w, "FileSaveSettings")->trigger();
+
+    QCOMPARE(setting(QStringLiteral("geometri/mainWinWidth")).toInt(), 640);
+    QCOMPARE(setting(QStringLiteral("geometri/mainWinHeight")).toInt(), 480);
+    QVERIFY(Settings().contains(QStringLiteral("geometri/mainWinPosX")));
+    QVERIFY(Settings().contains(QStringLiteral("geometri/mainWinPosY")));
+    QCOMPARE(setting(QStringLiteral("Items/showAllItems")).toBool(), true);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 1);
+    QVERIFY(Settings().contains(QStringLiteral("ListView/GROUPCOLUMNwidth")));
+}
+
+void TestMainWindow::showAllSettingAppliedOnLoad()
+{
+    Env env;
+    env.startWith(env.database(QStringLiteral("a/home.db")));
+    Settings().setValue(QStringLiteral("Items/showAllItems"), true);
+    MainWindow w;
+    QVERIFY(action(w, "EditRegister")->isChecked());
+    QVERIFY(w.listView()->topLevelItem(1)->isExpanded());
+
+    action(w, "EditRegister")->trigger();
+    QVERIFY(!action(w, "EditRegister")->isChecked());
+    QVERIFY(!w.listView()->topLevelItem(1)->isExpanded());
+}
+
+void TestMainWindow::statusMessages()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/sale%2.db"));
+    env.startWith(file);
+    StatusCatalogue catalogue;
+    QCoreApplication::installTranslator(&catalogue);
+    MainWindow w;
+    const QRegularExpression read(QStringLiteral("^read (.*): 3 items in \\d+\\.\\d\\d s$"));
+    const QRegularExpressionMatch readMatch = read.match(w.statusBar()->currentMessage());
+    QVERIFY2(readMatch.hasMatch(), qPrintable(w.statusBar()->currentMessage()));
+    QCOMPARE(readMatch.captured(1), file);
+
+    w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
+    w.DeleteItem();
+    w.Save();
+    const QRegularExpression saved(QStringLiteral("^saved (.*): 2 items in \\d+\\.\\d\\d s$"));
+    const QRegularExpressionMatch savedMatch = saved.match(w.statusBar()->currentMessage());
+    QVERIFY2(savedMatch.hasMatch(), qPrintable(w.statusBar()->currentMessage()));
+    QCOMPARE(savedMatch.captured(1), file);
+    QCoreApplication::removeTranslator(&catalogue);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
