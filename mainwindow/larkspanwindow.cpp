@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "itemdialog/ItemDialog.h"
 #include "mainwindow/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -615,8 +616,10 @@ void MainWindow::EditItem()
         m_listView->EditItem();
         return;
     }
-    // TODO(itemdialog): with no current row, the item dialog on no item,
-    // page "DATA", not searching, once itemdialog/ItemDialog.h is in the tree.
+    // No row to edit: the dialog starts on no item, ready for a new one.
+    auto *dialog = new ItemDialog(m_collection.get(), m_listView, nullptr, QStringLiteral("DATA"), false, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void MainWindow::DeleteItem()

@@ -18,6 +18,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "itemdialog/ItemDialog.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/larkspanwindow.h"
 
@@ -160,6 +161,7 @@ private slots:
     void saveSettings();
     void showAllSettingAppliedOnLoad();
     void statusMessages();
+    void editOpensItemDialog();
 };
 
 void TestMainWindow::startOpensLastSavedDatabase_data()
@@ -854,6 +856,33 @@ void TestMainWindow::statusMessages()
     QVERIFY2(savedMatch.hasMatch(), qPrintable(w.statusBar()->currentMessage()));
     QCOMPARE(savedMatch.captured(1), file);
     QCoreApplication::removeTranslator(&catalogue);
+}
+
+void TestMainWindow::editOpensItemDialog()
+{
+    Env env;
+    env.startWith(env.database(QStringLiteral("a/home.db")));
+    MainWindow w;
+
+    // No current row: a dialog on no item.
+    action(w, "EditRecord")->trigger();
+    QList<ItemDialog *> dialogs = w.findChildren<ItemDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    QVERIFY(dialogs.first()->isVisible());
+    QVERIFY(!dialogs.first()->currentItem() || dialogs.first()->ownsCurrentItem());
+    dialogs.first()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(w.findChildren<ItemDialog *>().isEmpty());
+
+    // With a current row: the dialog on that row's item.
+    Item *sofa = itemNamed(w, QStringLiteral("Sofa"));
+    w.listView()->FindListViewItem(sofa);
+    action(w, "EditRecord")->trigger();
+    dialogs = w.findChildren<ItemDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs.first()->currentItem(), sofa);
+    dialogs.first()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(TestMainWindow)
