@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class DBItemCollection;
@@ -15,6 +16,10 @@ public:
     // edition, or a line could not be read (the user is told).
     static bool load(DBItemCollection &collection, const QString &path);
     // Writes the whole collection, sorted by group. The old file stays whole
-    // until the new one is complete; false when refused or not written.
+    // until the new one is complete; false when refused or not written (the
+    // user is told why).
     static bool save(DBItemCollection &collection, const QString &path);
+
+    // The header line the running edition writes, without its line end.
+    static QByteArray headerLine();
 };

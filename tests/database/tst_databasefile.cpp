@@ -1,0 +1,609 @@
+#include <QtTest>
+
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/LogXML.h"
+#include "app/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/DatabaseFile.h"
+#include "database/Item.h"
+
+namespace {
+
+const QByteArray ostranaHeader =
+    "#2.5.5 (INB)- Format: group;name;product;price;priceToday;date;supplier;serialno;description;address;"
+    "photolink;number_of_items;location;www;receipt;document;producttype;;";
+
+// Every stored member of an item, for comparing two items field by field.
+QStringList fieldsOf(const Item *item)
+{
+    return {QString::number(item->group()), item->name(), item->product(), QString::number(item->price(), 'g', 17),
+            QString::number(item->priceToday(), 'g', 17), item->date(), item->supplier(), item->serialno(),
+            item->description(), item->address(), item->photolink(), QString::number(item->numberOfItems()),
+            QString::number(item->location()), item->www(), item->receipt(), item->document(), item->productModel()};
+}
+
+Item *makeItem(int group, const QString &name, int seed)
+{
+    auto *item = new Item;
+    item->setGroup(group);
+    item->setName(name);
+    item->setProduct(QStringLiteral("Fabrikat %1").arg(seed));
+    item->setPrice(1499.5 + seed);
+    item->setPriceToday(0.25 * seed);
+    item->setDate(QStringLiteral("24.12.2011"));
+    item->setSupplier(QStringLiteral("Butik på Strøget"));
+    item->setSerialno(QString::number(1000 + seed));
+    item->setDescription(QStringLiteral("Blå æske med låg, søm & skruer <%1>").arg(seed));
+    item->setAddress(QStringLiteral("Ærøgade %1").arg(seed));
+    item->setPhotolink(QStringLiteral("C:\\Billeder\\foto%1.jpg").arg(seed));
+    item->setNumberOfItems(seed + 1);
+    item->setLocation(seed % 4);
+    item->setWww(QStringLiteral("http://example.dk/%1").arg(seed));
+    item->setReceipt(QStringLiteral("kvittering%1.pdf").arg(seed));
+    item->setDocument(QStringLiteral("manual%1.doc").arg(seed));
+    item->setProductModel(QStringLiteral("Model %1").arg(seed));
+    return item;
+}
+
+// A collection that deletes its items when the test is done with it.
+struct Collection
+{
+    DBItemCollection db{nullptr};
+    ~Collection() { db.deleteItems(); }
+};
+
+QByteArray ostranaLine(const QByteArray &fields)
+{
+    return fields + '\n';
+}
+
+} // namespace
+
+class tst_DatabaseFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    void roundTripPerEdition_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<bool>("keepsProductModel");
+        QTest::newRow("Ostrana") << int(OstranaEdition) << ostranaHeader << true;
+        QTest::newRow("Vistrel") << int(VistrelEdition)
+                                 << QByteArray("#2.5.4 (IMA)- Format: type;name;model;price;priceToday;date;supplier;"
+                                               "serialno;description;address;photolink;number_of_items;location;www;"
+                                               "receipt;document;;")
+                                 << false;
+        QTest::newRow("Numivax") << int(NumivaxEdition)
+                                 << QByteArray("#2.5.4 (COI)- Format: type;year;mat;price;priceToday;date;catalog;"
+                                               "catalogNo;description;quality;picture1;count;crown;www;picture2;"
+                                               "document;;")
+                                 << false;
+        QTest::newRow("Quorvel") << int(QuorvelEdition)
+                                 << QByteArray("#2.5.4 (INV)- Format: type;name;model;price;priceToday;date;supplier;"
+                                               "serialno;description;address;photolink;number_of_items;location;www;"
+                                               "receipt;document;;")
+                                 << false;
+    }
+    void roundTripPerEdition()
+    {
+        QFETCH(int, edition);
+        QFETCH(QByteArray, header);
+        QFETCH(bool, keepsProductModel);
+        TestSupport::IsolatedSettings settings(edition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("round.inb"));
+
+        QList<QStringList> expected;
+        {
+            Collection source;
+            source.db.add(makeItem(3, QStringLiteral("Sofa"), 1));
+            source.db.add(makeItem(1, QStringLiteral("Kåbe"), 2));
+            source.db.add(makeItem(2, QStringLiteral("Øl-glas"), 3));
+            auto *empty = new Item;
+            empty->setGroup(2);
+            source.db.add(empty);
+            QVERIFY(source.db.SaveToFileAsAscii(path));
+            // Saved in group order, and the collection is left in that order.
+            for (const Item *item : source.db)
+                expected << fieldsOf(item);
+            QCOMPARE(source.db.at(0)->group(), 1);
+            QCOMPARE(source.db.at(3)->group(), 3);
+        }
+        const QByteArray bytes = TestSupport::readFile(path);
+        QVERIFY(bytes.startsWith(header + '\n'));
+        QCOMPARE(DatabaseFile::headerLine(), header);
+        QCOMPARE(bytes.count('\n'), 5);
+        QVERIFY(bytes.contains("1;K\xe5" "be;Fabrikat 2;1501.500000;0.500000;24.12.2011;Butik p\xe5 Str\xf8get;1002;"
+                               "Bl\xe5 \xe6ske med l\xe5g, s\xf8m & skruer <2>;\xc6r\xf8gade 2;C:\\Billeder\\foto2.jpg;"
+                               "3;2;http://example.dk/2;kvittering2.pdf;manual2.doc;Model 2;\n"));
+        QVERIFY(bytes.contains("\n2;;;0.000000;0.000000;;;;;;;0;0;;;;;\n"));
+
+        Collection loaded;
+        QVERIFY(loaded.db.LoadFromAsciiFile(path));
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(loaded.db.count(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QStringList want = expected.at(i);
+            if (!keepsProductModel)
+                want.last().clear();
+            QCOMPARE(fieldsOf(loaded.db.at(i)), want);
+        }
+        QCOMPARE(loaded.db.formatLevel(), keepsProductModel ? 255 : 254);
+        QCOMPARE(databaseFormatLevel(), loaded.db.formatLevel());
+        QVERIFY(!databaseModified());
+    }
+
+    void headerLevels_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("level");
+        // location, www, receipt, document, product model as loaded
+        QTest::addColumn<QStringList>("optional");
+        const QByteArray base = "4;Lampe;LP;10.5;12;01.02.2003;Lys;77;PH;Stue;pic.jpg;2;";
+        QTest::newRow("no header") << (base + "5;w;r;d;pm;\n") << 100 << QStringList{"0", "", "", "", ""};
+        QTest::newRow("2.4.0") << ("#2.4.0\n" + base + ";;;;\n") << 240 << QStringList{"0", "", "", "", ""};
+        QTest::newRow("2.4.1") << ("#2.4.1\n" + base + "5;;;;\n") << 241 << QStringList{"5", "", "", "", ""};
+        QTest::newRow("2.5.2 reads but drops www and receipt")
+            << ("#2.5.2\n" + base + "5;w;r;\n") << 241 << QStringList{"5", "", "", "", ""};
+        QTest::newRow("2.5.3") << ("#2.5.3 (XYZ)\n" + base + "5;w;r;d;\n") << 253 << QStringList{"5", "w", "r", "d", ""};
+        QTest::newRow("2.5.4") << ("#2.5.4 (INB)\n" + base + "5;w;r;d;pm;\n") << 254
+                               << QStringList{"5", "w", "r", "d", ""};
+        QTest::newRow("2.5.5") << ("#2.5.5 (INB)\n" + base + "5;w;r;d;pm;\n") << 255
+                               << QStringList{"5", "w", "r", "d", "pm"};
+        QTest::newRow("old major") << ("#1.9.9\n" + base + "5;\n") << 100 << QStringList{"0", "", "", "", ""};
+        QTest::newRow("not a number in location")
+            << ("#2.4.1\n" + base + "x;;;;\n") << 241 << QStringList{"0", "", "", "", ""};
+    }
+    void headerLevels()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, level);
+        QFETCH(QStringList, optional);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("levels.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(path));
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(c.db.formatLevel(), level);
+        QCOMPARE(c.db.count(), 1);
+        const Item *item = c.db.at(0);
+        QCOMPARE(fieldsOf(item).mid(0, 12),
+                 (QStringList{"4", "Lampe", "LP", "10.5", "12", "01.02.2003", "Lys", "77", "PH", "Stue", "pic.jpg", "2"}));
+        QCOMPARE(QStringList({QString::number(item->location()), item->www(), item->receipt(), item->document(),
+                              item->productModel()}),
+                 optional);
+    }
+
+    void editionTag_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Ostrana file in Quorvel") << int(QuorvelEdition) << QByteArray("#2.5.5 (INB)- Format: x") << false;
+        QTest::newRow("tag case matters") << int(QuorvelEdition) << QByteArray("#2.5.4 (inv)- Format: x") << false;
+        QTest::newRow("Quorvel file in Ostrana") << int(OstranaEdition) << QByteArray("#2.5.4 (INV)") << false;
+        QTest::newRow("Numivax own") << int(NumivaxEdition) << QByteArray("#2.5.4 (COI)") << true;
+        QTest::newRow("Vistrel own") << int(VistrelEdition) << QByteArray("#2.5.5 (IMA)") << true;
+        QTest::newRow("no tag before 2.5.4") << int(QuorvelEdition) << QByteArray("#2.5.3 (INB)") << true;
+        QTest::newRow("not checked past 5") << int(NumivaxEdition) << QByteArray("#2.5.6 (INB)") << true;
+    }
+    void editionTag()
+    {
+        QFETCH(int, edition);
+        QFETCH(QByteArray, header);
+        QFETCH(bool, accepted);
+        TestSupport::IsolatedSettings settings(edition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("tag.inb"));
+        QVERIFY(TestSupport::writeFile(path, header + "\n1;a;b;1;1;;;;;;;1;0;;;;;\n"));
+        Collection c;
+        QCOMPARE(c.db.LoadFromAsciiFile(path), accepted);
+        QCOMPARE(c.db.count(), accepted ? 1 : 0);
+        QCOMPARE(boxes.count(), 0);
+        // A refused file leaves no lock behind.
+        if (!accepted)
+            QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("LockFile"))));
+    }
+
+    void databaseError_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("itemsKept");
+        const QByteArray good = "1;a;b;1;1;;;;;;;1;0;;;;;\n";
+        QTest::newRow("letters in the price of the first line")
+            << (ostranaHeader + "\n1;a;b;abc;1;;;;;;;1;0;;;;;\n" + good)
+            << "An error occured while reading line 0, parameter (Price)!" << 0;
+        QTest::newRow("header lines are not counted")
+            << (ostranaHeader + "\n" + good + good + "x;a;b;1;1;;;;;;;1;0;;;;;\n")
+            << "An error occured while reading line 2, parameter (Type)!" << 2;
+        QTest::newRow("value today")
+            << (good + "1;a;b;1;;;;;;;;1;\n") << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+        QTest::newRow("short line runs into the next")
+            << QByteArray("1;a;b;\n2;c;d;2;2;;;;;;;1;\n")
+            << "An error occured while reading line 0, parameter (PriceToday)!" << 0;
+        QTest::newRow("zero byte in a number")
+            << (good + "1;a;b;1" + '\0' + ";1;;;;;;;1;0;;;;;\n")
+            // the separator takes the zero byte, so the next number meets ";"
+            << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+    }
+    void databaseError()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QFETCH(int, itemsKept);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("bad.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QVERIFY(!c.db.LoadFromAsciiFile(path));
+        QCOMPARE(c.db.count(), itemsKept);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QStringLiteral("Database error"));
+        QCOMPARE(boxes.last().text, message);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void endOfInput_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("items");
+        const QByteArray line = "1;a;b;1;1;;;;;;;1;0;;;;;";
+        QTest::newRow("trailing line end") << (ostranaHeader + "\n" + line + "\n" + line + "\n") << 2;
+        QTest::newRow("no trailing line end") << (ostranaHeader + "\n" + line + "\n" + line) << 2;
+        QTest::newRow("trailing empty lines") << (ostranaHeader + "\n" + line + "\n\n\r\n\n") << 1;
+        QTest::newRow("empty line between") << (line + "\n\n" + line + "\n") << 2;
+        QTest::newRow("header only") << (ostranaHeader + "\n") << 0;
+        QTest::newRow("header without line end") << ostranaHeader << 0;
+        QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("incomplete last line") << (line + "\n2;half") << 1;
+    }
+    void endOfInput()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, items);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("end.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(path));
+        QCOMPARE(c.db.count(), items);
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void crlfAndLatin1Fixture()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString fixture = TestSupport::testDataPath(QStringLiteral("database/ostrana_crlf.inb"));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(fixture));
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(c.db.count(), 3);
+        QCOMPARE(fieldsOf(c.db.at(0)),
+                 (QStringList{"0", "Sofa", "Bolia", "4999", "2500", "24.12.2011", "Bolia København", "1001",
+                              "Grå stofsofa", "Hjemme", "C:\\Billeder\\sofa.jpg", "1", "2", "http://bolia.dk",
+                              "C:\\Kvitteringer\\sofa.pdf", "C:\\Dokumenter\\sofa.doc", "Scandinavia"}));
+        QCOMPARE(c.db.at(1)->description(), QStringLiteral("Slagbor med æske"));
+        QCOMPARE(c.db.at(1)->productModel(), QStringLiteral("PSB 500"));
+        QCOMPARE(c.db.at(2)->productModel(), QString());
+
+        // Written back with this platform's line end, the same Latin-1 bytes.
+        const QString copy = m_dir.filePath(QStringLiteral("copy.inb"));
+        QVERIFY(c.db.SaveToFileAsAscii(copy));
+        QByteArray original = TestSupport::readFile(fixture);
+        QByteArray written = TestSupport::readFile(copy);
+#ifndef Q_OS_WIN
+        original.replace("\r\n", "\n");
+#endif
+        QCOMPARE(written, original.replace(";2500.000000;", ";2500.000000;"));
+    }
+
+    void otherFixtures()
+    {
+        TestSupport::IsolatedSettings settings(QuorvelEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        {
+            Collection c;
+            QVERIFY(c.db.LoadFromAsciiFile(TestSupport::testDataPath(QStringLiteral("database/quorvel_254.inb"))));
+            QCOMPARE(c.db.count(), 2);
+            QCOMPARE(c.db.at(0)->numberOfItems(), 500);
+            QCOMPARE(c.db.at(0)->price(), 0.75);
+            QCOMPARE(c.db.at(1)->description(), QStringLiteral("Trælim"));
+            QCOMPARE(c.db.at(1)->document(), QStringLiteral("datablad.pdf"));
+        }
+        settings.setEdition(NumivaxEdition);
+        Collection old;
+        QVERIFY(old.db.LoadFromAsciiFile(TestSupport::testDataPath(QStringLiteral("database/old_noheader.inb"))));
+        QCOMPARE(old.db.count(), 2);
+        QCOMPARE(old.db.formatLevel(), 100);
+        QCOMPARE(old.db.at(0)->supplier(), QStringLiteral("Lys & Lamper"));
+        QCOMPARE(old.db.at(1)->price(), 1500.5);
+        QCOMPARE(old.db.at(1)->numberOfItems(), 1); // "x" is no number
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void textsBeyondLatin1BecomeQuestionMarks()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        const QString path = m_dir.filePath(QStringLiteral("euro.inb"));
+        Collection c;
+        Item *item = makeItem(0, QStringLiteral("Pris i € – æøå"), 0);
+        c.db.add(item);
+        QVERIFY(c.db.SaveToFileAsAscii(path));
+        QVERIFY(TestSupport::readFile(path).contains("\n0;Pris i ? ? \xe6\xf8\xe5;"));
+    }
+
+    // Faulty files end in the error box or a refusal: never a crash, never a hang.
+    void malformedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<int>("items");
+        const QByteArray line = "1;a;b;1;1;;;;;;;1;0;;;;;\n";
+        QTest::newRow("long header is applied by its beginning")
+            << ("#2.5.5 (INB)- Format: " + QByteArray(2000, 'x') + "\n" + line + line) << true << 2;
+        QTest::newRow("long rest of a data line")
+            << (line + "1;a;b;1;1;;;;;;;1;" + QByteArray(400, 'r') + "\n" + line) << false << 2;
+        QTest::newRow("text longer than a field")
+            << ("1;" + QByteArray(250, 'n') + ";b;1;1;;;;;;;1;0;;;;;\n") << false << 0;
+        QTest::newRow("zero byte in a text")
+            << (QByteArray("1;a") + '\0' + "z;b;1;1;;;;;;;1;0;;;;;\n" + line) << true << 2;
+        QTest::newRow("only a hash") << QByteArray("#") << true << 0;
+        QTest::newRow("hash and zero bytes") << QByteArray("#\0\0\0\0\0\n", 7) << true << 0;
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false << 0;
+    }
+    void malformedFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, loads);
+        QFETCH(int, items);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("malformed.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QCOMPARE(c.db.LoadFromAsciiFile(path), loads);
+        QCOMPARE(c.db.count(), items);
+        QCOMPARE(boxes.count(), loads ? 0 : 1);
+        if (!loads)
+            QCOMPARE(boxes.last().title, QStringLiteral("Database error"));
+        if (c.db.count() > 0)
+            QCOMPARE(c.db.at(0)->name(), QStringLiteral("a"));
+    }
+
+    void randomBytes()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("random.inb"));
+        QRandomGenerator random(20240601);
+        for (int round = 0; round < 60; ++round) {
+            QByteArray content(1 + random.bounded(20000), Qt::Uninitialized);
+            for (char &c : content)
+                c = char(random.bounded(256));
+            // Some rounds look like a file of ours at the start.
+            if (round % 3 == 1)
+                content.prepend(ostranaHeader + "\n");
+            else if (round % 3 == 2)
+                content.prepend("#2.4.1\n7;");
+            QVERIFY(TestSupport::writeFile(path, content));
+            boxes.clear();
+            Collection c;
+            const bool loaded = c.db.LoadFromAsciiFile(path);
+            if (loaded) {
+                QCOMPARE(boxes.count(), 0);
+            } else {
+                QCOMPARE(boxes.count(), 1);
+                QCOMPARE(boxes.last().title, QStringLiteral("Database error"));
+            }
+        }
+    }
+
+    void saveSortsByGroup()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        const QString path = m_dir.filePath(QStringLiteral("sorted.inb"));
+        Collection c;
+        for (int group : {5, 0, 3, 0, 9})
+            c.db.add(makeItem(group, QStringLiteral("g%1").arg(group), group));
+        QVERIFY(c.db.SaveToFileAsAscii(path));
+        const QList<QByteArray> lines = TestSupport::readFile(path).split('\n');
+        QCOMPARE(lines.size(), 7);
+        QList<int> groups;
+        for (int i = 1; i < 6; ++i)
+            groups << lines.at(i).left(lines.at(i).indexOf(';')).toInt();
+        QCOMPARE(groups, (QList<int>{0, 0, 3, 5, 9}));
+        QVERIFY(lines.last().isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // A save that cannot finish leaves the previous file exactly as it was and
+    // tells the user which file and why.
+    void failedSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("disk full midway") << "size limit";
+        QTest::newRow("folder gone") << "missing folder";
+        QTest::newRow("target is a folder") << "folder";
+    }
+    void failedSaveKeepsTheOldFile()
+    {
+        QFETCH(QString, how);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("keep.inb"));
+        if (how == QLatin1String("missing folder"))
+            path = dir.filePath(QStringLiteral("gone/keep.inb"));
+        else if (how == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("keep.inb")));
+
+        const QByteArray old = ostranaHeader + "\n1;Gammel;x;1.000000;1.000000;;;;;;;1;0;;;;;\n";
+        if (how == QLatin1String("size limit"))
+            QVERIFY(TestSupport::writeFile(path, old));
+
+        Collection c;
+        for (int i = 0; i < 400; ++i)
+            c.db.add(makeItem(i % 7, QStringLiteral("Ting %1").arg(i), i));
+
+        bool saved = true;
+        if (how == QLatin1String("size limit")) {
+            // Files may not grow past 4 KB for a moment: the write fails part
+            // of the way through, as on a full disk, even for root.
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit previous{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+            rlimit limited = previous;
+            limited.rlim_cur = 4096;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            saved = c.db.SaveToFileAsAscii(path);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
+        } else {
+            saved = c.db.SaveToFileAsAscii(path);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(boxes.last().text));
+        // The reason follows the file name.
+        QVERIFY(boxes.last().text.size() > QDir::toNativeSeparators(path).size() + 5);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        if (how == QLatin1String("size limit")) {
+#ifdef Q_OS_LINUX
+            QVERIFY2(boxes.last().text.contains(QLatin1String("File too large")), qPrintable(boxes.last().text));
+#endif
+            QCOMPARE(TestSupport::readFile(path), old);
+            // No half-written temporary file is left beside it.
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.inb"});
+        } else if (how == QLatin1String("missing folder")) {
+            QVERIFY(!QFileInfo::exists(QFileInfo(path).path()));
+        } else {
+            QVERIFY(QFileInfo(path).isDir());
+        }
+    }
+
+    void saveReplacesTheOldFileWhole()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        const QString path = m_dir.filePath(QStringLiteral("replace.inb"));
+        QVERIFY(TestSupport::writeFile(path, QByteArray(100000, 'z')));
+        Collection c;
+        c.db.add(makeItem(1, QStringLiteral("Ny"), 1));
+        QVERIFY(c.db.SaveToFileAsAscii(path));
+        const QByteArray bytes = TestSupport::readFile(path);
+        QVERIFY(bytes.startsWith(ostranaHeader));
+        QVERIFY(!bytes.contains('z'));
+    }
+
+    void lockedDatabaseIsReadOnly()
+    {
+        TestSupport::IsolatedSettings settings(QuorvelEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString lock = m_dir.filePath(QStringLiteral("LockFile"));
+        QVERIFY(TestSupport::writeFile(lock, "X:\\stock.db Locked by PC: STORE1, User: anna"));
+        const QString path = TestSupport::testDataPath(QStringLiteral("database/quorvel_254.inb"));
+        const QString copy = m_dir.filePath(QStringLiteral("stock.inb"));
+        QVERIFY(QFile::copy(path, copy));
+        const QByteArray before = TestSupport::readFile(copy);
+
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(copy));
+        QCOMPARE(c.db.count(), 2);
+        QVERIFY(c.db.isReadOnly());
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QStringLiteral("FILE_ALLREADY_OPEN_WARNING"));
+        QCOMPARE(boxes.last().text, QStringLiteral("DB_OPEN_BY_ANOTHER_USERX:\\stock.db Locked by PC: STORE1, User: anna"));
+
+        QVERIFY(!c.db.SaveToFileAsAscii(copy));
+        QCOMPARE(boxes.count(), 2);
+        QCOMPARE(boxes.last().kind, MessageBox::Warning);
+        QCOMPARE(boxes.last().title, QStringLiteral("READ ONLY"));
+        QCOMPARE(boxes.last().text, QStringLiteral("READ ONLY MODE - No Save"));
+        QCOMPARE(TestSupport::readFile(copy), before);
+        QVERIFY(QFile::exists(lock)); // someone else's lock stays
+    }
+
+    void ownLockIsTakenAndReleased()
+    {
+        TestSupport::IsolatedSettings settings(QuorvelEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString lock = m_dir.filePath(QStringLiteral("LockFile"));
+        QFile::remove(lock);
+        {
+            Collection c;
+            QVERIFY(c.db.LoadFromAsciiFile(TestSupport::testDataPath(QStringLiteral("database/quorvel_254.inb"))));
+            QVERIFY(QFile::exists(lock));
+            QVERIFY(!c.db.isReadOnly());
+            QVERIFY(c.db.SaveToFileAsAscii(m_dir.filePath(QStringLiteral("mine.inb"))));
+        }
+        QVERIFY(!QFile::exists(lock));
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void eventLogGetsOneItemPerLine()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString logPath = m_dir.filePath(QStringLiteral("log.xml"));
+        qputenv("DEBUGTALDRUM", "1");
+        {
+            LogXML log(logPath, QStringLiteral("/Ostrana/"));
+            qunsetenv("DEBUGTALDRUM");
+            QVERIFY(log.isEnabled());
+            DBItemCollection c(&log);
+            QVERIFY(c.LoadFromAsciiFile(TestSupport::testDataPath(QStringLiteral("database/ostrana_crlf.inb"))));
+            QCOMPARE(log.depth(), 1);
+            QVERIFY(c.SaveToFileAsAscii(m_dir.filePath(QStringLiteral("logged.inb"))));
+            QCOMPARE(log.depth(), 1);
+            c.deleteItems();
+        }
+        qunsetenv("DEBUGTALDRUM");
+        const QByteArray xml = TestSupport::readFile(logPath);
+        QCOMPARE(xml.count("<Item>"), 6);
+        QVERIFY(xml.contains("LoadFromAsciiFile() - loaded"));
+        QVERIFY(xml.contains("SaveToFileAsAscii()"));
+        QVERIFY(xml.contains("#2.5.5 (INB)- Format:"));
+        QVERIFY(xml.contains("Name: Bor"));
+    }
+
+    void missingFileIsFalseWithoutBox()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Collection c;
+        QVERIFY(!c.db.LoadFromAsciiFile(m_dir.filePath(QStringLiteral("nothing.inb"))));
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(tst_DatabaseFile)
+#include "tst_databasefile.moc"
