@@ -73,6 +73,13 @@ int runLarkspan(int argc, char **argv)
     Startup::installProgramTranslator(programTranslator.get(), language);
 
     QPointer<MainWindow> mainWindow = new MainWindow;
+    if (!mainWindow->startSucceeded()) {
+        // The start database could not be read (the user has been told and
+        // the next start opens the demo database): end without a window.
+        delete mainWindow.data();
+        QCoreApplication::removeTranslator(programTranslator.get());
+        return 0;
+    }
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
 
     auto toolkitTranslator = std::make_unique<QTranslator>();
