@@ -24,6 +24,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 
 import demo_ostrana  # noqa: E402
 import demo_vistrel  # noqa: E402
