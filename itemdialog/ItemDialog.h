@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "ui_ItemDialogBase.h"
+
+#include "itemdialog/ItemValidation.h"
+
+class DBItemCollection;
+class Item;
+class ItemListView;
+class QCloseEvent;
+class QComboBox;
+class QLabel;
+
+// The window in which one item of the open collection is viewed, edited,
+// created, copied, searched for and stepped through. It is shown without
+// blocking and works directly on the collection and the list view; nothing is
+// handed back to the caller.
+//
+// The mode follows from the operation that ran last:
+//   edit   - the current item belongs to the collection;
+//   new    - a fresh item, not yet in the collection, owned by the dialog;
+//   copy   - a copy of the shown item, likewise owned by the dialog;
+//   search - no current item.
+//
+// Ownership: an item of the collection is never deleted here. An item the
+// dialog made and has not saved yet (new or copy) belongs to the dialog until
+// save_slot adds it to the collection; it is deleted when it is replaced or
+// when the dialog is destroyed. The dialog follows the collection's
+// itemRemoved and aboutToClear signals: when the item it shows leaves the
+// collection it drops it and falls back to search mode, so it never keeps a
+// pointer to an item that someone else deleted.
+class ItemDialog : public QDialog, public Ui::ItemDialogBase
+{
+    Q_OBJECT
+public:
+    // collection, listView: the open collection and the list view (not owned,
+    //   either may be null).
+    // item: the item to show, or null.
+    // pageName: "DATA", "PICTURE" or "RECEIPT"; used only with an item.
+    // searchMode: true opens the dialog in search mode.
+    // name: the dialog's object name, and the group that a new item starts
+    //   in (the list view passes the name of a double-clicked group row).
+    ItemDialog(DBItemCollection *collection, ItemListView *listView, Item *item,
+               const QString &pageName = QStringLiteral("DATA"), bool searchMode = false,
+               QWidget *parent = nullptr, const QString &name = QString(), bool modal = false,
+               Qt::WindowFlags flags = Qt::WindowFlags());
+    ~ItemDialog() override;
+
+    // The item shown: one of the collection, one owned by the dialog, or null.
+    Item *currentItem() const { return m_currentItem; }
+    // True while the current item was made here and not yet saved.
+    bool ownsCurrentItem() const { return m_unsavedNewItem; }
+    // The page last reported by the tab widget.
+    QWidget *currentPage() const { return m_currentPage; }
+
+    // The input check that runs before every save; true when the item may be
+    // saved. Shows the first problem it finds.
+    bool validateInput();
+
+    // Sets a combo box's text without changing the collection's lists: an
+    // entry with exactly that text becomes current; otherwise an editable
+    // combo shows the text in its edit field and a non-editable one shows it
+    // in place of its current entry.
+    static void setComboText(QComboBox *combo, const QString &text);
+
+    // Default start folder of the file choosers when no folder is stored:
+    // the program files folder's "Taldrum", or the user's pictures or
+    // documents folder where the system has no program files folder.
+    static QString defaultPicturePath();
+    static QString defaultDocumentPath();
+
+public slots:
+    void ShowValidateError(const QString &Error);
+    bool ShowPage(const QString &PageName);
+    void updateCurrentItem();
+    void showItem(Item *item);
+    void delete_slot();
+    void resetAllFields(bool SeachMode);
+    void resetAllFields() { resetAllFields(false); }
+    void accept() override;
+    void browsePhoto_slot();
+    void browseReceipt_slot();
+    void InsertDocumentSlot();
+    void showPhoto_slot();
+    void showReceipt_slot();
+    void ShowDocumentSlot();
+    void showWww_slot();
+    void copy_slot();
+    void newItem_slot();
+    bool save_slot();
+    void seach_slot();
+    void SearchAgainSlot();
+    void ResetSlot();
+    void PreviousSlot();
+    void NextSlot();
+    void help_slot();
+    void print_Slot();
+    void ShowAsHTMLSlot();
+    void countChanged_slot();
+    void wwwFieldChanged_slot();
+    void photoFieldChangedSlot();
+    void receiptFieldChangedSlot();
+    void documentChangedSlot();
+    void currentPageChangedSlot(QWidget *page);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    // Keeps the previews fitted to their labels as the dialog is laid out
+    // and resized.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_savePushButton_clicked();
+
+private:
+    void connectWidgets();
+    void editionSetup();
+    void setCurrentItem(Item *item, bool ownedByDialog);
+    void showSearchResult(Item *found);
+    void selectInListView(Item *item);
+    void storeGeometry() const;
+    void restoreStoredGeometry();
+    bool collectionIsReadOnly() const;
+    void itemRemovedFromCollection(Item *item);
+    void collectionAboutToClear();
+    void leaveCurrentItem();
+    void setTabEnabled(QWidget *page, bool enabled);
+
+    // Link handling.
+    void showIconPreview();
+    void forgetIconPreview();
+    void clearPicturePreview();
+    void clearReceiptPreview();
+    void showScaled(QLabel *label, const QPixmap &picture);
+    QString chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter);
+
+    QPointer<DBItemCollection> m_collection;
+    QPointer<ItemListView> m_listView;
+    Item *m_currentItem = nullptr;
+    bool m_unsavedNewItem = false;
+    QWidget *m_currentPage = nullptr;
+
+    // While showItem or resetAllFields fill the fields, edits of the count
+    // and price must not be written back into the item being shown.
+    bool m_filling = false;
+    // The shown item's date text could not be read as a date; the date editor
+    // shows a placeholder that must not overwrite the item's text unless the
+    // user picks a date.
+    bool m_dateUnreadable = false;
+
+    ItemValidation m_validation;
+
+    QPixmap m_iconPicture;
+    QPixmap m_picture;
+    QPixmap m_receiptPicture;
+    QPixmap m_scaledPicture;
+    QString m_pictureViewerProgram;
+    QString m_wwwProgram;
+
+    // Search criteria kept for SearchAgainSlot, in the collection's order.
+    QStringList m_criteria;
+};

@@ -1,0 +1,84 @@
+#include "itemdialog/ItemValidation.h"
+
+#include "ui_ItemDialogBase.h"
+
+#include "app/Edition.h"
+
+#include <QCoreApplication>
+#include <QDoubleValidator>
+#include <QIntValidator>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+// The messages belong to the item dialog's catalogue context.
+QString translated(const char *key)
+{
+    return QCoreApplication::translate("ItemDialog", key);
+}
+
+QString nameMissingText()
+{
+    switch (edition()) {
+    case QuorvelEdition: return translated("QuorvelNameMissing");
+    case VistrelEdition: return translated("VistrelNameMissing");
+    case NumivaxEdition: return translated("NumivaxNameMissing");
+    default: return translated("OstranaNameMissing");
+    }
+}
+
+} // namespace
+
+ItemValidation::ItemValidation(QObject *owner)
+    : m_text(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]{0,199}")), owner))
+    , m_price(new QDoubleValidator(0.0, MaxPrice, 2, owner))
+    , m_count(new QIntValidator(MinCount, MaxCount, owner))
+{
+    // The item keeps its numbers in C notation and reads the fields with
+    // QString::toDouble/toInt, so the fields take that notation whatever the
+    // user's locale: "." as decimal point, no group separators.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    m_price->setLocale(c);
+    m_count->setLocale(c);
+}
+
+void ItemValidation::attach(Ui::ItemDialogBase &form) const
+{
+    for (QLineEdit *edit : {form.nameLineEdit, form.productLineEdit, form.addressLineEdit, form.serialnoLineEdit,
+                            form.infoLineEdit, form.photolinkLineEdit, form.wwwLineEdit, form.receiptLineEdit,
+                            form.documentLineEdit, form.productBrandLineEdit})
+        edit->setValidator(m_text);
+    form.supplierComboBox->setValidator(m_text);
+    form.priceLineEdit->setValidator(m_price);
+    form.priceTodayLineEdit->setValidator(m_price);
+    form.numberOfItemsLineEdit->setValidator(m_count);
+}
+
+ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QString &locationTitle) const
+{
+    const QString maxPrice = QString::number(qint64(MaxPrice));
+
+    if (isOstrana()) {
+        if (!form.priceLineEdit->hasAcceptableInput())
+            return {PriceOutOfRange, translated("'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
+        if (!form.priceTodayLineEdit->hasAcceptableInput()) {
+            if (!form.priceTodayLineEdit->text().isEmpty())
+                return {EstimatedPriceOutOfRange, translated("'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
+            form.priceTodayLineEdit->setText(form.priceLineEdit->text());
+        }
+    }
+
+    if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
+        return {CountOutOfRange, translated("'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount)};
+
+    if (form.nameLineEdit->text().isEmpty())
+        return {NameMissing, nameMissingText()};
+
+    if (isQuorvel() && form.locationComboBox->currentText().isEmpty())
+        return {LocationMissing, translated("QuorvelItemTypeHasNotBeenSelected") + locationTitle};
+
+    return {};
+}
