@@ -19,6 +19,27 @@ QString translated(const char *key)
     return QCoreApplication::translate("ItemDialog", key);
 }
 
+// Qt lets a count with as many digits as the top be typed even when it is
+// above the top (100001); here such a count is refused while typing.
+class CountValidator : public QIntValidator
+{
+public:
+    CountValidator(int bottom, int top, QObject *parent)
+        : QIntValidator(bottom, top, parent)
+    {
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        const State state = QIntValidator::validate(input, pos);
+        if (state != Intermediate)
+            return state;
+        bool ok = false;
+        const qlonglong value = input.toLongLong(&ok, 10);
+        return ok && value > top() ? Invalid : state;
+    }
+};
+
 QString nameMissingText()
 {
     switch (edition()) {
@@ -34,7 +55,7 @@ QString nameMissingText()
 ItemValidation::ItemValidation(QObject *owner)
     : m_text(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]{0,199}")), owner))
     , m_price(new QDoubleValidator(0.0, MaxPrice, 2, owner))
-    , m_count(new QIntValidator(MinCount, MaxCount, owner))
+    , m_count(new CountValidator(MinCount, MaxCount, owner))
 {
     // The item keeps its numbers in C notation and reads the fields with
     // QString::toDouble/toInt, so the fields take that notation whatever the
