@@ -425,8 +425,11 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
     MemoryBuffer buffer(bytes.constData(), std::size_t(bytes.size()));
     std::istream in(&buffer);
 
-    collection.m_items.reserve(collection.m_items.size()
-                               + qsizetype(std::count(bytes.cbegin(), bytes.cend(), '\n')) + 1);
+    qsizetype lines = 1;
+    for (const char *p = bytes.constData(), *end = p + bytes.size();
+         (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
+        ++lines;
+    collection.m_items.reserve(collection.m_items.size() + lines);
 
     WaitCursor cursor;
     int openLogItems = 0;

@@ -51,6 +51,49 @@ private:
     int m_room;
 };
 
+// Input without a buffer of its own: every byte comes through uflow().
+class UnbufferedInput : public std::streambuf
+{
+public:
+    explicit UnbufferedInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+protected:
+    int_type underflow() override
+    {
+        return m_at < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_at]) : traits_type::eof();
+    }
+    int_type uflow() override
+    {
+        return m_at < m_bytes.size() ? traits_type::to_int_type(m_bytes[m_at++]) : traits_type::eof();
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_at = 0;
+};
+
+// Input handed out one byte at a time through a one-byte buffer.
+class TrickleInput : public std::streambuf
+{
+public:
+    explicit TrickleInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (m_at >= m_bytes.size())
+            return traits_type::eof();
+        m_window = m_bytes[m_at++];
+        setg(&m_window, &m_window, &m_window + 1);
+        return traits_type::to_int_type(m_window);
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_at = 0;
+    char m_window = 0;
+};
+
 // A buffer whose reading breaks down.
 class BrokenBuffer : public std::streambuf
 {
@@ -175,6 +218,12 @@ private slots:
         QTest::newRow("line break is a byte") << QByteArray("a\r\nb;") << QByteArray("a\r\nb") << QByteArray(";") << 0;
         QTest::newRow("cut at zero byte") << QByteArray("ab\0cd;", 6) << QByteArray("ab") << QByteArray(";") << 0;
         QTest::newRow("latin-1 bytes") << QByteArray("\xe6\xf8\xe5;") << QByteArray("\xe6\xf8\xe5") << QByteArray(";") << 0;
+        QTest::newRow("198 bytes and the end")
+            << QByteArray(198, 'a') << QByteArray(198, 'a') << QByteArray() << int(std::ios::eofbit);
+        QTest::newRow("199 bytes and the end")
+            << QByteArray(199, 'a') << QByteArray(199, 'a') << QByteArray() << 0;
+        QTest::newRow("200 bytes and the end")
+            << QByteArray(200, 'a') << QByteArray(199, 'a') << QByteArray("a") << 0;
         QTest::newRow("199 bytes")
             << (QByteArray(199, 'a') + ';') << QByteArray(199, 'a') << QByteArray(";") << 0;
         QTest::newRow("250 bytes") << (QByteArray(199, 'a') + QByteArray(51, 'b') + ';') << QByteArray(199, 'a')
@@ -190,13 +239,19 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, left);
         QFETCH(int, state);
-        std::istringstream in(input.toStdString());
-        EStringField field("Name", ';');
-        field.setValue("old");
-        field.read(in);
-        QCOMPARE(int(in.rdstate()), state);
-        QCOMPARE(bytes(field.value()), value);
-        QCOMPARE(bytes(rest(in)), left);
+        // The same outcome whatever kind of buffer the stream has.
+        std::stringbuf whole(input.toStdString());
+        UnbufferedInput unbuffered(input.toStdString());
+        TrickleInput trickle(input.toStdString());
+        for (std::streambuf *buffer : std::initializer_list<std::streambuf *>{&whole, &unbuffered, &trickle}) {
+            std::istream in(buffer);
+            EStringField field("Name", ';');
+            field.setValue("old");
+            field.read(in);
+            QCOMPARE(int(in.rdstate()), state);
+            QCOMPARE(bytes(field.value()), value);
+            QCOMPARE(bytes(rest(in)), left);
+        }
     }
 
     void fixedLengthText()
