@@ -574,20 +574,28 @@ bool MainWindow::finishSession()
 
 void MainWindow::Quit()
 {
-    if (!finishSession())
-        return;
-    // Without a running event loop (a window driven by a test) there is
-    // nothing to end.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::quit();
+    if (finishSession())
+        endEventLoop();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (finishSession())
-        event->accept();
-    else
+    if (!finishSession()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The program ends with its main window, even while a dialog without
+    // parent (a search) is still open.
+    endEventLoop();
+}
+
+void MainWindow::endEventLoop()
+{
+    // Without a running event loop (a window driven by a test) there is
+    // nothing to end. Queued, so that a close in progress completes first.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------------------

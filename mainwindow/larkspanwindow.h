@@ -149,6 +149,7 @@ private:
     // Asks the save question and, unless cancelled, closes the log and the
     // collection; true when the window may go.
     bool finishSession();
+    void endEventLoop();
     void showLockedState(bool locked);
 
     QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,

@@ -140,6 +140,7 @@ private slots:
     void saveQuestion_data();
     void saveQuestion();
     void saveQuestionKeepsChangesWhenSaveFails();
+    void saveQuestionOnNewDatabase();
     void closeWindow_data();
     void closeWindow();
     void save_data();
@@ -374,6 +375,35 @@ void TestMainWindow::saveQuestionKeepsChangesWhenSaveFails()
     QCOMPARE(w.collection()->count(), 2);
     QVERIFY(databaseModified());
     setDatabaseModified(false);
+}
+
+void TestMainWindow::saveQuestionOnNewDatabase()
+{
+    Env env;
+    env.startWith(QString());
+    MainWindow w;
+    auto *item = new Item;
+    item->setName(QStringLiteral("Lampe"));
+    w.collection()->add(item);
+    QVERIFY(databaseModified());
+
+    // "&Gem" on a database without a name asks for one; cancelling it keeps everything.
+    MessageBox::queueAnswerIndex(0);
+    FileDialog::queueCancel();
+    w.Load();
+    QCOMPARE(env.dialogs.count(), 1);
+    QCOMPARE(env.dialogs.last().mode, FileDialog::AnyFile);
+    QVERIFY(databaseModified());
+    QCOMPARE(w.collection()->count(), 1);
+
+    // Given a name, it saves there and goes on.
+    const QString target = env.path(QStringLiteral("named.db"));
+    MessageBox::queueAnswerIndex(0);
+    FileDialog::queueAnswer(target);
+    w.FileNew();
+    QCOMPARE(dataLines(target).size(), 1);
+    QVERIFY(!databaseModified());
+    QCOMPARE(w.collection()->count(), 0);
 }
 
 void TestMainWindow::closeWindow_data()
