@@ -163,6 +163,7 @@ private slots:
     void showAllSettingAppliedOnLoad();
     void statusMessages();
     void editOpensItemDialog();
+    void eventLogInDatabaseFolder();
 };
 
 void TestMainWindow::startOpensLastSavedDatabase_data()
@@ -913,6 +914,32 @@ void TestMainWindow::editOpensItemDialog()
     QCOMPARE(dialogs.first()->currentItem(), sofa);
     dialogs.first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestMainWindow::eventLogInDatabaseFolder()
+{
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    env.startWith(file);
+    qputenv("DEBUGTALDRUM", "1");
+    MainWindow w;
+    qputenv("DEBUGTALDRUM", "");
+    const QString logPath = env.path(QStringLiteral("a/log.xml"));
+    QVERIFY(QFileInfo::exists(logPath));
+
+    w.Quit();
+    QVERIFY(!w.eventLog());
+    QVERIFY(!w.collection());
+    const QString log = QString::fromLatin1(TestSupport::readFile(logPath));
+    QVERIFY(log.contains(QStringLiteral("<AppName>/Ostrana/</AppName>")));
+    const qsizetype language = log.indexOf(QStringLiteral("<Function>Language</Function>"));
+    const qsizetype load = log.indexOf(QStringLiteral("<Function>LoadItemFile()</Function>"));
+    QVERIFY(language > 0);
+    QVERIFY(load > language);
+    QVERIFY(log.contains(QStringLiteral("<Filename>larkspanwindow</Filename>")));
+    QVERIFY(log.contains(QStringLiteral("<Entry>dk</Entry>")));
+    QVERIFY(log.contains(QStringLiteral("<Entry>%1</Entry>").arg(file)));
+    QVERIFY(log.trimmed().endsWith(QStringLiteral("</LogFile>")));
 }
 
 QTEST_MAIN(TestMainWindow)
