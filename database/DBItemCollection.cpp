@@ -243,6 +243,10 @@ bool DBItemCollection::LockDB(const QString &databasePath)
 
     const QString path = lockFilePath();
     qDebug().noquote() << path;
+    // A lock still held in another folder is this collection's own: it goes
+    // when the collection moves on, rather than being left behind for good.
+    if (!m_heldLockPath.isEmpty() && m_heldLockPath != path)
+        releaseLock();
 
     // Created exclusively: the test for an existing lock and its creation
     // are one step, so two programs cannot both take it.

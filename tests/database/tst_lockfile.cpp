@@ -158,6 +158,19 @@ private slots:
         QVERIFY(!other.isReadOnly());
     }
 
+    void lockInAnotherFolderDropsTheOldOne()
+    {
+        QTemporaryDir next;
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LockDB("/a.db"));
+        Settings().setValue("LastDBDir", next.path());
+        QVERIFY(collection.LockDB("/b.db"));
+        QVERIFY(!QFileInfo::exists(lockPath()));
+        QCOMPARE(readFile(next.filePath("LockFile")), expectedText("/b.db").toLatin1());
+        collection.clear();
+        QVERIFY(!QFileInfo::exists(next.filePath("LockFile")));
+    }
+
     void destructionReleases()
     {
         {
