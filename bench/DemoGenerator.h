@@ -47,24 +47,24 @@ inline QString writeDatabase(const QString &folder, const QString &fileName, int
              "address;photolink;number_of_items;location;www;receipt;document;producttype;;\r\n";
     for (int i = 0; i < count; ++i) {
         const QByteArray n = QByteArray::number(i);
-        bytes += QByteArray::number(i % GroupCount) + ';';                       // group
-        bytes += "Ting nummer " + n + ';';                                       // name
-        bytes += "Fabrikat " + QByteArray::number(i % 97) + ';';                 // product
-        bytes += QByteArray::number(10.0 + (i % 1000) * 1.25, 'f', 6) + ';';     // price
-        bytes += QByteArray::number(5.0 + (i % 700) * 0.75, 'f', 6) + ';';       // value today
+        bytes += QByteArray::number(i % GroupCount) + ';'; // group
+        bytes += "Ting nummer " + n + ';'; // name
+        bytes += "Fabrikat " + QByteArray::number(i % 97) + ';'; // product
+        bytes += QByteArray::number(10.0 + (i % 1000) * 1.25, 'f', 6) + ';'; // price
+        bytes += QByteArray::number(5.0 + (i % 700) * 0.75, 'f', 6) + ';'; // value today
         bytes += QByteArray::number(10 + i % 18) + '.' + QByteArray::number(10 + i % 2) + '.'
-                 + QByteArray::number(1990 + i % 30) + ';';                      // date
-        bytes += "Leverand\xf8r " + QByteArray::number(i % 13) + ';';           // supplier, Latin-1
-        bytes += "SN" + n + ';';                                                 // serial number
-        bytes += "En beskrivelse af ting nummer " + n + ';';                     // description
-        bytes += "Hylde " + QByteArray::number(i % 40) + ';';                    // address
+            + QByteArray::number(1990 + i % 30) + ';'; // date
+        bytes += "Leverand\xf8r " + QByteArray::number(i % 13) + ';'; // supplier, Latin-1
+        bytes += "SN" + n + ';'; // serial number
+        bytes += "En beskrivelse af ting nummer " + n + ';'; // description
+        bytes += "Hylde " + QByteArray::number(i % 40) + ';'; // address
         bytes += (i % 3 == 0 ? "billeder/ting" + n + ".jpg" : QByteArray()) + ';'; // picture
-        bytes += QByteArray::number(1 + i % 4) + ';';                            // count
-        bytes += QByteArray::number(i % LocationCount) + ';';                    // location
-        bytes += (i % 5 == 0 ? "www.example.com/" + n : QByteArray()) + ';';     // web address
+        bytes += QByteArray::number(1 + i % 4) + ';'; // count
+        bytes += QByteArray::number(i % LocationCount) + ';'; // location
+        bytes += (i % 5 == 0 ? "www.example.com/" + n : QByteArray()) + ';'; // web address
         bytes += (i % 7 == 0 ? "kvitteringer/" + n + ".pdf" : QByteArray()) + ';'; // receipt
-        bytes += (i % 11 == 0 ? "dok/" + n + ".pdf" : QByteArray()) + ';';       // document
-        bytes += "Model " + QByteArray::number(i % 31) + ";\r\n";                // product model
+        bytes += (i % 11 == 0 ? "dok/" + n + ".pdf" : QByteArray()) + ';'; // document
+        bytes += "Model " + QByteArray::number(i % 31) + ";\r\n"; // product model
     }
     if (file.write(bytes) != bytes.size())
         return QString();

@@ -59,7 +59,7 @@ int main(int argc, char **argv)
 
     // A settings store of its own, so that the user's settings stay untouched.
     const QString settingsFolder = dir.filePath(QStringLiteral("settings"));
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, settingsFolder);
         QSettings::setPath(format, QSettings::SystemScope, settingsFolder);
     }
@@ -100,8 +100,8 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         seconds.push_back(stopwatch.nsecsElapsed() / 1e9);
         items = window.collection() ? window.collection()->count() : 0;
-        std::printf("round %d: %d items, %d groups, %.3f s\n", round + 1, items,
-                    window.listView()->topLevelItemCount(), seconds.back());
+        std::printf("round %d: %d items, %d groups, %.3f s\n", round + 1, items, window.listView()->topLevelItemCount(),
+            seconds.back());
         std::fflush(stdout);
     }
     if (!MessageBox::shown().isEmpty())

@@ -40,8 +40,7 @@ QString recentFileKey(int index)
 
 // The text of the running edition among the four given (Ostrana, Vistrel,
 // Numivax, Quorvel).
-QString byEdition(const QString &ostrana, const QString &vistrel, const QString &numivax,
-                  const QString &quorvel)
+QString byEdition(const QString &ostrana, const QString &vistrel, const QString &numivax, const QString &quorvel)
 {
     if (isVistrel())
         return vistrel;
@@ -55,20 +54,28 @@ QString byEdition(const QString &ostrana, const QString &vistrel, const QString 
 QString demoDatabaseFor(int edition, const QString &language)
 {
     switch (edition) {
-    case VistrelEdition: return QStringLiteral("db/DemoDBCinvaro/Cinvaro.%1.db").arg(language);
-    case NumivaxEdition: return QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.%1.txt").arg(language);
-    case QuorvelEdition: return QStringLiteral("db/DemoQuorvel/DemoQuorvel.%1.db").arg(language);
-    default: return QStringLiteral("db/DemoDBStd/OstranaStdDemoDatabase.%1.db").arg(language);
+    case VistrelEdition:
+        return QStringLiteral("db/DemoDBCinvaro/Cinvaro.%1.db").arg(language);
+    case NumivaxEdition:
+        return QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.%1.txt").arg(language);
+    case QuorvelEdition:
+        return QStringLiteral("db/DemoQuorvel/DemoQuorvel.%1.db").arg(language);
+    default:
+        return QStringLiteral("db/DemoDBStd/OstranaStdDemoDatabase.%1.db").arg(language);
     }
 }
 
 QIcon editionIconFor(int edition)
 {
     switch (edition) {
-    case VistrelEdition: return QIcon(QStringLiteral(":/icons/vistrel.png"));
-    case NumivaxEdition: return QIcon(QStringLiteral(":/icons/numivax.png"));
-    case QuorvelEdition: return QIcon(QStringLiteral(":/icons/quorvel.png"));
-    default: return QIcon(QStringLiteral(":/icons/ostrana.png"));
+    case VistrelEdition:
+        return QIcon(QStringLiteral(":/icons/vistrel.png"));
+    case NumivaxEdition:
+        return QIcon(QStringLiteral(":/icons/numivax.png"));
+    case QuorvelEdition:
+        return QIcon(QStringLiteral(":/icons/quorvel.png"));
+    default:
+        return QIcon(QStringLiteral(":/icons/ostrana.png"));
     }
 }
 
@@ -79,14 +86,29 @@ QIcon resourceIcon(const char *name)
 
 } // namespace
 
+// The program's icons are compiled into the core library, whose resources a
+// static link does not register by itself.
+static void registerProgramResources()
+{
+    Q_INIT_RESOURCE(larkspan);
+}
+
 QString windowCaption(const QString &fileName)
 {
     QString caption;
     switch (edition()) {
-    case VistrelEdition: caption = QCoreApplication::translate("captionstr", "VISTREL_CAPTION_TEXT"); break;
-    case NumivaxEdition: caption = QCoreApplication::translate("captionstr", "NUMIVAX_CAPTION_TEXT"); break;
-    case QuorvelEdition: caption = QCoreApplication::translate("captionstr", "QUORVEL_CAPTION_TEXT"); break;
-    default: caption = QCoreApplication::translate("captionstr", "OSTRANA_CAPTION_TEXT"); break;
+    case VistrelEdition:
+        caption = QCoreApplication::translate("captionstr", "VISTREL_CAPTION_TEXT");
+        break;
+    case NumivaxEdition:
+        caption = QCoreApplication::translate("captionstr", "NUMIVAX_CAPTION_TEXT");
+        break;
+    case QuorvelEdition:
+        caption = QCoreApplication::translate("captionstr", "QUORVEL_CAPTION_TEXT");
+        break;
+    default:
+        caption = QCoreApplication::translate("captionstr", "OSTRANA_CAPTION_TEXT");
+        break;
     }
     return caption + QStringLiteral(" - ") + fileName;
 }
@@ -95,11 +117,11 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("main window"));
+    registerProgramResources();
     for (int i = 0; i < MaxRecentFiles; ++i)
         m_recentFileActions.append(nullptr);
 
-    m_log = std::make_unique<LogXML>(QDir::cleanPath(lastDbDir() + QStringLiteral("/log.xml")),
-                                     editionName(true));
+    m_log = std::make_unique<LogXML>(QDir::cleanPath(lastDbDir() + QStringLiteral("/log.xml")), editionName(true));
     m_log->logItem(currentLanguage(), LogFileName, QStringLiteral("Language"));
     m_editionIcon = editionIconFor(edition());
     m_pictureIcon = resourceIcon("picture");
@@ -111,7 +133,7 @@ MainWindow::MainWindow(QWidget *parent)
     QStatusBar *bar = statusBar();
     connect(this, qOverload<const QString &, int>(&MainWindow::message), bar, &QStatusBar::showMessage);
     connect(this, qOverload<const QString &>(&MainWindow::message), bar,
-            [bar](const QString &text) { bar->showMessage(text); });
+        [bar](const QString &text) { bar->showMessage(text); });
     connect(qApp, &QGuiApplication::lastWindowClosed, this, &MainWindow::Quit);
 
     m_listView = new ItemListView(this);
@@ -171,8 +193,8 @@ bool MainWindow::LoadItemFile()
 
     ensureCollection();
     if (!m_collection->LoadFromAsciiFile(m_currentFileName)) {
-        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("FileError"),
-                               tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"), {tr("Ok")});
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"), { tr("Ok") });
         Settings settings;
         settings.setValue(QStringLiteral("LastSavedDBFile"), demoDatabaseFor(edition(), currentLanguage()));
         settings.setValue(QStringLiteral("LastDBDir"), demoFolder(edition()));
@@ -193,9 +215,8 @@ bool MainWindow::LoadItemFile()
 
     const double seconds = stopwatch.elapsed() / 1000.0;
     emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
-                     .arg(m_currentFileName, QString::number(m_collection->count()),
-                          QString::number(seconds, 'f', 2)),
-                 10000);
+                     .arg(m_currentFileName, QString::number(m_collection->count()), QString::number(seconds, 'f', 2)),
+        10000);
 
     Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
     writeRecentFiles();
@@ -216,8 +237,7 @@ void MainWindow::refreshDocumentState()
     const auto retitle = [](QAction *action, int column) {
         if (action) {
             const QByteArray title = columnTitle(column).toUtf8();
-            action->setText(QCoreApplication::translate("MainWindow", title.constData())
-                            + QStringLiteral("..."));
+            action->setText(QCoreApplication::translate("MainWindow", title.constData()) + QStringLiteral("..."));
         }
     };
     retitle(m_setupLocationAction, ItemListView::LocationColumn);
@@ -306,8 +326,7 @@ bool MainWindow::askToSaveChanges()
         return true;
 
     const int answer = MessageBox::showCustom(MessageBox::Information, this, editionName(true),
-                                              tr("SAVE_CURRENT_DB_QUESTION"),
-                                              {tr("&Gem"), tr("Gem &ikke"), tr("&Fortryd")}, 0, 2);
+        tr("SAVE_CURRENT_DB_QUESTION"), { tr("&Gem"), tr("Gem &ikke"), tr("&Fortryd") }, 0, 2);
     switch (answer) {
     case 0:
         // Changes that could not be saved are not given up.
@@ -356,7 +375,7 @@ void MainWindow::Load(bool ShowOpenDialog)
         request.mode = FileDialog::ExistingFile;
         request.objectName = tr("Åben ostrana register fil");
         request.folder = lastDbDir();
-        request.filters = {FileDialog::allFilesFilter(), DatabaseFilter};
+        request.filters = { FileDialog::allFilesFilter(), DatabaseFilter };
         request.selectedFilter = DatabaseFilter;
         const FileDialog::Answer answer = FileDialog::ask(this, request);
         if (answer.accepted()) {
@@ -387,8 +406,8 @@ void MainWindow::OpenRecentFile(int index)
     m_currentFileName = m_recentFiles.at(index);
     Settings settings;
     settings.setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
-    settings.setValue(QStringLiteral("LastDBDir"),
-                      QDir::toNativeSeparators(QFileInfo(m_currentFileName).absolutePath()));
+    settings.setValue(
+        QStringLiteral("LastDBDir"), QDir::toNativeSeparators(QFileInfo(m_currentFileName).absolutePath()));
     Load(false);
 }
 
@@ -415,10 +434,10 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             setWindowTitle(windowCaption(m_currentFileName));
         }
         const double seconds = stopwatch.elapsed() / 1000.0;
-        emit message(tr("ITEMS_SAVED_DB_MESSAGE ")
-                         .arg(m_currentFileName, QString::number(m_collection->count()),
-                              QString::number(seconds, 'f', 2)),
-                     10000);
+        emit message(
+            tr("ITEMS_SAVED_DB_MESSAGE ")
+                .arg(m_currentFileName, QString::number(m_collection->count()), QString::number(seconds, 'f', 2)),
+            10000);
     }
     QApplication::restoreOverrideCursor();
     return saved;
@@ -432,7 +451,7 @@ bool MainWindow::saveDatabaseAs()
     request.mode = FileDialog::AnyFile;
     request.title = tr("Åben ostrana register fil");
     request.folder = lastDbDir();
-    request.filters = {DatabaseFilter};
+    request.filters = { DatabaseFilter };
     const FileDialog::Answer answer = FileDialog::ask(this, request);
     // A cancelled dialog writes nothing, not even under the old name.
     if (!answer.accepted())
@@ -468,12 +487,12 @@ void MainWindow::Backup()
     request.mode = FileDialog::AnyFile;
     request.title = tr("BackupCurrentDB");
     request.folder = lastDbDir();
-    request.filters = {QStringLiteral("DB (*.bak)")};
+    request.filters = { QStringLiteral("DB (*.bak)") };
     request.detailView = true;
     const FileDialog::Answer answer = FileDialog::ask(this, request);
     if (!answer.accepted()) {
-        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("FileError"),
-                               tr("NO_BACKUP_ERROR_NO_FILE_SAVED"), {tr("Ok")});
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"), { tr("Ok") });
         return;
     }
 
@@ -535,8 +554,8 @@ void MainWindow::setLanguage(const QString &code)
         settings.remove(QStringLiteral("LastSavedDBFile"));
         settings.remove(QStringLiteral("LastDBDir"));
     }
-    MessageBox::showCustom(MessageBox::Information, nullptr, tr("Info"),
-                           tr("RESTART_BEFORE_LANGUAGE_CHANGED"), {tr("Ok")});
+    MessageBox::showCustom(
+        MessageBox::Information, nullptr, tr("Info"), tr("RESTART_BEFORE_LANGUAGE_CHANGED"), { tr("Ok") });
 }
 
 void MainWindow::DkLanguage()
@@ -595,7 +614,8 @@ void MainWindow::endEventLoop()
     // Without a running event loop (a window driven by a test) there is
     // nothing to end. Queued, so that a close in progress completes first.
     if (QThread::currentThread()->loopLevel() > 0)
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------------------
@@ -603,8 +623,8 @@ void MainWindow::endEventLoop()
 
 void MainWindow::ItemSelected(QTreeWidgetItem *row)
 {
-    const bool itemRow = row && row->type() == funiQListViewItem::RowType
-                         && !static_cast<funiQListViewItem *>(row)->isGroupRow();
+    const bool itemRow
+        = row && row->type() == funiQListViewItem::RowType && !static_cast<funiQListViewItem *>(row)->isGroupRow();
     const auto enable = [](QAction *action, bool on) {
         if (action)
             action->setEnabled(on);
@@ -714,34 +734,54 @@ void MainWindow::About()
 
 // Commands whose dialogs and outputs live in their own parts of the program;
 // until those are in place the commands do nothing.
-void MainWindow::SaveAsHTML() {}
-void MainWindow::SaveAsXML() {}
-void MainWindow::UpdateLocations() {}
-void MainWindow::PrintBarcode() {}
-void MainWindow::Print() {}
-void MainWindow::AutoMakeItems() {}
-void MainWindow::ShowAllAsHTMLTable() {}
-void MainWindow::ShowAllAsHTML() {}
-void MainWindow::ShowAllSpecialCasesAsHTML() {}
-void MainWindow::ShowAllAsXML() {}
-void MainWindow::MakeReport() {}
-void MainWindow::SetupWhatToPrint() {}
-void MainWindow::SetupGroups() {}
-void MainWindow::SetupLocation() {}
-void MainWindow::SetupSupplier() {}
-void MainWindow::SetupCommon() {}
-void MainWindow::Help() {}
-void MainWindow::HelpTutorial() {}
-void MainWindow::HelpLinks() {}
-void MainWindow::HelpErrorHandling() {}
-void MainWindow::HelpReleases() {}
+void MainWindow::SaveAsHTML()
+{ }
+void MainWindow::SaveAsXML()
+{ }
+void MainWindow::UpdateLocations()
+{ }
+void MainWindow::PrintBarcode()
+{ }
+void MainWindow::Print()
+{ }
+void MainWindow::AutoMakeItems()
+{ }
+void MainWindow::ShowAllAsHTMLTable()
+{ }
+void MainWindow::ShowAllAsHTML()
+{ }
+void MainWindow::ShowAllSpecialCasesAsHTML()
+{ }
+void MainWindow::ShowAllAsXML()
+{ }
+void MainWindow::MakeReport()
+{ }
+void MainWindow::SetupWhatToPrint()
+{ }
+void MainWindow::SetupGroups()
+{ }
+void MainWindow::SetupLocation()
+{ }
+void MainWindow::SetupSupplier()
+{ }
+void MainWindow::SetupCommon()
+{ }
+void MainWindow::Help()
+{ }
+void MainWindow::HelpTutorial()
+{ }
+void MainWindow::HelpLinks()
+{ }
+void MainWindow::HelpErrorHandling()
+{ }
+void MainWindow::HelpReleases()
+{ }
 
 // ---------------------------------------------------------------------------
 // Menus, toolbars and the context menu
 
 QAction *MainWindow::makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
-                                const QIcon &icon, void (MainWindow::*slot)(), const QString &whatsThis,
-                                const QString &toolTip)
+    const QIcon &icon, void (MainWindow::*slot)(), const QString &whatsThis, const QString &toolTip)
 {
     auto *action = new QAction(icon, text, this);
     if (!objectName.isEmpty())
@@ -772,49 +812,48 @@ void MainWindow::createFileMenu()
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
 
     m_fileNewAction = makeAction(tr("FILE_NEW"), QStringLiteral("FileNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                                 resourceIcon("new"), &MainWindow::FileNew, tr("HELP_TEXT_FILE_NEW"));
+        resourceIcon("new"), &MainWindow::FileNew, tr("HELP_TEXT_FILE_NEW"));
     m_fileMenu->addAction(m_fileNewAction);
     m_fileOpenAction = makeAction(tr("FILE_OPEN"), QStringLiteral("FileOpen"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                                  resourceIcon("open"), qOverload<>(&MainWindow::Load), tr("HELP_TEXT_FILE_OPEN"));
+        resourceIcon("open"), qOverload<>(&MainWindow::Load), tr("HELP_TEXT_FILE_OPEN"));
     m_fileMenu->addAction(m_fileOpenAction);
     if (isQuorvel()) {
         m_updateLocationsAction = makeAction(tr("UPDATE_LOCATIONS..."), QStringLiteral("UpdateLocations"),
-                                             QKeySequence(), QIcon(), &MainWindow::UpdateLocations,
-                                             tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"));
+            QKeySequence(), QIcon(), &MainWindow::UpdateLocations, tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"));
         m_fileMenu->addAction(m_updateLocationsAction);
     }
     m_fileMenu->addSeparator();
 
     m_fileSaveAction = makeAction(tr("FILE_SAVE"), QStringLiteral("FileSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                                  resourceIcon("save"), qOverload<>(&MainWindow::Save), tr("HELP_TEXT_FILE_SAVE"));
+        resourceIcon("save"), qOverload<>(&MainWindow::Save), tr("HELP_TEXT_FILE_SAVE"));
     m_fileMenu->addAction(m_fileSaveAction);
     m_fileSaveAsAction = makeAction(tr("FILE_SAVE_AS"), QStringLiteral("FileSaveAs"), QKeySequence(), QIcon(),
-                                    &MainWindow::SaveAs, tr("HELP_TEXT_FILE_SAVE_AS"));
+        &MainWindow::SaveAs, tr("HELP_TEXT_FILE_SAVE_AS"));
     m_fileMenu->addAction(m_fileSaveAsAction);
     m_fileBackupAction = makeAction(tr("BACKUP..."), QStringLiteral("FileBackup"), QKeySequence(), QIcon(),
-                                    &MainWindow::Backup, tr("HELP_TEXT_FILE_BACKUP"));
+        &MainWindow::Backup, tr("HELP_TEXT_FILE_BACKUP"));
     m_fileMenu->addAction(m_fileBackupAction);
     m_fileMenu->addSeparator();
 
-    m_fileSaveAsHtmlAction = makeAction(tr("SAVE_AS_HTML"), QStringLiteral("FileSaveAsHTML"), QKeySequence(),
-                                        QIcon(), &MainWindow::SaveAsHTML);
+    m_fileSaveAsHtmlAction = makeAction(
+        tr("SAVE_AS_HTML"), QStringLiteral("FileSaveAsHTML"), QKeySequence(), QIcon(), &MainWindow::SaveAsHTML);
     m_fileMenu->addAction(m_fileSaveAsHtmlAction);
-    m_fileSaveAsXmlAction = makeAction(tr("SAVE_AS_XML"), QStringLiteral("FileSaveAsXML"), QKeySequence(),
-                                       QIcon(), &MainWindow::SaveAsXML);
+    m_fileSaveAsXmlAction = makeAction(
+        tr("SAVE_AS_XML"), QStringLiteral("FileSaveAsXML"), QKeySequence(), QIcon(), &MainWindow::SaveAsXML);
     m_fileMenu->addAction(m_fileSaveAsXmlAction);
     m_fileSaveSettingsAction = makeAction(tr("SAVE_SETTINGS"), QStringLiteral("FileSaveSettings"), QKeySequence(),
-                                          QIcon(), &MainWindow::SaveSettings, tr("HELP_TEXT_FILE_SAVESETTINGS"));
+        QIcon(), &MainWindow::SaveSettings, tr("HELP_TEXT_FILE_SAVESETTINGS"));
     m_fileMenu->addAction(m_fileSaveSettingsAction);
     m_fileMenu->addSeparator();
 
     if (isQuorvel()) {
-        m_printBarcodeAction = makeAction(tr("PRINT_BARCODE..."), QStringLiteral("PrintBarcode"),
-                                          QKeySequence(Qt::CTRL | Qt::Key_B), resourceIcon("print"),
-                                          &MainWindow::PrintBarcode, tr("HELP_TEXT_FILE_PRINT_BARCODE"));
+        m_printBarcodeAction
+            = makeAction(tr("PRINT_BARCODE..."), QStringLiteral("PrintBarcode"), QKeySequence(Qt::CTRL | Qt::Key_B),
+                resourceIcon("print"), &MainWindow::PrintBarcode, tr("HELP_TEXT_FILE_PRINT_BARCODE"));
         m_fileMenu->addAction(m_printBarcodeAction);
     }
     m_printAction = makeAction(tr("Udskriv..."), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                               resourceIcon("print"), &MainWindow::Print, tr("HELP_TEXT_FILE_PRINT"));
+        resourceIcon("print"), &MainWindow::Print, tr("HELP_TEXT_FILE_PRINT"));
     // Nothing to print until a database has been read.
     m_printAction->setEnabled(false);
     m_fileMenu->addAction(m_printAction);
@@ -851,8 +890,8 @@ void MainWindow::createEditMenu()
     m_editMenu->addAction(m_editSearchAction);
 
     if (isQuorvel()) {
-        m_autoMakeItemsAction = makeAction(tr("Precreate items in Quorvel"), QString(), QKeySequence(), QIcon(),
-                                           &MainWindow::AutoMakeItems);
+        m_autoMakeItemsAction = makeAction(
+            tr("Precreate items in Quorvel"), QString(), QKeySequence(), QIcon(), &MainWindow::AutoMakeItems);
         m_editMenu->addAction(m_autoMakeItemsAction);
     }
 }
@@ -863,69 +902,64 @@ void MainWindow::createViewMenu()
     m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
 
     m_viewAllAction = makeAction(tr("Vis &alle"), QStringLiteral("EditRegister"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                                 QIcon(), &MainWindow::ViewAllItems);
+        QIcon(), &MainWindow::ViewAllItems);
     m_viewAllAction->setCheckable(true);
     m_viewAllAction->setChecked(false);
     m_viewMenu->addAction(m_viewAllAction);
 
     // Ctrl+H belongs to the HTML table; the other two HTML views get their own keys.
     m_showAllAsHtmlTableAction = makeAction(tr("VIEW_ALL_HTML_TABLE"), QStringLiteral("EditShowAllAsHTMLTable"),
-                                            QKeySequence(Qt::CTRL | Qt::Key_H), QIcon(),
-                                            &MainWindow::ShowAllAsHTMLTable);
+        QKeySequence(Qt::CTRL | Qt::Key_H), QIcon(), &MainWindow::ShowAllAsHTMLTable);
     m_viewMenu->addAction(m_showAllAsHtmlTableAction);
     m_showAllAsHtmlAction = makeAction(tr("VIEW_ALL_AS_HTML"), QStringLiteral("EditShowAllAsHTML"),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), QIcon(),
-                                       &MainWindow::ShowAllAsHTML);
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), QIcon(), &MainWindow::ShowAllAsHTML);
     m_viewMenu->addAction(m_showAllAsHtmlAction);
     if (isNumivax()) {
-        m_showAllSpecialCasesAction = makeAction(
-            tr("VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"), QStringLiteral("EditShowAllSpecialCasesAsHTML"),
-            QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), QIcon(), &MainWindow::ShowAllSpecialCasesAsHTML,
-            tr("WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"));
+        m_showAllSpecialCasesAction = makeAction(tr("VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"),
+            QStringLiteral("EditShowAllSpecialCasesAsHTML"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), QIcon(),
+            &MainWindow::ShowAllSpecialCasesAsHTML, tr("WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"));
         m_viewMenu->addAction(m_showAllSpecialCasesAction);
     }
     m_showAllAsXmlAction = makeAction(tr("VIEW_ALL_AS_XML"), QStringLiteral("EditShowAllAsXML"),
-                                      QKeySequence(Qt::CTRL | Qt::Key_X), QIcon(), &MainWindow::ShowAllAsXML);
+        QKeySequence(Qt::CTRL | Qt::Key_X), QIcon(), &MainWindow::ShowAllAsXML);
     m_viewMenu->addAction(m_showAllAsXmlAction);
     m_viewMenu->addSeparator();
 
-    m_viewCurrentAsHtmlAction = makeAction(tr("VIEW_CURRENT_AS_HTML"), QStringLiteral("ViewCurInHTML"),
-                                           QKeySequence(Qt::SHIFT | Qt::Key_H), QIcon(),
-                                           &MainWindow::ViewCurrentAsHTML, tr("WHATS_THIS_VIEW_CURRENT_AS_HTML"));
+    m_viewCurrentAsHtmlAction
+        = makeAction(tr("VIEW_CURRENT_AS_HTML"), QStringLiteral("ViewCurInHTML"), QKeySequence(Qt::SHIFT | Qt::Key_H),
+            QIcon(), &MainWindow::ViewCurrentAsHTML, tr("WHATS_THIS_VIEW_CURRENT_AS_HTML"));
     m_viewMenu->addAction(m_viewCurrentAsHtmlAction);
 
-    const QString pictureText = isVistrel()   ? tr("VISTREL_SHOW_PICTURE")
-                                : isNumivax() ? tr("TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX")
-                                              : tr("VIS_BILLEDE");
+    const QString pictureText = isVistrel() ? tr("VISTREL_SHOW_PICTURE")
+        : isNumivax()                       ? tr("TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX")
+                                            : tr("VIS_BILLEDE");
     m_viewPictureAction = makeAction(pictureText, QStringLiteral("ViewPicture"), QKeySequence(Qt::SHIFT | Qt::Key_I),
-                                     m_pictureIcon, &MainWindow::ShowPictureOne, tr("TOOLTIP_SHOW_IMAGE_BTN"));
+        m_pictureIcon, &MainWindow::ShowPictureOne, tr("TOOLTIP_SHOW_IMAGE_BTN"));
     m_viewMenu->addAction(m_viewPictureAction);
 
-    const QString picture2Text = isVistrel()   ? tr("VISTREL_SHOW_PICTURE2")
-                                 : isNumivax() ? tr("TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX")
-                                               : tr("VIS_KVITTERING");
+    const QString picture2Text = isVistrel() ? tr("VISTREL_SHOW_PICTURE2")
+        : isNumivax()                        ? tr("TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX")
+                                             : tr("VIS_KVITTERING");
     m_viewPicture2Action = makeAction(picture2Text, QStringLiteral("ViewPicture2"), QKeySequence(Qt::SHIFT | Qt::Key_J),
-                                      isOstrana() ? m_receiptIcon : m_pictureIcon, &MainWindow::ShowReceipt,
-                                      isNumivax() ? tr("HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX")
-                                                  : tr("HELP_TEXT_VIEW_RECEIPT"));
+        isOstrana() ? m_receiptIcon : m_pictureIcon, &MainWindow::ShowReceipt,
+        isNumivax() ? tr("HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX") : tr("HELP_TEXT_VIEW_RECEIPT"));
     m_viewMenu->addAction(m_viewPicture2Action);
 
     m_viewUrlAction = makeAction(tr("VIS_WWW"), QStringLiteral("ViewUrl"), QKeySequence(Qt::SHIFT | Qt::Key_W),
-                                 resourceIcon("www"), &MainWindow::ShowUrl, tr("HELP_TEXT_VIEW_URL"));
+        resourceIcon("www"), &MainWindow::ShowUrl, tr("HELP_TEXT_VIEW_URL"));
     m_viewMenu->addAction(m_viewUrlAction);
     m_viewDocAction = makeAction(tr("VIS_DOCUMENT"), QStringLiteral("ViewDoc"), QKeySequence(Qt::SHIFT | Qt::Key_D),
-                                 resourceIcon("document"), &MainWindow::ShowDocument,
-                                 tr("HELP_TEXT_VIEW_DOCUMENTATION"));
+        resourceIcon("document"), &MainWindow::ShowDocument, tr("HELP_TEXT_VIEW_DOCUMENTATION"));
     m_viewMenu->addAction(m_viewDocAction);
 
     // Enabled by ItemSelected for a row that has something to show.
-    for (QAction *action : {m_viewCurrentAsHtmlAction, m_viewPictureAction, m_viewPicture2Action, m_viewUrlAction,
-                            m_viewDocAction})
+    for (QAction *action :
+        { m_viewCurrentAsHtmlAction, m_viewPictureAction, m_viewPicture2Action, m_viewUrlAction, m_viewDocAction })
         action->setEnabled(false);
 
     m_viewMenu->addSeparator();
     m_viewReportAction = makeAction(tr("&Rapport..."), QStringLiteral("ViewReport"), QKeySequence(Qt::CTRL | Qt::Key_R),
-                                    resourceIcon("report"), &MainWindow::MakeReport, tr("HELP_TEXT_EDIT_REPORT"));
+        resourceIcon("report"), &MainWindow::MakeReport, tr("HELP_TEXT_EDIT_REPORT"));
     m_viewMenu->addAction(m_viewReportAction);
 }
 
@@ -934,38 +968,38 @@ void MainWindow::createSetupMenu()
     m_setupMenu = menuBar()->addMenu(tr("&Opsætning"));
     m_setupMenu->setObjectName(QStringLiteral("setupMenu"));
 
-    m_setupPrintAction = makeAction(tr("&Udskrivning..."), QString(), QKeySequence(Qt::SHIFT | Qt::Key_U), QIcon(),
-                                    &MainWindow::SetupWhatToPrint);
+    m_setupPrintAction = makeAction(
+        tr("&Udskrivning..."), QString(), QKeySequence(Qt::SHIFT | Qt::Key_U), QIcon(), &MainWindow::SetupWhatToPrint);
     m_setupMenu->addAction(m_setupPrintAction);
-    m_setupLocationAction = makeAction(tr("&Lokaler/rum..."), QString(), QKeySequence(), QIcon(),
-                                       &MainWindow::SetupLocation);
+    m_setupLocationAction
+        = makeAction(tr("&Lokaler/rum..."), QString(), QKeySequence(), QIcon(), &MainWindow::SetupLocation);
     m_setupMenu->addAction(m_setupLocationAction);
-    m_setupGroupsAction = makeAction(tr("&Inventar typer (grupper)..."), QString(), QKeySequence(), QIcon(),
-                                     &MainWindow::SetupGroups);
+    m_setupGroupsAction
+        = makeAction(tr("&Inventar typer (grupper)..."), QString(), QKeySequence(), QIcon(), &MainWindow::SetupGroups);
     m_setupMenu->addAction(m_setupGroupsAction);
-    m_setupSupplierAction = makeAction(tr("LEVERANDØRER"), QString(), QKeySequence(), QIcon(),
-                                       &MainWindow::SetupSupplier);
+    m_setupSupplierAction
+        = makeAction(tr("LEVERANDØRER"), QString(), QKeySequence(), QIcon(), &MainWindow::SetupSupplier);
     m_setupMenu->addAction(m_setupSupplierAction);
     m_setupMenu->addSeparator();
-    m_setupMenu->addAction(makeAction(tr("&Billedvisnings program..."), QString(), QKeySequence(), QIcon(),
-                                      &MainWindow::browsePictureViewer_slot));
-    m_setupMenu->addAction(makeAction(tr("Internet program (&www)..."), QString(), QKeySequence(), QIcon(),
-                                      &MainWindow::browseWWWViewer_slot));
-    m_setupMenu->addAction(makeAction(tr("SetupDefaultDirectories"), QString(), QKeySequence(), QIcon(),
-                                      &MainWindow::SetupCommon));
+    m_setupMenu->addAction(makeAction(
+        tr("&Billedvisnings program..."), QString(), QKeySequence(), QIcon(), &MainWindow::browsePictureViewer_slot));
+    m_setupMenu->addAction(makeAction(
+        tr("Internet program (&www)..."), QString(), QKeySequence(), QIcon(), &MainWindow::browseWWWViewer_slot));
+    m_setupMenu->addAction(
+        makeAction(tr("SetupDefaultDirectories"), QString(), QKeySequence(), QIcon(), &MainWindow::SetupCommon));
 }
 
 void MainWindow::createLanguageMenu()
 {
     m_languageMenu = menuBar()->addMenu(tr("LANGUAGE_MENU"));
     m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
-    m_languageMenu->addAction(makeAction(tr("DANISH_LANG..."), QString(), QKeySequence(), QIcon(),
-                                         &MainWindow::DkLanguage));
+    m_languageMenu->addAction(
+        makeAction(tr("DANISH_LANG..."), QString(), QKeySequence(), QIcon(), &MainWindow::DkLanguage));
     if (!isQuorvel())
-        m_languageMenu->addAction(makeAction(tr("NORWAY_LANG..."), QString(), QKeySequence(), QIcon(),
-                                             &MainWindow::NoLanguage));
-    m_languageMenu->addAction(makeAction(tr("ENGLISH_LANG..."), QString(), QKeySequence(), QIcon(),
-                                         &MainWindow::EnLanguage));
+        m_languageMenu->addAction(
+            makeAction(tr("NORWAY_LANG..."), QString(), QKeySequence(), QIcon(), &MainWindow::NoLanguage));
+    m_languageMenu->addAction(
+        makeAction(tr("ENGLISH_LANG..."), QString(), QKeySequence(), QIcon(), &MainWindow::EnLanguage));
 }
 
 void MainWindow::createHelpMenu()
@@ -980,16 +1014,16 @@ void MainWindow::createHelpMenu()
     // The help pages exist only in these editions and languages.
     const bool helpPages = (isOstrana() && (danish || norwegian)) || ((isVistrel() || isNumivax()) && danish);
     if (helpPages)
-        m_helpMenu->addAction(makeAction(tr("&Hjælp..."), QString(), QKeySequence(Qt::Key_F1), QIcon(),
-                                         &MainWindow::Help));
+        m_helpMenu->addAction(
+            makeAction(tr("&Hjælp..."), QString(), QKeySequence(Qt::Key_F1), QIcon(), &MainWindow::Help));
     if (!isQuorvel() || danish)
-        m_helpMenu->addAction(makeAction(tr("&Tutorial..."), QString(), QKeySequence(), QIcon(),
-                                         &MainWindow::HelpTutorial));
+        m_helpMenu->addAction(
+            makeAction(tr("&Tutorial..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpTutorial));
     m_helpMenu->addAction(makeAction(tr("&Links..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpLinks));
-    m_helpMenu->addAction(makeAction(tr("&ErrorHandling..."), QString(), QKeySequence(), QIcon(),
-                                     &MainWindow::HelpErrorHandling));
-    m_helpMenu->addAction(makeAction(tr("&Release noter..."), QString(), QKeySequence(), QIcon(),
-                                     &MainWindow::HelpReleases));
+    m_helpMenu->addAction(
+        makeAction(tr("&ErrorHandling..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpErrorHandling));
+    m_helpMenu->addAction(
+        makeAction(tr("&Release noter..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpReleases));
 
     auto *whatsThis = new QAction(tr("&Hvad er det ?"), this);
     whatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
@@ -997,8 +1031,8 @@ void MainWindow::createHelpMenu()
     m_helpMenu->addAction(whatsThis);
 
     m_helpMenu->addSeparator();
-    m_aboutAction = makeAction(tr("&Om ostrana register..."), QString(), QKeySequence(Qt::CTRL | Qt::Key_F1), QIcon(),
-                               &MainWindow::About);
+    m_aboutAction = makeAction(
+        tr("&Om ostrana register..."), QString(), QKeySequence(Qt::CTRL | Qt::Key_F1), QIcon(), &MainWindow::About);
     m_helpMenu->addAction(m_aboutAction);
 }
 

@@ -152,9 +152,8 @@ private:
     void endEventLoop();
     void showLockedState(bool locked);
 
-    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
-                        const QIcon &icon, void (MainWindow::*slot)(),
-                        const QString &whatsThis = QString(), const QString &toolTip = QString());
+    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut, const QIcon &icon,
+        void (MainWindow::*slot)(), const QString &whatsThis = QString(), const QString &toolTip = QString());
     void createMenus();
     void createFileMenu();
     void createEditMenu();

@@ -45,11 +45,24 @@ inline QByteArray headerLine(int edition)
 
 inline QByteArray dataLine(const Row &row)
 {
-    const QStringList fields{
-        QString::number(row.group), row.name, QStringLiteral("Make"), QStringLiteral("100.000000"),
-        QStringLiteral("80.000000"), QStringLiteral("01.02.2003"), QStringLiteral("Shop"), QStringLiteral("S1"),
-        QStringLiteral("Description"), QStringLiteral("Address"), row.picture, QStringLiteral("1"),
-        QString::number(row.location), row.www, row.receipt, row.document, QStringLiteral("Model"),
+    const QStringList fields {
+        QString::number(row.group),
+        row.name,
+        QStringLiteral("Make"),
+        QStringLiteral("100.000000"),
+        QStringLiteral("80.000000"),
+        QStringLiteral("01.02.2003"),
+        QStringLiteral("Shop"),
+        QStringLiteral("S1"),
+        QStringLiteral("Description"),
+        QStringLiteral("Address"),
+        row.picture,
+        QStringLiteral("1"),
+        QString::number(row.location),
+        row.www,
+        row.receipt,
+        row.document,
+        QStringLiteral("Model"),
     };
     return (fields.join(QLatin1Char(';')) + QLatin1Char(';')).toLatin1() + "\r\n";
 }
@@ -65,12 +78,12 @@ inline QByteArray listFile(const QStringList &entries)
 // Writes the group and location lists (and, when given, the field-names
 // list) of the folder for the language.
 inline void writeLists(const QString &folder, const QStringList &groups, const QString &language = QStringLiteral("dk"),
-                       const QStringList &fields = QStringList())
+    const QStringList &fields = QStringList())
 {
     const QDir dir(folder);
     TestSupport::writeFile(dir.filePath(QStringLiteral("groups/groups.%1.txt").arg(language)), listFile(groups));
     TestSupport::writeFile(dir.filePath(QStringLiteral("location/location.%1.txt").arg(language)),
-                           listFile({QStringLiteral("Loft"), QStringLiteral("Kælder")}));
+        listFile({ QStringLiteral("Loft"), QStringLiteral("Kælder") }));
     if (!fields.isEmpty())
         TestSupport::writeFile(dir.filePath(QStringLiteral("fields/fields.%1.txt").arg(language)), listFile(fields));
 }
@@ -89,16 +102,16 @@ inline QString writeDatabase(const QString &folder, const QString &fileName, int
 inline QList<Row> threeItems()
 {
     return {
-        Row{0, QStringLiteral("Sofa"), QStringLiteral("sofa.jpg"), QString(), QString(), QString(), 0},
-        Row{1, QStringLiteral("Komfur"), QString(), QStringLiteral("bon.pdf"), QStringLiteral("www.example.com"),
-            QStringLiteral("manual.pdf"), 1},
-        Row{1, QStringLiteral("Gryde"), QString(), QString(), QString(), QString(), 0},
+        Row { 0, QStringLiteral("Sofa"), QStringLiteral("sofa.jpg"), QString(), QString(), QString(), 0 },
+        Row { 1, QStringLiteral("Komfur"), QString(), QStringLiteral("bon.pdf"), QStringLiteral("www.example.com"),
+            QStringLiteral("manual.pdf"), 1 },
+        Row { 1, QStringLiteral("Gryde"), QString(), QString(), QString(), QString(), 0 },
     };
 }
 
 inline QStringList twoGroups()
 {
-    return {QStringLiteral("Stue"), QStringLiteral("Køkken")};
+    return { QStringLiteral("Stue"), QStringLiteral("Køkken") };
 }
 
 } // namespace DatabaseFixture

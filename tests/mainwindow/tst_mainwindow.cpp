@@ -40,7 +40,7 @@ struct Env
 
     // A database with the standard lists in the folder of relativePath.
     QString database(const QString &relativePath, const QList<Row> &rows = DatabaseFixture::threeItems(),
-                     const QStringList &groups = DatabaseFixture::twoGroups())
+        const QStringList &groups = DatabaseFixture::twoGroups())
     {
         const QFileInfo info(path(relativePath));
         QDir().mkpath(info.absolutePath());
@@ -192,7 +192,7 @@ void TestMainWindow::startOpensLastSavedDatabase()
     QCOMPARE(w.listView()->topLevelItem(1)->childCount(), 2);
     QCOMPARE(w.windowTitle(), windowCaption(file));
     QVERIFY(w.windowTitle().endsWith(QStringLiteral(" - ") + file));
-    QCOMPARE(w.recentFiles(), QStringList{file});
+    QCOMPARE(w.recentFiles(), QStringList { file });
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), file);
     QCOMPARE(setting(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 1);
     QCOMPARE(setting(QStringLiteral("RecentFiles/RecentFile0/")).toString(), file);
@@ -208,13 +208,17 @@ void TestMainWindow::startWithUnreadableDatabase_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("demoDatabase");
     QTest::addColumn<QString>("demoFolder");
-    QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk" << "db/DemoDBStd/OstranaStdDemoDatabase.dk.db"
+    QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk"
+                                << "db/DemoDBStd/OstranaStdDemoDatabase.dk.db"
                                 << "db/DemoDBStd/";
-    QTest::newRow("Vistrel no") << int(VistrelEdition) << "no" << "db/DemoDBCinvaro/Cinvaro.no.db"
+    QTest::newRow("Vistrel no") << int(VistrelEdition) << "no"
+                                << "db/DemoDBCinvaro/Cinvaro.no.db"
                                 << "db/DemoDBCinvaro/";
-    QTest::newRow("Numivax en") << int(NumivaxEdition) << "en" << "db/DemoDBNumivax/DemoDBNumivax.en.txt"
+    QTest::newRow("Numivax en") << int(NumivaxEdition) << "en"
+                                << "db/DemoDBNumivax/DemoDBNumivax.en.txt"
                                 << "db/DemoDBNumivax/";
-    QTest::newRow("Quorvel dk") << int(QuorvelEdition) << "dk" << "db/DemoQuorvel/DemoQuorvel.dk.db"
+    QTest::newRow("Quorvel dk") << int(QuorvelEdition) << "dk"
+                                << "db/DemoQuorvel/DemoQuorvel.dk.db"
                                 << "db/DemoQuorvel/";
 }
 
@@ -235,7 +239,7 @@ void TestMainWindow::startWithUnreadableDatabase()
     QCOMPARE(env.boxes.last().kind, MessageBox::Critical);
     QCOMPARE(env.boxes.last().title, QStringLiteral("FileError"));
     QCOMPARE(env.boxes.last().text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
-    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    QCOMPARE(env.boxes.last().buttons, QStringList { QStringLiteral("Ok") });
     // The next start opens the demo database.
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), demoDatabase);
     QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), demoFolder);
@@ -256,8 +260,8 @@ void TestMainWindow::openAsksForFile()
 {
     Env env;
     const QString first = env.database(QStringLiteral("a/first.db"));
-    const QString second = env.database(QStringLiteral("b/second.db"), {Row{2, QStringLiteral("Bil")}},
-                                        {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+    const QString second = env.database(QStringLiteral("b/second.db"), { Row { 2, QStringLiteral("Bil") } },
+        { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
     env.startWith(first);
     MainWindow w;
 
@@ -275,14 +279,14 @@ void TestMainWindow::openAsksForFile()
     QCOMPARE(request.selectedFilter, QStringLiteral("DB (*.inb *.txt *.db)"));
 
     QCOMPARE(w.currentFileName(), second);
-    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
-             QDir::toNativeSeparators(QFileInfo(second).absolutePath()));
+    QCOMPARE(
+        setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(QFileInfo(second).absolutePath()));
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), second);
     // The lists of the new folder were read before the database.
     QCOMPARE(w.listView()->topLevelItemCount(), 3);
     QCOMPARE(w.collection()->count(), 1);
     QCOMPARE(w.listView()->topLevelItem(2)->childCount(), 1);
-    QCOMPARE(w.recentFiles(), (QStringList{second, first}));
+    QCOMPARE(w.recentFiles(), (QStringList { second, first }));
     QCOMPARE(w.windowTitle(), windowCaption(second));
     QCOMPARE(env.boxes.count(), 0);
 }
@@ -335,7 +339,8 @@ void TestMainWindow::saveQuestion()
     QCOMPARE(box.kind, MessageBox::Information);
     QCOMPARE(box.title, QStringLiteral("/Ostrana/"));
     QCOMPARE(box.text, QStringLiteral("SAVE_CURRENT_DB_QUESTION"));
-    QCOMPARE(box.buttons, (QStringList{QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("&Fortryd")}));
+    QCOMPARE(
+        box.buttons, (QStringList { QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("&Fortryd") }));
 
     QCOMPARE(dataLines(file).size(), linesOnDisk);
     QCOMPARE(databaseModified(), !goesOn);
@@ -470,7 +475,7 @@ void TestMainWindow::save()
     QCOMPARE(spy.at(0).at(1).toInt(), 10000);
     QCOMPARE(databaseModified(), !setCurrentFileName);
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(),
-             setCurrentFileName ? file : QStringLiteral("elsewhere.db"));
+        setCurrentFileName ? file : QStringLiteral("elsewhere.db"));
     QCOMPARE(w.windowTitle(), setCurrentFileName ? windowCaption(file) : QStringLiteral("before"));
     QCOMPARE(env.dialogs.count(), 0);
     setDatabaseModified(false);
@@ -519,14 +524,13 @@ void TestMainWindow::saveAs()
     const FileDialog::Request &request = env.dialogs.last();
     QCOMPARE(request.mode, FileDialog::AnyFile);
     QCOMPARE(request.title, QStringLiteral("Åben ostrana register fil"));
-    QCOMPARE(request.filters, QStringList{QStringLiteral("DB (*.inb *.txt *.db)")});
+    QCOMPARE(request.filters, QStringList { QStringLiteral("DB (*.inb *.txt *.db)") });
     QCOMPARE(request.folder, QFileInfo(file).absolutePath());
 
     QCOMPARE(dataLines(target).size(), 2);
     QCOMPARE(dataLines(file).size(), 3);
     QCOMPARE(w.currentFileName(), target);
-    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
-             QDir::toNativeSeparators(env.path(QStringLiteral("b"))));
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(env.path(QStringLiteral("b"))));
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), target);
     QVERIFY(QFileInfo::exists(env.path(QStringLiteral("b/groups/groups.dk.txt"))));
     QCOMPARE(w.windowTitle(), windowCaption(target));
@@ -580,14 +584,14 @@ void TestMainWindow::backup()
     const FileDialog::Request &request = env.dialogs.last();
     QCOMPARE(request.mode, FileDialog::AnyFile);
     QCOMPARE(request.title, QStringLiteral("BackupCurrentDB"));
-    QCOMPARE(request.filters, QStringList{QStringLiteral("DB (*.bak)")});
+    QCOMPARE(request.filters, QStringList { QStringLiteral("DB (*.bak)") });
     QVERIFY(request.detailView);
 
     QCOMPARE(dataLines(target).size(), 2);
     QVERIFY(QFileInfo::exists(env.path(QStringLiteral("bak/groups/groups.dk.txt"))));
     QCOMPARE(spy.count(), 1);
     QVERIFY(spy.at(0).at(0).toString().contains(QStringLiteral("ITEMS_SAVED_DB_MESSAGE"))
-            || spy.at(0).at(0).toString().contains(target));
+        || spy.at(0).at(0).toString().contains(target));
     // The open database is untouched by its backup.
     QCOMPARE(dataLines(file).size(), 3);
     QCOMPARE(w.currentFileName(), file);
@@ -611,8 +615,8 @@ void TestMainWindow::backupCancelled()
     QCOMPARE(env.boxes.last().kind, MessageBox::Critical);
     QCOMPARE(env.boxes.last().title, QStringLiteral("FileError"));
     QCOMPARE(env.boxes.last().text, QStringLiteral("NO_BACKUP_ERROR_NO_FILE_SAVED"));
-    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
-    QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files), QStringList{QStringLiteral("home.db")});
+    QCOMPARE(env.boxes.last().buttons, QStringList { QStringLiteral("Ok") });
+    QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files), QStringList { QStringLiteral("home.db") });
 }
 
 void TestMainWindow::recentFiles()
@@ -660,7 +664,7 @@ void TestMainWindow::recentFiles()
     QCOMPARE(recentEntries(w).first(), QStringLiteral("&1 file5.db"));
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), files.at(5));
     QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(),
-             QDir::toNativeSeparators(QFileInfo(files.at(5)).absolutePath()));
+        QDir::toNativeSeparators(QFileInfo(files.at(5)).absolutePath()));
 
     // Cancelled at the save question: nothing changes.
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
@@ -687,7 +691,7 @@ void TestMainWindow::readSettingsKeepsStoredOrder()
     }
     MainWindow w;
     QCOMPARE(w.recentFiles(),
-             (QStringList{file, QStringLiteral("x.db"), QStringLiteral("y.db"), QStringLiteral("z.db")}));
+        (QStringList { file, QStringLiteral("x.db"), QStringLiteral("y.db"), QStringLiteral("z.db") }));
     QCOMPARE(recentEntries(w).at(2), QStringLiteral("&3 y.db"));
 }
 
@@ -695,9 +699,12 @@ void TestMainWindow::languageChange_data()
 {
     QTest::addColumn<QString>("slot");
     QTest::addColumn<QString>("code");
-    QTest::newRow("Danish") << "DkLanguage" << "dk";
-    QTest::newRow("Norwegian") << "NoLanguage" << "no";
-    QTest::newRow("English") << "EnLanguage" << "en";
+    QTest::newRow("Danish") << "DkLanguage"
+                            << "dk";
+    QTest::newRow("Norwegian") << "NoLanguage"
+                               << "no";
+    QTest::newRow("English") << "EnLanguage"
+                             << "en";
 }
 
 void TestMainWindow::languageChange()
@@ -720,7 +727,7 @@ void TestMainWindow::languageChange()
     QCOMPARE(env.boxes.last().kind, MessageBox::Information);
     QCOMPARE(env.boxes.last().title, QStringLiteral("Info"));
     QCOMPARE(env.boxes.last().text, QStringLiteral("RESTART_BEFORE_LANGUAGE_CHANGED"));
-    QCOMPARE(env.boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    QCOMPARE(env.boxes.last().buttons, QStringList { QStringLiteral("Ok") });
     // Nothing else changes in the running program.
     QCOMPARE(w.currentFileName(), file);
     QCOMPARE(w.windowTitle(), title);
@@ -816,13 +823,13 @@ void TestMainWindow::showActionsFollowSelection()
     Env env;
     env.startWith(env.database(QStringLiteral("a/home.db")));
     MainWindow w;
-    for (const char *name : {"ViewCurInHTML", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc"})
+    for (const char *name : { "ViewCurInHTML", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc" })
         QVERIFY2(!action(w, name)->isEnabled(), name);
 
     // Select a row with everything first, so that each case must switch off too.
     w.listView()->ItemSelected(w.listView()->rowForItem(itemNamed(w, QStringLiteral("Komfur"))));
-    QTreeWidgetItem *target = row.isEmpty() ? w.listView()->topLevelItem(0)
-                                            : w.listView()->rowForItem(itemNamed(w, row));
+    QTreeWidgetItem *target
+        = row.isEmpty() ? w.listView()->topLevelItem(0) : w.listView()->rowForItem(itemNamed(w, row));
     w.listView()->ItemSelected(target);
 
     QCOMPARE(action(w, "ViewCurInHTML")->isEnabled(), html);

@@ -38,8 +38,8 @@ struct Env
     QString database(const QStringList &fields = QStringList())
     {
         DatabaseFixture::writeLists(dir.path(), DatabaseFixture::twoGroups(), currentLanguage(), fields);
-        return DatabaseFixture::writeDatabase(dir.path(), QStringLiteral("home.db"), edition(),
-                                              DatabaseFixture::threeItems());
+        return DatabaseFixture::writeDatabase(
+            dir.path(), QStringLiteral("home.db"), edition(), DatabaseFixture::threeItems());
     }
 
     TestSupport::IsolatedSettings settings;
@@ -78,7 +78,7 @@ QAction *entry(const QMenu *menu, const QString &text)
 
 QList<int> allEditions()
 {
-    return {OstranaEdition, VistrelEdition, NumivaxEdition, QuorvelEdition};
+    return { OstranaEdition, VistrelEdition, NumivaxEdition, QuorvelEdition };
 }
 
 } // namespace
@@ -109,6 +109,8 @@ private slots:
     void setupEntriesFollowColumnTitles();
     void about_data();
     void about();
+    void icons_data();
+    void icons();
 };
 
 void TestMenus::menuBar()
@@ -119,9 +121,9 @@ void TestMenus::menuBar()
         QStringList titles;
         for (QAction *a : w.menuBar()->actions())
             titles.append(a->text());
-        QCOMPARE(titles, (QStringList{QStringLiteral("&Fil"), QStringLiteral("&Rediger"), QStringLiteral("&Vis"),
-                                      QStringLiteral("&Opsætning"), QStringLiteral("LANGUAGE_MENU"),
-                                      QStringLiteral("&Hjælp")}));
+        QCOMPARE(titles,
+            (QStringList { QStringLiteral("&Fil"), QStringLiteral("&Rediger"), QStringLiteral("&Vis"),
+                QStringLiteral("&Opsætning"), QStringLiteral("LANGUAGE_MENU"), QStringLiteral("&Hjælp") }));
     }
 }
 
@@ -129,15 +131,15 @@ void TestMenus::fileMenu_data()
 {
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
-    const QStringList common{"FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "-",
-                             "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-", "QUIT"};
+    const QStringList common { "FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "-",
+        "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-", "QUIT" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Vistrel") << int(VistrelEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
     QTest::newRow("Quorvel") << int(QuorvelEdition)
-                             << QStringList{"FileNew", "FileOpen", "UpdateLocations", "-", "FileSave", "FileSaveAs",
-                                            "FileBackup", "-", "FileSaveAsHTML", "FileSaveAsXML",
-                                            "FileSaveSettings", "-", "PrintBarcode", "Print", "-", "QUIT"};
+                             << QStringList { "FileNew", "FileOpen", "UpdateLocations", "-", "FileSave", "FileSaveAs",
+                                    "FileBackup", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-",
+                                    "PrintBarcode", "Print", "-", "QUIT" };
 }
 
 void TestMenus::fileMenu()
@@ -160,58 +162,176 @@ void TestMenus::actionDetails_data()
     QTest::addColumn<QString>("toolTip"); // "" when the entry has none of its own
 
     const int o = OstranaEdition, v = VistrelEdition, n = NumivaxEdition, q = QuorvelEdition;
-    QTest::newRow("new") << o << "FileNew" << "FILE_NEW" << "Ctrl+N" << "HELP_TEXT_FILE_NEW" << "";
-    QTest::newRow("open") << v << "FileOpen" << "FILE_OPEN" << "Ctrl+O" << "HELP_TEXT_FILE_OPEN" << "";
-    QTest::newRow("save") << n << "FileSave" << "FILE_SAVE" << "Ctrl+S" << "HELP_TEXT_FILE_SAVE" << "";
-    QTest::newRow("save as") << o << "FileSaveAs" << "FILE_SAVE_AS" << "" << "HELP_TEXT_FILE_SAVE_AS" << "";
-    QTest::newRow("backup") << o << "FileBackup" << "BACKUP..." << "" << "HELP_TEXT_FILE_BACKUP" << "";
-    QTest::newRow("settings") << o << "FileSaveSettings" << "SAVE_SETTINGS" << ""
-                              << "HELP_TEXT_FILE_SAVESETTINGS" << "";
-    QTest::newRow("print") << q << "Print" << "Udskriv..." << "Ctrl+P" << "HELP_TEXT_FILE_PRINT" << "";
-    QTest::newRow("barcode") << q << "PrintBarcode" << "PRINT_BARCODE..." << "Ctrl+B"
-                             << "HELP_TEXT_FILE_PRINT_BARCODE" << "";
-    QTest::newRow("update locations") << q << "UpdateLocations" << "UPDATE_LOCATIONS..." << ""
-                                      << "HELP_TEXT_FILE_UPDATE_LOCATIONS" << "";
-    QTest::newRow("edit 1") << o << "EditRecord" << "TOOLTIP_EDIT_FURNITURE" << "Ctrl+I" << "HELP_TEXT_EDIT_ELEMENT"
-                            << "TOOLTIP_EDIT_FURNITURE";
-    QTest::newRow("edit 2") << v << "EditRecord" << "VistrelEdit" << "Ctrl+I" << "HELP_TEXT_EDIT_ELEMENT"
-                            << "VistrelEdit";
-    QTest::newRow("edit 3") << n << "EditRecord" << "NumivaxEdit" << "Ctrl+I" << "HELP_TEXT_EDIT_ELEMENT"
-                            << "NumivaxEdit";
-    QTest::newRow("edit 5") << q << "EditRecord" << "QuorvelEdit" << "Ctrl+I" << "HELP_TEXT_EDIT_ELEMENT"
-                            << "TOOLTIP_EDIT_FURNITURE";
-    QTest::newRow("delete 1") << o << "EditDelete" << "&Slet Ostrana" << "Del" << "" << "";
-    QTest::newRow("delete 3") << n << "EditDelete" << "NumivaxEditDelete" << "Del" << "" << "";
-    QTest::newRow("search 1") << o << "EditSearch" << "Sø&g Ostrana..." << "Ctrl+F" << "TOOLTIP_SEARCH_BTN"
-                              << "TOOLTIP_SEARCH_BTN";
-    QTest::newRow("search 2") << v << "EditSearch" << "VistrelEditSearc" << "Ctrl+F" << "TOOLTIP_SEARCH_BTN"
-                              << "TOOLTIP_SEARCH_BTN";
-    QTest::newRow("search 5") << q << "EditSearch" << "QuorvelEditSearch" << "Ctrl+F" << "TOOLTIP_SEARCH_BTN"
-                              << "TOOLTIP_SEARCH_BTN";
-    QTest::newRow("view all") << o << "EditRegister" << "Vis &alle" << "Ctrl+A" << "" << "";
-    QTest::newRow("html table") << o << "EditShowAllAsHTMLTable" << "VIEW_ALL_HTML_TABLE" << "Ctrl+H" << "" << "";
-    QTest::newRow("html") << o << "EditShowAllAsHTML" << "VIEW_ALL_AS_HTML" << "Ctrl+Shift+H" << "" << "";
-    QTest::newRow("special cases") << n << "EditShowAllSpecialCasesAsHTML" << "VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"
-                                   << "Ctrl+Alt+H" << "WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML" << "";
-    QTest::newRow("xml") << o << "EditShowAllAsXML" << "VIEW_ALL_AS_XML" << "Ctrl+X" << "" << "";
-    QTest::newRow("current html") << o << "ViewCurInHTML" << "VIEW_CURRENT_AS_HTML" << "Shift+H"
-                                  << "WHATS_THIS_VIEW_CURRENT_AS_HTML" << "";
-    QTest::newRow("picture 1") << o << "ViewPicture" << "VIS_BILLEDE" << "Shift+I" << "TOOLTIP_SHOW_IMAGE_BTN" << "";
-    QTest::newRow("picture 2") << v << "ViewPicture" << "VISTREL_SHOW_PICTURE" << "Shift+I"
-                               << "TOOLTIP_SHOW_IMAGE_BTN" << "";
-    QTest::newRow("picture 3") << n << "ViewPicture" << "TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX" << "Shift+I"
-                               << "TOOLTIP_SHOW_IMAGE_BTN" << "";
-    QTest::newRow("picture 5") << q << "ViewPicture" << "VIS_BILLEDE" << "Shift+I" << "TOOLTIP_SHOW_IMAGE_BTN" << "";
-    QTest::newRow("receipt 1") << o << "ViewPicture2" << "VIS_KVITTERING" << "Shift+J" << "HELP_TEXT_VIEW_RECEIPT"
-                               << "";
-    QTest::newRow("receipt 2") << v << "ViewPicture2" << "VISTREL_SHOW_PICTURE2" << "Shift+J"
-                               << "HELP_TEXT_VIEW_RECEIPT" << "";
-    QTest::newRow("receipt 3") << n << "ViewPicture2" << "TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX" << "Shift+J"
-                               << "HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX" << "";
-    QTest::newRow("url") << o << "ViewUrl" << "VIS_WWW" << "Shift+W" << "HELP_TEXT_VIEW_URL" << "";
-    QTest::newRow("document") << o << "ViewDoc" << "VIS_DOCUMENT" << "Shift+D" << "HELP_TEXT_VIEW_DOCUMENTATION"
+    QTest::newRow("new") << o << "FileNew"
+                         << "FILE_NEW"
+                         << "Ctrl+N"
+                         << "HELP_TEXT_FILE_NEW"
+                         << "";
+    QTest::newRow("open") << v << "FileOpen"
+                          << "FILE_OPEN"
+                          << "Ctrl+O"
+                          << "HELP_TEXT_FILE_OPEN"
+                          << "";
+    QTest::newRow("save") << n << "FileSave"
+                          << "FILE_SAVE"
+                          << "Ctrl+S"
+                          << "HELP_TEXT_FILE_SAVE"
+                          << "";
+    QTest::newRow("save as") << o << "FileSaveAs"
+                             << "FILE_SAVE_AS"
+                             << ""
+                             << "HELP_TEXT_FILE_SAVE_AS"
+                             << "";
+    QTest::newRow("backup") << o << "FileBackup"
+                            << "BACKUP..."
+                            << ""
+                            << "HELP_TEXT_FILE_BACKUP"
+                            << "";
+    QTest::newRow("settings") << o << "FileSaveSettings"
+                              << "SAVE_SETTINGS"
+                              << ""
+                              << "HELP_TEXT_FILE_SAVESETTINGS"
                               << "";
-    QTest::newRow("report") << o << "ViewReport" << "&Rapport..." << "Ctrl+R" << "HELP_TEXT_EDIT_REPORT" << "";
+    QTest::newRow("print") << q << "Print"
+                           << "Udskriv..."
+                           << "Ctrl+P"
+                           << "HELP_TEXT_FILE_PRINT"
+                           << "";
+    QTest::newRow("barcode") << q << "PrintBarcode"
+                             << "PRINT_BARCODE..."
+                             << "Ctrl+B"
+                             << "HELP_TEXT_FILE_PRINT_BARCODE"
+                             << "";
+    QTest::newRow("update locations") << q << "UpdateLocations"
+                                      << "UPDATE_LOCATIONS..."
+                                      << ""
+                                      << "HELP_TEXT_FILE_UPDATE_LOCATIONS"
+                                      << "";
+    QTest::newRow("edit 1") << o << "EditRecord"
+                            << "TOOLTIP_EDIT_FURNITURE"
+                            << "Ctrl+I"
+                            << "HELP_TEXT_EDIT_ELEMENT"
+                            << "TOOLTIP_EDIT_FURNITURE";
+    QTest::newRow("edit 2") << v << "EditRecord"
+                            << "VistrelEdit"
+                            << "Ctrl+I"
+                            << "HELP_TEXT_EDIT_ELEMENT"
+                            << "VistrelEdit";
+    QTest::newRow("edit 3") << n << "EditRecord"
+                            << "NumivaxEdit"
+                            << "Ctrl+I"
+                            << "HELP_TEXT_EDIT_ELEMENT"
+                            << "NumivaxEdit";
+    QTest::newRow("edit 5") << q << "EditRecord"
+                            << "QuorvelEdit"
+                            << "Ctrl+I"
+                            << "HELP_TEXT_EDIT_ELEMENT"
+                            << "TOOLTIP_EDIT_FURNITURE";
+    QTest::newRow("delete 1") << o << "EditDelete"
+                              << "&Slet Ostrana"
+                              << "Del"
+                              << ""
+                              << "";
+    QTest::newRow("delete 3") << n << "EditDelete"
+                              << "NumivaxEditDelete"
+                              << "Del"
+                              << ""
+                              << "";
+    QTest::newRow("search 1") << o << "EditSearch"
+                              << "Sø&g Ostrana..."
+                              << "Ctrl+F"
+                              << "TOOLTIP_SEARCH_BTN"
+                              << "TOOLTIP_SEARCH_BTN";
+    QTest::newRow("search 2") << v << "EditSearch"
+                              << "VistrelEditSearc"
+                              << "Ctrl+F"
+                              << "TOOLTIP_SEARCH_BTN"
+                              << "TOOLTIP_SEARCH_BTN";
+    QTest::newRow("search 5") << q << "EditSearch"
+                              << "QuorvelEditSearch"
+                              << "Ctrl+F"
+                              << "TOOLTIP_SEARCH_BTN"
+                              << "TOOLTIP_SEARCH_BTN";
+    QTest::newRow("view all") << o << "EditRegister"
+                              << "Vis &alle"
+                              << "Ctrl+A"
+                              << ""
+                              << "";
+    QTest::newRow("html table") << o << "EditShowAllAsHTMLTable"
+                                << "VIEW_ALL_HTML_TABLE"
+                                << "Ctrl+H"
+                                << ""
+                                << "";
+    QTest::newRow("html") << o << "EditShowAllAsHTML"
+                          << "VIEW_ALL_AS_HTML"
+                          << "Ctrl+Shift+H"
+                          << ""
+                          << "";
+    QTest::newRow("special cases") << n << "EditShowAllSpecialCasesAsHTML"
+                                   << "VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"
+                                   << "Ctrl+Alt+H"
+                                   << "WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML"
+                                   << "";
+    QTest::newRow("xml") << o << "EditShowAllAsXML"
+                         << "VIEW_ALL_AS_XML"
+                         << "Ctrl+X"
+                         << ""
+                         << "";
+    QTest::newRow("current html") << o << "ViewCurInHTML"
+                                  << "VIEW_CURRENT_AS_HTML"
+                                  << "Shift+H"
+                                  << "WHATS_THIS_VIEW_CURRENT_AS_HTML"
+                                  << "";
+    QTest::newRow("picture 1") << o << "ViewPicture"
+                               << "VIS_BILLEDE"
+                               << "Shift+I"
+                               << "TOOLTIP_SHOW_IMAGE_BTN"
+                               << "";
+    QTest::newRow("picture 2") << v << "ViewPicture"
+                               << "VISTREL_SHOW_PICTURE"
+                               << "Shift+I"
+                               << "TOOLTIP_SHOW_IMAGE_BTN"
+                               << "";
+    QTest::newRow("picture 3") << n << "ViewPicture"
+                               << "TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX"
+                               << "Shift+I"
+                               << "TOOLTIP_SHOW_IMAGE_BTN"
+                               << "";
+    QTest::newRow("picture 5") << q << "ViewPicture"
+                               << "VIS_BILLEDE"
+                               << "Shift+I"
+                               << "TOOLTIP_SHOW_IMAGE_BTN"
+                               << "";
+    QTest::newRow("receipt 1") << o << "ViewPicture2"
+                               << "VIS_KVITTERING"
+                               << "Shift+J"
+                               << "HELP_TEXT_VIEW_RECEIPT"
+                               << "";
+    QTest::newRow("receipt 2") << v << "ViewPicture2"
+                               << "VISTREL_SHOW_PICTURE2"
+                               << "Shift+J"
+                               << "HELP_TEXT_VIEW_RECEIPT"
+                               << "";
+    QTest::newRow("receipt 3") << n << "ViewPicture2"
+                               << "TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX"
+                               << "Shift+J"
+                               << "HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX"
+                               << "";
+    QTest::newRow("url") << o << "ViewUrl"
+                         << "VIS_WWW"
+                         << "Shift+W"
+                         << "HELP_TEXT_VIEW_URL"
+                         << "";
+    QTest::newRow("document") << o << "ViewDoc"
+                              << "VIS_DOCUMENT"
+                              << "Shift+D"
+                              << "HELP_TEXT_VIEW_DOCUMENTATION"
+                              << "";
+    QTest::newRow("report") << o << "ViewReport"
+                            << "&Rapport..."
+                            << "Ctrl+R"
+                            << "HELP_TEXT_EDIT_REPORT"
+                            << "";
 }
 
 void TestMenus::actionDetails()
@@ -254,14 +374,21 @@ void TestMenus::editionOnlyEntries()
     Env env(edition);
     MainWindow w;
 
-    QStringList view{"EditRegister", "EditShowAllAsHTMLTable", "EditShowAllAsHTML"};
+    QStringList view { "EditRegister", "EditShowAllAsHTMLTable", "EditShowAllAsHTML" };
     if (specialCases)
         view << "EditShowAllSpecialCasesAsHTML";
-    view << "EditShowAllAsXML" << "-" << "ViewCurInHTML" << "ViewPicture" << "ViewPicture2" << "ViewUrl"
-         << "ViewDoc" << "-" << "ViewReport";
+    view << "EditShowAllAsXML"
+         << "-"
+         << "ViewCurInHTML"
+         << "ViewPicture"
+         << "ViewPicture2"
+         << "ViewUrl"
+         << "ViewDoc"
+         << "-"
+         << "ViewReport";
     QCOMPARE(entries(menu(w, 2)), view);
 
-    QStringList edit{"EditRecord", "EditDelete", "EditSearch"};
+    QStringList edit { "EditRecord", "EditDelete", "EditSearch" };
     if (inventory)
         edit << "Precreate items in Quorvel";
     QCOMPARE(entries(menu(w, 1)), edit);
@@ -289,7 +416,7 @@ void TestMenus::shortcutsAreUnique()
                 continue;
             const QString key = a->shortcut().toString(QKeySequence::PortableText);
             QVERIFY2(!owners.contains(key),
-                     qPrintable(QStringLiteral("%1 on %2 and %3").arg(key, owners.value(key), a->text())));
+                qPrintable(QStringLiteral("%1 on %2 and %3").arg(key, owners.value(key), a->text())));
             owners.insert(key, a->text());
         }
     }
@@ -311,11 +438,11 @@ void TestMenus::setupAndLanguageMenus()
     Env env(edition);
     MainWindow w;
     QCOMPARE(entries(menu(w, 3)),
-             (QStringList{"&Udskrivning...", "&Lokaler/rum...", "&Inventar typer (grupper)...", "LEVERANDØRER", "-",
-                          "&Billedvisnings program...", "Internet program (&www)...", "SetupDefaultDirectories"}));
+        (QStringList { "&Udskrivning...", "&Lokaler/rum...", "&Inventar typer (grupper)...", "LEVERANDØRER", "-",
+            "&Billedvisnings program...", "Internet program (&www)...", "SetupDefaultDirectories" }));
     QCOMPARE(entry(menu(w, 3), QStringLiteral("&Udskrivning..."))->shortcut(), QKeySequence(QStringLiteral("Shift+U")));
 
-    QStringList languages{"DANISH_LANG..."};
+    QStringList languages { "DANISH_LANG..." };
     if (norwegian)
         languages << "NORWAY_LANG...";
     languages << "ENGLISH_LANG...";
@@ -354,14 +481,18 @@ void TestMenus::helpMenu()
         expected << "&Hjælp...";
     if (tutorial)
         expected << "&Tutorial...";
-    expected << "&Links..." << "&ErrorHandling..." << "&Release noter..." << "&Hvad er det ?" << "-"
+    expected << "&Links..."
+             << "&ErrorHandling..."
+             << "&Release noter..."
+             << "&Hvad er det ?"
+             << "-"
              << "&Om ostrana register...";
     QCOMPARE(entries(menu(w, 5)), expected);
     if (help)
         QCOMPARE(entry(menu(w, 5), QStringLiteral("&Hjælp..."))->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(entry(menu(w, 5), QStringLiteral("&Hvad er det ?"))->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    QCOMPARE(entry(menu(w, 5), QStringLiteral("&Om ostrana register..."))->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QCOMPARE(
+        entry(menu(w, 5), QStringLiteral("&Om ostrana register..."))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
 }
 
 void TestMenus::toolBars_data()
@@ -385,25 +516,25 @@ void TestMenus::toolBars()
     QCOMPARE(w.toolBarArea(fil), Qt::TopToolBarArea);
     QStringList filEntries = entries(fil);
     QCOMPARE(filEntries.size(), 5);
-    QCOMPARE(filEntries.mid(0, 4), (QStringList{"FileNew", "FileOpen", "FileSave", "Print"}));
+    QCOMPARE(filEntries.mid(0, 4), (QStringList { "FileNew", "FileOpen", "FileSave", "Print" }));
 
     auto *tools = w.findChild<QToolBar *>(QStringLiteral("Tools"));
     QVERIFY(tools);
     QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
     QCOMPARE(w.toolBarArea(tools), Qt::TopToolBarArea);
     QCOMPARE(entries(tools),
-             (QStringList{"EditRecord", "EditSearch", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc"}));
+        (QStringList { "EditRecord", "EditSearch", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc" }));
 }
 
 void TestMenus::contextMenu_data()
 {
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
-    const QStringList common{"Print", "EditRecord", "EditDelete", "EditSearch", "-", "ViewCurInHTML",
-                             "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc"};
+    const QStringList common { "Print", "EditRecord", "EditDelete", "EditSearch", "-", "ViewCurInHTML", "ViewPicture",
+        "ViewPicture2", "ViewUrl", "ViewDoc" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
-    QTest::newRow("Quorvel") << int(QuorvelEdition) << QStringList{"UpdateLocations", "PrintBarcode"} + common;
+    QTest::newRow("Quorvel") << int(QuorvelEdition) << QStringList { "UpdateLocations", "PrintBarcode" } + common;
 }
 
 void TestMenus::contextMenu()
@@ -450,7 +581,7 @@ void TestMenus::setupEntriesFollowColumnTitles()
     w.Load();
 
     const QStringList setup = entries(menu(w, 3));
-    QCOMPARE(setup.mid(1, 3), (QStringList{"Lager...", "Type...", "Forhandler..."}));
+    QCOMPARE(setup.mid(1, 3), (QStringList { "Lager...", "Type...", "Forhandler..." }));
 }
 
 void TestMenus::about_data()
@@ -459,13 +590,17 @@ void TestMenus::about_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("entryAfterLoad");
-    QTest::newRow("Ostrana") << int(OstranaEdition) << "About Ostrana" << "AboutOstranaDetails"
+    QTest::newRow("Ostrana") << int(OstranaEdition) << "About Ostrana"
+                             << "AboutOstranaDetails"
                              << "&Om ostrana register...";
-    QTest::newRow("Vistrel") << int(VistrelEdition) << "About Vistrel" << "AboutVistrelDetails"
+    QTest::newRow("Vistrel") << int(VistrelEdition) << "About Vistrel"
+                             << "AboutVistrelDetails"
                              << "VistrelHelpAbout";
-    QTest::newRow("Numivax") << int(NumivaxEdition) << "About Numivax" << "AboutNumivaxDetails"
+    QTest::newRow("Numivax") << int(NumivaxEdition) << "About Numivax"
+                             << "AboutNumivaxDetails"
                              << "NumivaxHelpAbout";
-    QTest::newRow("Quorvel") << int(QuorvelEdition) << "About Quorvel" << "AboutQuorvelDetails"
+    QTest::newRow("Quorvel") << int(QuorvelEdition) << "About Quorvel"
+                             << "AboutQuorvelDetails"
                              << "QuorvelHelpAbout";
 }
 
@@ -489,6 +624,53 @@ void TestMenus::about()
     FileDialog::queueAnswer(file);
     w.Load();
     QCOMPARE(aboutEntry->text(), entryAfterLoad);
+}
+
+void TestMenus::icons_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<QString>("editionIcon");
+    QTest::addColumn<QString>("receiptIcon");
+    QTest::newRow("Ostrana") << int(OstranaEdition) << "ostrana"
+                             << "receipt";
+    QTest::newRow("Vistrel") << int(VistrelEdition) << "vistrel"
+                             << "picture";
+    QTest::newRow("Numivax") << int(NumivaxEdition) << "numivax"
+                             << "picture";
+    QTest::newRow("Quorvel") << int(QuorvelEdition) << "quorvel"
+                             << "picture";
+}
+
+// Each entry carries the picture of its purpose; the receipt entry shows a
+// receipt only where the second picture is a receipt.
+void TestMenus::icons()
+{
+    QFETCH(int, edition);
+    QFETCH(QString, editionIcon);
+    QFETCH(QString, receiptIcon);
+    Env env(edition);
+    MainWindow w;
+    const auto image = [](const QIcon &icon) { return icon.pixmap(16, 16).toImage(); };
+    const auto resource = [&](const QString &name) { return image(QIcon(QStringLiteral(":/icons/%1.png").arg(name))); };
+    const QList<std::pair<const char *, QString>> expected {
+        { "FileNew", "new" },
+        { "FileOpen", "open" },
+        { "FileSave", "save" },
+        { "Print", "print" },
+        { "EditSearch", "search" },
+        { "EditRecord", editionIcon },
+        { "ViewPicture", "picture" },
+        { "ViewPicture2", receiptIcon },
+        { "ViewUrl", "www" },
+        { "ViewDoc", "document" },
+        { "ViewReport", "report" },
+    };
+    for (const auto &[name, icon] : expected) {
+        QAction *a = w.findChild<QAction *>(QLatin1String(name));
+        QVERIFY2(!a->icon().isNull(), name);
+        QVERIFY2(image(a->icon()) == resource(icon), name);
+    }
+    QVERIFY(w.findChild<QAction *>(QStringLiteral("FileSaveAs"))->icon().isNull());
 }
 
 QTEST_MAIN(TestMenus)
