@@ -31,34 +31,47 @@ struct ColumnSetting
 };
 
 // Settings key (group "ListView") and default width of each column.
-constexpr std::array<ColumnSetting, ListColumnCount> columnSettings{{
-    {"GROUPCOLUMNwidth", 120},
-    {"NAMECOLUMNwidth", 120},
-    {"MODELCOLUMNwidth", 65},
-    {"PRODUCTTYPECOLUMNwidth", 120},
-    {"COUNTCOLUMNwidth", 36},
-    {"PRICECOLUMNwidth", 65},
-    {"PRICETODAYCOLUMNwidth", 70},
-    {"PICTURECOLUMNwidth", 50},
-    {"RECEIPTCOLUMNwidth", 50},
-    {"DATECOLUMNwidth", 66},
-    {"LOCATIONCOLUMNwidth", 120},
-    {"DESCRIPTIONCOLUMNwidth", 120},
-    {"SUPPLIERCOLUMNwidth", 120},
-    {"ADDRESSCOLUMNwidth", 120},
-    {"SERIALNOCOLUMNwidth", 120},
-    {"WWWCOLUMNwidth", 120},
-    {"DOCUMENTCOLUMNwidth", 50},
-}};
+constexpr std::array<ColumnSetting, ListColumnCount> columnSettings { {
+    { "GROUPCOLUMNwidth", 120 },
+    { "NAMECOLUMNwidth", 120 },
+    { "MODELCOLUMNwidth", 65 },
+    { "PRODUCTTYPECOLUMNwidth", 120 },
+    { "COUNTCOLUMNwidth", 36 },
+    { "PRICECOLUMNwidth", 65 },
+    { "PRICETODAYCOLUMNwidth", 70 },
+    { "PICTURECOLUMNwidth", 50 },
+    { "RECEIPTCOLUMNwidth", 50 },
+    { "DATECOLUMNwidth", 66 },
+    { "LOCATIONCOLUMNwidth", 120 },
+    { "DESCRIPTIONCOLUMNwidth", 120 },
+    { "SUPPLIERCOLUMNwidth", 120 },
+    { "ADDRESSCOLUMNwidth", 120 },
+    { "SERIALNOCOLUMNwidth", 120 },
+    { "WWWCOLUMNwidth", 120 },
+    { "DOCUMENTCOLUMNwidth", 50 },
+} };
 
 // The order in which SaveColumnWidths writes the widths.
-constexpr std::array<int, ListColumnCount> widthSaveOrder{0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3};
+constexpr std::array<int, ListColumnCount> widthSaveOrder { 0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3 };
 
 // Field-names list entry -> column whose title it gives.
-constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns{{
-    {0, 0}, {1, 1}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 9},
-    {8, 10}, {9, 11}, {10, 12}, {11, 13}, {12, 14}, {13, 15}, {14, 8},
-}};
+constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns { {
+    { 0, 0 },
+    { 1, 1 },
+    { 2, 2 },
+    { 3, 4 },
+    { 4, 5 },
+    { 5, 6 },
+    { 6, 7 },
+    { 7, 9 },
+    { 8, 10 },
+    { 9, 11 },
+    { 10, 12 },
+    { 11, 13 },
+    { 12, 14 },
+    { 13, 15 },
+    { 14, 8 },
+} };
 
 funiQListViewItem *asRow(QTreeWidgetItem *row)
 {
@@ -94,10 +107,8 @@ ItemListView::ItemListView(QWidget *mainWindow)
     for (int column = 0; column < ListColumnCount; ++column) {
         header->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
         const ColumnSetting &setting = columnSettings[column];
-        setColumnWidth(column, settings
-                                   .value(QStringLiteral("ListView/") + QLatin1String(setting.key),
-                                          setting.defaultWidth)
-                                   .toInt());
+        setColumnWidth(column,
+            settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), setting.defaultWidth).toInt());
     }
 
     setRootIsDecorated(true);
@@ -125,11 +136,11 @@ ItemListView::ItemListView(QWidget *mainWindow)
         if (!m_ignoreSelection)
             ItemSelected(row);
     });
-    connect(this, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *row, int) { doubleClickOnItemSlot(row); });
+    connect(
+        this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *row, int) { doubleClickOnItemSlot(row); });
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { ShowContextMenu(itemAt(pos)); });
+    connect(
+        this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) { ShowContextMenu(itemAt(pos)); });
 }
 
 ItemListView::~ItemListView()
@@ -507,8 +518,8 @@ void ItemListView::ShowUrl()
     if (!item)
         return;
     if (item->www().isEmpty()) {
-        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"),
-                               {tr("Ok")});
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") });
         return;
     }
     openWithProgram(webProgram(), item->www(), this);

@@ -31,10 +31,23 @@ class ItemListView : public QTreeWidget
     Q_OBJECT
 public:
     enum Column {
-        GroupColumn = 0, NameColumn = 1, ProductColumn = 2, ModelColumn = 3, CountColumn = 4,
-        PriceColumn = 5, PriceTodayColumn = 6, PictureColumn = 7, ReceiptColumn = 8,
-        DateColumn = 9, LocationColumn = 10, DescriptionColumn = 11, SupplierColumn = 12,
-        AddressColumn = 13, SerialnoColumn = 14, WwwColumn = 15, DocumentColumn = 16,
+        GroupColumn = 0,
+        NameColumn = 1,
+        ProductColumn = 2,
+        ModelColumn = 3,
+        CountColumn = 4,
+        PriceColumn = 5,
+        PriceTodayColumn = 6,
+        PictureColumn = 7,
+        ReceiptColumn = 8,
+        DateColumn = 9,
+        LocationColumn = 10,
+        DescriptionColumn = 11,
+        SupplierColumn = 12,
+        AddressColumn = 13,
+        SerialnoColumn = 14,
+        WwwColumn = 15,
+        DocumentColumn = 16,
     };
 
     explicit ItemListView(QWidget *mainWindow = nullptr);
@@ -116,8 +129,7 @@ private:
     void writeRow(funiQListViewItem *row, Item *item);
     void removeRow(QTreeWidgetItem *row);
     void showLimitError(int group);
-    void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent,
-                        const QString &name);
+    void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name);
     bool writeItemPage(const QString &path, Item *item);
 
     QPointer<DBItemCollection> m_collection;

@@ -28,13 +28,11 @@ qint64 dayNumber(const QString &text)
 
 funiQListViewItem::funiQListViewItem(QTreeWidget *view)
     : QTreeWidgetItem(view, RowType)
-{
-}
+{ }
 
 funiQListViewItem::funiQListViewItem(QTreeWidgetItem *parent)
     : QTreeWidgetItem(parent, RowType)
-{
-}
+{ }
 
 bool funiQListViewItem::isExpandable() const
 {
@@ -43,8 +41,8 @@ bool funiQListViewItem::isExpandable() const
 
 void funiQListViewItem::setExpandable(bool expandable)
 {
-    setChildIndicatorPolicy(expandable ? QTreeWidgetItem::ShowIndicator
-                                       : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    setChildIndicatorPolicy(
+        expandable ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
 bool funiQListViewItem::operator<(const QTreeWidgetItem &other) const

@@ -31,8 +31,8 @@ namespace {
 // It deletes the items still in it at the end; the list deletes the ones it removes.
 struct Register
 {
-    explicit Register(const QStringList &groups = {QStringLiteral("Stue"), QStringLiteral("Køkken"),
-                                                   QStringLiteral("Kælder")})
+    explicit Register(
+        const QStringList &groups = { QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder") })
         : collection(std::make_unique<DBItemCollection>(nullptr))
     {
         collection->groups().clear();
@@ -112,7 +112,7 @@ void doubleClick(ItemListView &view, QTreeWidgetItem *row, int column)
     const QPoint pos = cellCentre(view, row, column);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pos);
     QMouseEvent press(QEvent::MouseButtonDblClick, pos, view.viewport()->mapToGlobal(pos), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view.viewport(), &press);
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, pos);
 }
@@ -174,12 +174,12 @@ void tst_ItemListView::rowsPerGroup()
 
     QCOMPARE(view.topLevelItemCount(), 3);
     QCOMPARE(view.GetNumberOfGroups(), 3);
-    const QStringList groupTexts{view.topLevelItem(0)->text(0), view.topLevelItem(1)->text(0),
-                                 view.topLevelItem(2)->text(0)};
-    QCOMPARE(groupTexts, (QStringList{QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder")}));
-    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList{QStringLiteral("Sofa"), QStringLiteral("Lampe")}));
+    const QStringList groupTexts { view.topLevelItem(0)->text(0), view.topLevelItem(1)->text(0),
+        view.topLevelItem(2)->text(0) };
+    QCOMPARE(groupTexts, (QStringList { QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder") }));
+    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList { QStringLiteral("Sofa"), QStringLiteral("Lampe") }));
     QCOMPARE(childNames(view.topLevelItem(1)), QStringList());
-    QCOMPARE(childNames(view.topLevelItem(2)), QStringList{QStringLiteral("Boremaskine")});
+    QCOMPARE(childNames(view.topLevelItem(2)), QStringList { QStringLiteral("Boremaskine") });
 
     auto *groupRow = static_cast<funiQListViewItem *>(view.topLevelItem(0));
     auto *itemRow = static_cast<funiQListViewItem *>(groupRow->child(0));
@@ -206,10 +206,22 @@ void tst_ItemListView::cellContents_data()
     QTest::addColumn<bool>("pictureIcon");
     QTest::addColumn<bool>("documentIcon");
 
-    QTest::newRow("ostrana total price") << 1 << 1 << "c:\\fotos\\SOFA.JPG" << " " << "31.50" << "Garage" << true << false;
-    QTest::newRow("quorvel total price") << 5 << 0 << "sofa.pdf" << "manual.pdf" << "31.50" << "Loft" << false << true;
-    QTest::newRow("vistrel unit price") << 2 << 2 << "  " << "" << "10.50" << "Error" << false << false;
-    QTest::newRow("numivax negative location") << 3 << -1 << "a.gif " << "x" << "31.50" << "Error" << true << true;
+    QTest::newRow("ostrana total price") << 1 << 1 << "c:\\fotos\\SOFA.JPG"
+                                         << " "
+                                         << "31.50"
+                                         << "Garage" << true << false;
+    QTest::newRow("quorvel total price") << 5 << 0 << "sofa.pdf"
+                                         << "manual.pdf"
+                                         << "31.50"
+                                         << "Loft" << false << true;
+    QTest::newRow("vistrel unit price") << 2 << 2 << "  "
+                                        << ""
+                                        << "10.50"
+                                        << "Error" << false << false;
+    QTest::newRow("numivax negative location") << 3 << -1 << "a.gif "
+                                               << "x"
+                                               << "31.50"
+                                               << "Error" << true << true;
 }
 
 void tst_ItemListView::cellContents()
@@ -246,11 +258,10 @@ void tst_ItemListView::cellContents()
     QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
     QVERIFY(row);
 
-    const QStringList expected{QString(), QStringLiteral("Sofa"), QStringLiteral("Ikea"), QStringLiteral("Ektorp"),
-                               QStringLiteral("3"), priceText, QStringLiteral("7.25"), QString(), QString(),
-                               QStringLiteral("24.12.2011"), locationText, QStringLiteral("Grå"),
-                               QStringLiteral("Ikea Taastrup"), QStringLiteral("Vej 1"), QStringLiteral("42"),
-                               QStringLiteral("www.ikea.dk"), QString()};
+    const QStringList expected { QString(), QStringLiteral("Sofa"), QStringLiteral("Ikea"), QStringLiteral("Ektorp"),
+        QStringLiteral("3"), priceText, QStringLiteral("7.25"), QString(), QString(), QStringLiteral("24.12.2011"),
+        locationText, QStringLiteral("Grå"), QStringLiteral("Ikea Taastrup"), QStringLiteral("Vej 1"),
+        QStringLiteral("42"), QStringLiteral("www.ikea.dk"), QString() };
     for (int column = 0; column < ListColumnCount; ++column)
         QCOMPARE(row->text(column), expected.at(column));
     QCOMPARE(!row->icon(ItemListView::PictureColumn).isNull(), pictureIcon);
@@ -268,11 +279,16 @@ void tst_ItemListView::receiptIconByEdition_data()
     QTest::addColumn<QString>("expectedIcon"); // "", "picture" or "receipt"
     QTest::addColumn<bool>("hasReceipt");
 
-    QTest::newRow("ostrana picture receipt") << 1 << "bon.png" << "receipt" << true;
-    QTest::newRow("vistrel second picture") << 2 << "back.png" << "picture" << true;
-    QTest::newRow("quorvel picture receipt") << 5 << " scan.bmp " << "picture" << true;
-    QTest::newRow("pdf receipt shows no icon") << 1 << "bon.pdf" << "" << true;
-    QTest::newRow("no receipt") << 1 << "" << "" << false;
+    QTest::newRow("ostrana picture receipt") << 1 << "bon.png"
+                                             << "receipt" << true;
+    QTest::newRow("vistrel second picture") << 2 << "back.png"
+                                            << "picture" << true;
+    QTest::newRow("quorvel picture receipt") << 5 << " scan.bmp "
+                                             << "picture" << true;
+    QTest::newRow("pdf receipt shows no icon") << 1 << "bon.pdf"
+                                               << "" << true;
+    QTest::newRow("no receipt") << 1 << ""
+                                << "" << false;
 }
 
 void tst_ItemListView::receiptIconByEdition()
@@ -311,7 +327,7 @@ void tst_ItemListView::emptyGroupListShowsNoRows()
 {
     IsolatedSettings settings;
     RecordedMessageBoxes boxes;
-    Register reg(QStringList{});
+    Register reg(QStringList {});
     reg.add(0, QStringLiteral("a"));
     reg.add(0, QStringLiteral("b"));
 
@@ -342,8 +358,8 @@ void tst_ItemListView::addItemAtLimit()
     view.FillList(reg.collection.get());
     // The others are still listed; each bad one gets its box.
     QCOMPARE(boxes.count(), 2);
-    QCOMPARE(childNames(view.topLevelItem(0)), QStringList{QStringLiteral("first")});
-    QCOMPARE(childNames(view.topLevelItem(2)), QStringList{QStringLiteral("last group")});
+    QCOMPARE(childNames(view.topLevelItem(0)), QStringList { QStringLiteral("first") });
+    QCOMPARE(childNames(view.topLevelItem(2)), QStringList { QStringLiteral("last group") });
 
     boxes.clear();
     auto *extra = new Item;
@@ -352,14 +368,14 @@ void tst_ItemListView::addItemAtLimit()
     QVERIFY(!view.AddItem(extra, true));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Fejl - type"));
-    QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+    QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
 
     extra->setGroup(2);
     funiQListViewItem *row = view.AddItem(extra, true);
     QVERIFY(row);
     QCOMPARE(row->parent(), view.topLevelItem(2));
     QCOMPARE(view.isItemSelected(), row);
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{row});
+    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { row });
     QCOMPARE(boxes.count(), 1);
 }
 
@@ -371,12 +387,30 @@ void tst_ItemListView::columnTitlesFromFieldList_data()
     QTest::addColumn<QString>("documentTitle");
     QTest::addColumn<QString>("modelTitle");
 
-    QTest::newRow("old level keeps both") << 252 << "Manual" << "Type" << "Dok." << "Produkt model";
-    QTest::newRow("253 names the document") << 253 << "Manual" << "Type" << "Manual" << "Produkt model";
-    QTest::newRow("255 names both") << 255 << "Manual" << "Type" << "Manual" << "Type";
-    QTest::newRow("COLUMN keeps document title") << 255 << "DOC_column" << "Type" << "Dok." << "Type";
-    QTest::newRow("FIELD keeps model title") << 255 << "Manual" << "model_Field" << "Manual" << "Produkt model";
-    QTest::newRow("empty entries blank") << 255 << "" << "" << "" << "";
+    QTest::newRow("old level keeps both") << 252 << "Manual"
+                                          << "Type"
+                                          << "Dok."
+                                          << "Produkt model";
+    QTest::newRow("253 names the document") << 253 << "Manual"
+                                            << "Type"
+                                            << "Manual"
+                                            << "Produkt model";
+    QTest::newRow("255 names both") << 255 << "Manual"
+                                    << "Type"
+                                    << "Manual"
+                                    << "Type";
+    QTest::newRow("COLUMN keeps document title") << 255 << "DOC_column"
+                                                 << "Type"
+                                                 << "Dok."
+                                                 << "Type";
+    QTest::newRow("FIELD keeps model title") << 255 << "Manual"
+                                             << "model_Field"
+                                             << "Manual"
+                                             << "Produkt model";
+    QTest::newRow("empty entries blank") << 255 << ""
+                                         << ""
+                                         << ""
+                                         << "";
 }
 
 void tst_ItemListView::columnTitlesFromFieldList()
@@ -389,8 +423,8 @@ void tst_ItemListView::columnTitlesFromFieldList()
 
     IsolatedSettings settings;
     Register reg;
-    const QStringList fields{"&Rum", "Na&vn", "Mærke", "Stk", "Pris kr", "Værdi", "Foto", "Købt", "Sted",
-                             "Om", "Forhandler", "Info", "Serienr", "Web", "Bon"};
+    const QStringList fields { "&Rum", "Na&vn", "Mærke", "Stk", "Pris kr", "Værdi", "Foto", "Købt", "Sted", "Om",
+        "Forhandler", "Info", "Serienr", "Web", "Bon" };
     for (const QString &field : fields)
         reg.collection->fields().add(field);
     // An empty entry leaves its column's title alone.
@@ -406,8 +440,8 @@ void tst_ItemListView::columnTitlesFromFieldList()
     view.ViewAll(true);
     setDatabaseFormatLevel(oldLevel);
 
-    const QStringList expected{"Rum", "Navn", "Mærke", modelTitle, "Stk", "Pris kr", "Værdi", "Foto", "Bon",
-                               "Købt", "Sted", "Om", "Forhandler", "Info", "Serienr", "Web", documentTitle};
+    const QStringList expected { "Rum", "Navn", "Mærke", modelTitle, "Stk", "Pris kr", "Værdi", "Foto", "Bon", "Købt",
+        "Sted", "Om", "Forhandler", "Info", "Serienr", "Web", documentTitle };
     QCOMPARE(columnTitles(), expected);
     for (int column = 0; column < ListColumnCount; ++column)
         QCOMPARE(view.headerItem()->text(column), expected.at(column));
@@ -464,11 +498,11 @@ void tst_ItemListView::dateColumnSortsByDate()
     QStringList names = childNames(view.topLevelItem(0));
     if (view.header()->sortIndicatorOrder() == Qt::DescendingOrder)
         std::reverse(names.begin(), names.end());
-    QCOMPARE(names, (QStringList{"undated", "early", "middle", "late"}));
-    QCOMPARE(childNames(view.topLevelItem(1)), QStringList{"other group"});
+    QCOMPARE(names, (QStringList { "undated", "early", "middle", "late" }));
+    QCOMPARE(childNames(view.topLevelItem(1)), QStringList { "other group" });
 
     view.sortItems(ItemListView::DateColumn, Qt::DescendingOrder);
-    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList{"late", "middle", "early", "undated"}));
+    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList { "late", "middle", "early", "undated" }));
 
     QVERIFY(funiQListViewItem::compareDates(QStringLiteral("05.11.2009"), QStringLiteral("28.02.2008")) > 0);
     QCOMPARE(funiQListViewItem::compareDates(QStringLiteral("05.11.2009"), QStringLiteral("05.11.2009")), 0);
@@ -486,7 +520,7 @@ void tst_ItemListView::otherColumnsSortByText()
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.sortItems(ItemListView::PriceColumn, Qt::AscendingOrder);
-    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList{"hundred", "twenty"}));
+    QCOMPARE(childNames(view.topLevelItem(0)), (QStringList { "hundred", "twenty" }));
 }
 
 void tst_ItemListView::refreshRowAfterEdit()
@@ -541,7 +575,7 @@ void tst_ItemListView::refreshRowMovesToNewGroup()
     QVERIFY(moved);
     QCOMPARE(moved->parent(), view.topLevelItem(2));
     QCOMPARE(moved->item(), item);
-    QCOMPARE(childNames(view.topLevelItem(0)), QStringList{"Stol"});
+    QCOMPARE(childNames(view.topLevelItem(0)), QStringList { "Stol" });
     QCOMPARE(view.isItemSelected(), moved);
     QCOMPARE(view.currentRowItem(), item);
     QVERIFY(!selections.isEmpty());
@@ -601,7 +635,7 @@ void tst_ItemListView::deleteCurrentRow()
     view.DeleteItem();
     QCOMPARE(reg.collection->count(), 1);
     QVERIFY(!reg.collection->contains(sofa));
-    QCOMPARE(childNames(view.topLevelItem(0)), QStringList{"Stol"});
+    QCOMPARE(childNames(view.topLevelItem(0)), QStringList { "Stol" });
     QVERIFY(!view.isItemSelected());
     QVERIFY(databaseModified());
     QVERIFY(!selections.isEmpty());
@@ -702,35 +736,71 @@ void tst_ItemListView::clickSelectsAndReports()
 
     // Only one row is ever selected, even with Ctrl held.
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(view, rowB, 1));
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{rowB});
+    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { rowB });
     QCOMPARE(view.isItemSelected(), rowB);
     QVERIFY(!view.HasPictureLink(rowB));
 
     // The keyboard moves the current row too.
     QTest::keyClick(&view, Qt::Key_Up);
     QCOMPARE(view.isItemSelected(), rowA);
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{rowA});
+    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { rowA });
 }
 
 void tst_ItemListView::showCommands_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("viewer");   // stored program setting; "-" for none
+    QTest::addColumn<QString>("viewer"); // stored program setting; "-" for none
     QTest::addColumn<QString>("expected"); // "", "open", "start:PROGRAM", "box" or "dialog:PAGE"
 
-    QTest::newRow("picture empty") << "picture" << "" << "-" << "";
-    QTest::newRow("picture pdf, no viewer") << "picture" << "scan.pdf" << "-" << "open";
-    QTest::newRow("picture pdf, chosen viewer") << "picture" << "scan.pdf" << "/opt/view" << "start:/opt/view";
-    QTest::newRow("picture file goes to the dialog") << "picture" << "foto.JPEG" << "/opt/view" << "dialog:PICTURE";
-    QTest::newRow("receipt empty") << "receipt" << "" << "-" << "";
-    QTest::newRow("receipt pdf") << "receipt" << "bon.pdf" << "/opt/view" << "open";
-    QTest::newRow("receipt picture goes to the dialog") << "receipt" << "bon.png" << "-" << "dialog:RECEIPT";
-    QTest::newRow("web empty") << "www" << "" << "-" << "box";
-    QTest::newRow("web, no program") << "www" << "https://example.org" << "-" << "open";
-    QTest::newRow("web, chosen program") << "www" << "https://example.org" << "/opt/web" << "start:/opt/web";
-    QTest::newRow("document empty") << "document" << "" << "-" << "";
-    QTest::newRow("document") << "document" << "manual.pdf" << "-" << "open";
+    QTest::newRow("picture empty") << "picture"
+                                   << ""
+                                   << "-"
+                                   << "";
+    QTest::newRow("picture pdf, no viewer") << "picture"
+                                            << "scan.pdf"
+                                            << "-"
+                                            << "open";
+    QTest::newRow("picture pdf, chosen viewer") << "picture"
+                                                << "scan.pdf"
+                                                << "/opt/view"
+                                                << "start:/opt/view";
+    QTest::newRow("picture file goes to the dialog") << "picture"
+                                                     << "foto.JPEG"
+                                                     << "/opt/view"
+                                                     << "dialog:PICTURE";
+    QTest::newRow("receipt empty") << "receipt"
+                                   << ""
+                                   << "-"
+                                   << "";
+    QTest::newRow("receipt pdf") << "receipt"
+                                 << "bon.pdf"
+                                 << "/opt/view"
+                                 << "open";
+    QTest::newRow("receipt picture goes to the dialog") << "receipt"
+                                                        << "bon.png"
+                                                        << "-"
+                                                        << "dialog:RECEIPT";
+    QTest::newRow("web empty") << "www"
+                               << ""
+                               << "-"
+                               << "box";
+    QTest::newRow("web, no program") << "www"
+                                     << "https://example.org"
+                                     << "-"
+                                     << "open";
+    QTest::newRow("web, chosen program") << "www"
+                                         << "https://example.org"
+                                         << "/opt/web"
+                                         << "start:/opt/web";
+    QTest::newRow("document empty") << "document"
+                                    << ""
+                                    << "-"
+                                    << "";
+    QTest::newRow("document") << "document"
+                              << "manual.pdf"
+                              << "-"
+                              << "open";
 }
 
 void tst_ItemListView::showCommands()
@@ -745,9 +815,9 @@ void tst_ItemListView::showCommands()
     Launcher::Recording launches;
     if (viewer != QLatin1String("-")) {
         Settings store;
-        store.setValue(command == QLatin1String("www") ? QStringLiteral("wwwProgram")
-                                                       : QStringLiteral("PictureViewerProgram"),
-                       viewer);
+        store.setValue(
+            command == QLatin1String("www") ? QStringLiteral("wwwProgram") : QStringLiteral("PictureViewerProgram"),
+            viewer);
     }
     // Files must exist to be opened; addresses are handed over as they are.
     const auto folder = linkFolder();
@@ -805,7 +875,7 @@ void tst_ItemListView::showCommands()
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QStringLiteral("NB!"));
         QCOMPARE(boxes.last().text, QStringLiteral("Ingen URL tilknyttet valgte inventar"));
-        QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+        QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
     } else if (expected == QLatin1String("open")) {
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(launches.count(), 1);
@@ -816,7 +886,7 @@ void tst_ItemListView::showCommands()
         QCOMPARE(launches.count(), 1);
         QCOMPARE(launches.last().kind, Launcher::Request::StartProgram);
         QCOMPARE(launches.last().program, expected.mid(6));
-        QCOMPARE(launches.last().arguments, QStringList{link});
+        QCOMPARE(launches.last().arguments, QStringList { link });
     }
     QVERIFY(openDialogs().isEmpty());
 }
