@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "itemdialog/ItemDialog.h"
 #include "mainwindow/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -91,12 +92,12 @@ std::unique_ptr<QTemporaryDir> linkFolder()
 }
 
 // The item dialogs now open, top-level or inside the list.
-QList<QWidget *> openDialogs()
+QList<ItemDialog *> openDialogs()
 {
-    QList<QWidget *> dialogs;
+    QList<ItemDialog *> dialogs;
     for (QWidget *widget : QApplication::allWidgets()) {
-        if (widget->inherits("ItemDialog"))
-            dialogs.append(widget);
+        if (auto *dialog = qobject_cast<ItemDialog *>(widget))
+            dialogs.append(dialog);
     }
     return dialogs;
 }
@@ -861,10 +862,14 @@ void tst_ItemListView::showCommands()
     run();
     if (expected.startsWith(QLatin1String("dialog:"))) {
         QCOMPARE(launches.count(), 0);
-        const QList<QWidget *> dialogs = openDialogs();
+        const QList<ItemDialog *> dialogs = openDialogs();
         QCOMPARE(dialogs.size(), 1);
-        QVERIFY(!dialogs.first()->parentWidget());
-        QVERIFY(dialogs.first()->isVisible());
+        ItemDialog *dialog = dialogs.first();
+        QVERIFY(!dialog->parentWidget());
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->currentItem(), item);
+        QCOMPARE(dialog->primaryTabWidget->currentWidget(),
+            expected == QLatin1String("dialog:PICTURE") ? dialog->picturePage : dialog->receiptPage);
         closeDialogs();
     } else if (expected.isEmpty()) {
         QCOMPARE(launches.count(), 0);
@@ -945,9 +950,11 @@ void tst_ItemListView::doubleClickAndReturnOpenItemDialog()
 
     QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
     doubleClick(view, row, ItemListView::NameColumn);
-    QList<QWidget *> dialogs = openDialogs();
+    QList<ItemDialog *> dialogs = openDialogs();
     QCOMPARE(dialogs.size(), 1);
     QCOMPARE(dialogs.first()->parentWidget(), &view);
+    QCOMPARE(dialogs.first()->currentItem(), item);
+    QCOMPARE(dialogs.first()->primaryTabWidget->currentWidget(), dialogs.first()->basicPage);
     closeDialogs();
 
     // Return on a group row starts a new item in that group.
@@ -956,6 +963,7 @@ void tst_ItemListView::doubleClickAndReturnOpenItemDialog()
     dialogs = openDialogs();
     QCOMPARE(dialogs.size(), 1);
     QCOMPARE(dialogs.first()->objectName(), QStringLiteral("Kælder"));
+    QVERIFY(dialogs.first()->currentItem() != item);
     closeDialogs();
 
     view.SeachItem();
@@ -1039,9 +1047,7 @@ void tst_ItemListView::fillManyItemsQuickly()
     timer.start();
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    qInfo("fill %lld ms", timer.elapsed());
     view.ViewAll(true);
-    qInfo("viewall %lld ms", timer.elapsed());
     QCoreApplication::processEvents();
     const qint64 elapsed = timer.elapsed();
     qInfo("filled %d rows in %lld ms", count, elapsed);
