@@ -91,11 +91,12 @@ ItemListView::ItemListView(QWidget *mainWindow)
     : QTreeWidget(mainWindow)
     , m_mainWindow(mainWindow)
 {
-    Q_INIT_RESOURCE(itemlistview);
-
-    m_pictureIcon = QIcon(QStringLiteral(":/itemlistview/icons/picture.xpm"));
-    m_receiptIcon = QIcon(QStringLiteral(":/itemlistview/icons/receipt.xpm"));
-    m_documentIcon = QIcon(QStringLiteral(":/itemlistview/icons/document.xpm"));
+    // The program's shared pictures; the list may be built before start-up
+    // registered them (in tests, for one).
+    Q_INIT_RESOURCE(larkspan);
+    m_pictureIcon = QIcon(QStringLiteral(":/icons/picture.png"));
+    m_receiptIcon = QIcon(QStringLiteral(":/icons/receipt.png"));
+    m_documentIcon = QIcon(QStringLiteral(":/icons/document.png"));
 
     setGeometry(0, 0, 900, 700);
     setColumnCount(ListColumnCount);
