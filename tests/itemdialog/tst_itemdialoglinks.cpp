@@ -187,7 +187,7 @@ private slots:
     void browsePicture()
     {
         TestSupport::IsolatedSettings settings(OstranaEdition);
-        ProgramFilesVariable noProgramFiles(QByteArray());
+        ProgramFilesVariable noProgramFiles{QByteArray()};
         FileDialog::Recording files;
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(QStringLiteral("sub")));
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
         {
-            ProgramFilesVariable noProgramFiles(QByteArray());
+            ProgramFilesVariable noProgramFiles{QByteArray()};
             FileDialog::queueCancel();
             QTest::mouseClick(browse, Qt::LeftButton);
         }
