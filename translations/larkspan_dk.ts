@@ -1,4 +1,1299 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="da">
+<context>
+    <name>DBItemCollection</name>
+    <message>
+        <source>Databasen kunne ikke gemmes i %1:
+%2</source>
+        <translation>Databasen kunne ikke gemmes i %1:
+%2</translation>
+    </message>
+    <message>
+        <source>FILE_ALLREADY_OPEN_WARNING</source>
+        <translation>Databasen er allerede åben</translation>
+    </message>
+    <message>
+        <source>DB_OPEN_BY_ANOTHER_USER</source>
+        <translation>Databasen er åben hos en anden bruger og åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.
+
+</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>Databasen er åbnet skrivebeskyttet og kan ikke gemmes.</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>Filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme gruppe fil:</source>
+        <translation>Kan ikke gemme gruppefilen: </translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme lokale fil:</source>
+        <translation>Kan ikke gemme lokalefilen: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_LEVERAND_FIL:</source>
+        <translation>Kan ikke gemme leverandørfilen: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_FIELDS_FIL:</source>
+        <translation>Kan ikke gemme feltnavnefilen: </translation>
+    </message>
+    <message>
+        <source>CAN_NOT_DELETE_LOCK_FILE:</source>
+        <translation>Kan ikke slette låsefilen: </translation>
+    </message>
+</context>
+<context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML-fejl</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialog</name>
+    <message>
+        <source>SHOWPHOTO</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSEPHOTO</source>
+        <translation>Indsæt </translation>
+    </message>
+    <message>
+        <source>SHOWWWW</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSERECIEPT</source>
+        <translation>Indsæt </translation>
+    </message>
+    <message>
+        <source>SHOWRECIEPT</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSEDOC</source>
+        <translation>Indsæt </translation>
+    </message>
+    <message>
+        <source>SHOWDOC</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>PICTURE_GALLERY</source>
+        <translation>Billedgalleri</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_REG_NUMBER</source>
+        <translation>Værkets registreringsnummer i samlingen.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_REG_NUMBER</source>
+        <translation>Registreringsnummer</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_ESTIMATED_PRICE</source>
+        <translation>Vurdering</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_ESTIMATED_PRICE</source>
+        <translation>Hvad værket er vurderet til.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_SALESPRICE</source>
+        <translation>Salgspris</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_SALESPRICE</source>
+        <translation>Den pris, værket sælges for.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_DOCUMENT</source>
+        <translation>Dokument om værket</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_DOCUMENT</source>
+        <translation>Stien til et dokument om værket, fx en vurdering eller et ægthedsbevis.</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_DIALOG_TITLE</source>
+        <translation>Mønt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DB_NUMBEROF</source>
+        <translation>Antal mønter</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_DOCUMENT</source>
+        <translation>Dokument om mønten</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_QUALITY</source>
+        <translation>Møntens kvalitet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMIVAX_QUALITY</source>
+        <translation>Møntens kvalitet (bevaringsgrad), fx 0, 01, 1+, 1 eller 2.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_BACKSIDE_PICTURE</source>
+        <translation>Billede af møntens bagside</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vælg billede af bagsiden</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis bagside</translation>
+    </message>
+    <message>
+        <source>Fejl søgning</source>
+        <translation>Søgning</translation>
+    </message>
+    <message>
+        <source>Search_Error</source>
+        <translation>Der blev ikke fundet noget, der passer til søgningen.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig værdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Ret venligst feltet.</translation>
+    </message>
+    <message>
+        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+        <translation>Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+        <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+        <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Købspris&apos; skal være mellem 0.0 og %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Vurderet pris&apos; skal være mellem 0.0 og %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
+        <translation>&apos;Antal&apos; skal være mellem 1 og %1.</translation>
+    </message>
+    <message>
+        <source>OstranaNameMissing</source>
+        <translation>Inventaret skal have et navn.</translation>
+    </message>
+    <message>
+        <source>QuorvelNameMissing</source>
+        <translation>Varen skal have et navn.</translation>
+    </message>
+    <message>
+        <source>VistrelNameMissing</source>
+        <translation>Billedet skal have en titel.</translation>
+    </message>
+    <message>
+        <source>NumivaxNameMissing</source>
+        <translation>Mønten skal have et navn.</translation>
+    </message>
+    <message>
+        <source>QuorvelItemTypeHasNotBeenSelected</source>
+        <translation>Vælg en værdi i feltet: </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogBase</name>
+    <message>
+        <source>Inventar</source>
+        <translation>Inventar</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_GROUP_FIELD</source>
+        <translation>Gruppe (type)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_GROUP_FIELD</source>
+        <translation>Den gruppe (type), det hører til. Grupperne vedligeholdes under Opsætning.</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>billede</translation>
+    </message>
+    <message>
+        <source>&amp;Navn:</source>
+        <translation>&amp;Navn:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NAME_FIELD</source>
+        <translation>Navn (skal udfyldes)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NAME_FIELD</source>
+        <translation>Navnet, som det vises i listen. Feltet skal udfyldes.</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat:</source>
+        <translation>&amp;Fabrikat:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_FIELD</source>
+        <translation>Fabrikat eller mærke</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_FIELD</source>
+        <translation>Fabrikat eller mærke, fx producentens navn.</translation>
+    </message>
+    <message>
+        <source>PRODUCT_BRAND</source>
+        <translation>Produkt&amp;model:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
+        <translation>Produktmodel</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_BRAND_FIELD</source>
+        <translation>Produktets model eller typebetegnelse.</translation>
+    </message>
+    <message>
+        <source>&amp;Antal:</source>
+        <translation>&amp;Antal:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>Antal stk.</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>Antal stk. (1 til 100000). Prisen i alt er antal gange stykprisen.</translation>
+    </message>
+    <message>
+        <source>stk</source>
+        <translation>stk</translation>
+    </message>
+    <message>
+        <source>&amp;Pris (1 stk):</source>
+        <translation>&amp;Pris (1 stk):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_FIELD</source>
+        <translation>Købspris for 1 stk.</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_FIELD</source>
+        <translation>Købsprisen for 1 stk. (0 til 9999999, højst 2 decimaler).</translation>
+    </message>
+    <message>
+        <source>kr   Ialt</source>
+        <translation>kr   I alt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TOTAL_FIELD</source>
+        <translation>Pris i alt (antal x stykpris)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TOTAL_FIELD</source>
+        <translation>Købsprisen i alt: antal gange stykprisen. Beregnes af programmet.</translation>
+    </message>
+    <message>
+        <source>kr</source>
+        <translation>kr</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (ialt):</source>
+        <translation>&amp;Vurderet pris (i alt):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TODAY_FIELD</source>
+        <translation>Vurderet værdi i dag (i alt)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TODAY_FIELD</source>
+        <translation>Hvad det hele vurderes at være værd i dag. Står feltet tomt, bruges købsprisen.</translation>
+    </message>
+    <message>
+        <source>&amp;Købsdato:</source>
+        <translation>&amp;Købsdato:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DATE_FIELD</source>
+        <translation>Købsdato (dd.mm.åååå)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DATE_FIELD</source>
+        <translation>Datoen for købet.</translation>
+    </message>
+    <message>
+        <source>&amp;Lokale/rum:</source>
+        <translation>&amp;Lokale/rum:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LOCATION_FIELD</source>
+        <translation>Lokale eller rum</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_LOCATION_FIELD</source>
+        <translation>Det lokale eller rum, hvor det står. Listen vedligeholdes under Opsætning.</translation>
+    </message>
+    <message>
+        <source>&amp;Leverandør:</source>
+        <translation>&amp;Leverandør:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SUPPLIER_FIELD</source>
+        <translation>Leverandør (butik)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SUPPLIER_FIELD</source>
+        <translation>Hvor det er købt. Vælg i listen, eller skriv et nyt navn.</translation>
+    </message>
+    <message>
+        <source>&amp;EXTRA_INFO</source>
+        <translation>&amp;Ekstra info:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EXTRA_INFO_FIELD</source>
+        <translation>Ekstra oplysninger, fx leverandørens adresse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_EXTRA_INFO_FIELD</source>
+        <translation>Fri tekst med ekstra oplysninger, fx leverandørens adresse eller telefonnummer.</translation>
+    </message>
+    <message>
+        <source>&amp;Serie nummer:</source>
+        <translation>&amp;Serienummer:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SERIALNO_FIELD</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SERIALNO_FIELD</source>
+        <translation>Produktets serienummer, nyttigt efter et tyveri eller ved en garantisag.</translation>
+    </message>
+    <message>
+        <source>&amp;Beskrivelse:</source>
+        <translation>&amp;Beskrivelse:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DESCRIPTION_FIELD</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DESCRIPTION_FIELD</source>
+        <translation>En fri beskrivelse.</translation>
+    </message>
+    <message>
+        <source>ww&amp;w (link til web):</source>
+        <translation>ww&amp;w (link til web):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_WWW_FIELD</source>
+        <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_WWW_FIELD</source>
+        <translation>En webadresse, fx producentens side om produktet.</translation>
+    </message>
+    <message>
+        <source>Vis &amp;www</source>
+        <translation>Vis &amp;www</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_WWW_BTN</source>
+        <translation>Åbn webadressen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_WWW_BTN</source>
+        <translation>Åbner webadressen i det valgte internetprogram eller i standardbrowseren.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede (link til fil):</source>
+        <translation>&amp;Billede (link til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PICTURE_FIELD</source>
+        <translation>Sti til billedfilen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PICTURE_FIELD</source>
+        <translation>Stien til et billede (bmp, jpg, gif, png m.fl.), som vises i vinduet og i listen.</translation>
+    </message>
+    <message>
+        <source>&amp;Indsæt billede</source>
+        <translation>&amp;Indsæt billede</translation>
+    </message>
+    <message>
+        <source>Alt+I</source>
+        <translation>Alt+I</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_PHOTO_BTN</source>
+        <translation>Vælg en billedfil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_PHOTO_BTN</source>
+        <translation>Åbner en filvælger, hvor du vælger billedet.</translation>
+    </message>
+    <message>
+        <source>&amp;Vis billede</source>
+        <translation>&amp;Vis billede</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_PHOTO_BTN</source>
+        <translation>Vis billedet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_PHOTO_BTN</source>
+        <translation>Åbner billedet i det valgte billedvisningsprogram eller i det program, der hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering (link til fil):</source>
+        <translation>&amp;Kvittering (link til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RECEIPT_FIELD</source>
+        <translation>Sti til kvitteringen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RECEIPT_FIELD</source>
+        <translation>Stien til en indscannet kvittering (billede, tekst eller HTML).</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt Kvittering</source>
+        <translation>In&amp;dsæt kvittering</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
+        <translation>Vælg en kvitteringsfil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_RECEIPT_BTN</source>
+        <translation>Åbner en filvælger, hvor du vælger kvitteringen.</translation>
+    </message>
+    <message>
+        <source>Vis Kvi&amp;ttering</source>
+        <translation>Vis kvi&amp;ttering</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+        <translation>Vis kvitteringen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+        <translation>Åbner kvitteringen i det program, der hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;DOCUMENT</source>
+        <translation>&amp;Dokument (link til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DOCUMENT_FIELD</source>
+        <translation>Sti til et dokument</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DOCUMENT_FIELD</source>
+        <translation>Stien til et dokument, fx en brugsanvisning eller et garantibevis.</translation>
+    </message>
+    <message>
+        <source>INSERT_DOCUMENT</source>
+        <translation>Indsæt d&amp;okument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+        <translation>Vælg en dokumentfil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+        <translation>Åbner en filvælger, hvor du vælger dokumentet.</translation>
+    </message>
+    <message>
+        <source>SHOW_DOCUMENT</source>
+        <translation>Vis dok&amp;ument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+        <translation>Åbn dokumentet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+        <translation>Åbner dokumentet i det program, der hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede</source>
+        <translation>&amp;Billede</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering</source>
+        <translation>&amp;Kvittering</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>Alt+G</source>
+        <translation>Alt+G</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE_BTN</source>
+        <translation>Gem ændringerne</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SAVE_BTN</source>
+        <translation>Gemmer det viste i databasen; vinduet forbliver åbent. Husk at gemme databasefilen (Fil, Gem).</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEW_BTN</source>
+        <translation>Opret en ny</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEW_BTN</source>
+        <translation>Tømmer felterne, så du kan indtaste en ny. Den gemmes, når du trykker Gem eller OK.</translation>
+    </message>
+    <message>
+        <source>Kopie&amp;r</source>
+        <translation>Kopie&amp;r</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_COPY_BTN</source>
+        <translation>Kopiér det viste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_COPY_BTN</source>
+        <translation>Laver en kopi af det viste, som du kan rette og gemme som en ny.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>N&amp;ulstil</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RESET_BTN</source>
+        <translation>Tøm felterne før en søgning</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RESET_BTN</source>
+        <translation>Tømmer alle felter, så du kan udfylde dem, du vil søge efter, og trykke Søg.</translation>
+    </message>
+    <message>
+        <source>&amp;Søg</source>
+        <translation>&amp;Søg</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Søg i databasen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_BTN</source>
+        <translation>Finder det første, der passer til et af de udfyldte felter.</translation>
+    </message>
+    <message>
+        <source>SEARCH_AGAIN</source>
+        <translation>Søg i&amp;gen</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
+        <translation>Find det næste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_AGAIN_BTN</source>
+        <translation>Fortsætter søgningen efter det sidst fundne.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BTN</source>
+        <translation>Udskriv det viste på én side</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_BTN</source>
+        <translation>Udskriver alle felter af det viste på én side.</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis valgte som HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>Vis det valgte som HTML-side</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_HELP_BTN</source>
+        <translation>Hjælp til vinduet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_HELP_BTN</source>
+        <translation>Åbner hjælpesiden for dette vindue.</translation>
+    </message>
+    <message>
+        <source>PREVP</source>
+        <translation>&lt; &amp;Forrige</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PREV_BTN</source>
+        <translation>Vis den forrige</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PREV_BTN</source>
+        <translation>Viser den forrige i databasen.</translation>
+    </message>
+    <message>
+        <source>NEXTP</source>
+        <translation>&amp;Næste &gt;</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEXT_BTN</source>
+        <translation>Vis den næste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEXT_BTN</source>
+        <translation>Viser den næste i databasen.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OK_BTN</source>
+        <translation>Gem og luk</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_OK_BTN</source>
+        <translation>Gemmer det viste i databasen og lukker vinduet.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_CANCEL_BTN</source>
+        <translation>Luk uden at gemme</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_CANCEL_BTN</source>
+        <translation>Lukker vinduet uden at gemme.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListView</name>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_VISTREL</source>
+        <translation>Listen viser billederne ordnet efter kategori. Dobbeltklik på et billede for at se eller rette det, og på en kategori for at oprette et nyt billede i den. Klik i en billedkolonne for at se billedet. Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_NUMIVAX</source>
+        <translation>Listen viser mønterne ordnet efter gruppe. Dobbeltklik på en mønt for at se eller rette den, og på en gruppe for at oprette en ny mønt i den. Klik i kolonnen med forside eller bagside for at se billedet. Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>Listen viser registeret ordnet efter gruppe. Dobbeltklik på en linje for at se eller rette den, og på en gruppe for at oprette en ny i gruppen. Klik i kolonnen Billede, Kvitt., Www eller Dok. for at åbne linket. Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Fejl - gruppe</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Gruppe nummer %1 findes ikke (databasen har %2 grupper), så posten vises ikke i listen.</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>NB!</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>Der er ingen webadresse knyttet til det valgte.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Vælg billedvisningsprogram</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Billedvisningsprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Vælg internetprogram (www)</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Internetprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>Filfejl</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>Databasefilen kan ikke åbnes eller læses.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 indlæst, %2 poster, tid: %3 sek.</translation>
+    </message>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;Om Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;Om Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;Om Numivax...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>Databasen er ændret. Vil du gemme ændringerne?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>Gem &amp;ikke</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Åben ostrana register fil</source>
+        <translation>Vælg databasefil</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE </source>
+        <translation>%1 gemt, %2 poster, tid: %3 sek. </translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Sikkerhedskopi af databasen</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>Der blev ikke valgt nogen fil, så der er ikke taget nogen sikkerhedskopi.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>Det nye sprog bruges, når programmet startes igen. Ved næste start åbnes demodatabasen på det nye sprog.</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>Om Quorvel</translation>
+    </message>
+    <message>
+        <source>AboutQuorvelDetails</source>
+        <translation>Quorvel - lagerregister
+
+Hold styr på varelageret i en lille butik eller et lager: varer, antal, priser, leverandører og placeringer. Udskriv stregkodeetiketter, og flyt varer mellem placeringer ved at indlæse filerne fra en stregkodescanner.
+
+Flere kan åbne den samme database; den første, der åbner den, kan gemme.</translation>
+    </message>
+    <message>
+        <source>About Vistrel</source>
+        <translation>Om Vistrel</translation>
+    </message>
+    <message>
+        <source>AboutVistrelDetails</source>
+        <translation>Vistrel - billeddatabase
+
+Registrér din samling af billeder og kunstværker: titel, kunstner, teknik, vurdering, salgspris og placering, med et billede af hvert værk.
+
+Udskriv lister og rapporter, eller vis samlingen som HTML.</translation>
+    </message>
+    <message>
+        <source>About Numivax</source>
+        <translation>Om Numivax</translation>
+    </message>
+    <message>
+        <source>AboutNumivaxDetails</source>
+        <translation>Numivax - møntdatabase
+
+Registrér din møntsamling: pålydende, årstal, metal, kvalitet, katalognummer og værdi, med billeder af forside og bagside.
+
+Udskriv lister og rapporter, eller vis samlingen og de mønter, du mangler, som HTML.</translation>
+    </message>
+    <message>
+        <source>About Ostrana</source>
+        <translation>Om Ostrana</translation>
+    </message>
+    <message>
+        <source>AboutOstranaDetails</source>
+        <translation>Ostrana - indboregister
+
+Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pris, købsdato, leverandør, serienummer, billeder og kvitteringer. Registeret er en god hjælp ved forsikring, flytning og efter tyveri eller brand.
+
+Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Opretter en ny, tom database. Er den åbne database ændret, bliver du spurgt, om den skal gemmes først.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>&amp;Åbn...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Åbner en databasefil (*.inb, *.txt, *.db) med dens lister over grupper, lokaler og leverandører.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>Opdater p&amp;laceringer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Indlæser filerne fra stregkodescanneren og flytter varerne til de scannede placeringer. Databasen gemmes bagefter.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Gemmer databasen i den åbne fil. En ny database uden navn gemmes under et navn, du vælger.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Gem &amp;som...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Gemmer databasen under et nyt navn sammen med dens lister.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>Sikkerheds&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Gemmer en kopi af databasen i en fil, du vælger (*.bak). Den åbne fil og dens navn ændres ikke.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Gem som &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Gem som &amp;XML...</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Gem &amp;indstillinger</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Gemmer vinduets størrelse og placering, kolonnebredderne, listen over de seneste filer og &quot;Vis alle&quot;.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Udskriv s&amp;tregkoder...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Udskriver stregkodeetiketter for den valgte vare eller gruppe på etiketprinteren.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>&amp;Udskriv...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Udskriver en liste over registeret. Hvad der udskrives, vælges under Opsætning, Udskrivning.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>Rediger inventar</translation>
+    </message>
+    <message>
+        <source>VistrelEdit</source>
+        <translation>Rediger billede</translation>
+    </message>
+    <message>
+        <source>NumivaxEdit</source>
+        <translation>Rediger mønt</translation>
+    </message>
+    <message>
+        <source>QuorvelEdit</source>
+        <translation>&amp;Rediger vare</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Åbner det valgte i redigeringsvinduet. Er en gruppe eller intet valgt, oprettes et nyt.</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Ostrana</source>
+        <translation>&amp;Slet inventar</translation>
+    </message>
+    <message>
+        <source>VistrelEditDelete</source>
+        <translation>&amp;Slet billede</translation>
+    </message>
+    <message>
+        <source>NumivaxEditDelete</source>
+        <translation>&amp;Slet mønt</translation>
+    </message>
+    <message>
+        <source>QuorvelEditDelete</source>
+        <translation>&amp;Slet vare</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Ostrana...</source>
+        <translation>Sø&amp;g inventar...</translation>
+    </message>
+    <message>
+        <source>VistrelEditSearc</source>
+        <translation>Sø&amp;g billede...</translation>
+    </message>
+    <message>
+        <source>NumivaxEditSearc</source>
+        <translation>Sø&amp;g mønt...</translation>
+    </message>
+    <message>
+        <source>QuorvelEditSearch</source>
+        <translation>Sø&amp;g vare...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Søg i databasen</translation>
+    </message>
+    <message>
+        <source>Precreate items in Quorvel</source>
+        <translation>&amp;Opret varer på forhånd...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Vis &amp;alle</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>Vis alle som HTML-&amp;tabel</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>Vis alle som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>Vis &amp;manglende mønter som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>Laver en HTML-side med de mønter, hvis værdi er 0 (fx dem, du mangler i samlingen), og åbner den.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>Vis alle som &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis valgte som HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE</source>
+        <translation>Vis &amp;billede</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis forside</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>Vis &amp;billede</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Viser billedet af det valgte.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE2</source>
+        <translation>Vis billede &amp;2</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis bagside</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>Vis &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Viser billedet af den valgte mønts bagside.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Åbner kvitteringen (eller det andet billede) af det valgte.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>Vis &amp;www</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Åbner webadressen for det valgte i internetprogrammet.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>Vis &amp;dokument</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Åbner dokumentet, der er knyttet til det valgte.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Viser en rapport med antal og værdi for hver gruppe.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Opsætning</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Udskrivning...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Lokaler/rum...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>&amp;Inventartyper (grupper)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>Le&amp;verandører...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>&amp;Billedvisningsprogram...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>Internetprogram (&amp;www)...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Standard&amp;mapper...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Sprog</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Dansk...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norsk...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;Engelsk...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Hjælp...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Kom godt i gang...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Links...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Fejlfinding...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Udgivelsesnoter...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>H&amp;vad er det?</translation>
+    </message>
+    <message>
+        <source>&amp;Om ostrana register...</source>
+        <translation>&amp;Om Ostrana...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Værktøjer</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>captionstr</name>
+    <message>
+        <source>VISTREL_CAPTION_TEXT</source>
+        <translation>Vistrel - billeddatabase</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_CAPTION_TEXT</source>
+        <translation>Numivax - møntdatabase</translation>
+    </message>
+    <message>
+        <source>QUORVEL_CAPTION_TEXT</source>
+        <translation>Quorvel - lagerregister</translation>
+    </message>
+    <message>
+        <source>OSTRANA_CAPTION_TEXT</source>
+        <translation>Ostrana - indboregister</translation>
+    </message>
+</context>
+<context>
+    <name>userItemCollection</name>
+    <message>
+        <source>Could_Not_Open_File</source>
+        <translation>Filen kunne ikke åbnes:</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,1299 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="da">
+<context>
+    <name>DBItemCollection</name>
+    <message>
+        <source>Databasen kunne ikke gemmes i %1:
+%2</source>
+        <translation>The database could not be saved in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>FILE_ALLREADY_OPEN_WARNING</source>
+        <translation>Database already open</translation>
+    </message>
+    <message>
+        <source>DB_OPEN_BY_ANOTHER_USER</source>
+        <translation>The database is open by another user, so it is opened read-only: changes cannot be saved.
+
+</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>The database is open read-only and cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>The file could not be written.</translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme gruppe fil:</source>
+        <translation>Cannot save the group file: </translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme lokale fil:</source>
+        <translation>Cannot save the location file: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_LEVERAND_FIL:</source>
+        <translation>Cannot save the supplier file: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_FIELDS_FIL:</source>
+        <translation>Cannot save the field names file: </translation>
+    </message>
+    <message>
+        <source>CAN_NOT_DELETE_LOCK_FILE:</source>
+        <translation>Cannot delete the lock file: </translation>
+    </message>
+</context>
+<context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML error</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialog</name>
+    <message>
+        <source>SHOWPHOTO</source>
+        <translation>View </translation>
+    </message>
+    <message>
+        <source>BROWSEPHOTO</source>
+        <translation>Insert </translation>
+    </message>
+    <message>
+        <source>SHOWWWW</source>
+        <translation>Open </translation>
+    </message>
+    <message>
+        <source>BROWSERECIEPT</source>
+        <translation>Insert </translation>
+    </message>
+    <message>
+        <source>SHOWRECIEPT</source>
+        <translation>View </translation>
+    </message>
+    <message>
+        <source>BROWSEDOC</source>
+        <translation>Insert </translation>
+    </message>
+    <message>
+        <source>SHOWDOC</source>
+        <translation>View </translation>
+    </message>
+    <message>
+        <source>PICTURE_GALLERY</source>
+        <translation>Picture Gallery</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_REG_NUMBER</source>
+        <translation>The work&apos;s registration number in the collection.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_REG_NUMBER</source>
+        <translation>Registration number</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_ESTIMATED_PRICE</source>
+        <translation>Valuation</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_ESTIMATED_PRICE</source>
+        <translation>What the work has been valued at.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_SALESPRICE</source>
+        <translation>Sale price</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_SALESPRICE</source>
+        <translation>The price the work is for sale at.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_DOCUMENT</source>
+        <translation>A document about the work</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_DOCUMENT</source>
+        <translation>The path of a document about the work, such as a valuation or a certificate of authenticity.</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_DIALOG_TITLE</source>
+        <translation>Coin</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DB_NUMBEROF</source>
+        <translation>Number of coins</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_DOCUMENT</source>
+        <translation>A document about the coin</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_QUALITY</source>
+        <translation>The coin&apos;s grade</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMIVAX_QUALITY</source>
+        <translation>The coin&apos;s grade (state of preservation), such as UNC, XF, VF or F.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_BACKSIDE_PICTURE</source>
+        <translation>Picture of the reverse</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Choose a picture of the reverse</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>View Reverse</translation>
+    </message>
+    <message>
+        <source>Fejl søgning</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Search_Error</source>
+        <translation>Nothing matching the search was found.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Invalid value</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Please correct the field.</translation>
+    </message>
+    <message>
+        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+        <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+        <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+        <translation>Documents (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Purchase price&apos; must be between 0.0 and %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Estimated value&apos; must be between 0.0 and %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
+        <translation>&apos;Count&apos; must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>OstranaNameMissing</source>
+        <translation>The item must have a name.</translation>
+    </message>
+    <message>
+        <source>QuorvelNameMissing</source>
+        <translation>The stock item must have a name.</translation>
+    </message>
+    <message>
+        <source>VistrelNameMissing</source>
+        <translation>The picture must have a title.</translation>
+    </message>
+    <message>
+        <source>NumivaxNameMissing</source>
+        <translation>The coin must have a name.</translation>
+    </message>
+    <message>
+        <source>QuorvelItemTypeHasNotBeenSelected</source>
+        <translation>Please choose a value in the field: </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogBase</name>
+    <message>
+        <source>Inventar</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_GROUP_FIELD</source>
+        <translation>Group (type)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_GROUP_FIELD</source>
+        <translation>The group (type) the entry belongs to. The groups are kept under Settings.</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>&amp;Navn:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NAME_FIELD</source>
+        <translation>Name (required)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NAME_FIELD</source>
+        <translation>The name as shown in the list. This field is required.</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat:</source>
+        <translation>&amp;Make:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_FIELD</source>
+        <translation>Make or brand</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_FIELD</source>
+        <translation>The make or brand, such as the manufacturer&apos;s name.</translation>
+    </message>
+    <message>
+        <source>PRODUCT_BRAND</source>
+        <translation>M&amp;odel:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
+        <translation>Product model</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_BRAND_FIELD</source>
+        <translation>The product&apos;s model or type designation.</translation>
+    </message>
+    <message>
+        <source>&amp;Antal:</source>
+        <translation>&amp;Count:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>Number of pieces</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>The number of pieces (1 to 100000). The total price is the count times the unit price.</translation>
+    </message>
+    <message>
+        <source>stk</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>&amp;Pris (1 stk):</source>
+        <translation>&amp;Price (each):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_FIELD</source>
+        <translation>Purchase price of one piece</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_FIELD</source>
+        <translation>The purchase price of one piece (0 to 9999999, at most 2 decimals).</translation>
+    </message>
+    <message>
+        <source>kr   Ialt</source>
+        <translation>kr   Total</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TOTAL_FIELD</source>
+        <translation>Total price (count x unit price)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TOTAL_FIELD</source>
+        <translation>The total purchase price: the count times the unit price. Calculated by the program.</translation>
+    </message>
+    <message>
+        <source>kr</source>
+        <translation>kr</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (ialt):</source>
+        <translation>&amp;Estimated value (total):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TODAY_FIELD</source>
+        <translation>Estimated value today (total)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TODAY_FIELD</source>
+        <translation>What it is all estimated to be worth today. If left empty, the purchase price is used.</translation>
+    </message>
+    <message>
+        <source>&amp;Købsdato:</source>
+        <translation>Purchase &amp;date:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DATE_FIELD</source>
+        <translation>Purchase date (dd.mm.yyyy)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DATE_FIELD</source>
+        <translation>The date of purchase.</translation>
+    </message>
+    <message>
+        <source>&amp;Lokale/rum:</source>
+        <translation>&amp;Location:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LOCATION_FIELD</source>
+        <translation>Room or location</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_LOCATION_FIELD</source>
+        <translation>The room or location where it is kept. The list is kept under Settings.</translation>
+    </message>
+    <message>
+        <source>&amp;Leverandør:</source>
+        <translation>S&amp;upplier:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SUPPLIER_FIELD</source>
+        <translation>Supplier (shop)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SUPPLIER_FIELD</source>
+        <translation>Where it was bought. Choose from the list or type a new name.</translation>
+    </message>
+    <message>
+        <source>&amp;EXTRA_INFO</source>
+        <translation>E&amp;xtra info:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EXTRA_INFO_FIELD</source>
+        <translation>Extra information, such as the supplier&apos;s address</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_EXTRA_INFO_FIELD</source>
+        <translation>Free text with extra information, such as the supplier&apos;s address or phone number.</translation>
+    </message>
+    <message>
+        <source>&amp;Serie nummer:</source>
+        <translation>&amp;Serial number:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SERIALNO_FIELD</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SERIALNO_FIELD</source>
+        <translation>The product&apos;s serial number, useful after a theft or for a warranty claim.</translation>
+    </message>
+    <message>
+        <source>&amp;Beskrivelse:</source>
+        <translation>D&amp;escription:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DESCRIPTION_FIELD</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DESCRIPTION_FIELD</source>
+        <translation>A free description.</translation>
+    </message>
+    <message>
+        <source>ww&amp;w (link til web):</source>
+        <translation>ww&amp;w (web link):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_WWW_FIELD</source>
+        <translation>Web address</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_WWW_FIELD</source>
+        <translation>A web address, such as the manufacturer&apos;s page about the product.</translation>
+    </message>
+    <message>
+        <source>Vis &amp;www</source>
+        <translation>Open &amp;www</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_WWW_BTN</source>
+        <translation>Open the web address</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_WWW_BTN</source>
+        <translation>Opens the web address in the chosen web browser or in the default one.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede (link til fil):</source>
+        <translation>&amp;Picture (link to file):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PICTURE_FIELD</source>
+        <translation>Path of the picture file</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PICTURE_FIELD</source>
+        <translation>The path of a picture (bmp, jpg, gif, png and others), shown in the window and the list.</translation>
+    </message>
+    <message>
+        <source>&amp;Indsæt billede</source>
+        <translation>&amp;Insert picture</translation>
+    </message>
+    <message>
+        <source>Alt+I</source>
+        <translation>Alt+I</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_PHOTO_BTN</source>
+        <translation>Choose a picture file</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_PHOTO_BTN</source>
+        <translation>Opens a file chooser in which you choose the picture.</translation>
+    </message>
+    <message>
+        <source>&amp;Vis billede</source>
+        <translation>&amp;View picture</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_PHOTO_BTN</source>
+        <translation>View the picture</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_PHOTO_BTN</source>
+        <translation>Opens the picture in the chosen picture viewer or in the program for its file type.</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering (link til fil):</source>
+        <translation>Re&amp;ceipt (link to file):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RECEIPT_FIELD</source>
+        <translation>Path of the receipt</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RECEIPT_FIELD</source>
+        <translation>The path of a scanned receipt (a picture, text or HTML file).</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt Kvittering</source>
+        <translation>I&amp;nsert receipt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
+        <translation>Choose a receipt file</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_RECEIPT_BTN</source>
+        <translation>Opens a file chooser in which you choose the receipt.</translation>
+    </message>
+    <message>
+        <source>Vis Kvi&amp;ttering</source>
+        <translation>View receip&amp;t</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+        <translation>View the receipt</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+        <translation>Opens the receipt in the program for its file type.</translation>
+    </message>
+    <message>
+        <source>&amp;DOCUMENT</source>
+        <translation>&amp;Document (link to file):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DOCUMENT_FIELD</source>
+        <translation>Path of a document</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DOCUMENT_FIELD</source>
+        <translation>The path of a document, such as a manual or a warranty.</translation>
+    </message>
+    <message>
+        <source>INSERT_DOCUMENT</source>
+        <translation>Insert d&amp;ocument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+        <translation>Choose a document file</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+        <translation>Opens a file chooser in which you choose the document.</translation>
+    </message>
+    <message>
+        <source>SHOW_DOCUMENT</source>
+        <translation>View doc&amp;ument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+        <translation>Open the document</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+        <translation>Opens the document in the program for its file type.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede</source>
+        <translation>&amp;Picture</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering</source>
+        <translation>Re&amp;ceipt</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Alt+G</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE_BTN</source>
+        <translation>Save the changes</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SAVE_BTN</source>
+        <translation>Stores what is shown in the database; the window stays open. Remember to save the database file (File, Save).</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEW_BTN</source>
+        <translation>Create a new entry</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEW_BTN</source>
+        <translation>Clears the fields so that you can enter a new entry. It is stored when you press Save or OK.</translation>
+    </message>
+    <message>
+        <source>Kopie&amp;r</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+C</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_COPY_BTN</source>
+        <translation>Copy what is shown</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_COPY_BTN</source>
+        <translation>Makes a copy of what is shown, which you can change and store as a new entry.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>R&amp;eset</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RESET_BTN</source>
+        <translation>Clear the fields before a search</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RESET_BTN</source>
+        <translation>Clears all fields, so that you can fill in those you want to search for and press Search.</translation>
+    </message>
+    <message>
+        <source>&amp;Søg</source>
+        <translation>Sea&amp;rch</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Search the database</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_BTN</source>
+        <translation>Finds the first entry that matches any one of the filled-in fields.</translation>
+    </message>
+    <message>
+        <source>SEARCH_AGAIN</source>
+        <translation>Search a&amp;gain</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
+        <translation>Find the next match</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_AGAIN_BTN</source>
+        <translation>Goes on searching after the last match.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BTN</source>
+        <translation>Print what is shown on one page</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_BTN</source>
+        <translation>Prints all fields of what is shown on one page.</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>View Selected as HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>View the selected entry as an HTML page</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>Makes an HTML page of the entry selected in the list and opens it in the web browser.</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_HELP_BTN</source>
+        <translation>Help for this window</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_HELP_BTN</source>
+        <translation>Opens the help page for this window.</translation>
+    </message>
+    <message>
+        <source>PREVP</source>
+        <translation>&lt; Previo&amp;us</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PREV_BTN</source>
+        <translation>Show the previous entry</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PREV_BTN</source>
+        <translation>Shows the previous entry in the database.</translation>
+    </message>
+    <message>
+        <source>NEXTP</source>
+        <translation>Ne&amp;xt &gt;</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEXT_BTN</source>
+        <translation>Show the next entry</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEXT_BTN</source>
+        <translation>Shows the next entry in the database.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OK_BTN</source>
+        <translation>Save and close</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_OK_BTN</source>
+        <translation>Stores what is shown in the database and closes the window.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>Cance&amp;l</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_CANCEL_BTN</source>
+        <translation>Close without saving</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_CANCEL_BTN</source>
+        <translation>Closes the window without saving.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListView</name>
+    <message>
+        <source>Navn</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_VISTREL</source>
+        <translation>The list shows the pictures ordered by category. Double-click a picture to view or edit it, and a category to create a new picture in it. Click in a picture column to see the picture. Right-click for a menu; click a column heading to sort the list.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_NUMIVAX</source>
+        <translation>The list shows the coins ordered by group. Double-click a coin to view or edit it, and a group to create a new coin in it. Click in the obverse or reverse column to see the picture. Right-click for a menu; click a column heading to sort the list.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>The list shows the register ordered by group. Double-click a line to view or edit it, and a group to create a new entry in it. Click in the picture, receipt, web or document column to open the link. Right-click for a menu; click a column heading to sort the list.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Error - group</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Group number %1 does not exist (the database has %2 groups), so the entry is not shown in the list.</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>No web address is linked to the selected entry.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Choose a picture viewer</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Picture viewer (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Choose a web browser</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Web browser (*.exe)</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>The database file cannot be opened or read.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 loaded, %2 entries, time: %3 s</translation>
+    </message>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;About Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;About Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;About Numivax...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>The database has been changed. Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>Do&amp;n&apos;t Save</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Åben ostrana register fil</source>
+        <translation>Choose database file</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE </source>
+        <translation>%1 saved, %2 entries, time: %3 s </translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Back up the database</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>No file was chosen, so no backup was made.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>The new language takes effect when the program is restarted. The next start opens the demo database in the new language.</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>About Quorvel</translation>
+    </message>
+    <message>
+        <source>AboutQuorvelDetails</source>
+        <translation>Quorvel - stock register
+
+Keep track of the stock of a small shop or store room: items, quantities, prices, suppliers and locations. Print barcode labels, and move stock between locations by reading the files of a barcode scanner.
+
+Several people may open the same database; the first to open it can save.</translation>
+    </message>
+    <message>
+        <source>About Vistrel</source>
+        <translation>About Vistrel</translation>
+    </message>
+    <message>
+        <source>AboutVistrelDetails</source>
+        <translation>Vistrel - picture database
+
+Record your collection of pictures and works of art: title, artist, technique, valuation, sale price and location, with a photo of every work.
+
+Print lists and reports, or view the collection as HTML.</translation>
+    </message>
+    <message>
+        <source>About Numivax</source>
+        <translation>About Numivax</translation>
+    </message>
+    <message>
+        <source>AboutNumivaxDetails</source>
+        <translation>Numivax - coin database
+
+Record your coin collection: denomination, year, metal, grade, catalogue number and value, with pictures of the obverse and the reverse.
+
+Print lists and reports, or view the collection and the coins you are missing as HTML.</translation>
+    </message>
+    <message>
+        <source>About Ostrana</source>
+        <translation>About Ostrana</translation>
+    </message>
+    <message>
+        <source>AboutOstranaDetails</source>
+        <translation>Ostrana - home contents register
+
+Record your belongings: furniture, tools, clothes and everything else you own, with price, purchase date, supplier, serial number, pictures and receipts. The register is a great help with insurance, when moving house and after a theft or a fire.
+
+Print lists and reports by group, or save the register as HTML or XML.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Creates a new, empty database. If the open database has been changed, you are asked whether to save it first.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Opens a database file (*.inb, *.txt, *.db) with its lists of groups, locations and suppliers.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>Update &amp;Locations...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Reads the files of the barcode scanner and moves the stock items to the scanned locations. The database is saved afterwards.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Saves the database in the open file. A new database without a name is saved under a name you choose.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Saves the database under a new name together with its lists.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>&amp;Backup...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Saves a copy of the database in a file you choose (*.bak). The open file and its name stay as they are.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Save as &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Save as &amp;XML...</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Save Se&amp;ttings</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Saves the window&apos;s size and position, the column widths, the list of recent files and &quot;Show All&quot;.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Print Bar&amp;codes...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Prints barcode labels for the selected stock item or group on the label printer.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Prints a list of the register. What is printed is chosen under Settings, Printing.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>Edit Item</translation>
+    </message>
+    <message>
+        <source>VistrelEdit</source>
+        <translation>Edit Picture</translation>
+    </message>
+    <message>
+        <source>NumivaxEdit</source>
+        <translation>Edit Coin</translation>
+    </message>
+    <message>
+        <source>QuorvelEdit</source>
+        <translation>&amp;Edit Stock Item</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Opens the selected entry in the edit window. With a group or nothing selected, a new one is created.</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Ostrana</source>
+        <translation>&amp;Delete Item</translation>
+    </message>
+    <message>
+        <source>VistrelEditDelete</source>
+        <translation>&amp;Delete Picture</translation>
+    </message>
+    <message>
+        <source>NumivaxEditDelete</source>
+        <translation>&amp;Delete Coin</translation>
+    </message>
+    <message>
+        <source>QuorvelEditDelete</source>
+        <translation>&amp;Delete Stock Item</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Ostrana...</source>
+        <translation>&amp;Search Items...</translation>
+    </message>
+    <message>
+        <source>VistrelEditSearc</source>
+        <translation>&amp;Search Pictures...</translation>
+    </message>
+    <message>
+        <source>NumivaxEditSearc</source>
+        <translation>&amp;Search Coins...</translation>
+    </message>
+    <message>
+        <source>QuorvelEditSearch</source>
+        <translation>&amp;Search Stock...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Search the database</translation>
+    </message>
+    <message>
+        <source>Precreate items in Quorvel</source>
+        <translation>&amp;Pre-create Stock Items...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Show &amp;All</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>View All as HTML &amp;Table</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>View All as &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>View &amp;Missing Coins as HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>Makes an HTML page of the coins whose value is 0 (such as those missing from your collection) and opens it.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>View All as &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>View Selected as HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Makes an HTML page of the entry selected in the list and opens it in the web browser.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE</source>
+        <translation>View &amp;Picture</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX</source>
+        <translation>View Obverse</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>View &amp;Picture</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Shows the picture of the selected entry.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE2</source>
+        <translation>View Picture &amp;2</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>View Reverse</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>View &amp;Receipt</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Shows the picture of the reverse of the selected coin.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Opens the receipt (or the second picture) of the selected entry.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>Open &amp;Web Link</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Opens the web address of the selected entry in the web browser.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>View &amp;Document</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Opens the document linked to the selected entry.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Report...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Shows a report of the count and value of each group.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Printing...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Rooms/Locations...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>Item &amp;Types (Groups)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>Su&amp;ppliers...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>Picture &amp;Viewer...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>&amp;Web Browser...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Default &amp;Folders...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Danish...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norwegian...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;English...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Help...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Getting Started...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Links...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Troubleshooting...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Release Notes...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>What&apos;s T&amp;his?</translation>
+    </message>
+    <message>
+        <source>&amp;Om ostrana register...</source>
+        <translation>&amp;About Ostrana...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>captionstr</name>
+    <message>
+        <source>VISTREL_CAPTION_TEXT</source>
+        <translation>Vistrel - picture database</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_CAPTION_TEXT</source>
+        <translation>Numivax - coin database</translation>
+    </message>
+    <message>
+        <source>QUORVEL_CAPTION_TEXT</source>
+        <translation>Quorvel - stock register</translation>
+    </message>
+    <message>
+        <source>OSTRANA_CAPTION_TEXT</source>
+        <translation>Ostrana - home contents register</translation>
+    </message>
+</context>
+<context>
+    <name>userItemCollection</name>
+    <message>
+        <source>Could_Not_Open_File</source>
+        <translation>The file could not be opened:</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,1299 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="da">
+<context>
+    <name>DBItemCollection</name>
+    <message>
+        <source>Databasen kunne ikke gemmes i %1:
+%2</source>
+        <translation>Databasen kunne ikke lagres i %1:
+%2</translation>
+    </message>
+    <message>
+        <source>FILE_ALLREADY_OPEN_WARNING</source>
+        <translation>Databasen er allerede åpen</translation>
+    </message>
+    <message>
+        <source>DB_OPEN_BY_ANOTHER_USER</source>
+        <translation>Databasen er åpen hos en annen bruker og åpnes derfor skrivebeskyttet: endringer kan ikke lagres.
+
+</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>Databasen er åpnet skrivebeskyttet og kan ikke lagres.</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>Filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme gruppe fil:</source>
+        <translation>Kan ikke lagre gruppefilen: </translation>
+    </message>
+    <message>
+        <source>Kan ikke gemme lokale fil:</source>
+        <translation>Kan ikke lagre plasseringsfilen: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_LEVERAND_FIL:</source>
+        <translation>Kan ikke lagre leverandørfilen: </translation>
+    </message>
+    <message>
+        <source>KAN_IKKE_GEMME_FIELDS_FIL:</source>
+        <translation>Kan ikke lagre feltnavnfilen: </translation>
+    </message>
+    <message>
+        <source>CAN_NOT_DELETE_LOCK_FILE:</source>
+        <translation>Kan ikke slette låsefilen: </translation>
+    </message>
+</context>
+<context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML-feil</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialog</name>
+    <message>
+        <source>SHOWPHOTO</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSEPHOTO</source>
+        <translation>Sett inn </translation>
+    </message>
+    <message>
+        <source>SHOWWWW</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSERECIEPT</source>
+        <translation>Sett inn </translation>
+    </message>
+    <message>
+        <source>SHOWRECIEPT</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>BROWSEDOC</source>
+        <translation>Sett inn </translation>
+    </message>
+    <message>
+        <source>SHOWDOC</source>
+        <translation>Vis </translation>
+    </message>
+    <message>
+        <source>PICTURE_GALLERY</source>
+        <translation>Bildegalleri</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_REG_NUMBER</source>
+        <translation>Verkets registreringsnummer i samlingen.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_REG_NUMBER</source>
+        <translation>Registreringsnummer</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_ESTIMATED_PRICE</source>
+        <translation>Takst</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_ESTIMATED_PRICE</source>
+        <translation>Hva verket er taksert til.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_SALESPRICE</source>
+        <translation>Salgspris</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_SALESPRICE</source>
+        <translation>Prisen verket selges for.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VISTREL_DOCUMENT</source>
+        <translation>Dokument om verket</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VISTREL_DOCUMENT</source>
+        <translation>Stien til et dokument om verket, f.eks. en takst eller et ekthetsbevis.</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_DIALOG_TITLE</source>
+        <translation>Mynt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DB_NUMBEROF</source>
+        <translation>Antall mynter</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_DOCUMENT</source>
+        <translation>Dokument om mynten</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_QUALITY</source>
+        <translation>Myntens kvalitet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMIVAX_QUALITY</source>
+        <translation>Myntens kvalitet (bevaringsgrad), f.eks. 0, 01, 1+, 1 eller 2.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMIVAX_BACKSIDE_PICTURE</source>
+        <translation>Bilde av myntens bakside</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Velg bilde av baksiden</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis bakside</translation>
+    </message>
+    <message>
+        <source>Fejl søgning</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Search_Error</source>
+        <translation>Fant ingenting som passer til søket.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig verdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Vennligst rett feltet.</translation>
+    </message>
+    <message>
+        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+        <translation>Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+        <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+        <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
+    </message>
+    <message>
+        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Innkjøpspris&apos; må være mellom 0.0 og %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation>&apos;Taksert verdi&apos; må være mellom 0.0 og %1.</translation>
+    </message>
+    <message>
+        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
+        <translation>&apos;Antall&apos; må være mellom 1 og %1.</translation>
+    </message>
+    <message>
+        <source>OstranaNameMissing</source>
+        <translation>Gjenstanden må ha et navn.</translation>
+    </message>
+    <message>
+        <source>QuorvelNameMissing</source>
+        <translation>Varen må ha et navn.</translation>
+    </message>
+    <message>
+        <source>VistrelNameMissing</source>
+        <translation>Bildet må ha en tittel.</translation>
+    </message>
+    <message>
+        <source>NumivaxNameMissing</source>
+        <translation>Mynten må ha et navn.</translation>
+    </message>
+    <message>
+        <source>QuorvelItemTypeHasNotBeenSelected</source>
+        <translation>Velg en verdi i feltet: </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogBase</name>
+    <message>
+        <source>Inventar</source>
+        <translation>Gjenstand</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_GROUP_FIELD</source>
+        <translation>Gruppe (type)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_GROUP_FIELD</source>
+        <translation>Gruppen (typen) det hører til. Gruppene vedlikeholdes under Oppsett.</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>bilde</translation>
+    </message>
+    <message>
+        <source>&amp;Navn:</source>
+        <translation>&amp;Navn:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NAME_FIELD</source>
+        <translation>Navn (må fylles ut)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NAME_FIELD</source>
+        <translation>Navnet slik det vises i listen. Feltet må fylles ut.</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat:</source>
+        <translation>&amp;Fabrikat:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_FIELD</source>
+        <translation>Fabrikat eller merke</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_FIELD</source>
+        <translation>Fabrikat eller merke, f.eks. produsentens navn.</translation>
+    </message>
+    <message>
+        <source>PRODUCT_BRAND</source>
+        <translation>Produkt&amp;modell:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
+        <translation>Produktmodell</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRODUCT_BRAND_FIELD</source>
+        <translation>Produktets modell eller typebetegnelse.</translation>
+    </message>
+    <message>
+        <source>&amp;Antal:</source>
+        <translation>&amp;Antall:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>Antall stk.</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NUMBER_OF_ITEMS_FIELD</source>
+        <translation>Antall stykker (1 til 100000). Totalprisen er antall ganger stykkprisen.</translation>
+    </message>
+    <message>
+        <source>stk</source>
+        <translation>stk</translation>
+    </message>
+    <message>
+        <source>&amp;Pris (1 stk):</source>
+        <translation>&amp;Pris (1 stk):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_FIELD</source>
+        <translation>Innkjøpspris for 1 stk.</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_FIELD</source>
+        <translation>Innkjøpsprisen for 1 stk. (0 til 9999999, høyst 2 desimaler).</translation>
+    </message>
+    <message>
+        <source>kr   Ialt</source>
+        <translation>kr   Totalt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TOTAL_FIELD</source>
+        <translation>Totalpris (antall x stykkpris)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TOTAL_FIELD</source>
+        <translation>Samlet innkjøpspris: antall ganger stykkprisen. Beregnes av programmet.</translation>
+    </message>
+    <message>
+        <source>kr</source>
+        <translation>kr</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (ialt):</source>
+        <translation>&amp;Taksert verdi (totalt):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TODAY_FIELD</source>
+        <translation>Taksert verdi i dag (totalt)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRICE_TODAY_FIELD</source>
+        <translation>Hva det hele anslås å være verdt i dag. Står feltet tomt, brukes innkjøpsprisen.</translation>
+    </message>
+    <message>
+        <source>&amp;Købsdato:</source>
+        <translation>&amp;Kjøpsdato:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DATE_FIELD</source>
+        <translation>Kjøpsdato (dd.mm.åååå)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DATE_FIELD</source>
+        <translation>Datoen for kjøpet.</translation>
+    </message>
+    <message>
+        <source>&amp;Lokale/rum:</source>
+        <translation>&amp;Rom/plassering:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LOCATION_FIELD</source>
+        <translation>Rom eller plassering</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_LOCATION_FIELD</source>
+        <translation>Rommet eller plasseringen der det står. Listen vedlikeholdes under Oppsett.</translation>
+    </message>
+    <message>
+        <source>&amp;Leverandør:</source>
+        <translation>L&amp;everandør:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SUPPLIER_FIELD</source>
+        <translation>Leverandør (butikk)</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SUPPLIER_FIELD</source>
+        <translation>Hvor det er kjøpt. Velg i listen, eller skriv et nytt navn.</translation>
+    </message>
+    <message>
+        <source>&amp;EXTRA_INFO</source>
+        <translation>&amp;Ekstra info:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EXTRA_INFO_FIELD</source>
+        <translation>Ekstra opplysninger, f.eks. leverandørens adresse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_EXTRA_INFO_FIELD</source>
+        <translation>Fri tekst med ekstra opplysninger, f.eks. leverandørens adresse eller telefonnummer.</translation>
+    </message>
+    <message>
+        <source>&amp;Serie nummer:</source>
+        <translation>&amp;Serienummer:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SERIALNO_FIELD</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SERIALNO_FIELD</source>
+        <translation>Produktets serienummer, nyttig etter et tyveri eller ved en garantisak.</translation>
+    </message>
+    <message>
+        <source>&amp;Beskrivelse:</source>
+        <translation>&amp;Beskrivelse:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DESCRIPTION_FIELD</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DESCRIPTION_FIELD</source>
+        <translation>En fri beskrivelse.</translation>
+    </message>
+    <message>
+        <source>ww&amp;w (link til web):</source>
+        <translation>ww&amp;w (lenke til web):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_WWW_FIELD</source>
+        <translation>Nettadresse</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_WWW_FIELD</source>
+        <translation>En nettadresse, f.eks. produsentens side om produktet.</translation>
+    </message>
+    <message>
+        <source>Vis &amp;www</source>
+        <translation>Vis &amp;www</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_WWW_BTN</source>
+        <translation>Åpne nettadressen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_WWW_BTN</source>
+        <translation>Åpner nettadressen i valgt nettleser eller i standard nettleser.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede (link til fil):</source>
+        <translation>&amp;Bilde (lenke til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PICTURE_FIELD</source>
+        <translation>Sti til bildefilen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PICTURE_FIELD</source>
+        <translation>Stien til et bilde (bmp, jpg, gif, png m.fl.) som vises i vinduet og i listen.</translation>
+    </message>
+    <message>
+        <source>&amp;Indsæt billede</source>
+        <translation>Sett &amp;inn bilde</translation>
+    </message>
+    <message>
+        <source>Alt+I</source>
+        <translation>Alt+I</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_PHOTO_BTN</source>
+        <translation>Velg en bildefil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_PHOTO_BTN</source>
+        <translation>Åpner en filvelger der du velger bildet.</translation>
+    </message>
+    <message>
+        <source>&amp;Vis billede</source>
+        <translation>&amp;Vis bilde</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_PHOTO_BTN</source>
+        <translation>Vis bildet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_PHOTO_BTN</source>
+        <translation>Åpner bildet i valgt bildevisningsprogram eller i programmet som hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering (link til fil):</source>
+        <translation>&amp;Kvittering (lenke til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RECEIPT_FIELD</source>
+        <translation>Sti til kvitteringen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RECEIPT_FIELD</source>
+        <translation>Stien til en innskannet kvittering (bilde, tekst eller HTML).</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt Kvittering</source>
+        <translation>Sett inn &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
+        <translation>Velg en kvitteringsfil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_BROWSE_RECEIPT_BTN</source>
+        <translation>Åpner en filvelger der du velger kvitteringen.</translation>
+    </message>
+    <message>
+        <source>Vis Kvi&amp;ttering</source>
+        <translation>Vis kvi&amp;ttering</translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+        <translation>Vis kvitteringen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+        <translation>Åpner kvitteringen i programmet som hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;DOCUMENT</source>
+        <translation>&amp;Dokument (lenke til fil):</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DOCUMENT_FIELD</source>
+        <translation>Sti til et dokument</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_DOCUMENT_FIELD</source>
+        <translation>Stien til et dokument, f.eks. en bruksanvisning eller et garantibevis.</translation>
+    </message>
+    <message>
+        <source>INSERT_DOCUMENT</source>
+        <translation>Sett inn d&amp;okument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+        <translation>Velg en dokumentfil</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+        <translation>Åpner en filvelger der du velger dokumentet.</translation>
+    </message>
+    <message>
+        <source>SHOW_DOCUMENT</source>
+        <translation>Vis dok&amp;ument</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+        <translation>Åpne dokumentet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+        <translation>Åpner dokumentet i programmet som hører til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Billede</source>
+        <translation>&amp;Bilde</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering</source>
+        <translation>&amp;Kvittering</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>Alt+G</source>
+        <translation>Alt+L</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE_BTN</source>
+        <translation>Lagre endringene</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SAVE_BTN</source>
+        <translation>Lagrer det viste i databasen; vinduet forblir åpent. Husk å lagre databasefilen (Fil, Lagre).</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEW_BTN</source>
+        <translation>Opprett en ny</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEW_BTN</source>
+        <translation>Tømmer feltene så du kan skrive inn en ny. Den lagres når du trykker Lagre eller OK.</translation>
+    </message>
+    <message>
+        <source>Kopie&amp;r</source>
+        <translation>Kopie&amp;r</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_COPY_BTN</source>
+        <translation>Kopier det viste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_COPY_BTN</source>
+        <translation>Lager en kopi av det viste, som du kan endre og lagre som en ny.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>N&amp;ullstill</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RESET_BTN</source>
+        <translation>Tøm feltene før et søk</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_RESET_BTN</source>
+        <translation>Tømmer alle feltene, så du kan fylle ut dem du vil søke etter, og trykke Søk.</translation>
+    </message>
+    <message>
+        <source>&amp;Søg</source>
+        <translation>&amp;Søk</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Søk i databasen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_BTN</source>
+        <translation>Finner det første som passer til ett av de utfylte feltene.</translation>
+    </message>
+    <message>
+        <source>SEARCH_AGAIN</source>
+        <translation>Søk i&amp;gjen</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
+        <translation>Finn det neste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SEARCH_AGAIN_BTN</source>
+        <translation>Fortsetter søket etter det sist funnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <translation>Alt+U</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BTN</source>
+        <translation>Skriv ut det viste på én side</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_BTN</source>
+        <translation>Skriver ut alle feltene til det viste på én side.</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis valgt som HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>Vis det valgte som HTML-side</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_VIEW_CURRENT_AS_HTML_BTN</source>
+        <translation>Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_HELP_BTN</source>
+        <translation>Hjelp til vinduet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_HELP_BTN</source>
+        <translation>Åpner hjelpesiden for dette vinduet.</translation>
+    </message>
+    <message>
+        <source>PREVP</source>
+        <translation>&lt; &amp;Forrige</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PREV_BTN</source>
+        <translation>Vis den forrige</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PREV_BTN</source>
+        <translation>Viser den forrige i databasen.</translation>
+    </message>
+    <message>
+        <source>NEXTP</source>
+        <translation>&amp;Neste &gt;</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEXT_BTN</source>
+        <translation>Vis den neste</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_NEXT_BTN</source>
+        <translation>Viser den neste i databasen.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OK_BTN</source>
+        <translation>Lagre og lukk</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_OK_BTN</source>
+        <translation>Lagrer det viste i databasen og lukker vinduet.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_CANCEL_BTN</source>
+        <translation>Lukk uten å lagre</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_CANCEL_BTN</source>
+        <translation>Lukker vinduet uten å lagre.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListView</name>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_VISTREL</source>
+        <translation>Listen viser bildene ordnet etter kategori. Dobbeltklikk på et bilde for å se eller endre det, og på en kategori for å opprette et nytt bilde i den. Klikk i en bildekolonne for å se bildet. Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_NUMIVAX</source>
+        <translation>Listen viser myntene ordnet etter gruppe. Dobbeltklikk på en mynt for å se eller endre den, og på en gruppe for å opprette en ny mynt i den. Klikk i kolonnen med forside eller bakside for å se bildet. Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>Listen viser registeret ordnet etter gruppe. Dobbeltklikk på en linje for å se eller endre den, og på en gruppe for å opprette en ny i gruppen. Klikk i kolonnen Bilde, Kvitt., Www eller Dok. for å åpne lenken. Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Feil - gruppe</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Gruppe nummer %1 finnes ikke (databasen har %2 grupper), så posten vises ikke i listen.</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>NB!</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>Det er ingen nettadresse knyttet til det valgte.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Velg bildevisningsprogram</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Bildevisningsprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Velg nettleser (www)</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Nettleser (*.exe)</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>Filfeil</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>Databasefilen kan ikke åpnes eller leses.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 lest inn, %2 poster, tid: %3 sek.</translation>
+    </message>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;Om Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;Om Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;Om Numivax...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>Databasen er endret. Vil du lagre endringene?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>&amp;Ikke lagre</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Åben ostrana register fil</source>
+        <translation>Velg databasefil</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE </source>
+        <translation>%1 lagret, %2 poster, tid: %3 sek. </translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Sikkerhetskopi av databasen</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>Det ble ikke valgt noen fil, så det er ikke tatt noen sikkerhetskopi.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>Det nye språket brukes når programmet startes på nytt. Ved neste start åpnes demodatabasen på det nye språket.</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>Om Quorvel</translation>
+    </message>
+    <message>
+        <source>AboutQuorvelDetails</source>
+        <translation>Quorvel - lagerregister
+
+Hold oversikt over varelageret i en liten butikk eller et lager: varer, antall, priser, leverandører og plasseringer. Skriv ut strekkodeetiketter, og flytt varer mellom plasseringer ved å lese inn filene fra en strekkodeleser.
+
+Flere kan åpne den samme databasen; den første som åpner den, kan lagre.</translation>
+    </message>
+    <message>
+        <source>About Vistrel</source>
+        <translation>Om Vistrel</translation>
+    </message>
+    <message>
+        <source>AboutVistrelDetails</source>
+        <translation>Vistrel - bildedatabase
+
+Registrer samlingen din av bilder og kunstverk: tittel, kunstner, teknikk, takst, salgspris og plassering, med et bilde av hvert verk.
+
+Skriv ut lister og rapporter, eller vis samlingen som HTML.</translation>
+    </message>
+    <message>
+        <source>About Numivax</source>
+        <translation>Om Numivax</translation>
+    </message>
+    <message>
+        <source>AboutNumivaxDetails</source>
+        <translation>Numivax - myntdatabase
+
+Registrer myntsamlingen din: pålydende, årstall, metall, kvalitet, katalognummer og verdi, med bilder av forside og bakside.
+
+Skriv ut lister og rapporter, eller vis samlingen og myntene du mangler som HTML.</translation>
+    </message>
+    <message>
+        <source>About Ostrana</source>
+        <translation>Om Ostrana</translation>
+    </message>
+    <message>
+        <source>AboutOstranaDetails</source>
+        <translation>Ostrana - innboregister
+
+Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris, kjøpsdato, leverandør, serienummer, bilder og kvitteringer. Registeret er til god hjelp ved forsikring, flytting og etter tyveri eller brann.
+
+Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Oppretter en ny, tom database. Er den åpne databasen endret, blir du spurt om den skal lagres først.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>&amp;Åpne...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Åpner en databasefil (*.inb, *.txt, *.db) med listene over grupper, plasseringer og leverandører.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>Oppdater p&amp;lasseringer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Leser inn filene fra strekkodeleseren og flytter varene til de skannede plasseringene. Databasen lagres etterpå.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Lagrer databasen i den åpne filen. En ny database uten navn lagres under et navn du velger.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Lagre &amp;som...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Lagrer databasen under et nytt navn sammen med listene.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>Sikkerhets&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Lagrer en kopi av databasen i en fil du velger (*.bak). Den åpne filen og navnet endres ikke.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Lagre som &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Lagre som &amp;XML...</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Lagre &amp;innstillinger</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Lagrer vinduets størrelse og plassering, kolonnebreddene, listen over de siste filene og &quot;Vis alle&quot;.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Skriv ut s&amp;trekkoder...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Skriver ut strekkodeetiketter for valgt vare eller gruppe på etikettskriveren.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Skriver ut en liste over registeret. Hva som skrives ut, velges under Oppsett, Utskrift.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>Rediger gjenstand</translation>
+    </message>
+    <message>
+        <source>VistrelEdit</source>
+        <translation>Rediger bilde</translation>
+    </message>
+    <message>
+        <source>NumivaxEdit</source>
+        <translation>Rediger mynt</translation>
+    </message>
+    <message>
+        <source>QuorvelEdit</source>
+        <translation>&amp;Rediger vare</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Åpner det valgte i redigeringsvinduet. Er en gruppe eller ingenting valgt, opprettes en ny.</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Ostrana</source>
+        <translation>&amp;Slett gjenstand</translation>
+    </message>
+    <message>
+        <source>VistrelEditDelete</source>
+        <translation>&amp;Slett bilde</translation>
+    </message>
+    <message>
+        <source>NumivaxEditDelete</source>
+        <translation>&amp;Slett mynt</translation>
+    </message>
+    <message>
+        <source>QuorvelEditDelete</source>
+        <translation>&amp;Slett vare</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Ostrana...</source>
+        <translation>Sø&amp;k etter gjenstand...</translation>
+    </message>
+    <message>
+        <source>VistrelEditSearc</source>
+        <translation>Sø&amp;k etter bilde...</translation>
+    </message>
+    <message>
+        <source>NumivaxEditSearc</source>
+        <translation>Sø&amp;k etter mynt...</translation>
+    </message>
+    <message>
+        <source>QuorvelEditSearch</source>
+        <translation>Sø&amp;k etter vare...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Søk i databasen</translation>
+    </message>
+    <message>
+        <source>Precreate items in Quorvel</source>
+        <translation>&amp;Opprett varer på forhånd...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Vis &amp;alle</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>Vis alle som HTML-&amp;tabell</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>Vis alle som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>Vis &amp;manglende mynter som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
+        <translation>Lager en HTML-side med myntene som har verdi 0 (f.eks. dem du mangler i samlingen), og åpner den.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>Vis alle som &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis valgt som HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE</source>
+        <translation>Vis &amp;bilde</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis forside</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>Vis &amp;bilde</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Viser bildet av det valgte.</translation>
+    </message>
+    <message>
+        <source>VISTREL_SHOW_PICTURE2</source>
+        <translation>Vis bilde &amp;2</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Vis bakside</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>Vis &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX</source>
+        <translation>Viser bildet av baksiden til valgt mynt.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Åpner kvitteringen (eller det andre bildet) av det valgte.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>Vis &amp;www</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Åpner nettadressen til det valgte i nettleseren.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>Vis &amp;dokument</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Åpner dokumentet som er knyttet til det valgte.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Viser en rapport med antall og verdi for hver gruppe.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Oppsett</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Utskrift...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Rom/plasseringer...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>&amp;Gjenstandstyper (grupper)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>Le&amp;verandører...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>&amp;Bildevisningsprogram...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>Nettleser (&amp;www)...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Standard&amp;mapper...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Dansk...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norsk...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;Engelsk...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Hjelp...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Kom i gang...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Lenker...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Feilsøking...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Utgivelsesnotater...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>H&amp;va er dette?</translation>
+    </message>
+    <message>
+        <source>&amp;Om ostrana register...</source>
+        <translation>&amp;Om Ostrana...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Verktøy</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>captionstr</name>
+    <message>
+        <source>VISTREL_CAPTION_TEXT</source>
+        <translation>Vistrel - bildedatabase</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_CAPTION_TEXT</source>
+        <translation>Numivax - myntdatabase</translation>
+    </message>
+    <message>
+        <source>QUORVEL_CAPTION_TEXT</source>
+        <translation>Quorvel - lagerregister</translation>
+    </message>
+    <message>
+        <source>OSTRANA_CAPTION_TEXT</source>
+        <translation>Ostrana - innboregister</translation>
+    </message>
+</context>
+<context>
+    <name>userItemCollection</name>
+    <message>
+        <source>Could_Not_Open_File</source>
+        <translation>Filen kunne ikke åpnes:</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,701 @@
+"""The program's texts in Danish, Norwegian (bokmål) and English.
+
+TEXTS maps a source text (a translation key or a Danish source text) to its
+(Danish, Norwegian, English) texts; None as the Danish text means the source
+text itself. OVERRIDES gives other texts for one context. EXTRA names texts
+that are looked up at run time under keys the sources do not spell out.
+
+Terms per edition: Ostrana registers home contents ("inventar" / "gjenstand" /
+"item"), Vistrel pictures, Numivax coins, Quorvel stock ("vare" / "vare" /
+"stock item"). Menu texts keep the accelerator "&" and the "..." of entries
+that open a dialog; keys ending in ":" are followed by a path, so their texts
+end in ": ".
+"""
+
+TEXTS = {
+    # ---------------------------------------------------------------- captions
+    "OSTRANA_CAPTION_TEXT": ("Ostrana - indboregister", "Ostrana - innboregister", "Ostrana - home contents register"),
+    "VISTREL_CAPTION_TEXT": ("Vistrel - billeddatabase", "Vistrel - bildedatabase", "Vistrel - picture database"),
+    "NUMIVAX_CAPTION_TEXT": ("Numivax - møntdatabase", "Numivax - myntdatabase", "Numivax - coin database"),
+    "QUORVEL_CAPTION_TEXT": ("Quorvel - lagerregister", "Quorvel - lagerregister", "Quorvel - stock register"),
+
+    # ------------------------------------------------------- database, files
+    "Databasen kunne ikke gemmes i %1:\n%2": (
+        None,
+        "Databasen kunne ikke lagres i %1:\n%2",
+        "The database could not be saved in %1:\n%2"),
+    "FILE_ALLREADY_OPEN_WARNING": ("Databasen er allerede åben", "Databasen er allerede åpen", "Database already open"),
+    "DB_OPEN_BY_ANOTHER_USER": (
+        "Databasen er åben hos en anden bruger og åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.\n\n",
+        "Databasen er åpen hos en annen bruker og åpnes derfor skrivebeskyttet: endringer kan ikke lagres.\n\n",
+        "The database is open by another user, so it is opened read-only: changes cannot be saved.\n\n"),
+    "READ ONLY": ("Skrivebeskyttet", "Skrivebeskyttet", "Read-only"),
+    "READ ONLY MODE - No Save": (
+        "Databasen er åbnet skrivebeskyttet og kan ikke gemmes.",
+        "Databasen er åpnet skrivebeskyttet og kan ikke lagres.",
+        "The database is open read-only and cannot be saved."),
+    "Filen kunne ikke skrives.": (None, "Filen kunne ikke skrives.", "The file could not be written."),
+    "Kan ikke gemme gruppe fil:": (
+        "Kan ikke gemme gruppefilen: ", "Kan ikke lagre gruppefilen: ", "Cannot save the group file: "),
+    "Kan ikke gemme lokale fil:": (
+        "Kan ikke gemme lokalefilen: ", "Kan ikke lagre plasseringsfilen: ", "Cannot save the location file: "),
+    "KAN_IKKE_GEMME_LEVERAND_FIL:": (
+        "Kan ikke gemme leverandørfilen: ", "Kan ikke lagre leverandørfilen: ", "Cannot save the supplier file: "),
+    "KAN_IKKE_GEMME_FIELDS_FIL:": (
+        "Kan ikke gemme feltnavnefilen: ", "Kan ikke lagre feltnavnfilen: ", "Cannot save the field names file: "),
+    "CAN_NOT_DELETE_LOCK_FILE:": (
+        "Kan ikke slette låsefilen: ", "Kan ikke slette låsefilen: ", "Cannot delete the lock file: "),
+    "Could_Not_Open_File": ("Filen kunne ikke åbnes:", "Filen kunne ikke åpnes:", "The file could not be opened:"),
+    "HTML fejl": ("HTML-fejl", "HTML-feil", "HTML error"),
+    "All Files (*)": ("Alle filer (*)", "Alle filer (*)", "All Files (*)"),
+
+    # --------------------------------------------------------- main window
+    "Vælg eget billedvisnings program": (
+        "Vælg billedvisningsprogram", "Velg bildevisningsprogram", "Choose a picture viewer"),
+    "Billede visnings program (*.exe)": (
+        "Billedvisningsprogram (*.exe)", "Bildevisningsprogram (*.exe)", "Picture viewer (*.exe)"),
+    "Vælg internet (www) program": ("Vælg internetprogram (www)", "Velg nettleser (www)", "Choose a web browser"),
+    "Internet (www) program (*.exe)": ("Internetprogram (*.exe)", "Nettleser (*.exe)", "Web browser (*.exe)"),
+    "FileError": ("Filfejl", "Filfeil", "File error"),
+    "ERROR_DB_FILE_CAN_NOT_BE_OPENED": (
+        "Databasefilen kan ikke åbnes eller læses.",
+        "Databasefilen kan ikke åpnes eller leses.",
+        "The database file cannot be opened or read."),
+    "Ok": ("OK", "OK", "OK"),
+    "NUMBERS_OF_ITEMS_READ_FORM_DB": (
+        "%1 indlæst, %2 poster, tid: %3 sek.",
+        "%1 lest inn, %2 poster, tid: %3 sek.",
+        "%1 loaded, %2 entries, time: %3 s"),
+    "ITEMS_SAVED_DB_MESSAGE ": (
+        "%1 gemt, %2 poster, tid: %3 sek. ",
+        "%1 lagret, %2 poster, tid: %3 sek. ",
+        "%1 saved, %2 entries, time: %3 s "),
+    "&%1 %2": ("&%1 %2", "&%1 %2", "&%1 %2"),
+    "SAVE_CURRENT_DB_QUESTION": (
+        "Databasen er ændret. Vil du gemme ændringerne?",
+        "Databasen er endret. Vil du lagre endringene?",
+        "The database has been changed. Do you want to save the changes?"),
+    "&Gem": (None, "&Lagre", "&Save"),
+    "Gem &ikke": (None, "&Ikke lagre", "Do&n't Save"),
+    "&Fortryd": (None, "&Avbryt", "&Cancel"),
+    "Åben ostrana register fil": ("Vælg databasefil", "Velg databasefil", "Choose database file"),
+    "BackupCurrentDB": (
+        "Sikkerhedskopi af databasen", "Sikkerhetskopi av databasen", "Back up the database"),
+    "NO_BACKUP_ERROR_NO_FILE_SAVED": (
+        "Der blev ikke valgt nogen fil, så der er ikke taget nogen sikkerhedskopi.",
+        "Det ble ikke valgt noen fil, så det er ikke tatt noen sikkerhetskopi.",
+        "No file was chosen, so no backup was made."),
+    "Info": ("Info", "Info", "Information"),
+    "RESTART_BEFORE_LANGUAGE_CHANGED": (
+        "Det nye sprog bruges, når programmet startes igen. Ved næste start åbnes demodatabasen på det nye sprog.",
+        "Det nye språket brukes når programmet startes på nytt. Ved neste start åpnes demodatabasen på det nye språket.",
+        "The new language takes effect when the program is restarted. "
+        "The next start opens the demo database in the new language."),
+
+    # About
+    "About Ostrana": ("Om Ostrana", "Om Ostrana", "About Ostrana"),
+    "About Vistrel": ("Om Vistrel", "Om Vistrel", "About Vistrel"),
+    "About Numivax": ("Om Numivax", "Om Numivax", "About Numivax"),
+    "About Quorvel": ("Om Quorvel", "Om Quorvel", "About Quorvel"),
+    "AboutOstranaDetails": (
+        "Ostrana - indboregister\n\n"
+        "Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pris, købsdato, "
+        "leverandør, serienummer, billeder og kvitteringer. Registeret er en god hjælp ved "
+        "forsikring, flytning og efter tyveri eller brand.\n\n"
+        "Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.",
+        "Ostrana - innboregister\n\n"
+        "Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris, kjøpsdato, "
+        "leverandør, serienummer, bilder og kvitteringer. Registeret er til god hjelp ved "
+        "forsikring, flytting og etter tyveri eller brann.\n\n"
+        "Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.",
+        "Ostrana - home contents register\n\n"
+        "Record your belongings: furniture, tools, clothes and everything else you own, with price, "
+        "purchase date, supplier, serial number, pictures and receipts. The register is a great help "
+        "with insurance, when moving house and after a theft or a fire.\n\n"
+        "Print lists and reports by group, or save the register as HTML or XML."),
+    "AboutVistrelDetails": (
+        "Vistrel - billeddatabase\n\n"
+        "Registrér din samling af billeder og kunstværker: titel, kunstner, teknik, vurdering, "
+        "salgspris og placering, med et billede af hvert værk.\n\n"
+        "Udskriv lister og rapporter, eller vis samlingen som HTML.",
+        "Vistrel - bildedatabase\n\n"
+        "Registrer samlingen din av bilder og kunstverk: tittel, kunstner, teknikk, takst, "
+        "salgspris og plassering, med et bilde av hvert verk.\n\n"
+        "Skriv ut lister og rapporter, eller vis samlingen som HTML.",
+        "Vistrel - picture database\n\n"
+        "Record your collection of pictures and works of art: title, artist, technique, valuation, "
+        "sale price and location, with a photo of every work.\n\n"
+        "Print lists and reports, or view the collection as HTML."),
+    "AboutNumivaxDetails": (
+        "Numivax - møntdatabase\n\n"
+        "Registrér din møntsamling: pålydende, årstal, metal, kvalitet, katalognummer og værdi, "
+        "med billeder af forside og bagside.\n\n"
+        "Udskriv lister og rapporter, eller vis samlingen og de mønter, du mangler, som HTML.",
+        "Numivax - myntdatabase\n\n"
+        "Registrer myntsamlingen din: pålydende, årstall, metall, kvalitet, katalognummer og verdi, "
+        "med bilder av forside og bakside.\n\n"
+        "Skriv ut lister og rapporter, eller vis samlingen og myntene du mangler som HTML.",
+        "Numivax - coin database\n\n"
+        "Record your coin collection: denomination, year, metal, grade, catalogue number and value, "
+        "with pictures of the obverse and the reverse.\n\n"
+        "Print lists and reports, or view the collection and the coins you are missing as HTML."),
+    "AboutQuorvelDetails": (
+        "Quorvel - lagerregister\n\n"
+        "Hold styr på varelageret i en lille butik eller et lager: varer, antal, priser, leverandører "
+        "og placeringer. Udskriv stregkodeetiketter, og flyt varer mellem placeringer ved at indlæse "
+        "filerne fra en stregkodescanner.\n\n"
+        "Flere kan åbne den samme database; den første, der åbner den, kan gemme.",
+        "Quorvel - lagerregister\n\n"
+        "Hold oversikt over varelageret i en liten butikk eller et lager: varer, antall, priser, "
+        "leverandører og plasseringer. Skriv ut strekkodeetiketter, og flytt varer mellom plasseringer "
+        "ved å lese inn filene fra en strekkodeleser.\n\n"
+        "Flere kan åpne den samme databasen; den første som åpner den, kan lagre.",
+        "Quorvel - stock register\n\n"
+        "Keep track of the stock of a small shop or store room: items, quantities, prices, suppliers "
+        "and locations. Print barcode labels, and move stock between locations by reading the files "
+        "of a barcode scanner.\n\n"
+        "Several people may open the same database; the first to open it can save."),
+
+    # File menu
+    "&Fil": (None, "&Fil", "&File"),
+    "Fil": (None, "Fil", "File"),
+    "Tools": ("Værktøjer", "Verktøy", "Tools"),
+    "FILE_NEW": ("&Ny", "&Ny", "&New"),
+    "HELP_TEXT_FILE_NEW": (
+        "Opretter en ny, tom database. Er den åbne database ændret, bliver du spurgt, om den skal gemmes først.",
+        "Oppretter en ny, tom database. Er den åpne databasen endret, blir du spurt om den skal lagres først.",
+        "Creates a new, empty database. If the open database has been changed, "
+        "you are asked whether to save it first."),
+    "FILE_OPEN": ("&Åbn...", "&Åpne...", "&Open..."),
+    "HELP_TEXT_FILE_OPEN": (
+        "Åbner en databasefil (*.inb, *.txt, *.db) med dens lister over grupper, lokaler og leverandører.",
+        "Åpner en databasefil (*.inb, *.txt, *.db) med listene over grupper, plasseringer og leverandører.",
+        "Opens a database file (*.inb, *.txt, *.db) with its lists of groups, locations and suppliers."),
+    "UPDATE_LOCATIONS...": ("Opdater p&laceringer...", "Oppdater p&lasseringer...", "Update &Locations..."),
+    "HELP_TEXT_FILE_UPDATE_LOCATIONS": (
+        "Indlæser filerne fra stregkodescanneren og flytter varerne til de scannede placeringer. "
+        "Databasen gemmes bagefter.",
+        "Leser inn filene fra strekkodeleseren og flytter varene til de skannede plasseringene. "
+        "Databasen lagres etterpå.",
+        "Reads the files of the barcode scanner and moves the stock items to the scanned locations. "
+        "The database is saved afterwards."),
+    "FILE_SAVE": ("&Gem", "&Lagre", "&Save"),
+    "HELP_TEXT_FILE_SAVE": (
+        "Gemmer databasen i den åbne fil. En ny database uden navn gemmes under et navn, du vælger.",
+        "Lagrer databasen i den åpne filen. En ny database uten navn lagres under et navn du velger.",
+        "Saves the database in the open file. A new database without a name is saved under a name you choose."),
+    "FILE_SAVE_AS": ("Gem &som...", "Lagre &som...", "Save &As..."),
+    "HELP_TEXT_FILE_SAVE_AS": (
+        "Gemmer databasen under et nyt navn sammen med dens lister.",
+        "Lagrer databasen under et nytt navn sammen med listene.",
+        "Saves the database under a new name together with its lists."),
+    "BACKUP...": ("Sikkerheds&kopi...", "Sikkerhets&kopi...", "&Backup..."),
+    "HELP_TEXT_FILE_BACKUP": (
+        "Gemmer en kopi af databasen i en fil, du vælger (*.bak). Den åbne fil og dens navn ændres ikke.",
+        "Lagrer en kopi av databasen i en fil du velger (*.bak). Den åpne filen og navnet endres ikke.",
+        "Saves a copy of the database in a file you choose (*.bak). The open file and its name stay as they are."),
+    "SAVE_AS_HTML": ("Gem som &HTML...", "Lagre som &HTML...", "Save as &HTML..."),
+    "SAVE_AS_XML": ("Gem som &XML...", "Lagre som &XML...", "Save as &XML..."),
+    "SAVE_SETTINGS": ("Gem &indstillinger", "Lagre &innstillinger", "Save Se&ttings"),
+    "HELP_TEXT_FILE_SAVESETTINGS": (
+        "Gemmer vinduets størrelse og placering, kolonnebredderne, listen over de seneste filer og \"Vis alle\".",
+        "Lagrer vinduets størrelse og plassering, kolonnebreddene, listen over de siste filene og \"Vis alle\".",
+        "Saves the window's size and position, the column widths, the list of recent files and \"Show All\"."),
+    "PRINT_BARCODE...": ("Udskriv s&tregkoder...", "Skriv ut s&trekkoder...", "Print Bar&codes..."),
+    "HELP_TEXT_FILE_PRINT_BARCODE": (
+        "Udskriver stregkodeetiketter for den valgte vare eller gruppe på etiketprinteren.",
+        "Skriver ut strekkodeetiketter for valgt vare eller gruppe på etikettskriveren.",
+        "Prints barcode labels for the selected stock item or group on the label printer."),
+    "Udskriv...": ("&Udskriv...", "Skriv &ut...", "&Print..."),
+    "HELP_TEXT_FILE_PRINT": (
+        "Udskriver en liste over registeret. Hvad der udskrives, vælges under Opsætning, Udskrivning.",
+        "Skriver ut en liste over registeret. Hva som skrives ut, velges under Oppsett, Utskrift.",
+        "Prints a list of the register. What is printed is chosen under Settings, Printing."),
+    "QUIT": ("&Afslut", "&Avslutt", "&Quit"),
+
+    # Edit menu
+    "&Rediger": (None, "&Rediger", "&Edit"),
+    "TOOLTIP_EDIT_FURNITURE": ("Rediger inventar", "Rediger gjenstand", "Edit Item"),
+    "VistrelEdit": ("Rediger billede", "Rediger bilde", "Edit Picture"),
+    "NumivaxEdit": ("Rediger mønt", "Rediger mynt", "Edit Coin"),
+    "QuorvelEdit": ("&Rediger vare", "&Rediger vare", "&Edit Stock Item"),
+    "HELP_TEXT_EDIT_ELEMENT": (
+        "Åbner det valgte i redigeringsvinduet. Er en gruppe eller intet valgt, oprettes et nyt.",
+        "Åpner det valgte i redigeringsvinduet. Er en gruppe eller ingenting valgt, opprettes en ny.",
+        "Opens the selected entry in the edit window. With a group or nothing selected, a new one is created."),
+    "&Slet Ostrana": ("&Slet inventar", "&Slett gjenstand", "&Delete Item"),
+    "VistrelEditDelete": ("&Slet billede", "&Slett bilde", "&Delete Picture"),
+    "NumivaxEditDelete": ("&Slet mønt", "&Slett mynt", "&Delete Coin"),
+    "QuorvelEditDelete": ("&Slet vare", "&Slett vare", "&Delete Stock Item"),
+    "Sø&g Ostrana...": ("Sø&g inventar...", "Sø&k etter gjenstand...", "&Search Items..."),
+    "VistrelEditSearc": ("Sø&g billede...", "Sø&k etter bilde...", "&Search Pictures..."),
+    "NumivaxEditSearc": ("Sø&g mønt...", "Sø&k etter mynt...", "&Search Coins..."),
+    "QuorvelEditSearch": ("Sø&g vare...", "Sø&k etter vare...", "&Search Stock..."),
+    "Precreate items in Quorvel": (
+        "&Opret varer på forhånd...", "&Opprett varer på forhånd...", "&Pre-create Stock Items..."),
+
+    # View menu
+    "&Vis": (None, "&Vis", "&View"),
+    "Vis &alle": (None, "Vis &alle", "Show &All"),
+    "VIEW_ALL_HTML_TABLE": ("Vis alle som HTML-&tabel", "Vis alle som HTML-&tabell", "View All as HTML &Table"),
+    "VIEW_ALL_AS_HTML": ("Vis alle som &HTML", "Vis alle som &HTML", "View All as &HTML"),
+    "VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML": (
+        "Vis &manglende mønter som HTML", "Vis &manglende mynter som HTML", "View &Missing Coins as HTML"),
+    "WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML": (
+        "Laver en HTML-side med de mønter, hvis værdi er 0 (fx dem, du mangler i samlingen), og åbner den.",
+        "Lager en HTML-side med myntene som har verdi 0 (f.eks. dem du mangler i samlingen), og åpner den.",
+        "Makes an HTML page of the coins whose value is 0 (such as those missing from your collection) "
+        "and opens it."),
+    "VIEW_ALL_AS_XML": ("Vis alle som &XML", "Vis alle som &XML", "View All as &XML"),
+    "VIEW_CURRENT_AS_HTML": ("Vis valgte som HT&ML", "Vis valgt som HT&ML", "View Selected as HT&ML"),
+    "WHATS_THIS_VIEW_CURRENT_AS_HTML": (
+        "Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.",
+        "Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.",
+        "Makes an HTML page of the entry selected in the list and opens it in the web browser."),
+    "VIS_BILLEDE": ("Vis &billede", "Vis &bilde", "View &Picture"),
+    "VISTREL_SHOW_PICTURE": ("Vis &billede", "Vis &bilde", "View &Picture"),
+    "TOOLTIP_SHOW_FRONTSIDE_PICTURE_NUMIVAX": ("Vis forside", "Vis forside", "View Obverse"),
+    "TOOLTIP_SHOW_IMAGE_BTN": (
+        "Viser billedet af det valgte.", "Viser bildet av det valgte.", "Shows the picture of the selected entry."),
+    "VIS_KVITTERING": ("Vis &kvittering", "Vis &kvittering", "View &Receipt"),
+    "VISTREL_SHOW_PICTURE2": ("Vis billede &2", "Vis bilde &2", "View Picture &2"),
+    "TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX": ("Vis bagside", "Vis bakside", "View Reverse"),
+    "HELP_TEXT_VIEW_RECEIPT": (
+        "Åbner kvitteringen (eller det andet billede) af det valgte.",
+        "Åpner kvitteringen (eller det andre bildet) av det valgte.",
+        "Opens the receipt (or the second picture) of the selected entry."),
+    "HELP_TEXT_VIEW_BACKSIDE_PICTURE_NUMIVAX": (
+        "Viser billedet af den valgte mønts bagside.",
+        "Viser bildet av baksiden til valgt mynt.",
+        "Shows the picture of the reverse of the selected coin."),
+    "VIS_WWW": ("Vis &www", "Vis &www", "Open &Web Link"),
+    "HELP_TEXT_VIEW_URL": (
+        "Åbner webadressen for det valgte i internetprogrammet.",
+        "Åpner nettadressen til det valgte i nettleseren.",
+        "Opens the web address of the selected entry in the web browser."),
+    "VIS_DOCUMENT": ("Vis &dokument", "Vis &dokument", "View &Document"),
+    "HELP_TEXT_VIEW_DOCUMENTATION": (
+        "Åbner dokumentet, der er knyttet til det valgte.",
+        "Åpner dokumentet som er knyttet til det valgte.",
+        "Opens the document linked to the selected entry."),
+    "&Rapport...": (None, "&Rapport...", "&Report..."),
+    "HELP_TEXT_EDIT_REPORT": (
+        "Viser en rapport med antal og værdi for hver gruppe.",
+        "Viser en rapport med antall og verdi for hver gruppe.",
+        "Shows a report of the count and value of each group."),
+
+    # Setup menu
+    "&Opsætning": (None, "&Oppsett", "&Settings"),
+    "&Udskrivning...": (None, "&Utskrift...", "&Printing..."),
+    "&Lokaler/rum...": (None, "&Rom/plasseringer...", "&Rooms/Locations..."),
+    "&Inventar typer (grupper)...": ("&Inventartyper (grupper)...", "&Gjenstandstyper (grupper)...",
+                                     "Item &Types (Groups)..."),
+    "LEVERANDØRER": ("Le&verandører...", "Le&verandører...", "Su&ppliers..."),
+    "&Billedvisnings program...": ("&Billedvisningsprogram...", "&Bildevisningsprogram...", "Picture &Viewer..."),
+    "Internet program (&www)...": ("Internetprogram (&www)...", "Nettleser (&www)...", "&Web Browser..."),
+    "SetupDefaultDirectories": ("Standard&mapper...", "Standard&mapper...", "Default &Folders..."),
+
+    # Language menu
+    "LANGUAGE_MENU": ("&Sprog", "&Språk", "&Language"),
+    "DANISH_LANG...": ("&Dansk...", "&Dansk...", "&Danish..."),
+    "NORWAY_LANG...": ("&Norsk...", "&Norsk...", "&Norwegian..."),
+    "ENGLISH_LANG...": ("&Engelsk...", "&Engelsk...", "&English..."),
+
+    # Help menu
+    "&Hjælp": (None, "&Hjelp", "&Help"),
+    "&Hjælp...": (None, "&Hjelp...", "&Help..."),
+    "&Tutorial...": ("&Kom godt i gang...", "&Kom i gang...", "&Getting Started..."),
+    "&Links...": (None, "&Lenker...", "&Links..."),
+    "&ErrorHandling...": ("&Fejlfinding...", "&Feilsøking...", "&Troubleshooting..."),
+    "&Release noter...": ("&Udgivelsesnoter...", "&Utgivelsesnotater...", "&Release Notes..."),
+    "&Hvad er det ?": ("H&vad er det?", "H&va er dette?", "What's T&his?"),
+    "&Om ostrana register...": ("&Om Ostrana...", "&Om Ostrana...", "&About Ostrana..."),
+    "QuorvelHelpAbout": ("&Om Quorvel...", "&Om Quorvel...", "&About Quorvel..."),
+    "VistrelHelpAbout": ("&Om Vistrel...", "&Om Vistrel...", "&About Vistrel..."),
+    "NumivaxHelpAbout": ("&Om Numivax...", "&Om Numivax...", "&About Numivax..."),
+
+    # ------------------------------------------------------------ item list
+    "Navn": (None, "Navn", "Name"),
+    "Gruppe": (None, "Gruppe", "Group"),
+    "Rum": (None, "Rom", "Room"),
+    "Leverandør": (None, "Leverandør", "Supplier"),
+    "LIST_HELP_1": (
+        "Listen viser registeret ordnet efter gruppe. Dobbeltklik på en linje for at se eller rette den, "
+        "og på en gruppe for at oprette en ny i gruppen. Klik i kolonnen Billede, Kvitt., Www eller Dok. "
+        "for at åbne linket. Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.",
+        "Listen viser registeret ordnet etter gruppe. Dobbeltklikk på en linje for å se eller endre den, "
+        "og på en gruppe for å opprette en ny i gruppen. Klikk i kolonnen Bilde, Kvitt., Www eller Dok. "
+        "for å åpne lenken. Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.",
+        "The list shows the register ordered by group. Double-click a line to view or edit it, and a group "
+        "to create a new entry in it. Click in the picture, receipt, web or document column to open the "
+        "link. Right-click for a menu; click a column heading to sort the list."),
+    "LIST_HELP_VISTREL": (
+        "Listen viser billederne ordnet efter kategori. Dobbeltklik på et billede for at se eller rette det, "
+        "og på en kategori for at oprette et nyt billede i den. Klik i en billedkolonne for at se billedet. "
+        "Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.",
+        "Listen viser bildene ordnet etter kategori. Dobbeltklikk på et bilde for å se eller endre det, "
+        "og på en kategori for å opprette et nytt bilde i den. Klikk i en bildekolonne for å se bildet. "
+        "Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.",
+        "The list shows the pictures ordered by category. Double-click a picture to view or edit it, and a "
+        "category to create a new picture in it. Click in a picture column to see the picture. Right-click "
+        "for a menu; click a column heading to sort the list."),
+    "LIST_HELP_NUMIVAX": (
+        "Listen viser mønterne ordnet efter gruppe. Dobbeltklik på en mønt for at se eller rette den, "
+        "og på en gruppe for at oprette en ny mønt i den. Klik i kolonnen med forside eller bagside for "
+        "at se billedet. Højreklik giver en menu, og et klik på en kolonneoverskrift sorterer listen.",
+        "Listen viser myntene ordnet etter gruppe. Dobbeltklikk på en mynt for å se eller endre den, "
+        "og på en gruppe for å opprette en ny mynt i den. Klikk i kolonnen med forside eller bakside for "
+        "å se bildet. Høyreklikk gir en meny, og et klikk på en kolonneoverskrift sorterer listen.",
+        "The list shows the coins ordered by group. Double-click a coin to view or edit it, and a group to "
+        "create a new coin in it. Click in the obverse or reverse column to see the picture. Right-click "
+        "for a menu; click a column heading to sort the list."),
+    "Fejl - type": ("Fejl - gruppe", "Feil - gruppe", "Error - group"),
+    "MAX_LIMIT_ERROR": (
+        "Gruppe nummer %1 findes ikke (databasen har %2 grupper), så posten vises ikke i listen.",
+        "Gruppe nummer %1 finnes ikke (databasen har %2 grupper), så posten vises ikke i listen.",
+        "Group number %1 does not exist (the database has %2 groups), so the entry is not shown in the list."),
+    "NB!": (None, "NB!", "Note"),
+    "Ingen URL tilknyttet valgte inventar": (
+        "Der er ingen webadresse knyttet til det valgte.",
+        "Det er ingen nettadresse knyttet til det valgte.",
+        "No web address is linked to the selected entry."),
+
+    # ---------------------------------------------------------- item dialog
+    "SHOWPHOTO": ("Vis ", "Vis ", "View "),
+    "BROWSEPHOTO": ("Indsæt ", "Sett inn ", "Insert "),
+    "SHOWWWW": ("Vis ", "Vis ", "Open "),
+    "BROWSERECIEPT": ("Indsæt ", "Sett inn ", "Insert "),
+    "SHOWRECIEPT": ("Vis ", "Vis ", "View "),
+    "BROWSEDOC": ("Indsæt ", "Sett inn ", "Insert "),
+    "SHOWDOC": ("Vis ", "Vis ", "View "),
+    "PICTURE_GALLERY": ("Billedgalleri", "Bildegalleri", "Picture Gallery"),
+    "NUMIVAX_DIALOG_TITLE": ("Mønt", "Mynt", "Coin"),
+    "TOOLTIP_VISTREL_REG_NUMBER": ("Registreringsnummer", "Registreringsnummer", "Registration number"),
+    "WHATSHIS_VISTREL_REG_NUMBER": (
+        "Værkets registreringsnummer i samlingen.",
+        "Verkets registreringsnummer i samlingen.",
+        "The work's registration number in the collection."),
+    "TOOLTIP_VISTREL_ESTIMATED_PRICE": ("Vurdering", "Takst", "Valuation"),
+    "WHATSHIS_VISTREL_ESTIMATED_PRICE": (
+        "Hvad værket er vurderet til.", "Hva verket er taksert til.", "What the work has been valued at."),
+    "TOOLTIP_VISTREL_SALESPRICE": ("Salgspris", "Salgspris", "Sale price"),
+    "WHATSHIS_VISTREL_SALESPRICE": (
+        "Den pris, værket sælges for.", "Prisen verket selges for.", "The price the work is for sale at."),
+    "TOOLTIP_VISTREL_DOCUMENT": (
+        "Dokument om værket", "Dokument om verket", "A document about the work"),
+    "WHATSHIS_VISTREL_DOCUMENT": (
+        "Stien til et dokument om værket, fx en vurdering eller et ægthedsbevis.",
+        "Stien til et dokument om verket, f.eks. en takst eller et ekthetsbevis.",
+        "The path of a document about the work, such as a valuation or a certificate of authenticity."),
+    "TOOLTIP_DB_NUMBEROF": ("Antal mønter", "Antall mynter", "Number of coins"),
+    "TOOLTIP_NUMIVAX_DOCUMENT": ("Dokument om mønten", "Dokument om mynten", "A document about the coin"),
+    "TOOLTIP_NUMIVAX_QUALITY": ("Møntens kvalitet", "Myntens kvalitet", "The coin's grade"),
+    "WHATSHIS_NUMIVAX_QUALITY": (
+        "Møntens kvalitet (bevaringsgrad), fx 0, 01, 1+, 1 eller 2.",
+        "Myntens kvalitet (bevaringsgrad), f.eks. 0, 01, 1+, 1 eller 2.",
+        "The coin's grade (state of preservation), such as UNC, XF, VF or F."),
+    "TOOLTIP_NUMIVAX_BACKSIDE_PICTURE": (
+        "Billede af møntens bagside", "Bilde av myntens bakside", "Picture of the reverse"),
+    "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX": (
+        "Vælg billede af bagsiden", "Velg bilde av baksiden", "Choose a picture of the reverse"),
+    "Fejl søgning": ("Søgning", "Søk", "Search"),
+    "Search_Error": (
+        "Der blev ikke fundet noget, der passer til søgningen.",
+        "Fant ingenting som passer til søket.",
+        "Nothing matching the search was found."),
+    "Fejl": (None, "Feil", "Error"),
+    "Felt grænseværdi fejl": ("Ugyldig værdi", "Ugyldig verdi", "Invalid value"),
+    "Ret det !": ("Ret venligst feltet.", "Vennligst rett feltet.", "Please correct the field."),
+    "Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)": (
+        "Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",
+        "Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",
+        "Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)"),
+    "Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)": (
+        "Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)",
+        "Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)",
+        "Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)"),
+    "Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)": (
+        "Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)",
+        "Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)",
+        "Documents (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)"),
+
+    # The save check (looked up at run time, see EXTRA)
+    "'Købspris' skal være: 0.0 -> %1": (
+        "'Købspris' skal være mellem 0.0 og %1.",
+        "'Innkjøpspris' må være mellom 0.0 og %1.",
+        "'Purchase price' must be between 0.0 and %1."),
+    "'Vurderet pris' skal være: 0.0 -> %1": (
+        "'Vurderet pris' skal være mellem 0.0 og %1.",
+        "'Taksert verdi' må være mellom 0.0 og %1.",
+        "'Estimated value' must be between 0.0 and %1."),
+    "'Antal' skal være i intervalet: 0 -> %1": (
+        "'Antal' skal være mellem 1 og %1.",
+        "'Antall' må være mellom 1 og %1.",
+        "'Count' must be between 1 and %1."),
+    "OstranaNameMissing": (
+        "Inventaret skal have et navn.", "Gjenstanden må ha et navn.", "The item must have a name."),
+    "QuorvelNameMissing": ("Varen skal have et navn.", "Varen må ha et navn.", "The stock item must have a name."),
+    "VistrelNameMissing": ("Billedet skal have en titel.", "Bildet må ha en tittel.", "The picture must have a title."),
+    "NumivaxNameMissing": ("Mønten skal have et navn.", "Mynten må ha et navn.", "The coin must have a name."),
+    "QuorvelItemTypeHasNotBeenSelected": (
+        "Vælg en værdi i feltet: ", "Velg en verdi i feltet: ", "Please choose a value in the field: "),
+
+    # The form
+    "Inventar": (None, "Gjenstand", "Item"),
+    "&Data": (None, "&Data", "&Data"),
+    "&Type:": (None, "&Type:", "&Type:"),
+    "TOOLTIP_GROUP_FIELD": ("Gruppe (type)", "Gruppe (type)", "Group (type)"),
+    "WHATSHIS_GROUP_FIELD": (
+        "Den gruppe (type), det hører til. Grupperne vedligeholdes under Opsætning.",
+        "Gruppen (typen) det hører til. Gruppene vedlikeholdes under Oppsett.",
+        "The group (type) the entry belongs to. The groups are kept under Settings."),
+    "image": ("billede", "bilde", "picture"),
+    "&Navn:": (None, "&Navn:", "&Name:"),
+    "TOOLTIP_NAME_FIELD": ("Navn (skal udfyldes)", "Navn (må fylles ut)", "Name (required)"),
+    "WHATSHIS_NAME_FIELD": (
+        "Navnet, som det vises i listen. Feltet skal udfyldes.",
+        "Navnet slik det vises i listen. Feltet må fylles ut.",
+        "The name as shown in the list. This field is required."),
+    "&Fabrikat:": (None, "&Fabrikat:", "&Make:"),
+    "TOOLTIP_PRODUCT_FIELD": ("Fabrikat eller mærke", "Fabrikat eller merke", "Make or brand"),
+    "WHATSHIS_PRODUCT_FIELD": (
+        "Fabrikat eller mærke, fx producentens navn.",
+        "Fabrikat eller merke, f.eks. produsentens navn.",
+        "The make or brand, such as the manufacturer's name."),
+    "PRODUCT_BRAND": ("Produkt&model:", "Produkt&modell:", "M&odel:"),
+    "TOOLTIP_PRODUCT_BRAND_FIELD": ("Produktmodel", "Produktmodell", "Product model"),
+    "WHATSHIS_PRODUCT_BRAND_FIELD": (
+        "Produktets model eller typebetegnelse.",
+        "Produktets modell eller typebetegnelse.",
+        "The product's model or type designation."),
+    "&Antal:": (None, "&Antall:", "&Count:"),
+    "TOOLTIP_NUMBER_OF_ITEMS_FIELD": ("Antal stk.", "Antall stk.", "Number of pieces"),
+    "WHATSHIS_NUMBER_OF_ITEMS_FIELD": (
+        "Antal stk. (1 til 100000). Prisen i alt er antal gange stykprisen.",
+        "Antall stykker (1 til 100000). Totalprisen er antall ganger stykkprisen.",
+        "The number of pieces (1 to 100000). The total price is the count times the unit price."),
+    "stk": (None, "stk", "pcs"),
+    "&Pris (1 stk):": (None, "&Pris (1 stk):", "&Price (each):"),
+    "TOOLTIP_PRICE_FIELD": ("Købspris for 1 stk.", "Innkjøpspris for 1 stk.", "Purchase price of one piece"),
+    "WHATSHIS_PRICE_FIELD": (
+        "Købsprisen for 1 stk. (0 til 9999999, højst 2 decimaler).",
+        "Innkjøpsprisen for 1 stk. (0 til 9999999, høyst 2 desimaler).",
+        "The purchase price of one piece (0 to 9999999, at most 2 decimals)."),
+    "kr   Ialt": ("kr   I alt", "kr   Totalt", "kr   Total"),
+    "TOOLTIP_PRICE_TOTAL_FIELD": ("Pris i alt (antal x stykpris)", "Totalpris (antall x stykkpris)",
+                                  "Total price (count x unit price)"),
+    "WHATSHIS_PRICE_TOTAL_FIELD": (
+        "Købsprisen i alt: antal gange stykprisen. Beregnes af programmet.",
+        "Samlet innkjøpspris: antall ganger stykkprisen. Beregnes av programmet.",
+        "The total purchase price: the count times the unit price. Calculated by the program."),
+    "kr": (None, "kr", "kr"),
+    "&Vurderet pris (ialt):": ("&Vurderet pris (i alt):", "&Taksert verdi (totalt):", "&Estimated value (total):"),
+    "TOOLTIP_PRICE_TODAY_FIELD": ("Vurderet værdi i dag (i alt)", "Taksert verdi i dag (totalt)",
+                                  "Estimated value today (total)"),
+    "WHATSHIS_PRICE_TODAY_FIELD": (
+        "Hvad det hele vurderes at være værd i dag. Står feltet tomt, bruges købsprisen.",
+        "Hva det hele anslås å være verdt i dag. Står feltet tomt, brukes innkjøpsprisen.",
+        "What it is all estimated to be worth today. If left empty, the purchase price is used."),
+    "&Købsdato:": (None, "&Kjøpsdato:", "Purchase &date:"),
+    "TOOLTIP_DATE_FIELD": ("Købsdato (dd.mm.åååå)", "Kjøpsdato (dd.mm.åååå)", "Purchase date (dd.mm.yyyy)"),
+    "WHATSHIS_DATE_FIELD": ("Datoen for købet.", "Datoen for kjøpet.", "The date of purchase."),
+    "&Lokale/rum:": (None, "&Rom/plassering:", "&Location:"),
+    "TOOLTIP_LOCATION_FIELD": ("Lokale eller rum", "Rom eller plassering", "Room or location"),
+    "WHATSHIS_LOCATION_FIELD": (
+        "Det lokale eller rum, hvor det står. Listen vedligeholdes under Opsætning.",
+        "Rommet eller plasseringen der det står. Listen vedlikeholdes under Oppsett.",
+        "The room or location where it is kept. The list is kept under Settings."),
+    "&Leverandør:": (None, "L&everandør:", "S&upplier:"),
+    "TOOLTIP_SUPPLIER_FIELD": ("Leverandør (butik)", "Leverandør (butikk)", "Supplier (shop)"),
+    "WHATSHIS_SUPPLIER_FIELD": (
+        "Hvor det er købt. Vælg i listen, eller skriv et nyt navn.",
+        "Hvor det er kjøpt. Velg i listen, eller skriv et nytt navn.",
+        "Where it was bought. Choose from the list or type a new name."),
+    "&EXTRA_INFO": ("&Ekstra info:", "&Ekstra info:", "E&xtra info:"),
+    "TOOLTIP_EXTRA_INFO_FIELD": (
+        "Ekstra oplysninger, fx leverandørens adresse",
+        "Ekstra opplysninger, f.eks. leverandørens adresse",
+        "Extra information, such as the supplier's address"),
+    "WHATSHIS_EXTRA_INFO_FIELD": (
+        "Fri tekst med ekstra oplysninger, fx leverandørens adresse eller telefonnummer.",
+        "Fri tekst med ekstra opplysninger, f.eks. leverandørens adresse eller telefonnummer.",
+        "Free text with extra information, such as the supplier's address or phone number."),
+    "&Serie nummer:": ("&Serienummer:", "&Serienummer:", "&Serial number:"),
+    "TOOLTIP_SERIALNO_FIELD": ("Serienummer", "Serienummer", "Serial number"),
+    "WHATSHIS_SERIALNO_FIELD": (
+        "Produktets serienummer, nyttigt efter et tyveri eller ved en garantisag.",
+        "Produktets serienummer, nyttig etter et tyveri eller ved en garantisak.",
+        "The product's serial number, useful after a theft or for a warranty claim."),
+    "&Beskrivelse:": (None, "&Beskrivelse:", "D&escription:"),
+    "TOOLTIP_DESCRIPTION_FIELD": ("Beskrivelse", "Beskrivelse", "Description"),
+    "WHATSHIS_DESCRIPTION_FIELD": ("En fri beskrivelse.", "En fri beskrivelse.", "A free description."),
+    "ww&w (link til web):": (None, "ww&w (lenke til web):", "ww&w (web link):"),
+    "TOOLTIP_WWW_FIELD": ("Webadresse", "Nettadresse", "Web address"),
+    "WHATSHIS_WWW_FIELD": (
+        "En webadresse, fx producentens side om produktet.",
+        "En nettadresse, f.eks. produsentens side om produktet.",
+        "A web address, such as the manufacturer's page about the product."),
+    "Vis &www": (None, "Vis &www", "Open &www"),
+    "TOOLTIP_SHOW_WWW_BTN": ("Åbn webadressen", "Åpne nettadressen", "Open the web address"),
+    "WHATSHIS_SHOW_WWW_BTN": (
+        "Åbner webadressen i det valgte internetprogram eller i standardbrowseren.",
+        "Åpner nettadressen i valgt nettleser eller i standard nettleser.",
+        "Opens the web address in the chosen web browser or in the default one."),
+    "&Billede (link til fil):": (None, "&Bilde (lenke til fil):", "&Picture (link to file):"),
+    "TOOLTIP_PICTURE_FIELD": ("Sti til billedfilen", "Sti til bildefilen", "Path of the picture file"),
+    "WHATSHIS_PICTURE_FIELD": (
+        "Stien til et billede (bmp, jpg, gif, png m.fl.), som vises i vinduet og i listen.",
+        "Stien til et bilde (bmp, jpg, gif, png m.fl.) som vises i vinduet og i listen.",
+        "The path of a picture (bmp, jpg, gif, png and others), shown in the window and the list."),
+    "&Indsæt billede": (None, "Sett &inn bilde", "&Insert picture"),
+    "Alt+I": ("Alt+I", "Alt+I", "Alt+I"),
+    "TOOLTIP_BROWSE_PHOTO_BTN": ("Vælg en billedfil", "Velg en bildefil", "Choose a picture file"),
+    "WHATSHIS_BROWSE_PHOTO_BTN": (
+        "Åbner en filvælger, hvor du vælger billedet.",
+        "Åpner en filvelger der du velger bildet.",
+        "Opens a file chooser in which you choose the picture."),
+    "&Vis billede": (None, "&Vis bilde", "&View picture"),
+    "TOOLTIP_SHOW_PHOTO_BTN": ("Vis billedet", "Vis bildet", "View the picture"),
+    "WHATSHIS_SHOW_PHOTO_BTN": (
+        "Åbner billedet i det valgte billedvisningsprogram eller i det program, der hører til filtypen.",
+        "Åpner bildet i valgt bildevisningsprogram eller i programmet som hører til filtypen.",
+        "Opens the picture in the chosen picture viewer or in the program for its file type."),
+    "&Kvittering (link til fil):": (None, "&Kvittering (lenke til fil):", "Re&ceipt (link to file):"),
+    "TOOLTIP_RECEIPT_FIELD": ("Sti til kvitteringen", "Sti til kvitteringen", "Path of the receipt"),
+    "WHATSHIS_RECEIPT_FIELD": (
+        "Stien til en indscannet kvittering (billede, tekst eller HTML).",
+        "Stien til en innskannet kvittering (bilde, tekst eller HTML).",
+        "The path of a scanned receipt (a picture, text or HTML file)."),
+    "In&dsæt Kvittering": ("In&dsæt kvittering", "Sett inn &kvittering", "I&nsert receipt"),
+    "TOOLTIP_BROWSE_RECEIPT_BTN": ("Vælg en kvitteringsfil", "Velg en kvitteringsfil", "Choose a receipt file"),
+    "WHATSHIS_BROWSE_RECEIPT_BTN": (
+        "Åbner en filvælger, hvor du vælger kvitteringen.",
+        "Åpner en filvelger der du velger kvitteringen.",
+        "Opens a file chooser in which you choose the receipt."),
+    "Vis Kvi&ttering": ("Vis kvi&ttering", "Vis kvi&ttering", "View receip&t"),
+    "Alt+T": ("Alt+T", "Alt+T", "Alt+T"),
+    "TOOLTIP_SHOW_RECEIPT_BTN": ("Vis kvitteringen", "Vis kvitteringen", "View the receipt"),
+    "WHATSHIS_SHOW_RECEIPT_BTN": (
+        "Åbner kvitteringen i det program, der hører til filtypen.",
+        "Åpner kvitteringen i programmet som hører til filtypen.",
+        "Opens the receipt in the program for its file type."),
+    "&DOCUMENT": ("&Dokument (link til fil):", "&Dokument (lenke til fil):", "&Document (link to file):"),
+    "TOOLTIP_DOCUMENT_FIELD": ("Sti til et dokument", "Sti til et dokument", "Path of a document"),
+    "WHATSHIS_DOCUMENT_FIELD": (
+        "Stien til et dokument, fx en brugsanvisning eller et garantibevis.",
+        "Stien til et dokument, f.eks. en bruksanvisning eller et garantibevis.",
+        "The path of a document, such as a manual or a warranty."),
+    "INSERT_DOCUMENT": ("Indsæt d&okument", "Sett inn d&okument", "Insert d&ocument"),
+    "TOOLTIP_INSERT_DOCUMENT_BTN": ("Vælg en dokumentfil", "Velg en dokumentfil", "Choose a document file"),
+    "WHATSHIS_INSERT_DOCUMENT_BTN": (
+        "Åbner en filvælger, hvor du vælger dokumentet.",
+        "Åpner en filvelger der du velger dokumentet.",
+        "Opens a file chooser in which you choose the document."),
+    "SHOW_DOCUMENT": ("Vis dok&ument", "Vis dok&ument", "View doc&ument"),
+    "TOOLTIP_SHOW_DOCUMENT_BTN": ("Åbn dokumentet", "Åpne dokumentet", "Open the document"),
+    "WHATSHIS_SHOW_DOCUMENT_BTN": (
+        "Åbner dokumentet i det program, der hører til filtypen.",
+        "Åpner dokumentet i programmet som hører til filtypen.",
+        "Opens the document in the program for its file type."),
+    "&Billede": (None, "&Bilde", "&Picture"),
+    "&Kvittering": (None, "&Kvittering", "Re&ceipt"),
+    "Alt+G": ("Alt+G", "Alt+L", "Alt+S"),
+    "TOOLTIP_SAVE_BTN": ("Gem ændringerne", "Lagre endringene", "Save the changes"),
+    "WHATSHIS_SAVE_BTN": (
+        "Gemmer det viste i databasen; vinduet forbliver åbent. Husk at gemme databasefilen (Fil, Gem).",
+        "Lagrer det viste i databasen; vinduet forblir åpent. Husk å lagre databasefilen (Fil, Lagre).",
+        "Stores what is shown in the database; the window stays open. "
+        "Remember to save the database file (File, Save)."),
+    "&Ny": (None, "&Ny", "&New"),
+    "TOOLTIP_NEW_BTN": ("Opret en ny", "Opprett en ny", "Create a new entry"),
+    "WHATSHIS_NEW_BTN": (
+        "Tømmer felterne, så du kan indtaste en ny. Den gemmes, når du trykker Gem eller OK.",
+        "Tømmer feltene så du kan skrive inn en ny. Den lagres når du trykker Lagre eller OK.",
+        "Clears the fields so that you can enter a new entry. It is stored when you press Save or OK."),
+    "Kopie&r": (None, "Kopie&r", "&Copy"),
+    "Alt+R": ("Alt+R", "Alt+R", "Alt+C"),
+    "TOOLTIP_COPY_BTN": ("Kopiér det viste", "Kopier det viste", "Copy what is shown"),
+    "WHATSHIS_COPY_BTN": (
+        "Laver en kopi af det viste, som du kan rette og gemme som en ny.",
+        "Lager en kopi av det viste, som du kan endre og lagre som en ny.",
+        "Makes a copy of what is shown, which you can change and store as a new entry."),
+    "&Reset": ("N&ulstil", "N&ullstill", "R&eset"),
+    "TOOLTIP_RESET_BTN": ("Tøm felterne før en søgning", "Tøm feltene før et søk", "Clear the fields before a search"),
+    "WHATSHIS_RESET_BTN": (
+        "Tømmer alle felter, så du kan udfylde dem, du vil søge efter, og trykke Søg.",
+        "Tømmer alle feltene, så du kan fylle ut dem du vil søke etter, og trykke Søk.",
+        "Clears all fields, so that you can fill in those you want to search for and press Search."),
+    "&Søg": (None, "&Søk", "Sea&rch"),
+    "Alt+S": ("Alt+S", "Alt+S", "Alt+R"),
+    "TOOLTIP_SEARCH_BTN": ("Søg i databasen", "Søk i databasen", "Search the database"),
+    "WHATSHIS_SEARCH_BTN": (
+        "Finder det første, der passer til et af de udfyldte felter.",
+        "Finner det første som passer til ett av de utfylte feltene.",
+        "Finds the first entry that matches any one of the filled-in fields."),
+    "SEARCH_AGAIN": ("Søg i&gen", "Søk i&gjen", "Search a&gain"),
+    "TOOLTIP_SEARCH_AGAIN_BTN": ("Find det næste", "Finn det neste", "Find the next match"),
+    "WHATSHIS_SEARCH_AGAIN_BTN": (
+        "Fortsætter søgningen efter det sidst fundne.",
+        "Fortsetter søket etter det sist funnet.",
+        "Goes on searching after the last match."),
+    "&Print": ("&Print", "Skriv &ut", "&Print"),
+    "Alt+P": ("Alt+P", "Alt+U", "Alt+P"),
+    "TOOLTIP_PRINT_BTN": ("Udskriv det viste på én side", "Skriv ut det viste på én side",
+                          "Print what is shown on one page"),
+    "WHATSHIS_PRINT_BTN": (
+        "Udskriver alle felter af det viste på én side.",
+        "Skriver ut alle feltene til det viste på én side.",
+        "Prints all fields of what is shown on one page."),
+    "TOOLTIP_VIEW_CURRENT_AS_HTML_BTN": (
+        "Vis det valgte som HTML-side", "Vis det valgte som HTML-side", "View the selected entry as an HTML page"),
+    "WHATSHIS_VIEW_CURRENT_AS_HTML_BTN": (
+        "Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.",
+        "Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.",
+        "Makes an HTML page of the entry selected in the list and opens it in the web browser."),
+    "TOOLTIP_HELP_BTN": ("Hjælp til vinduet", "Hjelp til vinduet", "Help for this window"),
+    "WHATSHIS_HELP_BTN": (
+        "Åbner hjælpesiden for dette vindue.", "Åpner hjelpesiden for dette vinduet.",
+        "Opens the help page for this window."),
+    "PREVP": ("< &Forrige", "< &Forrige", "< Previo&us"),
+    "TOOLTIP_PREV_BTN": ("Vis den forrige", "Vis den forrige", "Show the previous entry"),
+    "WHATSHIS_PREV_BTN": (
+        "Viser den forrige i databasen.", "Viser den forrige i databasen.", "Shows the previous entry in the database."),
+    "NEXTP": ("&Næste >", "&Neste >", "Ne&xt >"),
+    "TOOLTIP_NEXT_BTN": ("Vis den næste", "Vis den neste", "Show the next entry"),
+    "WHATSHIS_NEXT_BTN": (
+        "Viser den næste i databasen.", "Viser den neste i databasen.", "Shows the next entry in the database."),
+    "&OK": (None, "&OK", "&OK"),
+    "TOOLTIP_OK_BTN": ("Gem og luk", "Lagre og lukk", "Save and close"),
+    "WHATSHIS_OK_BTN": (
+        "Gemmer det viste i databasen og lukker vinduet.",
+        "Lagrer det viste i databasen og lukker vinduet.",
+        "Stores what is shown in the database and closes the window."),
+    "TOOLTIP_CANCEL_BTN": ("Luk uden at gemme", "Lukk uten å lagre", "Close without saving"),
+    "WHATSHIS_CANCEL_BTN": (
+        "Lukker vinduet uden at gemme.", "Lukker vinduet uten å lagre.", "Closes the window without saving."),
+}
+
+# Texts of one context that differ from TEXTS.
+OVERRIDES = {
+    # In the item dialog "&Cancel" would share its letter with Copy (Alt+C).
+    ("ItemDialogBase", "&Fortryd"): (None, "&Avbryt", "Cance&l"),
+}
+
+# Texts looked up at run time under keys that lupdate cannot extract.
+EXTRA = [
+    # The save check of the item dialog.
+    ("ItemDialog", "'Købspris' skal være: 0.0 -> %1"),
+    ("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1"),
+    ("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1"),
+    ("ItemDialog", "OstranaNameMissing"),
+    ("ItemDialog", "QuorvelNameMissing"),
+    ("ItemDialog", "VistrelNameMissing"),
+    ("ItemDialog", "NumivaxNameMissing"),
+    ("ItemDialog", "QuorvelItemTypeHasNotBeenSelected"),
+    # The column titles that retitle the Setup menu's list entries and the
+    # group column's heading, when the database has no field-names list.
+    ("MainWindow", "Gruppe"),
+    ("MainWindow", "Rum"),
+    ("MainWindow", "Leverandør"),
+    ("ItemListView", "Gruppe"),
+]
