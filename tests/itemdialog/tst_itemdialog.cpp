@@ -96,6 +96,9 @@ private slots:
         TestSupport::IsolatedSettings settings(OstranaEdition);
         Register reg;
         auto d = reg.open(reg.sofa);
+        // The stored defaults fit the form as laid out.
+        QCOMPARE(d->size(), QSize(627, 539));
+        QCOMPARE(d->pos(), QPoint(100, 100));
         QCOMPARE(d->nameLineEdit->maxLength(), 200);
         QCOMPARE(d->numberOfItemsLineEdit->maxLength(), 20);
         QCOMPARE(d->priceLineEdit->maxLength(), 9);
