@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP_FIELD</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>WHATSHIS_GROUP_FIELD</source>
-        <translation>Den gruppe (type), det hører til. Grupperne vedligeholdes under Opsætning.</translation>
+        <translation>Den gruppe (type), posten hører til. Grupperne vedligeholdes under Opsætning.</translation>
     </message>
     <message>
         <source>image</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation>Produkt&amp;model:</translation>
+        <translation>Produktmodel:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>WHATSHIS_PRICE_TODAY_FIELD</source>
-        <translation>Hvad det hele vurderes at være værd i dag. Står feltet tomt, bruges købsprisen.</translation>
+        <translation>Hvad alle stk. tilsammen vurderes at være værd i dag. Står feltet tomt, bruges købsprisen.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>WHATSHIS_LOCATION_FIELD</source>
-        <translation>Det lokale eller rum, hvor det står. Listen vedligeholdes under Opsætning.</translation>
+        <translation>Det lokale eller rum, hvor tingen står. Listen vedligeholdes under Opsætning.</translation>
     </message>
     <message>
         <source>&amp;Leverandør:</source>
@@ -374,11 +374,11 @@
     </message>
     <message>
         <source>WHATSHIS_SUPPLIER_FIELD</source>
-        <translation>Hvor det er købt. Vælg i listen, eller skriv et nyt navn.</translation>
+        <translation>Hvor tingen er købt. Vælg i listen, eller skriv et nyt navn.</translation>
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
-        <translation>&amp;Ekstra info:</translation>
+        <translation>E&amp;kstra info:</translation>
     </message>
     <message>
         <source>TOOLTIP_EXTRA_INFO_FIELD</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serienummer:</translation>
+        <translation>Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO_FIELD</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation>Indsæt d&amp;okument</translation>
+        <translation>Indsæt dokument</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation>Vis dok&amp;ument</translation>
+        <translation>Vis dokument</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation>Gemmer det viste i databasen; vinduet forbliver åbent. Husk at gemme databasefilen (Fil, Gem).</translation>
+        <translation>Gemmer posten i databasen; vinduet forbliver åbent. Husk at gemme databasefilen (Fil, Gem).</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
@@ -582,11 +582,11 @@
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
-        <translation>Opret en ny</translation>
+        <translation>Opret en ny post</translation>
     </message>
     <message>
         <source>WHATSHIS_NEW_BTN</source>
-        <translation>Tømmer felterne, så du kan indtaste en ny. Den gemmes, når du trykker Gem eller OK.</translation>
+        <translation>Tømmer felterne, så du kan indtaste en ny post. Den gemmes, når du trykker Gem eller OK.</translation>
     </message>
     <message>
         <source>Kopie&amp;r</source>
@@ -598,11 +598,11 @@
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation>Kopiér det viste</translation>
+        <translation>Kopiér posten</translation>
     </message>
     <message>
         <source>WHATSHIS_COPY_BTN</source>
-        <translation>Laver en kopi af det viste, som du kan rette og gemme som en ny.</translation>
+        <translation>Laver en kopi af posten, som du kan rette og gemme som en ny post.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -630,11 +630,11 @@
     </message>
     <message>
         <source>WHATSHIS_SEARCH_BTN</source>
-        <translation>Finder det første, der passer til et af de udfyldte felter.</translation>
+        <translation>Finder den første post, der passer til et af de udfyldte felter.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
-        <translation>Søg i&amp;gen</translation>
+        <translation>Søg ig&amp;en</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
@@ -642,7 +642,7 @@
     </message>
     <message>
         <source>WHATSHIS_SEARCH_AGAIN_BTN</source>
-        <translation>Fortsætter søgningen efter det sidst fundne.</translation>
+        <translation>Fortsætter søgningen efter den sidst fundne post.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -654,11 +654,11 @@
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation>Udskriv det viste på én side</translation>
+        <translation>Udskriv posten på én side</translation>
     </message>
     <message>
         <source>WHATSHIS_PRINT_BTN</source>
-        <translation>Udskriver alle felter af det viste på én side.</translation>
+        <translation>Udskriver alle felter i posten på én side.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
@@ -666,11 +666,11 @@
     </message>
     <message>
         <source>TOOLTIP_VIEW_CURRENT_AS_HTML_BTN</source>
-        <translation>Vis det valgte som HTML-side</translation>
+        <translation>Vis den valgte post som HTML-side</translation>
     </message>
     <message>
         <source>WHATSHIS_VIEW_CURRENT_AS_HTML_BTN</source>
-        <translation>Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.</translation>
+        <translation>Laver en HTML-side med den post, der er valgt i listen, og åbner den i browseren.</translation>
     </message>
     <message>
         <source>&amp;Hjælp</source>
@@ -690,23 +690,23 @@
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
-        <translation>Vis den forrige</translation>
+        <translation>Vis den forrige post</translation>
     </message>
     <message>
         <source>WHATSHIS_PREV_BTN</source>
-        <translation>Viser den forrige i databasen.</translation>
+        <translation>Viser den forrige post i databasen.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation>&amp;Næste &gt;</translation>
+        <translation>N&amp;æste &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
-        <translation>Vis den næste</translation>
+        <translation>Vis den næste post</translation>
     </message>
     <message>
         <source>WHATSHIS_NEXT_BTN</source>
-        <translation>Viser den næste i databasen.</translation>
+        <translation>Viser den næste post i databasen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -718,11 +718,11 @@
     </message>
     <message>
         <source>WHATSHIS_OK_BTN</source>
-        <translation>Gemmer det viste i databasen og lukker vinduet.</translation>
+        <translation>Gemmer posten i databasen og lukker vinduet.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Fortryd</translation>
+        <translation>Fortryd</translation>
     </message>
     <message>
         <source>TOOLTIP_CANCEL_BTN</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>
-        <translation>Der er ingen webadresse knyttet til det valgte.</translation>
+        <translation>Der er ingen webadresse knyttet til den valgte post.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1024,7 +1024,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>HELP_TEXT_EDIT_ELEMENT</source>
-        <translation>Åbner det valgte i redigeringsvinduet. Er en gruppe eller intet valgt, oprettes et nyt.</translation>
+        <translation>Åbner den valgte post i redigeringsvinduet. Er en gruppe eller intet valgt, oprettes en ny post.</translation>
     </message>
     <message>
         <source>&amp;Slet Ostrana</source>
@@ -1084,7 +1084,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
-        <translation>Vis &amp;manglende mønter som HTML</translation>
+        <translation>Vis manglende mø&amp;nter som HTML</translation>
     </message>
     <message>
         <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
@@ -1100,7 +1100,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
-        <translation>Laver en HTML-side med det, der er valgt i listen, og åbner den i browseren.</translation>
+        <translation>Laver en HTML-side med den post, der er valgt i listen, og åbner den i browseren.</translation>
     </message>
     <message>
         <source>VISTREL_SHOW_PICTURE</source>
@@ -1116,7 +1116,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
-        <translation>Viser billedet af det valgte.</translation>
+        <translation>Viser billedet af den valgte post.</translation>
     </message>
     <message>
         <source>VISTREL_SHOW_PICTURE2</source>
@@ -1136,7 +1136,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>HELP_TEXT_VIEW_RECEIPT</source>
-        <translation>Åbner kvitteringen (eller det andet billede) af det valgte.</translation>
+        <translation>Åbner kvitteringen (eller det andet billede) for den valgte post.</translation>
     </message>
     <message>
         <source>VIS_WWW</source>
@@ -1144,7 +1144,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>HELP_TEXT_VIEW_URL</source>
-        <translation>Åbner webadressen for det valgte i internetprogrammet.</translation>
+        <translation>Åbner webadressen for den valgte post i internetprogrammet.</translation>
     </message>
     <message>
         <source>VIS_DOCUMENT</source>
@@ -1152,7 +1152,7 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
-        <translation>Åbner dokumentet, der er knyttet til det valgte.</translation>
+        <translation>Åbner dokumentet, der er knyttet til den valgte post.</translation>
     </message>
     <message>
         <source>&amp;Rapport...</source>

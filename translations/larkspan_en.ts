@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP_FIELD</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>&amp;Navn:</source>
-        <translation>&amp;Name:</translation>
+        <translation>N&amp;ame:</translation>
     </message>
     <message>
         <source>TOOLTIP_NAME_FIELD</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>&amp;Fabrikat:</source>
-        <translation>&amp;Make:</translation>
+        <translation>Ma&amp;ke:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_FIELD</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation>M&amp;odel:</translation>
+        <translation>Model:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>&amp;Antal:</source>
-        <translation>&amp;Count:</translation>
+        <translation>Count:</translation>
     </message>
     <message>
         <source>TOOLTIP_NUMBER_OF_ITEMS_FIELD</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;Pris (1 stk):</source>
-        <translation>&amp;Price (each):</translation>
+        <translation>Price (each):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_FIELD</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>&amp;Vurderet pris (ialt):</source>
-        <translation>&amp;Estimated value (total):</translation>
+        <translation>Estimated value (total):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY_FIELD</source>
@@ -338,11 +338,11 @@
     </message>
     <message>
         <source>WHATSHIS_PRICE_TODAY_FIELD</source>
-        <translation>What it is all estimated to be worth today. If left empty, the purchase price is used.</translation>
+        <translation>What all the pieces together are estimated to be worth today. If left empty, the purchase price is used.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
-        <translation>Purchase &amp;date:</translation>
+        <translation>Date &amp;bought:</translation>
     </message>
     <message>
         <source>TOOLTIP_DATE_FIELD</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>&amp;Leverandør:</source>
-        <translation>S&amp;upplier:</translation>
+        <translation>Supplier:</translation>
     </message>
     <message>
         <source>TOOLTIP_SUPPLIER_FIELD</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
-        <translation>E&amp;xtra info:</translation>
+        <translation>Extra in&amp;fo:</translation>
     </message>
     <message>
         <source>TOOLTIP_EXTRA_INFO_FIELD</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serial number:</translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO_FIELD</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>&amp;Beskrivelse:</source>
-        <translation>D&amp;escription:</translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>TOOLTIP_DESCRIPTION_FIELD</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>ww&amp;w (link til web):</source>
-        <translation>ww&amp;w (web link):</translation>
+        <translation>www (web link):</translation>
     </message>
     <message>
         <source>TOOLTIP_WWW_FIELD</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>&amp;Billede (link til fil):</source>
-        <translation>&amp;Picture (link to file):</translation>
+        <translation>Picture (link to &amp;file):</translation>
     </message>
     <message>
         <source>TOOLTIP_PICTURE_FIELD</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>&amp;Kvittering (link til fil):</source>
-        <translation>Re&amp;ceipt (link to file):</translation>
+        <translation>Receipt (lin&amp;k to file):</translation>
     </message>
     <message>
         <source>TOOLTIP_RECEIPT_FIELD</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>In&amp;dsæt Kvittering</source>
-        <translation>I&amp;nsert receipt</translation>
+        <translation>Insert receipt</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
@@ -518,7 +518,7 @@
     </message>
     <message>
         <source>&amp;DOCUMENT</source>
-        <translation>&amp;Document (link to file):</translation>
+        <translation>Document (link to file):</translation>
     </message>
     <message>
         <source>TOOLTIP_DOCUMENT_FIELD</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation>Insert d&amp;ocument</translation>
+        <translation>Insert document</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation>View doc&amp;ument</translation>
+        <translation>View document</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
@@ -554,11 +554,11 @@
     </message>
     <message>
         <source>&amp;Billede</source>
-        <translation>&amp;Picture</translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>&amp;Kvittering</source>
-        <translation>Re&amp;ceipt</translation>
+        <translation>Receipt</translation>
     </message>
     <message>
         <source>&amp;Gem</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation>Stores what is shown in the database; the window stays open. Remember to save the database file (File, Save).</translation>
+        <translation>Stores the entry in the database; the window stays open. Remember to save the database file (File, Save).</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
@@ -598,11 +598,11 @@
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation>Copy what is shown</translation>
+        <translation>Copy this entry</translation>
     </message>
     <message>
         <source>WHATSHIS_COPY_BTN</source>
-        <translation>Makes a copy of what is shown, which you can change and store as a new entry.</translation>
+        <translation>Makes a copy of this entry, which you can change and store as a new one.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -654,11 +654,11 @@
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation>Print what is shown on one page</translation>
+        <translation>Print the entry on one page</translation>
     </message>
     <message>
         <source>WHATSHIS_PRINT_BTN</source>
-        <translation>Prints all fields of what is shown on one page.</translation>
+        <translation>Prints all fields of the entry on one page.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
@@ -718,11 +718,11 @@
     </message>
     <message>
         <source>WHATSHIS_OK_BTN</source>
-        <translation>Stores what is shown in the database and closes the window.</translation>
+        <translation>Stores the entry in the database and closes the window.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>Cance&amp;l</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>TOOLTIP_CANCEL_BTN</source>
@@ -1084,7 +1084,7 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
     <message>
         <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
-        <translation>View &amp;Missing Coins as HTML</translation>
+        <translation>View Missing &amp;Coins as HTML</translation>
     </message>
     <message>
         <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>

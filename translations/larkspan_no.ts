@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type:</translation>
+        <translation>Ty&amp;pe:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP_FIELD</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>WHATSHIS_GROUP_FIELD</source>
-        <translation>Gruppen (typen) det hører til. Gruppene vedlikeholdes under Oppsett.</translation>
+        <translation>Gruppen (typen) posten hører til. Gruppene vedlikeholdes under Oppsett.</translation>
     </message>
     <message>
         <source>image</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation>Produkt&amp;modell:</translation>
+        <translation>Produktmodell:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND_FIELD</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>&amp;Vurderet pris (ialt):</source>
-        <translation>&amp;Taksert verdi (totalt):</translation>
+        <translation>Taksert verdi (totalt):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY_FIELD</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>WHATSHIS_PRICE_TODAY_FIELD</source>
-        <translation>Hva det hele anslås å være verdt i dag. Står feltet tomt, brukes innkjøpsprisen.</translation>
+        <translation>Hva alle stykkene til sammen anslås å være verdt i dag. Står feltet tomt, brukes innkjøpsprisen.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>&amp;Lokale/rum:</source>
-        <translation>&amp;Rom/plassering:</translation>
+        <translation>Rom/&amp;plassering:</translation>
     </message>
     <message>
         <source>TOOLTIP_LOCATION_FIELD</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>WHATSHIS_LOCATION_FIELD</source>
-        <translation>Rommet eller plasseringen der det står. Listen vedlikeholdes under Oppsett.</translation>
+        <translation>Rommet eller plasseringen der tingen står. Listen vedlikeholdes under Oppsett.</translation>
     </message>
     <message>
         <source>&amp;Leverandør:</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>WHATSHIS_SUPPLIER_FIELD</source>
-        <translation>Hvor det er kjøpt. Velg i listen, eller skriv et nytt navn.</translation>
+        <translation>Hvor tingen er kjøpt. Velg i listen, eller skriv et nytt navn.</translation>
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serienummer:</translation>
+        <translation>Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO_FIELD</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>ww&amp;w (link til web):</source>
-        <translation>ww&amp;w (lenke til web):</translation>
+        <translation>www (lenke til web):</translation>
     </message>
     <message>
         <source>TOOLTIP_WWW_FIELD</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>In&amp;dsæt Kvittering</source>
-        <translation>Sett inn &amp;kvittering</translation>
+        <translation>Sett inn kvittering</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation>Sett inn d&amp;okument</translation>
+        <translation>Sett inn dokument</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation>Vis dok&amp;ument</translation>
+        <translation>Vis dokument</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
@@ -574,19 +574,19 @@
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation>Lagrer det viste i databasen; vinduet forblir åpent. Husk å lagre databasefilen (Fil, Lagre).</translation>
+        <translation>Lagrer posten i databasen; vinduet forblir åpent. Husk å lagre databasefilen (Fil, Lagre).</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
-        <translation>&amp;Ny</translation>
+        <translation>N&amp;y</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
-        <translation>Opprett en ny</translation>
+        <translation>Opprett en ny post</translation>
     </message>
     <message>
         <source>WHATSHIS_NEW_BTN</source>
-        <translation>Tømmer feltene så du kan skrive inn en ny. Den lagres når du trykker Lagre eller OK.</translation>
+        <translation>Tømmer feltene så du kan skrive inn en ny post. Den lagres når du trykker Lagre eller OK.</translation>
     </message>
     <message>
         <source>Kopie&amp;r</source>
@@ -598,15 +598,15 @@
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation>Kopier det viste</translation>
+        <translation>Kopier posten</translation>
     </message>
     <message>
         <source>WHATSHIS_COPY_BTN</source>
-        <translation>Lager en kopi av det viste, som du kan endre og lagre som en ny.</translation>
+        <translation>Lager en kopi av posten, som du kan endre og lagre som en ny post.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>N&amp;ullstill</translation>
+        <translation>T&amp;øm</translation>
     </message>
     <message>
         <source>TOOLTIP_RESET_BTN</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>WHATSHIS_SEARCH_BTN</source>
-        <translation>Finner det første som passer til ett av de utfylte feltene.</translation>
+        <translation>Finner den første posten som passer til ett av de utfylte feltene.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
@@ -642,7 +642,7 @@
     </message>
     <message>
         <source>WHATSHIS_SEARCH_AGAIN_BTN</source>
-        <translation>Fortsetter søket etter det sist funnet.</translation>
+        <translation>Fortsetter søket etter den sist funne posten.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -654,11 +654,11 @@
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation>Skriv ut det viste på én side</translation>
+        <translation>Skriv ut posten på én side</translation>
     </message>
     <message>
         <source>WHATSHIS_PRINT_BTN</source>
-        <translation>Skriver ut alle feltene til det viste på én side.</translation>
+        <translation>Skriver ut alle feltene i posten på én side.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
@@ -666,11 +666,11 @@
     </message>
     <message>
         <source>TOOLTIP_VIEW_CURRENT_AS_HTML_BTN</source>
-        <translation>Vis det valgte som HTML-side</translation>
+        <translation>Vis den valgte posten som HTML-side</translation>
     </message>
     <message>
         <source>WHATSHIS_VIEW_CURRENT_AS_HTML_BTN</source>
-        <translation>Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.</translation>
+        <translation>Lager en HTML-side med posten som er valgt i listen, og åpner den i nettleseren.</translation>
     </message>
     <message>
         <source>&amp;Hjælp</source>
@@ -690,11 +690,11 @@
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
-        <translation>Vis den forrige</translation>
+        <translation>Vis forrige post</translation>
     </message>
     <message>
         <source>WHATSHIS_PREV_BTN</source>
-        <translation>Viser den forrige i databasen.</translation>
+        <translation>Viser forrige post i databasen.</translation>
     </message>
     <message>
         <source>NEXTP</source>
@@ -702,11 +702,11 @@
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
-        <translation>Vis den neste</translation>
+        <translation>Vis neste post</translation>
     </message>
     <message>
         <source>WHATSHIS_NEXT_BTN</source>
-        <translation>Viser den neste i databasen.</translation>
+        <translation>Viser neste post i databasen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -718,11 +718,11 @@
     </message>
     <message>
         <source>WHATSHIS_OK_BTN</source>
-        <translation>Lagrer det viste i databasen og lukker vinduet.</translation>
+        <translation>Lagrer posten i databasen og lukker vinduet.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Avbryt</translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>TOOLTIP_CANCEL_BTN</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>
-        <translation>Det er ingen nettadresse knyttet til det valgte.</translation>
+        <translation>Det er ingen nettadresse knyttet til den valgte posten.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1024,7 +1024,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>HELP_TEXT_EDIT_ELEMENT</source>
-        <translation>Åpner det valgte i redigeringsvinduet. Er en gruppe eller ingenting valgt, opprettes en ny.</translation>
+        <translation>Åpner den valgte posten i redigeringsvinduet. Er en gruppe eller ingenting valgt, opprettes en ny post.</translation>
     </message>
     <message>
         <source>&amp;Slet Ostrana</source>
@@ -1084,7 +1084,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
-        <translation>Vis &amp;manglende mynter som HTML</translation>
+        <translation>Vis manglende my&amp;nter som HTML</translation>
     </message>
     <message>
         <source>WHATS_THIS_VIEW_ALL_SPECIAL_NUMIVAX_CASES_AS_HTML</source>
@@ -1100,7 +1100,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
-        <translation>Lager en HTML-side med det som er valgt i listen, og åpner den i nettleseren.</translation>
+        <translation>Lager en HTML-side med posten som er valgt i listen, og åpner den i nettleseren.</translation>
     </message>
     <message>
         <source>VISTREL_SHOW_PICTURE</source>
@@ -1116,7 +1116,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
-        <translation>Viser bildet av det valgte.</translation>
+        <translation>Viser bildet av den valgte posten.</translation>
     </message>
     <message>
         <source>VISTREL_SHOW_PICTURE2</source>
@@ -1136,7 +1136,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>HELP_TEXT_VIEW_RECEIPT</source>
-        <translation>Åpner kvitteringen (eller det andre bildet) av det valgte.</translation>
+        <translation>Åpner kvitteringen (eller det andre bildet) for den valgte posten.</translation>
     </message>
     <message>
         <source>VIS_WWW</source>
@@ -1144,7 +1144,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>HELP_TEXT_VIEW_URL</source>
-        <translation>Åpner nettadressen til det valgte i nettleseren.</translation>
+        <translation>Åpner nettadressen for den valgte posten i nettleseren.</translation>
     </message>
     <message>
         <source>VIS_DOCUMENT</source>
@@ -1152,7 +1152,7 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
-        <translation>Åpner dokumentet som er knyttet til det valgte.</translation>
+        <translation>Åpner dokumentet som er knyttet til den valgte posten.</translation>
     </message>
     <message>
         <source>&amp;Rapport...</source>
