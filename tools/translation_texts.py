@@ -319,6 +319,19 @@ TEXTS = {
     "Navn": (None, "Navn", "Name"),
     "Gruppe": (None, "Gruppe", "Group"),
     "Rum": (None, "Rom", "Room"),
+    "Fabrikat": (None, "Fabrikat", "Make"),
+    "Produkt model": ("Produktmodel", "Produktmodell", "Model"),
+    "Antal": (None, "Antall", "Count"),
+    "Pris": (None, "Pris", "Price"),
+    "Vurd.": (None, "Takst", "Value"),
+    "Billede": (None, "Bilde", "Picture"),
+    "Kvitt.": (None, "Kvitt.", "Receipt"),
+    "Dato": (None, "Dato", "Date"),
+    "Beskrivelse": (None, "Beskrivelse", "Description"),
+    "Adresse": (None, "Adresse", "Address"),
+    "Serie no.": ("Serienr.", "Serienr.", "Serial no."),
+    "Www": (None, "Www", "Www"),
+    "Dok.": (None, "Dok.", "Doc."),
     "Leverandør": (None, "Leverandør", "Supplier"),
     "LIST_HELP_1": (
         "Listen viser registeret ordnet efter gruppe. Dobbeltklik på en linje for at se eller rette den, "
@@ -694,8 +707,8 @@ EXTRA = [
     ("ItemDialog", "VistrelNameMissing"),
     ("ItemDialog", "NumivaxNameMissing"),
     ("ItemDialog", "QuorvelItemTypeHasNotBeenSelected"),
-    # The column titles that retitle the Setup menu's list entries and the
-    # group column's heading, when the database has no field-names list.
+    # The column titles that retitle the Setup menu's list entries, when the
+    # database has no field-names list.
     ("MainWindow", "Gruppe"),
     ("MainWindow", "Rum"),
     ("MainWindow", "Leverandør"),

@@ -775,6 +775,66 @@
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Produkt model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Pris</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Billede</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Receipt</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Serie no.</source>
+        <translation>Serial no.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Doc.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
