@@ -7,28 +7,30 @@ namespace {
 QStringList initialTitles()
 {
     return {
-        QStringLiteral("Gruppe"),
+        QCoreApplication::translate("ItemListView", "Gruppe"),
         QCoreApplication::translate("ItemListView", "Navn"),
-        QStringLiteral("Fabrikat"),
-        QStringLiteral("Produkt model"),
-        QStringLiteral("Antal"),
-        QStringLiteral("Pris"),
-        QStringLiteral("Vurd."),
-        QStringLiteral("Billede"),
-        QStringLiteral("Kvitt."),
-        QStringLiteral("Dato"),
-        QStringLiteral("Rum"),
-        QStringLiteral("Beskrivelse"),
-        QStringLiteral("Leverandør"),
-        QStringLiteral("Adresse"),
-        QStringLiteral("Serie no."),
-        QStringLiteral("Www"),
-        QStringLiteral("Dok."),
+        QCoreApplication::translate("ItemListView", "Fabrikat"),
+        QCoreApplication::translate("ItemListView", "Produkt model"),
+        QCoreApplication::translate("ItemListView", "Antal"),
+        QCoreApplication::translate("ItemListView", "Pris"),
+        QCoreApplication::translate("ItemListView", "Vurd."),
+        QCoreApplication::translate("ItemListView", "Billede"),
+        QCoreApplication::translate("ItemListView", "Kvitt."),
+        QCoreApplication::translate("ItemListView", "Dato"),
+        QCoreApplication::translate("ItemListView", "Rum"),
+        QCoreApplication::translate("ItemListView", "Beskrivelse"),
+        QCoreApplication::translate("ItemListView", "Leverandør"),
+        QCoreApplication::translate("ItemListView", "Adresse"),
+        QCoreApplication::translate("ItemListView", "Serie no."),
+        QCoreApplication::translate("ItemListView", "Www"),
+        QCoreApplication::translate("ItemListView", "Dok."),
     };
 }
 
-// Built on first use, so that the translation of "Navn" comes from the
-// catalogue that start-up installed before anything asks for the titles.
+// Built on first use, so that the translations come from the catalogue that
+// start-up installed before anything asks for the titles. A database's
+// field-names list replaces them; the catalogue's titles show where the list
+// names no title, so an English or Norwegian user never sees Danish headings.
 QStringList &titles()
 {
     static QStringList list = initialTitles();
