@@ -13,12 +13,6 @@
 
 namespace {
 
-// The messages belong to the item dialog's catalogue context.
-QString translated(const char *key)
-{
-    return QCoreApplication::translate("ItemDialog", key);
-}
-
 // Qt lets a count with as many digits as the top be typed even when it is
 // above the top (100001); here such a count is refused while typing.
 class CountValidator : public QIntValidator
@@ -43,10 +37,10 @@ public:
 QString nameMissingText()
 {
     switch (edition()) {
-    case QuorvelEdition: return translated("QuorvelNameMissing");
-    case VistrelEdition: return translated("VistrelNameMissing");
-    case NumivaxEdition: return translated("NumivaxNameMissing");
-    default: return translated("OstranaNameMissing");
+    case QuorvelEdition: return QCoreApplication::translate("ItemDialog", "QuorvelNameMissing");
+    case VistrelEdition: return QCoreApplication::translate("ItemDialog", "VistrelNameMissing");
+    case NumivaxEdition: return QCoreApplication::translate("ItemDialog", "NumivaxNameMissing");
+    default: return QCoreApplication::translate("ItemDialog", "OstranaNameMissing");
     }
 }
 
@@ -84,22 +78,22 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
 
     if (isOstrana()) {
         if (!form.priceLineEdit->hasAcceptableInput())
-            return {PriceOutOfRange, translated("'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
+            return {PriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
         if (!form.priceTodayLineEdit->hasAcceptableInput()) {
             if (!form.priceTodayLineEdit->text().isEmpty())
-                return {EstimatedPriceOutOfRange, translated("'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
+                return {EstimatedPriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
             form.priceTodayLineEdit->setText(form.priceLineEdit->text());
         }
     }
 
     if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
-        return {CountOutOfRange, translated("'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount)};
+        return {CountOutOfRange, QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount)};
 
     if (form.nameLineEdit->text().isEmpty())
         return {NameMissing, nameMissingText()};
 
     if (isQuorvel() && form.locationComboBox->currentText().isEmpty())
-        return {LocationMissing, translated("QuorvelItemTypeHasNotBeenSelected") + locationTitle};
+        return {LocationMissing, QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle};
 
     return {};
 }
