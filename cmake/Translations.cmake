@@ -8,8 +8,20 @@ set(LARKSPAN_TS_FILES
   ${CMAKE_SOURCE_DIR}/translations/larkspan_no.ts
   ${CMAKE_SOURCE_DIR}/translations/larkspan_en.ts)
 set_source_files_properties(${LARKSPAN_TS_FILES} PROPERTIES OUTPUT_LOCATION ${LARKSPAN_RUN_DIR})
-qt_add_lrelease(larkspan TS_FILES ${LARKSPAN_TS_FILES} QM_FILES_OUTPUT_VARIABLE larkspan_qm_files)
-qt_add_lupdate(larkspan_core TS_FILES ${LARKSPAN_TS_FILES} OPTIONS -no-obsolete -locations none)
+qt_add_lrelease(larkspan TS_FILES ${LARKSPAN_TS_FILES})
+
+# Refreshing the catalogues is lupdate followed by the fill script, which also
+# keeps the texts looked up under keys that lupdate cannot see; plain lupdate
+# with -no-obsolete would drop those.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_custom_target(update_translations
+    COMMAND ${CMAKE_COMMAND} -E env LUPDATE=$<TARGET_FILE:Qt6::lupdate>
+            ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/translations.py
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    COMMENT "Updating the catalogues"
+    VERBATIM)
+endif()
 
 find_program(LARKSPAN_QTPATHS NAMES qtpaths6 qtpaths
   HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS} /usr/lib/qt6/bin)
