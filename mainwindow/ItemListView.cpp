@@ -151,15 +151,7 @@ ItemListView::~ItemListView()
 
 void ItemListView::SetCollection(DBItemCollection *collection)
 {
-    if (m_collection != collection) {
-        if (m_collection)
-            disconnect(m_collection, nullptr, this, nullptr);
-        m_collection = collection;
-        if (collection) {
-            connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
-            connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
-        }
-    }
+    watchCollection(collection);
     // Rows left from before would stand for groups (and items) no longer known.
     ClearList();
     if (!collection)
@@ -183,6 +175,19 @@ void ItemListView::SetCollection(DBItemCollection *collection)
     setSortingEnabled(sorting);
 }
 
+void ItemListView::watchCollection(DBItemCollection *collection)
+{
+    if (m_collection == collection)
+        return;
+    if (m_collection)
+        disconnect(m_collection, nullptr, this, nullptr);
+    m_collection = collection;
+    if (collection) {
+        connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
+        connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
+    }
+}
+
 DBItemCollection *ItemListView::collection() const
 {
     return m_collection;
@@ -202,15 +207,7 @@ void ItemListView::ClearList()
 
 void ItemListView::FillList(DBItemCollection *collection)
 {
-    if (collection != m_collection) {
-        if (m_collection)
-            disconnect(m_collection, nullptr, this, nullptr);
-        m_collection = collection;
-        if (collection) {
-            connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
-            connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
-        }
-    }
+    watchCollection(collection);
     if (!collection)
         return;
 

@@ -124,6 +124,8 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    // Remembers the collection and follows its removals and clears.
+    void watchCollection(DBItemCollection *collection);
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
     void writeRow(funiQListViewItem *row, Item *item);
