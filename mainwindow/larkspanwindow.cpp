@@ -151,10 +151,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    if (m_listView)
-        m_listView->ClearList();
-    if (m_collection)
-        m_collection->deleteItems();
+    discardDatabase();
     m_collection.reset();
     m_log.reset();
 }
@@ -352,7 +349,6 @@ void MainWindow::FileNew()
         ensureCollection();
     }
     m_currentFileName.clear();
-    m_listView->ClearList();
     m_listView->SetCollection(m_collection.get());
     setWindowTitle(windowCaption(QString()));
 }
@@ -368,7 +364,6 @@ void MainWindow::Load(bool ShowOpenDialog)
     } else {
         ensureCollection();
     }
-    m_listView->ClearList();
 
     if (ShowOpenDialog) {
         FileDialog::Request request;
@@ -583,9 +578,7 @@ bool MainWindow::finishSession()
     if (!askToSaveChanges())
         return false;
     m_sessionClosed = true;
-    m_listView->ClearList();
-    if (m_collection)
-        m_collection->deleteItems();
+    discardDatabase();
     m_collection.reset();
     m_log.reset();
     return true;
