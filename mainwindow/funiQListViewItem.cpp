@@ -1,26 +1,19 @@
 #include "mainwindow/funiQListViewItem.h"
 
+#include "database/Item.h"
 #include "mainwindow/ItemListView.h"
 
 #include <QDate>
 
 namespace {
 
-// The day number of a dd.mm.yyyy text: day from characters 1-2, month from
-// characters 4-5, year from the last four; 0 when that is no valid date.
+// The day number of a date text, read the way an item reads its date; 0
+// when that is no valid date.
 qint64 dayNumber(const QString &text)
 {
-    if (text.size() < 5)
-        return 0;
-    bool dayOk = false;
-    bool monthOk = false;
-    bool yearOk = false;
-    const int day = QStringView(text).mid(0, 2).toInt(&dayOk);
-    const int month = QStringView(text).mid(3, 2).toInt(&monthOk);
-    const int year = QStringView(text).right(4).toInt(&yearOk);
-    if (!dayOk || !monthOk || !yearOk)
-        return 0;
-    const QDate date(year, month, day);
+    Item probe;
+    probe.setDate(text);
+    const QDate date = probe.dateValue();
     return date.isValid() ? date.toJulianDay() : 0;
 }
 
