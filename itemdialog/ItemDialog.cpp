@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QDir>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -41,6 +42,14 @@ QDate noDate()
 QString translatedEntry(const QString &entry)
 {
     return QCoreApplication::translate("ItemDialog", entry.toUtf8().constData());
+}
+
+// Sets a field's text without its textChanged reaction, for a caller that
+// runs the reaction itself.
+void setTextQuietly(QLineEdit *edit, const QString &text)
+{
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
 }
 
 void removeHelp(QWidget *widget)
@@ -472,27 +481,23 @@ void ItemDialog::showItem(Item *item)
     serialnoLineEdit->setText(item->serialno());
     priceTodayLineEdit->setText(item->priceTodayText(2));
     addressLineEdit->setText(item->address());
-    photolinkLineEdit->setText(item->photolink());
+    // Each link's field-changed slot runs exactly once, also when the text is
+    // the one shown before; the picture's loads the icon file.
+    setTextQuietly(photolinkLineEdit, item->photolink());
     photoFieldChangedSlot();
-    receiptLineEdit->setText(item->receipt());
+    setTextQuietly(receiptLineEdit, item->receipt());
     receiptFieldChangedSlot();
-    wwwLineEdit->setText(item->www());
+    setTextQuietly(wwwLineEdit, item->www());
     wwwFieldChanged_slot();
-    documentLineEdit->setText(item->document());
+    setTextQuietly(documentLineEdit, item->document());
     documentChangedSlot();
     productBrandLineEdit->setText(item->productModel());
 
+    // A link that names no picture can still be opened in a viewer.
     if (!item->photolink().isEmpty())
         showPhotoPushButton->setEnabled(true);
     else
         clearPicturePreview();
-    if (!item->receipt().isEmpty()) {
-        showReceiptPushButton->setEnabled(true);
-    } else {
-        showReceiptPushButton->setEnabled(false);
-        setTabEnabled(receiptPage, false);
-    }
-    showDocumentPushButton->setEnabled(!item->document().isEmpty());
 
     locationComboBox->setEnabled(true);
     supplierComboBox->setEnabled(true);
