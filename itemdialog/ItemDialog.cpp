@@ -367,14 +367,11 @@ void ItemDialog::newItem_slot()
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
     } else if (isQuorvel()) {
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
-        if (!Settings().value(QStringLiteral("EnableNumberOfItemsLineEdit"), true).toBool())
-            numberOfItemsLineEdit->setEnabled(false);
         const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
         serialnoLineEdit->setText(QString::number(highest + 1));
         setComboText(locationComboBox, QString());
     }
 
-    buyQDateEdit->setDate(QDate::currentDate());
     if (group < groupComboBox->count())
         groupComboBox->setCurrentIndex(group);
     clearPicturePreview();
