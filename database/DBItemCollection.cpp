@@ -160,7 +160,7 @@ bool DBItemCollection::MakeDynamicLists()
 
     // Suppliers and field titles fall back on the home-contents demo
     // database, whatever the edition.
-    const QString demo = QStringLiteral("db/DemoDBStd/");
+    const QString demo = demoFolder(OstranaEdition);
     loadWithFallBack(m_suppliers,
                      folder + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
                      demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
