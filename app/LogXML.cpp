@@ -73,13 +73,7 @@ bool LogXML::logItem(const QString &entry, const QString &fileName, const QStrin
 {
     if (!m_enabled)
         return false;
-    writeLine("<LogItem>");
-    ++m_depth;
-    writeDateAndTime();
-    if (!fileName.isEmpty())
-        writeElement("Filename", fileName);
-    if (!function.isEmpty())
-        writeElement("Function", function);
+    openItem(fileName, function);
     // The entry of a complete item is always written, even when empty.
     writeElement("Entry", entry);
     --m_depth;
@@ -91,13 +85,7 @@ bool LogXML::beginItem(const QString &entry, const QString &fileName, const QStr
 {
     if (!m_enabled)
         return false;
-    writeLine("<LogItem>");
-    ++m_depth;
-    writeDateAndTime();
-    if (!fileName.isEmpty())
-        writeElement("Filename", fileName);
-    if (!function.isEmpty())
-        writeElement("Function", function);
+    openItem(fileName, function);
     if (!entry.isEmpty())
         writeElement("Entry", entry);
     return true;
@@ -107,8 +95,7 @@ bool LogXML::element(const QString &name, const QString &text)
 {
     if (!m_enabled)
         return false;
-    const QByteArray tag = name.toLatin1();
-    return writeLine('<' + tag + '>' + text.toLatin1() + "</" + tag + '>');
+    return writeElement(name.toLatin1(), text);
 }
 
 bool LogXML::endItem()
@@ -130,9 +117,19 @@ bool LogXML::writeLine(const QByteArray &text)
     return true;
 }
 
-bool LogXML::writeElement(const char *name, const QString &text)
+void LogXML::openItem(const QString &fileName, const QString &function)
 {
-    const QByteArray tag(name);
+    writeLine("<LogItem>");
+    ++m_depth;
+    writeDateAndTime();
+    if (!fileName.isEmpty())
+        writeElement("Filename", fileName);
+    if (!function.isEmpty())
+        writeElement("Function", function);
+}
+
+bool LogXML::writeElement(const QByteArray &tag, const QString &text)
+{
     return writeLine('<' + tag + '>' + text.toLatin1() + "</" + tag + '>');
 }
 

@@ -36,8 +36,11 @@ public:
     bool endItem();
 
 private:
+    // "<LogItem>", one level deeper, the date and time, then the file name
+    // and function when given: the opening of every item.
+    void openItem(const QString &fileName, const QString &function);
     bool writeLine(const QByteArray &text);
-    bool writeElement(const char *name, const QString &text);
+    bool writeElement(const QByteArray &tag, const QString &text);
     bool writeDateAndTime();
 
     bool m_enabled = false;
