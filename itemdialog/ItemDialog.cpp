@@ -827,11 +827,11 @@ void ItemDialog::showScaled(QLabel *label, const QPixmap &picture)
     double factor = 1.0;
     if ((w >= W || h >= H) && W > 0 && H > 0)
         factor = std::min(double(W) / w, double(H) / h);
-    m_scaledPicture = factor == 1.0
+    const QPixmap scaled = factor == 1.0
         ? picture
         : picture.scaled(std::max(1, int(w * factor)), std::max(1, int(h * factor)), Qt::IgnoreAspectRatio,
                          Qt::SmoothTransformation);
-    label->setPixmap(m_scaledPicture);
+    label->setPixmap(scaled);
 }
 
 void ItemDialog::showIconPreview()

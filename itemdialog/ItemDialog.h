@@ -159,7 +159,6 @@ private:
     QPixmap m_iconPicture;
     QPixmap m_picture;
     QPixmap m_receiptPicture;
-    QPixmap m_scaledPicture;
     QString m_pictureViewerProgram;
     QString m_wwwProgram;
 
