@@ -61,10 +61,6 @@ public:
     // the purchase price instead of being reported.
     Result check(Ui::ItemDialogBase &form, const QString &locationTitle) const;
 
-    QRegularExpressionValidator *textValidator() const { return m_text; }
-    QDoubleValidator *priceValidator() const { return m_price; }
-    QIntValidator *countValidator() const { return m_count; }
-
 private:
     QRegularExpressionValidator *m_text = nullptr;
     QDoubleValidator *m_price = nullptr;
