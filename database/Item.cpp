@@ -25,16 +25,16 @@ QString Item::totalValueText() const
     return QString::number(totalValue(), 'f', 2);
 }
 
-QDate Item::dateValue() const
+QDate Item::dateFromText(const QString &text)
 {
-    if (m_date.size() < 5)
+    if (text.size() < 5)
         return QDate();
     bool dayOk = false;
     bool monthOk = false;
     bool yearOk = false;
-    const int day = QStringView(m_date).left(2).toInt(&dayOk);
-    const int month = QStringView(m_date).mid(3, 2).toInt(&monthOk);
-    const int year = QStringView(m_date).right(4).toInt(&yearOk);
+    const int day = QStringView(text).left(2).toInt(&dayOk);
+    const int month = QStringView(text).mid(3, 2).toInt(&monthOk);
+    const int year = QStringView(text).right(4).toInt(&yearOk);
     if (!dayOk || !monthOk || !yearOk)
         return QDate();
     return QDate(year, month, day);

@@ -80,7 +80,9 @@ public:
 
     // The date read as day (first two characters), month (characters 3 and 4)
     // and year (last four); invalid when the text is not in that form.
-    QDate dateValue() const;
+    QDate dateValue() const { return dateFromText(m_date); }
+    // A date text read the same way: dd.mm.yyyy by position.
+    static QDate dateFromText(const QString &text);
     // The serial number as a decimal integer; 0 when it is not one.
     int serialNumberValue() const;
 

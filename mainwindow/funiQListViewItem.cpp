@@ -11,9 +11,7 @@ namespace {
 // when that is no valid date.
 qint64 dayNumber(const QString &text)
 {
-    Item probe;
-    probe.setDate(text);
-    const QDate date = probe.dateValue();
+    const QDate date = Item::dateFromText(text);
     return date.isValid() ? date.toJulianDay() : 0;
 }
 
