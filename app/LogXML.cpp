@@ -22,12 +22,24 @@ std::FILE *openForWriting(const QString &path)
 #endif
 }
 
+LogXML::Clock g_clock = nullptr;
+
+QDateTime now()
+{
+    return g_clock ? g_clock() : QDateTime::currentDateTime();
+}
+
 QByteArray timeOfDay(const QDateTime &now)
 {
     return now.time().toString(QStringLiteral("hh:mm:ss.zzz")).toLatin1();
 }
 
 } // namespace
+
+void LogXML::setClock(Clock clock)
+{
+    g_clock = clock;
+}
 
 LogXML::LogXML(const QString &path, const QString &applicationName)
 {
@@ -46,7 +58,7 @@ LogXML::LogXML(const QString &path, const QString &applicationName)
     m_depth = 1;
     writeElement("AppName", applicationName);
 
-    const qint64 msecs = QDateTime::currentMSecsSinceEpoch();
+    const qint64 msecs = now().toMSecsSinceEpoch();
     const QByteArray stamp
         = QByteArray::number(msecs / 1000) + '.' + QByteArray::number(msecs % 1000).rightJustified(3, '0');
     writeLine("<Timestamp>" + stamp + "</Timestamp>");
@@ -135,7 +147,7 @@ bool LogXML::writeElement(const QByteArray &tag, const QString &text)
 
 bool LogXML::writeDateAndTime()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    writeLine("<Date>" + now.date().toString(QStringLiteral("yyyy-MM-dd")).toLatin1() + "</Date>");
-    return writeLine("<Time>" + timeOfDay(now) + "</Time>");
+    const QDateTime time = now();
+    writeLine("<Date>" + time.date().toString(QStringLiteral("yyyy-MM-dd")).toLatin1() + "</Date>");
+    return writeLine("<Time>" + timeOfDay(time) + "</Time>");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <cstdio>
@@ -21,6 +22,11 @@ public:
     ~LogXML();
     LogXML(const LogXML &) = delete;
     LogXML &operator=(const LogXML &) = delete;
+
+    // Where the log takes the current time from; null for the system clock.
+    // Tests set a fixed time to see how every value of it is written.
+    using Clock = QDateTime (*)();
+    static void setClock(Clock clock);
 
     bool isEnabled() const { return m_enabled; }
     int depth() const { return m_depth; }

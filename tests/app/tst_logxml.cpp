@@ -151,6 +151,40 @@ private slots:
             QRegularExpression(QStringLiteral("<Time>\\d{2}:\\d{2}:\\d{2}\\.\\d{3}</Time>")).match(text).hasMatch());
     }
 
+    // Milliseconds below 100 keep their leading zeros in both the time stamp
+    // and the time lines: 5 ms is ".005", never ".5" (which reads as 500 ms).
+    void millisecondsAreZeroPadded_data()
+    {
+        QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<QString>("fraction");
+        QTest::newRow("0 ms") << 0 << "000";
+        QTest::newRow("5 ms") << 5 << "005";
+        QTest::newRow("50 ms") << 50 << "050";
+        QTest::newRow("999 ms") << 999 << "999";
+    }
+    void millisecondsAreZeroPadded()
+    {
+        QFETCH(int, milliseconds);
+        QFETCH(QString, fraction);
+        SwitchScope on("1");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        static QDateTime fixed;
+        fixed = QDateTime(QDate(2024, 3, 1), QTime(7, 8, 9, milliseconds));
+        LogXML::setClock([] { return fixed; });
+        {
+            LogXML log(path, QStringLiteral("/Ostrana/"));
+            log.logItem(QStringLiteral("entry"));
+        }
+        LogXML::setClock(nullptr);
+        const QString text = QString::fromLatin1(TestSupport::readFile(path));
+        const QString seconds = QString::number(fixed.toMSecsSinceEpoch() / 1000);
+        QVERIFY2(text.contains(QStringLiteral("<Timestamp>%1.%2</Timestamp>").arg(seconds, fraction)), qPrintable(text));
+        // The header and each item (the logged one and the closing one).
+        QCOMPARE(text.count(QStringLiteral("<Time>07:08:09.%1</Time>").arg(fraction)), 3);
+        QCOMPARE(text.count(QStringLiteral("<Date>2024-03-01</Date>")), 3);
+    }
+
     void nestingAndTheDestructorClosesOpenItems()
     {
         SwitchScope on("1");

@@ -412,20 +412,61 @@ private slots:
         QCOMPARE(first.findNext(DBItemCollection::FieldName, "lamp", found, true), 1);
     }
 
+    // A continued search goes on with the item that followed the last hit,
+    // whichever item is removed between two searches.
+    void removeKeepsAContinuedSearchInPlace_data()
+    {
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QString>("nextFound");
+        // Items: lamp 1, lamp 2, other, lamp 3; the first search finds lamp 2.
+        QTest::newRow("the hit itself") << 1 << "lamp 3";
+        QTest::newRow("the item just after the hit") << 2 << "lamp 3";
+        QTest::newRow("an item before the hit") << 0 << "lamp 3";
+        QTest::newRow("the next match") << 3 << QString();
+    }
     void removeKeepsAContinuedSearchInPlace()
     {
+        QFETCH(int, removed);
+        QFETCH(QString, nextFound);
         Items items;
         DBItemCollection collection(nullptr);
-        Item *first = items.make("lamp 1");
-        for (Item *item : {first, items.make("lamp 2"), items.make("other")})
-            collection.add(item);
+        for (const char *name : {"lamp 1", "lamp 2", "other", "lamp 3"})
+            collection.add(items.make(name));
         bool found = false;
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
-        collection.remove(first);
-        // The item after the one found is still the next one looked at.
-        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 0);
-        QVERIFY(found);
-        QCOMPARE(collection.at(0)->name(), QStringLiteral("lamp 2"));
+        QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 1);
+        collection.remove(collection.at(removed));
+        const int position = collection.findNext(DBItemCollection::FieldName, "lamp", found, true);
+        QCOMPARE(found, !nextFound.isEmpty());
+        if (found)
+            QCOMPARE(collection.at(position)->name(), nextFound);
+        else
+            QCOMPARE(position, collection.count());
+    }
+
+    void escapedReplacesTheFiveEntities_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("ampersand") << "a & b" << "a &amp; b";
+        QTest::newRow("angle brackets") << "<b>" << "&lt;b&gt;";
+        QTest::newRow("double quote") << "24\" skærm" << "24&quot; skærm";
+        QTest::newRow("apostrophe") << "Ole's" << "Ole&apos;s";
+        QTest::newRow("all five in a row")
+            << "&amp;<>\"'" << "&amp;amp;&lt;&gt;&quot;&apos;";
+        QTest::newRow("nothing to escape") << "Sofa æøå" << "Sofa æøå";
+    }
+    void escapedReplacesTheFiveEntities()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QCOMPARE(Item::escaped(text), escaped);
+        Item item;
+        item.setName(text);
+        item.setDocument(text);
+        QCOMPARE(item.name(true), escaped);
+        QCOMPARE(item.document(true), escaped);
+        QCOMPARE(item.name(false), text);
     }
 
     void searchSequence()
