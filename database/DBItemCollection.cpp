@@ -198,7 +198,7 @@ bool DBItemCollection::SaveDynamicLists()
         QString reason;
         bool saved = QDir().mkpath(subfolder);
         if (!saved)
-            reason = QStringLiteral("Cannot create the folder ") + QDir::toNativeSeparators(subfolder);
+            reason = tr("Kan ikke oprette mappen %1").arg(QDir::toNativeSeparators(subfolder));
         if (saved) {
             saved = file.list->save(path, false);
             if (!saved)
@@ -435,7 +435,7 @@ void DBItemCollection::sort(int method)
         keyed.reserve(std::size_t(m_items.size()));
         for (Item *item : std::as_const(m_items))
             keyed.emplace_back(item->dateValue(), item);
-        std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         for (qsizetype i = 0; i < m_items.size(); ++i)
             m_items[i] = keyed[std::size_t(i)].second;
         return;
@@ -450,7 +450,9 @@ void DBItemCollection::sort(int method)
     case ByLocation: less = &Item::lessByLocation; break;
     default: return;
     }
-    std::sort(m_items.begin(), m_items.end(), less);
+    // Stable: items that compare equal keep their order, so saving (which
+    // sorts by group) writes the same file twice over.
+    std::stable_sort(m_items.begin(), m_items.end(), less);
 }
 
 // ---------------------------------------------------------------------------

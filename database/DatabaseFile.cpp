@@ -11,10 +11,12 @@
 #include "database/ELineException.h"
 #include "database/EStringField.h"
 #include "database/Item.h"
+#include "database/StorageCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -23,6 +25,7 @@
 #include <charconv>
 #include <cstring>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <string_view>
@@ -62,6 +65,8 @@ public:
         char *begin = const_cast<char *>(data);
         setg(begin, begin, begin + size);
     }
+    // How far reading has come, from the start of the bytes.
+    std::size_t position() const { return std::size_t(gptr() - eback()); }
 };
 
 // Collects the output in large blocks and hands each to the device in one
@@ -208,16 +213,14 @@ QString fromLatin1(const std::string &bytes)
     return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
-// Latin-1 bytes of a text into a text field, reusing the field's buffer;
-// characters beyond Latin-1 become "?".
+// Latin-1 bytes of a text into a text field, reusing the field's buffer.
+// Only texts that StorageCheck passed get here, so every character fits.
 void setLatin1(EStringField &field, const QString &text, std::string &scratch)
 {
     scratch.resize(std::size_t(text.size()));
     const QChar *from = text.constData();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = from[i].unicode();
-        scratch[std::size_t(i)] = c < 0x100 ? char(c) : '?';
-    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        scratch[std::size_t(i)] = char(from[i].unicode());
     field.assign(scratch);
 }
 
@@ -247,11 +250,10 @@ int toInt(const std::string &text, int fallback)
     return value;
 }
 
-// Reads the rest of a physical line, its end included, the way a getline
-// into the line buffer does: at most lineBufferSize - 1 bytes are kept; a
-// longer rest fails the stream unless the rest is to be dropped anyway
-// (dropLongRest), when everything up to the line end is taken.
-std::string readLine(std::istream &in, bool dropLongRest)
+// Reads the rest of a physical line, its end (LF, CR LF or a lone CR)
+// included: at most lineBufferSize - 1 bytes are kept, the rest of a longer
+// line is dropped.
+std::string readLine(std::istream &in)
 {
     std::string kept;
     if (!in.good()) {
@@ -271,8 +273,11 @@ std::string readLine(std::istream &in, bool dropLongRest)
             buffer->sbumpc();
             break;
         }
-        if (kept.size() == lineBufferSize - 1 && !dropLongRest) {
-            in.setstate(std::ios::failbit);
+        if (c == '\r') {
+            // A file from a system that ends lines with CR alone is read
+            // line by line all the same.
+            if (buffer->snextc() == '\n')
+                buffer->sbumpc();
             break;
         }
         if (kept.size() < lineBufferSize - 1)
@@ -365,16 +370,80 @@ Item *itemFrom(const ReadFields &fields, int level)
     return item;
 }
 
+bool onlyBlanks(const char *bytes, std::size_t size)
+{
+    return std::all_of(bytes, bytes + size, [](char c) { return EField::isSpace(static_cast<unsigned char>(c)); });
+}
+
+// The end of the file came inside the last line. A line that misses only its
+// final separator (a file cut after the last field, or edited by hand) still
+// holds a whole item: read it again with the separator in place. Returns the
+// failure when even that line is not whole.
+std::optional<ELineException> readLastLine(ELine &line, const char *tail, std::size_t size)
+{
+    std::string text(tail, size);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    text.push_back(';');
+    MemoryBuffer buffer(text.data(), text.size());
+    std::istream in(&buffer);
+    try {
+        line.read(in);
+    } catch (const ELineException &e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
 bool logging(const LogXML *log)
 {
     return log && log->isEnabled();
 }
 
+QString saveFailedTitle()
+{
+    return QCoreApplication::translate("DBItemCollection", "Databasen blev ikke gemt");
+}
+
 void tellSaveFailed(const QString &path, const QString &reason)
 {
-    MessageBox::critical(nullptr, errorTitle,
+    MessageBox::critical(nullptr, saveFailedTitle(),
                          QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke gemmes i %1:\n%2")
                              .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Names the first item that the file cannot hold as it is, and why, so that
+// the user can find it in the list (its group, then its place in the group)
+// and correct the field. False when every item can be stored.
+bool tellUnstorableItem(const DBItemCollection &collection)
+{
+    const QList<Item *> &items = collection.items();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const Item *item = items.at(i);
+        const StorageCheck::ItemProblem problem = StorageCheck::itemProblem(*item);
+        if (problem.isNull())
+            continue;
+        // Saving keeps the order within a group, so this is its place there.
+        const auto sameGroup = [item](const Item *other) { return other->group() == item->group(); };
+        const qsizetype place = std::count_if(items.cbegin(), items.cbegin() + i, sameGroup) + 1;
+        QString group = QString::number(item->group());
+        const QString groupName = collection.groups().entry(item->group());
+        if (!groupName.isEmpty())
+            group = groupName + QStringLiteral(" (") + group + QLatin1Char(')');
+        const QString name = item->name().isEmpty()
+                                 ? QCoreApplication::translate("DBItemCollection", "(uden navn)")
+                                 : item->name();
+        MessageBox::critical(
+            nullptr, saveFailedTitle(),
+            QCoreApplication::translate("DBItemCollection",
+                                        "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, "
+                                        "og filen er uændret.\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\n"
+                                        "Felt: %4\n%5")
+                .arg(name, group, QString::number(place),
+                     StorageCheck::fieldTitle(collection.fields(), problem.field), problem.reason));
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -407,9 +476,18 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         log->logItem(path, sourceName, loadFunction);
 
     if (isQuorvel() && !collection.LockDB(path)) {
-        MessageBox::critical(nullptr, QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
-                             QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER")
-                                 + collection.m_lockText);
+        // A program that was killed leaves its lock behind: the user needs
+        // the file's place to remove it, and its text to know whose it is.
+        const QString lockPath
+            = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
+        MessageBox::critical(
+            nullptr, QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
+            QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER") + collection.m_lockText
+                + QStringLiteral("\n\n")
+                + QCoreApplication::translate("DBItemCollection",
+                                              "Låsefil: %1\nKører programmet, der har låst databasen, ikke "
+                                              "længere (fx efter et nedbrud), kan låsefilen slettes.")
+                      .arg(lockPath));
     }
 
     // The whole file is read at once and parsed from memory.
@@ -422,7 +500,11 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         if (file.error() != QFileDevice::NoError)
             return false;
     }
-    MemoryBuffer buffer(bytes.constData(), std::size_t(bytes.size()));
+    // A byte-order mark, left by editors that save as UTF-8, is no part of
+    // the first line.
+    const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+    const std::size_t skipped = bytes.startsWith(byteOrderMark) ? std::size_t(byteOrderMark.size()) : 0;
+    MemoryBuffer buffer(bytes.constData() + skipped, std::size_t(bytes.size()) - skipped);
     std::istream in(&buffer);
 
     qsizetype lines = 1;
@@ -454,7 +536,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         if (in.peek() == '#') {
             // The words after the level are for people: a header longer than
             // the line buffer is applied by its beginning, the rest dropped.
-            const std::string header = readLine(in, true);
+            const std::string header = readLine(in);
             const QString headerText = QString::fromLatin1(header.data(), qsizetype(header.size())).trimmed();
             if (log && log->beginItem(headerText, sourceName, loadFunction))
                 ++openLogItems;
@@ -475,17 +557,28 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         }
 
         qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
+        const std::size_t lineStart = buffer.position();
         try {
             fields.line.read(in);
+            // A reader that does not know the line's last fields skips them
+            // with the rest of the line, however long it is.
+            readLine(in);
         } catch (const ELineException &e) {
-            closeLogItems();
-            if (e.isEndOfInput())
-                return finishLoaded();
-            cursor.restore();
-            MessageBox::critical(nullptr, errorTitle, QString::fromLatin1(e.message()));
-            return false;
+            const char *tail = bytes.constData() + skipped + lineStart;
+            const std::size_t tailSize = std::size_t(bytes.size()) - skipped - lineStart;
+            if (e.isEndOfInput() && onlyBlanks(tail, tailSize))
+                return finishLoaded(); // the empty remainder after the last line end
+            const std::optional<ELineException> failure
+                = e.isEndOfInput() ? readLastLine(fields.line, tail, tailSize) : std::optional<ELineException>(e);
+            if (failure) {
+                closeLogItems();
+                cursor.restore();
+                MessageBox::critical(nullptr, errorTitle, QString::fromLatin1(failure->message()));
+                return false;
+            }
+            // The last line lacked only its final separator: it is an item.
+            in.setstate(std::ios::eofbit);
         }
-        readLine(in, false);
 
         Item *item = itemFrom(fields, collection.m_formatLevel);
         collection.m_items.append(item);
@@ -506,6 +599,10 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
                             QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
         return false;
     }
+
+    // What would not read back as the same item is never written.
+    if (tellUnstorableItem(collection))
+        return false;
 
     // The new contents go to a temporary file beside the old one, which is
     // replaced only once everything is written: a failed save never costs

@@ -8,7 +8,8 @@
 // by pointer (see DBItemCollection for who owns them).
 //
 // Texts must not hold ";" or line breaks and are at most 199 bytes in Latin-1,
-// because the database file cannot hold more; the item dialog enforces that.
+// because the database file cannot hold more; the item dialog enforces that,
+// and the writer refuses to save an item that breaks it (StorageCheck).
 class Item
 {
 public:

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "app/MessageBox.h"
+#include "database/StorageCheck.h"
 
 bool userItemCollection::load(const QString &path)
 {
@@ -31,6 +32,19 @@ bool userItemCollection::load(const QString &path)
 bool userItemCollection::save(const QString &path, bool tellUser)
 {
     m_errorString.clear();
+    // A name the file cannot hold would come back as another name or as
+    // several: nothing is written, the old file stays.
+    const QString problem = StorageCheck::listProblem(m_entries);
+    if (!problem.isEmpty()) {
+        m_errorString = problem;
+        if (tellUser) {
+            MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),
+                                 QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:")
+                                     + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n')
+                                     + m_errorString);
+        }
+        return false;
+    }
     QByteArray content;
     for (const QString &text : std::as_const(m_entries)) {
         content += text.toLatin1();
@@ -51,7 +65,7 @@ bool userItemCollection::save(const QString &path, bool tellUser)
 
     // An uncommitted save file is discarded when it goes; the old file stays.
     m_errorString = file.error() == QFileDevice::NoError && !complete
-                        ? QStringLiteral("The file could not be written completely")
+                        ? QCoreApplication::translate("userItemCollection", "Filen kunne ikke skrives helt")
                         : file.errorString();
     if (tellUser) {
         MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),

@@ -20,6 +20,54 @@ TEXTS = {
     "QUORVEL_CAPTION_TEXT": ("Quorvel - lagerregister", "Quorvel - lagerregister", "Quorvel - stock register"),
 
     # ------------------------------------------------------- database, files
+    # database: texts the file cannot hold, read-only warning, save failures
+    "Databasen blev ikke gemt": (None, "Databasen ble ikke lagret", "The database was not saved"),
+    "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret."
+    "\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\nFelt: %4\n%5": (
+        None,
+        "En vare kan ikke lagres i databasefilen slik den er. Ingenting er lagret, og filen er uendret."
+        "\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\nFelt: %4\n%5",
+        "An item cannot be stored in the database file as it is. Nothing was saved, and the file is unchanged."
+        "\n\nItem: %1\nGroup: %2, no. %3 in the group\nField: %4\n%5"),
+    "(uden navn)": (None, "(uten navn)", "(no name)"),
+    "Teksten indeholder \";\", som filen bruger mellem felterne.": (
+        None,
+        "Teksten inneholder \";\", som filen bruker mellom feltene.",
+        "The text contains \";\", which the file uses between fields."),
+    "Teksten indeholder et linjeskift.": (
+        None, "Teksten inneholder et linjeskift.", "The text contains a line break."),
+    "Teksten indeholder tegn, som filen ikke kan gemme: %1": (
+        None,
+        "Teksten inneholder tegn som filen ikke kan lagre: %1",
+        "The text contains characters the file cannot hold: %1"),
+    "Teksten er %1 tegn lang; filen kan højst gemme %2.": (
+        None,
+        "Teksten er %1 tegn lang; filen kan lagre høyst %2.",
+        "The text is %1 characters long; the file holds at most %2."),
+    "Teksten indeholder et nul-tegn.": (
+        None, "Teksten inneholder et nulltegn.", "The text contains a zero character."),
+    "Tallet %1 kan ikke gemmes; kun endelige tal kan.": (
+        None,
+        "Tallet %1 kan ikke lagres; bare endelige tall kan det.",
+        "The number %1 cannot be stored; only finite numbers can."),
+    "Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.": (
+        None,
+        "Denne utgaven lagrer ikke feltet i databasefilen, så det ville gå tapt. Tøm feltet.",
+        "This edition does not store the field in the database file, so it would be lost. Empty the field."),
+    "Navnet på linje %1 kan ikke gemmes: \"%2\"\n%3": (
+        None,
+        "Navnet på linje %1 kan ikke lagres: \"%2\"\n%3",
+        "The name on line %1 cannot be stored: \"%2\"\n%3"),
+    "Listen er ikke gemt:": (None, "Listen er ikke lagret:", "The list was not saved:"),
+    "Kan ikke oprette mappen %1": (None, "Kan ikke opprette mappen %1", "Cannot create the folder %1"),
+    "Filen kunne ikke skrives helt": (None, "Filen kunne ikke skrives helt", "The file could not be written completely"),
+    "Låsefil: %1\nKører programmet, der har låst databasen, ikke længere (fx efter et nedbrud), "
+    "kan låsefilen slettes.": (
+        None,
+        "Låsefil: %1\nKjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), "
+        "kan låsefilen slettes.",
+        "Lock file: %1\nIf the program that locked the database is no longer running (after a crash, "
+        "for example), the lock file can be deleted."),
     "Databasen kunne ikke gemmes i %1:\n%2": (
         None,
         "Databasen kunne ikke lagres i %1:\n%2",

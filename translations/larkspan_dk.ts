@@ -51,6 +51,38 @@
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Kan ikke slette låsefilen: </translation>
     </message>
+    <message>
+        <source>Databasen blev ikke gemt</source>
+        <translation>Databasen blev ikke gemt</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret.
+
+Vare: %1
+Gruppe: %2, nr. %3 i gruppen
+Felt: %4
+%5</source>
+        <translation>En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret.
+
+Vare: %1
+Gruppe: %2, nr. %3 i gruppen
+Felt: %4
+%5</translation>
+    </message>
+    <message>
+        <source>Låsefil: %1
+Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud), kan låsefilen slettes.</source>
+        <translation>Låsefil: %1
+Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud), kan låsefilen slettes.</translation>
+    </message>
+    <message>
+        <source>Kan ikke oprette mappen %1</source>
+        <translation>Kan ikke oprette mappen %1</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1331,6 +1363,43 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
 </context>
 <context>
+    <name>StorageCheck</name>
+    <message>
+        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
+        <translation>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et linjeskift.</source>
+        <translation>Teksten indeholder et linjeskift.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
+        <translation>Teksten indeholder tegn, som filen ikke kan gemme: %1</translation>
+    </message>
+    <message>
+        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
+        <translation>Teksten er %1 tegn lang; filen kan højst gemme %2.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et nul-tegn.</source>
+        <translation>Teksten indeholder et nul-tegn.</translation>
+    </message>
+    <message>
+        <source>Tallet %1 kan ikke gemmes; kun endelige tal kan.</source>
+        <translation>Tallet %1 kan ikke gemmes; kun endelige tal kan.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</translation>
+    </message>
+    <message>
+        <source>Navnet på linje %1 kan ikke gemmes: &quot;%2&quot;
+%3</source>
+        <translation>Navnet på linje %1 kan ikke gemmes: &quot;%2&quot;
+%3</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1354,6 +1423,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Could_Not_Open_File</source>
         <translation>Filen kunne ikke åbnes:</translation>
+    </message>
+    <message>
+        <source>Listen er ikke gemt:</source>
+        <translation>Listen er ikke gemt:</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,38 @@
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Cannot delete the lock file: </translation>
     </message>
+    <message>
+        <source>Databasen blev ikke gemt</source>
+        <translation>The database was not saved</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret.
+
+Vare: %1
+Gruppe: %2, nr. %3 i gruppen
+Felt: %4
+%5</source>
+        <translation>An item cannot be stored in the database file as it is. Nothing was saved, and the file is unchanged.
+
+Item: %1
+Group: %2, no. %3 in the group
+Field: %4
+%5</translation>
+    </message>
+    <message>
+        <source>Låsefil: %1
+Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud), kan låsefilen slettes.</source>
+        <translation>Lock file: %1
+If the program that locked the database is no longer running (after a crash, for example), the lock file can be deleted.</translation>
+    </message>
+    <message>
+        <source>Kan ikke oprette mappen %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1331,6 +1363,43 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
 </context>
 <context>
+    <name>StorageCheck</name>
+    <message>
+        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
+        <translation>The text contains &quot;;&quot;, which the file uses between fields.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et linjeskift.</source>
+        <translation>The text contains a line break.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
+        <translation>The text contains characters the file cannot hold: %1</translation>
+    </message>
+    <message>
+        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
+        <translation>The text is %1 characters long; the file holds at most %2.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et nul-tegn.</source>
+        <translation>The text contains a zero character.</translation>
+    </message>
+    <message>
+        <source>Tallet %1 kan ikke gemmes; kun endelige tal kan.</source>
+        <translation>The number %1 cannot be stored; only finite numbers can.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>This edition does not store the field in the database file, so it would be lost. Empty the field.</translation>
+    </message>
+    <message>
+        <source>Navnet på linje %1 kan ikke gemmes: &quot;%2&quot;
+%3</source>
+        <translation>The name on line %1 cannot be stored: &quot;%2&quot;
+%3</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1354,6 +1423,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Could_Not_Open_File</source>
         <translation>The file could not be opened:</translation>
+    </message>
+    <message>
+        <source>Listen er ikke gemt:</source>
+        <translation>The list was not saved:</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>The file could not be written completely</translation>
     </message>
 </context>
 </TS>

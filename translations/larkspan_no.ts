@@ -51,6 +51,38 @@
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Kan ikke slette låsefilen: </translation>
     </message>
+    <message>
+        <source>Databasen blev ikke gemt</source>
+        <translation>Databasen ble ikke lagret</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uten navn)</translation>
+    </message>
+    <message>
+        <source>En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret.
+
+Vare: %1
+Gruppe: %2, nr. %3 i gruppen
+Felt: %4
+%5</source>
+        <translation>En vare kan ikke lagres i databasefilen slik den er. Ingenting er lagret, og filen er uendret.
+
+Vare: %1
+Gruppe: %2, nr. %3 i gruppen
+Felt: %4
+%5</translation>
+    </message>
+    <message>
+        <source>Låsefil: %1
+Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud), kan låsefilen slettes.</source>
+        <translation>Låsefil: %1
+Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), kan låsefilen slettes.</translation>
+    </message>
+    <message>
+        <source>Kan ikke oprette mappen %1</source>
+        <translation>Kan ikke opprette mappen %1</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1331,6 +1363,43 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
 </context>
 <context>
+    <name>StorageCheck</name>
+    <message>
+        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
+        <translation>Teksten inneholder &quot;;&quot;, som filen bruker mellom feltene.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et linjeskift.</source>
+        <translation>Teksten inneholder et linjeskift.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
+        <translation>Teksten inneholder tegn som filen ikke kan lagre: %1</translation>
+    </message>
+    <message>
+        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
+        <translation>Teksten er %1 tegn lang; filen kan lagre høyst %2.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder et nul-tegn.</source>
+        <translation>Teksten inneholder et nulltegn.</translation>
+    </message>
+    <message>
+        <source>Tallet %1 kan ikke gemmes; kun endelige tal kan.</source>
+        <translation>Tallet %1 kan ikke lagres; bare endelige tall kan det.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>Denne utgaven lagrer ikke feltet i databasefilen, så det ville gå tapt. Tøm feltet.</translation>
+    </message>
+    <message>
+        <source>Navnet på linje %1 kan ikke gemmes: &quot;%2&quot;
+%3</source>
+        <translation>Navnet på linje %1 kan ikke lagres: &quot;%2&quot;
+%3</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1354,6 +1423,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Could_Not_Open_File</source>
         <translation>Filen kunne ikke åpnes:</translation>
+    </message>
+    <message>
+        <source>Listen er ikke gemt:</source>
+        <translation>Listen er ikke lagret:</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
     </message>
 </context>
 </TS>

@@ -154,15 +154,55 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("list.txt");
         userItemCollection list;
-        for (const QString &text : {QStringLiteral("Køkken"), QString(), QStringLiteral("A;B")})
+        for (const QString &text : {QStringLiteral("Køkken"), QString(), QStringLiteral("A & B")})
             list.add(text);
         QVERIFY(list.save(path));
-        QCOMPARE(readFile(path), QByteArray("K\xf8kken\r\n\r\nA;B\r\n"));
+        QCOMPARE(readFile(path), QByteArray("K\xf8kken\r\n\r\nA & B\r\n"));
 
         userItemCollection back;
         back.setLimit(100);
         QVERIFY(back.load(path));
         QCOMPARE(back.entries(), list.entries());
+    }
+
+    // A name the list file cannot hold as it is (it would come back as
+    // another name, as two names, or with "?" in it) is never written: the
+    // old file stays and the reason names the line and the name.
+    void saveRefusesNamesTheFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("separator") << "Bad; gang" << "\";\"";
+        QTest::newRow("line feed") << "Bad\ngang" << "linjeskift";
+        QTest::newRow("carriage return") << "Bad\r" << "linjeskift";
+        QTest::newRow("euro sign") << "Pris \u20ac" << "\u20ac";
+        QTest::newRow("too long") << QString(200, u'x') << "200 tegn";
+    }
+    void saveRefusesNamesTheFileCannotHold()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.txt");
+        const QByteArray old("first\r\nsecond\r\n");
+        QVERIFY(writeFile(path, old));
+        userItemCollection list;
+        list.add("Stue");
+        list.add(name);
+
+        QVERIFY(!list.save(path, false));
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(!list.save(path));
+        QCOMPARE(readFile(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"list.txt"});
+        QVERIFY2(list.errorString().contains(QStringLiteral("linje 2")), qPrintable(list.errorString()));
+        QVERIFY2(list.errorString().contains(name), qPrintable(list.errorString()));
+        QVERIFY2(list.errorString().contains(reason), qPrintable(list.errorString()));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(boxes.last().text.contains(list.errorString()));
     }
 
     void saveOfEmptyListEmptiesTheFile()
@@ -418,7 +458,7 @@ private slots:
         WorkingFolder working(program.path());
         DBItemCollection collection(nullptr);
         collection.groups().add("Mynter");
-        collection.groups().add("Sedler; gamle");
+        collection.groups().add("Sedler, gamle");
         collection.locations().add("Skap");
         collection.suppliers().add("Bø");
         collection.fields().add("Felt 1");
@@ -427,7 +467,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(database.filePath("groups")));
         QVERIFY(collection.SaveDynamicLists());
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(readFile(database.filePath("groups/groups.no.txt")), crlfLines({"Mynter", "Sedler; gamle"}));
+        QCOMPARE(readFile(database.filePath("groups/groups.no.txt")), crlfLines({"Mynter", "Sedler, gamle"}));
         QCOMPARE(readFile(database.filePath("location/location.no.txt")), crlfLines({"Skap"}));
         QCOMPARE(readFile(database.filePath("supplier/supplier.no.txt")), crlfLines({"B\xf8"}));
         QCOMPARE(readFile(database.filePath("fields/fields.no.txt")), crlfLines({"Felt 1", ""}));
@@ -486,6 +526,10 @@ private slots:
         const QString path = database.path() + '/' + blocked + '/' + blocked + ".dk.txt";
         QVERIFY2(boxes.last().text.startsWith(key + QDir::toNativeSeparators(path)),
                  qPrintable(boxes.last().text));
+        // The reason is a text of the catalogue, naming the folder.
+        QVERIFY2(boxes.last().text.contains(QStringLiteral("Kan ikke oprette mappen ")
+                                            + QDir::toNativeSeparators(database.path() + '/' + blocked)),
+                 qPrintable(boxes.last().text));
         QCOMPARE(readFile(database.filePath(blocked)), QByteArray("not a folder"));
         int written = 0;
         for (const char *name : {"groups", "location", "supplier", "fields"}) {
@@ -493,6 +537,35 @@ private slots:
             written += QFileInfo(file).isFile() ? 1 : 0;
         }
         QCOMPARE(written, 3);
+    }
+
+    // A location name with a line break in it is not written; the user is
+    // told which list, file and line, and the other lists are saved.
+    void listWithAnUnstorableNameIsNotWritten()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir database;
+        QTemporaryDir program;
+        QVERIFY(writeFile(database.filePath("location/location.dk.txt"), "Loft\r\n"));
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        Settings().setValue("LastDBDir", database.path());
+        WorkingFolder working(program.path());
+        DBItemCollection collection(nullptr);
+        collection.groups().add("Stue");
+        collection.locations().add("Loft");
+        collection.locations().add("Kælder\nvest");
+        collection.suppliers().add("Butik");
+        collection.fields().add("Gruppe");
+
+        QVERIFY(!collection.SaveDynamicLists());
+        QCOMPARE(readFile(database.filePath("location/location.dk.txt")), QByteArray("Loft\r\n"));
+        QCOMPARE(readFile(database.filePath("groups/groups.dk.txt")), QByteArray("Stue\r\n"));
+        QCOMPARE(readFile(database.filePath("supplier/supplier.dk.txt")), QByteArray("Butik\r\n"));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("Fil fejl"));
+        const QString path = database.path() + "/location/location.dk.txt";
+        QVERIFY(boxes.last().text.startsWith("Kan ikke gemme lokale fil:" + QDir::toNativeSeparators(path)));
+        QVERIFY2(boxes.last().text.contains(QStringLiteral("linje 2")), qPrintable(boxes.last().text));
     }
 
     void failedWriteKeepsTheOldListFile()

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class Item;
+class userItemCollection;
+
+// Whether an item or a list keeps every character and number when it goes
+// through its file and back. The writers ask here before they touch a file,
+// so that what they write always reads back as it was; the texts say why
+// something cannot be stored, for the user.
+class StorageCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(StorageCheck)
+
+public:
+    // The item's fields by their number in a data line of the database file.
+    enum FileField {
+        NoField = 0,
+        GroupField = 1, NameField, ProductField, PriceField, PriceTodayField, DateField, SupplierField,
+        SerialnoField, DescriptionField, AddressField, PhotolinkField, CountField, LocationField, WwwField,
+        ReceiptField, DocumentField, ProductModelField,
+    };
+
+    struct ItemProblem
+    {
+        FileField field = NoField;
+        QString reason;
+        bool isNull() const { return field == NoField; }
+    };
+
+    // Why the text cannot be stored as it is; empty when it can.
+    static QString textProblem(QStringView text);
+    // Why the number cannot be stored; empty when it can.
+    static QString numberProblem(double value);
+    // The first field of the item, in file order, that the running edition's
+    // file cannot hold as it is.
+    static ItemProblem itemProblem(const Item &item);
+    // Why the list's entries cannot be written to a list file (the first
+    // that cannot, with its line number); empty when all can.
+    static QString listProblem(const QStringList &entries);
+
+    // The title the user knows the field by: the database's own title from
+    // its field-names list when it has one, otherwise the list's heading.
+    static QString fieldTitle(const userItemCollection &fieldNames, FileField field);
+
+    // The running edition writes a header whose format level makes every
+    // reader skip the product model.
+    static bool editionKeepsProductModel();
+};
