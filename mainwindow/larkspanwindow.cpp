@@ -194,6 +194,9 @@ void MainWindow::discardDatabase()
     m_listView->ClearList();
     if (m_collection)
         m_collection->deleteItems();
+    // A database another program holds makes only itself read-only: what
+    // comes next (a new database, another file) may be saved again.
+    showLockedState(false);
 }
 
 bool MainWindow::LoadItemFile()

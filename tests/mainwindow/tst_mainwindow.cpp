@@ -168,6 +168,7 @@ private slots:
     void typedPathChoosesTheDatabaseFolder();
     void replacingAFileIsAsked_data();
     void replacingAFileIsAsked();
+    void newAfterLockedDatabaseCanBeSaved();
 };
 
 void TestMainWindow::startOpensLastSavedDatabase_data()
@@ -1059,6 +1060,41 @@ void TestMainWindow::replacingAFileIsAsked()
         // A backup that was not written says so.
         QCOMPARE(env.boxes.count(), command == QLatin1String("Backup") ? 1 : 0);
     }
+}
+
+void TestMainWindow::newAfterLockedDatabaseCanBeSaved()
+{
+    Env env(QuorvelEdition);
+    const QString file = env.database(QStringLiteral("a/stock.db"));
+    const QString lockFile = env.path(QStringLiteral("a/LockFile"));
+    const QByteArray foreignLock = "stock.db Locked by PC: STORE1, User: anna";
+    QVERIFY(TestSupport::writeFile(lockFile, foreignLock));
+    env.startWith(file);
+    MainWindow w;
+    QVERIFY(w.collection()->isReadOnly());
+    env.boxes.clear();
+
+    w.FileNew();
+    QVERIFY(!w.collection()->isReadOnly());
+    QVERIFY(w.collection()->lockText().isEmpty());
+    QVERIFY(action(w, "FileSave")->isEnabled());
+    QVERIFY(action(w, "UpdateLocations")->isEnabled());
+    QVERIFY(w.palette().color(QPalette::Window) != QColor(Qt::red));
+
+    auto *item = new Item;
+    item->setName(QStringLiteral("Hylde"));
+    w.collection()->add(item);
+    QVERIFY(QDir().mkpath(env.path(QStringLiteral("c"))));
+    const QString target = env.path(QStringLiteral("c/new.db"));
+    FileDialog::queueAnswer(target);
+    w.Save();
+
+    QCOMPARE(env.boxes.count(), 0);
+    QCOMPARE(dataLines(target), QStringList { dataLines(target).value(0) });
+    QVERIFY(dataLines(target).value(0).contains(QStringLiteral("Hylde")));
+    QVERIFY(!databaseModified());
+    // The other program's lock stays where it was.
+    QCOMPARE(TestSupport::readFile(lockFile), foreignLock);
 }
 
 QTEST_MAIN(TestMainWindow)
