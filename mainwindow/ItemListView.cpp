@@ -116,8 +116,8 @@ ItemListView::ItemListView(QWidget *mainWindow)
         // fonts; the default always shows one.
         const int defaultWidth
             = column == DateColumn ? std::max(setting.defaultWidth, wholeDateWidth()) : setting.defaultWidth;
-        setColumnWidth(column,
-            settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
+        setColumnWidth(
+            column, settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
     }
 
     setRootIsDecorated(true);

@@ -91,10 +91,22 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("browsedTo"); // "" = the user did not browse
         QTest::addColumn<QString>("expected");
-        QTest::newRow("typed into another folder") << "a" << "b/other.db" << "" << "a";
-        QTest::newRow("proposed file as start") << "a/home.db" << "b/other.db" << "" << "a";
-        QTest::newRow("picked in the start folder") << "a" << "a/home.db" << "" << "a";
-        QTest::newRow("browsed to another folder") << "a" << "b/other.db" << "b" << "b";
+        QTest::newRow("typed into another folder") << "a"
+                                                   << "b/other.db"
+                                                   << ""
+                                                   << "a";
+        QTest::newRow("proposed file as start") << "a/home.db"
+                                                << "b/other.db"
+                                                << ""
+                                                << "a";
+        QTest::newRow("picked in the start folder") << "a"
+                                                    << "a/home.db"
+                                                    << ""
+                                                    << "a";
+        QTest::newRow("browsed to another folder") << "a"
+                                                   << "b/other.db"
+                                                   << "b"
+                                                   << "b";
     }
     void fileDialogFolderIsWhereTheDialogStood()
     {
@@ -127,10 +139,10 @@ private slots:
         QTest::newRow("yes replaces") << true << int(FileDialog::AnyFile) << false << false << "old.db" << 1;
         QTest::newRow("no, then cancel") << true << int(FileDialog::AnyFile) << true << true << "" << 1;
         QTest::newRow("no, then another name") << true << int(FileDialog::AnyFile) << true << false << "new.db" << 1;
-        QTest::newRow("not asked without confirm") << false << int(FileDialog::AnyFile) << true << true << "old.db"
-                                                   << 0;
-        QTest::newRow("open dialogs never ask") << true << int(FileDialog::ExistingFile) << true << true << "old.db"
-                                                << 0;
+        QTest::newRow("not asked without confirm")
+            << false << int(FileDialog::AnyFile) << true << true << "old.db" << 0;
+        QTest::newRow("open dialogs never ask")
+            << true << int(FileDialog::ExistingFile) << true << true << "old.db" << 0;
     }
     void fileDialogOverwriteQuestion()
     {

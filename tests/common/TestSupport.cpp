@@ -35,7 +35,7 @@ IsolatedSettings::IsolatedSettings(int edition)
     const QString system = m_dir.filePath(QStringLiteral("system"));
     QDir().mkpath(user);
     QDir().mkpath(system);
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, user);
         QSettings::setPath(format, QSettings::SystemScope, system);
     }
@@ -46,7 +46,7 @@ IsolatedSettings::~IsolatedSettings()
 {
     // Leave nothing pointing at the folder that is about to go.
     const QString gone = QDir::temp().filePath(QStringLiteral("larkspan-settings-gone"));
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, gone);
         QSettings::setPath(format, QSettings::SystemScope, gone);
     }
@@ -109,9 +109,9 @@ RunFolderCopy::RunFolderCopy(const QStringList &parts)
     for (const QString &part : parts) {
         const QFileInfo source(run.filePath(part));
         const QString target = QDir(m_dir.path()).filePath(part);
-        const bool copied = source.isDir() ? copyFolder(source.filePath(), target)
-                                           : QDir().mkpath(QFileInfo(target).absolutePath())
-                && QFile::copy(source.filePath(), target);
+        const bool copied = source.isDir()
+            ? copyFolder(source.filePath(), target)
+            : QDir().mkpath(QFileInfo(target).absolutePath()) && QFile::copy(source.filePath(), target);
         if (!copied)
             return;
     }

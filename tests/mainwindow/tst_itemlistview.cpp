@@ -670,7 +670,8 @@ void tst_ItemListView::dateColumnShowsWholeDate_data()
         { QuorvelEdition, QStringLiteral("Quorvel") } };
     for (const auto &edition : editions) {
         for (const char *language : { "dk", "no", "en" })
-            QTest::addRow("%s %s", qPrintable(edition.second), language) << edition.first << QString::fromLatin1(language);
+            QTest::addRow("%s %s", qPrintable(edition.second), language)
+                << edition.first << QString::fromLatin1(language);
     }
 }
 

@@ -1036,7 +1036,8 @@ void TestMainWindow::replacingAFileIsAsked()
     QFETCH(bool, replace);
     Env env;
     const QString file = env.database(QStringLiteral("a/home.db"));
-    const QString other = env.database(QStringLiteral("a/other.db"), { Row { 0, QStringLiteral("Arvestykke"), {}, {}, {}, {}, 0 } });
+    const QString other
+        = env.database(QStringLiteral("a/other.db"), { Row { 0, QStringLiteral("Arvestykke"), {}, {}, {}, {}, 0 } });
     const QByteArray otherBefore = TestSupport::readFile(other);
     env.startWith(file);
     MainWindow w;
