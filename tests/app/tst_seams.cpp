@@ -83,49 +83,6 @@ private slots:
         QCOMPARE(answer.folder, QDir::currentPath());
     }
 
-    // The folder an answer reports is the one the dialog shows when it
-    // closes: where it started, unless the user went elsewhere.
-    void fileDialogFolderIsWhereTheDialogStood_data()
-    {
-        QTest::addColumn<QString>("start"); // relative to a temporary folder
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("browsedTo"); // "" = the user did not browse
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("typed into another folder") << "a"
-                                                   << "b/other.db"
-                                                   << ""
-                                                   << "a";
-        QTest::newRow("proposed file as start") << "a/home.db"
-                                                << "b/other.db"
-                                                << ""
-                                                << "a";
-        QTest::newRow("picked in the start folder") << "a"
-                                                    << "a/home.db"
-                                                    << ""
-                                                    << "a";
-        QTest::newRow("browsed to another folder") << "a"
-                                                   << "b/other.db"
-                                                   << "b"
-                                                   << "b";
-    }
-    void fileDialogFolderIsWhereTheDialogStood()
-    {
-        QFETCH(QString, start);
-        QFETCH(QString, chosen);
-        QFETCH(QString, browsedTo);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        const QDir root(dir.path());
-        QVERIFY(root.mkpath(QStringLiteral("a")) && root.mkpath(QStringLiteral("b")));
-        FileDialog::Recording dialogs;
-        FileDialog::Request request;
-        request.folder = root.filePath(start);
-        FileDialog::queueAnswer(root.filePath(chosen), browsedTo.isEmpty() ? QString() : root.filePath(browsedTo));
-        const FileDialog::Answer answer = FileDialog::ask(nullptr, request);
-        QCOMPARE(answer.path, root.filePath(chosen));
-        QCOMPARE(answer.folder, root.filePath(expected));
-    }
-
     // Save dialogs ask before an existing file is chosen; a "no" keeps the
     // dialog open for the next choice.
     void fileDialogOverwriteQuestion_data()
