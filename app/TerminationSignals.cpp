@@ -58,7 +58,10 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     m_watching = true;
     for (std::size_t i = 0; i < std::size(watchedSignals); ++i) {
-        if (::sigaction(watchedSignals[i], &action, &g_previous[i]) != 0)
+        // A signal ignored at start (nohup, a background job) stays ignored.
+        if (::sigaction(watchedSignals[i], nullptr, &g_previous[i]) != 0 || g_previous[i].sa_handler == SIG_IGN)
+            continue;
+        if (::sigaction(watchedSignals[i], &action, nullptr) != 0)
             m_watching = false;
     }
 #endif

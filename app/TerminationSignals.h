@@ -13,7 +13,8 @@ class QSocketNotifier;
 // The handler only writes the signal's number into a socket pair (the
 // self-pipe pattern: write() is async-signal-safe); a QSocketNotifier reads it
 // in the event loop. Each handler is installed with SA_RESETHAND, so a second
-// signal of the same kind ends a program that hangs at once. One watcher per
+// signal of the same kind ends a program that hangs at once; a signal that
+// was ignored when the program started (nohup) stays ignored. One watcher per
 // process. On systems without these signals the watcher does nothing.
 class TerminationSignals : public QObject
 {

@@ -213,15 +213,18 @@ private slots:
     {
         QTest::addColumn<int>("signalNumber");
         QTest::addColumn<int>("settleMs"); // time the program gets to sit idle first
-        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << 0;
-        QTest::newRow("SIGTERM while idle") << int(SIGTERM) << 1000;
-        QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
-        QTest::newRow("SIGINT") << int(SIGINT) << 300;
+        QTest::addColumn<bool>("ignoredAtStart"); // as under nohup: the signal does nothing
+        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << 0 << false;
+        QTest::newRow("SIGTERM while idle") << int(SIGTERM) << 1000 << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 0 << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << 300 << false;
+        QTest::newRow("SIGHUP under nohup, then SIGTERM") << int(SIGHUP) << 300 << true;
     }
     void signalReleasesTheLock()
     {
         QFETCH(int, signalNumber);
         QFETCH(int, settleMs);
+        QFETCH(bool, ignoredAtStart);
         QTemporaryDir dir;
         const QString home = dir.filePath(QStringLiteral("home"));
         const QString work = dir.filePath(QStringLiteral("work"));
@@ -244,6 +247,9 @@ private slots:
         env.insert(QStringLiteral("DEBUGTALDRUM"), QString());
         child.setProcessEnvironment(env);
         child.setWorkingDirectory(work);
+        // Whatever this test program inherited (it may run under nohup itself).
+        child.setChildProcessModifier(
+            [signalNumber, ignoredAtStart] { ::signal(signalNumber, ignoredAtStart ? SIG_IGN : SIG_DFL); });
         child.start(program, QStringList());
         QVERIFY(child.waitForStarted(10000));
         QByteArray errors;
@@ -257,6 +263,12 @@ private slots:
         QCOMPARE(child.state(), QProcess::Running);
 
         QCOMPARE(::kill(pid_t(child.processId()), signalNumber), 0);
+        if (ignoredAtStart) {
+            QVERIFY(!child.waitForFinished(500));
+            QVERIFY(QFileInfo::exists(lock));
+            signalNumber = SIGTERM;
+            QCOMPARE(::kill(pid_t(child.processId()), signalNumber), 0);
+        }
         const bool ended = child.waitForFinished(20000);
         if (!ended) {
             child.kill();
