@@ -270,8 +270,9 @@ void TestMainWindow::openAsksForFile()
 {
     Env env;
     const QString first = env.database(QStringLiteral("a/first.db"));
-    const QString second = env.database(QStringLiteral("b/second.db"), { Row { 2, QStringLiteral("Bil") } },
-        { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
+    const QString second
+        = env.database(QStringLiteral("b/second.db"), { Row { 2, QStringLiteral("Bil"), {}, {}, {}, {}, 0 } },
+            { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
     env.startWith(first);
     MainWindow w;
 
