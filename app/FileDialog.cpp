@@ -12,13 +12,16 @@ struct QueuedAnswer
     bool cancelled = true;
     QString path;
     QString folder;
+    bool replaceExisting = true;
 };
 
 struct Recorder
 {
     bool recording = false;
+    bool strict = false;
     QList<FileDialog::Request> asked;
     QList<QueuedAnswer> answers;
+    QStringList overwriteQuestions;
 };
 
 Recorder &recorder()
@@ -34,7 +37,7 @@ QString absoluteStartFolder(const QString &start)
     if (start.isEmpty())
         return QDir::currentPath();
     const QFileInfo info(start);
-    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    return QDir::cleanPath(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
 }
 
 QString currentFilterOf(const FileDialog::Request &request)
@@ -51,18 +54,23 @@ FileDialog::Answer recordedAnswer(const FileDialog::Request &request)
 
     FileDialog::Answer answer;
     answer.selectedFilter = currentFilterOf(request);
-    const QueuedAnswer queued = r.answers.isEmpty() ? QueuedAnswer() : r.answers.takeFirst();
-    if (queued.cancelled || queued.path.isEmpty()) {
-        answer.folder = absoluteStartFolder(request.folder);
+    answer.folder = absoluteStartFolder(request.folder);
+    const bool asksOverwrite = request.mode == FileDialog::AnyFile && request.confirmOverwrite;
+    while (!r.answers.isEmpty()) {
+        const QueuedAnswer queued = r.answers.takeFirst();
+        if (queued.cancelled || queued.path.isEmpty())
+            return answer;
+        if (asksOverwrite && QFileInfo::exists(queued.path)) {
+            r.overwriteQuestions.append(queued.path);
+            // Refused, the dialog stays open for another choice.
+            if (!queued.replaceExisting)
+                continue;
+        }
+        answer.path = queued.path;
+        if (!queued.folder.isEmpty())
+            answer.folder = queued.folder;
         return answer;
     }
-    answer.path = queued.path;
-    if (!queued.folder.isEmpty())
-        answer.folder = queued.folder;
-    else if (request.mode == FileDialog::Directory)
-        answer.folder = QFileInfo(queued.path).absoluteFilePath();
-    else
-        answer.folder = QFileInfo(queued.path).absolutePath();
     return answer;
 }
 
@@ -72,6 +80,10 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
 {
     if (recorder().recording)
         return recordedAnswer(request);
+    if (recorder().strict) {
+        qFatal("Unexpected file dialog: title \"%s\", start folder \"%s\"", qUtf8Printable(request.title),
+            qUtf8Printable(request.folder));
+    }
 
     QFileDialog dialog(parent, request.title, request.folder);
     if (!request.objectName.isEmpty())
@@ -82,11 +94,11 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         break;
     case AnyFile:
-        // A name may be typed; like the register's old save dialogs it does
-        // not ask before an existing file is chosen.
+        // A name may be typed. Save dialogs ask before an existing file is
+        // replaced, so that a typo cannot overwrite another database.
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         break;
     case Directory:
         dialog.setFileMode(QFileDialog::Directory);
@@ -156,6 +168,17 @@ void FileDialog::setRecording(bool on)
     r.recording = on;
     r.asked.clear();
     r.answers.clear();
+    r.overwriteQuestions.clear();
+}
+
+void FileDialog::setStrict(bool on)
+{
+    recorder().strict = on;
+}
+
+bool FileDialog::isStrict()
+{
+    return recorder().strict;
 }
 
 bool FileDialog::isRecording()
@@ -175,7 +198,17 @@ void FileDialog::clearAsked()
 
 void FileDialog::queueAnswer(const QString &path, const QString &folder)
 {
-    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, folder });
+    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, folder, true });
+}
+
+void FileDialog::queueOverwriteRefused(const QString &path)
+{
+    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, QString(), false });
+}
+
+const QStringList &FileDialog::overwriteQuestions()
+{
+    return recorder().overwriteQuestions;
 }
 
 void FileDialog::queueCancel()

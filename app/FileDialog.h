@@ -12,6 +12,11 @@ class QWidget;
 // answered with the next queued answer (a path, or a cancel); with nothing
 // queued the dialog counts as cancelled.
 //
+// A recorded answer behaves like the real dialog: the folder the dialog shows
+// when it closes is the folder it started in, whatever full path was typed,
+// unless the test says otherwise. A request that confirms overwriting asks
+// about an existing file; refused, the dialog stays open for the next answer.
+//
 // Typical use:
 //
 //     FileDialog::Request request;
@@ -43,6 +48,9 @@ public:
         QString selectedFilter; // one of filters made current; empty: the first
         bool detailView = false; // show the files in detail (list) view
         QString objectName; // the dialog's object name, if any
+        // AnyFile only: ask before an existing file is chosen (save
+        // dialogs); program choosers pick existing files and do not ask.
+        bool confirmOverwrite = false;
     };
 
     struct Answer
@@ -74,13 +82,26 @@ public:
     // Every request made while recording, oldest first.
     static const QList<Request> &asked();
     static void clearAsked();
-    // Queues the answer to the next dialog: the chosen path; folder defaults
-    // to the absolute folder of the path (the path itself for Directory).
+    // Queues the answer to the next dialog: the chosen path; folder is the
+    // folder the dialog shows when it closes, by default the one it started
+    // in. Should the overwrite question come up, the answer is yes.
     static void queueAnswer(const QString &path, const QString &folder = QString());
+    // Queues a choice of path to which the overwrite question is answered no:
+    // the dialog stays open and takes the next queued answer (with none left,
+    // it is cancelled).
+    static void queueOverwriteRefused(const QString &path);
     // Queues a cancelled dialog.
     static void queueCancel();
     // Answers not yet used.
     static int queuedAnswers();
+    // The files the overwrite question was asked about, oldest first.
+    static const QStringList &overwriteQuestions();
+
+    // In strict mode a dialog that would be shown while not recording ends
+    // the process at once (qFatal) instead of waiting for a user; the test
+    // programs run strict.
+    static void setStrict(bool on);
+    static bool isStrict();
 
     // Records every file dialog for the object's lifetime (for tests).
     class Recording

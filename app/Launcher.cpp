@@ -10,6 +10,7 @@ namespace {
 struct Recorder
 {
     bool recording = false;
+    bool strict = false;
     QList<Launcher::Request> requests;
     QList<bool> results;
 };
@@ -39,6 +40,10 @@ bool Launcher::startDetached(const QString &program, const QStringList &argument
         request.workingDirectory = workingDirectory;
         return recordedResult(request);
     }
+    if (recorder().strict) {
+        qFatal("Unexpected program start: \"%s\" %s", qUtf8Printable(program),
+            qUtf8Printable(arguments.join(QLatin1Char(' '))));
+    }
     if (program.isEmpty())
         return false;
     return QProcess::startDetached(program, arguments, workingDirectory);
@@ -52,6 +57,8 @@ bool Launcher::openUrl(const QUrl &url)
         request.url = url;
         return recordedResult(request);
     }
+    if (recorder().strict)
+        qFatal("Unexpected opening of \"%s\"", qUtf8Printable(url.toString()));
     if (url.isEmpty() || !url.isValid())
         return false;
     return QDesktopServices::openUrl(url);
@@ -91,6 +98,16 @@ void Launcher::setRecording(bool on)
     r.recording = on;
     r.requests.clear();
     r.results.clear();
+}
+
+void Launcher::setStrict(bool on)
+{
+    recorder().strict = on;
+}
+
+bool Launcher::isStrict()
+{
+    return recorder().strict;
 }
 
 bool Launcher::isRecording()

@@ -53,6 +53,11 @@ public:
     static void clearRequests();
     // Queues the result of the next request (start or open).
     static void queueResult(bool succeeded);
+    // In strict mode a start or open while not recording ends the process at
+    // once (qFatal) instead of reaching the desktop; the test programs run
+    // strict.
+    static void setStrict(bool on);
+    static bool isStrict();
 
     // Records every start and open for the object's lifetime (for tests).
     class Recording

@@ -7,6 +7,7 @@ namespace {
 struct Recorder
 {
     bool recording = false;
+    bool strict = false;
     QList<MessageBox::Shown> shown;
     QList<QVariant> answers;
 };
@@ -39,6 +40,12 @@ const QList<QMessageBox::StandardButton> &allStandardButtons()
         QMessageBox::Reset, QMessageBox::RestoreDefaults,
     };
     return all;
+}
+
+void failUnlessShowable(const QString &title, const QString &text)
+{
+    if (recorder().strict)
+        qFatal("Unexpected message box: \"%s\": \"%s\"", qUtf8Printable(title), qUtf8Printable(text));
 }
 
 QVariant takeAnswer()
@@ -79,6 +86,7 @@ QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const Q
                                              QMessageBox::StandardButton defaultButton)
 {
     if (!recorder().recording) {
+        failUnlessShowable(title, text);
         QMessageBox box(iconOf(kind), title, text, buttons, parent);
         if (defaultButton != QMessageBox::NoButton)
             box.setDefaultButton(defaultButton);
@@ -135,6 +143,7 @@ int MessageBox::showCustom(Kind kind, QWidget *parent, const QString &title, con
                            const QStringList &buttonTexts, int defaultIndex, int escapeIndex)
 {
     if (!recorder().recording) {
+        failUnlessShowable(title, text);
         QMessageBox box(iconOf(kind), title, text, QMessageBox::NoButton, parent);
         QList<QPushButton *> pushButtons;
         for (const QString &buttonText : buttonTexts)
@@ -163,6 +172,16 @@ void MessageBox::setRecording(bool on)
     r.recording = on;
     r.shown.clear();
     r.answers.clear();
+}
+
+void MessageBox::setStrict(bool on)
+{
+    recorder().strict = on;
+}
+
+bool MessageBox::isStrict()
+{
+    return recorder().strict;
 }
 
 bool MessageBox::isRecording()

@@ -63,5 +63,11 @@ public:
     static void queueAnswerIndex(int index);
     static void queueAnswerText(const QString &buttonText);
 
+    // In strict mode a box that would be shown while not recording ends the
+    // process at once (qFatal, naming the box's title and text) instead of
+    // waiting for a user; the test programs run strict.
+    static void setStrict(bool on);
+    static bool isStrict();
+
     static QString standardButtonName(QMessageBox::StandardButton button);
 };

@@ -11,6 +11,7 @@
 #include "app/Edition.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
+#include "app/TerminationSignals.h"
 #include "mainwindow/larkspanwindow.h"
 
 namespace Startup {
@@ -61,6 +62,16 @@ int runLarkspan(int argc, char **argv)
     Q_INIT_RESOURCE(larkspan);
     setEdition(chosen);
 
+    // A shutdown, a logout or Ctrl+C ends the program as Quit would, minus
+    // the save question that nobody is there to answer: every event loop
+    // ends, and the window's destruction below releases the lock and closes
+    // the log. Unsaved changes are not saved.
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &app, [](int signalNumber) {
+        qDebug().noquote() << QStringLiteral("Ending on signal %1").arg(signalNumber);
+        QCoreApplication::exit(0);
+    });
+
     Settings::applyIdentity();
     auto settings = std::make_unique<Settings>();
 
@@ -92,7 +103,10 @@ int runLarkspan(int argc, char **argv)
     Startup::restoreWindowGeometry(mainWindow);
     mainWindow->show();
 
-    (void)app.exec();
+    // A signal read while the window was being built (a box at start runs
+    // its own event loop) has ended that loop only.
+    if (!terminationSignals.wasReceived())
+        (void)app.exec();
 
     // A window that was not closed (the loop was ended by a quit) still owns
     // the collection and the log: let it release them before the translators go.

@@ -304,7 +304,11 @@ void DBItemCollection::releaseLock()
 
 void DBItemCollection::clear()
 {
+    // Only a lock this collection took is removed; another program's lock
+    // made the database it guards read-only, not whatever comes next.
     releaseLock();
+    m_readOnly = false;
+    m_lockText.clear();
     emit aboutToClear();
     m_items.clear();
     m_searchPosition = 0;

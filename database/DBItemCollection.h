@@ -90,6 +90,8 @@ public:
     QString lockText() const { return m_lockText; }
 
     // Items.
+    // Releases this collection's own lock, ends the read-only state that
+    // another program's lock gave the old database, and drops the pointers.
     void clear();
     // Deletes every item and empties the collection (replacing the database).
     void deleteItems();

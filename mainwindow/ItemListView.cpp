@@ -18,7 +18,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QToolTip>
+
+#include <algorithm>
 
 #include <array>
 
@@ -108,8 +112,12 @@ ItemListView::ItemListView(QWidget *mainWindow)
     for (int column = 0; column < ListColumnCount; ++column) {
         header->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
         const ColumnSetting &setting = columnSettings[column];
-        setColumnWidth(column,
-            settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), setting.defaultWidth).toInt());
+        // The date's fixed default is too narrow for a whole date in most
+        // fonts; the default always shows one.
+        const int defaultWidth
+            = column == DateColumn ? std::max(setting.defaultWidth, wholeDateWidth()) : setting.defaultWidth;
+        setColumnWidth(
+            column, settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
     }
 
     setRootIsDecorated(true);
@@ -264,14 +272,10 @@ funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
     if (!listRow || !item || listRow->isGroupRow())
         return nullptr;
 
-    // Compare by group number as well as by name: AddItem places a row by
-    // number, so a group row whose text differs from the group list's name
-    // must still count as the right one, or the row would move forever.
+    // Rows follow the group number, as AddItem places them: two groups may
+    // share a name, and a group row's text may differ from the list's name.
     QTreeWidgetItem *parentRow = listRow->parent();
-    const int group = item->group();
-    bool inRightGroup = parentRow && parentRow == groupRow(group);
-    if (!inRightGroup && parentRow && m_collection && group >= 0 && group < m_collection->groups().size())
-        inRightGroup = parentRow->text(GroupColumn) == m_collection->groups().entry(group);
+    const bool inRightGroup = parentRow && parentRow == groupRow(item->group());
 
     if (inRightGroup) {
         writeRow(listRow, item);
@@ -369,6 +373,22 @@ void ItemListView::showLimitError(int group)
 {
     const int groupCount = m_collection ? m_collection->groups().size() : 0;
     MessageBox::critical(this, tr("Fejl - type"), tr("MAX_LIMIT_ERROR").arg(group).arg(groupCount));
+}
+
+int ItemListView::wholeDateWidth() const
+{
+    // The widest digit in every place: no date is wider.
+    QChar widest = QLatin1Char('0');
+    const QFontMetrics metrics(font());
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QString(2, widest) + QLatin1Char('.') + QString(2, widest) + QLatin1Char('.') + QString(4, widest);
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
 }
 
 void ItemListView::RebuildList()

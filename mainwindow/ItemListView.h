@@ -131,6 +131,9 @@ private:
     void writeRow(funiQListViewItem *row, Item *item);
     void removeRow(QTreeWidgetItem *row);
     void showLimitError(int group);
+    // The width a cell needs to show a whole date ("dd.mm.yyyy") in the
+    // list's font and style.
+    int wholeDateWidth() const;
     void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name);
     bool writeItemPage(const QString &path, Item *item);
 

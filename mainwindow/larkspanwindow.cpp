@@ -38,6 +38,21 @@ QString recentFileKey(int index)
     return QStringLiteral("RecentFiles/RecentFile%1/").arg(index);
 }
 
+// The database folder of a chosen database file: the folder of its lists,
+// its lock and its log. It is taken from the file itself, not from the folder
+// the file dialog last showed, which a full path typed into the dialog leaves
+// behind.
+QString databaseFolderOf(const QString &file)
+{
+    return file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
+}
+
+void storeDatabaseFolder(const QString &folder)
+{
+    if (!folder.isEmpty())
+        Settings().setValue(QStringLiteral("LastDBDir"), QDir::toNativeSeparators(folder));
+}
+
 // The text of the running edition among the four given (Ostrana, Vistrel,
 // Numivax, Quorvel).
 QString byEdition(const QString &ostrana, const QString &vistrel, const QString &numivax, const QString &quorvel)
@@ -179,6 +194,9 @@ void MainWindow::discardDatabase()
     m_listView->ClearList();
     if (m_collection)
         m_collection->deleteItems();
+    // A database another program holds makes only itself read-only: what
+    // comes next (a new database, another file) may be saved again.
+    showLockedState(false);
 }
 
 bool MainWindow::LoadItemFile()
@@ -375,10 +393,9 @@ void MainWindow::Load(bool ShowOpenDialog)
         const FileDialog::Answer answer = FileDialog::ask(this, request);
         if (answer.accepted()) {
             m_currentFileName = answer.path;
-            const QString folder = answer.folder.isEmpty() ? QString() : QDir(answer.folder).absolutePath();
+            const QString folder = databaseFolderOf(answer.path);
             qDebug().noquote() << QStringLiteral("DB directory ") + folder;
-            if (!folder.isEmpty())
-                Settings().setValue(QStringLiteral("LastDBDir"), QDir::toNativeSeparators(folder));
+            storeDatabaseFolder(folder);
         }
     }
 
@@ -447,15 +464,15 @@ bool MainWindow::saveDatabaseAs()
     request.title = tr("Åben ostrana register fil");
     request.folder = lastDbDir();
     request.filters = { DatabaseFilter };
+    request.confirmOverwrite = true;
     const FileDialog::Answer answer = FileDialog::ask(this, request);
     // A cancelled dialog writes nothing, not even under the old name.
     if (!answer.accepted())
         return false;
 
     m_currentFileName = answer.path;
-    const QString folder = answer.folder.isEmpty() ? QString() : QDir(answer.folder).absolutePath();
-    if (!folder.isEmpty())
-        Settings().setValue(QStringLiteral("LastDBDir"), QDir::toNativeSeparators(folder));
+    const QString folder = databaseFolderOf(answer.path);
+    storeDatabaseFolder(folder);
     if (m_log) {
         m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveAs(1)"));
         m_log->logItem(folder, LogFileName, QStringLiteral("SaveAs(2)"));
@@ -484,6 +501,7 @@ void MainWindow::Backup()
     request.folder = lastDbDir();
     request.filters = { QStringLiteral("DB (*.bak)") };
     request.detailView = true;
+    request.confirmOverwrite = true;
     const FileDialog::Answer answer = FileDialog::ask(this, request);
     if (!answer.accepted()) {
         MessageBox::showCustom(
@@ -497,9 +515,7 @@ void MainWindow::Backup()
     const QVariant openFolder = Settings().value(QStringLiteral("LastDBDir"));
 
     m_currentFileName = answer.path;
-    const QString folder = answer.folder.isEmpty() ? QString() : QDir(answer.folder).absolutePath();
-    if (!folder.isEmpty())
-        Settings().setValue(QStringLiteral("LastDBDir"), QDir::toNativeSeparators(folder));
+    storeDatabaseFolder(databaseFolderOf(answer.path));
     saveDatabase(false);
     m_collection->SaveDynamicLists();
 

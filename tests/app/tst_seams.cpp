@@ -1,11 +1,14 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
 #include "app/FileDialog.h"
 #include "app/Launcher.h"
+#include "app/MessageBox.h"
 
 // The file-dialog and launcher seams that every other test leans on.
 class tst_Seams : public QObject
@@ -27,7 +30,8 @@ private slots:
         const FileDialog::Answer answer = FileDialog::ask(nullptr, request);
         QVERIFY(answer.accepted());
         QCOMPARE(answer.path, QStringLiteral("/data/backup/home.bak"));
-        QCOMPARE(answer.folder, QStringLiteral("/data/backup"));
+        // A full path typed into the dialog does not move the dialog.
+        QCOMPARE(answer.folder, QDir(QStringLiteral("db/DemoDBStd")).absolutePath());
         QCOMPARE(answer.selectedFilter, QStringLiteral("DB (*.bak)"));
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.last().mode, FileDialog::AnyFile);
@@ -47,7 +51,7 @@ private slots:
 
         QString folder = QStringLiteral("unchanged");
         QCOMPARE(FileDialog::getOpenFileName(nullptr, QString(), QString(), {}, &folder), QStringLiteral("/a/one.db"));
-        QCOMPARE(folder, QStringLiteral("/a"));
+        QCOMPARE(folder, QDir::currentPath());
         folder = QStringLiteral("unchanged");
         QCOMPARE(FileDialog::getSaveFileName(nullptr, QString(), QString(), {}, &folder), QString());
         QCOMPARE(folder, QStringLiteral("unchanged"));
@@ -74,7 +78,116 @@ private slots:
         FileDialog::Request request;
         request.mode = FileDialog::Directory;
         FileDialog::queueAnswer(dir.path());
-        QCOMPARE(FileDialog::ask(nullptr, request).folder, dir.path());
+        const FileDialog::Answer answer = FileDialog::ask(nullptr, request);
+        QCOMPARE(answer.path, dir.path());
+        QCOMPARE(answer.folder, QDir::currentPath());
+    }
+
+    // Save dialogs ask before an existing file is chosen; a "no" keeps the
+    // dialog open for the next choice.
+    void fileDialogOverwriteQuestion_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("refuse"); // answer "no" to the first choice
+        QTest::addColumn<bool>("thenCancel"); // after the "no": cancel, else choose new.db
+        QTest::addColumn<QString>("chosen"); // "" = cancelled
+        QTest::addColumn<int>("questions");
+        QTest::newRow("yes replaces") << true << int(FileDialog::AnyFile) << false << false << "old.db" << 1;
+        QTest::newRow("no, then cancel") << true << int(FileDialog::AnyFile) << true << true << "" << 1;
+        QTest::newRow("no, then another name") << true << int(FileDialog::AnyFile) << true << false << "new.db" << 1;
+        QTest::newRow("not asked without confirm")
+            << false << int(FileDialog::AnyFile) << true << true << "old.db" << 0;
+        QTest::newRow("open dialogs never ask")
+            << true << int(FileDialog::ExistingFile) << true << true << "old.db" << 0;
+    }
+    void fileDialogOverwriteQuestion()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(int, mode);
+        QFETCH(bool, refuse);
+        QFETCH(bool, thenCancel);
+        QFETCH(QString, chosen);
+        QFETCH(int, questions);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        const QString existing = root.filePath(QStringLiteral("old.db"));
+        QVERIFY(TestSupport::writeFile(existing, "keep"));
+
+        FileDialog::Recording dialogs;
+        FileDialog::Request request;
+        request.mode = FileDialog::Mode(mode);
+        request.folder = dir.path();
+        request.confirmOverwrite = confirm;
+        if (refuse)
+            FileDialog::queueOverwriteRefused(existing);
+        else
+            FileDialog::queueAnswer(existing);
+        if (thenCancel)
+            FileDialog::queueCancel();
+        else
+            FileDialog::queueAnswer(root.filePath(QStringLiteral("new.db")));
+
+        const FileDialog::Answer answer = FileDialog::ask(nullptr, request);
+        QCOMPARE(answer.path, chosen.isEmpty() ? QString() : root.filePath(chosen));
+        QCOMPARE(int(FileDialog::overwriteQuestions().size()), questions);
+        if (questions)
+            QCOMPARE(FileDialog::overwriteQuestions().first(), existing);
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.last().confirmOverwrite, confirm);
+    }
+
+    // A box, dialog or launch that no test expected ends the test program at
+    // once and names itself, rather than waiting for the test's timeout.
+    void unexpectedModalEndsTheTestProgram_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QByteArray>("named");
+        QTest::newRow("message box") << "box" << QByteArray("\"Ulykke\": \"Noget gik galt\"");
+        QTest::newRow("custom box") << "custom" << QByteArray("\"Gem?\": \"SAVE_CURRENT_DB_QUESTION\"");
+        QTest::newRow("file dialog") << "dialog" << QByteArray("\"Åben fil\"");
+        QTest::newRow("program") << "program" << QByteArray("\"viewer\" a.jpg");
+        QTest::newRow("address") << "address" << QByteArray("https://example.com");
+    }
+    void unexpectedModalEndsTheTestProgram()
+    {
+        QFETCH(QString, what);
+        QFETCH(QByteArray, named);
+        QVERIFY(MessageBox::isStrict() && FileDialog::isStrict() && Launcher::isStrict());
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LARKSPAN_SEAMS_UNEXPECTED"), what);
+        env.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QTEST_DISABLE_CORE_DUMP"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("showUnexpected") });
+        QVERIFY(child.waitForStarted(10000));
+        QVERIFY(child.waitForFinished(20000));
+        const QByteArray output = child.readAllStandardOutput() + child.readAllStandardError();
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, output.constData());
+        QVERIFY2(output.contains(named), output.constData());
+        QVERIFY2(!output.contains("still running"), output.constData());
+    }
+
+    // Run only by the test above, in a child test program.
+    void showUnexpected()
+    {
+        const QString what = qEnvironmentVariable("LARKSPAN_SEAMS_UNEXPECTED");
+        if (what.isEmpty())
+            QSKIP("runs only as the child of unexpectedModalEndsTheTestProgram");
+        if (what == QLatin1String("box"))
+            MessageBox::critical(nullptr, QStringLiteral("Ulykke"), QStringLiteral("Noget gik galt"));
+        else if (what == QLatin1String("custom"))
+            MessageBox::showCustom(MessageBox::Information, nullptr, QStringLiteral("Gem?"),
+                QStringLiteral("SAVE_CURRENT_DB_QUESTION"), { QStringLiteral("&Gem") });
+        else if (what == QLatin1String("dialog"))
+            FileDialog::getOpenFileName(nullptr, QStringLiteral("Åben fil"));
+        else if (what == QLatin1String("program"))
+            Launcher::startDetached(QStringLiteral("viewer"), { QStringLiteral("a.jpg") });
+        else
+            Launcher::openUrl(QUrl(QStringLiteral("https://example.com")));
+        qInfo("still running");
     }
 
     void fileDialogSelectedFilter()
@@ -124,6 +237,8 @@ private slots:
     void launcherReportsAProgramThatCannotStart()
     {
         // Nothing is started: the program does not exist.
+        Launcher::setStrict(false);
+        const auto strictAgain = qScopeGuard([] { Launcher::setStrict(true); });
         QVERIFY(!Launcher::isRecording());
         QVERIFY(!Launcher::startDetached(QStringLiteral("/no/such/folder/viewer"), { QStringLiteral("a.jpg") }));
         QVERIFY(!Launcher::startDetached(QString(), { QStringLiteral("a.jpg") }));

@@ -11,6 +11,10 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace {
 
 // Every file below folder, relative to it, sorted.
@@ -201,6 +205,84 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(boxes.count(), 0);
     }
+
+#ifdef Q_OS_UNIX
+    // A logout, a shutdown or Ctrl+C ends the inventory edition like Quit:
+    // its lock goes, and nothing is saved.
+    void signalReleasesTheLock_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<int>("settleMs"); // time the program gets to sit idle first
+        QTest::addColumn<bool>("ignoredAtStart"); // as under nohup: the signal does nothing
+        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << 0 << false;
+        QTest::newRow("SIGTERM while idle") << int(SIGTERM) << 1000 << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 0 << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << 300 << false;
+        QTest::newRow("SIGHUP under nohup, then SIGTERM") << int(SIGHUP) << 300 << true;
+    }
+    void signalReleasesTheLock()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(int, settleMs);
+        QFETCH(bool, ignoredAtStart);
+        QTemporaryDir dir;
+        const QString home = dir.filePath(QStringLiteral("home"));
+        const QString work = dir.filePath(QStringLiteral("work"));
+        const QString program = dir.filePath(QStringLiteral("quorvel"));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/config")));
+        QVERIFY(placeProgram(program));
+        // The installation's catalogues and a copy of its inventory demo
+        // database: the run folder itself is never locked.
+        const QDir run(TestSupport::runDir());
+        QVERIFY(TestSupport::copyFolder(
+            run.filePath(QStringLiteral("db/DemoQuorvel")), work + QStringLiteral("/db/DemoQuorvel")));
+        for (const QString &catalogue : run.entryList({ QStringLiteral("*.qm") }, QDir::Files))
+            QVERIFY(QFile::copy(run.filePath(catalogue), QDir(work).filePath(catalogue)));
+        const QString database = work + QStringLiteral("/db/DemoQuorvel/DemoQuorvel.dk.db");
+        const QByteArray databaseBefore = TestSupport::readFile(database);
+        const QString lock = work + QStringLiteral("/db/DemoQuorvel/LockFile");
+
+        QProcess child;
+        QProcessEnvironment env = childEnvironment(home);
+        env.insert(QStringLiteral("DEBUGTALDRUM"), QString());
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(work);
+        // Whatever this test program inherited (it may run under nohup itself).
+        child.setChildProcessModifier(
+            [signalNumber, ignoredAtStart] { ::signal(signalNumber, ignoredAtStart ? SIG_IGN : SIG_DFL); });
+        child.start(program, QStringList());
+        QVERIFY(child.waitForStarted(10000));
+        QByteArray errors;
+        const auto output = [&] {
+            errors += child.readAllStandardError();
+            return errors.constData();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock) || child.state() != QProcess::Running, 30000);
+        QVERIFY2(QFileInfo::exists(lock), output());
+        QTest::qWait(settleMs);
+        QCOMPARE(child.state(), QProcess::Running);
+
+        QCOMPARE(::kill(pid_t(child.processId()), signalNumber), 0);
+        if (ignoredAtStart) {
+            QVERIFY(!child.waitForFinished(500));
+            QVERIFY(QFileInfo::exists(lock));
+            signalNumber = SIGTERM;
+            QCOMPARE(::kill(pid_t(child.processId()), signalNumber), 0);
+        }
+        const bool ended = child.waitForFinished(20000);
+        if (!ended) {
+            child.kill();
+            child.waitForFinished(10000);
+        }
+        QVERIFY2(ended, output());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY2(
+            QByteArray(output()).contains("Ending on signal " + QByteArray::number(signalNumber)), errors.constData());
+        QVERIFY(!QFileInfo::exists(lock));
+        QCOMPARE(TestSupport::readFile(database), databaseBefore);
+    }
+#endif
 
     void windowGeometry_data()
     {

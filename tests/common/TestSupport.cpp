@@ -7,7 +7,24 @@
 #include <QSettings>
 
 #include "app/Edition.h"
+#include "app/FileDialog.h"
+#include "app/Launcher.h"
+#include "app/MessageBox.h"
 #include "app/Settings.h"
+
+namespace {
+
+// Every test program starts with strict seams: a message box, file dialog or
+// outside program that a test did not expect ends the test program at once,
+// naming it, instead of a modal window waiting for the test's timeout.
+[[maybe_unused]] const bool strictSeams = [] {
+    MessageBox::setStrict(true);
+    FileDialog::setStrict(true);
+    Launcher::setStrict(true);
+    return true;
+}();
+
+} // namespace
 
 namespace TestSupport {
 
@@ -18,7 +35,7 @@ IsolatedSettings::IsolatedSettings(int edition)
     const QString system = m_dir.filePath(QStringLiteral("system"));
     QDir().mkpath(user);
     QDir().mkpath(system);
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, user);
         QSettings::setPath(format, QSettings::SystemScope, system);
     }
@@ -29,7 +46,7 @@ IsolatedSettings::~IsolatedSettings()
 {
     // Leave nothing pointing at the folder that is about to go.
     const QString gone = QDir::temp().filePath(QStringLiteral("larkspan-settings-gone"));
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, gone);
         QSettings::setPath(format, QSettings::SystemScope, gone);
     }
@@ -66,6 +83,44 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+bool copyFolder(const QString &folder, const QString &target)
+{
+    const QDir from(folder);
+    if (!from.exists() || !QDir().mkpath(target))
+        return false;
+    const QDir to(target);
+    for (const QFileInfo &entry : from.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString copy = to.filePath(entry.fileName());
+        const bool copied = entry.isDir() ? copyFolder(entry.filePath(), copy) : QFile::copy(entry.filePath(), copy);
+        if (!copied)
+            return false;
+    }
+    return true;
+}
+
+RunFolderCopy::RunFolderCopy(const QStringList &parts)
+    : m_previous(QDir::currentPath())
+{
+    if (!m_dir.isValid())
+        return;
+    const QDir run(runDir());
+    for (const QString &part : parts) {
+        const QFileInfo source(run.filePath(part));
+        const QString target = QDir(m_dir.path()).filePath(part);
+        const bool copied = source.isDir()
+            ? copyFolder(source.filePath(), target)
+            : QDir().mkpath(QFileInfo(target).absolutePath()) && QFile::copy(source.filePath(), target);
+        if (!copied)
+            return;
+    }
+    m_valid = QDir::setCurrent(m_dir.path());
+}
+
+RunFolderCopy::~RunFolderCopy()
+{
+    QDir::setCurrent(m_previous);
 }
 
 QByteArray readFile(const QString &path)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "app/MessageBox.h"
@@ -52,5 +53,28 @@ QString programPath();
 
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// Copies the folder with everything below it to target (created as needed).
+bool copyFolder(const QString &folder, const QString &target);
+
+// Makes the process's current folder a temporary copy of parts of the run
+// folder (for instance "db/DemoQuorvel") and goes back on destruction, so a
+// test that opens the installed demo databases works on copies: a lock file
+// or a save can never touch the run folder.
+class RunFolderCopy
+{
+public:
+    explicit RunFolderCopy(const QStringList &parts);
+    ~RunFolderCopy();
+    RunFolderCopy(const RunFolderCopy &) = delete;
+    RunFolderCopy &operator=(const RunFolderCopy &) = delete;
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+    bool m_valid = false;
+};
 
 } // namespace TestSupport

@@ -102,10 +102,11 @@ private slots:
             QVERIFY(!collection.LockDB("/data/stock.db"));
             QVERIFY(collection.isReadOnly());
             QCOMPARE(collection.lockText(), text);
-            // Neither release, clear nor the end of the collection touch it.
+            // Neither release, clear nor the end of the collection touch it;
+            // clearing ends the read-only state of the database it guarded.
             collection.releaseLock();
             collection.clear();
-            QVERIFY(collection.isReadOnly());
+            QVERIFY(!collection.isReadOnly());
         }
         QCOMPARE(readFile(lockPath()), content);
     }
@@ -120,7 +121,7 @@ private slots:
         // The lock it created itself is still its own to remove.
         collection.clear();
         QVERIFY(!QFileInfo::exists(lockPath()));
-        QVERIFY(collection.isReadOnly());
+        QVERIFY(!collection.isReadOnly());
     }
 
     void secondLoadTurnsReadOnly()

@@ -164,6 +164,11 @@ private slots:
     void statusMessages();
     void editOpensItemDialog();
     void eventLogInDatabaseFolder();
+    void typedPathChoosesTheDatabaseFolder_data();
+    void typedPathChoosesTheDatabaseFolder();
+    void replacingAFileIsAsked_data();
+    void replacingAFileIsAsked();
+    void newAfterLockedDatabaseCanBeSaved();
 };
 
 void TestMainWindow::startOpensLastSavedDatabase_data()
@@ -251,17 +256,23 @@ void TestMainWindow::startWithUnreadableDatabase()
 void TestMainWindow::startWithoutSettingsOpensDemoDatabase()
 {
     Env env(NumivaxEdition);
+    // The installed demo database, in a copy: nothing is left in the run folder.
+    TestSupport::RunFolderCopy run({ QStringLiteral("db/DemoDBNumivax") });
+    QVERIFY(run.isValid());
     Settings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
     MainWindow w;
     QCOMPARE(w.currentFileName(), QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.en.txt"));
+    QVERIFY(w.collection()->count() > 0);
+    QCOMPARE(env.boxes.count(), 0);
 }
 
 void TestMainWindow::openAsksForFile()
 {
     Env env;
     const QString first = env.database(QStringLiteral("a/first.db"));
-    const QString second = env.database(QStringLiteral("b/second.db"), { Row { 2, QStringLiteral("Bil") } },
-        { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
+    const QString second
+        = env.database(QStringLiteral("b/second.db"), { Row { 2, QStringLiteral("Bil"), {}, {}, {}, {}, 0 } },
+            { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
     env.startWith(first);
     MainWindow w;
 
@@ -947,6 +958,145 @@ void TestMainWindow::eventLogInDatabaseFolder()
     QVERIFY(log.contains(QStringLiteral("<Entry>dk</Entry>")));
     QVERIFY(log.contains(QStringLiteral("<Entry>%1</Entry>").arg(file)));
     QVERIFY(log.trimmed().endsWith(QStringLiteral("</LogFile>")));
+}
+
+void TestMainWindow::typedPathChoosesTheDatabaseFolder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("chosen"); // typed into the dialog that stands in a/
+    QTest::addColumn<QString>("folderAfter"); // "LastDBDir" afterwards
+    QTest::addColumn<QStringList>("groupsInB"); // the group list beside the chosen file
+    QTest::newRow("Open") << "Load"
+                          << "b/other.db"
+                          << "b" << QStringList { "X", "Y", "Z" };
+    QTest::newRow("Save As") << "SaveAs"
+                             << "b/copy.db"
+                             << "b" << DatabaseFixture::twoGroups();
+    QTest::newRow("Backup") << "Backup"
+                            << "b/home.bak"
+                            << "a" << DatabaseFixture::twoGroups();
+}
+
+void TestMainWindow::typedPathChoosesTheDatabaseFolder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, chosen);
+    QFETCH(QString, folderAfter);
+    QFETCH(QStringList, groupsInB);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    if (command == QLatin1String("Load"))
+        env.database(chosen, { Row { 2, QStringLiteral("Bil"), {}, {}, {}, {}, 0 } }, groupsInB);
+    else
+        QVERIFY(QDir().mkpath(env.path(QStringLiteral("b"))));
+    env.startWith(file);
+    MainWindow w;
+
+    // The dialog still shows a/ when it closes: the path was typed.
+    const QString target = env.path(chosen);
+    FileDialog::queueAnswer(target);
+    QVERIFY(QMetaObject::invokeMethod(&w, command.toLatin1().constData()));
+    QCOMPARE(env.dialogs.last().folder, QFileInfo(file).absolutePath());
+    QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(env.path(folderAfter)));
+    QCOMPARE(env.boxes.count(), 0);
+
+    // The database and its lists stand side by side in b/; a/ keeps its own.
+    QVERIFY(QFileInfo::exists(target));
+    QCOMPARE(TestSupport::readFile(env.path(QStringLiteral("b/groups/groups.dk.txt"))),
+        DatabaseFixture::listFile(groupsInB));
+    QCOMPARE(TestSupport::readFile(env.path(QStringLiteral("a/groups/groups.dk.txt"))),
+        DatabaseFixture::listFile(DatabaseFixture::twoGroups()));
+
+    // Opened again (typed once more), every item has its group row.
+    setDatabaseModified(false);
+    FileDialog::queueAnswer(target);
+    w.Load();
+    QCOMPARE(env.boxes.count(), 0);
+    QCOMPARE(w.currentFileName(), target);
+    QCOMPARE(w.listView()->topLevelItemCount(), int(groupsInB.size()));
+    int rows = 0;
+    for (int i = 0; i < w.listView()->topLevelItemCount(); ++i)
+        rows += w.listView()->topLevelItem(i)->childCount();
+    QCOMPARE(rows, w.collection()->count());
+    QVERIFY(rows > 0);
+}
+
+void TestMainWindow::replacingAFileIsAsked_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("Save As, no") << "SaveAs" << false;
+    QTest::newRow("Save As, yes") << "SaveAs" << true;
+    QTest::newRow("Backup, no") << "Backup" << false;
+    QTest::newRow("Backup, yes") << "Backup" << true;
+}
+
+void TestMainWindow::replacingAFileIsAsked()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, replace);
+    Env env;
+    const QString file = env.database(QStringLiteral("a/home.db"));
+    const QString other
+        = env.database(QStringLiteral("a/other.db"), { Row { 0, QStringLiteral("Arvestykke"), {}, {}, {}, {}, 0 } });
+    const QByteArray otherBefore = TestSupport::readFile(other);
+    env.startWith(file);
+    MainWindow w;
+
+    if (replace) {
+        FileDialog::queueAnswer(other);
+    } else {
+        // "No" to the question, then the dialog is closed.
+        FileDialog::queueOverwriteRefused(other);
+        FileDialog::queueCancel();
+    }
+    QVERIFY(QMetaObject::invokeMethod(&w, command.toLatin1().constData()));
+
+    QVERIFY(env.dialogs.last().confirmOverwrite);
+    QCOMPARE(FileDialog::overwriteQuestions(), QStringList { other });
+    QCOMPARE(w.currentFileName(), replace && command == QLatin1String("SaveAs") ? other : file);
+    if (replace) {
+        QCOMPARE(dataLines(other).size(), 3);
+    } else {
+        QCOMPARE(TestSupport::readFile(other), otherBefore);
+        // A backup that was not written says so.
+        QCOMPARE(env.boxes.count(), command == QLatin1String("Backup") ? 1 : 0);
+    }
+}
+
+void TestMainWindow::newAfterLockedDatabaseCanBeSaved()
+{
+    Env env(QuorvelEdition);
+    const QString file = env.database(QStringLiteral("a/stock.db"));
+    const QString lockFile = env.path(QStringLiteral("a/LockFile"));
+    const QByteArray foreignLock = "stock.db Locked by PC: STORE1, User: anna";
+    QVERIFY(TestSupport::writeFile(lockFile, foreignLock));
+    env.startWith(file);
+    MainWindow w;
+    QVERIFY(w.collection()->isReadOnly());
+    env.boxes.clear();
+
+    w.FileNew();
+    QVERIFY(!w.collection()->isReadOnly());
+    QVERIFY(w.collection()->lockText().isEmpty());
+    QVERIFY(action(w, "FileSave")->isEnabled());
+    QVERIFY(action(w, "UpdateLocations")->isEnabled());
+    QVERIFY(w.palette().color(QPalette::Window) != QColor(Qt::red));
+
+    auto *item = new Item;
+    item->setName(QStringLiteral("Hylde"));
+    w.collection()->add(item);
+    QVERIFY(QDir().mkpath(env.path(QStringLiteral("c"))));
+    const QString target = env.path(QStringLiteral("c/new.db"));
+    FileDialog::queueAnswer(target);
+    w.Save();
+
+    QCOMPARE(env.boxes.count(), 0);
+    QCOMPARE(dataLines(target), QStringList { dataLines(target).value(0) });
+    QVERIFY(dataLines(target).value(0).contains(QStringLiteral("Hylde")));
+    QVERIFY(!databaseModified());
+    // The other program's lock stays where it was.
+    QCOMPARE(TestSupport::readFile(lockFile), foreignLock);
 }
 
 QTEST_MAIN(TestMainWindow)
