@@ -3,6 +3,9 @@
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
+
+#include <QTranslator>
 
 using namespace ItemDialogTest;
 
@@ -96,9 +99,6 @@ private slots:
         TestSupport::IsolatedSettings settings(OstranaEdition);
         Register reg;
         auto d = reg.open(reg.sofa);
-        // The stored defaults fit the form as laid out.
-        QCOMPARE(d->size(), QSize(627, 539));
-        QCOMPARE(d->pos(), QPoint(100, 100));
         QCOMPARE(d->nameLineEdit->maxLength(), 200);
         QCOMPARE(d->numberOfItemsLineEdit->maxLength(), 20);
         QCOMPARE(d->priceLineEdit->maxLength(), 9);
@@ -814,6 +814,44 @@ private slots:
         d->accept();
         QVERIFY(!d->isVisible());
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // The default size holds every button's whole text, in every edition and
+    // language.
+    void buttonsFitTheDefaultSize_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        for (const auto &[edition, name] :
+             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {VistrelEdition, "Vistrel"},
+                                                 {NumivaxEdition, "Numivax"}, {QuorvelEdition, "Quorvel"}}) {
+            for (const char *language : {"dk", "no", "en"})
+                QTest::addRow("%s %s", name, language) << edition << QString::fromLatin1(language);
+        }
+    }
+    void buttonsFitTheDefaultSize()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        TestSupport::IsolatedSettings settings(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        QTranslator catalogue;
+        QVERIFY(Startup::installProgramTranslator(&catalogue, language, TestSupport::runDir()));
+        Register reg;
+        auto d = reg.open(reg.sofa);
+        QCOMPARE(d->size(), QSize(627, 539));
+        QCOMPARE(d->pos(), QPoint(100, 100));
+        QVERIFY(!d->ViewCurrentAsHtmlPushButton->text().startsWith(QLatin1String("VIEW_")));
+        const QList<QPushButton *> buttons = d->findChildren<QPushButton *>();
+        for (const QPushButton *button : buttons) {
+            if (!button->isVisibleTo(d.get()))
+                continue;
+            QVERIFY2(button->width() >= button->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                                    .arg(button->objectName(), button->text())
+                                    .arg(button->width())
+                                    .arg(button->sizeHint().width())));
+        }
     }
 
     void enableNumberOfItemsSetting()
