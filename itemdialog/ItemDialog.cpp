@@ -302,8 +302,9 @@ void ItemDialog::resetAllFields(bool SeachMode)
 {
     const bool wasFilling = std::exchange(m_filling, true);
     if (SeachMode) {
-        setComboText(groupComboBox, QString());
-        setComboText(locationComboBox, QString());
+        // No entry is current, so no entry's text has to be blanked.
+        groupComboBox->setCurrentIndex(-1);
+        locationComboBox->setCurrentIndex(-1);
         if (!isQuorvel()) {
             groupComboBox->setEnabled(false);
             locationComboBox->setEnabled(false);
@@ -334,10 +335,17 @@ void ItemDialog::resetAllFields(bool SeachMode)
     priceTodayLineEdit->clear();
     setComboText(supplierComboBox, QString());
     addressLineEdit->clear();
-    photolinkLineEdit->clear();
-    receiptLineEdit->clear();
-    wwwLineEdit->clear();
-    documentLineEdit->clear();
+    // A field that was empty already sends no textChanged, so the show
+    // buttons and pages would keep the form's or the last item's states:
+    // each link's reaction runs once here.
+    setTextQuietly(photolinkLineEdit, QString());
+    photoFieldChangedSlot();
+    setTextQuietly(receiptLineEdit, QString());
+    receiptFieldChangedSlot();
+    setTextQuietly(wwwLineEdit, QString());
+    wwwFieldChanged_slot();
+    setTextQuietly(documentLineEdit, QString());
+    documentChangedSlot();
     // Otherwise a new item would inherit the model of the item shown before.
     productBrandLineEdit->clear();
     m_filling = wasFilling;
@@ -369,7 +377,9 @@ void ItemDialog::newItem_slot()
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
         const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
         serialnoLineEdit->setText(QString::number(highest + 1));
-        setComboText(locationComboBox, QString());
+        // No location chosen yet: the location check asks for one. Every
+        // entry keeps its name, so the first location can be picked too.
+        locationComboBox->setCurrentIndex(-1);
     }
 
     if (group < groupComboBox->count())
@@ -745,9 +755,11 @@ void ItemDialog::setCurrentItem(Item *item, bool ownedByDialog)
     m_unsavedNewItem = item && ownedByDialog;
 }
 
+// Also with no items yet: the database cannot be saved once it holds one, so
+// an item entered now could never reach the file.
 bool ItemDialog::collectionIsReadOnly() const
 {
-    return m_collection && m_collection->count() > 0 && m_collection->isReadOnly();
+    return m_collection && m_collection->isReadOnly();
 }
 
 void ItemDialog::itemRemovedFromCollection(Item *item)

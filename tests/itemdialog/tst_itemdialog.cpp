@@ -31,6 +31,25 @@ QString describe(const ButtonStates &s)
         .arg(s.prev).arg(s.next).arg(s.print);
 }
 
+// Fills what each edition demands of a new item: a name, a price in the
+// home-contents edition, a location in the inventory edition.
+void fillNewItem(ItemDialog &d, const QString &name)
+{
+    retype(d.nameLineEdit, name);
+    if (isOstrana())
+        retype(d.priceLineEdit, QStringLiteral("10"));
+    if (isQuorvel())
+        d.locationComboBox->setCurrentIndex(0);
+}
+
+QStringList entries(const QComboBox *combo)
+{
+    QStringList result;
+    for (int i = 0; i < combo->count(); ++i)
+        result << combo->itemText(i);
+    return result;
+}
+
 } // namespace
 
 class tst_ItemDialog : public QObject
@@ -145,11 +164,13 @@ private slots:
         QCOMPARE(d->supplierComboBox->currentText(), QStringLiteral("Ny butik"));
         QCOMPARE(reg.collection.suppliers().size(), 2);
 
-        // A new item starts from the lists as they are.
+        // A new item starts from the lists as they are, with no location
+        // chosen and every entry under its own name.
         d->newItem_slot();
-        QCOMPARE(d->locationComboBox->itemText(1), QStringLiteral("Rum2"));
+        QCOMPARE(d->locationComboBox->currentIndex(), -1);
         QCOMPARE(d->locationComboBox->currentText(), QString());
-        QCOMPARE(d->locationComboBox->itemText(0), QString());
+        QCOMPARE(d->locationComboBox->itemText(0), QStringLiteral("Rum1"));
+        QCOMPARE(d->locationComboBox->itemText(1), QStringLiteral("Rum2"));
         QCOMPARE(reg.collection.locations().entries(), QStringList({QStringLiteral("Rum1"), QStringLiteral("Rum2")}));
         d->ResetSlot();
         d->seach_slot();
@@ -816,6 +837,78 @@ private slots:
         QCOMPARE(boxes.count(), 0);
     }
 
+    // However a new item is opened, the show buttons and pages follow its
+    // empty links, and in the inventory edition no location is chosen while
+    // every location, the first too, keeps its name and can be picked.
+    void newItemStartsEmpty_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("how");
+        for (const auto &[edition, name] :
+             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {QuorvelEdition, "Quorvel"}}) {
+            for (const char *how : {"group row", "no row", "empty database", "New button"})
+                QTest::addRow("%s, %s", name, how) << edition << QString::fromLatin1(how);
+        }
+    }
+    void newItemStartsEmpty()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, how);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg(how != QLatin1String("empty database"));
+        if (reg.sofa) {
+            reg.sofa->setPhotolink(QStringLiteral("sofa.png"));
+            reg.sofa->setReceipt(QStringLiteral("kvit.png"));
+            reg.sofa->setDocument(QStringLiteral("sofa.pdf"));
+        }
+        const int before = reg.collection.count();
+
+        std::unique_ptr<ItemDialog> owned;
+        ItemDialog *d = nullptr;
+        if (how == QLatin1String("group row")) {
+            reg.list->doubleClickOnItemSlot(reg.list->groupRow(1));
+            const QList<ItemDialog *> dialogs = reg.list->findChildren<ItemDialog *>();
+            QCOMPARE(dialogs.size(), 1);
+            d = dialogs.first();
+        } else if (how == QLatin1String("New button")) {
+            owned = reg.open(reg.sofa);
+            d = owned.get();
+            QVERIFY(d->showWwwPushButton->isEnabled());
+            QVERIFY(tabEnabled(d, d->receiptPage));
+            QTest::mouseClick(d->newPushButton, Qt::LeftButton);
+        } else {
+            owned = reg.open(nullptr);
+            d = owned.get();
+        }
+        QVERIFY(d->ownsCurrentItem());
+        for (QPushButton *show : {d->showPhotoPushButton, d->showReceiptPushButton, d->showWwwPushButton,
+                                  d->showDocumentPushButton})
+            QVERIFY2(!show->isEnabled(), qPrintable(show->objectName()));
+        QVERIFY(!tabEnabled(d, d->picturePage));
+        QVERIFY(!tabEnabled(d, d->receiptPage));
+
+        const QStringList locations = {QStringLiteral("Rum1"), QStringLiteral("Rum2")};
+        QCOMPARE(entries(d->locationComboBox), locations);
+        QCOMPARE(d->locationComboBox->currentIndex(), isQuorvel() ? -1 : 0);
+        retype(d->nameLineEdit, QStringLiteral("Hylde"));
+        if (isOstrana())
+            retype(d->priceLineEdit, QStringLiteral("10"));
+        if (isQuorvel()) {
+            QVERIFY(!d->save_slot());
+            QCOMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.last().text, QStringLiteral("QuorvelItemTypeHasNotBeenSelectedRum"));
+            d->locationComboBox->setCurrentIndex(0);
+            QCOMPARE(d->locationComboBox->currentText(), QStringLiteral("Rum1"));
+        }
+        Item *item = d->currentItem();
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), before + 1);
+        QCOMPARE(item->location(), 0);
+        QCOMPARE(reg.collection.locations().entries(), locations);
+        QCOMPARE(boxes.count(), isQuorvel() ? 1 : 0);
+    }
+
     // The default size holds every button's whole text, in every edition and
     // language.
     void buttonsFitTheDefaultSize_data()
@@ -852,6 +945,38 @@ private slots:
                                     .arg(button->width())
                                     .arg(button->sizeHint().width())));
         }
+    }
+
+    // A database opened read-only cannot be saved once it holds an item, so
+    // a new item there cannot be saved either, even as its first item.
+    void newItemOnAReadOnlyDatabase_data()
+    {
+        QTest::addColumn<bool>("withItems");
+        QTest::newRow("with items") << true;
+        QTest::newRow("empty") << false;
+    }
+    void newItemOnAReadOnlyDatabase()
+    {
+        QFETCH(bool, withItems);
+        TestSupport::IsolatedSettings settings(QuorvelEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir folder;
+        Settings().setValue(QStringLiteral("LastDBDir"), folder.path());
+        QVERIFY(TestSupport::writeFile(folder.filePath(QStringLiteral("LockFile")), "other user"));
+        Register reg(withItems);
+        reg.collection.LockDB(folder.filePath(QStringLiteral("db.inb")));
+        QVERIFY(reg.collection.isReadOnly());
+        const int before = reg.collection.count();
+        auto d = reg.open(nullptr);
+        QVERIFY(d->ownsCurrentItem());
+        QVERIFY(!d->savePushButton->isEnabled());
+        QVERIFY(!d->buttonOk->isEnabled());
+        fillNewItem(*d, QStringLiteral("Skrue"));
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), before);
+        QVERIFY(d->ownsCurrentItem());
+        QVERIFY(!databaseModified());
+        QCOMPARE(boxes.count(), 0);
     }
 
     void enableNumberOfItemsSetting()
