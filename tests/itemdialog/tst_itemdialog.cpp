@@ -837,6 +837,44 @@ private slots:
         QCOMPARE(boxes.count(), 0);
     }
 
+    // Only the home-contents edition's file keeps the product model; the
+    // others do not offer it, and nothing typed there reaches an item.
+    void productModelOnlyWhereTheFileKeepsIt_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Ostrana") << int(OstranaEdition) << true;
+        QTest::newRow("Vistrel") << int(VistrelEdition) << false;
+        QTest::newRow("Numivax") << int(NumivaxEdition) << false;
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << false;
+    }
+    void productModelOnlyWhereTheFileKeepsIt()
+    {
+        QFETCH(int, edition);
+        QFETCH(bool, kept);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(reg.sofa);
+        QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
+        QCOMPARE(d->ManufacturerTextLabel->isVisibleTo(d.get()), kept);
+
+        // Typed into the field, shown or not, for the shown item and a new one.
+        retype(d->productBrandLineEdit, QStringLiteral("PH 5"));
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.sofa->productModel(), kept ? QStringLiteral("PH 5") : QStringLiteral("Mogensen"));
+
+        QTest::mouseClick(d->newPushButton, Qt::LeftButton);
+        QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
+        fillNewItem(*d, QStringLiteral("Lampe"));
+        retype(d->productBrandLineEdit, QStringLiteral("PH 6"));
+        Item *item = d->currentItem();
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), 5);
+        QCOMPARE(item->productModel(), kept ? QStringLiteral("PH 6") : QString());
+        QCOMPARE(boxes.count(), 0);
+    }
+
     // However a new item is opened, the show buttons and pages follow its
     // empty links, and in the inventory edition no location is chosen while
     // every location, the first too, keeps its name and can be picked.
