@@ -245,20 +245,11 @@ private slots:
         QTest::newRow("camera pasted in a link")
             << "photolinkLineEdit" << "pasted" << QString::fromUtf8("foto📷.jpg") << ""
             << QStringList{QString::fromUtf8("Databasen kan ikke gemme tegnene 📷, så de er ikke sat ind.")};
-        QTest::newRow("chinese typed as product model")
-            << "productBrandLineEdit" << "typed" << QString::fromUtf8("中文") << ""
-            << QStringList{QString::fromUtf8("Databasen kan ikke gemme tegnene 中, så de er ikke sat ind."),
-                           QString::fromUtf8("Databasen kan ikke gemme tegnene 文, så de er ikke sat ind.")};
         QTest::newRow("two lines pasted") << "addressLineEdit" << "pasted" << "Linje 1\nLinje 2" << ""
                                           << QStringList{lineBreak};
-        QTest::newRow("windows lines pasted") << "wwwLineEdit" << "pasted" << "www.a.dk\r\nwww.b.dk" << ""
-                                              << QStringList{lineBreak};
         QTest::newRow("separator typed") << "serialnoLineEdit" << "typed" << "A;12" << "A12" << QStringList{};
-        QTest::newRow("separator pasted") << "documentLineEdit" << "pasted" << "a;b.pdf" << "" << QStringList{};
         QTest::newRow("Latin-1 is fine") << "productLineEdit" << "pasted" << QString::fromUtf8("Æblegrød ½ £")
                                          << QString::fromUtf8("Æblegrød ½ £") << QStringList{};
-        QTest::newRow("199 characters pasted") << "receiptLineEdit" << "pasted" << QString(199, QLatin1Char('k'))
-                                               << QString(199, QLatin1Char('k')) << QStringList{};
         QTest::newRow("230 characters pasted") << "receiptLineEdit" << "pasted" << QString(230, QLatin1Char('k'))
                                                << "" << QStringList{};
     }
@@ -309,24 +300,16 @@ private slots:
         };
         QTest::newRow("name with a separator")
             << ostrana << "nameLineEdit" << "Sofa;2" << named("Navn", separator);
-        QTest::newRow("product with a line break")
-            << quorvel << "productLineEdit" << "Bo\nConcept" << named("Fabrikat", lineBreak);
         QTest::newRow("model with a euro") << ostrana << "productBrandLineEdit" << QString::fromUtf8("PH 5 €")
                                            << named("PRODUCT_BRAND", QString::fromUtf8("Tegnene € kan ikke gemmes i databasen."));
         QTest::newRow("supplier with a separator")
             << numivax << "supplier" << "Ny;Butik" << named("Leverandør", separator);
         QTest::newRow("extra info of 200")
             << ostrana << "addressLineEdit" << QString(200, QLatin1Char('x')) << named("EXTRA_INFO", tooLong);
-        QTest::newRow("serial number with a carriage return")
-            << ostrana << "serialnoLineEdit" << "12\r" << named("Serie nummer", lineBreak);
         QTest::newRow("description in Polish") << quorvel << "infoLineEdit" << QString::fromUtf8("Łódź")
                                                << named("Beskrivelse", QString::fromUtf8("Tegnene Ł ź kan ikke gemmes i databasen."));
-        QTest::newRow("web link with a separator")
-            << ostrana << "wwwLineEdit" << "www.a.dk;b" << named("www (link til web)", separator);
         QTest::newRow("picture of 199 passes") << ostrana << "photolinkLineEdit" << QString(199, QLatin1Char('p'))
                                                << QString();
-        QTest::newRow("receipt with a separator")
-            << ostrana << "receiptLineEdit" << "kvit;1.pdf" << named("Kvittering (link til fil)", separator);
         QTest::newRow("document with a line feed")
             << numivax << "documentLineEdit" << "a\nb.pdf" << named("DOCUMENT", lineBreak);
     }
