@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/StoredText.h"
 #include "mainwindow/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 
@@ -50,6 +51,18 @@ void setTextQuietly(QLineEdit *edit, const QString &text)
 {
     const QSignalBlocker blocker(edit);
     edit->setText(text);
+}
+
+// The number a price field holds; an empty field is 0 (the editions that
+// allow it store it so). Anything that is no finite number leaves the
+// item's own value: the save check has refused it before this is reached.
+double priceFromField(const QString &text, double current)
+{
+    if (text.isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && StoredText::isStorableNumber(value) ? value : current;
 }
 
 void removeHelp(QWidget *widget)
@@ -154,6 +167,10 @@ void ItemDialog::connectWidgets()
     connect(numberOfItemsLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
     connect(primaryTabWidget, &QTabWidget::currentChanged, this,
             [this](int index) { currentPageChangedSlot(primaryTabWidget->widget(index)); });
+    for (QLineEdit *edit : {nameLineEdit, productLineEdit, productBrandLineEdit, supplierComboBox->lineEdit(),
+                            addressLineEdit, serialnoLineEdit, infoLineEdit, wwwLineEdit, photolinkLineEdit,
+                            receiptLineEdit, documentLineEdit})
+        connect(edit, &QLineEdit::inputRejected, this, [this, edit] { textInputRefused(edit); });
 
     if (m_collection) {
         connect(m_collection, &DBItemCollection::itemRemoved, this, &ItemDialog::itemRemovedFromCollection);
@@ -241,6 +258,14 @@ void ItemDialog::editionSetup()
             helpPushButton->setEnabled(false);
     }
 
+    // A product model typed here would be written as a field that the
+    // edition's own header tells every reader to skip, and so be lost at the
+    // next save.
+    if (!ItemValidation::productModelIsKept()) {
+        ManufacturerTextLabel->hide();
+        productBrandLineEdit->hide();
+    }
+
     if (isQuorvel()) {
         if (!Settings().value(QStringLiteral("EnableNumberOfItemsLineEdit"), true).toBool())
             numberOfItemsLineEdit->setEnabled(false);
@@ -302,8 +327,9 @@ void ItemDialog::resetAllFields(bool SeachMode)
 {
     const bool wasFilling = std::exchange(m_filling, true);
     if (SeachMode) {
-        setComboText(groupComboBox, QString());
-        setComboText(locationComboBox, QString());
+        // No entry is current, so no entry's text has to be blanked.
+        groupComboBox->setCurrentIndex(-1);
+        locationComboBox->setCurrentIndex(-1);
         if (!isQuorvel()) {
             groupComboBox->setEnabled(false);
             locationComboBox->setEnabled(false);
@@ -334,10 +360,17 @@ void ItemDialog::resetAllFields(bool SeachMode)
     priceTodayLineEdit->clear();
     setComboText(supplierComboBox, QString());
     addressLineEdit->clear();
-    photolinkLineEdit->clear();
-    receiptLineEdit->clear();
-    wwwLineEdit->clear();
-    documentLineEdit->clear();
+    // A field that was empty already sends no textChanged, so the show
+    // buttons and pages would keep the form's or the last item's states:
+    // each link's reaction runs once here.
+    setTextQuietly(photolinkLineEdit, QString());
+    photoFieldChangedSlot();
+    setTextQuietly(receiptLineEdit, QString());
+    receiptFieldChangedSlot();
+    setTextQuietly(wwwLineEdit, QString());
+    wwwFieldChanged_slot();
+    setTextQuietly(documentLineEdit, QString());
+    documentChangedSlot();
     // Otherwise a new item would inherit the model of the item shown before.
     productBrandLineEdit->clear();
     m_filling = wasFilling;
@@ -369,7 +402,9 @@ void ItemDialog::newItem_slot()
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
         const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
         serialnoLineEdit->setText(QString::number(highest + 1));
-        setComboText(locationComboBox, QString());
+        // No location chosen yet: the location check asks for one. Every
+        // entry keeps its name, so the first location can be picked too.
+        locationComboBox->setCurrentIndex(-1);
     }
 
     if (group < groupComboBox->count())
@@ -517,7 +552,7 @@ void ItemDialog::updateCurrentItem()
         item->setGroup(groupComboBox->currentIndex());
     item->setName(nameLineEdit->text());
     item->setProduct(productLineEdit->text());
-    item->setPrice(priceLineEdit->text().toDouble());
+    item->setPrice(priceFromField(priceLineEdit->text(), item->price()));
     item->setDescription(infoLineEdit->text());
     if (!(m_dateUnreadable && buyQDateEdit->date() == noDate()))
         item->setDate(buyQDateEdit->date().toString(dateFormat));
@@ -525,14 +560,15 @@ void ItemDialog::updateCurrentItem()
         item->setLocation(locationComboBox->currentIndex());
     item->setSupplier(supplierComboBox->currentText());
     item->setSerialno(serialnoLineEdit->text());
-    item->setPriceToday(priceTodayLineEdit->text().toDouble());
+    item->setPriceToday(priceFromField(priceTodayLineEdit->text(), item->priceToday()));
     item->setAddress(addressLineEdit->text());
     item->setPhotolink(photolinkLineEdit->text());
     item->setNumberOfItems(numberOfItemsLineEdit->text().toInt(nullptr, 10));
     item->setWww(wwwLineEdit->text());
     item->setReceipt(receiptLineEdit->text());
     item->setDocument(documentLineEdit->text());
-    item->setProductModel(productBrandLineEdit->text());
+    if (ItemValidation::productModelIsKept())
+        item->setProductModel(productBrandLineEdit->text());
     if (!isVistrel())
         priceTotalLineEdit->setText(item->totalValueText());
 }
@@ -600,6 +636,28 @@ bool ItemDialog::save_slot()
 void ItemDialog::on_savePushButton_clicked()
 {
     save_slot();
+}
+
+void ItemDialog::textInputRefused(const QLineEdit *edit)
+{
+    // The field also reports a text put in by the program (setText) past
+    // its validator; that text stays, and the save check names it. A user's
+    // change is reported while it is still in the field's undo history, that
+    // is while the field counts as modified, just before it is undone.
+    const QString refused = m_validation.takeRefusedText();
+    if (!edit->isModified())
+        return;
+    // A ";" or a text at its length limit is simply not taken, as the user
+    // sees; characters the file cannot hold, and line breaks (which only a
+    // paste brings), are named.
+    const QString characters = ItemValidation::unstorableCharacters(refused);
+    QString text;
+    if (!characters.isEmpty())
+        text = tr("Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.").arg(characters);
+    else if (refused.contains(QLatin1Char('\n')) || refused.contains(QLatin1Char('\r')))
+        text = tr("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
+    if (!text.isEmpty())
+        MessageBox::critical(this, tr("Felt grænseværdi fejl"), text, QMessageBox::Ok);
 }
 
 void ItemDialog::accept()
@@ -670,11 +728,10 @@ void ItemDialog::countChanged_slot()
         m_currentItem->setNumberOfItems(count);
     if (isVistrel())
         return;
-    bool priceOk = false;
-    const double price = priceLineEdit->text().toDouble(&priceOk);
-    // A price half typed ("1e") is no number yet; it must not become 0.
-    if (priceOk)
-        m_currentItem->setPrice(price);
+    // A price half typed, or out of range, is no price yet: the item keeps
+    // its own until the field holds one the file can hold.
+    if (priceLineEdit->hasAcceptableInput())
+        m_currentItem->setPrice(priceLineEdit->text().toDouble());
     priceTotalLineEdit->setText(m_currentItem->totalValueText());
 }
 
@@ -745,9 +802,11 @@ void ItemDialog::setCurrentItem(Item *item, bool ownedByDialog)
     m_unsavedNewItem = item && ownedByDialog;
 }
 
+// Also with no items yet: the database cannot be saved once it holds one, so
+// an item entered now could never reach the file.
 bool ItemDialog::collectionIsReadOnly() const
 {
-    return m_collection && m_collection->count() > 0 && m_collection->isReadOnly();
+    return m_collection && m_collection->isReadOnly();
 }
 
 void ItemDialog::itemRemovedFromCollection(Item *item)
@@ -925,6 +984,20 @@ QString ItemDialog::chooseFile(const QString &settingsKey, const QString &defaul
     return FileDialog::ask(this, request).path;
 }
 
+// A chosen path goes into its field past the field's validator, so it is
+// checked here; a path the file cannot hold leaves the field as it was.
+bool ItemDialog::isStorableLink(const QString &link)
+{
+    const StoredText::Problem problem = StoredText::check(link);
+    if (problem == StoredText::None)
+        return true;
+    MessageBox::critical(this, tr("Felt grænseværdi fejl"),
+                         tr("Stien til den valgte fil kan ikke gemmes i databasen:\n%1").arg(link) + QLatin1String("\n\n")
+                             + ItemValidation::problemText(problem, link),
+                         QMessageBox::Ok);
+    return false;
+}
+
 void ItemDialog::browsePhoto_slot()
 {
     const QString path =
@@ -933,6 +1006,8 @@ void ItemDialog::browsePhoto_slot()
     if (path.isEmpty())
         return;
     const QString link = QDir::toNativeSeparators(path);
+    if (!isStorableLink(link))
+        return;
     photolinkLineEdit->setText(link);
     if (isPictureFile(link))
         setTabEnabled(picturePage, true);
@@ -945,8 +1020,9 @@ void ItemDialog::browseReceipt_slot()
 {
     const QString path = chooseFile(QStringLiteral("ReceiptPath"), defaultDocumentPath(),
                                     tr("Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)"));
-    if (!path.isEmpty())
-        receiptLineEdit->setText(QDir::toNativeSeparators(path));
+    const QString link = QDir::toNativeSeparators(path);
+    if (!path.isEmpty() && isStorableLink(link))
+        receiptLineEdit->setText(link);
 }
 
 void ItemDialog::InsertDocumentSlot()
@@ -954,8 +1030,9 @@ void ItemDialog::InsertDocumentSlot()
     const QString path =
         chooseFile(QStringLiteral("DocumentPath"), defaultDocumentPath(),
                    tr("Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)"));
-    if (!path.isEmpty())
-        documentLineEdit->setText(QDir::toNativeSeparators(path));
+    const QString link = QDir::toNativeSeparators(path);
+    if (!path.isEmpty() && isStorableLink(link))
+        documentLineEdit->setText(link);
 }
 
 void ItemDialog::showPhoto_slot()

@@ -16,6 +16,7 @@ class ItemListView;
 class QCloseEvent;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 
 // The window in which one item of the open collection is viewed, edited,
 // created, copied, searched for and stepped through. It is shown without
@@ -139,6 +140,9 @@ private:
     void clearReceiptPreview();
     void showScaled(QLabel *label, const QPixmap &picture);
     QString chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter);
+    bool isStorableLink(const QString &link);
+    // A text field reported a change its validator refused.
+    void textInputRefused(const QLineEdit *edit);
 
     QPointer<DBItemCollection> m_collection;
     QPointer<ItemListView> m_listView;

@@ -3,13 +3,16 @@
 #include "ui_ItemDialogBase.h"
 
 #include "app/Edition.h"
+#include "itemdialog/StoredTextValidator.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QStringList>
 
 namespace {
 
@@ -44,13 +47,35 @@ QString nameMissingText()
     }
 }
 
+// The field's name as its label shows it, so that a relabelled field is
+// named by its database's own title.
+QString fieldName(Ui::ItemDialogBase &form, const QWidget *field)
+{
+    const QList<QLabel *> labels = form.basicPage->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() != field)
+            continue;
+        QString name = label->text();
+        name.remove(QLatin1Char('&'));
+        name = name.trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        return name.trimmed();
+    }
+    return field->objectName();
+}
+
 } // namespace
 
 ItemValidation::ItemValidation(QObject *owner)
-    : m_text(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]{0,199}")), owner))
+    : m_text(new StoredTextValidator(owner))
     , m_price(new QDoubleValidator(0.0, MaxPrice, 2, owner))
     , m_count(new CountValidator(MinCount, MaxCount, owner))
 {
+    // In scientific notation "9e999" is a number still being typed, and
+    // saved it is infinity, which no reader takes back: prices are typed
+    // as plain decimals only.
+    m_price->setNotation(QDoubleValidator::StandardNotation);
     // The item keeps its numbers in C notation and reads the fields with
     // QString::toDouble/toInt, so the fields take that notation whatever the
     // user's locale: "." as decimal point, no group separators.
@@ -75,15 +100,28 @@ void ItemValidation::attach(Ui::ItemDialogBase &form) const
 ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QString &locationTitle) const
 {
     const QString maxPrice = QString::number(qint64(MaxPrice));
+    const Result priceProblem = {
+        PriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
+    const Result estimateProblem = {
+        EstimatedPriceOutOfRange,
+        QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
 
+    // Every edition checks both prices; only the home-contents edition
+    // demands a price, and fills an empty estimate with it. Elsewhere an
+    // empty price is stored as 0.
     if (isOstrana()) {
         if (!form.priceLineEdit->hasAcceptableInput())
-            return {PriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
+            return priceProblem;
         if (!form.priceTodayLineEdit->hasAcceptableInput()) {
             if (!form.priceTodayLineEdit->text().isEmpty())
-                return {EstimatedPriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
+                return estimateProblem;
             form.priceTodayLineEdit->setText(form.priceLineEdit->text());
         }
+    } else {
+        if (!form.priceLineEdit->text().isEmpty() && !form.priceLineEdit->hasAcceptableInput())
+            return priceProblem;
+        if (!form.priceTodayLineEdit->text().isEmpty() && !form.priceTodayLineEdit->hasAcceptableInput())
+            return estimateProblem;
     }
 
     if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
@@ -95,5 +133,63 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
     if (isQuorvel() && form.locationComboBox->currentText().isEmpty())
         return {LocationMissing, QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle};
 
+    QList<QWidget *> texts = {form.nameLineEdit, form.productLineEdit};
+    if (productModelIsKept())
+        texts << form.productBrandLineEdit;
+    texts << form.supplierComboBox << form.addressLineEdit << form.serialnoLineEdit << form.infoLineEdit
+          << form.wwwLineEdit << form.photolinkLineEdit << form.receiptLineEdit << form.documentLineEdit;
+    for (QWidget *field : std::as_const(texts)) {
+        const auto *combo = qobject_cast<QComboBox *>(field);
+        const QString text = combo ? combo->currentText() : static_cast<QLineEdit *>(field)->text();
+        const StoredText::Problem problem = StoredText::check(text);
+        if (problem == StoredText::None)
+            continue;
+        return {TextNotStorable,
+                QCoreApplication::translate("ItemDialog", "Feltet \"%1\" kan ikke gemmes i databasen.")
+                        .arg(fieldName(form, field))
+                    + QLatin1Char('\n') + problemText(problem, text)};
+    }
+
     return {};
+}
+
+bool ItemValidation::productModelIsKept()
+{
+    return isOstrana();
+}
+
+QString ItemValidation::takeRefusedText() const
+{
+    return m_text->takeRefused();
+}
+
+QString ItemValidation::problemText(StoredText::Problem problem, QStringView text)
+{
+    switch (problem) {
+    case StoredText::None:
+        break;
+    case StoredText::Separator:
+        return QCoreApplication::translate("ItemDialog",
+                                           "Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+    case StoredText::LineBreak:
+        return QCoreApplication::translate("ItemDialog", "Linjeskift kan ikke gemmes i et felt.");
+    case StoredText::NotLatin1:
+        return QCoreApplication::translate("ItemDialog", "Tegnene %1 kan ikke gemmes i databasen.")
+            .arg(unstorableCharacters(text));
+    case StoredText::TooLong:
+        return QCoreApplication::translate("ItemDialog", "Databasen kan højst gemme %1 tegn i et felt.")
+            .arg(StoredText::maxBytes);
+    }
+    return QString();
+}
+
+QString ItemValidation::unstorableCharacters(QStringView text)
+{
+    QStringList characters;
+    const QList<uint> codes = StoredText::unencodableCharacters(text).toUcs4();
+    for (const uint code : codes) {
+        const char32_t character = code;
+        characters << QString::fromUcs4(&character, 1);
+    }
+    return characters.join(QLatin1Char(' '));
 }

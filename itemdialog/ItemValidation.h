@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include "database/StoredText.h"
 
 class QDoubleValidator;
 class QIntValidator;
 class QObject;
-class QRegularExpressionValidator;
+class StoredTextValidator;
 
 namespace Ui {
 class ItemDialogBase;
@@ -13,9 +16,11 @@ class ItemDialogBase;
 
 // The typing limits of the item dialog's fields and the check that runs
 // before an item is saved. The limits keep every text storable in the
-// database file: no ";" (its field separator) and below 200 characters.
+// database file (see StoredText) and every price a finite number in range.
 // The save check enforces the number ranges and each edition's required
-// fields and stops at the first problem.
+// fields, then checks every text again (a field can be filled past its
+// validator: by a chooser, a copy or a shown item), and stops at the first
+// problem.
 class ItemValidation
 {
 public:
@@ -30,6 +35,7 @@ public:
         CountOutOfRange,
         NameMissing,
         LocationMissing,
+        TextNotStorable,
     };
 
     struct Result
@@ -44,7 +50,8 @@ public:
         // through a plain "Fejl" box.
         bool isFieldLimit() const
         {
-            return problem == PriceOutOfRange || problem == EstimatedPriceOutOfRange || problem == CountOutOfRange;
+            return problem == PriceOutOfRange || problem == EstimatedPriceOutOfRange || problem == CountOutOfRange
+                || problem == TextNotStorable;
         }
     };
 
@@ -61,8 +68,24 @@ public:
     // the purchase price instead of being reported.
     Result check(Ui::ItemDialogBase &form, const QString &locationTitle) const;
 
+    // Only the home-contents edition's file format keeps the product model;
+    // the other editions do not offer the field, so it is neither checked
+    // nor copied into the item there.
+    static bool productModelIsKept();
+
+    // The text that a text field refused last (see StoredTextValidator).
+    QString takeRefusedText() const;
+
+    // Why the file cannot hold a text with this problem: one translated
+    // sentence that names no field, so that it serves every caller.
+    static QString problemText(StoredText::Problem problem, QStringView text);
+
+    // The characters of the text that the file cannot hold, each once,
+    // separated by blanks, for a message that names them.
+    static QString unstorableCharacters(QStringView text);
+
 private:
-    QRegularExpressionValidator *m_text = nullptr;
+    StoredTextValidator *m_text = nullptr;
     QDoubleValidator *m_price = nullptr;
     QIntValidator *m_count = nullptr;
 };

@@ -423,6 +423,33 @@ TEXTS = {
         "No web address is linked to the selected entry."),
 
     # ---------------------------------------------------------- item dialog
+    # item dialog: texts and numbers the database cannot hold
+    "Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.": (
+        None,
+        "Databasen kan ikke lagre tegnene %1, så de er ikke satt inn.",
+        "The database cannot hold the characters %1, so they were not inserted."),
+    "Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.": (
+        None,
+        "Databasen kan ikke lagre linjeskift i et felt, så teksten er ikke satt inn.",
+        "The database cannot hold line breaks in a field, so the text was not inserted."),
+    "Stien til den valgte fil kan ikke gemmes i databasen:\n%1": (
+        None,
+        "Stien til den valgte filen kan ikke lagres i databasen:\n%1",
+        "The path of the chosen file cannot be stored in the database:\n%1"),
+    "Feltet \"%1\" kan ikke gemmes i databasen.": (
+        None,
+        "Feltet \"%1\" kan ikke lagres i databasen.",
+        "The field \"%1\" cannot be stored in the database."),
+    "Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.": (
+        None,
+        "Semikolon (;) kan ikke lagres, fordi databasen bruker det mellom feltene.",
+        "A semicolon (;) cannot be stored, as the database uses it between fields."),
+    "Linjeskift kan ikke gemmes i et felt.": (
+        None, "Linjeskift kan ikke lagres i et felt.", "Line breaks cannot be stored in a field."),
+    "Tegnene %1 kan ikke gemmes i databasen.": (
+        None, "Tegnene %1 kan ikke lagres i databasen.", "The characters %1 cannot be stored in the database."),
+    "Databasen kan højst gemme %1 tegn i et felt.": (
+        None, "Databasen kan lagre høyst %1 tegn i et felt.", "The database can store at most %1 characters in a field."),
     "SHOWPHOTO": ("Vis ", "Vis ", "View "),
     "BROWSEPHOTO": ("Indsæt ", "Sett inn ", "Insert "),
     "SHOWWWW": ("Vis ", "Vis ", "Open "),

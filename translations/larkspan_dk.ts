@@ -253,6 +253,40 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>QuorvelItemTypeHasNotBeenSelected</source>
         <translation>Vælg en værdi i feltet: </translation>
     </message>
+    <message>
+        <source>Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.</source>
+        <translation>Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.</translation>
+    </message>
+    <message>
+        <source>Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.</source>
+        <translation>Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.</translation>
+    </message>
+    <message>
+        <source>Stien til den valgte fil kan ikke gemmes i databasen:
+%1</source>
+        <translation>Stien til den valgte fil kan ikke gemmes i databasen:
+%1</translation>
+    </message>
+    <message>
+        <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
+        <translation>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</translation>
+    </message>
+    <message>
+        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
+        <translation>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</translation>
+    </message>
+    <message>
+        <source>Linjeskift kan ikke gemmes i et felt.</source>
+        <translation>Linjeskift kan ikke gemmes i et felt.</translation>
+    </message>
+    <message>
+        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
+        <translation>Tegnene %1 kan ikke gemmes i databasen.</translation>
+    </message>
+    <message>
+        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
+        <translation>Databasen kan højst gemme %1 tegn i et felt.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>

@@ -253,6 +253,40 @@ If the program that locked the database is no longer running (after a crash, for
         <source>QuorvelItemTypeHasNotBeenSelected</source>
         <translation>Please choose a value in the field: </translation>
     </message>
+    <message>
+        <source>Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.</source>
+        <translation>The database cannot hold the characters %1, so they were not inserted.</translation>
+    </message>
+    <message>
+        <source>Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.</source>
+        <translation>The database cannot hold line breaks in a field, so the text was not inserted.</translation>
+    </message>
+    <message>
+        <source>Stien til den valgte fil kan ikke gemmes i databasen:
+%1</source>
+        <translation>The path of the chosen file cannot be stored in the database:
+%1</translation>
+    </message>
+    <message>
+        <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
+        <translation>The field &quot;%1&quot; cannot be stored in the database.</translation>
+    </message>
+    <message>
+        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
+        <translation>A semicolon (;) cannot be stored, as the database uses it between fields.</translation>
+    </message>
+    <message>
+        <source>Linjeskift kan ikke gemmes i et felt.</source>
+        <translation>Line breaks cannot be stored in a field.</translation>
+    </message>
+    <message>
+        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
+        <translation>The characters %1 cannot be stored in the database.</translation>
+    </message>
+    <message>
+        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
+        <translation>The database can store at most %1 characters in a field.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>

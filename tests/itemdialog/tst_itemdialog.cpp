@@ -3,6 +3,9 @@
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
+
+#include <QTranslator>
 
 using namespace ItemDialogTest;
 
@@ -26,6 +29,25 @@ QString describe(const ButtonStates &s)
     return QStringLiteral("ok=%1 save=%2 new=%3 copy=%4 reset=%5 search=%6 again=%7 prev=%8 next=%9 print=%10")
         .arg(s.ok).arg(s.save).arg(s.newItem).arg(s.copy).arg(s.reset).arg(s.search).arg(s.searchAgain)
         .arg(s.prev).arg(s.next).arg(s.print);
+}
+
+// Fills what each edition demands of a new item: a name, a price in the
+// home-contents edition, a location in the inventory edition.
+void fillNewItem(ItemDialog &d, const QString &name)
+{
+    retype(d.nameLineEdit, name);
+    if (isOstrana())
+        retype(d.priceLineEdit, QStringLiteral("10"));
+    if (isQuorvel())
+        d.locationComboBox->setCurrentIndex(0);
+}
+
+QStringList entries(const QComboBox *combo)
+{
+    QStringList result;
+    for (int i = 0; i < combo->count(); ++i)
+        result << combo->itemText(i);
+    return result;
 }
 
 } // namespace
@@ -96,9 +118,6 @@ private slots:
         TestSupport::IsolatedSettings settings(OstranaEdition);
         Register reg;
         auto d = reg.open(reg.sofa);
-        // The stored defaults fit the form as laid out.
-        QCOMPARE(d->size(), QSize(627, 539));
-        QCOMPARE(d->pos(), QPoint(100, 100));
         QCOMPARE(d->nameLineEdit->maxLength(), 200);
         QCOMPARE(d->numberOfItemsLineEdit->maxLength(), 20);
         QCOMPARE(d->priceLineEdit->maxLength(), 9);
@@ -145,11 +164,13 @@ private slots:
         QCOMPARE(d->supplierComboBox->currentText(), QStringLiteral("Ny butik"));
         QCOMPARE(reg.collection.suppliers().size(), 2);
 
-        // A new item starts from the lists as they are.
+        // A new item starts from the lists as they are, with no location
+        // chosen and every entry under its own name.
         d->newItem_slot();
-        QCOMPARE(d->locationComboBox->itemText(1), QStringLiteral("Rum2"));
+        QCOMPARE(d->locationComboBox->currentIndex(), -1);
         QCOMPARE(d->locationComboBox->currentText(), QString());
-        QCOMPARE(d->locationComboBox->itemText(0), QString());
+        QCOMPARE(d->locationComboBox->itemText(0), QStringLiteral("Rum1"));
+        QCOMPARE(d->locationComboBox->itemText(1), QStringLiteral("Rum2"));
         QCOMPARE(reg.collection.locations().entries(), QStringList({QStringLiteral("Rum1"), QStringLiteral("Rum2")}));
         d->ResetSlot();
         d->seach_slot();
@@ -813,6 +834,186 @@ private slots:
         QVERIFY(!databaseModified());
         d->accept();
         QVERIFY(!d->isVisible());
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    // Only the home-contents edition's file keeps the product model; the
+    // others do not offer it, and nothing typed there reaches an item.
+    void productModelOnlyWhereTheFileKeepsIt_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Ostrana") << int(OstranaEdition) << true;
+        QTest::newRow("Vistrel") << int(VistrelEdition) << false;
+        QTest::newRow("Numivax") << int(NumivaxEdition) << false;
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << false;
+    }
+    void productModelOnlyWhereTheFileKeepsIt()
+    {
+        QFETCH(int, edition);
+        QFETCH(bool, kept);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(reg.sofa);
+        QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
+        QCOMPARE(d->ManufacturerTextLabel->isVisibleTo(d.get()), kept);
+
+        // Typed into the field, shown or not, for the shown item and a new one.
+        retype(d->productBrandLineEdit, QStringLiteral("PH 5"));
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.sofa->productModel(), kept ? QStringLiteral("PH 5") : QStringLiteral("Mogensen"));
+
+        QTest::mouseClick(d->newPushButton, Qt::LeftButton);
+        QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
+        fillNewItem(*d, QStringLiteral("Lampe"));
+        retype(d->productBrandLineEdit, QStringLiteral("PH 6"));
+        Item *item = d->currentItem();
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), 5);
+        QCOMPARE(item->productModel(), kept ? QStringLiteral("PH 6") : QString());
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    // However a new item is opened, the show buttons and pages follow its
+    // empty links, and in the inventory edition no location is chosen while
+    // every location, the first too, keeps its name and can be picked.
+    void newItemStartsEmpty_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("how");
+        for (const auto &[edition, name] :
+             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {QuorvelEdition, "Quorvel"}}) {
+            for (const char *how : {"group row", "no row", "empty database", "New button"})
+                QTest::addRow("%s, %s", name, how) << edition << QString::fromLatin1(how);
+        }
+    }
+    void newItemStartsEmpty()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, how);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg(how != QLatin1String("empty database"));
+        if (reg.sofa) {
+            reg.sofa->setPhotolink(QStringLiteral("sofa.png"));
+            reg.sofa->setReceipt(QStringLiteral("kvit.png"));
+            reg.sofa->setDocument(QStringLiteral("sofa.pdf"));
+        }
+        const int before = reg.collection.count();
+
+        std::unique_ptr<ItemDialog> owned;
+        ItemDialog *d = nullptr;
+        if (how == QLatin1String("group row")) {
+            reg.list->doubleClickOnItemSlot(reg.list->groupRow(1));
+            const QList<ItemDialog *> dialogs = reg.list->findChildren<ItemDialog *>();
+            QCOMPARE(dialogs.size(), 1);
+            d = dialogs.first();
+        } else if (how == QLatin1String("New button")) {
+            owned = reg.open(reg.sofa);
+            d = owned.get();
+            QVERIFY(d->showWwwPushButton->isEnabled());
+            QVERIFY(tabEnabled(d, d->receiptPage));
+            QTest::mouseClick(d->newPushButton, Qt::LeftButton);
+        } else {
+            owned = reg.open(nullptr);
+            d = owned.get();
+        }
+        QVERIFY(d->ownsCurrentItem());
+        for (QPushButton *show : {d->showPhotoPushButton, d->showReceiptPushButton, d->showWwwPushButton,
+                                  d->showDocumentPushButton})
+            QVERIFY2(!show->isEnabled(), qPrintable(show->objectName()));
+        QVERIFY(!tabEnabled(d, d->picturePage));
+        QVERIFY(!tabEnabled(d, d->receiptPage));
+
+        const QStringList locations = {QStringLiteral("Rum1"), QStringLiteral("Rum2")};
+        QCOMPARE(entries(d->locationComboBox), locations);
+        QCOMPARE(d->locationComboBox->currentIndex(), isQuorvel() ? -1 : 0);
+        retype(d->nameLineEdit, QStringLiteral("Hylde"));
+        if (isOstrana())
+            retype(d->priceLineEdit, QStringLiteral("10"));
+        if (isQuorvel()) {
+            QVERIFY(!d->save_slot());
+            QCOMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.last().text, QStringLiteral("QuorvelItemTypeHasNotBeenSelectedRum"));
+            d->locationComboBox->setCurrentIndex(0);
+            QCOMPARE(d->locationComboBox->currentText(), QStringLiteral("Rum1"));
+        }
+        Item *item = d->currentItem();
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), before + 1);
+        QCOMPARE(item->location(), 0);
+        QCOMPARE(reg.collection.locations().entries(), locations);
+        QCOMPARE(boxes.count(), isQuorvel() ? 1 : 0);
+    }
+
+    // The default size holds every button's whole text, in every edition and
+    // language.
+    void buttonsFitTheDefaultSize_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        for (const auto &[edition, name] :
+             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {VistrelEdition, "Vistrel"},
+                                                 {NumivaxEdition, "Numivax"}, {QuorvelEdition, "Quorvel"}}) {
+            for (const char *language : {"dk", "no", "en"})
+                QTest::addRow("%s %s", name, language) << edition << QString::fromLatin1(language);
+        }
+    }
+    void buttonsFitTheDefaultSize()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        TestSupport::IsolatedSettings settings(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        QTranslator catalogue;
+        QVERIFY(Startup::installProgramTranslator(&catalogue, language, TestSupport::runDir()));
+        Register reg;
+        auto d = reg.open(reg.sofa);
+        QCOMPARE(d->size(), QSize(627, 539));
+        QCOMPARE(d->pos(), QPoint(100, 100));
+        QVERIFY(!d->ViewCurrentAsHtmlPushButton->text().startsWith(QLatin1String("VIEW_")));
+        const QList<QPushButton *> buttons = d->findChildren<QPushButton *>();
+        for (const QPushButton *button : buttons) {
+            if (!button->isVisibleTo(d.get()))
+                continue;
+            QVERIFY2(button->width() >= button->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                                    .arg(button->objectName(), button->text())
+                                    .arg(button->width())
+                                    .arg(button->sizeHint().width())));
+        }
+    }
+
+    // A database opened read-only cannot be saved once it holds an item, so
+    // a new item there cannot be saved either, even as its first item.
+    void newItemOnAReadOnlyDatabase_data()
+    {
+        QTest::addColumn<bool>("withItems");
+        QTest::newRow("with items") << true;
+        QTest::newRow("empty") << false;
+    }
+    void newItemOnAReadOnlyDatabase()
+    {
+        QFETCH(bool, withItems);
+        TestSupport::IsolatedSettings settings(QuorvelEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir folder;
+        Settings().setValue(QStringLiteral("LastDBDir"), folder.path());
+        QVERIFY(TestSupport::writeFile(folder.filePath(QStringLiteral("LockFile")), "other user"));
+        Register reg(withItems);
+        reg.collection.LockDB(folder.filePath(QStringLiteral("db.inb")));
+        QVERIFY(reg.collection.isReadOnly());
+        const int before = reg.collection.count();
+        auto d = reg.open(nullptr);
+        QVERIFY(d->ownsCurrentItem());
+        QVERIFY(!d->savePushButton->isEnabled());
+        QVERIFY(!d->buttonOk->isEnabled());
+        fillNewItem(*d, QStringLiteral("Skrue"));
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.collection.count(), before);
+        QVERIFY(d->ownsCurrentItem());
+        QVERIFY(!databaseModified());
         QCOMPARE(boxes.count(), 0);
     }
 

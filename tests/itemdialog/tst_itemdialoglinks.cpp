@@ -274,6 +274,69 @@ private slots:
         QCOMPARE(files.last().folder, QStringLiteral("/srv/papers"));
     }
 
+    // A chosen path goes into its field past the field's validator: one the
+    // file cannot hold is refused with the reason, and the field keeps its
+    // old text.
+    void chooserRefusesWhatTheFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        const QString separator =
+            QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+        const QString folder = QStringLiteral("/home/user/");
+        QTest::newRow("picture in a folder with a separator")
+            << "browsePhotoPushButton" << "photolinkLineEdit" << "/home/user/a;b/foto.jpg" << separator;
+        QTest::newRow("receipt of 230 bytes")
+            << "browseReceiptPushButton" << "receiptLineEdit"
+            << folder + QString(230 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt")
+            << QString::fromUtf8("Databasen kan højst gemme 199 tegn i et felt.");
+        QTest::newRow("receipt of 199 bytes")
+            << "browseReceiptPushButton" << "receiptLineEdit"
+            << folder + QString(199 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt") << QString();
+        QTest::newRow("document in Chinese") << "insertDocumentPushButton" << "documentLineEdit"
+                                             << QString::fromUtf8("/home/user/中文.pdf")
+                                             << QString::fromUtf8("Tegnene 中 文 kan ikke gemmes i databasen.");
+    }
+    void chooserRefusesWhatTheFileCannotHold()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        FileDialog::Recording files;
+        Register reg;
+        reg.sofa->setPhotolink(QStringLiteral("old.png"));
+        reg.sofa->setReceipt(QStringLiteral("old.txt"));
+        reg.sofa->setDocument(QStringLiteral("old.pdf"));
+        auto d = reg.open(reg.sofa);
+        auto *edit = d->findChild<QLineEdit *>(field);
+        const QString old = edit->text();
+
+        FileDialog::queueAnswer(path);
+        QTest::mouseClick(d->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(files.count(), 1);
+        const QString link = QDir::toNativeSeparators(path);
+        if (reason.isEmpty()) {
+            QCOMPARE(edit->text(), link);
+            QCOMPARE(boxes.count(), 0);
+            return;
+        }
+        QCOMPARE(edit->text(), old);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QString::fromUtf8("Felt grænseværdi fejl"));
+        QCOMPARE(boxes.last().text,
+                 QStringLiteral("Stien til den valgte fil kan ikke gemmes i databasen:\n%1\n\n%2").arg(link, reason));
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.sofa->photolink(), QStringLiteral("old.png"));
+        QCOMPARE(reg.sofa->receipt(), QStringLiteral("old.txt"));
+        QCOMPARE(reg.sofa->document(), QStringLiteral("old.pdf"));
+    }
+
     void showButtonsOpenTheFieldsText_data()
     {
         QTest::addColumn<int>("edition");

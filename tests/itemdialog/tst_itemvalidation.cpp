@@ -1,10 +1,53 @@
 #include <QtTest>
 
+#include <QClipboard>
+
+#include <cmath>
+
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
 #include "mainwindow/ColumnTitles.h"
 
 using namespace ItemDialogTest;
+
+namespace {
+
+// Puts the text into the field the way a user does, typing it key by key or
+// pasting it from the clipboard over the field's whole text.
+void enter(QLineEdit *edit, const QString &how, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    if (how == QLatin1String("typed")) {
+        // QTest::keyClicks knows ASCII keys only; other characters come as
+        // the text of a key without a key code, as from a keyboard layout
+        // or an input method. A surrogate pair is one keystroke.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
+            const QString key = text.mid(i, length);
+            if (key[0].unicode() < 0x80)
+                QTest::keyClick(edit, key[0].toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, key, Qt::NoModifier);
+            i += length - 1;
+        }
+    } else if (how == QLatin1String("pasted")) {
+        QApplication::clipboard()->setText(text);
+        QTest::keySequence(edit, QKeySequence::Paste);
+    } else {
+        edit->setText(text);
+    }
+}
+
+QStringList texts(const QList<MessageBox::Shown> &shown)
+{
+    QStringList result;
+    for (const MessageBox::Shown &box : shown)
+        result << box.text;
+    return result;
+}
+
+} // namespace
 
 class tst_ItemValidation : public QObject
 {
@@ -49,15 +92,23 @@ private slots:
             << ostrana << "" << "2" << "" << "100" << false << limit << priceText;
         QTest::newRow("1 no location saves") << ostrana << "Sofa" << "2" << "250" << "100" << true << "" << "";
         QTest::newRow("5 count 0") << quorvel << "Sofa" << "0" << "250" << "100" << false << limit << countText;
-        QTest::newRow("5 prices free") << quorvel << "Sofa" << "1" << "" << "1.234" << false << "" << "";
+        QTest::newRow("5 empty prices pass") << quorvel << "Sofa" << "1" << "" << "" << false << "" << "";
+        QTest::newRow("5 estimate with 3 decimals")
+            << quorvel << "Sofa" << "1" << "" << "1.234" << false << limit << todayText;
+        QTest::newRow("5 price above the top")
+            << quorvel << "Sofa" << "1" << "10000000" << "" << false << limit << priceText;
         QTest::newRow("5 name missing") << quorvel << "" << "1" << "1" << "1" << false << error
                                         << "QuorvelNameMissing";
         QTest::newRow("5 no location") << quorvel << "Sofa" << "1" << "1" << "1" << true << error
                                        << "QuorvelItemTypeHasNotBeenSelectedRum";
         QTest::newRow("2 numbers empty") << vistrel << "Sofa" << "" << "" << "" << false << "" << "";
+        QTest::newRow("2 price with 3 decimals") << vistrel << "Sofa" << "" << "1.234" << "" << false << limit
+                                                 << priceText;
         QTest::newRow("2 name missing") << vistrel << "" << "" << "" << "" << false << error
                                         << "VistrelNameMissing";
         QTest::newRow("3 numbers empty") << numivax << "1864" << "" << "" << "" << true << "" << "";
+        QTest::newRow("3 estimate above the top") << numivax << "1864" << "" << "" << "99999999" << false << limit
+                                                  << todayText;
         QTest::newRow("3 name missing") << numivax << "" << "1" << "1" << "1" << false << error
                                         << "NumivaxNameMissing";
     }
@@ -105,6 +156,221 @@ private slots:
         QCOMPARE(d->numberOfItemsLineEdit->text(), count);
         QCOMPARE(d->focusWidget(), d->nameLineEdit);
         QVERIFY(d->isVisible());
+    }
+
+    // "9e999" is infinity; whether typed, pasted or put in past the field's
+    // validator it must never reach the item, in any edition.
+    void infinitePriceNeverReachesTheItem_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("kept");
+        const QList<std::pair<int, const char *>> editions = {
+            {OstranaEdition, "Ostrana"}, {VistrelEdition, "Vistrel"}, {NumivaxEdition, "Numivax"},
+            {QuorvelEdition, "Quorvel"}};
+        for (const auto &[edition, name] : editions) {
+            for (const char *field : {"priceLineEdit", "priceTodayLineEdit"}) {
+                // The "e" is refused as it is typed; the digits are a price.
+                QTest::addRow("%s %s typed", name, field) << edition << field << "typed" << "9999";
+                QTest::addRow("%s %s pasted", name, field) << edition << field << "pasted" << "";
+                QTest::addRow("%s %s set", name, field) << edition << field << "set" << "9e999";
+            }
+        }
+    }
+    void infinitePriceNeverReachesTheItem()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, field);
+        QFETCH(QString, how);
+        QFETCH(QString, kept);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(reg.lamp);
+        auto *edit = d->findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        const bool isPrice = field == QLatin1String("priceLineEdit");
+
+        // A paste that is no price is refused whole: the field is as it was.
+        enter(edit, how, QStringLiteral("9e999"));
+        QCOMPARE(edit->text(), how == QLatin1String("pasted") ? (isPrice ? "750.50" : "375.25") : kept);
+        // Not even the count's and price's keystroke reaction takes it.
+        QVERIFY(std::isfinite(reg.lamp->price()));
+
+        const bool saved = d->save_slot();
+        QCOMPARE(saved, how != QLatin1String("set"));
+        QVERIFY(std::isfinite(reg.lamp->price()));
+        QVERIFY(std::isfinite(reg.lamp->priceToday()));
+        if (saved) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(isPrice ? reg.lamp->price() : reg.lamp->priceToday(), kept.isEmpty() ? (isPrice ? 750.5 : 375.25)
+                                                                                        : kept.toDouble());
+            return;
+        }
+        QCOMPARE(reg.lamp->price(), 750.5);
+        QCOMPARE(reg.lamp->priceToday(), 375.25);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, QString::fromUtf8("Felt grænseværdi fejl"));
+        QVERIFY2(boxes.last().text.startsWith(isPrice ? QString::fromUtf8("'Købspris'")
+                                                      : QString::fromUtf8("'Vurderet pris'")),
+                 qPrintable(boxes.last().text));
+    }
+
+    // Characters the file cannot hold, and pasted line breaks, are refused
+    // as they come in and named; a ";" is refused without a word, as the
+    // user sees it is not taken.
+    void refusedInputIsNamed_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QStringList>("messages");
+        const QString euro = QString::fromUtf8("Databasen kan ikke gemme tegnene €, så de er ikke sat ind.");
+        const QString l = QString::fromUtf8("Databasen kan ikke gemme tegnene Ł, så de er ikke sat ind.");
+        const QString z = QString::fromUtf8("Databasen kan ikke gemme tegnene ź, så de er ikke sat ind.");
+        const QString lz = QString::fromUtf8("Databasen kan ikke gemme tegnene Ł ź, så de er ikke sat ind.");
+        const QString lineBreak =
+            QString::fromUtf8("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
+        const QString pris = QString::fromUtf8("Pris 100 €");
+        const QString lodz = QString::fromUtf8("Łódź");
+
+        QTest::newRow("euro typed") << "nameLineEdit" << "typed" << pris << "Pris 100 " << QStringList{euro};
+        QTest::newRow("euro pasted") << "nameLineEdit" << "pasted" << pris << "" << QStringList{euro};
+        QTest::newRow("city typed") << "infoLineEdit" << "typed" << lodz << QString::fromUtf8("ód")
+                                    << QStringList{l, z};
+        QTest::newRow("city pasted") << "infoLineEdit" << "pasted" << lodz << "" << QStringList{lz};
+        QTest::newRow("city pasted as supplier") << "supplier" << "pasted" << lodz << "" << QStringList{lz};
+        QTest::newRow("camera pasted in a link")
+            << "photolinkLineEdit" << "pasted" << QString::fromUtf8("foto📷.jpg") << ""
+            << QStringList{QString::fromUtf8("Databasen kan ikke gemme tegnene 📷, så de er ikke sat ind.")};
+        QTest::newRow("two lines pasted") << "addressLineEdit" << "pasted" << "Linje 1\nLinje 2" << ""
+                                          << QStringList{lineBreak};
+        QTest::newRow("separator typed") << "serialnoLineEdit" << "typed" << "A;12" << "A12" << QStringList{};
+        QTest::newRow("Latin-1 is fine") << "productLineEdit" << "pasted" << QString::fromUtf8("Æblegrød ½ £")
+                                         << QString::fromUtf8("Æblegrød ½ £") << QStringList{};
+        QTest::newRow("230 characters pasted") << "receiptLineEdit" << "pasted" << QString(230, QLatin1Char('k'))
+                                               << "" << QStringList{};
+    }
+    void refusedInputIsNamed()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        QFETCH(QStringList, messages);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(nullptr);
+        QLineEdit *edit = field == QLatin1String("supplier") ? d->supplierComboBox->lineEdit()
+                                                             : d->findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        enter(edit, how, text);
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(texts(boxes.shown()), messages);
+        for (const MessageBox::Shown &box : boxes.shown())
+            QCOMPARE(box.title, QString::fromUtf8("Felt grænseværdi fejl"));
+
+        // Whatever was let in can be saved.
+        retype(d->nameLineEdit, QStringLiteral("Kasse"));
+        retype(d->priceLineEdit, QStringLiteral("10"));
+        d->locationComboBox->setCurrentIndex(0);
+        QVERIFY(d->save_slot());
+        QCOMPARE(boxes.count(), messages.size());
+    }
+
+    // A text that got into a field past its validator is refused at save,
+    // naming the field by its label.
+    void saveCheckNamesTheField_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const int ostrana = OstranaEdition, quorvel = QuorvelEdition, numivax = NumivaxEdition;
+        const QString separator =
+            QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+        const QString lineBreak = QStringLiteral("Linjeskift kan ikke gemmes i et felt.");
+        const QString tooLong = QString::fromUtf8("Databasen kan højst gemme 199 tegn i et felt.");
+        auto named = [](const char *label, const QString &why) {
+            return QString::fromUtf8("Feltet \"%1\" kan ikke gemmes i databasen.\n%2\n\nRet det !")
+                .arg(QString::fromUtf8(label), why);
+        };
+        QTest::newRow("name with a separator")
+            << ostrana << "nameLineEdit" << "Sofa;2" << named("Navn", separator);
+        QTest::newRow("model with a euro") << ostrana << "productBrandLineEdit" << QString::fromUtf8("PH 5 €")
+                                           << named("PRODUCT_BRAND", QString::fromUtf8("Tegnene € kan ikke gemmes i databasen."));
+        QTest::newRow("supplier with a separator")
+            << numivax << "supplier" << "Ny;Butik" << named("Leverandør", separator);
+        QTest::newRow("extra info of 200")
+            << ostrana << "addressLineEdit" << QString(200, QLatin1Char('x')) << named("EXTRA_INFO", tooLong);
+        QTest::newRow("description in Polish") << quorvel << "infoLineEdit" << QString::fromUtf8("Łódź")
+                                               << named("Beskrivelse", QString::fromUtf8("Tegnene Ł ź kan ikke gemmes i databasen."));
+        QTest::newRow("picture of 199 passes") << ostrana << "photolinkLineEdit" << QString(199, QLatin1Char('p'))
+                                               << QString();
+        QTest::newRow("document with a line feed")
+            << numivax << "documentLineEdit" << "a\nb.pdf" << named("DOCUMENT", lineBreak);
+    }
+    void saveCheckNamesTheField()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(reg.sofa);
+        Item before = *reg.sofa;
+        if (field == QLatin1String("supplier"))
+            ItemDialog::setComboText(d->supplierComboBox, text);
+        else
+            d->findChild<QLineEdit *>(field)->setText(text);
+        d->nameLineEdit->setFocus();
+
+        const bool saved = d->save_slot();
+        QCOMPARE(saved, message.isEmpty());
+        if (saved) {
+            QCOMPARE(boxes.count(), 0);
+            return;
+        }
+        QCOMPARE(texts(boxes.shown()).join(QLatin1String(" // ")), message);
+        QCOMPARE(boxes.last().title, QString::fromUtf8("Felt grænseværdi fejl"));
+        QCOMPARE(reg.sofa->dump(), before.dump());
+        QVERIFY(!databaseModified());
+        QCOMPARE(d->focusWidget(), d->nameLineEdit);
+    }
+
+    // Emptying the count field is no count: the item keeps its own while the
+    // field is empty. Saving then follows each edition's count rule: the
+    // editions that demand a count refuse, the others store 0.
+    void clearingTheCount_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("countAfterSave");
+        QTest::newRow("Ostrana") << int(OstranaEdition) << false << 2;
+        QTest::newRow("Vistrel") << int(VistrelEdition) << true << 0;
+        QTest::newRow("Numivax") << int(NumivaxEdition) << true << 0;
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << false << 2;
+    }
+    void clearingTheCount()
+    {
+        QFETCH(int, edition);
+        QFETCH(bool, saved);
+        QFETCH(int, countAfterSave);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        auto d = reg.open(reg.lamp);
+        retype(d->numberOfItemsLineEdit, QString());
+        QCOMPARE(d->numberOfItemsLineEdit->text(), QString());
+        QCOMPARE(reg.lamp->numberOfItems(), 2);
+        QCOMPARE(d->save_slot(), saved);
+        QCOMPARE(reg.lamp->numberOfItems(), countAfterSave);
+        QCOMPARE(boxes.count(), saved ? 0 : 1);
     }
 
     void emptyEstimateTakesThePrice()
