@@ -46,16 +46,13 @@ QString StorageCheck::textProblem(QStringView text)
 {
     switch (StoredText::check(text)) {
     case StoredText::Separator:
-        return tr("Teksten indeholder \";\", som filen bruger mellem felterne.");
+        return tr("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
     case StoredText::LineBreak:
-        return tr("Teksten indeholder et linjeskift.");
+        return tr("Linjeskift kan ikke gemmes i et felt.");
     case StoredText::NotLatin1:
-        return tr("Teksten indeholder tegn, som filen ikke kan gemme: %1")
-            .arg(StoredText::unencodableCharacters(text));
+        return tr("Tegnene %1 kan ikke gemmes i databasen.").arg(unstorableCharacters(text));
     case StoredText::TooLong:
-        return tr("Teksten er %1 tegn lang; filen kan højst gemme %2.")
-            .arg(text.size())
-            .arg(StoredText::maxBytes);
+        return tr("Databasen kan højst gemme %1 tegn i et felt.").arg(StoredText::maxBytes);
     case StoredText::None:
         break;
     }
@@ -63,6 +60,17 @@ QString StorageCheck::textProblem(QStringView text)
     if (text.contains(QChar(0)))
         return tr("Teksten indeholder et nul-tegn.");
     return QString();
+}
+
+QString StorageCheck::unstorableCharacters(QStringView text)
+{
+    QStringList characters;
+    const QList<uint> codes = StoredText::unencodableCharacters(text).toUcs4();
+    for (const uint code : codes) {
+        const char32_t character = code;
+        characters << QString::fromUcs4(&character, 1);
+    }
+    return characters.join(QLatin1Char(' '));
 }
 
 QString StorageCheck::numberProblem(double value)

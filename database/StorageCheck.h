@@ -32,8 +32,12 @@ public:
         bool isNull() const { return field == NoField; }
     };
 
-    // Why the text cannot be stored as it is; empty when it can.
+    // Why the text cannot be stored as it is, in one translated sentence
+    // that names no field, so that it serves every caller; empty when it can.
     static QString textProblem(QStringView text);
+    // The characters of the text that the file cannot hold, each once,
+    // separated by blanks, for a message that names them.
+    static QString unstorableCharacters(QStringView text);
     // Why the number cannot be stored; empty when it can.
     static QString numberProblem(double value);
     // The first field of the item, in file order, that the running edition's

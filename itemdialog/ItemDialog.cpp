@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/StorageCheck.h"
 #include "database/StoredText.h"
 #include "mainwindow/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
@@ -258,13 +259,7 @@ void ItemDialog::editionSetup()
             helpPushButton->setEnabled(false);
     }
 
-    // A product model typed here would be written as a field that the
-    // edition's own header tells every reader to skip, and so be lost at the
-    // next save.
-    if (!ItemValidation::productModelIsKept()) {
-        ManufacturerTextLabel->hide();
-        productBrandLineEdit->hide();
-    }
+    offerProductModel(false);
 
     if (isQuorvel()) {
         if (!Settings().value(QStringLiteral("EnableNumberOfItemsLineEdit"), true).toBool())
@@ -373,6 +368,7 @@ void ItemDialog::resetAllFields(bool SeachMode)
     documentChangedSlot();
     // Otherwise a new item would inherit the model of the item shown before.
     productBrandLineEdit->clear();
+    offerProductModel(false);
     m_filling = wasFilling;
 }
 
@@ -524,6 +520,7 @@ void ItemDialog::showItem(Item *item)
     setTextQuietly(documentLineEdit, item->document());
     documentChangedSlot();
     productBrandLineEdit->setText(item->productModel());
+    offerProductModel(!item->productModel().isEmpty());
 
     // A link that names no picture can still be opened in a viewer.
     if (!item->photolink().isEmpty())
@@ -567,7 +564,7 @@ void ItemDialog::updateCurrentItem()
     item->setWww(wwwLineEdit->text());
     item->setReceipt(receiptLineEdit->text());
     item->setDocument(documentLineEdit->text());
-    if (ItemValidation::productModelIsKept())
+    if (!productBrandLineEdit->isHidden())
         item->setProductModel(productBrandLineEdit->text());
     if (!isVistrel())
         priceTotalLineEdit->setText(item->totalValueText());
@@ -650,7 +647,7 @@ void ItemDialog::textInputRefused(const QLineEdit *edit)
     // A ";" or a text at its length limit is simply not taken, as the user
     // sees; characters the file cannot hold, and line breaks (which only a
     // paste brings), are named.
-    const QString characters = ItemValidation::unstorableCharacters(refused);
+    const QString characters = StorageCheck::unstorableCharacters(refused);
     QString text;
     if (!characters.isEmpty())
         text = tr("Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.").arg(characters);
@@ -986,14 +983,26 @@ QString ItemDialog::chooseFile(const QString &settingsKey, const QString &defaul
 
 // A chosen path goes into its field past the field's validator, so it is
 // checked here; a path the file cannot hold leaves the field as it was.
+// A product model typed here in an edition whose file does not keep it would
+// be written as a field that the edition's own header tells every reader to
+// skip, and so be lost at the next save. An item that came with one (from a
+// file of the home-contents format) shows it, so that it can be emptied
+// before the database is saved.
+void ItemDialog::offerProductModel(bool itemHasOne)
+{
+    const bool offered = StorageCheck::editionKeepsProductModel() || itemHasOne;
+    ManufacturerTextLabel->setVisible(offered);
+    productBrandLineEdit->setVisible(offered);
+}
+
 bool ItemDialog::isStorableLink(const QString &link)
 {
-    const StoredText::Problem problem = StoredText::check(link);
-    if (problem == StoredText::None)
+    const QString problem = StorageCheck::textProblem(link);
+    if (problem.isEmpty())
         return true;
     MessageBox::critical(this, tr("Felt grænseværdi fejl"),
                          tr("Stien til den valgte fil kan ikke gemmes i databasen:\n%1").arg(link) + QLatin1String("\n\n")
-                             + ItemValidation::problemText(problem, link),
+                             + problem,
                          QMessageBox::Ok);
     return false;
 }

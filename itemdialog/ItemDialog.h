@@ -140,6 +140,7 @@ private:
     void clearReceiptPreview();
     void showScaled(QLabel *label, const QPixmap &picture);
     QString chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter);
+    void offerProductModel(bool itemHasOne);
     bool isStorableLink(const QString &link);
     // A text field reported a change its validator refused.
     void textInputRefused(const QLineEdit *edit);

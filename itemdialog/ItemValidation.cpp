@@ -3,6 +3,7 @@
 #include "ui_ItemDialogBase.h"
 
 #include "app/Edition.h"
+#include "database/StorageCheck.h"
 #include "itemdialog/StoredTextValidator.h"
 
 #include <QComboBox>
@@ -134,62 +135,28 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
         return {LocationMissing, QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle};
 
     QList<QWidget *> texts = {form.nameLineEdit, form.productLineEdit};
-    if (productModelIsKept())
+    // The product model is offered where the file keeps it, and for an item
+    // that came with one, so that it can be emptied.
+    if (!form.productBrandLineEdit->isHidden())
         texts << form.productBrandLineEdit;
     texts << form.supplierComboBox << form.addressLineEdit << form.serialnoLineEdit << form.infoLineEdit
           << form.wwwLineEdit << form.photolinkLineEdit << form.receiptLineEdit << form.documentLineEdit;
     for (QWidget *field : std::as_const(texts)) {
         const auto *combo = qobject_cast<QComboBox *>(field);
         const QString text = combo ? combo->currentText() : static_cast<QLineEdit *>(field)->text();
-        const StoredText::Problem problem = StoredText::check(text);
-        if (problem == StoredText::None)
+        const QString problem = StorageCheck::textProblem(text);
+        if (problem.isEmpty())
             continue;
         return {TextNotStorable,
                 QCoreApplication::translate("ItemDialog", "Feltet \"%1\" kan ikke gemmes i databasen.")
                         .arg(fieldName(form, field))
-                    + QLatin1Char('\n') + problemText(problem, text)};
+                    + QLatin1Char('\n') + problem};
     }
 
     return {};
 }
 
-bool ItemValidation::productModelIsKept()
-{
-    return isOstrana();
-}
-
 QString ItemValidation::takeRefusedText() const
 {
     return m_text->takeRefused();
-}
-
-QString ItemValidation::problemText(StoredText::Problem problem, QStringView text)
-{
-    switch (problem) {
-    case StoredText::None:
-        break;
-    case StoredText::Separator:
-        return QCoreApplication::translate("ItemDialog",
-                                           "Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
-    case StoredText::LineBreak:
-        return QCoreApplication::translate("ItemDialog", "Linjeskift kan ikke gemmes i et felt.");
-    case StoredText::NotLatin1:
-        return QCoreApplication::translate("ItemDialog", "Tegnene %1 kan ikke gemmes i databasen.")
-            .arg(unstorableCharacters(text));
-    case StoredText::TooLong:
-        return QCoreApplication::translate("ItemDialog", "Databasen kan højst gemme %1 tegn i et felt.")
-            .arg(StoredText::maxBytes);
-    }
-    return QString();
-}
-
-QString ItemValidation::unstorableCharacters(QStringView text)
-{
-    QStringList characters;
-    const QList<uint> codes = StoredText::unencodableCharacters(text).toUcs4();
-    for (const uint code : codes) {
-        const char32_t character = code;
-        characters << QString::fromUcs4(&character, 1);
-    }
-    return characters.join(QLatin1Char(' '));
 }

@@ -68,21 +68,8 @@ public:
     // the purchase price instead of being reported.
     Result check(Ui::ItemDialogBase &form, const QString &locationTitle) const;
 
-    // Only the home-contents edition's file format keeps the product model;
-    // the other editions do not offer the field, so it is neither checked
-    // nor copied into the item there.
-    static bool productModelIsKept();
-
     // The text that a text field refused last (see StoredTextValidator).
     QString takeRefusedText() const;
-
-    // Why the file cannot hold a text with this problem: one translated
-    // sentence that names no field, so that it serves every caller.
-    static QString problemText(StoredText::Problem problem, QStringView text);
-
-    // The characters of the text that the file cannot hold, each once,
-    // separated by blanks, for a message that names them.
-    static QString unstorableCharacters(QStringView text);
 
 private:
     StoredTextValidator *m_text = nullptr;

@@ -30,20 +30,6 @@ TEXTS = {
         "An item cannot be stored in the database file as it is. Nothing was saved, and the file is unchanged."
         "\n\nItem: %1\nGroup: %2, no. %3 in the group\nField: %4\n%5"),
     "(uden navn)": (None, "(uten navn)", "(no name)"),
-    "Teksten indeholder \";\", som filen bruger mellem felterne.": (
-        None,
-        "Teksten inneholder \";\", som filen bruker mellom feltene.",
-        "The text contains \";\", which the file uses between fields."),
-    "Teksten indeholder et linjeskift.": (
-        None, "Teksten inneholder et linjeskift.", "The text contains a line break."),
-    "Teksten indeholder tegn, som filen ikke kan gemme: %1": (
-        None,
-        "Teksten inneholder tegn som filen ikke kan lagre: %1",
-        "The text contains characters the file cannot hold: %1"),
-    "Teksten er %1 tegn lang; filen kan højst gemme %2.": (
-        None,
-        "Teksten er %1 tegn lang; filen kan lagre høyst %2.",
-        "The text is %1 characters long; the file holds at most %2."),
     "Teksten indeholder et nul-tegn.": (
         None, "Teksten inneholder et nulltegn.", "The text contains a zero character."),
     "Tallet %1 kan ikke gemmes; kun endelige tal kan.": (

@@ -271,22 +271,6 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</translation>
     </message>
-    <message>
-        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
-        <translation>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</translation>
-    </message>
-    <message>
-        <source>Linjeskift kan ikke gemmes i et felt.</source>
-        <translation>Linjeskift kan ikke gemmes i et felt.</translation>
-    </message>
-    <message>
-        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
-        <translation>Tegnene %1 kan ikke gemmes i databasen.</translation>
-    </message>
-    <message>
-        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
-        <translation>Databasen kan højst gemme %1 tegn i et felt.</translation>
-    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1399,22 +1383,6 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
 <context>
     <name>StorageCheck</name>
     <message>
-        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
-        <translation>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder et linjeskift.</source>
-        <translation>Teksten indeholder et linjeskift.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
-        <translation>Teksten indeholder tegn, som filen ikke kan gemme: %1</translation>
-    </message>
-    <message>
-        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
-        <translation>Teksten er %1 tegn lang; filen kan højst gemme %2.</translation>
-    </message>
-    <message>
         <source>Teksten indeholder et nul-tegn.</source>
         <translation>Teksten indeholder et nul-tegn.</translation>
     </message>
@@ -1431,6 +1399,22 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
 %3</source>
         <translation>Navnet på linje %1 kan ikke gemmes: &quot;%2&quot;
 %3</translation>
+    </message>
+    <message>
+        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
+        <translation>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</translation>
+    </message>
+    <message>
+        <source>Linjeskift kan ikke gemmes i et felt.</source>
+        <translation>Linjeskift kan ikke gemmes i et felt.</translation>
+    </message>
+    <message>
+        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
+        <translation>Tegnene %1 kan ikke gemmes i databasen.</translation>
+    </message>
+    <message>
+        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
+        <translation>Databasen kan højst gemme %1 tegn i et felt.</translation>
     </message>
 </context>
 <context>

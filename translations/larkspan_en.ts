@@ -271,22 +271,6 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>The field &quot;%1&quot; cannot be stored in the database.</translation>
     </message>
-    <message>
-        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
-        <translation>A semicolon (;) cannot be stored, as the database uses it between fields.</translation>
-    </message>
-    <message>
-        <source>Linjeskift kan ikke gemmes i et felt.</source>
-        <translation>Line breaks cannot be stored in a field.</translation>
-    </message>
-    <message>
-        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
-        <translation>The characters %1 cannot be stored in the database.</translation>
-    </message>
-    <message>
-        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
-        <translation>The database can store at most %1 characters in a field.</translation>
-    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1399,22 +1383,6 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
 <context>
     <name>StorageCheck</name>
     <message>
-        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
-        <translation>The text contains &quot;;&quot;, which the file uses between fields.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder et linjeskift.</source>
-        <translation>The text contains a line break.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
-        <translation>The text contains characters the file cannot hold: %1</translation>
-    </message>
-    <message>
-        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
-        <translation>The text is %1 characters long; the file holds at most %2.</translation>
-    </message>
-    <message>
         <source>Teksten indeholder et nul-tegn.</source>
         <translation>The text contains a zero character.</translation>
     </message>
@@ -1431,6 +1399,22 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
 %3</source>
         <translation>The name on line %1 cannot be stored: &quot;%2&quot;
 %3</translation>
+    </message>
+    <message>
+        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
+        <translation>A semicolon (;) cannot be stored, as the database uses it between fields.</translation>
+    </message>
+    <message>
+        <source>Linjeskift kan ikke gemmes i et felt.</source>
+        <translation>Line breaks cannot be stored in a field.</translation>
+    </message>
+    <message>
+        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
+        <translation>The characters %1 cannot be stored in the database.</translation>
+    </message>
+    <message>
+        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
+        <translation>The database can store at most %1 characters in a field.</translation>
     </message>
 </context>
 <context>

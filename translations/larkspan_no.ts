@@ -271,22 +271,6 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>Feltet &quot;%1&quot; kan ikke lagres i databasen.</translation>
     </message>
-    <message>
-        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
-        <translation>Semikolon (;) kan ikke lagres, fordi databasen bruker det mellom feltene.</translation>
-    </message>
-    <message>
-        <source>Linjeskift kan ikke gemmes i et felt.</source>
-        <translation>Linjeskift kan ikke lagres i et felt.</translation>
-    </message>
-    <message>
-        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
-        <translation>Tegnene %1 kan ikke lagres i databasen.</translation>
-    </message>
-    <message>
-        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
-        <translation>Databasen kan lagre høyst %1 tegn i et felt.</translation>
-    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1399,22 +1383,6 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
 <context>
     <name>StorageCheck</name>
     <message>
-        <source>Teksten indeholder &quot;;&quot;, som filen bruger mellem felterne.</source>
-        <translation>Teksten inneholder &quot;;&quot;, som filen bruker mellom feltene.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder et linjeskift.</source>
-        <translation>Teksten inneholder et linjeskift.</translation>
-    </message>
-    <message>
-        <source>Teksten indeholder tegn, som filen ikke kan gemme: %1</source>
-        <translation>Teksten inneholder tegn som filen ikke kan lagre: %1</translation>
-    </message>
-    <message>
-        <source>Teksten er %1 tegn lang; filen kan højst gemme %2.</source>
-        <translation>Teksten er %1 tegn lang; filen kan lagre høyst %2.</translation>
-    </message>
-    <message>
         <source>Teksten indeholder et nul-tegn.</source>
         <translation>Teksten inneholder et nulltegn.</translation>
     </message>
@@ -1431,6 +1399,22 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
 %3</source>
         <translation>Navnet på linje %1 kan ikke lagres: &quot;%2&quot;
 %3</translation>
+    </message>
+    <message>
+        <source>Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.</source>
+        <translation>Semikolon (;) kan ikke lagres, fordi databasen bruker det mellom feltene.</translation>
+    </message>
+    <message>
+        <source>Linjeskift kan ikke gemmes i et felt.</source>
+        <translation>Linjeskift kan ikke lagres i et felt.</translation>
+    </message>
+    <message>
+        <source>Tegnene %1 kan ikke gemmes i databasen.</source>
+        <translation>Tegnene %1 kan ikke lagres i databasen.</translation>
+    </message>
+    <message>
+        <source>Databasen kan højst gemme %1 tegn i et felt.</source>
+        <translation>Databasen kan lagre høyst %1 tegn i et felt.</translation>
     </message>
 </context>
 <context>

@@ -95,11 +95,6 @@ struct Collection
 // the tests install no catalogue).
 const QString saveFailedTitle = QStringLiteral("Databasen blev ikke gemt");
 
-QByteArray ostranaLine(const QByteArray &fields)
-{
-    return fields + '\n';
-}
-
 } // namespace
 
 class tst_DatabaseFile : public QObject
@@ -489,18 +484,18 @@ private slots:
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("separator in a chosen picture path")
             << ostrana << "photolink" << QVariant(QStringLiteral("C:\\Billeder\\a;b.jpg")) << none << "Billede"
-            << "\";\"";
+            << "(;)";
         QTest::newRow("line break in a pasted description")
             << ostrana << "description" << QVariant(QStringLiteral("Linje 1\nLinje 2")) << none << "Beskrivelse"
-            << "linjeskift";
+            << "Linjeskift";
         QTest::newRow("230-byte document path")
             << ostrana << "document" << QVariant(QStringLiteral("C:\\") + QString(227, u'd')) << none << "Dok."
-            << "230 tegn";
+            << "199 tegn";
         QTest::newRow("euro sign in the name")
             << ostrana << "name" << QVariant(QStringLiteral("Pris 100 \u20ac")) << none << "Navn" << "\u20ac";
         QTest::newRow("Polish letters in the supplier")
             << ostrana << "supplier" << QVariant(QStringLiteral("\u0141\u00f3d\u017a")) << none << "Leverandør"
-            << "\u0141\u017a";
+            << "\u0141 \u017a";
         QTest::newRow("camera symbol in the web address")
             << ostrana << "www" << QVariant(QStringLiteral("http://x.dk/\U0001F4F7")) << none << "Www"
             << "\U0001F4F7";
@@ -520,7 +515,7 @@ private slots:
         }
         QTest::newRow("the database's own field title")
             << int(NumivaxEdition) << "name" << QVariant(QStringLiteral("1864;1865"))
-            << QStringList{"Land", "&År"} << "År" << "\";\"";
+            << QStringList{"Land", "&År"} << "År" << "(;)";
         QTest::newRow("a marked model title gives way to the heading")
             << int(QuorvelEdition) << "productModel" << QVariant(QStringLiteral("x"))
             << (QStringList() << QString() << QString() << QString() << QString() << QString() << QString()

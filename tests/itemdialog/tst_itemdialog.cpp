@@ -855,6 +855,8 @@ private slots:
         TestSupport::IsolatedSettings settings(edition);
         TestSupport::RecordedMessageBoxes boxes;
         Register reg;
+        if (!kept)
+            reg.sofa->setProductModel(QString());
         auto d = reg.open(reg.sofa);
         QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
         QCOMPARE(d->ManufacturerTextLabel->isVisibleTo(d.get()), kept);
@@ -862,7 +864,7 @@ private slots:
         // Typed into the field, shown or not, for the shown item and a new one.
         retype(d->productBrandLineEdit, QStringLiteral("PH 5"));
         QVERIFY(d->save_slot());
-        QCOMPARE(reg.sofa->productModel(), kept ? QStringLiteral("PH 5") : QStringLiteral("Mogensen"));
+        QCOMPARE(reg.sofa->productModel(), kept ? QStringLiteral("PH 5") : QString());
 
         QTest::mouseClick(d->newPushButton, Qt::LeftButton);
         QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
@@ -872,6 +874,34 @@ private slots:
         QVERIFY(d->save_slot());
         QCOMPARE(reg.collection.count(), 5);
         QCOMPARE(item->productModel(), kept ? QStringLiteral("PH 6") : QString());
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    // An item that came with a product model from a file of the home-contents
+    // format shows it in every edition, so that it can be emptied: the other
+    // editions' files cannot keep it, and their save refuses such an item.
+    void carriedProductModelCanBeEmptied_data() { productModelOnlyWhereTheFileKeepsIt_data(); }
+    void carriedProductModelCanBeEmptied()
+    {
+        QFETCH(int, edition);
+        QFETCH(bool, kept);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        Register reg;
+        QCOMPARE(reg.sofa->productModel(), QStringLiteral("Mogensen"));
+        auto d = reg.open(reg.sofa);
+        QVERIFY(d->productBrandLineEdit->isVisibleTo(d.get()));
+        QCOMPARE(d->productBrandLineEdit->text(), QStringLiteral("Mogensen"));
+
+        d->productBrandLineEdit->selectAll();
+        QTest::keyClick(d->productBrandLineEdit, Qt::Key_Delete);
+        QVERIFY(d->save_slot());
+        QCOMPARE(reg.sofa->productModel(), QString());
+
+        // Once empty, it is offered only where the file keeps it.
+        QVERIFY(d->PrevPushButton->isEnabled() || d->NextPushButton->isEnabled());
+        QTest::mouseClick(d->newPushButton, Qt::LeftButton);
+        QCOMPARE(d->productBrandLineEdit->isVisibleTo(d.get()), kept);
         QCOMPARE(boxes.count(), 0);
     }
 
