@@ -8,9 +8,10 @@
 
 #include <memory>
 
-#include "app/Edition.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/MessageBox.h"
+#include "desktop/MessageBoxNotices.h"
+#include "core/Settings.h"
 #include "app/TerminationSignals.h"
 #include "mainwindow/larkspanwindow.h"
 
@@ -61,6 +62,7 @@ int runLarkspan(int argc, char **argv)
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(larkspan);
     setEdition(chosen);
+    MessageBoxNotices::install();
 
     // A shutdown, a logout or Ctrl+C ends the program as Quit would, minus
     // the save question that nobody is there to answer: every event loop

@@ -6,9 +6,9 @@
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
 
-#include "app/Edition.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/MessageBox.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "DemoGenerator.h"
-#include "app/Edition.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/FileDialog.h"
+#include "desktop/MessageBox.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/larkspanwindow.h"

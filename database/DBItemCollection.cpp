@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/Edition.h"
-#include "app/LogXML.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
-#include "app/SystemNames.h"
+#include "core/Edition.h"
+#include "core/LogXML.h"
+#include "core/Notices.h"
+#include "core/Settings.h"
+#include "core/SystemNames.h"
 #include "database/DatabaseFile.h"
 #include "database/Item.h"
 
@@ -206,7 +206,7 @@ bool DBItemCollection::SaveDynamicLists()
         }
         if (!saved) {
             allSaved = false;
-            MessageBox::critical(nullptr, QStringLiteral("Fil fejl"),
+            Notices::critical(QStringLiteral("Fil fejl"),
                                  QCoreApplication::translate("DBItemCollection", file.key)
                                      + QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
         }
@@ -294,7 +294,7 @@ void DBItemCollection::releaseLock()
     const QString path = m_heldLockPath;
     m_heldLockPath.clear();
     if (QFile::exists(path) && !QFile::remove(path)) {
-        MessageBox::critical(nullptr, QStringLiteral("ERROR"),
+        Notices::critical(QStringLiteral("ERROR"),
                              QCoreApplication::translate("DBItemCollection", "CAN_NOT_DELETE_LOCK_FILE:") + path);
     }
 }

@@ -1,8 +1,8 @@
 #include "database/DatabaseFile.h"
 
-#include "app/Edition.h"
-#include "app/LogXML.h"
-#include "app/MessageBox.h"
+#include "core/Edition.h"
+#include "core/LogXML.h"
+#include "core/Notices.h"
 #include "database/DBItemCollection.h"
 #include "database/ECharField.h"
 #include "database/EFloatField.h"
@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QSaveFile>
 
@@ -119,30 +118,6 @@ private:
     QIODevice &m_device;
     std::vector<char> m_block;
     bool m_failed = false;
-};
-
-// The wait cursor while a file is read or written, when there is a screen.
-class WaitCursor
-{
-public:
-    WaitCursor() : m_shown(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
-    {
-        if (m_shown)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor() { restore(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-    void restore()
-    {
-        if (m_shown)
-            QGuiApplication::restoreOverrideCursor();
-        m_shown = false;
-    }
-
-private:
-    bool m_shown;
 };
 
 // The field list of loading: twelve base fields, each followed by the one
@@ -407,7 +382,7 @@ QString saveFailedTitle()
 
 void tellSaveFailed(const QString &path, const QString &reason)
 {
-    MessageBox::critical(nullptr, saveFailedTitle(),
+    Notices::critical(saveFailedTitle(),
                          QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke gemmes i %1:\n%2")
                              .arg(QDir::toNativeSeparators(path), reason));
 }
@@ -433,8 +408,8 @@ bool tellUnstorableItem(const DBItemCollection &collection)
         const QString name = item->name().isEmpty()
                                  ? QCoreApplication::translate("DBItemCollection", "(uden navn)")
                                  : item->name();
-        MessageBox::critical(
-            nullptr, saveFailedTitle(),
+        Notices::critical(
+            saveFailedTitle(),
             QCoreApplication::translate("DBItemCollection",
                                         "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, "
                                         "og filen er uændret.\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\n"
@@ -480,8 +455,8 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         // the file's place to remove it, and its text to know whose it is.
         const QString lockPath
             = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
-        MessageBox::critical(
-            nullptr, QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
+        Notices::critical(
+            QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
             QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER") + collection.m_lockText
                 + QStringLiteral("\n\n")
                 + QCoreApplication::translate("DBItemCollection",
@@ -512,8 +487,6 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
          (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
         ++lines;
     collection.m_items.reserve(collection.m_items.size() + lines);
-
-    WaitCursor cursor;
     int openLogItems = 0;
     const auto closeLogItems = [&] {
         if (!log)
@@ -549,7 +522,6 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
             }
             if (!accepted) {
                 closeLogItems();
-                cursor.restore();
                 collection.releaseLock();
                 return false;
             }
@@ -572,8 +544,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                 = e.isEndOfInput() ? readLastLine(fields.line, tail, tailSize) : std::optional<ELineException>(e);
             if (failure) {
                 closeLogItems();
-                cursor.restore();
-                MessageBox::critical(nullptr, errorTitle, QString::fromLatin1(failure->message()));
+                Notices::critical(errorTitle, QString::fromLatin1(failure->message()));
                 return false;
             }
             // The last line lacked only its final separator: it is an item.
@@ -595,7 +566,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
 {
     if (collection.count() > 0 && collection.m_readOnly) {
-        MessageBox::warning(nullptr, QCoreApplication::translate("DBItemCollection", "READ ONLY"),
+        Notices::warning(QCoreApplication::translate("DBItemCollection", "READ ONLY"),
                             QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
         return false;
     }
@@ -623,8 +594,6 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         tellSaveFailed(path, file.errorString());
         return false;
     }
-
-    WaitCursor cursor;
     DeviceBuffer buffer(file);
     std::ostream out(&buffer);
     const QByteArray header = headerLine();
@@ -673,12 +642,10 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         if (file.error() == QFileDevice::NoError || reason.isEmpty())
             reason = QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives.");
         file.cancelWriting();
-        cursor.restore();
         tellSaveFailed(path, reason);
         return false;
     }
     if (!file.commit()) {
-        cursor.restore();
         tellSaveFailed(path, file.errorString());
         return false;
     }

@@ -1,6 +1,6 @@
 #include "database/StorageCheck.h"
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 #include "database/Item.h"
 #include "database/StoredText.h"
 #include "database/userItemCollection.h"

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "app/MessageBox.h"
+#include "core/Notices.h"
 #include "database/StorageCheck.h"
 
 bool userItemCollection::load(const QString &path)
@@ -38,7 +38,7 @@ bool userItemCollection::save(const QString &path, bool tellUser)
     if (!problem.isEmpty()) {
         m_errorString = problem;
         if (tellUser) {
-            MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),
+            Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
                                  QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:")
                                      + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n')
                                      + m_errorString);
@@ -68,7 +68,7 @@ bool userItemCollection::save(const QString &path, bool tellUser)
                         ? QCoreApplication::translate("userItemCollection", "Filen kunne ikke skrives helt")
                         : file.errorString();
     if (tellUser) {
-        MessageBox::critical(nullptr, QStringLiteral("userItemCollection:SaveToFile"),
+        Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
                              QCoreApplication::translate("userItemCollection", "Could_Not_Open_File")
                                  + QLatin1Char('\n') + QDir::toNativeSeparators(path)
                                  + QLatin1Char('\n') + m_errorString);

@@ -1,15 +1,15 @@
 #include "itemdialog/ItemDialog.h"
 
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/FileDialog.h"
+#include "desktop/MessageBox.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/StorageCheck.h"
 #include "database/StoredText.h"
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 
 #include <QApplication>

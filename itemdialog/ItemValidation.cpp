@@ -2,7 +2,7 @@
 
 #include "ui_ItemDialogBase.h"
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 #include "database/StorageCheck.h"
 #include "itemdialog/StoredTextValidator.h"
 

@@ -1,9 +1,9 @@
 #include "mainwindow/ItemListView.h"
 
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/MessageBox.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "itemdialog/ItemDialog.h"

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 #include "mainwindow/funiQListViewItem.h"
 
 class DBItemCollection;

@@ -1,15 +1,16 @@
 #include "mainwindow/larkspanwindow.h"
 
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/FileDialog.h"
-#include "app/LogXML.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/FileDialog.h"
+#include "core/LogXML.h"
+#include "desktop/MessageBox.h"
+#include "desktop/WaitCursor.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "itemdialog/ItemDialog.h"
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
 
@@ -207,7 +208,12 @@ bool MainWindow::LoadItemFile()
         m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("LoadItemFile()"));
 
     ensureCollection();
-    if (!m_collection->LoadFromAsciiFile(m_currentFileName)) {
+    bool loaded = false;
+    {
+        WaitCursor wait;
+        loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
+    }
+    if (!loaded) {
         MessageBox::showCustom(
             MessageBox::Critical, nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"), { tr("Ok") });
         Settings settings;

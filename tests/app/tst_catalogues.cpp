@@ -69,7 +69,7 @@ private slots:
         const QString extracted = m_dir.filePath(QStringLiteral("extracted.ts"));
         QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
                               QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui")};
-        for (const char *folder : {"app", "database", "mainwindow", "itemdialog", "output", "setup", "barcodes", "help"}) {
+        for (const char *folder : {"core", "database", "desktop", "itemdialog", "mainwindow", "output", "setup", "barcodes", "help", "app"}) {
             const QString path = QDir(QStringLiteral(LARKSPAN_SOURCE_DIR)).filePath(QLatin1String(folder));
             if (QFileInfo::exists(path))
                 arguments << path;

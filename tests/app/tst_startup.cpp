@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "core/Settings.h"
 #include "app/Startup.h"
 
 #ifdef Q_OS_UNIX

@@ -6,11 +6,12 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "app/Edition.h"
-#include "app/FileDialog.h"
-#include "app/Launcher.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/FileDialog.h"
+#include "desktop/Launcher.h"
+#include "desktop/MessageBox.h"
+#include "desktop/MessageBoxNotices.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ namespace {
     MessageBox::setStrict(true);
     FileDialog::setStrict(true);
     Launcher::setStrict(true);
+    MessageBoxNotices::install();
     return true;
 }();
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 
 // Helpers shared by the test programs.
 namespace TestSupport {

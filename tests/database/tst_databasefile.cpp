@@ -9,9 +9,9 @@
 #include <sys/resource.h>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/LogXML.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "core/LogXML.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseFile.h"
 #include "database/Item.h"

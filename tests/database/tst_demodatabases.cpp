@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 

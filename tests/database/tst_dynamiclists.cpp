@@ -1,9 +1,9 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/LogXML.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "core/LogXML.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/userItemCollection.h"
 

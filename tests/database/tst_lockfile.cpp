@@ -1,9 +1,9 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/Settings.h"
-#include "app/SystemNames.h"
+#include "core/Edition.h"
+#include "core/Settings.h"
+#include "core/SystemNames.h"
 #include "database/DBItemCollection.h"
 
 #include <atomic>

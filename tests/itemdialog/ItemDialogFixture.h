@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "itemdialog/ItemDialog.h"

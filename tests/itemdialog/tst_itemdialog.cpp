@@ -2,7 +2,7 @@
 
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "app/Startup.h"
 
 #include <QTranslator>

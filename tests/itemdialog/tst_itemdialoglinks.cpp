@@ -5,9 +5,9 @@
 
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
-#include "app/FileDialog.h"
-#include "app/Launcher.h"
-#include "app/Settings.h"
+#include "desktop/FileDialog.h"
+#include "desktop/Launcher.h"
+#include "core/Settings.h"
 
 using namespace ItemDialogTest;
 

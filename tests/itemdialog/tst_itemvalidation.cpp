@@ -6,7 +6,7 @@
 
 #include "ItemDialogFixture.h"
 #include "TestSupport.h"
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 
 using namespace ItemDialogTest;
 

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
+#include "core/Edition.h"
 
 // Small database files, with their list files, written into a test's
 // temporary folder for the main window to open.

@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/Launcher.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/Launcher.h"
+#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "itemdialog/ItemDialog.h"
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
 

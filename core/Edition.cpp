@@ -1,6 +1,6 @@
-#include "app/Edition.h"
+#include "core/Edition.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 namespace {
 int g_edition = NoEdition;

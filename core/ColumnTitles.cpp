@@ -1,4 +1,4 @@
-#include "mainwindow/ColumnTitles.h"
+#include "core/ColumnTitles.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/Launcher.h"
+#include "desktop/Launcher.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

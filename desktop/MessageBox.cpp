@@ -1,4 +1,4 @@
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 
 #include <QPushButton>
 

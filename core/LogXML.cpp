@@ -1,4 +1,4 @@
-#include "app/LogXML.h"
+#include "core/LogXML.h"
 
 #include <QByteArray>
 #include <QDateTime>

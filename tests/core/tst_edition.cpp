@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "core/Settings.h"
 
 class tst_Edition : public QObject
 {

@@ -1,4 +1,4 @@
-#include "app/SystemNames.h"
+#include "core/SystemNames.h"
 
 #include <QSysInfo>
 

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "app/Edition.h"
-#include "app/ExternalViewers.h"
-#include "app/FileDialog.h"
-#include "app/Launcher.h"
-#include "app/Settings.h"
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/FileDialog.h"
+#include "desktop/Launcher.h"
+#include "core/Settings.h"
 
 namespace {
 

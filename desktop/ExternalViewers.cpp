@@ -1,14 +1,14 @@
-#include "app/ExternalViewers.h"
+#include "desktop/ExternalViewers.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/FileDialog.h"
-#include "app/Launcher.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "desktop/FileDialog.h"
+#include "desktop/Launcher.h"
+#include "desktop/MessageBox.h"
+#include "core/Settings.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "app/FileDialog.h"
-#include "app/Launcher.h"
-#include "app/MessageBox.h"
+#include "desktop/FileDialog.h"
+#include "desktop/Launcher.h"
+#include "desktop/MessageBox.h"
 
 // The file-dialog and launcher seams that every other test leans on.
 class tst_Seams : public QObject

@@ -1,4 +1,4 @@
-#include "app/FileDialog.h"
+#include "desktop/FileDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

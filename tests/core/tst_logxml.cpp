@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/LogXML.h"
+#include "core/LogXML.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <QCoreApplication>
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 
 Settings::Settings(QObject *parent)
     : QSettings(parent)
