@@ -327,6 +327,31 @@ void DBItemCollection::add(Item *item)
         return;
     m_items.append(item);
     setDatabaseModified(true);
+    emit itemAdded(item);
+}
+
+Item *DBItemCollection::add(std::unique_ptr<Item> item)
+{
+    Item *added = item.release();
+    add(added);
+    return added;
+}
+
+void DBItemCollection::itemWasChanged(Item *item)
+{
+    if (!contains(item))
+        return;
+    setDatabaseModified(true);
+    emit itemChanged(item);
+}
+
+void DBItemCollection::deleteItem(Item *item)
+{
+    if (!contains(item))
+        return;
+    remove(item);
+    delete item;
+    setDatabaseModified(true);
 }
 
 void DBItemCollection::remove(Item *item)

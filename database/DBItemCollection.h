@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 #include "database/userItemCollection.h"
 
 class Item;
@@ -17,12 +19,13 @@ void setDatabaseModified(bool modified);
 // The in-memory database: the items, the four dynamic lists, the database
 // file's load and save, the lock of the inventory edition, queries and search.
 //
-// Ownership: the collection does NOT own its items. clear(), remove() and the
-// destructor only drop pointers. Whoever takes an item out of the register for
-// good deletes it after remove() (the list view's delete); whoever replaces
-// the whole database calls deleteItems() (the main window). Listeners learn of
-// removals through itemRemoved() and aboutToClear(), so that no view keeps a
-// pointer to an item that is gone.
+// Ownership: the collection holds its items by pointer and does NOT delete
+// them by itself. clear(), remove() and the destructor only drop pointers. An
+// item handed over with add() is deleted by deleteItem() (the user deletes
+// it) or deleteItems() (the main window replaces the whole database).
+// Listeners follow the register through itemAdded(), itemChanged(),
+// itemRemoved() and aboutToClear(), so that every view shows what is there
+// and none keeps a pointer to an item that is gone.
 class DBItemCollection : public QObject
 {
     Q_OBJECT
@@ -96,7 +99,16 @@ public:
     // Deletes every item and empties the collection (replacing the database).
     void deleteItems();
     int count() const { return int(m_items.size()); }
+    // Appends the item, marks the database modified and announces it.
     void add(Item *item);
+    // The same for an item made elsewhere and handed over now.
+    Item *add(std::unique_ptr<Item> item);
+    // Marks the database modified and announces that the item's fields were
+    // changed (by the item dialog).
+    void itemWasChanged(Item *item);
+    // Takes the item out, deletes it and marks the database modified.
+    void deleteItem(Item *item);
+    // Takes the item out without deleting it.
     void remove(Item *item);
     Item *at(int index) const { return m_items.at(index); }
     int indexOf(const Item *item) const;
@@ -125,6 +137,10 @@ public:
     LogXML *log() const { return m_log; }
 
 signals:
+    // Emitted after add() appended an item.
+    void itemAdded(Item *item);
+    // Emitted by itemWasChanged().
+    void itemChanged(Item *item);
     // Emitted after an item left the collection through remove().
     void itemRemoved(Item *item);
     // Emitted before clear() or deleteItems() drops all items.
