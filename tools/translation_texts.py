@@ -748,6 +748,15 @@ TEXTS = {
     "TOOLTIP_CANCEL_BTN": ("Luk uden at gemme", "Lukk uten å lagre", "Close without saving"),
     "WHATSHIS_CANCEL_BTN": (
         "Lukker vinduet uden at gemme.", "Lukker vinduet uten å lagre.", "Closes the window without saving."),
+
+    # ----------------------------------------------------------------- output
+
+    # --------------------------------------------------------- setup dialogs
+
+    # ----------------------------------------- barcodes and location import
+
+    # ------------------------------------------------------------------- help
+
 }
 
 # Texts of one context that differ from TEXTS.
