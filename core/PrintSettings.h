@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// What a printed list and the HTML table show: which item fields, how many
+// characters each takes in print, the character between fields, the sort,
+// and whether only one group or one location is printed. Kept in the
+// settings store under "Print/".
+//
+// Two copies exist: the program's current values (PrintSettings::current(),
+// loaded at start-up and when the print setup dialog opens, written back by
+// its OK), and a snapshot that each print or table export reads freshly from
+// the store when it starts (PrintSettingsSnapshot).
+namespace PrintFields {
+
+// The fields in their fixed print order.
+enum Field {
+    ItemCount, // the running number
+    Group,
+    Name,
+    Model, // the item's product ("Print/printModelField")
+    ProductType, // the item's product model ("Print/printProductTypeField")
+    Count,
+    Price,
+    PriceToday,
+    Picture,
+    Date,
+    Location,
+    Describe,
+    Supplier,
+    Address,
+    SerialNumber,
+    Www,
+    Receipt,
+    Document,
+    FieldCount
+};
+
+// The flag key ("Print/printNameField") and its default.
+QString flagKey(Field field);
+bool defaultFlag(Field field);
+// Whether the field has a length ("Print/printNameFieldLength"): all but the
+// running number and the date.
+bool hasLength(Field field);
+QString lengthKey(Field field);
+int defaultLength(Field field);
+// The largest length the print setup dialog takes (the smallest is 1).
+int maxLength(Field field);
+
+} // namespace PrintFields
+
+struct PrintSettingsSnapshot
+{
+    // Reads every value from the store; a missing key takes its default.
+    PrintSettingsSnapshot();
+
+    std::array<bool, PrintFields::FieldCount> flags {};
+    // 0 for the fields without a length.
+    std::array<int, PrintFields::FieldCount> lengths {};
+    QString separator;
+    int sortMethod = 0;
+    bool printGroupOnly = false;
+    int groupToPrint = 0;
+    bool printLocationOnly = false;
+    int locationToPrint = 0;
+
+    bool prints(PrintFields::Field field) const { return flags[field]; }
+    int length(PrintFields::Field field) const { return lengths[field]; }
+
+    // The separators offered, in order; the first is the default.
+    static const QStringList &separatorChoices();
+};
+
+class PrintSettings : public PrintSettingsSnapshot
+{
+public:
+    // The program's current values.
+    static PrintSettings &current();
+
+    // Reads every value from the store into the current values.
+    void Load();
+    // Puts the values into the store (and keeps them as the current ones).
+    void store() const;
+};
