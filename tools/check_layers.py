@@ -10,7 +10,8 @@ own folder and of the folders below it, never of a folder above it:
     desktop             message boxes, file dialogs, outside programs, cursors
     help, output        help pages; exports and printing
     itemdialog          the item dialog
-    setup, barcodes     the setup dialogs; labels and the scanner import
+    barcodes            labels and the scanner import
+    setup               the setup dialogs (they print location labels)
     mainwindow          the main window, its menus and the item list
     app                 start-up
 
@@ -31,7 +32,8 @@ LAYERS = [
     ["help"],
     ["output"],
     ["itemdialog"],
-    ["setup", "barcodes"],
+    ["barcodes"],
+    ["setup"],
     ["mainwindow"],
     ["app"],
 ]
