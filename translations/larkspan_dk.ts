@@ -92,6 +92,21 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Der er intet program, der kan vise udgivelsesnoterne. Installér en teksteditor, eller åbn filen i mappen help selv.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>

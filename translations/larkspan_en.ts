@@ -92,6 +92,21 @@ If the program that locked the database is no longer running (after a crash, for
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>There is no program that can show the release notes. Install a text editor, or open the file in the help folder yourself.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>

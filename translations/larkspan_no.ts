@@ -92,6 +92,21 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Det finnes ikke noe program som kan vise utgivelsesnotatene. Installer et tekstredigeringsprogram, eller åpne filen i mappen help selv.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>
