@@ -34,9 +34,9 @@ QString expectedPage(Command command, int edition, const QString &language)
             : edition == NumivaxEdition  ? QStringLiteral("HelpNumivax.") + l + QStringLiteral(".htm")
                                          : QStringLiteral("index.") + l + QStringLiteral(".htm");
     case Tutorial:
-        return edition == OstranaEdition ? QStringLiteral("GettingStarted.") + l + QStringLiteral(".htm")
-                                         : QStringLiteral("GettingStarted.") + editionName() + QLatin1Char('.') + l
-                + QStringLiteral(".htm");
+        return edition == OstranaEdition
+            ? QStringLiteral("GettingStarted.") + l + QStringLiteral(".htm")
+            : QStringLiteral("GettingStarted.") + editionName() + QLatin1Char('.') + l + QStringLiteral(".htm");
     case ErrorHandling:
         return QStringLiteral("ErrorHandling.") + l + QStringLiteral(".htm");
     case Links:
@@ -183,8 +183,7 @@ private slots:
                                            "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
                                            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.no.htm" };
         QTest::newRow("Ostrana en") << 1 << "en" << QStringList {};
-        QTest::newRow("Vistrel dk") << 2 << "dk"
-                                    << QStringList { "VistrelDialog.dk.htm", "CommonSetupDialog.dk.htm" };
+        QTest::newRow("Vistrel dk") << 2 << "dk" << QStringList { "VistrelDialog.dk.htm", "CommonSetupDialog.dk.htm" };
         QTest::newRow("Vistrel no") << 2 << "no" << QStringList { "CommonSetupDialog.no.htm" };
         QTest::newRow("Vistrel en") << 2 << "en" << QStringList {};
         QTest::newRow("Numivax dk") << 3 << "dk"
@@ -250,10 +249,11 @@ private slots:
         QTest::addColumn<QString>("textStart");
         QTest::addColumn<int>("launches");
         QTest::newRow("HTML notes missing") << 1 << "dk" << false << true << "HTML-fejl"
-                                           << "Could not display help (" << 0;
+                                            << "Could not display help (" << 0;
         QTest::newRow("text notes missing") << 1 << "en" << false << true << "HTML error"
-                                           << "Could not display help (" << 0;
-        QTest::newRow("no text viewer") << 2 << "en" << true << false << "Error" << "NOTEPAD_NOT_FOUND" << 1;
+                                            << "Could not display help (" << 0;
+        QTest::newRow("no text viewer") << 2 << "en" << true << false << "Error"
+                                        << "NOTEPAD_NOT_FOUND" << 1;
     }
     void failuresAreReported()
     {
