@@ -28,7 +28,8 @@ public:
     // chosen (it is fitted at the next resize).
     void showPicture(const QString &file);
     void showPictureAsIs(const QString &file);
-    // Empties the picture page and the icon.
+    // Forgets the pictures of the picture page and the icon, so that a
+    // resize no longer refits them.
     void clearPicture();
 
     // The receipt page keeps what it showed when the file cannot be read.
