@@ -264,7 +264,7 @@ private slots:
             stored.setValue(QStringLiteral("ItemDialog/ItemDialogX"), 30);
             stored.setValue(QStringLiteral("ItemDialog/ItemDialogY"), 40);
             stored.sync();
-            ItemDialog d(&reg.collection, reg.list.get(), reg.sofa, QStringLiteral("DATA"), false);
+            ItemDialog d(&reg.collection, reg.sofa, QStringLiteral("DATA"), false);
             QCOMPARE(d.size(), QSize(930, 710));
             QCOMPARE(d.pos(), QPoint(30, 40));
         }
@@ -371,7 +371,7 @@ private slots:
         QVERIFY(d->currentItem());
         QVERIFY(d->ownsCurrentItem());
         QVERIFY(d->buttonOk->isEnabled());
-        ItemDialog withoutCollection(nullptr, nullptr, nullptr, QStringLiteral("DATA"), search);
+        ItemDialog withoutCollection(nullptr, nullptr, QStringLiteral("DATA"), search);
         QVERIFY(withoutCollection.ownsCurrentItem());
     }
 
