@@ -4,10 +4,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <limits>
-#include <sys/resource.h>
+#include <memory>
 
+#include "FailingDevice.h"
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/LogXML.h"
@@ -17,43 +18,12 @@
 #include "database/Item.h"
 #include "database/StorageCheck.h"
 
+using ItemFixtures::Collection;
+using ItemFixtures::fieldsOf;
+using ItemFixtures::makeItem;
+using ItemFixtures::ostranaHeader;
+
 namespace {
-
-const QByteArray ostranaHeader =
-    "#2.5.5 (INB)- Format: group;name;product;price;priceToday;date;supplier;serialno;description;address;"
-    "photolink;number_of_items;location;www;receipt;document;producttype;;";
-
-// Every stored member of an item, for comparing two items field by field.
-QStringList fieldsOf(const Item *item)
-{
-    return {QString::number(item->group()), item->name(), item->product(), QString::number(item->price(), 'g', 17),
-            QString::number(item->priceToday(), 'g', 17), item->date(), item->supplier(), item->serialno(),
-            item->description(), item->address(), item->photolink(), QString::number(item->numberOfItems()),
-            QString::number(item->location()), item->www(), item->receipt(), item->document(), item->productModel()};
-}
-
-Item *makeItem(int group, const QString &name, int seed)
-{
-    auto *item = new Item;
-    item->setGroup(group);
-    item->setName(name);
-    item->setProduct(QStringLiteral("Fabrikat %1").arg(seed));
-    item->setPrice(1499.5 + seed);
-    item->setPriceToday(0.25 * seed);
-    item->setDate(QStringLiteral("24.12.2011"));
-    item->setSupplier(QStringLiteral("Butik på Strøget"));
-    item->setSerialno(QString::number(1000 + seed));
-    item->setDescription(QStringLiteral("Blå æske med låg, søm & skruer <%1>").arg(seed));
-    item->setAddress(QStringLiteral("Ærøgade %1").arg(seed));
-    item->setPhotolink(QStringLiteral("C:\\Billeder\\foto%1.jpg").arg(seed));
-    item->setNumberOfItems(seed + 1);
-    item->setLocation(seed % 4);
-    item->setWww(QStringLiteral("http://example.dk/%1").arg(seed));
-    item->setReceipt(QStringLiteral("kvittering%1.pdf").arg(seed));
-    item->setDocument(QStringLiteral("manual%1.doc").arg(seed));
-    item->setProductModel(QStringLiteral("Model %1").arg(seed));
-    return item;
-}
 
 void setMember(Item &item, const QString &member, const QVariant &value)
 {
@@ -84,16 +54,11 @@ void setMember(Item &item, const QString &member, const QVariant &value)
         QFAIL(qPrintable(QStringLiteral("no member ") + member));
 }
 
-// A collection that deletes its items when the test is done with it.
-struct Collection
-{
-    DBItemCollection db{nullptr};
-    ~Collection() { db.deleteItems(); }
-};
-
 // The title of every box about a save that did not happen (untranslated:
 // the tests install no catalogue).
 const QString saveFailedTitle = QStringLiteral("Databasen blev ikke gemt");
+
+constexpr int headerOnly = std::numeric_limits<int>::min();
 
 } // namespace
 
@@ -143,9 +108,7 @@ private slots:
             source.db.add(makeItem(3, QStringLiteral("Sofa"), 1));
             source.db.add(makeItem(1, QStringLiteral("Kåbe"), 2));
             source.db.add(makeItem(2, QStringLiteral("Øl-glas"), 3));
-            auto *empty = new Item;
-            empty->setGroup(2);
-            source.db.add(empty);
+            source.db.add(std::make_unique<Item>())->setGroup(2);
             if (!keepsProductModel) {
                 // The header of these editions makes every reader skip the
                 // product model: the save refuses rather than lose it, names
@@ -548,9 +511,8 @@ private slots:
             c.db.fields().add(title);
         Item *bad = nullptr;
         for (const int group : {1, 0, 1, 2}) {
-            Item *item = makeItem(group, QStringLiteral("Ting %1").arg(c.db.count()), c.db.count());
+            Item *item = c.db.add(makeItem(group, QStringLiteral("Ting %1").arg(c.db.count()), c.db.count()));
             item->setProductModel(QString());
-            c.db.add(item);
             if (c.db.count() == 3)
                 bad = item;
         }
@@ -598,11 +560,11 @@ private slots:
         QStringList expected;
         {
             Collection c;
-            Item *item = makeItem(0, QStringLiteral("Ting"), 1);
+            std::unique_ptr<Item> item = makeItem(0, QStringLiteral("Ting"), 1);
             setMember(*item, member, value);
-            c.db.add(item);
+            c.db.add(std::move(item));
             QVERIFY(c.db.SaveToFileAsAscii(path));
-            expected = fieldsOf(item);
+            expected = fieldsOf(c.db.at(0));
         }
         Collection loaded;
         QVERIFY(loaded.db.LoadFromAsciiFile(path));
@@ -758,16 +720,10 @@ private slots:
 
         bool saved = true;
         if (how == QLatin1String("size limit")) {
-            // Files may not grow past 4 KB for a moment: the write fails part
-            // of the way through, as on a full disk, even for root.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previous{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-            rlimit limited = previous;
-            limited.rlim_cur = 4096;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            // The file takes 4 KB and no more: the write fails part of the
+            // way through, as on a full disk.
+            TestSupport::FailingSaves limit(4096);
             saved = c.db.SaveToFileAsAscii(path);
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
         } else {
             saved = c.db.SaveToFileAsAscii(path);
         }
@@ -781,9 +737,8 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
 
         if (how == QLatin1String("size limit")) {
-#ifdef Q_OS_LINUX
-            QVERIFY2(boxes.last().text.contains(QLatin1String("File too large")), qPrintable(boxes.last().text));
-#endif
+            QVERIFY2(boxes.last().text.endsWith(QLatin1Char('\n') + TestSupport::FailingDevice::reason()),
+                     qPrintable(boxes.last().text));
             QCOMPARE(TestSupport::readFile(path), old);
             // No half-written temporary file is left beside it.
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.inb"});
@@ -792,6 +747,59 @@ private slots:
         } else {
             QVERIFY(QFileInfo(path).isDir());
         }
+    }
+
+    // A disk that fills up at the very end of the file, or exactly with it:
+    // the last bytes decide, so they must be checked like the first.
+    void diskFullAroundTheEndOfTheFile_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("items");
+        // Bytes the disk takes, relative to the file's size; headerOnly: just the header line.
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("one byte short") << int(OstranaEdition) << 50 << -1 << false;
+        QTest::newRow("exactly the file") << int(OstranaEdition) << 50 << 0 << true;
+        QTest::newRow("only the header fits") << int(QuorvelEdition) << 3 << headerOnly << false;
+        QTest::newRow("empty database, one byte short") << int(NumivaxEdition) << 0 << -1 << false;
+        QTest::newRow("empty database fits") << int(VistrelEdition) << 0 << 0 << true;
+        QTest::newRow("larger than one block") << int(OstranaEdition) << 6000 << -1 << false;
+    }
+    void diskFullAroundTheEndOfTheFile()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, items);
+        QFETCH(int, room);
+        QFETCH(bool, saved);
+        TestSupport::IsolatedSettings settings(edition);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        const QString whole = dir.filePath(QStringLiteral("whole.inb"));
+        const QString path = dir.filePath(QStringLiteral("limited.inb"));
+        const QByteArray old = DatabaseFile::headerLine() + "\n";
+        QVERIFY(TestSupport::writeFile(path, old));
+
+        Collection c;
+        for (int i = 0; i < items; ++i) {
+            Item *item = c.db.add(makeItem(i % 5, QStringLiteral("Ting %1").arg(i), i));
+            item->setProductModel(QString());
+        }
+        QVERIFY(c.db.SaveToFileAsAscii(whole));
+        const QByteArray expected = TestSupport::readFile(whole);
+        const qint64 limit = room == headerOnly ? DatabaseFile::headerLine().size() + 1 : expected.size() + room;
+        {
+            TestSupport::FailingSaves disk(limit);
+            QCOMPARE(c.db.SaveToFileAsAscii(path), saved);
+        }
+        QCOMPARE(TestSupport::readFile(path), saved ? expected : old);
+        QCOMPARE(boxes.count(), saved ? 0 : 1);
+        if (!saved) {
+            QCOMPARE(boxes.last().title, saveFailedTitle);
+            QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(boxes.last().text));
+            QVERIFY2(boxes.last().text.endsWith(TestSupport::FailingDevice::reason()), qPrintable(boxes.last().text));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("limited.inb"), QStringLiteral("whole.inb")}));
     }
 
     void saveReplacesTheOldFileWhole()
