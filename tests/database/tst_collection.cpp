@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -9,40 +10,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// Items for a collection that does not own them: the fixture does.
-class Items
-{
-public:
-    Item *make(int group, const QString &name, int count = 0, double price = 0.0,
-               const QString &serial = QString(), int location = 0)
-    {
-        auto item = std::make_unique<Item>();
-        item->setGroup(group);
-        item->setName(name);
-        item->setNumberOfItems(count);
-        item->setPrice(price);
-        item->setSerialno(serial);
-        item->setLocation(location);
-        m_items.push_back(std::move(item));
-        return m_items.back().get();
-    }
-    Item *make(const QString &name) { return make(0, name); }
-
-private:
-    std::vector<std::unique_ptr<Item>> m_items;
-};
-
-QStringList names(const DBItemCollection &collection)
-{
-    QStringList result;
-    for (const Item *item : collection)
-        result << item->name();
-    return result;
-}
-
-} // namespace
+using ItemFixtures::Items;
+using ItemFixtures::names;
 
 class tst_Collection : public QObject
 {

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "desktop/ExternalViewers.h"
@@ -21,6 +22,8 @@
 // edition in every language, with its lists, pictures and documents, read from
 // the run folder exactly as the program reads it at its first start. Also the
 // icons compiled into the program.
+
+using ItemFixtures::Collection;
 
 namespace {
 
@@ -39,13 +42,6 @@ const Demo demos[] = {
     {VistrelEdition, "vistrel", "Cinvaro.%1.db", 254},
     {NumivaxEdition, "numivax", "DemoDBNumivax.%1.txt", 254},
     {QuorvelEdition, "quorvel", "DemoQuorvel.%1.db", 254},
-};
-
-// A collection that deletes its items when the test is done with it.
-struct Collection
-{
-    DBItemCollection db{nullptr};
-    ~Collection() { db.deleteItems(); }
 };
 
 // Copies a folder tree. The tests load the demo databases from copies: the

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "FailingDevice.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/LogXML.h"
@@ -7,8 +8,6 @@
 #include "database/DBItemCollection.h"
 #include "database/userItemCollection.h"
 
-#include <csignal>
-#include <sys/resource.h>
 
 using TestSupport::readFile;
 using TestSupport::writeFile;
@@ -46,30 +45,6 @@ public:
 
 private:
     QString m_old;
-};
-
-// Limits the size of files this process may write, so that writing a list
-// fails part-way even for a user whom permissions do not stop.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace
@@ -229,12 +204,12 @@ private slots:
             list.add(QStringLiteral("a rather long entry number %1").arg(i));
         bool saved = true;
         {
-            FileSizeLimit limit(64);
+            TestSupport::FailingSaves limit(64);
             saved = list.save(path);
         }
         QVERIFY(!saved);
         QCOMPARE(readFile(path), old);
-        QVERIFY(!list.errorString().isEmpty());
+        QCOMPARE(list.errorString(), TestSupport::FailingDevice::reason());
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QStringLiteral("userItemCollection:SaveToFile"));
@@ -242,6 +217,38 @@ private slots:
         QVERIFY(boxes.last().text.contains(list.errorString()));
         // Nothing of the attempt is left beside the old file.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"list.txt"});
+    }
+
+    // The list is written in one piece: a disk with room for all but its last
+    // byte must fail the save, one with exactly room enough must not.
+    void saveAtTheDiskLimit_data()
+    {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("one byte short") << -1 << false;
+        QTest::newRow("exactly the list") << 0 << true;
+        QTest::newRow("room to spare") << 10 << true;
+    }
+    void saveAtTheDiskLimit()
+    {
+        QFETCH(int, room);
+        QFETCH(bool, saved);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.txt");
+        const QByteArray old("old\r\n");
+        QVERIFY(writeFile(path, old));
+        userItemCollection list;
+        list.add(QStringLiteral("Stue"));
+        list.add(QStringLiteral("Køkken"));
+        const QByteArray expected = QByteArray("Stue\r\nK\xf8kken\r\n");
+        {
+            TestSupport::FailingSaves disk(expected.size() + room);
+            QCOMPARE(list.save(path, false), saved);
+        }
+        QCOMPARE(readFile(path), saved ? expected : old);
+        QCOMPARE(list.errorString(), saved ? QString() : TestSupport::FailingDevice::reason());
+        QCOMPARE(boxes.count(), 0);
     }
 
     void quietSaveLeavesTheTellingToTheCaller()
@@ -585,7 +592,7 @@ private slots:
 
         bool saved = true;
         {
-            FileSizeLimit limit(256);
+            TestSupport::FailingSaves limit(256);
             saved = collection.SaveDynamicLists();
         }
         QVERIFY(!saved);
@@ -595,6 +602,7 @@ private slots:
         QCOMPARE(boxes.last().title, QStringLiteral("Fil fejl"));
         const QString path = database.path() + "/groups/groups.dk.txt";
         QVERIFY(boxes.last().text.startsWith("Kan ikke gemme gruppe fil:" + QDir::toNativeSeparators(path)));
+        QCOMPARE(collection.groups().errorString(), TestSupport::FailingDevice::reason());
         QVERIFY(boxes.last().text.contains(collection.groups().errorString()));
         QCOMPARE(QDir(database.filePath("groups")).entryList(QDir::Files), QStringList {"groups.dk.txt"});
     }
