@@ -191,6 +191,8 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         disconnect(m_collection, nullptr, this, nullptr);
     m_collection = collection;
     if (collection) {
+        connect(collection, &DBItemCollection::itemAdded, this, &ItemListView::itemAddedToCollection);
+        connect(collection, &DBItemCollection::itemChanged, this, &ItemListView::itemChangedInCollection);
         connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
         connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
     }
@@ -249,12 +251,18 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
     if (!item)
         return nullptr;
     const int group = item->group();
-    if (group < 0 || group > int(m_groupRows.size()) - 1) {
-        showLimitError(group);
-        return nullptr;
+    // An item already listed keeps its one row: the collection announces a
+    // new item and its maker may add the row as well.
+    funiQListViewItem *row = rowForItem(item);
+    if (row) {
+        row = RefreshRow(row, item);
+    } else {
+        if (group < 0 || group > int(m_groupRows.size()) - 1) {
+            showLimitError(group);
+            return nullptr;
+        }
+        row = RefreshRow(new funiQListViewItem(m_groupRows.at(group)), item);
     }
-    auto *row = new funiQListViewItem(m_groupRows.at(group));
-    row = RefreshRow(row, item);
     if (select && row) {
         clearSelection();
         row->setSelected(true);
@@ -493,12 +501,12 @@ void ItemListView::DeleteItem()
     Item *item = itemOf(m_currentRow);
     if (!item)
         return;
-    removeRow(m_currentRow);
-    // The collection does not own its items: take it out, then delete it.
+    // The row goes when the collection announces the removal. An item the
+    // collection does not hold is not the list's to delete: only its row goes.
     if (m_collection && m_collection->contains(item))
-        m_collection->remove(item);
-    delete item;
-    setDatabaseModified(true);
+        m_collection->deleteItem(item);
+    else
+        removeRow(m_currentRow);
 }
 
 void ItemListView::SeachItem()
@@ -721,6 +729,19 @@ bool ItemListView::viewportEvent(QEvent *event)
     return QTreeWidget::viewportEvent(event);
 }
 
+void ItemListView::itemAddedToCollection(Item *item)
+{
+    AddItem(item, true);
+}
+
+void ItemListView::itemChangedInCollection(Item *item)
+{
+    if (funiQListViewItem *row = rowForItem(item))
+        RefreshRow(row, item);
+    else
+        AddItem(item, true);
+}
+
 void ItemListView::itemRemovedFromCollection(Item *item)
 {
     removeRow(rowForItem(item));
@@ -740,12 +761,21 @@ void ItemListView::collectionAboutToClear()
         emit rowSelected(nullptr);
 }
 
-void ItemListView::openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
+ItemDialog *ItemListView::openItemDialog(
+    Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
 {
     auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
     // Nobody waits for the dialog, so it goes when it is closed (it may have no parent).
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ItemDialog::itemShown, this, [this](Item *shown) {
+        if (funiQListViewItem *row = FindListViewItem(shown))
+            ItemSelected(row);
+    });
+    // The page shows the list's current row, which need not be the dialog's
+    // item (a new item has no row yet).
+    connect(dialog, &ItemDialog::viewAsHtmlRequested, this, [this](Item *) { ViewCurrentAsHTML(); });
     dialog->show();
+    return dialog;
 }
 
 bool ItemListView::writeItemPage(const QString &path, Item *item)

@@ -9,7 +9,6 @@
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
-#include "itemdialog/ItemDialog.h"
 #include "core/ColumnTitles.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -660,9 +659,7 @@ void MainWindow::EditItem()
         return;
     }
     // No row to edit: the dialog starts on no item, ready for a new one.
-    auto *dialog = new ItemDialog(m_collection.get(), m_listView, nullptr, QStringLiteral("DATA"), false, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    m_listView->openItemDialog(nullptr, QStringLiteral("DATA"), false, this, QString());
 }
 
 void MainWindow::DeleteItem()
