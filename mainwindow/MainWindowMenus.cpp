@@ -87,8 +87,8 @@ void MainWindowMenus::retitle()
 
 void MainWindowMenus::enableForRow(QTreeWidgetItem *row)
 {
-    const bool itemRow
-        = row && row->type() == funiQListViewItem::RowType && !static_cast<funiQListViewItem *>(row)->isGroupRow();
+    const funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
+    const bool itemRow = listRow && !listRow->isGroupRow();
     m_viewCurrentAsHtmlAction->setEnabled(itemRow);
     m_viewPictureAction->setEnabled(itemRow && m_listView->HasPictureLink(row));
     m_viewPicture2Action->setEnabled(itemRow && m_listView->HasReceipt(row));
