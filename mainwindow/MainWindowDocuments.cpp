@@ -59,7 +59,6 @@ QString demoDatabaseFor(int edition, const QString &language)
 
 } // namespace
 
-
 void MainWindow::openStartDatabase()
 {
     m_demoDatabasePath = demoDatabaseFor(edition(), currentLanguage());

@@ -96,7 +96,6 @@ void MainWindowMenus::enableForRow(QTreeWidgetItem *row)
     m_viewDocAction->setEnabled(itemRow && m_listView->HasDocument(row));
 }
 
-
 QAction *MainWindowMenus::makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
     const QIcon &icon, void (MainWindow::*slot)(), const QString &whatsThis, const QString &toolTip)
 {
@@ -169,7 +168,6 @@ void MainWindowMenus::createFileMenu()
     m_quitSeparator = m_fileMenu->addSeparator();
     m_quitAction = makeAction(tr("QUIT"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q), QIcon(), &MainWindow::Quit);
     m_fileMenu->addAction(m_quitAction);
-
 }
 
 void MainWindowMenus::createEditMenu()
@@ -179,8 +177,8 @@ void MainWindowMenus::createEditMenu()
 
     m_editRecordAction = makeAction(
         byEdition(tr("TOOLTIP_EDIT_FURNITURE"), tr("VistrelEdit"), tr("NumivaxEdit"), tr("QuorvelEdit")),
-        QStringLiteral("EditRecord"), QKeySequence(Qt::CTRL | Qt::Key_I), m_window->editionIcon(), &MainWindow::EditItem,
-        tr("HELP_TEXT_EDIT_ELEMENT"),
+        QStringLiteral("EditRecord"), QKeySequence(Qt::CTRL | Qt::Key_I), m_window->editionIcon(),
+        &MainWindow::EditItem, tr("HELP_TEXT_EDIT_ELEMENT"),
         byEdition(tr("TOOLTIP_EDIT_FURNITURE"), tr("VistrelEdit"), tr("NumivaxEdit"), tr("TOOLTIP_EDIT_FURNITURE")));
     m_editMenu->addAction(m_editRecordAction);
 

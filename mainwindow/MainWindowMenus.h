@@ -48,9 +48,8 @@ public:
     void enableForRow(QTreeWidgetItem *row);
 
 private:
-    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
-        const QIcon &icon, void (MainWindow::*slot)(), const QString &whatsThis = QString(),
-        const QString &toolTip = QString());
+    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut, const QIcon &icon,
+        void (MainWindow::*slot)(), const QString &whatsThis = QString(), const QString &toolTip = QString());
     void createFileMenu();
     void createEditMenu();
     void createViewMenu();

@@ -800,8 +800,8 @@ void tst_ItemListView::rowsFollowTheCollection_data()
     QTest::newRow("added") << "add" << QStringList { "Sofa", "Lampe" } << QStringList { "Gryde" } << "Lampe";
     QTest::newRow("added and listed by its maker")
         << "add and AddItem" << QStringList { "Sofa", "Lampe" } << QStringList { "Gryde" } << "Lampe";
-    QTest::newRow("added beyond the groups") << "add to group 7" << QStringList { "Sofa" } << QStringList { "Gryde" }
-                                             << "";
+    QTest::newRow("added beyond the groups")
+        << "add to group 7" << QStringList { "Sofa" } << QStringList { "Gryde" } << "";
     QTest::newRow("changed") << "rename" << QStringList { "Chaiselong" } << QStringList { "Gryde" } << "";
     QTest::newRow("changed group") << "move" << QStringList {} << QStringList { "Gryde", "Sofa" } << "Sofa";
     QTest::newRow("changed without a row")
