@@ -28,6 +28,9 @@ QString windowCaption(const QString &fileName);
 // As and Backup, with the save question before a database with unsaved
 // changes is closed or replaced.
 //
+// The menus and toolbars are built by MainWindowMenus and the recent files kept
+// by RecentFiles; the document commands are in MainWindowDocuments.cpp.
+//
 // The collection does not own its items; the window deletes them whenever it
 // clears or replaces the database, and when it quits.
 class MainWindow : public QMainWindow
