@@ -127,6 +127,12 @@ public slots:
     void documentChangedSlot();
     void currentPageChangedSlot(QWidget *page);
 
+signals:
+    // A collection item is now shown (previous, next, a search hit).
+    void itemShown(Item *item);
+    // The "Vis valgte som HTML" button was pressed.
+    void viewAsHtmlRequested(Item *item);
+
 protected:
     void closeEvent(QCloseEvent *e) override;
 
