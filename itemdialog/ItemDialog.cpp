@@ -77,13 +77,6 @@ ItemDialog::ItemDialog(DBItemCollection *collection, Item *item, const QString &
     restoreStoredGeometry();
 }
 
-ItemDialog::ItemDialog(DBItemCollection *collection, QWidget *unusedView, Item *item, const QString &pageName,
-                       bool searchMode, QWidget *parent, const QString &name, bool modal, Qt::WindowFlags flags)
-    : ItemDialog(collection, item, pageName, searchMode, parent, name, modal, flags)
-{
-    Q_UNUSED(unusedView);
-}
-
 ItemDialog::~ItemDialog() = default;
 
 void ItemDialog::connectWidgets()

@@ -53,13 +53,6 @@ public:
     ItemDialog(DBItemCollection *collection, Item *item, const QString &pageName = QStringLiteral("DATA"),
                bool searchMode = false, QWidget *parent = nullptr, const QString &name = QString(),
                bool modal = false, Qt::WindowFlags flags = Qt::WindowFlags());
-    // Until the main window and the list view construct the dialog without
-    // themselves: the view passed here is not used (the view connects to the
-    // dialog's signals itself).
-    ItemDialog(DBItemCollection *collection, QWidget *unusedView, Item *item,
-               const QString &pageName = QStringLiteral("DATA"), bool searchMode = false,
-               QWidget *parent = nullptr, const QString &name = QString(), bool modal = false,
-               Qt::WindowFlags flags = Qt::WindowFlags());
     ~ItemDialog() override;
 
     // The item shown: one of the collection, one owned by the dialog, or null.
@@ -126,12 +119,6 @@ public slots:
     void receiptFieldChangedSlot();
     void documentChangedSlot();
     void currentPageChangedSlot(QWidget *page);
-
-signals:
-    // A collection item is now shown (previous, next, a search hit).
-    void itemShown(Item *item);
-    // The "Vis valgte som HTML" button was pressed.
-    void viewAsHtmlRequested(Item *item);
 
 protected:
     void closeEvent(QCloseEvent *e) override;

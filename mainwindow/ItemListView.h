@@ -84,6 +84,9 @@ public:
     // item dialog of the program is made here. The list follows what the
     // dialog shows and asks for; the dialog deletes itself when closed.
     ItemDialog *openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name);
+    // Makes the list follow a dialog: the row of the item it shows becomes
+    // current, and its show-as-HTML request shows the current row's page.
+    void followItemDialog(ItemDialog *dialog);
 
     // The row that holds the item, without touching the current row.
     funiQListViewItem *rowForItem(const Item *item) const;

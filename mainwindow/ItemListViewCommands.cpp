@@ -259,9 +259,16 @@ bool ItemListView::viewportEvent(QEvent *event)
 ItemDialog *ItemListView::openItemDialog(
     Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
 {
-    auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
+    auto *dialog = new ItemDialog(m_collection, item, page, search, parent, name);
     // Nobody waits for the dialog, so it goes when it is closed (it may have no parent).
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    followItemDialog(dialog);
+    dialog->show();
+    return dialog;
+}
+
+void ItemListView::followItemDialog(ItemDialog *dialog)
+{
     connect(dialog, &ItemDialog::itemShown, this, [this](Item *shown) {
         if (funiQListViewItem *row = FindListViewItem(shown))
             ItemSelected(row);
@@ -269,8 +276,6 @@ ItemDialog *ItemListView::openItemDialog(
     // The page shows the list's current row, which need not be the dialog's
     // item (a new item has no row yet).
     connect(dialog, &ItemDialog::viewAsHtmlRequested, this, [this](Item *) { ViewCurrentAsHTML(); });
-    dialog->show();
-    return dialog;
 }
 
 bool ItemListView::writeItemPage(const QString &path, Item *item)

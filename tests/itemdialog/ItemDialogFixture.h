@@ -76,41 +76,8 @@ struct Register
         list = std::make_unique<ItemListView>();
         list->SetCollection(&collection);
         list->FillList(&collection);
-        followCollectionInList();
         setDatabaseModified(false);
     }
-
-    // ---- Bridge to the list view ------------------------------------------
-    // The list view is to follow the collection's itemAdded and itemChanged
-    // itself, and to connect the dialogs it opens. Until it does, these
-    // connections do it here; once it does, they must go. The row checks keep
-    // them from adding a second row if the list already follows.
-    void followCollectionInList()
-    {
-        ItemListView *view = list.get();
-        QObject::connect(&collection, &DBItemCollection::itemAdded, view, [view](Item *item) {
-            if (!view->rowForItem(item))
-                view->AddItem(item, true);
-        });
-        QObject::connect(&collection, &DBItemCollection::itemChanged, view, [view](Item *item) {
-            if (funiQListViewItem *row = view->rowForItem(item))
-                view->RefreshRow(row, item);
-            else
-                view->AddItem(item, true);
-        });
-    }
-
-    // What the list view does for a dialog it opens.
-    void connectToList(ItemDialog *dialog)
-    {
-        ItemListView *view = list.get();
-        QObject::connect(dialog, &ItemDialog::itemShown, view, [view](Item *item) {
-            if (funiQListViewItem *row = view->FindListViewItem(item))
-                view->ItemSelected(row);
-        });
-        QObject::connect(dialog, &ItemDialog::viewAsHtmlRequested, view, &ItemListView::ViewCurrentAsHTML);
-    }
-    // ---- End of the bridge ------------------------------------------------
 
     ~Register()
     {
@@ -123,7 +90,7 @@ struct Register
                                      const QString &name = QString())
     {
         auto dialog = std::make_unique<ItemDialog>(&collection, item, page, search, nullptr, name);
-        connectToList(dialog.get());
+        list->followItemDialog(dialog.get());
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get()))
             qWarning("the item dialog was not exposed");
