@@ -1,10 +1,13 @@
 #pragma once
 
+#include <variant>
+
 #include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
+
+#include "desktop/Recorder.h"
 
 class QWidget;
 
@@ -59,6 +62,7 @@ public:
     static void clearShown();
     // Queues the answer to the next box: a QMessageBox::StandardButton for
     // show(), a button index (int) or button text (QString) for showCustom().
+    // A standard box also takes a button's English name as text ("Yes").
     static void queueAnswer(QMessageBox::StandardButton button);
     static void queueAnswerIndex(int index);
     static void queueAnswerText(const QString &buttonText);
@@ -70,4 +74,22 @@ public:
     static bool isStrict();
 
     static QString standardButtonName(QMessageBox::StandardButton button);
+
+    // A queued answer, as the queueAnswer functions take it.
+    using Answer = std::variant<QMessageBox::StandardButton, int, QString>;
+    using Seam = Recorder<Shown, Answer>;
+
+    // Records every box for the object's lifetime (for tests).
+    class Recording : public Seam::Recording
+    {
+    public:
+        Recording()
+            : Seam::Recording(seam())
+        {
+        }
+        const QList<Shown> &shown() const { return requests(); }
+    };
+
+private:
+    static Seam &seam();
 };
