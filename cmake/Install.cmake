@@ -44,7 +44,7 @@ foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
   list(GET fields 4 generic_nb)
 
   install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/larkspan-launcher.sh DESTINATION bin RENAME ${edition})
-  install(FILES ${CMAKE_SOURCE_DIR}/app/icons/${edition}.png
+  install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/${edition}.png
     DESTINATION share/icons/hicolor/32x32/apps RENAME larkspan-${edition}.png)
 
   # Links and desktop entries name the final prefix, known only at install time.

@@ -41,7 +41,9 @@ bool logging(const LogXML *log)
 class LoadLog
 {
 public:
-    LoadLog(LogXML *log, const QString &path) : m_log(log), m_path(path)
+    LoadLog(LogXML *log, const QString &path)
+        : m_log(log)
+        , m_path(path)
     {
         if (m_log)
             m_log->logItem(m_path, sourceName, loadFunction);
@@ -87,12 +89,11 @@ void tellLockedByAnother(const QString &lockText)
 {
     const QString lockPath
         = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
-    Notices::critical(
-        QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
+    Notices::critical(QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
         QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER") + lockText + QStringLiteral("\n\n")
             + QCoreApplication::translate("DBItemCollection",
-                                          "Låsefil: %1\nKører programmet, der har låst databasen, ikke "
-                                          "længere (fx efter et nedbrud), kan låsefilen slettes.")
+                "Låsefil: %1\nKører programmet, der har låst databasen, ikke "
+                "længere (fx efter et nedbrud), kan låsefilen slettes.")
                   .arg(lockPath));
 }
 
@@ -114,8 +115,8 @@ QString saveFailedTitle()
 void tellSaveFailed(const QString &path, const QString &reason)
 {
     Notices::critical(saveFailedTitle(),
-                      QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke gemmes i %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+        QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke gemmes i %1:\n%2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 bool refusedAsReadOnly(const DBItemCollection &collection)
@@ -123,7 +124,7 @@ bool refusedAsReadOnly(const DBItemCollection &collection)
     if (collection.count() == 0 || !collection.isReadOnly())
         return false;
     Notices::warning(QCoreApplication::translate("DBItemCollection", "READ ONLY"),
-                     QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
+        QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
     return true;
 }
 
@@ -145,17 +146,15 @@ bool tellUnstorableItem(const DBItemCollection &collection)
         const QString groupName = collection.groups().entry(item->group());
         if (!groupName.isEmpty())
             group = groupName + QStringLiteral(" (") + group + QLatin1Char(')');
-        const QString name = item->name().isEmpty()
-                                 ? QCoreApplication::translate("DBItemCollection", "(uden navn)")
-                                 : item->name();
-        Notices::critical(
-            saveFailedTitle(),
+        const QString name
+            = item->name().isEmpty() ? QCoreApplication::translate("DBItemCollection", "(uden navn)") : item->name();
+        Notices::critical(saveFailedTitle(),
             QCoreApplication::translate("DBItemCollection",
-                                        "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, "
-                                        "og filen er uændret.\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\n"
-                                        "Felt: %4\n%5")
-                .arg(name, group, QString::number(place),
-                     StorageCheck::fieldTitle(collection.fields(), problem.field), problem.reason));
+                "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, "
+                "og filen er uændret.\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\n"
+                "Felt: %4\n%5")
+                .arg(name, group, QString::number(place), StorageCheck::fieldTitle(collection.fields(), problem.field),
+                    problem.reason));
         return true;
     }
     return false;

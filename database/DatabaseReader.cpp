@@ -120,31 +120,30 @@ public:
 // separator field; a header line appends the optional ones.
 struct ReadFields
 {
-    EIntField type{"Type"};
-    ECharField separator{"Separator"};
-    EStringField name{"Name", ';'};
-    EStringField model{"Model", ';'};
-    EFloatField price{"Price", 9, 2};
-    EFloatField priceToday{"PriceToday", 9, 2};
-    EStringField date{"Date", ';'};
-    EStringField supplier{"Supplier", ';'};
-    EStringField serialno{"Serialno", ';'};
-    EStringField description{"Description", ';'};
-    EStringField address{"Address", ';'};
-    EStringField photolink{"Photolink", ';'};
-    EStringField items{"Items", ';'};
-    EStringField location{"Location", ';'};
-    EStringField www{"www", ';'};
-    EStringField receipt{"receipt", ';'};
-    EStringField document{"document", ';'};
-    EStringField productModel{"productModel", ';'};
+    EIntField type { "Type" };
+    ECharField separator { "Separator" };
+    EStringField name { "Name", ';' };
+    EStringField model { "Model", ';' };
+    EFloatField price { "Price", 9, 2 };
+    EFloatField priceToday { "PriceToday", 9, 2 };
+    EStringField date { "Date", ';' };
+    EStringField supplier { "Supplier", ';' };
+    EStringField serialno { "Serialno", ';' };
+    EStringField description { "Description", ';' };
+    EStringField address { "Address", ';' };
+    EStringField photolink { "Photolink", ';' };
+    EStringField items { "Items", ';' };
+    EStringField location { "Location", ';' };
+    EStringField www { "www", ';' };
+    EStringField receipt { "receipt", ';' };
+    EStringField document { "document", ';' };
+    EStringField productModel { "productModel", ';' };
     ELine line;
 
     ReadFields()
     {
-        for (EField *field : std::initializer_list<EField *>{&type, &name, &model, &price, &priceToday, &date,
-                                                            &supplier, &serialno, &description, &address,
-                                                            &photolink, &items}) {
+        for (EField *field : std::initializer_list<EField *> { &type, &name, &model, &price, &priceToday, &date,
+                 &supplier, &serialno, &description, &address, &photolink, &items }) {
             line.add(field);
             line.add(&separator);
         }

@@ -23,7 +23,9 @@ namespace {
 class DeviceBuffer : public std::streambuf
 {
 public:
-    explicit DeviceBuffer(QIODevice &device) : m_device(device), m_block(blockSize)
+    explicit DeviceBuffer(QIODevice &device)
+        : m_device(device)
+        , m_block(blockSize)
     {
         setp(m_block.data(), m_block.data() + m_block.size());
     }
@@ -75,8 +77,8 @@ private:
 struct WriteFields
 {
     EIntField type;
-    EFloatField price{0, 6};
-    EFloatField priceToday{0, 6};
+    EFloatField price { 0, 6 };
+    EFloatField priceToday { 0, 6 };
     EStringField name, product, date, supplier, serialno, description, address, photolink, items, location, www,
         receipt, document, productModel;
     ECharField separator;
@@ -87,10 +89,9 @@ struct WriteFields
     {
         separator.setValue(';');
         lineEnd.setValue('\n');
-        for (EField *field : std::initializer_list<EField *>{&type, &name, &product, &price, &priceToday, &date,
-                                                            &supplier, &serialno, &description, &address,
-                                                            &photolink, &items, &location, &www, &receipt,
-                                                            &document, &productModel}) {
+        for (EField *field :
+            std::initializer_list<EField *> { &type, &name, &product, &price, &priceToday, &date, &supplier, &serialno,
+                &description, &address, &photolink, &items, &location, &www, &receipt, &document, &productModel }) {
             line.add(field);
             line.add(&separator);
         }

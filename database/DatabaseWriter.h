@@ -15,7 +15,9 @@ class QIODevice;
 class DatabaseWriter
 {
 public:
-    explicit DatabaseWriter(QIODevice &device) : m_device(device) {}
+    explicit DatabaseWriter(QIODevice &device)
+        : m_device(device)
+    { }
 
     // Called after each item's line has been written.
     using ItemWritten = std::function<void(const Item &item)>;

@@ -12,8 +12,7 @@ SaveTarget::FrontDevice &frontDevice()
 
 SaveTarget::SaveTarget(const QString &path)
     : m_file(path)
-{
-}
+{ }
 
 SaveTarget::~SaveTarget() = default;
 

@@ -39,9 +39,8 @@ bool userItemCollection::save(const QString &path, bool tellUser)
         m_errorString = problem;
         if (tellUser) {
             Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
-                                 QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:")
-                                     + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n')
-                                     + m_errorString);
+                QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:") + QLatin1Char('\n')
+                    + QDir::toNativeSeparators(path) + QLatin1Char('\n') + m_errorString);
         }
         return false;
     }
@@ -68,9 +67,8 @@ bool userItemCollection::save(const QString &path, bool tellUser)
 
     if (tellUser) {
         Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
-                             QCoreApplication::translate("userItemCollection", "Could_Not_Open_File")
-                                 + QLatin1Char('\n') + QDir::toNativeSeparators(path)
-                                 + QLatin1Char('\n') + m_errorString);
+            QCoreApplication::translate("userItemCollection", "Could_Not_Open_File") + QLatin1Char('\n')
+                + QDir::toNativeSeparators(path) + QLatin1Char('\n') + m_errorString);
     }
     return false;
 }

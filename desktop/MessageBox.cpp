@@ -7,11 +7,16 @@ namespace {
 QMessageBox::Icon iconOf(MessageBox::Kind kind)
 {
     switch (kind) {
-    case MessageBox::Information: return QMessageBox::Information;
-    case MessageBox::Warning: return QMessageBox::Warning;
-    case MessageBox::Critical: return QMessageBox::Critical;
-    case MessageBox::Question: return QMessageBox::Question;
-    case MessageBox::NoIcon: break;
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Warning:
+        return QMessageBox::Warning;
+    case MessageBox::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Question:
+        return QMessageBox::Question;
+    case MessageBox::NoIcon:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -19,11 +24,24 @@ QMessageBox::Icon iconOf(MessageBox::Kind kind)
 const QList<QMessageBox::StandardButton> &allStandardButtons()
 {
     static const QList<QMessageBox::StandardButton> all = {
-        QMessageBox::Ok, QMessageBox::Save, QMessageBox::SaveAll, QMessageBox::Open,
-        QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll,
-        QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore, QMessageBox::Close,
-        QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Help, QMessageBox::Apply,
-        QMessageBox::Reset, QMessageBox::RestoreDefaults,
+        QMessageBox::Ok,
+        QMessageBox::Save,
+        QMessageBox::SaveAll,
+        QMessageBox::Open,
+        QMessageBox::Yes,
+        QMessageBox::YesToAll,
+        QMessageBox::No,
+        QMessageBox::NoToAll,
+        QMessageBox::Abort,
+        QMessageBox::Retry,
+        QMessageBox::Ignore,
+        QMessageBox::Close,
+        QMessageBox::Cancel,
+        QMessageBox::Discard,
+        QMessageBox::Help,
+        QMessageBox::Apply,
+        QMessageBox::Reset,
+        QMessageBox::RestoreDefaults,
     };
     return all;
 }
@@ -35,8 +53,8 @@ auto describeBox(const QString &title, const QString &text)
 
 // A box with standard buttons takes an index as the button's value and a text
 // as a button's English name ("Yes").
-QMessageBox::StandardButton asStandardButton(const MessageBox::Answer &answer,
-                                             const QList<QMessageBox::StandardButton> &offered)
+QMessageBox::StandardButton asStandardButton(
+    const MessageBox::Answer &answer, const QList<QMessageBox::StandardButton> &offered)
 {
     if (const auto *button = std::get_if<QMessageBox::StandardButton>(&answer))
         return *button;
@@ -70,31 +88,49 @@ MessageBox::Seam &MessageBox::seam()
 QString MessageBox::standardButtonName(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return QStringLiteral("Ok");
-    case QMessageBox::Save: return QStringLiteral("Save");
-    case QMessageBox::SaveAll: return QStringLiteral("SaveAll");
-    case QMessageBox::Open: return QStringLiteral("Open");
-    case QMessageBox::Yes: return QStringLiteral("Yes");
-    case QMessageBox::YesToAll: return QStringLiteral("YesToAll");
-    case QMessageBox::No: return QStringLiteral("No");
-    case QMessageBox::NoToAll: return QStringLiteral("NoToAll");
-    case QMessageBox::Abort: return QStringLiteral("Abort");
-    case QMessageBox::Retry: return QStringLiteral("Retry");
-    case QMessageBox::Ignore: return QStringLiteral("Ignore");
-    case QMessageBox::Close: return QStringLiteral("Close");
-    case QMessageBox::Cancel: return QStringLiteral("Cancel");
-    case QMessageBox::Discard: return QStringLiteral("Discard");
-    case QMessageBox::Help: return QStringLiteral("Help");
-    case QMessageBox::Apply: return QStringLiteral("Apply");
-    case QMessageBox::Reset: return QStringLiteral("Reset");
-    case QMessageBox::RestoreDefaults: return QStringLiteral("RestoreDefaults");
-    default: return QString();
+    case QMessageBox::Ok:
+        return QStringLiteral("Ok");
+    case QMessageBox::Save:
+        return QStringLiteral("Save");
+    case QMessageBox::SaveAll:
+        return QStringLiteral("SaveAll");
+    case QMessageBox::Open:
+        return QStringLiteral("Open");
+    case QMessageBox::Yes:
+        return QStringLiteral("Yes");
+    case QMessageBox::YesToAll:
+        return QStringLiteral("YesToAll");
+    case QMessageBox::No:
+        return QStringLiteral("No");
+    case QMessageBox::NoToAll:
+        return QStringLiteral("NoToAll");
+    case QMessageBox::Abort:
+        return QStringLiteral("Abort");
+    case QMessageBox::Retry:
+        return QStringLiteral("Retry");
+    case QMessageBox::Ignore:
+        return QStringLiteral("Ignore");
+    case QMessageBox::Close:
+        return QStringLiteral("Close");
+    case QMessageBox::Cancel:
+        return QStringLiteral("Cancel");
+    case QMessageBox::Discard:
+        return QStringLiteral("Discard");
+    case QMessageBox::Help:
+        return QStringLiteral("Help");
+    case QMessageBox::Apply:
+        return QStringLiteral("Apply");
+    case QMessageBox::Reset:
+        return QStringLiteral("Reset");
+    case QMessageBox::RestoreDefaults:
+        return QStringLiteral("RestoreDefaults");
+    default:
+        return QString();
     }
 }
 
-QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const QString &title,
-                                             const QString &text, QMessageBox::StandardButtons buttons,
-                                             QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const QString &title, const QString &text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     seam().refuseUnlessRecording(describeBox(title, text));
     if (!seam().isRecording()) {
@@ -104,7 +140,7 @@ QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const Q
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 
-    Shown record{kind, title, text, {}};
+    Shown record { kind, title, text, {} };
     QList<QMessageBox::StandardButton> offered;
     for (QMessageBox::StandardButton b : allStandardButtons()) {
         if (buttons.testFlag(b)) {
@@ -122,35 +158,31 @@ QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const Q
 }
 
 QMessageBox::StandardButton MessageBox::critical(QWidget *parent, const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Critical, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::warning(QWidget *parent, const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Warning, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::information(QWidget *parent, const QString &title, const QString &text,
-                                                    QMessageBox::StandardButtons buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Information, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::question(QWidget *parent, const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Question, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showCustom(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                           const QStringList &buttonTexts, int defaultIndex, int escapeIndex)
+    const QStringList &buttonTexts, int defaultIndex, int escapeIndex)
 {
     seam().refuseUnlessRecording(describeBox(title, text));
     if (!seam().isRecording()) {
@@ -167,7 +199,7 @@ int MessageBox::showCustom(Kind kind, QWidget *parent, const QString &title, con
         return chosen >= 0 ? chosen : escapeIndex;
     }
 
-    seam().record(Shown{kind, title, text, buttonTexts});
+    seam().record(Shown { kind, title, text, buttonTexts });
     if (const std::optional<Answer> answer = seam().takeAnswer())
         return asButtonIndex(*answer, buttonTexts);
     return defaultIndex;

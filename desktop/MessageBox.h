@@ -32,28 +32,27 @@ public:
 
     // A box with standard buttons; returns the button chosen (the escape
     // button, or NoButton, when the box was closed without a choice).
-    static QMessageBox::StandardButton show(Kind kind, QWidget *parent, const QString &title,
-                                            const QString &text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton show(Kind kind, QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     static QMessageBox::StandardButton critical(QWidget *parent, const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
-                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text,
-                                                   QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
-                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // A box with buttons of the caller's texts; returns the 0-based index of
     // the chosen button, or escapeIndex when the box was closed without a choice.
     static int showCustom(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                          const QStringList &buttonTexts, int defaultIndex = 0, int escapeIndex = -1);
+        const QStringList &buttonTexts, int defaultIndex = 0, int escapeIndex = -1);
 
     // Test seam.
     static void setRecording(bool on);
@@ -85,8 +84,7 @@ public:
     public:
         Recording()
             : Seam::Recording(seam())
-        {
-        }
+        { }
         const QList<Shown> &shown() const { return requests(); }
     };
 

@@ -30,7 +30,7 @@ constexpr int locationColumn = 10;
 } // namespace
 
 ItemDialog::ItemDialog(DBItemCollection *collection, Item *item, const QString &pageName, bool searchMode,
-                       QWidget *parent, const QString &name, bool modal, Qt::WindowFlags flags)
+    QWidget *parent, const QString &name, bool modal, Qt::WindowFlags flags)
     : QDialog(parent, flags)
     , m_collection(collection)
     , m_validation(this)
@@ -106,10 +106,10 @@ void ItemDialog::connectWidgets()
     connect(priceLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
     connect(numberOfItemsLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
     connect(primaryTabWidget, &QTabWidget::currentChanged, this,
-            [this](int index) { currentPageChangedSlot(primaryTabWidget->widget(index)); });
-    for (QLineEdit *edit : {nameLineEdit, productLineEdit, productBrandLineEdit, supplierComboBox->lineEdit(),
-                            addressLineEdit, serialnoLineEdit, infoLineEdit, wwwLineEdit, photolinkLineEdit,
-                            receiptLineEdit, documentLineEdit})
+        [this](int index) { currentPageChangedSlot(primaryTabWidget->widget(index)); });
+    for (QLineEdit *edit :
+        { nameLineEdit, productLineEdit, productBrandLineEdit, supplierComboBox->lineEdit(), addressLineEdit,
+            serialnoLineEdit, infoLineEdit, wwwLineEdit, photolinkLineEdit, receiptLineEdit, documentLineEdit })
         connect(edit, &QLineEdit::inputRejected, this, [this, edit] { textInputRefused(edit); });
 
     if (m_collection) {
@@ -124,14 +124,14 @@ void ItemDialog::disableWritingWhenReadOnly()
     // does nothing on a read-only collection.
     if (!(isOstrana() || isQuorvel()) || !collectionIsReadOnly())
         return;
-    for (QPushButton *button : {savePushButton, buttonOk, newPushButton, CopyPushButton})
+    for (QPushButton *button : { savePushButton, buttonOk, newPushButton, CopyPushButton })
         button->setEnabled(false);
 }
 
 void ItemDialog::newItem_slot()
 {
-    for (QPushButton *button : {newPushButton, CopyPushButton, resetPushButton, seachPushButton, SearchAgainButton,
-                                PrevPushButton, NextPushButton, printButton})
+    for (QPushButton *button : { newPushButton, CopyPushButton, resetPushButton, seachPushButton, SearchAgainButton,
+             PrevPushButton, NextPushButton, printButton })
         button->setEnabled(false);
 
     const int group = std::max(groupComboBox->currentIndex(), 0);
@@ -176,7 +176,7 @@ void ItemDialog::copy_slot()
         const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
         serialnoLineEdit->setText(QString::number(highest + 1));
     }
-    for (QPushButton *button : {CopyPushButton, seachPushButton, PrevPushButton, NextPushButton})
+    for (QPushButton *button : { CopyPushButton, seachPushButton, PrevPushButton, NextPushButton })
         button->setEnabled(false);
 }
 
@@ -186,7 +186,7 @@ void ItemDialog::ResetSlot()
     resetAllFields(true);
     clearPicturePreview();
     m_previews->clearReceipt();
-    for (QPushButton *button : {buttonOk, savePushButton, SearchAgainButton, NextPushButton, PrevPushButton})
+    for (QPushButton *button : { buttonOk, savePushButton, SearchAgainButton, NextPushButton, PrevPushButton })
         button->setEnabled(false);
     // Search mode is for searching: after a copy the Search button was off.
     seachPushButton->setEnabled(true);
@@ -232,14 +232,13 @@ void ItemDialog::showSearchResult(Item *found)
     } else {
         MessageBox::critical(nullptr, tr("Fejl søgning"), tr("Search_Error"), QMessageBox::Ok);
     }
-    for (QPushButton *button : {buttonOk, savePushButton, NextPushButton, PrevPushButton})
+    for (QPushButton *button : { buttonOk, savePushButton, NextPushButton, PrevPushButton })
         button->setEnabled(hit);
 }
 
 bool ItemDialog::validateInput()
 {
-    const ItemValidation::Result result =
-        m_validation.check(*this, columnTitle(locationColumn));
+    const ItemValidation::Result result = m_validation.check(*this, columnTitle(locationColumn));
     if (result.ok())
         return true;
     if (result.isFieldLimit())
@@ -253,8 +252,8 @@ void ItemDialog::ShowValidateError(const QString &Error)
 {
     if (Error.isEmpty())
         return;
-    MessageBox::critical(this, tr("Felt grænseværdi fejl"), Error + QLatin1String("\n\n") + tr("Ret det !"),
-                         QMessageBox::Ok);
+    MessageBox::critical(
+        this, tr("Felt grænseværdi fejl"), Error + QLatin1String("\n\n") + tr("Ret det !"), QMessageBox::Ok);
 }
 
 bool ItemDialog::save_slot()
@@ -279,8 +278,8 @@ bool ItemDialog::save_slot()
     else
         m_collection->itemWasChanged(m_currentItem);
 
-    for (QPushButton *button : {CopyPushButton, seachPushButton, resetPushButton, newPushButton, PrevPushButton,
-                                NextPushButton, printButton})
+    for (QPushButton *button : { CopyPushButton, seachPushButton, resetPushButton, newPushButton, PrevPushButton,
+             NextPushButton, printButton })
         button->setEnabled(true);
     setTabEnabled(picturePage, !photolinkLineEdit->text().isEmpty());
     return true;
@@ -349,9 +348,8 @@ bool ItemDialog::ShowPage(const QString &PageName)
 void ItemDialog::help_slot()
 {
     const QString language = currentLanguage();
-    const QString page = (isOstrana() || isQuorvel())
-        ? QStringLiteral("InventoryDialog.%1.htm").arg(language)
-        : QStringLiteral("%1Dialog.%2.htm").arg(editionName(), language);
+    const QString page = (isOstrana() || isQuorvel()) ? QStringLiteral("InventoryDialog.%1.htm").arg(language)
+                                                      : QStringLiteral("%1Dialog.%2.htm").arg(editionName(), language);
     openHtmlPage(page, QString(), false);
 }
 
@@ -436,9 +434,9 @@ void ItemDialog::restoreStoredGeometry()
     Settings settings;
     settings.beginGroup(QStringLiteral("ItemDialog"));
     resize(settings.value(QStringLiteral("ItemDialogWidth"), 627).toInt(),
-           settings.value(QStringLiteral("ItemDialogHeight"), 539).toInt());
+        settings.value(QStringLiteral("ItemDialogHeight"), 539).toInt());
     move(settings.value(QStringLiteral("ItemDialogX"), 100).toInt(),
-         settings.value(QStringLiteral("ItemDialogY"), 100).toInt());
+        settings.value(QStringLiteral("ItemDialogY"), 100).toInt());
     settings.endGroup();
 }
 
@@ -446,4 +444,3 @@ void ItemDialog::setTabEnabled(QWidget *page, bool enabled)
 {
     primaryTabWidget->setTabEnabled(primaryTabWidget->indexOf(page), enabled);
 }
-

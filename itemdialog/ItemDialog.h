@@ -51,8 +51,8 @@ public:
     // name: the dialog's object name, and the group that a new item starts
     //   in (the list view passes the name of a double-clicked group row).
     ItemDialog(DBItemCollection *collection, Item *item, const QString &pageName = QStringLiteral("DATA"),
-               bool searchMode = false, QWidget *parent = nullptr, const QString &name = QString(),
-               bool modal = false, Qt::WindowFlags flags = Qt::WindowFlags());
+        bool searchMode = false, QWidget *parent = nullptr, const QString &name = QString(), bool modal = false,
+        Qt::WindowFlags flags = Qt::WindowFlags());
     ~ItemDialog() override;
 
     // The item shown: one of the collection, one owned by the dialog, or null.

@@ -47,7 +47,7 @@ void applyVistrel(QDialog &dialog, Ui::ItemDialogBase &f)
     dialog.setWindowTitle(QCoreApplication::translate("ItemDialog", "PICTURE_GALLERY"));
     // No money: the gallery keeps no total value.
     for (QWidget *widget :
-         std::initializer_list<QWidget *>{f.TotalPriceTextLabel, f.priceTotalLineEdit, f.StkTextLabel, f.KrTextLabel})
+        std::initializer_list<QWidget *> { f.TotalPriceTextLabel, f.priceTotalLineEdit, f.StkTextLabel, f.KrTextLabel })
         widget->hide();
     f.numberOfItemsLineEdit->setWhatsThis(QCoreApplication::translate("ItemDialog", "WHATSHIS_VISTREL_REG_NUMBER"));
     f.numberOfItemsLineEdit->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_VISTREL_REG_NUMBER"));
@@ -62,14 +62,16 @@ void applyVistrel(QDialog &dialog, Ui::ItemDialogBase &f)
 void applyNumivax(QDialog &dialog, Ui::ItemDialogBase &f)
 {
     dialog.setWindowTitle(QCoreApplication::translate("ItemDialog", "NUMIVAX_DIALOG_TITLE"));
-    removeHelp({f.nameLineEdit});
+    removeHelp({ f.nameLineEdit });
     f.numberOfItemsLineEdit->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_DB_NUMBEROF"));
     f.documentLineEdit->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_NUMIVAX_DOCUMENT"));
     f.addressLineEdit->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_NUMIVAX_QUALITY"));
     f.addressLineEdit->setWhatsThis(QCoreApplication::translate("ItemDialog", "WHATSHIS_NUMIVAX_QUALITY"));
     f.receiptLineEdit->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_NUMIVAX_BACKSIDE_PICTURE"));
-    f.browseReceiptPushButton->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX"));
-    f.showReceiptPushButton->setToolTip(QCoreApplication::translate("ItemDialog", "TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX"));
+    f.browseReceiptPushButton->setToolTip(
+        QCoreApplication::translate("ItemDialog", "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX"));
+    f.showReceiptPushButton->setToolTip(
+        QCoreApplication::translate("ItemDialog", "TOOLTIP_SHOW_BACKSIDE_PICTURE_NUMIVAX"));
 }
 
 } // namespace
@@ -83,15 +85,15 @@ void ItemDialogEditionLook::apply(QDialog &dialog, Ui::ItemDialogBase &f)
         f.serialnoLineEdit->setEnabled(false);
         if (!Settings().value(QStringLiteral("EnableNumberOfItemsLineEdit"), true).toBool())
             f.numberOfItemsLineEdit->setEnabled(false);
-        removeHelp({f.locationComboBox, f.addressLineEdit, f.serialnoLineEdit, f.browseReceiptPushButton});
+        removeHelp({ f.locationComboBox, f.addressLineEdit, f.serialnoLineEdit, f.browseReceiptPushButton });
     }
 
     // The picture and coin editions use these fields for other things than
     // the form's help describes.
     if (isVistrel() || isNumivax()) {
-        removeHelp({f.numberOfItemsLineEdit, f.productLineEdit, f.priceLineEdit, f.priceTodayLineEdit,
-                    f.locationComboBox, f.supplierComboBox, f.serialnoLineEdit, f.documentLineEdit,
-                    f.addressLineEdit, f.receiptLineEdit, f.browseReceiptPushButton, f.showReceiptPushButton});
+        removeHelp({ f.numberOfItemsLineEdit, f.productLineEdit, f.priceLineEdit, f.priceTodayLineEdit,
+            f.locationComboBox, f.supplierComboBox, f.serialnoLineEdit, f.documentLineEdit, f.addressLineEdit,
+            f.receiptLineEdit, f.browseReceiptPushButton, f.showReceiptPushButton });
     }
     if (isVistrel())
         applyVistrel(dialog, f);
@@ -132,7 +134,8 @@ void ItemDialogEditionLook::applyFieldTitles(Ui::ItemDialogBase &f, const userIt
     relabel(14, [&f](const QString &e) {
         f.ReceiptTextLabel->setText(translatedEntry(e));
         f.primaryTabWidget->setTabText(f.primaryTabWidget->indexOf(f.receiptPage), e);
-        f.browseReceiptPushButton->setText(QCoreApplication::translate("ItemDialog", "BROWSERECIEPT") + translatedEntry(e));
+        f.browseReceiptPushButton->setText(
+            QCoreApplication::translate("ItemDialog", "BROWSERECIEPT") + translatedEntry(e));
         f.showReceiptPushButton->setText(QCoreApplication::translate("ItemDialog", "SHOWRECIEPT") + translatedEntry(e));
     });
     // Older field lists hold a placeholder with "#" for the document.
@@ -140,7 +143,8 @@ void ItemDialogEditionLook::applyFieldTitles(Ui::ItemDialogBase &f, const userIt
         if (e.contains(QLatin1Char('#')))
             return;
         f.documentTextLabel->setText(translatedEntry(e));
-        f.insertDocumentPushButton->setText(QCoreApplication::translate("ItemDialog", "BROWSEDOC") + translatedEntry(e));
+        f.insertDocumentPushButton->setText(
+            QCoreApplication::translate("ItemDialog", "BROWSEDOC") + translatedEntry(e));
         f.showDocumentPushButton->setText(QCoreApplication::translate("ItemDialog", "SHOWDOC") + translatedEntry(e));
     });
     relabel(16, [&f](const QString &e) { f.ManufacturerTextLabel->setText(translatedEntry(e)); });

@@ -53,7 +53,7 @@ QString ItemDialog::dateText(const QDate &date)
 
 void ItemDialog::refillFromCollection()
 {
-    for (QComboBox *combo : {groupComboBox, locationComboBox, supplierComboBox})
+    for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
         combo->clear();
     if (m_collection) {
         groupComboBox->addItems(m_collection->groups().entries());
@@ -61,7 +61,7 @@ void ItemDialog::refillFromCollection()
         supplierComboBox->addItems(m_collection->suppliers().entries());
         ItemDialogEditionLook::applyFieldTitles(*this, m_collection->fields());
     }
-    for (QComboBox *combo : {groupComboBox, locationComboBox, supplierComboBox})
+    for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
         combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 }
 
@@ -269,4 +269,3 @@ void ItemDialog::offerProductModel(bool itemHasOne)
     ManufacturerTextLabel->setVisible(offered);
     productBrandLineEdit->setVisible(offered);
 }
-

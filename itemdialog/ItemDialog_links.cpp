@@ -99,17 +99,15 @@ bool ItemDialog::isStorableLink(const QString &link)
     if (problem.isEmpty())
         return true;
     MessageBox::critical(this, tr("Felt grænseværdi fejl"),
-                         tr("Stien til den valgte fil kan ikke gemmes i databasen:\n%1").arg(link) + QLatin1String("\n\n")
-                             + problem,
-                         QMessageBox::Ok);
+        tr("Stien til den valgte fil kan ikke gemmes i databasen:\n%1").arg(link) + QLatin1String("\n\n") + problem,
+        QMessageBox::Ok);
     return false;
 }
 
 void ItemDialog::browsePhoto_slot()
 {
-    const QString path =
-        chooseFile(QStringLiteral("PicturePath"), defaultPicturePath(),
-                   tr("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)"));
+    const QString path = chooseFile(QStringLiteral("PicturePath"), defaultPicturePath(),
+        tr("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)"));
     if (path.isEmpty())
         return;
     const QString link = QDir::toNativeSeparators(path);
@@ -124,7 +122,7 @@ void ItemDialog::browsePhoto_slot()
 void ItemDialog::browseReceipt_slot()
 {
     const QString path = chooseFile(QStringLiteral("ReceiptPath"), defaultDocumentPath(),
-                                    tr("Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)"));
+        tr("Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)"));
     const QString link = QDir::toNativeSeparators(path);
     if (!path.isEmpty() && isStorableLink(link))
         receiptLineEdit->setText(link);
@@ -132,9 +130,8 @@ void ItemDialog::browseReceipt_slot()
 
 void ItemDialog::InsertDocumentSlot()
 {
-    const QString path =
-        chooseFile(QStringLiteral("DocumentPath"), defaultDocumentPath(),
-                   tr("Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)"));
+    const QString path = chooseFile(QStringLiteral("DocumentPath"), defaultDocumentPath(),
+        tr("Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)"));
     const QString link = QDir::toNativeSeparators(path);
     if (!path.isEmpty() && isStorableLink(link))
         documentLineEdit->setText(link);

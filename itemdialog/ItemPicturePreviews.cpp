@@ -13,7 +13,7 @@ ItemPicturePreviews::ItemPicturePreviews(QLabel *icon, QLabel *picture, QLabel *
     , m_pictureLabel(picture)
     , m_receiptLabel(receipt)
 {
-    for (QLabel *label : {m_iconLabel, m_pictureLabel, m_receiptLabel})
+    for (QLabel *label : { m_iconLabel, m_pictureLabel, m_receiptLabel })
         label->installEventFilter(this);
 }
 
@@ -30,10 +30,9 @@ void ItemPicturePreviews::showScaled(QLabel *label, const QPixmap &picture)
     double factor = 1.0;
     if ((w >= W || h >= H) && W > 0 && H > 0)
         factor = std::min(double(W) / w, double(H) / h);
-    const QPixmap scaled = factor == 1.0
-        ? picture
-        : picture.scaled(std::max(1, int(w * factor)), std::max(1, int(h * factor)), Qt::IgnoreAspectRatio,
-                         Qt::SmoothTransformation);
+    const QPixmap scaled = factor == 1.0 ? picture
+                                         : picture.scaled(std::max(1, int(w * factor)), std::max(1, int(h * factor)),
+                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     label->setPixmap(scaled);
 }
 

@@ -59,8 +59,7 @@ class FailingSaves
 public:
     explicit FailingSaves(qint64 limit)
     {
-        SaveTarget::setFrontDevice(
-            [limit](QIODevice &file) { return std::make_unique<FailingDevice>(limit, &file); });
+        SaveTarget::setFrontDevice([limit](QIODevice &file) { return std::make_unique<FailingDevice>(limit, &file); });
     }
     ~FailingSaves() { SaveTarget::setFrontDevice({}); }
     FailingSaves(const FailingSaves &) = delete;

@@ -15,17 +15,17 @@
 namespace ItemFixtures {
 
 // The header line of the home-contents edition's database file.
-inline const QByteArray ostranaHeader =
-    "#2.5.5 (INB)- Format: group;name;product;price;priceToday;date;supplier;serialno;description;address;"
-    "photolink;number_of_items;location;www;receipt;document;producttype;;";
+inline const QByteArray ostranaHeader
+    = "#2.5.5 (INB)- Format: group;name;product;price;priceToday;date;supplier;serialno;description;address;"
+      "photolink;number_of_items;location;www;receipt;document;producttype;;";
 
 // Every stored member of an item, for comparing two items field by field.
 inline QStringList fieldsOf(const Item *item)
 {
-    return {QString::number(item->group()), item->name(), item->product(), QString::number(item->price(), 'g', 17),
-            QString::number(item->priceToday(), 'g', 17), item->date(), item->supplier(), item->serialno(),
-            item->description(), item->address(), item->photolink(), QString::number(item->numberOfItems()),
-            QString::number(item->location()), item->www(), item->receipt(), item->document(), item->productModel()};
+    return { QString::number(item->group()), item->name(), item->product(), QString::number(item->price(), 'g', 17),
+        QString::number(item->priceToday(), 'g', 17), item->date(), item->supplier(), item->serialno(),
+        item->description(), item->address(), item->photolink(), QString::number(item->numberOfItems()),
+        QString::number(item->location()), item->www(), item->receipt(), item->document(), item->productModel() };
 }
 
 // An item with every field filled, Danish letters and the file's awkward
@@ -58,8 +58,8 @@ inline std::unique_ptr<Item> makeItem(int group, const QString &name, int seed)
 class Items
 {
 public:
-    Item *make(int group, const QString &name, int count = 0, double price = 0.0,
-               const QString &serial = QString(), int location = 0)
+    Item *make(int group, const QString &name, int count = 0, double price = 0.0, const QString &serial = QString(),
+        int location = 0)
     {
         auto item = std::make_unique<Item>();
         item->setGroup(group);
@@ -90,7 +90,7 @@ inline QStringList names(const DBItemCollection &collection)
 // done with it.
 struct Collection
 {
-    DBItemCollection db{nullptr};
+    DBItemCollection db { nullptr };
     Collection() = default;
     Collection(const Collection &) = delete;
     Collection &operator=(const Collection &) = delete;

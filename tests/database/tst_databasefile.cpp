@@ -76,9 +76,8 @@ private slots:
                 QCOMPARE(boxes.count(), 1);
                 QCOMPARE(boxes.last().kind, MessageBox::Critical);
                 QVERIFY2(boxes.last().text.contains(QLatin1String("Felt: ")
-                                                    + StorageCheck::fieldTitle(source.db.fields(),
-                                                                               StorageCheck::ProductModelField)),
-                         qPrintable(boxes.last().text));
+                             + StorageCheck::fieldTitle(source.db.fields(), StorageCheck::ProductModelField)),
+                    qPrintable(boxes.last().text));
                 QVERIFY(!QFile::exists(path));
                 boxes.clear();
                 for (Item *item : source.db)
@@ -95,10 +94,11 @@ private slots:
         QVERIFY(bytes.startsWith(header + '\n'));
         QCOMPARE(DatabaseFile::headerLine(), header);
         QCOMPARE(bytes.count('\n'), 5);
-        QVERIFY(bytes.contains("1;K\xe5" "be;Fabrikat 2;1501.500000;0.500000;24.12.2011;Butik p\xe5 Str\xf8get;1002;"
+        QVERIFY(bytes.contains("1;K\xe5"
+                               "be;Fabrikat 2;1501.500000;0.500000;24.12.2011;Butik p\xe5 Str\xf8get;1002;"
                                "Bl\xe5 \xe6ske med l\xe5g, s\xf8m & skruer <2>;\xc6r\xf8gade 2;C:\\Billeder\\foto2.jpg;"
                                "3;2;http://example.dk/2;kvittering2.pdf;manual2.doc;"
-                               + QByteArray(keepsProductModel ? "Model 2;\n" : ";\n")));
+            + QByteArray(keepsProductModel ? "Model 2;\n" : ";\n")));
         QVERIFY(bytes.contains("\n2;;;0.000000;0.000000;;;;;;;0;0;;;;;\n"));
 
         Collection loaded;
@@ -119,19 +119,20 @@ private slots:
         // location, www, receipt, document, product model as loaded
         QTest::addColumn<QStringList>("optional");
         const QByteArray base = "4;Lampe;LP;10.5;12;01.02.2003;Lys;77;PH;Stue;pic.jpg;2;";
-        QTest::newRow("no header") << (base + "5;w;r;d;pm;\n") << 100 << QStringList{"0", "", "", "", ""};
-        QTest::newRow("2.4.0") << ("#2.4.0\n" + base + ";;;;\n") << 240 << QStringList{"0", "", "", "", ""};
-        QTest::newRow("2.4.1") << ("#2.4.1\n" + base + "5;;;;\n") << 241 << QStringList{"5", "", "", "", ""};
+        QTest::newRow("no header") << (base + "5;w;r;d;pm;\n") << 100 << QStringList { "0", "", "", "", "" };
+        QTest::newRow("2.4.0") << ("#2.4.0\n" + base + ";;;;\n") << 240 << QStringList { "0", "", "", "", "" };
+        QTest::newRow("2.4.1") << ("#2.4.1\n" + base + "5;;;;\n") << 241 << QStringList { "5", "", "", "", "" };
         QTest::newRow("2.5.2 reads but drops www and receipt")
-            << ("#2.5.2\n" + base + "5;w;r;\n") << 241 << QStringList{"5", "", "", "", ""};
-        QTest::newRow("2.5.3") << ("#2.5.3 (XYZ)\n" + base + "5;w;r;d;\n") << 253 << QStringList{"5", "w", "r", "d", ""};
+            << ("#2.5.2\n" + base + "5;w;r;\n") << 241 << QStringList { "5", "", "", "", "" };
+        QTest::newRow("2.5.3") << ("#2.5.3 (XYZ)\n" + base + "5;w;r;d;\n") << 253
+                               << QStringList { "5", "w", "r", "d", "" };
         QTest::newRow("2.5.4") << ("#2.5.4 (INB)\n" + base + "5;w;r;d;pm;\n") << 254
-                               << QStringList{"5", "w", "r", "d", ""};
+                               << QStringList { "5", "w", "r", "d", "" };
         QTest::newRow("2.5.5") << ("#2.5.5 (INB)\n" + base + "5;w;r;d;pm;\n") << 255
-                               << QStringList{"5", "w", "r", "d", "pm"};
-        QTest::newRow("old major") << ("#1.9.9\n" + base + "5;\n") << 100 << QStringList{"0", "", "", "", ""};
+                               << QStringList { "5", "w", "r", "d", "pm" };
+        QTest::newRow("old major") << ("#1.9.9\n" + base + "5;\n") << 100 << QStringList { "0", "", "", "", "" };
         QTest::newRow("not a number in location")
-            << ("#2.4.1\n" + base + "x;;;;\n") << 241 << QStringList{"0", "", "", "", ""};
+            << ("#2.4.1\n" + base + "x;;;;\n") << 241 << QStringList { "0", "", "", "", "" };
     }
     void headerLevels()
     {
@@ -149,10 +150,11 @@ private slots:
         QCOMPARE(c.db.count(), 1);
         const Item *item = c.db.at(0);
         QCOMPARE(fieldsOf(item).mid(0, 12),
-                 (QStringList{"4", "Lampe", "LP", "10.5", "12", "01.02.2003", "Lys", "77", "PH", "Stue", "pic.jpg", "2"}));
-        QCOMPARE(QStringList({QString::number(item->location()), item->www(), item->receipt(), item->document(),
-                              item->productModel()}),
-                 optional);
+            (QStringList {
+                "4", "Lampe", "LP", "10.5", "12", "01.02.2003", "Lys", "77", "PH", "Stue", "pic.jpg", "2" }));
+        QCOMPARE(QStringList({ QString::number(item->location()), item->www(), item->receipt(), item->document(),
+                     item->productModel() }),
+            optional);
     }
 
     void editionTag_data()
@@ -160,7 +162,8 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("Ostrana file in Quorvel") << int(QuorvelEdition) << QByteArray("#2.5.5 (INB)- Format: x") << false;
+        QTest::newRow("Ostrana file in Quorvel")
+            << int(QuorvelEdition) << QByteArray("#2.5.5 (INB)- Format: x") << false;
         QTest::newRow("tag case matters") << int(QuorvelEdition) << QByteArray("#2.5.4 (inv)- Format: x") << false;
         QTest::newRow("Quorvel file in Ostrana") << int(OstranaEdition) << QByteArray("#2.5.4 (INV)") << false;
         QTest::newRow("Numivax own") << int(NumivaxEdition) << QByteArray("#2.5.4 (COI)") << true;
@@ -199,15 +202,14 @@ private slots:
         QTest::newRow("header lines are not counted")
             << (ostranaHeader + "\n" + good + good + "x;a;b;1;1;;;;;;;1;0;;;;;\n")
             << "An error occured while reading line 2, parameter (Type)!" << 2;
-        QTest::newRow("value today")
-            << (good + "1;a;b;1;;;;;;;;1;\n") << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+        QTest::newRow("value today") << (good + "1;a;b;1;;;;;;;;1;\n")
+                                     << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
         QTest::newRow("short line runs into the next")
             << QByteArray("1;a;b;\n2;c;d;2;2;;;;;;;1;\n")
             << "An error occured while reading line 0, parameter (PriceToday)!" << 0;
-        QTest::newRow("zero byte in a number")
-            << (good + "1;a;b;1" + '\0' + ";1;;;;;;;1;0;;;;;\n")
-            // the separator takes the zero byte, so the next number meets ";"
-            << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+        QTest::newRow("zero byte in a number") << (good + "1;a;b;1" + '\0' + ";1;;;;;;;1;0;;;;;\n")
+                                               // the separator takes the zero byte, so the next number meets ";"
+                                               << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
     }
     void databaseError()
     {
@@ -265,9 +267,9 @@ private slots:
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(c.db.count(), 3);
         QCOMPARE(fieldsOf(c.db.at(0)),
-                 (QStringList{"0", "Sofa", "Bolia", "4999", "2500", "24.12.2011", "Bolia København", "1001",
-                              "Grå stofsofa", "Hjemme", "C:\\Billeder\\sofa.jpg", "1", "2", "http://bolia.dk",
-                              "C:\\Kvitteringer\\sofa.pdf", "C:\\Dokumenter\\sofa.doc", "Scandinavia"}));
+            (QStringList { "0", "Sofa", "Bolia", "4999", "2500", "24.12.2011", "Bolia København", "1001",
+                "Grå stofsofa", "Hjemme", "C:\\Billeder\\sofa.jpg", "1", "2", "http://bolia.dk",
+                "C:\\Kvitteringer\\sofa.pdf", "C:\\Dokumenter\\sofa.doc", "Scandinavia" }));
         QCOMPARE(c.db.at(1)->description(), QStringLiteral("Slagbor med æske"));
         QCOMPARE(c.db.at(1)->productModel(), QStringLiteral("PSB 500"));
         QCOMPARE(c.db.at(2)->productModel(), QString());
@@ -321,47 +323,48 @@ private slots:
         const QByteArray first = "1;a;b;1;1;;;;;;;1;0;;;;pa;";
         const QByteArray last = "2;z;y;2;2;;;;;;;1;0;;;;pz";
         const QByteArray header = ostranaHeader + "\n";
-        const QStringList both{"a/pa", "z/pz"};
+        const QStringList both { "a/pa", "z/pz" };
         QTest::newRow("last line without its final separator")
             << (header + first + "\n" + last) << true << both << QString();
-        QTest::newRow("... but with its line end") << (header + first + "\n" + last + "\n") << true << both << QString();
+        QTest::newRow("... but with its line end")
+            << (header + first + "\n" + last + "\n") << true << both << QString();
         QTest::newRow("... with CR LF") << (header + first + "\r\n" + last + "\r\n") << true << both << QString();
         QTest::newRow("... with an empty last field")
-            << (header + first + "\n" + "2;z;y;2;2;;;;;;;1;0;;;;") << true << QStringList{"a/pa", "z/"} << QString();
+            << (header + first + "\n" + "2;z;y;2;2;;;;;;;1;0;;;;") << true << QStringList { "a/pa", "z/" } << QString();
         QTest::newRow("... without a header, ending in the count")
-            << QByteArray("1;a;b;1;1;;;;;;;1;\n2;z;y;2;2;;;;;;;7") << true << QStringList{"a/", "z/"} << QString();
+            << QByteArray("1;a;b;1;1;;;;;;;1;\n2;z;y;2;2;;;;;;;7") << true << QStringList { "a/", "z/" } << QString();
         QTest::newRow("blank tail after the last line")
-            << (header + first + "\n \t\r\n\n") << true << QStringList{"a/pa"} << QString();
+            << (header + first + "\n \t\r\n\n") << true << QStringList { "a/pa" } << QString();
         QTest::newRow("last line cut inside the item")
-            << (header + first + "\n2;half") << false << QStringList{"a/pa"}
+            << (header + first + "\n2;half") << false << QStringList { "a/pa" }
             << "An error occured while reading line 1, parameter (Model)!";
         QTest::newRow("last line cut inside a number")
-            << (header + first + "\n2;z;y;2") << false << QStringList{"a/pa"}
+            << (header + first + "\n2;z;y;2") << false << QStringList { "a/pa" }
             << "An error occured while reading line 1, parameter (PriceToday)!";
 
         // What follows the last field a reader knows is skipped with the
         // rest of the line, however long; the next line is read as it is.
-        for (const int rest : {349, 350, 5000}) {
+        for (const int rest : { 349, 350, 5000 }) {
             QTest::addRow("unread rest of %d bytes", rest)
                 << ("#2.5.4 (INB)\n" + first + QByteArray(rest, 'r') + "\n" + last + ";\n") << true
-                << QStringList{"a/", "z/"} << QString();
+                << QStringList { "a/", "z/" } << QString();
         }
 
         const QByteArray bom = "\xEF\xBB\xBF";
         QTest::newRow("UTF-8 byte-order mark before the header")
-            << (bom + header + first + "\n") << true << QStringList{"a/pa"} << QString();
+            << (bom + header + first + "\n") << true << QStringList { "a/pa" } << QString();
         QTest::newRow("UTF-8 byte-order mark before a data line")
-            << (bom + "1;a;b;1;1;;;;;;;1;\n") << true << QStringList{"a/"} << QString();
+            << (bom + "1;a;b;1;1;;;;;;;1;\n") << true << QStringList { "a/" } << QString();
 
         QTest::newRow("CR line ends") << (ostranaHeader + "\r" + first + "\r" + last + ";\r") << true << both
                                       << QString();
         QTest::newRow("CR line ends, last line without its separator")
             << (ostranaHeader + "\r" + first + "\r" + last + "\r") << true << both << QString();
-        QTest::newRow("CR line ends without a header")
-            << QByteArray("1;a;b;1;1;;;;;;;1;\r2;z;y;2;2;;;;;;;1;\r") << true << QStringList{"a/", "z/"} << QString();
+        QTest::newRow("CR line ends without a header") << QByteArray("1;a;b;1;1;;;;;;;1;\r2;z;y;2;2;;;;;;;1;\r") << true
+                                                       << QStringList { "a/", "z/" } << QString();
         QTest::newRow("CR line ends with a long rest")
             << ("#2.5.4 (INB)\r" + first + QByteArray(600, 'r') + "\r" + last + ";\r") << true
-            << QStringList{"a/", "z/"} << QString();
+            << QStringList { "a/", "z/" } << QString();
     }
     void readingCases()
     {
@@ -478,9 +481,9 @@ private slots:
         // that holder is gone.
         QVERIFY2(boxes.last().text.startsWith(
                      QStringLiteral("DB_OPEN_BY_ANOTHER_USERX:\\stock.db Locked by PC: STORE1, User: anna\n")),
-                 qPrintable(boxes.last().text));
+            qPrintable(boxes.last().text));
         QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(QFileInfo(lock).absoluteFilePath())),
-                 qPrintable(boxes.last().text));
+            qPrintable(boxes.last().text));
 
         QVERIFY(!c.db.SaveToFileAsAscii(copy));
         QCOMPARE(boxes.count(), 2);

@@ -94,7 +94,8 @@ private slots:
             << ostrana << "document" << QVariant(QStringLiteral("C:\\") + QString(227, u'd')) << none << "Dok."
             << "199 tegn";
         QTest::newRow("euro sign in the name")
-            << ostrana << "name" << QVariant(QStringLiteral("Pris 100 \u20ac")) << none << "Navn" << "\u20ac";
+            << ostrana << "name" << QVariant(QStringLiteral("Pris 100 \u20ac")) << none << "Navn"
+            << "\u20ac";
         QTest::newRow("Polish letters in the supplier")
             << ostrana << "supplier" << QVariant(QStringLiteral("\u0141\u00f3d\u017a")) << none << "Leverandør"
             << "\u0141 \u017a";
@@ -103,27 +104,31 @@ private slots:
             << "\U0001F4F7";
         QTest::newRow("zero character in the serial number")
             << ostrana << "serialno" << QVariant(QStringLiteral("12") + QChar(0) + QStringLiteral("3")) << none
-            << "Serie no." << "nul-tegn";
-        QTest::newRow("infinite price in Vistrel")
-            << int(VistrelEdition) << "price" << QVariant(inf) << none << "Pris" << "inf";
+            << "Serie no."
+            << "nul-tegn";
+        QTest::newRow("infinite price in Vistrel") << int(VistrelEdition) << "price" << QVariant(inf) << none << "Pris"
+                                                   << "inf";
         QTest::newRow("value today not a number in Numivax")
-            << int(NumivaxEdition) << "priceToday" << QVariant(nan) << none << "Vurd." << "nan";
-        const std::pair<int, const char *> withoutModel[] = {
-            {VistrelEdition, "Vistrel"}, {NumivaxEdition, "Numivax"}, {QuorvelEdition, "Quorvel"}};
+            << int(NumivaxEdition) << "priceToday" << QVariant(nan) << none << "Vurd."
+            << "nan";
+        const std::pair<int, const char *> withoutModel[]
+            = { { VistrelEdition, "Vistrel" }, { NumivaxEdition, "Numivax" }, { QuorvelEdition, "Quorvel" } };
         for (const auto &[edition, editionTag] : withoutModel) {
             QTest::addRow("product model in %s", editionTag)
                 << edition << "productModel" << QVariant(QStringLiteral("PSB 500")) << none << "Produkt model"
                 << "udgave";
         }
         QTest::newRow("the database's own field title")
-            << int(NumivaxEdition) << "name" << QVariant(QStringLiteral("1864;1865"))
-            << QStringList{"Land", "&År"} << "År" << "(;)";
+            << int(NumivaxEdition) << "name" << QVariant(QStringLiteral("1864;1865")) << QStringList { "Land", "&År" }
+            << "År"
+            << "(;)";
         QTest::newRow("a marked model title gives way to the heading")
             << int(QuorvelEdition) << "productModel" << QVariant(QStringLiteral("x"))
-            << (QStringList() << QString() << QString() << QString() << QString() << QString() << QString()
-                              << QString() << QString() << QString() << QString() << QString() << QString()
-                              << QString() << QString() << QString() << QString() << QStringLiteral("NO_FIELD"))
-            << "Produkt model" << "udgave";
+            << (QStringList() << QString() << QString() << QString() << QString() << QString() << QString() << QString()
+                              << QString() << QString() << QString() << QString() << QString() << QString() << QString()
+                              << QString() << QString() << QStringLiteral("NO_FIELD"))
+            << "Produkt model"
+            << "udgave";
     }
     void unstorableItemIsNotWritten()
     {
@@ -143,13 +148,13 @@ private slots:
 
         Collection c;
         c.db.groups().clear();
-        for (const char *group : {"Stue", "Køkken", "Bad"})
+        for (const char *group : { "Stue", "Køkken", "Bad" })
             c.db.groups().add(QString::fromUtf8(group));
         c.db.fields().clear();
         for (const QString &title : fieldNames)
             c.db.fields().add(title);
         Item *bad = nullptr;
-        for (const int group : {1, 0, 1, 2}) {
+        for (const int group : { 1, 0, 1, 2 }) {
             Item *item = c.db.add(makeItem(group, QStringLiteral("Ting %1").arg(c.db.count()), c.db.count()));
             item->setProductModel(QString());
             if (c.db.count() == 3)
@@ -160,7 +165,7 @@ private slots:
 
         QVERIFY(!c.db.SaveToFileAsAscii(path));
         QCOMPARE(TestSupport::readFile(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.inb"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "kept.inb" });
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, saveFailedTitle);
@@ -249,7 +254,7 @@ private slots:
         TestSupport::IsolatedSettings settings(OstranaEdition);
         const QString path = m_dir.filePath(QStringLiteral("sorted.inb"));
         Collection c;
-        for (int group : {5, 0, 3, 0, 9})
+        for (int group : { 5, 0, 3, 0, 9 })
             c.db.add(makeItem(group, QStringLiteral("g%1").arg(group), group));
         QVERIFY(c.db.SaveToFileAsAscii(path));
         const QList<QByteArray> lines = TestSupport::readFile(path).split('\n');
@@ -257,7 +262,7 @@ private slots:
         QList<int> groups;
         for (int i = 1; i < 6; ++i)
             groups << lines.at(i).left(lines.at(i).indexOf(';')).toInt();
-        QCOMPARE(groups, (QList<int>{0, 0, 3, 5, 9}));
+        QCOMPARE(groups, (QList<int> { 0, 0, 3, 5, 9 }));
         QVERIFY(lines.last().isEmpty());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
@@ -311,10 +316,10 @@ private slots:
 
         if (how == QLatin1String("size limit")) {
             QVERIFY2(boxes.last().text.endsWith(QLatin1Char('\n') + TestSupport::FailingDevice::reason()),
-                     qPrintable(boxes.last().text));
+                qPrintable(boxes.last().text));
             QCOMPARE(TestSupport::readFile(path), old);
             // No half-written temporary file is left beside it.
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.inb"});
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "keep.inb" });
         } else if (how == QLatin1String("missing folder")) {
             QVERIFY(!QFileInfo::exists(QFileInfo(path).path()));
         } else {
@@ -372,7 +377,7 @@ private slots:
             QVERIFY2(boxes.last().text.endsWith(TestSupport::FailingDevice::reason()), qPrintable(boxes.last().text));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{QStringLiteral("limited.inb"), QStringLiteral("whole.inb")}));
+            (QStringList { QStringLiteral("limited.inb"), QStringLiteral("whole.inb") }));
     }
 
     void saveReplacesTheOldFileWhole()

@@ -27,8 +27,8 @@ private slots:
         QTest::newRow("euro") << QStringLiteral("Pris 100 \u20ac") << int(StoredText::NotLatin1);
         QTest::newRow("Polish") << QStringLiteral("\u0141\u00f3d\u017a") << int(StoredText::NotLatin1);
         QTest::newRow("separator before line break") << QStringLiteral("a\n;") << int(StoredText::Separator);
-        QTest::newRow("230-byte path with separator") << (QString(220, u'p') + QStringLiteral("/a;b.jpg"))
-                                                      << int(StoredText::Separator);
+        QTest::newRow("230-byte path with separator")
+            << (QString(220, u'p') + QStringLiteral("/a;b.jpg")) << int(StoredText::Separator);
     }
     void check()
     {
@@ -44,10 +44,10 @@ private slots:
 
         QTest::newRow("Latin-1 only") << QStringLiteral("æøå ÆØÅ ü") << QString();
         QTest::newRow("euro twice") << QStringLiteral("\u20ac 5 \u20ac") << QStringLiteral("\u20ac");
-        QTest::newRow("in order of appearance") << QStringLiteral("\u4e2d\u6587 \u0141")
-                                                << QStringLiteral("\u4e2d\u6587\u0141");
-        QTest::newRow("camera emoji stays whole") << QStringLiteral("foto \U0001F4F7 \U0001F4F7")
-                                                  << QStringLiteral("\U0001F4F7");
+        QTest::newRow("in order of appearance")
+            << QStringLiteral("\u4e2d\u6587 \u0141") << QStringLiteral("\u4e2d\u6587\u0141");
+        QTest::newRow("camera emoji stays whole")
+            << QStringLiteral("foto \U0001F4F7 \U0001F4F7") << QStringLiteral("\U0001F4F7");
     }
     void unencodableCharacters()
     {
@@ -74,20 +74,29 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("entry"); // of the field-names list
-        const struct {
+        const struct
+        {
             StorageCheck::FileField field;
             const char *heading;
             int entry;
         } rows[] = {
-            {StorageCheck::GroupField, "Gruppe", 0},         {StorageCheck::NameField, "Navn", 1},
-            {StorageCheck::ProductField, "Fabrikat", 2},     {StorageCheck::CountField, "Antal", 3},
-            {StorageCheck::PriceField, "Pris", 4},           {StorageCheck::PriceTodayField, "Vurd.", 5},
-            {StorageCheck::PhotolinkField, "Billede", 6},    {StorageCheck::DateField, "Dato", 7},
-            {StorageCheck::LocationField, "Rum", 8},         {StorageCheck::DescriptionField, "Beskrivelse", 9},
-            {StorageCheck::SupplierField, "Leverandør", 10}, {StorageCheck::AddressField, "Adresse", 11},
-            {StorageCheck::SerialnoField, "Serie no.", 12},  {StorageCheck::WwwField, "Www", 13},
-            {StorageCheck::ReceiptField, "Kvitt.", 14},      {StorageCheck::DocumentField, "Dok.", 15},
-            {StorageCheck::ProductModelField, "Produkt model", 16},
+            { StorageCheck::GroupField, "Gruppe", 0 },
+            { StorageCheck::NameField, "Navn", 1 },
+            { StorageCheck::ProductField, "Fabrikat", 2 },
+            { StorageCheck::CountField, "Antal", 3 },
+            { StorageCheck::PriceField, "Pris", 4 },
+            { StorageCheck::PriceTodayField, "Vurd.", 5 },
+            { StorageCheck::PhotolinkField, "Billede", 6 },
+            { StorageCheck::DateField, "Dato", 7 },
+            { StorageCheck::LocationField, "Rum", 8 },
+            { StorageCheck::DescriptionField, "Beskrivelse", 9 },
+            { StorageCheck::SupplierField, "Leverandør", 10 },
+            { StorageCheck::AddressField, "Adresse", 11 },
+            { StorageCheck::SerialnoField, "Serie no.", 12 },
+            { StorageCheck::WwwField, "Www", 13 },
+            { StorageCheck::ReceiptField, "Kvitt.", 14 },
+            { StorageCheck::DocumentField, "Dok.", 15 },
+            { StorageCheck::ProductModelField, "Produkt model", 16 },
         };
         for (const auto &row : rows)
             QTest::addRow("%s", row.heading) << int(row.field) << QString::fromUtf8(row.heading) << row.entry;
@@ -111,8 +120,8 @@ private slots:
         named.setLimit(30);
         for (int i = 0; i < 17; ++i)
             named.add(QStringLiteral("T&itel %1").arg(i));
-        QCOMPARE(StorageCheck::fieldTitle(named, fileField),
-                 entry < 0 ? QString() : QStringLiteral("Titel %1").arg(entry));
+        QCOMPARE(
+            StorageCheck::fieldTitle(named, fileField), entry < 0 ? QString() : QStringLiteral("Titel %1").arg(entry));
     }
 
     void markedEntriesGiveWayToTheHeading_data()
@@ -120,11 +129,16 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("document titled") << int(StorageCheck::DocumentField) << "Manual" << "Manual";
-        QTest::newRow("document marked") << int(StorageCheck::DocumentField) << "NO_COLUMN" << "Dok.";
-        QTest::newRow("model titled") << int(StorageCheck::ProductModelField) << "Type" << "Type";
-        QTest::newRow("model marked") << int(StorageCheck::ProductModelField) << "no field" << "Produkt model";
-        QTest::newRow("model blank") << int(StorageCheck::ProductModelField) << "  " << "Produkt model";
+        QTest::newRow("document titled") << int(StorageCheck::DocumentField) << "Manual"
+                                         << "Manual";
+        QTest::newRow("document marked") << int(StorageCheck::DocumentField) << "NO_COLUMN"
+                                         << "Dok.";
+        QTest::newRow("model titled") << int(StorageCheck::ProductModelField) << "Type"
+                                      << "Type";
+        QTest::newRow("model marked") << int(StorageCheck::ProductModelField) << "no field"
+                                      << "Produkt model";
+        QTest::newRow("model blank") << int(StorageCheck::ProductModelField) << "  "
+                                     << "Produkt model";
     }
     void markedEntriesGiveWayToTheHeading()
     {

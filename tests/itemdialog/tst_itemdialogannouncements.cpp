@@ -28,7 +28,7 @@ std::unique_ptr<ItemDialog> openAlone(Register &reg, Item *item, bool search = f
 // product model is left out: it is offered for an item that has one.
 QStringList look(const ItemDialog &d)
 {
-    QStringList result{d.windowTitle(), QString::number(d.helpPushButton->isEnabled())};
+    QStringList result { d.windowTitle(), QString::number(d.helpPushButton->isEnabled()) };
     for (const QWidget *widget : d.findChildren<QWidget *>()) {
         if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))
             || widget == d.productBrandLineEdit || widget == d.ManufacturerTextLabel)
@@ -64,15 +64,24 @@ private slots:
     {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("announced");
-        QTest::newRow("next") << "next" << "Lamp shade";
-        QTest::newRow("previous") << "previous" << "Sofa";
-        QTest::newRow("search hit") << "search" << "Chair";
-        QTest::newRow("search again") << "again" << "Desk Lamp";
-        QTest::newRow("search miss") << "miss" << "";
-        QTest::newRow("new item") << "new" << "";
-        QTest::newRow("copy") << "copy" << "";
-        QTest::newRow("next from a copy") << "copy next" << "";
-        QTest::newRow("reset") << "reset" << "";
+        QTest::newRow("next") << "next"
+                              << "Lamp shade";
+        QTest::newRow("previous") << "previous"
+                                  << "Sofa";
+        QTest::newRow("search hit") << "search"
+                                    << "Chair";
+        QTest::newRow("search again") << "again"
+                                      << "Desk Lamp";
+        QTest::newRow("search miss") << "miss"
+                                     << "";
+        QTest::newRow("new item") << "new"
+                                  << "";
+        QTest::newRow("copy") << "copy"
+                              << "";
+        QTest::newRow("next from a copy") << "copy next"
+                                          << "";
+        QTest::newRow("reset") << "reset"
+                               << "";
     }
     void announcesTheItemItMovesTo()
     {
@@ -98,8 +107,8 @@ private slots:
             d->PreviousSlot();
         } else if (operation == QLatin1String("search") || operation == QLatin1String("miss")) {
             d->ResetSlot();
-            d->nameLineEdit->setText(operation == QLatin1String("search") ? QStringLiteral("Chair")
-                                                                        : QStringLiteral("Piano"));
+            d->nameLineEdit->setText(
+                operation == QLatin1String("search") ? QStringLiteral("Chair") : QStringLiteral("Piano"));
             d->seach_slot();
         } else if (operation == QLatin1String("again")) {
             d->ResetSlot();
@@ -118,7 +127,7 @@ private slots:
         } else {
             d->ResetSlot();
         }
-        QCOMPARE(heard, announced.isEmpty() ? QStringList() : QStringList{announced});
+        QCOMPARE(heard, announced.isEmpty() ? QStringList() : QStringList { announced });
     }
 
     void savesThroughTheCollection_data()
@@ -164,8 +173,8 @@ private slots:
             addedItems << it;
             ownedWhenAdded << d->ownsCurrentItem();
         });
-        QObject::connect(&reg.collection, &DBItemCollection::itemChanged, d.get(),
-                         [&](Item *it) { changedItems << it; });
+        QObject::connect(
+            &reg.collection, &DBItemCollection::itemChanged, d.get(), [&](Item *it) { changedItems << it; });
 
         d->save_slot();
         QCOMPARE(addedItems.size(), added);
@@ -181,7 +190,7 @@ private slots:
             // Saving again changes the item, now one of the collection.
             d->save_slot();
             QCOMPARE(addedItems.size(), 1);
-            QCOMPARE(changedItems, QList<Item *>{item});
+            QCOMPARE(changedItems, QList<Item *> { item });
         }
     }
 
@@ -266,20 +275,24 @@ private slots:
         const QStringList atStart = look(*d);
 
         const QList<std::pair<const char *, std::function<void()>>> steps = {
-            {"new", [&] { d->newItem_slot(); }},
-            {"reset", [&] { d->ResetSlot(); }},
-            {"search hit", [&] { d->nameLineEdit->setText(QStringLiteral("Lamp")); d->seach_slot(); }},
-            {"next", [&] { d->NextSlot(); }},
-            {"copy", [&] { d->copy_slot(); }},
-            {"show item", [&] { d->showItem(reg.chair); }},
+            { "new", [&] { d->newItem_slot(); } },
+            { "reset", [&] { d->ResetSlot(); } },
+            { "search hit",
+                [&] {
+                    d->nameLineEdit->setText(QStringLiteral("Lamp"));
+                    d->seach_slot();
+                } },
+            { "next", [&] { d->NextSlot(); } },
+            { "copy", [&] { d->copy_slot(); } },
+            { "show item", [&] { d->showItem(reg.chair); } },
         };
         for (const auto &[name, step] : steps) {
             step();
             const QStringList now = look(*d);
             for (qsizetype i = 0; i < atStart.size(); ++i)
-                QVERIFY2(now.value(i) == atStart.at(i), qPrintable(QStringLiteral("after %1: %2 became %3")
-                                                                     .arg(QLatin1String(name), atStart.at(i),
-                                                                          now.value(i))));
+                QVERIFY2(now.value(i) == atStart.at(i),
+                    qPrintable(QStringLiteral("after %1: %2 became %3")
+                                   .arg(QLatin1String(name), atStart.at(i), now.value(i))));
         }
     }
 
@@ -314,8 +327,8 @@ private slots:
             d->newItem_slot();
         } else if (operation == QLatin1String("search") || operation == QLatin1String("miss")) {
             d->ResetSlot();
-            d->nameLineEdit->setText(operation == QLatin1String("search") ? QStringLiteral("Chair")
-                                                                        : QStringLiteral("Piano"));
+            d->nameLineEdit->setText(
+                operation == QLatin1String("search") ? QStringLiteral("Chair") : QStringLiteral("Piano"));
             d->seach_slot();
         } else if (operation == QLatin1String("next")) {
             d->NextSlot();
@@ -350,7 +363,7 @@ private slots:
         QWidget window;
         window.resize(label * 3);
         QLabel icon(&window), page(&window), receipt(&window);
-        for (QLabel *l : {&icon, &page, &receipt})
+        for (QLabel *l : { &icon, &page, &receipt })
             l->resize(label);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
