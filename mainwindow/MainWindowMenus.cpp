@@ -2,6 +2,7 @@
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
+#include "help/HelpTopics.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
 #include "mainwindow/larkspanwindow.h"
@@ -312,15 +313,10 @@ void MainWindowMenus::createHelpMenu()
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
 
     const QString language = currentLanguage();
-    const bool danish = language == QLatin1String("dk");
-    const bool norwegian = language == QLatin1String("no");
-
-    // The help pages exist only in these editions and languages.
-    const bool helpPages = (isOstrana() && (danish || norwegian)) || ((isVistrel() || isNumivax()) && danish);
-    if (helpPages)
+    if (HelpTopics::isOffered(HelpTopics::Contents, edition(), language))
         m_helpMenu->addAction(
             makeAction(tr("&Hjælp..."), QString(), QKeySequence(Qt::Key_F1), QIcon(), &MainWindow::Help));
-    if (!isQuorvel() || danish)
+    if (HelpTopics::isOffered(HelpTopics::Tutorial, edition(), language))
         m_helpMenu->addAction(
             makeAction(tr("&Tutorial..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpTutorial));
     m_helpMenu->addAction(makeAction(tr("&Links..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpLinks));

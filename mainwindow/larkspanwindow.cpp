@@ -7,6 +7,7 @@
 #include "database/Item.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
+#include "help/HelpTopics.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
@@ -343,15 +344,29 @@ void MainWindow::SetupSupplier()
 void MainWindow::SetupCommon()
 { }
 void MainWindow::Help()
-{ }
+{
+    HelpTopics::open(HelpTopics::Contents);
+}
+
 void MainWindow::HelpTutorial()
-{ }
+{
+    HelpTopics::open(HelpTopics::Tutorial);
+}
+
 void MainWindow::HelpLinks()
-{ }
+{
+    HelpTopics::open(HelpTopics::Links);
+}
+
 void MainWindow::HelpErrorHandling()
-{ }
+{
+    HelpTopics::open(HelpTopics::ErrorHandling);
+}
+
 void MainWindow::HelpReleases()
-{ }
+{
+    HelpTopics::openReleaseNotes(this);
+}
 
 QStringList MainWindow::recentFiles() const
 {

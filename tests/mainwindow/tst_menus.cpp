@@ -493,6 +493,21 @@ void TestMenus::helpMenu()
     QCOMPARE(entry(menu(w, 5), QStringLiteral("&Hvad er det ?"))->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     QCOMPARE(
         entry(menu(w, 5), QStringLiteral("&Om ostrana register..."))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+
+    // Each help command hands one installed page of the help folder to the desktop.
+    const QStringList commands { "&Hjælp...", "&Tutorial...", "&Links...", "&ErrorHandling...", "&Release noter..." };
+    for (const QString &command : commands) {
+        if (!expected.contains(command))
+            continue;
+        const int before = env.launches.count();
+        entry(menu(w, 5), command)->trigger();
+        QCOMPARE(env.launches.count(), before + 1);
+        QCOMPARE(env.launches.last().kind, Launcher::Request::OpenUrl);
+        const QFileInfo page(env.launches.last().url.toLocalFile());
+        QVERIFY2(page.isFile(), qPrintable(command + QStringLiteral(": ") + page.filePath()));
+        QCOMPARE(page.dir().dirName(), QStringLiteral("help"));
+    }
+    QCOMPARE(env.boxes.count(), 0);
 }
 
 void TestMenus::toolBars_data()
