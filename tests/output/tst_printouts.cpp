@@ -49,27 +49,36 @@ private slots:
     {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("printedHeading");
         const QString dash = QStringLiteral("---------------------------------------------------------\n");
         // Name to 25, count to 4, amounts with one decimal to 9, sorted by text.
-        QTest::newRow("home contents") << 1
-                                       << QStringList { QStringLiteral(
-                                                            "Have                         0        0.0        0.0"),
-                                              QStringLiteral("Køkken                       5      230.0       55.0"),
-                                              QStringLiteral("Stue                         1     1000.0      900.0"),
-                                              dash,
-                                              QStringLiteral("I alt                       11     1236.0      958.0") };
+        const QString numbered[] = {
+            QStringLiteral("Have                         0        0.0        0.0"),
+            QStringLiteral("Køkken                       5      230.0       55.0"),
+            QStringLiteral("Stue                         1     1000.0      900.0"),
+            QStringLiteral("I alt                       11     1236.0      958.0"),
+        };
         // Pictures have no count; their sum is of the prices alone.
-        QTest::newRow("pictures") << 2
-                                  << QStringList { QStringLiteral("Have                             0.0        0.0"),
-                                         QStringLiteral("Køkken                         110.0       55.0"),
-                                         QStringLiteral("Stue                          1000.0      900.0"), dash,
-                                         QStringLiteral("I alt                         1113.0      958.0") };
+        const QString pictures[] = {
+            QStringLiteral("Have                             0.0        0.0"),
+            QStringLiteral("Køkken                         110.0       55.0"),
+            QStringLiteral("Stue                          1000.0      900.0"),
+            QStringLiteral("I alt                         1113.0      958.0"),
+        };
+        const QString heading = QStringLiteral("Samlet oversigt efter gruppe");
+        QTest::newRow("home contents") << 1 << QStringList { numbered[0], numbered[1], numbered[2], dash, numbered[3] }
+                                       << heading;
+        QTest::newRow("pictures") << 2 << QStringList { pictures[0], pictures[1], pictures[2], dash, pictures[3] }
+                                  << QStringLiteral("Billeder: samlet oversigt efter gruppe");
+        QTest::newRow("coins") << 3 << QStringList { numbered[0], numbered[1], numbered[2], dash, numbered[3] }
+                               << heading;
     }
 
     void reportLines()
     {
         QFETCH(int, edition);
         QFETCH(QStringList, lines);
+        QFETCH(QString, printedHeading);
         TestSupport::IsolatedSettings isolated(edition);
         const auto register_ = smallRegister();
         ReportDialog dialog(register_.get());
@@ -85,7 +94,19 @@ private slots:
         QCOMPARE(shown.at(5), lines.at(4));
         QCOMPARE(shown.last(), QStringLiteral("Antal poster: 5"));
         QVERIFY(!dialog.isModal());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Rapport (Samlet oversigt)"));
+
+        // On paper: the edition's heading, the lines, the count.
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QCOMPARE(pages.size(), 1);
+        QStringList expected { printedHeading };
+        for (const QString &line : lines)
+            expected.append(line.simplified());
+        expected.append(QStringLiteral("Antal poster: 5"));
+        QCOMPARE(PrintFixture::simplifiedLines(pages.first()), expected);
     }
 
     // A report longer than a page goes on over the next pages, each starting
@@ -122,58 +143,13 @@ private slots:
         QCOMPARE(printed.at(92), QStringLiteral("Antal poster: 90"));
     }
 
-    void printedReportHeadingPerEdition_data()
-    {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("heading");
-        QTest::newRow("Ostrana") << 1 << "Samlet oversigt efter gruppe";
-        QTest::newRow("Vistrel") << 2 << "Billeder: samlet oversigt efter gruppe";
-        QTest::newRow("Numivax") << 3 << "Samlet oversigt efter gruppe";
-    }
-
-    void printedReportHeadingPerEdition()
-    {
-        QFETCH(int, edition);
-        QFETCH(QString, heading);
-        TestSupport::IsolatedSettings isolated(edition);
-        const auto register_ = smallRegister();
-        ReportDialog dialog(register_.get());
-        QTemporaryDir dir;
-        PrintDialog::Recording recording;
-        PrintDialog::queuePdf(pdfPath(dir));
-        dialog.report_slot();
-        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
-        QCOMPARE(pages.size(), 1);
-        const QStringList lines = PrintFixture::simplifiedLines(pages.first());
-        QCOMPARE(lines.size(), 1 + 3 + 1 + 1 + 1);
-        QCOMPARE(lines.first(), heading);
-        QCOMPARE(lines.last(), QStringLiteral("Antal poster: 5"));
-    }
-
-    void cancelledReportPrintsNothing()
-    {
-        TestSupport::IsolatedSettings isolated;
-        const auto register_ = smallRegister();
-        ReportDialog dialog(register_.get());
-        PrintDialog::Recording recording;
-        PrintDialog::queueCancel();
-        dialog.report_slot();
-        QCOMPARE(PrintDialog::asked().size(), 1);
-        QCOMPARE(dialog.ReportLines().size(), 5);
-    }
-
     void itemLines_data()
     {
         QTest::addColumn<int>("edition");
-        QTest::addColumn<QStringList>("labels");
-        const QStringList all { "Gruppe", "Navn", "Fabrikat", "Produktmodel", "Antal", "Pris", "Pris i alt", "Vurd.",
-            "Dato", "Rum", "Leverandør", "Adresse", "Serienr.", "Beskrivelse", "Billede", "Www", "Kvitt.", "Dok." };
-        QStringList pictures = all;
-        pictures.removeAll(QStringLiteral("Pris i alt"));
-        QTest::newRow("Ostrana: 18 lines") << 1 << all;
-        QTest::newRow("Vistrel: 17 lines, no total") << 2 << pictures;
-        QTest::newRow("Numivax: 18 lines") << 3 << all;
-        QTest::newRow("Quorvel: 18 lines") << 5 << all;
+        QTest::newRow("Ostrana: 18 lines") << 1;
+        QTest::newRow("Vistrel: 17 lines, no total") << 2;
+        QTest::newRow("Numivax: 18 lines") << 3;
+        QTest::newRow("Quorvel: 18 lines") << 5;
     }
 
     // Printed on paper: each line a label and its value, the total of count
@@ -181,7 +157,6 @@ private slots:
     void itemLines()
     {
         QFETCH(int, edition);
-        QFETCH(QStringList, labels);
         TestSupport::IsolatedSettings isolated(edition);
         auto register_ = PrintFixture::makeCollection({ QStringLiteral("Køkken") }, { QStringLiteral("Loft") }, {});
         Item item;
@@ -192,12 +167,6 @@ private slots:
         item.setPriceToday(7.5);
         item.setLocation(4); // past the list
         item.setWww(QStringLiteral("http://gryde.dk"));
-
-        const QList<ItemPrintout::Line> lines = ItemPrintout::lines(item, register_.get());
-        QStringList shownLabels;
-        for (const ItemPrintout::Line &line : lines)
-            shownLabels.append(line.first);
-        QCOMPARE(shownLabels, labels);
 
         QTemporaryDir dir;
         PrintDialog::Recording recording;
