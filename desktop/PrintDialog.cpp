@@ -2,41 +2,25 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStringList>
 
-namespace {
-
-struct Recorder
+PrintDialog::Seam &PrintDialog::seam()
 {
-    bool recording = false;
-    bool strict = false;
-    QStringList asked;
-    // An empty path stands for a cancelled dialog.
-    QStringList answers;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
+    static Seam recorder;
+    return recorder;
 }
-
-} // namespace
 
 bool PrintDialog::exec(QPrinter &printer, QWidget *parent, const QString &title)
 {
-    Recorder &r = recorder();
-    if (r.recording) {
-        r.asked.append(title);
-        const QString pdf = r.answers.isEmpty() ? QString() : r.answers.takeFirst();
+    seam().refuseUnlessRecording([&title] { return QStringLiteral("print dialog: \"%1\"").arg(title); });
+    if (seam().isRecording()) {
+        seam().record(title);
+        const QString pdf = seam().takeAnswerOr(QString());
         if (pdf.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     }
-    if (r.strict)
-        qFatal("Unexpected print dialog: \"%s\"", qUtf8Printable(title));
 
     QPrintDialog dialog(&printer, parent);
     if (!title.isEmpty())
@@ -46,45 +30,42 @@ bool PrintDialog::exec(QPrinter &printer, QWidget *parent, const QString &title)
 
 void PrintDialog::setRecording(bool on)
 {
-    Recorder &r = recorder();
-    r.recording = on;
-    r.asked.clear();
-    r.answers.clear();
+    seam().setRecording(on);
 }
 
 bool PrintDialog::isRecording()
 {
-    return recorder().recording;
+    return seam().isRecording();
 }
 
-const QStringList &PrintDialog::asked()
+const QList<QString> &PrintDialog::asked()
 {
-    return recorder().asked;
+    return seam().requests();
 }
 
 void PrintDialog::queuePdf(const QString &pdfPath)
 {
     // An empty path would read as a cancel; a PDF needs a file to go to.
     Q_ASSERT(!pdfPath.isEmpty());
-    recorder().answers.append(pdfPath);
+    seam().queue(pdfPath);
 }
 
 void PrintDialog::queueCancel()
 {
-    recorder().answers.append(QString());
+    seam().queue(QString());
 }
 
 int PrintDialog::queuedAnswers()
 {
-    return int(recorder().answers.size());
+    return seam().queued();
 }
 
 void PrintDialog::setStrict(bool on)
 {
-    recorder().strict = on;
+    seam().setStrict(on);
 }
 
 bool PrintDialog::isStrict()
 {
-    return recorder().strict;
+    return seam().isStrict();
 }

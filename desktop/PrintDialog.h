@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "desktop/Recorder.h"
+
 class QPrinter;
 class QWidget;
 
@@ -26,28 +28,31 @@ public:
     static void setRecording(bool on);
     static bool isRecording();
     // The titles of the dialogs asked for while recording, oldest first.
-    static const QStringList &asked();
+    static const QList<QString> &asked();
     // Queues an accepted dialog whose printer writes a PDF file at pdfPath.
     static void queuePdf(const QString &pdfPath);
     // Queues a cancelled dialog.
     static void queueCancel();
     static int queuedAnswers();
-
     // In strict mode a dialog that would be shown while not recording ends
     // the process at once (qFatal) instead of waiting for a user; the test
     // programs run strict.
     static void setStrict(bool on);
     static bool isStrict();
 
+    // Requests are the dialogs' titles; answers the PDF file to print into,
+    // an empty one for a cancel.
+    using Seam = Recorder<QString, QString>;
+
     // Records every print dialog for the object's lifetime (for tests).
-    class Recording
+    class Recording : public Seam::Recording
     {
     public:
-        Recording() { PrintDialog::setRecording(true); }
-        ~Recording() { PrintDialog::setRecording(false); }
-        Recording(const Recording &) = delete;
-        Recording &operator=(const Recording &) = delete;
-
-        int count() const { return int(PrintDialog::asked().size()); }
+        Recording()
+            : Seam::Recording(seam())
+        { }
     };
+
+private:
+    static Seam &seam();
 };
