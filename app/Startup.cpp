@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/Edition.h"
+#include "core/PrintSettings.h"
 #include "desktop/MessageBox.h"
 #include "desktop/MessageBoxNotices.h"
 #include "core/Settings.h"
@@ -98,9 +99,7 @@ int runLarkspan(int argc, char **argv)
     auto toolkitTranslator = std::make_unique<QTranslator>();
     Startup::installToolkitTranslator(toolkitTranslator.get(), language, mainWindow);
 
-    // TODO(print settings): load the print settings into the process-wide
-    // print configuration here, after the toolkit's translator and before the
-    // window is shown.
+    PrintSettings::current().Load();
 
     Startup::restoreWindowGeometry(mainWindow);
     mainWindow->show();

@@ -10,6 +10,7 @@
 #include "desktop/WaitCursor.h"
 #include "itemdialog/ItemDialogEditionLook.h"
 #include "itemdialog/ItemPicturePreviews.h"
+#include "output/ItemPrintout.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -355,8 +356,7 @@ void ItemDialog::help_slot()
 
 void ItemDialog::print_Slot()
 {
-    // The one-page printout of the current item is not part of the dialog
-    // yet; until it is, the Print button does nothing.
+    ItemPrintout::print(m_currentItem, m_collection, this);
 }
 
 void ItemDialog::ShowAsHTMLSlot()

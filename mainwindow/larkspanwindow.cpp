@@ -11,6 +11,9 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
+#include "output/ListPrinter.h"
+#include "output/ReportDialog.h"
+#include "output/printSelectDataDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -309,6 +312,30 @@ void MainWindow::About()
     MessageBox::show(MessageBox::Information, this, title, text, QMessageBox::Ok);
 }
 
+void MainWindow::Print()
+{
+    ListPrinter printer(m_collection.get());
+    connect(&printer, &ListPrinter::message, this, qOverload<const QString &, int>(&MainWindow::message));
+    printer.Print(this);
+}
+
+void MainWindow::MakeReport()
+{
+    auto *dialog = new ReportDialog(m_collection.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Without a parent the report does not go when the window does; the
+    // collection it was made from does.
+    connect(this, &QObject::destroyed, dialog, &QObject::deleteLater);
+    dialog->show();
+}
+
+void MainWindow::SetupWhatToPrint()
+{
+    auto *dialog = new printSelectDataDialog(m_collection.get(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
 // Commands whose dialogs and outputs live in their own parts of the program;
 // until those are in place the commands do nothing.
 void MainWindow::SaveAsHTML()
@@ -319,8 +346,6 @@ void MainWindow::UpdateLocations()
 { }
 void MainWindow::PrintBarcode()
 { }
-void MainWindow::Print()
-{ }
 void MainWindow::AutoMakeItems()
 { }
 void MainWindow::ShowAllAsHTMLTable()
@@ -330,10 +355,6 @@ void MainWindow::ShowAllAsHTML()
 void MainWindow::ShowAllSpecialCasesAsHTML()
 { }
 void MainWindow::ShowAllAsXML()
-{ }
-void MainWindow::MakeReport()
-{ }
-void MainWindow::SetupWhatToPrint()
 { }
 void MainWindow::SetupGroups()
 { }

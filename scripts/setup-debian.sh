@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n libgl-dev
   xvfb xauth x11-utils imagemagick
   python3 clang-format
+  poppler-utils
 )
 
 missing=()

@@ -750,6 +750,69 @@ TEXTS = {
         "Lukker vinduet uden at gemme.", "Lukker vinduet uten å lagre.", "Closes the window without saving."),
 
     # ----------------------------------------------------------------- output
+    # output: print setup, list printing, report, item printout
+    "Vælg data til udskrivning": (None, "Velg data for utskrift", "Choose what to print"),
+    "Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)": (
+        "Disse felter bliver udskrevet (rækkefølgen ligger fast)",
+        "Disse feltene blir skrevet ut (rekkefølgen er fast)",
+        "These fields are printed (in a fixed order)"),
+    "Valgte felter": (None, "Valgte felt", "Chosen fields"),
+    "Mulige felter": (None, "Mulige felt", "Available fields"),
+    "<< &Tilføj": (None, "<< &Legg til", "<< &Add"),
+    "&Fjern >>": (None, "&Fjern >>", "&Remove >>"),
+    "Flyt det markerede felt til de valgte felter": (
+        None, "Flytt det merkede feltet til de valgte feltene", "Move the marked field to the chosen fields"),
+    "Flyt det markerede felt til de mulige felter": (
+        None, "Flytt det merkede feltet til de mulige feltene", "Move the marked field to the available fields"),
+    "Feltlængde (tegn)": (None, "Feltlengde (tegn)", "Field width (characters)"),
+    "PRICE": ("Pris", "Pris", "Price"),
+    "ESTIMPRICE": ("Vurd.", "Takst", "Value"),
+    "PIC2": ("Billede", "Bilde", "Picture"),
+    "DATE": ("Dato", "Dato", "Date"),
+    "LOCATION": ("Rum", "Rom", "Room"),
+    "SERIALNO": ("Serienr.", "Serienr.", "Serial no."),
+    "PRDTYPE": ("Produktmodel", "Produktmodell", "Model"),
+    "TOOLTIP_PRINT_TEXTFIELD_LENGTH": (
+        "Antal tegn feltet fylder i udskriften",
+        "Antall tegn feltet tar i utskriften",
+        "Number of characters the field takes in print"),
+    "Sortering efter": (None, "Sortering etter", "Sort by"),
+    "Type": (None, "Type", "Type"),
+    "Mærke": (None, "Merke", "Make"),
+    "Pris (ialt)": ("Pris (i alt)", "Pris (totalt)", "Price (total)"),
+    "Udvalg": (None, "Utvalg", "Selection"),
+    "PrintGroup": ("Kun gruppen", "Bare gruppen", "Only the group"),
+    "PrintLocation": ("Kun rummet", "Bare rommet", "Only the room"),
+    "Skilletegn mellem felter": (None, "Skilletegn mellom felt", "Separator between fields"),
+    "'Adresse felt længde' skal være: 1 -> %2": (
+        "Adressefeltets længde skal være mellem 1 og %2.",
+        "Adressefeltets lengde må være mellom 1 og %2.",
+        "The address field's width must be between 1 and %2."),
+    "'Beskrivelse felt længde' skal være: 1 -> %2": (
+        "Beskrivelsesfeltets længde skal være mellem 1 og %2.",
+        "Beskrivelsesfeltets lengde må være mellom 1 og %2.",
+        "The description field's width must be between 1 and %2."),
+    "ITEM_COUNT": ("Nr.", "Nr.", "No."),
+    "Print afbrudt": (None, "Utskrift avbrutt", "Printing cancelled"),
+    "Printing...": ("Udskriver...", "Skriver ut...", "Printing..."),
+    "Printing (page %1)...": ("Udskriver (side %1)...", "Skriver ut (side %1)...", "Printing (page %1)..."),
+    "Print færdig": ("Udskrift færdig", "Utskrift ferdig", "Printing done"),
+    "Rapport (Samlet oversigt)": (None, "Rapport (samlet oversikt)", "Report (summary)"),
+    "Sum af alt inventar efter gruppe": (None, "Sum av alle gjenstander etter gruppe", "Sum of all items by group"),
+    "&Udskriv": (None, "Skriv &ut", "&Print"),
+    "Udskriv rapport over ostrana grupper": (
+        "Udskriv rapporten over grupperne", "Skriv ut rapporten over gruppene", "Print the report of the groups"),
+    # The line texts keep their placeholders and blanks alike in every
+    # language: the numbers come padded, so the columns line up.
+    "FUNI_GROUP_LINE_TEXT": ("%1 %2  %3  %4", "%1 %2  %3  %4", "%1 %2  %3  %4"),
+    "VISTREL_GROUP_LINE_TEXT": ("%1  %2  %3", "%1  %2  %3", "%1  %2  %3"),
+    "FUNI_TOTAL_TEXT": ("I alt", "Totalt", "Total"),
+    "FUNI_COUNT_TEXT": ("Antal poster: %1", "Antall poster: %1", "Number of records: %1"),
+    "OSTRANA_REPORT_HEADER_TEXT": (
+        "Samlet oversigt efter gruppe", "Samlet oversikt etter gruppe", "Summary by group"),
+    "VISTREL_REPORT_HEADER_TEXT": (
+        "Billeder: samlet oversigt efter gruppe", "Bilder: samlet oversikt etter gruppe", "Pictures: summary by group"),
+    "TotalPrice": ("Pris i alt", "Pris totalt", "Total price"),
 
     # --------------------------------------------------------- setup dialogs
 

@@ -902,6 +902,32 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     </message>
 </context>
 <context>
+    <name>ItemPrintout</name>
+    <message>
+        <source>TotalPrice</source>
+        <translation>Pris i alt</translation>
+    </message>
+</context>
+<context>
+    <name>ListPrinter</name>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Print afbrudt</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Udskriver...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Udskriver (side %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Udskrift færdig</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1388,6 +1414,13 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
 </context>
 <context>
+    <name>PrintFieldTitles</name>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
@@ -1399,6 +1432,56 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>VISTREL_GROUP_LINE_TEXT</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>FUNI_GROUP_LINE_TEXT</source>
+        <translation>%1 %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>VISTREL_REPORT_HEADER_TEXT</source>
+        <translation>Billeder: samlet oversigt efter gruppe</translation>
+    </message>
+    <message>
+        <source>OSTRANA_REPORT_HEADER_TEXT</source>
+        <translation>Samlet oversigt efter gruppe</translation>
+    </message>
+    <message>
+        <source>FUNI_TOTAL_TEXT</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>FUNI_COUNT_TEXT</source>
+        <translation>Antal poster: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialogBase</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Rapport (Samlet oversigt)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Sum af alt inventar efter gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>Udskriv rapport over ostrana grupper</source>
+        <translation>Udskriv rapporten over grupperne</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1538,188 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>OSTRANA_CAPTION_TEXT</source>
         <translation>Ostrana - indboregister</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>Adressefeltets længde skal være mellem 1 og %2.</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>Beskrivelsesfeltets længde skal være mellem 1 og %2.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig værdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Ret venligst feltet.</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialogBase</name>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Vælg data til udskrivning</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>Disse felter bliver udskrevet (rækkefølgen ligger fast)</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Valgte felter</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Tilføj</source>
+        <translation>&lt;&lt; &amp;Tilføj</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de valgte felter</source>
+        <translation>Flyt det markerede felt til de valgte felter</translation>
+    </message>
+    <message>
+        <source>&amp;Fjern &gt;&gt;</source>
+        <translation>&amp;Fjern &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de mulige felter</source>
+        <translation>Flyt det markerede felt til de mulige felter</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Mulige felter</translation>
+    </message>
+    <message>
+        <source>Feltlængde (tegn)</source>
+        <translation>Feltlængde (tegn)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Antal tegn feltet fylder i udskriften</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Fabrikat</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>ESTIMPRICE</source>
+        <translation>Vurd.</translation>
+    </message>
+    <message>
+        <source>PIC2</source>
+        <translation>Billede</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>SERIALNO</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Kvitt.</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Dok.</translation>
+    </message>
+    <message>
+        <source>PRDTYPE</source>
+        <translation>Produktmodel</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sortering efter</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Mærke</source>
+        <translation>Mærke</translation>
+    </message>
+    <message>
+        <source>Pris (ialt)</source>
+        <translation>Pris (i alt)</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Udvalg</source>
+        <translation>Udvalg</translation>
+    </message>
+    <message>
+        <source>PrintGroup</source>
+        <translation>Kun gruppen</translation>
+    </message>
+    <message>
+        <source>PrintLocation</source>
+        <translation>Kun rummet</translation>
+    </message>
+    <message>
+        <source>Skilletegn mellem felter</source>
+        <translation>Skilletegn mellem felter</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,32 @@ If the program that locked the database is no longer running (after a crash, for
     </message>
 </context>
 <context>
+    <name>ItemPrintout</name>
+    <message>
+        <source>TotalPrice</source>
+        <translation>Total price</translation>
+    </message>
+</context>
+<context>
+    <name>ListPrinter</name>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Printing cancelled</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Printing (page %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Printing done</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1388,6 +1414,13 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
 </context>
 <context>
+    <name>PrintFieldTitles</name>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>No.</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
@@ -1399,6 +1432,56 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>VISTREL_GROUP_LINE_TEXT</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>FUNI_GROUP_LINE_TEXT</source>
+        <translation>%1 %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>VISTREL_REPORT_HEADER_TEXT</source>
+        <translation>Pictures: summary by group</translation>
+    </message>
+    <message>
+        <source>OSTRANA_REPORT_HEADER_TEXT</source>
+        <translation>Summary by group</translation>
+    </message>
+    <message>
+        <source>FUNI_TOTAL_TEXT</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>FUNI_COUNT_TEXT</source>
+        <translation>Number of records: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialogBase</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Report (summary)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Sum of all items by group</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Udskriv rapport over ostrana grupper</source>
+        <translation>Print the report of the groups</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1538,188 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>OSTRANA_CAPTION_TEXT</source>
         <translation>Ostrana - home contents register</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>The address field&apos;s width must be between 1 and %2.</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>The description field&apos;s width must be between 1 and %2.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Invalid value</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Please correct the field.</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialogBase</name>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Choose what to print</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>These fields are printed (in a fixed order)</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Chosen fields</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Tilføj</source>
+        <translation>&lt;&lt; &amp;Add</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de valgte felter</source>
+        <translation>Move the marked field to the chosen fields</translation>
+    </message>
+    <message>
+        <source>&amp;Fjern &gt;&gt;</source>
+        <translation>&amp;Remove &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de mulige felter</source>
+        <translation>Move the marked field to the available fields</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Available fields</translation>
+    </message>
+    <message>
+        <source>Feltlængde (tegn)</source>
+        <translation>Field width (characters)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Number of characters the field takes in print</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>ESTIMPRICE</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>PIC2</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>SERIALNO</source>
+        <translation>Serial no.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Receipt</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Doc.</translation>
+    </message>
+    <message>
+        <source>PRDTYPE</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sort by</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Mærke</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Pris (ialt)</source>
+        <translation>Price (total)</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Udvalg</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>PrintGroup</source>
+        <translation>Only the group</translation>
+    </message>
+    <message>
+        <source>PrintLocation</source>
+        <translation>Only the room</translation>
+    </message>
+    <message>
+        <source>Skilletegn mellem felter</source>
+        <translation>Separator between fields</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

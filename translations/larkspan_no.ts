@@ -902,6 +902,32 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
     </message>
 </context>
 <context>
+    <name>ItemPrintout</name>
+    <message>
+        <source>TotalPrice</source>
+        <translation>Pris totalt</translation>
+    </message>
+</context>
+<context>
+    <name>ListPrinter</name>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Utskrift avbrutt</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Skriver ut...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Skriver ut (side %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Utskrift ferdig</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1388,6 +1414,13 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
 </context>
 <context>
+    <name>PrintFieldTitles</name>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
@@ -1399,6 +1432,56 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>VISTREL_GROUP_LINE_TEXT</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>FUNI_GROUP_LINE_TEXT</source>
+        <translation>%1 %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>VISTREL_REPORT_HEADER_TEXT</source>
+        <translation>Bilder: samlet oversikt etter gruppe</translation>
+    </message>
+    <message>
+        <source>OSTRANA_REPORT_HEADER_TEXT</source>
+        <translation>Samlet oversikt etter gruppe</translation>
+    </message>
+    <message>
+        <source>FUNI_TOTAL_TEXT</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>FUNI_COUNT_TEXT</source>
+        <translation>Antall poster: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialogBase</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Rapport (samlet oversikt)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Sum av alle gjenstander etter gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>Udskriv rapport over ostrana grupper</source>
+        <translation>Skriv ut rapporten over gruppene</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1538,188 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>OSTRANA_CAPTION_TEXT</source>
         <translation>Ostrana - innboregister</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>Adressefeltets lengde må være mellom 1 og %2.</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>Beskrivelsesfeltets lengde må være mellom 1 og %2.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig verdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Vennligst rett feltet.</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialogBase</name>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Velg data for utskrift</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>Disse feltene blir skrevet ut (rekkefølgen er fast)</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Valgte felt</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Tilføj</source>
+        <translation>&lt;&lt; &amp;Legg til</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de valgte felter</source>
+        <translation>Flytt det merkede feltet til de valgte feltene</translation>
+    </message>
+    <message>
+        <source>&amp;Fjern &gt;&gt;</source>
+        <translation>&amp;Fjern &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Flyt det markerede felt til de mulige felter</source>
+        <translation>Flytt det merkede feltet til de mulige feltene</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Mulige felt</translation>
+    </message>
+    <message>
+        <source>Feltlængde (tegn)</source>
+        <translation>Feltlengde (tegn)</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Antall tegn feltet tar i utskriften</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Fabrikat</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Antall</translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>ESTIMPRICE</source>
+        <translation>Takst</translation>
+    </message>
+    <message>
+        <source>PIC2</source>
+        <translation>Bilde</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>SERIALNO</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Kvitt.</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Dok.</translation>
+    </message>
+    <message>
+        <source>PRDTYPE</source>
+        <translation>Produktmodell</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sortering etter</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Mærke</source>
+        <translation>Merke</translation>
+    </message>
+    <message>
+        <source>Pris (ialt)</source>
+        <translation>Pris (totalt)</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Udvalg</source>
+        <translation>Utvalg</translation>
+    </message>
+    <message>
+        <source>PrintGroup</source>
+        <translation>Bare gruppen</translation>
+    </message>
+    <message>
+        <source>PrintLocation</source>
+        <translation>Bare rommet</translation>
+    </message>
+    <message>
+        <source>Skilletegn mellem felter</source>
+        <translation>Skilletegn mellom felt</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>

@@ -11,17 +11,20 @@
 #include "desktop/Launcher.h"
 #include "desktop/MessageBox.h"
 #include "desktop/MessageBoxNotices.h"
+#include "desktop/PrintDialog.h"
 #include "core/Settings.h"
 
 namespace {
 
-// Every test program starts with strict seams: a message box, file dialog or
-// outside program that a test did not expect ends the test program at once,
-// naming it, instead of a modal window waiting for the test's timeout.
+// Every test program starts with strict seams: a message box, file dialog,
+// print dialog or outside program that a test did not expect ends the test
+// program at once, naming it, instead of a modal window waiting for the
+// test's timeout.
 [[maybe_unused]] const bool strictSeams = [] {
     MessageBox::setStrict(true);
     FileDialog::setStrict(true);
     Launcher::setStrict(true);
+    PrintDialog::setStrict(true);
     MessageBoxNotices::install();
     return true;
 }();

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "desktop/FileDialog.h"
 #include "desktop/Launcher.h"
+#include "desktop/PrintDialog.h"
 #include "core/Settings.h"
 
 using namespace ItemDialogTest;
@@ -469,9 +470,12 @@ private slots:
         TestSupport::IsolatedSettings settings(OstranaEdition);
         TestSupport::RecordedMessageBoxes boxes;
         Launcher::Recording launcher;
+        PrintDialog::Recording printing;
+        PrintDialog::queueCancel();
         Register reg;
         auto d = reg.open(reg.sofa);
         QTest::mouseClick(d->printButton, Qt::LeftButton);
+        QCOMPARE(printing.count(), 1);
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(launcher.count(), 0);
         QCOMPARE(d->currentItem(), reg.sofa);

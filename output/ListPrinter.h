@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "core/PrintSettings.h"
+
+class DBItemCollection;
+class Item;
+class QWidget;
+
+// The printed list of the register: one heading line per page and one line
+// per item in a fixed-pitch font, with the columns, widths, separator,
+// filter and sort of the print settings. The settings are read from the store
+// when the object is made and again when a print starts, so a change in the
+// print setup takes effect with the next print.
+//
+// Every cell is " " + content + " " + separator, except the running number,
+// which is content + separator. Plain texts keep their beginnings and links
+// their ends (the file names) when cut to their widths; amounts are never cut.
+class ListPrinter : public QObject
+{
+    Q_OBJECT
+public:
+    // collection: the open register (not owned).
+    explicit ListPrinter(DBItemCollection *collection, QObject *parent = nullptr);
+
+    // The heading line for the selected fields.
+    QString MakeHeadingLine() const;
+    // The line of one item with running number n; empty when the group or
+    // location filter drops the item.
+    QString MakeItemLine(int n, const Item &item);
+    // The last line built.
+    const QString &line() const { return m_line; }
+
+    // Whether the filter of the settings lets the item through.
+    static bool passesFilter(const PrintSettingsSnapshot &settings, const Item &item);
+
+    // The whole print run: sorts the collection by "Print/sortMethod" (the
+    // order stays), asks for a printer (the dialog's parent is parent) and
+    // prints the heading and the item lines, page by page, reporting through
+    // message().
+    void Print(QWidget *parent);
+
+    const PrintSettingsSnapshot &settings() const { return m_settings; }
+    // Reads the settings from the store again.
+    void reloadSettings() { m_settings = PrintSettingsSnapshot(); }
+
+signals:
+    // A status-bar text and how long to show it (0: until replaced).
+    void message(const QString &text, int milliseconds);
+
+private:
+    QString listName(int index, bool location) const;
+
+    DBItemCollection *m_collection;
+    PrintSettingsSnapshot m_settings;
+    QString m_line;
+};

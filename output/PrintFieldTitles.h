@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include "core/PrintSettings.h"
+
+// The titles under which the print fields are shown in the print setup
+// dialog and printed in a list's heading: the item list's current column
+// titles (a database's field-names list renames them), and the catalogue's
+// "ITEM_COUNT" for the running number. The print setup dialog finds a field
+// again by its exact title, so both must use these texts.
+namespace PrintFieldTitles {
+
+QString title(PrintFields::Field field);
+
+// The item list column that shows the field; -1 for the running number.
+int listColumn(PrintFields::Field field);
+
+} // namespace PrintFieldTitles

@@ -1,0 +1,159 @@
+#include "output/ReportDialog.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+#include "core/ColumnTitles.h"
+#include "core/Edition.h"
+#include "database/DBItemCollection.h"
+#include "desktop/PrintDialog.h"
+#include "output/PrintFieldTitles.h"
+
+namespace {
+
+const QString dashLine = QStringLiteral("---------------------------------------------------------\n");
+
+// Room left at the foot of a page, as in the printed list.
+constexpr int bottomMargin = 50;
+
+QString amount(double value)
+{
+    return QString::number(value, 'f', 1).rightJustified(9);
+}
+
+} // namespace
+
+ReportDialog::ReportDialog(
+    DBItemCollection *collection, QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+    setupUi(this);
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    setModal(modal);
+    QFont font(QStringLiteral("courier"), 10, QFont::Normal);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    setFont(font);
+    reportMultiLineEdit->setFont(font);
+
+    connect(reportPushButton, &QPushButton::clicked, this, &ReportDialog::report_slot);
+    connect(buttonOk, &QPushButton::clicked, this, &ReportDialog::accept);
+
+    if (collection)
+        build(*collection);
+}
+
+QString ReportDialog::columnHeadingLine()
+{
+    const QString group = PrintFieldTitles::title(PrintFields::Group);
+    const QString price = PrintFieldTitles::title(PrintFields::Price);
+    const QString estimate = PrintFieldTitles::title(PrintFields::PriceToday);
+    if (isVistrel())
+        return QStringLiteral("-------%1-------------------%3----%4").arg(group, price, estimate);
+    return QStringLiteral("-------%1----------------%2---%3----%4")
+        .arg(group, PrintFieldTitles::title(PrintFields::Count), price, estimate);
+}
+
+QString ReportDialog::groupLine(const DBItemCollection &collection, int group, const QString &name)
+{
+    const QString paddedName = name.leftJustified(25);
+    const QString estimate = amount(collection.sumValues(group, true, false));
+    if (isVistrel())
+        return tr("VISTREL_GROUP_LINE_TEXT")
+            .arg(paddedName, amount(collection.sumValues(group, false, true)), estimate);
+    return tr("FUNI_GROUP_LINE_TEXT")
+        .arg(paddedName, QString::number(collection.countItems(group, true)).rightJustified(4),
+            amount(collection.sumValues(group, false, false)), estimate);
+}
+
+QString ReportDialog::headerText()
+{
+    return isVistrel() ? tr("VISTREL_REPORT_HEADER_TEXT") : tr("OSTRANA_REPORT_HEADER_TEXT");
+}
+
+void ReportDialog::build(const DBItemCollection &collection)
+{
+    const QStringList &groups = collection.groups().entries();
+    for (int group = 0; group < groups.size(); ++group) {
+        if (groups.at(group).isEmpty())
+            continue;
+        m_line = groupLine(collection, group, groups.at(group));
+        m_reportLines.append(m_line);
+    }
+    std::sort(m_reportLines.begin(), m_reportLines.end());
+
+    QString text = columnHeadingLine() + QLatin1Char('\n');
+    for (const QString &line : std::as_const(m_reportLines))
+        text += line + QLatin1Char('\n');
+    text += dashLine;
+    m_reportLines.append(dashLine);
+
+    m_line = groupLine(collection, DBItemCollection::AllGroups, tr("FUNI_TOTAL_TEXT"));
+    m_reportLines.append(m_line);
+    m_countLine = tr("FUNI_COUNT_TEXT").arg(collection.count());
+    text += m_line + QLatin1Char('\n') + m_countLine;
+    reportMultiLineEdit->setPlainText(text);
+}
+
+void ReportDialog::PrintHeader()
+{
+    printLine(headerText());
+}
+
+void ReportDialog::printLine(const QString &text)
+{
+    const QFontMetrics metrics = m_painter->fontMetrics();
+    m_y += metrics.ascent();
+    // A line holds one line of text; the dash line's own line break is not drawn.
+    QString shown = text;
+    if (shown.endsWith(QLatin1Char('\n')))
+        shown.chop(1);
+    m_painter->drawText(m_x, m_y, shown);
+    m_y += metrics.descent();
+}
+
+void ReportDialog::report_slot()
+{
+    QPrinter printer;
+    QFont font(QStringLiteral("Courier New"), 12, QFont::Bold);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!PrintDialog::exec(printer, this))
+        return;
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    painter.setFont(font);
+    m_painter = &painter;
+    m_x = 200;
+    m_y = 0;
+
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int pageHeight = printer.height();
+    // A report longer than a page goes on over the next ones, each with the heading.
+    const auto makeRoom = [&] {
+        if (m_y + metrics.ascent() + metrics.descent() > pageHeight - bottomMargin) {
+            printer.newPage();
+            m_y = 0;
+            PrintHeader();
+        }
+    };
+
+    PrintHeader();
+    for (const QString &line : std::as_const(m_reportLines)) {
+        if (line.isEmpty())
+            continue;
+        makeRoom();
+        printLine(line);
+    }
+    makeRoom();
+    printLine(m_countLine);
+    painter.end();
+    m_painter = nullptr;
+}

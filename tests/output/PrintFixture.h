@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+
+// A register made in memory for the print tests, and the text of a printed
+// PDF read back with pdftotext (poppler-utils).
+namespace PrintFixture {
+
+struct ItemRow
+{
+    int group = 0;
+    QString name;
+    double price = 0;
+    int count = 1;
+    double priceToday = 0;
+    int location = 0;
+    QString date = QStringLiteral("01.02.2003");
+};
+
+// A collection with the given group and location lists and items; the lists
+// the collection loaded for itself are replaced.
+inline std::unique_ptr<DBItemCollection> makeCollection(
+    const QStringList &groups, const QStringList &locations, const QList<ItemRow> &rows)
+{
+    auto collection = std::make_unique<DBItemCollection>(nullptr);
+    collection->groups().clear();
+    for (const QString &group : groups)
+        collection->groups().add(group);
+    collection->locations().clear();
+    for (const QString &location : locations)
+        collection->locations().add(location);
+    for (const ItemRow &row : rows) {
+        auto item = std::make_unique<Item>();
+        item->setGroup(row.group);
+        item->setName(row.name);
+        item->setPrice(row.price);
+        item->setNumberOfItems(row.count);
+        item->setPriceToday(row.priceToday);
+        item->setLocation(row.location);
+        item->setDate(row.date);
+        collection->add(std::move(item));
+    }
+    return collection;
+}
+
+// The pages of a PDF as text, in layout mode; empty when pdftotext failed.
+inline QStringList pdfPages(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    // pdftotext ends the last page with a form feed too.
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// The non-empty lines of a page with runs of blanks made one blank, as the
+// width of a blank in the PDF's text is pdftotext's guess.
+inline QStringList simplifiedLines(const QString &page)
+{
+    QStringList lines;
+    for (const QString &line : page.split(QLatin1Char('\n'))) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            lines.append(simple);
+    }
+    return lines;
+}
+
+// The fonts a page of the PDF uses (pdffonts' name column).
+inline QStringList pdfFonts(const QString &path, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdffonts"),
+        { QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page), path });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList names;
+    // Two heading lines, then one font per line, its name first.
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QString name = lines.at(i).section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+} // namespace PrintFixture

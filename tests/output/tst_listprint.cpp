@@ -1,0 +1,325 @@
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "PrintFixture.h"
+#include "TestSupport.h"
+#include "core/ColumnTitles.h"
+#include "core/PrintSettings.h"
+#include "core/Settings.h"
+#include "desktop/PrintDialog.h"
+#include "output/ListPrinter.h"
+
+using PrintFixture::ItemRow;
+
+// The printed list: the cells of the heading and the item lines, the group
+// and location filter, and whole print runs to PDF read back as text.
+class tst_ListPrint : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void applySettings(const QVariantMap &values)
+    {
+        Settings settings;
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(QStringLiteral("Print/") + it.key(), it.value());
+    }
+
+    // An item with every field filled, changed by the overrides.
+    static std::unique_ptr<Item> fullItem(const QVariantMap &overrides)
+    {
+        auto item = std::make_unique<Item>();
+        item->setGroup(overrides.value(QStringLiteral("group"), 1).toInt());
+        item->setName(overrides.value(QStringLiteral("name"), QStringLiteral("Sofa")).toString());
+        item->setProduct(QStringLiteral("Bo"));
+        item->setProductModel(QStringLiteral("M1"));
+        item->setNumberOfItems(overrides.value(QStringLiteral("count"), 2).toInt());
+        item->setPrice(overrides.value(QStringLiteral("price"), 1234.5).toDouble());
+        item->setPriceToday(1000.4);
+        item->setPhotolink(QStringLiteral("/pics/living/sofa.jpg"));
+        item->setDate(QStringLiteral("01.02.2003"));
+        item->setLocation(overrides.value(QStringLiteral("location"), 0).toInt());
+        item->setDescription(QStringLiteral("Blue sofa"));
+        item->setSupplier(QStringLiteral("Shop"));
+        item->setAddress(QStringLiteral("Street 1"));
+        item->setSerialno(QStringLiteral("S-42"));
+        item->setWww(QStringLiteral("http://x.dk/sofa"));
+        item->setReceipt(QStringLiteral("r/sofa.png"));
+        item->setDocument(QStringLiteral("d/manual.pdf"));
+        return item;
+    }
+
+    static QVariantMap onlyFields(std::initializer_list<const char *> fields)
+    {
+        QVariantMap values;
+        for (int i = 0; i < PrintFields::FieldCount; ++i)
+            values.insert(PrintFields::flagKey(PrintFields::Field(i)).mid(6), false);
+        for (const char *field : fields)
+            values.insert(QLatin1String(field), true);
+        return values;
+    }
+
+    static QVariantMap with(QVariantMap values, const QVariantMap &more)
+    {
+        values.insert(more);
+        return values;
+    }
+
+    struct PrintRun
+    {
+        QStringList pages;
+        QList<QPair<QString, int>> messages;
+        bool pdfWritten = false;
+        QStringList firstPageFonts;
+        QStringList secondPageFonts;
+    };
+
+    // Prints the collection through the print dialog seam: into a PDF, or
+    // with the dialog cancelled (empty pdf), or into a file that cannot be made.
+    static PrintRun print(DBItemCollection &collection, const QString &pdfName = QStringLiteral("list.pdf"))
+    {
+        PrintRun run;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(pdfName);
+        PrintDialog::Recording recording;
+        if (pdfName.isEmpty())
+            PrintDialog::queueCancel();
+        else
+            PrintDialog::queuePdf(pdf);
+        ListPrinter printer(&collection);
+        QSignalSpy spy(&printer, &ListPrinter::message);
+        printer.Print(nullptr);
+        for (const QList<QVariant> &signal : std::as_const(spy))
+            run.messages.append({ signal.at(0).toString(), signal.at(1).toInt() });
+        run.pdfWritten = !pdfName.isEmpty() && QFileInfo(pdf).isFile();
+        if (run.pdfWritten) {
+            run.pages = PrintFixture::pdfPages(pdf);
+            run.firstPageFonts = PrintFixture::pdfFonts(pdf, 1);
+            run.secondPageFonts = PrintFixture::pdfFonts(pdf, 2);
+        }
+        return run;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+            "pdftotext (poppler-utils) is needed to read the printed pages");
+        resetColumnTitles();
+    }
+
+    void itemLine_data()
+    {
+        QTest::addColumn<QVariantMap>("settings");
+        QTest::addColumn<QVariantMap>("item");
+        QTest::addColumn<QString>("expected");
+
+        const QVariantMap none;
+        QTest::newRow("defaults: group, name, product, amounts rounded, date")
+            << none << none
+            << QStringLiteral(
+                   " Stue            | Sofa            | Bo              |      1235 |      1000 | 01.02.2003 |");
+        QTest::newRow("a name longer than its width keeps its beginning")
+            << onlyFields({ "printNameField" })
+            << QVariantMap { { QStringLiteral("name"), QStringLiteral("A very long name indeed") } }
+            << QStringLiteral(" A very long nam |");
+        QTest::newRow("a picture link keeps its end")
+            << with(onlyFields({ "printPictureField" }), { { QStringLiteral("printPictureFieldLength"), 10 } }) << none
+            << QStringLiteral(" g/sofa.jpg |");
+        QTest::newRow("an amount wider than its width is not cut")
+            << with(onlyFields({ "printPriceField", "printDateField" }),
+                   { { QStringLiteral("printPriceFieldLength"), 5 } })
+            << QVariantMap { { QStringLiteral("price"), 1234567.0 } } << QStringLiteral(" 1234567 | 01.02.2003 |");
+        QTest::newRow("half an amount rounds up")
+            << onlyFields({ "printPriceField" }) << QVariantMap { { QStringLiteral("price"), 2.5 } }
+            << QStringLiteral("         3 |");
+        QTest::newRow("a count keeps its last digits")
+            << with(onlyFields({ "printCountField" }), { { QStringLiteral("printCountFieldLength"), 3 } })
+            << QVariantMap { { QStringLiteral("count"), 12345 } } << QStringLiteral(" 345 |");
+        QTest::newRow("the running number has no leading blank")
+            << onlyFields({ "printItemCount", "printNameField" }) << none << QStringLiteral("  7| Sofa            |");
+        QTest::newRow("a group number past the list prints as the number")
+            << onlyFields({ "printGroupField" }) << QVariantMap { { QStringLiteral("group"), 42 } }
+            << QStringLiteral(" 42              |");
+        QTest::newRow("a negative location number prints as the number")
+            << onlyFields({ "printLocationField" }) << QVariantMap { { QStringLiteral("location"), -1 } }
+            << QStringLiteral(" -1              |");
+        QTest::newRow("the separator of the settings")
+            << with(onlyFields({ "printNameField", "printLocationField" }),
+                   { { QStringLiteral("printSeparator"), QStringLiteral("#") } })
+            << none << QStringLiteral(" Sofa            # Kælder          #");
+
+        // Every field at width 4: the fixed print order, whatever the list order in the dialog.
+        QVariantMap all;
+        for (int i = 0; i < PrintFields::FieldCount; ++i) {
+            const auto field = PrintFields::Field(i);
+            all.insert(PrintFields::flagKey(field).mid(6), true);
+            if (PrintFields::hasLength(field))
+                all.insert(PrintFields::lengthKey(field).mid(6), 4);
+        }
+        QTest::newRow("every field in print order")
+            << all << none
+            << QStringLiteral(
+                   "  7| Stue | Sofa | Bo   | M1   |    2 | 1235 | 1000 | .jpg | 01.02.2003 | Kæld | Blue | Shop "
+                   "| Stre | S-42 | sofa | .png | .pdf |");
+    }
+
+    void itemLine()
+    {
+        QFETCH(QVariantMap, settings);
+        QFETCH(QVariantMap, item);
+        QFETCH(QString, expected);
+        TestSupport::IsolatedSettings isolated;
+        applySettings(settings);
+        auto collection = PrintFixture::makeCollection(
+            { QStringLiteral("Køkken"), QStringLiteral("Stue") }, { QStringLiteral("Kælder") }, {});
+        ListPrinter printer(collection.get());
+        const auto made = fullItem(item);
+        QCOMPARE(printer.MakeItemLine(7, *made), expected);
+        QCOMPARE(printer.line(), expected);
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QVariantMap>("settings");
+        QTest::addColumn<QString>("printed");
+        // Ten items: 4 and 7 in group 3; 2 and 7 in location 1. Sorted by
+        // name, they keep their order, whatever their groups.
+        const auto row = [](const char *name, bool groupOnly, bool locationOnly, const char *printed) {
+            QTest::newRow(name) << QVariantMap { { QStringLiteral("printItemCount"), true },
+                { QStringLiteral("printGroupField"), false }, { QStringLiteral("printNameField"), false },
+                { QStringLiteral("printModelField"), false }, { QStringLiteral("printPriceField"), false },
+                { QStringLiteral("printPriceTodayField"), false }, { QStringLiteral("printDateField"), false },
+                { QStringLiteral("sortMethod"), 1 }, { QStringLiteral("printGroupOnly"), groupOnly },
+                { QStringLiteral("GroupToPrint"), 3 }, { QStringLiteral("printLocationOnly"), locationOnly },
+                { QStringLiteral("LocationToPrint"), 1 } }
+                                << QString::fromLatin1(printed);
+        };
+        row("one group keeps its numbers", true, false, "4| 7|");
+        row("one location", false, true, "2| 7|");
+        row("a group or a location", true, true, "2| 4| 7|");
+    }
+
+    // Through a whole print run, so that the filter is seen on paper.
+    void filter()
+    {
+        QFETCH(QVariantMap, settings);
+        QFETCH(QString, printed);
+        TestSupport::IsolatedSettings isolated;
+        applySettings(settings);
+        QList<ItemRow> rows;
+        for (int i = 1; i <= 10; ++i) {
+            ItemRow row;
+            row.group = (i == 4 || i == 7) ? 3 : 0;
+            row.location = (i == 2 || i == 7) ? 1 : 0;
+            row.name = QStringLiteral("Item %1").arg(i, 2, 10, QLatin1Char('0'));
+            rows.append(row);
+        }
+        auto collection = PrintFixture::makeCollection(
+            { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D") },
+            { QStringLiteral("Here"), QStringLiteral("There") }, rows);
+        const PrintRun run = print(*collection);
+        QCOMPARE(run.pages.size(), 1);
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.first()).join(QLatin1Char(' ')),
+            QStringLiteral("ITEM_COUNT| ") + printed);
+    }
+
+    // Enough items for three pages: every page starts with the heading, no
+    // line is lost or doubled at a break, and the status bar follows the pages.
+    void pagesRepeatTheHeading()
+    {
+        TestSupport::IsolatedSettings isolated;
+        applySettings(onlyFields({ "printItemCount", "printNameField" }));
+        QList<ItemRow> rows;
+        for (int i = 1; i <= 150; ++i)
+            rows.append(ItemRow { 0, QStringLiteral("Item %1").arg(i, 3, 10, QLatin1Char('0')) });
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, rows);
+
+        const PrintRun run = print(*collection);
+        QVERIFY(run.pdfWritten);
+        QCOMPARE(run.pages.size(), 3);
+        QStringList itemLines;
+        for (const QString &page : run.pages) {
+            QStringList lines = PrintFixture::simplifiedLines(page);
+            QCOMPARE(lines.value(0), QStringLiteral("ITEM_COUNT| Navn |"));
+            itemLines += lines.mid(1);
+        }
+        QCOMPARE(itemLines.size(), 150);
+        for (int i = 1; i <= 150; ++i)
+            QCOMPARE(itemLines.at(i - 1), QStringLiteral("%1| Item %2 |").arg(i).arg(i, 3, 10, QLatin1Char('0')));
+
+        const QList<QPair<QString, int>> expected { { QStringLiteral("Printing..."), 0 },
+            { QStringLiteral("Printing (page 2)..."), 0 }, { QStringLiteral("Printing (page 3)..."), 0 },
+            { QStringLiteral("Print færdig"), 2000 } };
+        QCOMPARE(run.messages, expected);
+
+        // Only the first page's heading is bold.
+        const auto bold = [](const QStringList &fonts) {
+            return std::any_of(
+                fonts.begin(), fonts.end(), [](const QString &f) { return f.contains(QLatin1String("Bold")); });
+        };
+        QVERIFY2(bold(run.firstPageFonts), qPrintable(run.firstPageFonts.join(QLatin1Char(' '))));
+        QVERIFY(!run.secondPageFonts.isEmpty());
+        QVERIFY2(!bold(run.secondPageFonts), qPrintable(run.secondPageFonts.join(QLatin1Char(' '))));
+    }
+
+    void emptyRegisterPrintsTheHeadingOnly()
+    {
+        TestSupport::IsolatedSettings isolated;
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, {});
+        const PrintRun run = print(*collection);
+        QCOMPARE(run.pages.size(), 1);
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.first()),
+            QStringList { QStringLiteral("Gruppe | Navn | Fabrikat | Pris | Vurd. | Dato |") });
+        QCOMPARE(run.messages.last(), qMakePair(QStringLiteral("Print færdig"), 2000));
+    }
+
+    // Cancelled, or with a printer that cannot be opened, nothing is
+    // printed and nothing claims it was.
+    void runsThatPrintNothing_data()
+    {
+        QTest::addColumn<QString>("pdfName");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("cancelled") << QString() << QStringList { QStringLiteral("Print afbrudt") };
+        QTest::newRow("printer cannot be opened")
+            << QStringLiteral("missing-folder/list.pdf") << QStringList { QStringLiteral("Printing...") };
+    }
+
+    void runsThatPrintNothing()
+    {
+        QFETCH(QString, pdfName);
+        QFETCH(QStringList, messages);
+        TestSupport::IsolatedSettings isolated;
+        auto collection
+            = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, { ItemRow { 0, QStringLiteral("X") } });
+        if (!pdfName.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        const PrintRun run = print(*collection, pdfName);
+        QVERIFY(!run.pdfWritten);
+        QStringList shown;
+        for (const auto &message : run.messages)
+            shown.append(message.first);
+        QCOMPARE(shown, messages);
+    }
+
+    // The sort of the settings orders the print and stays in the register.
+    void sortsTheRegister()
+    {
+        TestSupport::IsolatedSettings isolated;
+        applySettings(with(onlyFields({ "printNameField" }), { { QStringLiteral("sortMethod"), 1 } }));
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A"), QStringLiteral("B") }, {},
+            { ItemRow { 1, QStringLiteral("Cup") }, ItemRow { 0, QStringLiteral("Bowl") },
+                ItemRow { 1, QStringLiteral("Anvil") } });
+        const PrintRun run = print(*collection);
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.value(0)),
+            (QStringList { QStringLiteral("Navn |"), QStringLiteral("Anvil |"), QStringLiteral("Bowl |"),
+                QStringLiteral("Cup |") }));
+        QCOMPARE(collection->at(0)->name(), QStringLiteral("Anvil"));
+        QCOMPARE(collection->at(2)->name(), QStringLiteral("Cup"));
+    }
+};
+
+QTEST_MAIN(tst_ListPrint)
+#include "tst_listprint.moc"

@@ -1,0 +1,209 @@
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include "PrintFixture.h"
+#include "TestSupport.h"
+#include "core/ColumnTitles.h"
+#include "core/Edition.h"
+#include "desktop/PrintDialog.h"
+#include "output/ItemPrintout.h"
+#include "output/ReportDialog.h"
+
+using PrintFixture::ItemRow;
+
+// The group report (its lines on screen and on paper) and the one-item
+// printout, with the Danish catalogue, whose line texts the report fills in.
+class tst_Printouts : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTranslator m_translator;
+
+    static std::unique_ptr<DBItemCollection> smallRegister()
+    {
+        // Group 2 has no name; group 7 lies past the list.
+        return PrintFixture::makeCollection(
+            { QStringLiteral("Køkken"), QStringLiteral("Stue"), QString(), QStringLiteral("Have") }, {},
+            { ItemRow { 0, QStringLiteral("Pot"), 100, 2, 50 }, ItemRow { 0, QStringLiteral("Pan"), 10, 3, 5 },
+                ItemRow { 1, QStringLiteral("Sofa"), 1000, 1, 900 }, ItemRow { 7, QStringLiteral("Lost"), 1, 4, 1 },
+                ItemRow { 2, QStringLiteral("Unnamed group"), 2, 1, 2 } });
+    }
+
+    static QString pdfPath(const QTemporaryDir &dir) { return dir.filePath(QStringLiteral("out.pdf")); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+            "pdftotext (poppler-utils) is needed to read the printed pages");
+        QVERIFY(m_translator.load(QStringLiteral("larkspan_dk"), TestSupport::runDir()));
+        QCoreApplication::installTranslator(&m_translator);
+        resetColumnTitles();
+    }
+
+    void reportLines_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("printedHeading");
+        const QString dash = QStringLiteral("---------------------------------------------------------\n");
+        // Name to 25, count to 4, amounts with one decimal to 9, sorted by text.
+        const QString numbered[] = {
+            QStringLiteral("Have                         0        0.0        0.0"),
+            QStringLiteral("Køkken                       5      230.0       55.0"),
+            QStringLiteral("Stue                         1     1000.0      900.0"),
+            QStringLiteral("I alt                       11     1236.0      958.0"),
+        };
+        // Pictures have no count; their sum is of the prices alone.
+        const QString pictures[] = {
+            QStringLiteral("Have                             0.0        0.0"),
+            QStringLiteral("Køkken                         110.0       55.0"),
+            QStringLiteral("Stue                          1000.0      900.0"),
+            QStringLiteral("I alt                         1113.0      958.0"),
+        };
+        const QString heading = QStringLiteral("Samlet oversigt efter gruppe");
+        QTest::newRow("home contents") << 1 << QStringList { numbered[0], numbered[1], numbered[2], dash, numbered[3] }
+                                       << heading;
+        QTest::newRow("pictures") << 2 << QStringList { pictures[0], pictures[1], pictures[2], dash, pictures[3] }
+                                  << QStringLiteral("Billeder: samlet oversigt efter gruppe");
+        QTest::newRow("coins") << 3 << QStringList { numbered[0], numbered[1], numbered[2], dash, numbered[3] }
+                               << heading;
+    }
+
+    void reportLines()
+    {
+        QFETCH(int, edition);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, printedHeading);
+        TestSupport::IsolatedSettings isolated(edition);
+        const auto register_ = smallRegister();
+        ReportDialog dialog(register_.get());
+        QCOMPARE(dialog.ReportLines(), lines);
+        QCOMPARE(dialog.countLine(), QStringLiteral("Antal poster: 5"));
+
+        const QString heading = edition == 2 ? QStringLiteral("-------Gruppe-------------------Pris----Vurd.")
+                                             : QStringLiteral("-------Gruppe----------------Antal---Pris----Vurd.");
+        const QStringList shown = dialog.reportMultiLineEdit->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(shown.first(), heading);
+        QCOMPARE(shown.mid(1, 3), lines.mid(0, 3));
+        QCOMPARE(shown.at(4) + QLatin1Char('\n'), lines.at(3));
+        QCOMPARE(shown.at(5), lines.at(4));
+        QCOMPARE(shown.last(), QStringLiteral("Antal poster: 5"));
+        QVERIFY(!dialog.isModal());
+
+        // On paper: the edition's heading, the lines, the count.
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QCOMPARE(pages.size(), 1);
+        QStringList expected { printedHeading };
+        for (const QString &line : lines)
+            expected.append(line.simplified());
+        expected.append(QStringLiteral("Antal poster: 5"));
+        QCOMPARE(PrintFixture::simplifiedLines(pages.first()), expected);
+    }
+
+    // A report longer than a page goes on over the next pages, each starting
+    // with the heading, and nothing runs off a page.
+    void printedReportBreaksPages()
+    {
+        TestSupport::IsolatedSettings isolated;
+        QStringList groups;
+        QList<ItemRow> rows;
+        for (int i = 0; i < 90; ++i) {
+            groups.append(QStringLiteral("Group %1").arg(i, 2, 10, QLatin1Char('0')));
+            rows.append(ItemRow { i, QStringLiteral("Thing"), 10, 1, 10 });
+        }
+        auto register_ = PrintFixture::makeCollection(groups, {}, rows);
+        ReportDialog dialog(register_.get());
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
+
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        QStringList printed;
+        for (const QString &page : pages) {
+            QStringList lines = PrintFixture::simplifiedLines(page);
+            QCOMPARE(lines.value(0), QStringLiteral("Samlet oversigt efter gruppe"));
+            printed += lines.mid(1);
+        }
+        QCOMPARE(printed.size(), 90 + 3);
+        for (int i = 0; i < 90; ++i)
+            QCOMPARE(printed.at(i), QStringLiteral("Group %1 1 10.0 10.0").arg(i, 2, 10, QLatin1Char('0')));
+        QVERIFY(printed.at(90).startsWith(QLatin1String("-----")));
+        QCOMPARE(printed.at(91), QStringLiteral("I alt 90 900.0 900.0"));
+        QCOMPARE(printed.at(92), QStringLiteral("Antal poster: 90"));
+    }
+
+    void itemLines_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::newRow("Ostrana: 18 lines") << 1;
+        QTest::newRow("Vistrel: 17 lines, no total") << 2;
+        QTest::newRow("Numivax: 18 lines") << 3;
+        QTest::newRow("Quorvel: 18 lines") << 5;
+    }
+
+    // Printed on paper: each line a label and its value, the total of count
+    // times price, amounts with two decimals, list names by number.
+    void itemLines()
+    {
+        QFETCH(int, edition);
+        TestSupport::IsolatedSettings isolated(edition);
+        auto register_ = PrintFixture::makeCollection({ QStringLiteral("Køkken") }, { QStringLiteral("Loft") }, {});
+        Item item;
+        item.setGroup(0);
+        item.setName(QStringLiteral("Gryde"));
+        item.setNumberOfItems(3);
+        item.setPrice(10);
+        item.setPriceToday(7.5);
+        item.setLocation(4); // past the list
+        item.setWww(QStringLiteral("http://gryde.dk"));
+
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        ItemPrintout::print(&item, register_.get(), nullptr);
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QCOMPARE(pages.size(), 1);
+        const QStringList printed = PrintFixture::simplifiedLines(pages.first());
+        QStringList expected { QStringLiteral("Gruppe Køkken"), QStringLiteral("Navn Gryde"),
+            QStringLiteral("Fabrikat"), QStringLiteral("Produktmodel"), QStringLiteral("Antal 3"),
+            QStringLiteral("Pris 10.00"), QStringLiteral("Pris i alt 30.00"), QStringLiteral("Vurd. 7.50"),
+            QStringLiteral("Dato"), QStringLiteral("Rum 4"), QStringLiteral("Leverandør"), QStringLiteral("Adresse"),
+            QStringLiteral("Serienr."), QStringLiteral("Beskrivelse"), QStringLiteral("Billede"),
+            QStringLiteral("Www http://gryde.dk"), QStringLiteral("Kvitt."), QStringLiteral("Dok.") };
+        if (edition == 2)
+            expected.removeAt(6);
+        QCOMPARE(printed, expected);
+    }
+
+    // Search mode has no item: an empty page. Cancelled: no page at all.
+    void itemPrintoutWithoutItemOrPrinter()
+    {
+        TestSupport::IsolatedSettings isolated;
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        ItemPrintout::print(nullptr, nullptr, nullptr);
+        QVERIFY(QFile::exists(pdfPath(dir)));
+        QVERIFY(PrintFixture::simplifiedLines(PrintFixture::pdfPages(pdfPath(dir)).value(0)).isEmpty());
+
+        QVERIFY(QFile::remove(pdfPath(dir)));
+        Item item;
+        PrintDialog::queueCancel();
+        ItemPrintout::print(&item, nullptr, nullptr);
+        QVERIFY(!QFile::exists(pdfPath(dir)));
+    }
+};
+
+QTEST_MAIN(tst_Printouts)
+#include "tst_printouts.moc"

@@ -1,0 +1,279 @@
+#include <QTest>
+
+#include "PrintFixture.h"
+#include "TestSupport.h"
+#include "core/ColumnTitles.h"
+#include "core/Edition.h"
+#include "core/PrintSettings.h"
+#include "core/Settings.h"
+#include "output/PrintFieldTitles.h"
+#include "output/printSelectDataDialog.h"
+
+// The print setup dialog driven as a user would: what it shows for a fresh
+// store, moving fields between the lists, the checks of OK and what it
+// stores under every key.
+class tst_PrintSetup : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList texts(const QListWidget *list)
+    {
+        QStringList result;
+        for (int row = 0; row < list->count(); ++row)
+            result.append(list->item(row)->text());
+        return result;
+    }
+
+    static std::unique_ptr<DBItemCollection> collection()
+    {
+        return PrintFixture::makeCollection(
+            { QStringLiteral("Køkken"), QStringLiteral("Stue"), QStringLiteral("Have") },
+            { QStringLiteral("Kælder"), QStringLiteral("Loft") }, {});
+    }
+
+    static bool select(QListWidget *list, const QString &text)
+    {
+        const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+        if (found.size() != 1)
+            return false;
+        list->setCurrentItem(found.first());
+        return true;
+    }
+
+private slots:
+    void init() { resetColumnTitles(); }
+
+    void freshStore()
+    {
+        TestSupport::IsolatedSettings isolated;
+        const auto register_ = collection();
+        printSelectDataDialog dialog(register_.get());
+
+        QCOMPARE(dialog.objectName(), QStringLiteral("Print setup"));
+        QVERIFY(dialog.isModal());
+        QCOMPARE(texts(dialog.wantedListBox), (QStringList { "Gruppe", "Navn", "Fabrikat", "Pris", "Vurd.", "Dato" }));
+        QCOMPARE(texts(dialog.availableListBox),
+            (QStringList { "ITEM_COUNT", "Antal", "Billede", "Rum", "Beskrivelse", "Leverandør", "Adresse", "Serie no.",
+                "Www", "Kvitt.", "Dok.", "Produkt model" }));
+        QCOMPARE(dialog.separatorComboBox->currentText(), QStringLiteral("|"));
+        QVERIFY(dialog.sortTypeRadioButton->isChecked());
+        QVERIFY(!dialog.PrintGroupCheckBox->isChecked());
+        QCOMPARE(dialog.PrintGroupComboBox->count(), 3);
+        QCOMPARE(dialog.PrintLocationComboBox->currentText(), QStringLiteral("Kælder"));
+
+        for (int i = 0; i < PrintFields::FieldCount; ++i) {
+            const auto field = PrintFields::Field(i);
+            if (field == PrintFields::ItemCount)
+                continue;
+            QLineEdit *edit = dialog.lengthEdit(field);
+            QVERIFY(edit);
+            QCOMPARE(dialog.lengthLabel(field)->text(), PrintFieldTitles::title(field));
+            const QString expected = field == PrintFields::Date ? QStringLiteral("10")
+                                                                : QString::number(PrintFields::defaultLength(field));
+            QCOMPARE(edit->text(), expected);
+        }
+        QTest::mouseClick(dialog.buttonCancel, Qt::LeftButton);
+        QVERIFY(Settings().allKeys().isEmpty());
+    }
+
+    void movingFields()
+    {
+        TestSupport::IsolatedSettings isolated;
+        printSelectDataDialog dialog(nullptr);
+
+        // Nothing chosen: nothing moves.
+        dialog.availableListBox->setCurrentItem(nullptr);
+        QTest::mouseClick(dialog.AddButton, Qt::LeftButton);
+        QCOMPARE(dialog.wantedListBox->count(), 6);
+
+        QVERIFY(select(dialog.availableListBox, QStringLiteral("Antal")));
+        QTest::mouseClick(dialog.AddButton, Qt::LeftButton);
+        QCOMPARE(texts(dialog.wantedListBox).last(), QStringLiteral("Antal"));
+        QVERIFY(!texts(dialog.availableListBox).contains(QStringLiteral("Antal")));
+
+        QVERIFY(select(dialog.wantedListBox, QStringLiteral("Gruppe")));
+        QTest::mouseClick(dialog.RemoveButton, Qt::LeftButton);
+        QCOMPARE(texts(dialog.availableListBox).last(), QStringLiteral("Gruppe"));
+        QCOMPARE(dialog.wantedListBox->count() + dialog.availableListBox->count(), int(PrintFields::FieldCount));
+
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        Settings settings;
+        QCOMPARE(settings.value(QStringLiteral("Print/printCountField")).toBool(), true);
+        QCOMPARE(settings.value(QStringLiteral("Print/printGroupField")).toBool(), false);
+    }
+
+    // Each field on its own: chosen (or not) and its width land under its own keys.
+    void storesEveryField_data()
+    {
+        QTest::addColumn<int>("field");
+        for (int i = 0; i < PrintFields::FieldCount; ++i)
+            QTest::newRow(qPrintable(PrintFields::flagKey(PrintFields::Field(i)))) << i;
+    }
+
+    void storesEveryField()
+    {
+        QFETCH(int, field);
+        const auto changed = PrintFields::Field(field);
+        TestSupport::IsolatedSettings isolated;
+        printSelectDataDialog dialog(nullptr);
+
+        const QString title = PrintFieldTitles::title(changed);
+        const bool wasWanted = PrintFields::defaultFlag(changed);
+        QVERIFY(select(wasWanted ? dialog.wantedListBox : dialog.availableListBox, title));
+        QTest::mouseClick(wasWanted ? dialog.RemoveButton : dialog.AddButton, Qt::LeftButton);
+        const int width = PrintFields::hasLength(changed) ? PrintFields::maxLength(changed) : 0;
+        if (width) {
+            dialog.lengthEdit(changed)->clear();
+            QTest::keyClicks(dialog.lengthEdit(changed), QString::number(width));
+        }
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        Settings settings;
+        for (int i = 0; i < PrintFields::FieldCount; ++i) {
+            const auto f = PrintFields::Field(i);
+            QVERIFY2(settings.contains(PrintFields::flagKey(f)), qPrintable(PrintFields::flagKey(f)));
+            const bool expectedFlag = f == changed ? !PrintFields::defaultFlag(f) : PrintFields::defaultFlag(f);
+            QCOMPARE(settings.value(PrintFields::flagKey(f)).toBool(), expectedFlag);
+            if (PrintFields::hasLength(f)) {
+                const int expectedLength = f == changed ? width : PrintFields::defaultLength(f);
+                QCOMPARE(settings.value(PrintFields::lengthKey(f)).toInt(), expectedLength);
+            }
+        }
+        // The current values follow the store.
+        QCOMPARE(PrintSettings::current().prints(changed), !PrintFields::defaultFlag(changed));
+    }
+
+    void storesChoices_data()
+    {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<int>("sortMethod");
+        QTest::addColumn<int>("separator");
+        QTest::addColumn<bool>("groupOnly");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<bool>("locationOnly");
+        QTest::addColumn<int>("location");
+        QTest::newRow("type") << "sortTypeRadioButton" << 0 << 0 << false << 0 << false << 0;
+        QTest::newRow("name") << "sortNameRadioButton" << 1 << 1 << true << 2 << false << 0;
+        QTest::newRow("make") << "sortModelRadioButton" << 2 << 2 << false << 1 << true << 1;
+        QTest::newRow("price") << "sortPriceRadioButton" << 5 << 3 << true << 1 << true << 1;
+        QTest::newRow("date") << "sortDateradioButton" << 9 << 4 << false << 0 << false << 0;
+        QTest::newRow("room") << "sortLocationButton" << 10 << 6 << false << 0 << false << 0;
+    }
+
+    void storesChoices()
+    {
+        QFETCH(QString, radio);
+        QFETCH(int, sortMethod);
+        QFETCH(int, separator);
+        QFETCH(bool, groupOnly);
+        QFETCH(int, group);
+        QFETCH(bool, locationOnly);
+        QFETCH(int, location);
+        TestSupport::IsolatedSettings isolated;
+        const auto register_ = collection();
+        printSelectDataDialog dialog(register_.get());
+
+        dialog.findChild<QRadioButton *>(radio)->click();
+        dialog.separatorComboBox->setCurrentIndex(separator);
+        dialog.PrintGroupCheckBox->setChecked(groupOnly);
+        dialog.PrintGroupComboBox->setCurrentIndex(group);
+        dialog.PrintLocationCheckBox->setChecked(locationOnly);
+        dialog.PrintLocationComboBox->setCurrentIndex(location);
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+
+        const PrintSettingsSnapshot stored;
+        QCOMPARE(stored.sortMethod, sortMethod);
+        QCOMPARE(stored.separator, PrintSettingsSnapshot::separatorChoices().at(separator));
+        QCOMPARE(stored.printGroupOnly, groupOnly);
+        QCOMPARE(stored.groupToPrint, group);
+        QCOMPARE(stored.printLocationOnly, locationOnly);
+        QCOMPARE(stored.locationToPrint, location);
+
+        // Opened again, the dialog shows what was stored.
+        printSelectDataDialog again(register_.get());
+        QVERIFY(again.findChild<QRadioButton *>(radio)->isChecked());
+        QCOMPARE(again.separatorComboBox->currentIndex(), separator);
+        QCOMPARE(again.PrintGroupCheckBox->isChecked(), groupOnly);
+        QCOMPARE(again.PrintGroupComboBox->currentIndex(), group);
+        QCOMPARE(again.PrintLocationComboBox->currentIndex(), location);
+    }
+
+    // The address is checked first; only an acceptable address lets the
+    // description be checked. A refused OK keeps the dialog and stores nothing.
+    void lengthChecks_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("message");
+        const QString addressMessage = QStringLiteral("'Adresse felt længde' skal være: 1 -> 200\n\nRet det !");
+        const QString describeMessage = QStringLiteral("'Beskrivelse felt længde' skal være: 1 -> 200\n\nRet det !");
+        const auto row = [](const char *name, const char *address, const char *description, const QString &message) {
+            QTest::newRow(name) << QString::fromUtf8(address) << QString::fromUtf8(description) << message;
+        };
+        row("address empty", "", "15", addressMessage);
+        row("both wrong: the address only", "0", "", addressMessage);
+        row("description too long", "200", "201", describeMessage);
+        row("both at their limits", "200", "1", QString());
+    }
+
+    void lengthChecks()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, description);
+        QFETCH(QString, message);
+        TestSupport::IsolatedSettings isolated;
+        TestSupport::RecordedMessageBoxes boxes;
+        printSelectDataDialog dialog(nullptr);
+        dialog.addressLengthLineEdit->setText(address);
+        dialog.describeLengthLineEdit->setText(description);
+        dialog.show();
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+
+        Settings settings;
+        if (message.isEmpty()) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(settings.value(QStringLiteral("Print/printAddressFieldLength")).toInt(), address.toInt());
+            return;
+        }
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QStringLiteral("Felt grænseværdi fejl"));
+        QCOMPARE(boxes.last().text, message);
+        QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
+        QVERIFY(dialog.isVisible());
+        QVERIFY(settings.allKeys().isEmpty());
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Ostrana dk") << 1 << "dk" << true << "printSetupDialog.dk.htm";
+        QTest::newRow("Ostrana en") << 1 << "en" << false << "printSetupDialog.en.htm";
+        QTest::newRow("Vistrel dk") << 2 << "dk" << false << "printSetupDialog.dk.htm";
+        QTest::newRow("Numivax dk") << 3 << "dk" << true << "printSetupNumivax.dk.htm";
+        QTest::newRow("Quorvel dk") << 5 << "dk" << false << "printSetupDialog.dk.htm";
+    }
+
+    void help()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        QFETCH(bool, enabled);
+        QFETCH(QString, page);
+        TestSupport::IsolatedSettings isolated(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        printSelectDataDialog dialog(nullptr);
+        QCOMPARE(dialog.buttonHelp->isEnabled(), enabled);
+        QCOMPARE(printSelectDataDialog::helpPage(), page);
+    }
+};
+
+QTEST_MAIN(tst_PrintSetup)
+#include "tst_printsetup.moc"
