@@ -750,6 +750,8 @@ TEXTS = {
         "Lukker vinduet uden at gemme.", "Lukker vinduet uten å lagre.", "Closes the window without saving."),
 
     # ----------------------------------------------------------------- output
+    # output: HTML and XML export
+    # (the exported list's heading text of "ITEM_COUNT" is in OVERRIDES)
 
     # --------------------------------------------------------- setup dialogs
 
@@ -764,6 +766,8 @@ OVERRIDES = {
     # The item dialog's Cancel button goes without a mnemonic (Escape cancels): its
     # letter would clash with another button there.
     ("ItemDialogBase", "&Fortryd"): ("Fortryd", "Avbryt", "Cancel"),
+    # The HTML list's heading puts the column titles straight after this text.
+    ("DBItemCollection", "ITEM_COUNT"): ("Nr.; ", "Nr.; ", "No.; "),
 }
 
 # Texts looked up at run time under keys that lupdate cannot extract.

@@ -83,6 +83,10 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Kan ikke oprette mappen %1</source>
         <translation>Kan ikke oprette mappen %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

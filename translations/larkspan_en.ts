@@ -83,6 +83,10 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Kan ikke oprette mappen %1</source>
         <translation>Cannot create the folder %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>No.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

@@ -83,6 +83,10 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Kan ikke oprette mappen %1</source>
         <translation>Kan ikke opprette mappen %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
