@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,7 @@
 
 class DBItemCollection;
 class Item;
-class QSaveFile;
+class QFile;
 struct PrintSettingsSnapshot;
 
 // Writes the register as an XML file or as an HTML page: the list of all
@@ -22,8 +23,8 @@ struct PrintSettingsSnapshot;
 //
 // No item text reaches a page as markup: every text of an item (including
 // the link inside a picture's src attribute and every cell of the table) is
-// written with &, <, >, " and ' as entities. The file replaces an older one
-// only when it was written whole.
+// written with &, <, >, " and ' as entities. A file that could not be
+// written whole is removed.
 //
 // Both writers sort the collection by group first (the table then by the
 // print settings' sort); the order stays in the collection afterwards.
@@ -51,12 +52,17 @@ public:
 private:
     enum BlockOption { Labels = 1, Separators = 2, LineBreaks = 4, SpecialSubset = 8 };
 
+    static void prefetchAhead(const QList<Item *> &items, qsizetype index);
+    // The collection's sort, skipped when the items are in that order already.
+    void sort(int method);
     bool open(const QString &fileName);
     bool finish();
     void reserve(qsizetype bytes);
     void flush();
     // ASCII text; every "\n" becomes CR LF.
     void put(std::string_view ascii);
+    // Bytes as they are.
+    void putRaw(std::string_view bytes);
     void putText(QStringView text, bool escape);
     void putNumber(double value);
     void putInteger(int value);
@@ -70,7 +76,7 @@ private:
     void writeItems(const Item *singleItem, bool specialCases, bool asTable);
 
     DBItemCollection &m_collection;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<QFile> m_file;
     std::unique_ptr<char[]> m_buffer;
     qsizetype m_used = 0;
     bool m_failed = false;
