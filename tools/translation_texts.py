@@ -758,6 +758,13 @@ TEXTS = {
     # ----------------------------------------- barcodes and location import
 
     # ------------------------------------------------------------------- help
+    "NOTEPAD_NOT_FOUND": (
+        "Der er intet program, der kan vise udgivelsesnoterne. Installér en teksteditor, eller åbn filen "
+        "i mappen help selv.",
+        "Det finnes ikke noe program som kan vise utgivelsesnotatene. Installer et tekstredigeringsprogram, "
+        "eller åpne filen i mappen help selv.",
+        "There is no program that can show the release notes. Install a text editor, or open the file in "
+        "the help folder yourself."),
 
 }
 
