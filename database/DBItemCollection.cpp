@@ -523,8 +523,8 @@ bool DBItemCollection::SaveAsXmlFile(const QString &fileName, QString *error)
     return written;
 }
 
-bool DBItemCollection::SaveAsHtmlFile(const QString &fileName, bool withHeading, Item *singleItem, bool specialCases,
-                                      bool asTable, QString *error)
+bool DBItemCollection::SaveAsHtmlFile(
+    const QString &fileName, bool withHeading, Item *singleItem, bool specialCases, bool asTable, QString *error)
 {
     ItemExport writer(*this);
     const bool written = writer.writeHtml(fileName, withHeading, singleItem, specialCases, asTable);

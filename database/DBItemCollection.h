@@ -108,7 +108,7 @@ public:
     // the file was not written; an older file of that name is then unchanged.
     bool SaveAsXmlFile(const QString &fileName, QString *error = nullptr);
     bool SaveAsHtmlFile(const QString &fileName, bool withHeading, Item *singleItem, bool specialCases, bool asTable,
-                        QString *error = nullptr);
+        QString *error = nullptr);
 
     // The lock of the inventory edition: the file "LockFile" in the lastDbDir
     // folder, created exclusively, so of two programs taking it at the same
