@@ -752,6 +752,11 @@ TEXTS = {
     # ----------------------------------------------------------------- output
     # output: HTML and XML export
     # (the exported list's heading text of "ITEM_COUNT" is in OVERRIDES)
+    "%1 gemt, antal: %3, tid: %4 sec ": (
+        None, "%1 lagret, antall: %3, tid: %4 sek. ", "%1 saved, items: %3, time: %4 s "),
+    "%1.%2 gemt, antal: %3, tid: %4 sec ": (
+        None, "%1.%2 lagret, antall: %3, tid: %4 sek. ", "%1.%2 saved, items: %3, time: %4 s "),
+    "%1 blev ikke gemt: %2": (None, "%1 ble ikke lagret: %2", "%1 was not saved: %2"),
 
     # --------------------------------------------------------- setup dialogs
 
