@@ -12,6 +12,7 @@
 #include "core/Settings.h"
 #include "core/SystemNames.h"
 #include "database/DatabaseFile.h"
+#include "database/ItemExport.h"
 #include "database/Item.h"
 
 #include <algorithm>
@@ -508,6 +509,28 @@ void DBItemCollection::sort(int method)
     // Stable: items that compare equal keep their order, so saving (which
     // sorts by group) writes the same file twice over.
     std::stable_sort(m_items.begin(), m_items.end(), less);
+}
+
+// ---------------------------------------------------------------------------
+// Export
+
+bool DBItemCollection::SaveAsXmlFile(const QString &fileName, QString *error)
+{
+    ItemExport writer(*this);
+    const bool written = writer.writeXml(fileName);
+    if (error)
+        *error = writer.errorString();
+    return written;
+}
+
+bool DBItemCollection::SaveAsHtmlFile(
+    const QString &fileName, bool withHeading, Item *singleItem, bool specialCases, bool asTable, QString *error)
+{
+    ItemExport writer(*this);
+    const bool written = writer.writeHtml(fileName, withHeading, singleItem, specialCases, asTable);
+    if (error)
+        *error = writer.errorString();
+    return written;
 }
 
 // ---------------------------------------------------------------------------

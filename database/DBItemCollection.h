@@ -103,6 +103,13 @@ public:
     bool SaveToFileAsAscii(const QString &path);
     int formatLevel() const { return m_formatLevel; }
 
+    // The XML file and the HTML pages of the register (see ItemExport). Both
+    // sort the items first. False, with the reason in *error when asked, when
+    // the file was not written; an older file of that name is then unchanged.
+    bool SaveAsXmlFile(const QString &fileName, QString *error = nullptr);
+    bool SaveAsHtmlFile(const QString &fileName, bool withHeading, Item *singleItem, bool specialCases, bool asTable,
+        QString *error = nullptr);
+
     // The lock of the inventory edition: the file "LockFile" in the lastDbDir
     // folder, created exclusively, so of two programs taking it at the same
     // moment exactly one succeeds. LockDB is true when this collection now

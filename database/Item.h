@@ -103,6 +103,10 @@ public:
     static QString escaped(const QString &text);
 
 private:
+    // The exports read the texts in place: they write every item of the
+    // register while the user waits, and a copy of each text costs them.
+    friend class ItemExport;
+
     static QString text(const QString &value, bool escape) { return escape ? escaped(value) : value; }
 
     int m_group = 0;

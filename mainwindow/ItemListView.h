@@ -129,6 +129,8 @@ signals:
     // The row the user selected or made current (null when there is none any
     // more); emitted after the list has taken it as its current row.
     void rowSelected(QTreeWidgetItem *row);
+    // A status-bar text for the given milliseconds (a page that was not written).
+    void message(const QString &text, int milliseconds);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -148,6 +150,8 @@ private:
     // The width a cell needs to show a whole date ("dd.mm.yyyy") in the
     // list's font and style.
     int wholeDateWidth() const;
+    // The one-item page of the item at path; false (and the status message
+    // saying so) when it was not written.
     bool writeItemPage(const QString &path, Item *item);
 
     QPointer<DBItemCollection> m_collection;

@@ -9,8 +9,10 @@
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/ItemExport.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
+#include "desktop/WaitCursor.h"
 #include "itemdialog/ItemDialog.h"
 
 #include <QCursor>
@@ -196,11 +198,7 @@ void ItemListView::ViewCurrentAsHTML()
     Item *item = funiQListViewItem::itemOfRow(m_currentRow);
     if (!item)
         return;
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = lastDbDir();
-    const QString path = QFileInfo(QDir::cleanPath(folder + QStringLiteral("/CurrentItem") + QStringLiteral(".htm")))
-                             .absoluteFilePath();
+    const QString path = ItemExport::outputFilePath(QStringLiteral("CurrentItem"), QStringLiteral(".htm"));
     if (writeItemPage(path, item))
         openHtmlPage(path, QString(), true);
 }
@@ -280,10 +278,13 @@ void ItemListView::followItemDialog(ItemDialog *dialog)
 
 bool ItemListView::writeItemPage(const QString &path, Item *item)
 {
-    // TODO(export): write the one-item HTML page (the HTML export's page
-    // writer, without heading, the item as the only item, no special cases,
-    // not as a table) to path, and return whether it was written.
-    Q_UNUSED(path);
-    Q_UNUSED(item);
+    if (!m_collection || !item)
+        return false;
+    WaitCursor waitCursor;
+    QString reason;
+    if (m_collection->SaveAsHtmlFile(path, false, item, false, false, &reason))
+        return true;
+    waitCursor.restore();
+    emit message(tr("%1 blev ikke gemt: %2").arg(QDir::toNativeSeparators(path), reason), 10000);
     return false;
 }

@@ -99,6 +99,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
+    connect(m_listView, &ItemListView::message, this, qOverload<const QString &, int>(&MainWindow::message));
 
     FileNew();
     setCentralWidget(m_listView);
@@ -338,23 +339,11 @@ void MainWindow::SetupWhatToPrint()
 
 // Commands whose dialogs and outputs live in their own parts of the program;
 // until those are in place the commands do nothing.
-void MainWindow::SaveAsHTML()
-{ }
-void MainWindow::SaveAsXML()
-{ }
 void MainWindow::UpdateLocations()
 { }
 void MainWindow::PrintBarcode()
 { }
 void MainWindow::AutoMakeItems()
-{ }
-void MainWindow::ShowAllAsHTMLTable()
-{ }
-void MainWindow::ShowAllAsHTML()
-{ }
-void MainWindow::ShowAllSpecialCasesAsHTML()
-{ }
-void MainWindow::ShowAllAsXML()
 { }
 void MainWindow::SetupGroups()
 { }

@@ -70,6 +70,12 @@ public:
     // dialog was cancelled or the file was not written.
     bool saveDatabaseAs();
 
+    // A generated file's path: the name with ".xml" or ".htm" in the folder
+    // of generated pages (the "AppData" environment variable, otherwise the
+    // database folder).
+    QString GetXmlOutputFile(QString xmlFileName);
+    QString GetHtmlOutputFile(QString htmlFileName);
+
 signals:
     // A status-bar text shown for the given milliseconds, or until replaced.
     void message(const QString &text, int milliseconds);
@@ -87,8 +93,12 @@ public slots:
     void Save() { Save(true); }
     void SaveAs();
     void Backup();
+    // Exports (MainWindowExport.cpp). An empty name is the database file's
+    // name with ".htm" or ".xml" appended.
     void SaveAsHTML();
+    void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable = false, QString htmlOutputFile = QString());
     void SaveAsXML();
+    void SaveAsXML(QString xmlOutputFile);
     void SaveSettings();
     void ReadSettings();
     void UpdateLocations();
@@ -152,6 +162,11 @@ private:
     bool finishSession();
     void endEventLoop();
     void showLockedState(bool locked);
+    // The exports behind the slots: the file written, or "" when nothing was
+    // (the status bar then says why, or the Save As dialog came instead).
+    QString exportXml(QString xmlOutputFile);
+    QString exportHtml(bool showSpecialCase, bool saveAsHtmlTable, QString htmlOutputFile);
+    void reportExportFailure(const QString &file, const QString &reason);
 
     QString m_demoDatabasePath;
     std::unique_ptr<LogXML> m_log;

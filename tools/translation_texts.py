@@ -813,6 +813,13 @@ TEXTS = {
     "VISTREL_REPORT_HEADER_TEXT": (
         "Billeder: samlet oversigt efter gruppe", "Bilder: samlet oversikt etter gruppe", "Pictures: summary by group"),
     "TotalPrice": ("Pris i alt", "Pris totalt", "Total price"),
+    # output: HTML and XML export
+    # (the exported list's heading text of "ITEM_COUNT" is in OVERRIDES)
+    "%1 gemt, antal: %3, tid: %4 sec ": (
+        None, "%1 lagret, antall: %3, tid: %4 sek. ", "%1 saved, items: %3, time: %4 s "),
+    "%1.%2 gemt, antal: %3, tid: %4 sec ": (
+        None, "%1.%2 lagret, antall: %3, tid: %4 sek. ", "%1.%2 saved, items: %3, time: %4 s "),
+    "%1 blev ikke gemt: %2": (None, "%1 ble ikke lagret: %2", "%1 was not saved: %2"),
 
     # --------------------------------------------------------- setup dialogs
 
@@ -834,6 +841,8 @@ OVERRIDES = {
     # The item dialog's Cancel button goes without a mnemonic (Escape cancels): its
     # letter would clash with another button there.
     ("ItemDialogBase", "&Fortryd"): ("Fortryd", "Avbryt", "Cancel"),
+    # The HTML list's heading puts the column titles straight after this text.
+    ("DBItemCollection", "ITEM_COUNT"): ("Nr.; ", "Nr.; ", "No.; "),
 }
 
 # Texts looked up at run time under keys that lupdate cannot extract.

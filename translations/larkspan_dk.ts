@@ -83,6 +83,10 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Kan ikke oprette mappen %1</source>
         <translation>Kan ikke oprette mappen %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -900,6 +904,10 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Dok.</source>
         <translation>Dok.</translation>
     </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 blev ikke gemt: %2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1048,6 +1056,18 @@ Udskriv lister og rapporter, eller vis samlingen og de mønter, du mangler, som 
 Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pris, købsdato, leverandør, serienummer, billeder og kvitteringer. Registeret er en god hjælp ved forsikring, flytning og efter tyveri eller brand.
 
 Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>%1 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1 gemt, antal: %3, tid: %4 sec </translation>
+    </message>
+    <message>
+        <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1.%2 gemt, antal: %3, tid: %4 sec </translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 blev ikke gemt: %2</translation>
     </message>
     <message>
         <source>Gruppe</source>

@@ -83,6 +83,10 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Kan ikke oprette mappen %1</source>
         <translation>Cannot create the folder %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>No.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -900,6 +904,10 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Dok.</source>
         <translation>Doc.</translation>
     </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 was not saved: %2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1048,6 +1056,18 @@ Print lists and reports, or view the collection and the coins you are missing as
 Record your belongings: furniture, tools, clothes and everything else you own, with price, purchase date, supplier, serial number, pictures and receipts. The register is a great help with insurance, when moving house and after a theft or a fire.
 
 Print lists and reports by group, or save the register as HTML or XML.</translation>
+    </message>
+    <message>
+        <source>%1 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1 saved, items: %3, time: %4 s </translation>
+    </message>
+    <message>
+        <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1.%2 saved, items: %3, time: %4 s </translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 was not saved: %2</translation>
     </message>
     <message>
         <source>Gruppe</source>

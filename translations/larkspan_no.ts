@@ -83,6 +83,10 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Kan ikke oprette mappen %1</source>
         <translation>Kan ikke opprette mappen %1</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.; </translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -900,6 +904,10 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Dok.</source>
         <translation>Dok.</translation>
     </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 ble ikke lagret: %2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1048,6 +1056,18 @@ Skriv ut lister og rapporter, eller vis samlingen og myntene du mangler som HTML
 Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris, kjøpsdato, leverandør, serienummer, bilder og kvitteringer. Registeret er til god hjelp ved forsikring, flytting og etter tyveri eller brann.
 
 Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>%1 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1 lagret, antall: %3, tid: %4 sek. </translation>
+    </message>
+    <message>
+        <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+        <translation>%1.%2 lagret, antall: %3, tid: %4 sek. </translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt: %2</source>
+        <translation>%1 ble ikke lagret: %2</translation>
     </message>
     <message>
         <source>Gruppe</source>

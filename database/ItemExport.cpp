@@ -1,0 +1,680 @@
+#include "database/ItemExport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+
+#include "core/ColumnTitles.h"
+#include "core/Edition.h"
+#include "core/PrintSettings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+constexpr qsizetype bufferSize = qsizetype(1) << 20;
+// Texts are converted in pieces of this many UTF-16 units, so that one piece
+// always fits the buffer whatever it holds.
+constexpr qsizetype textPiece = 4096;
+// The most bytes one UTF-16 unit can become ("&quot;").
+constexpr qsizetype maxBytesPerUnit = 6;
+// The longest number text: a double in fixed notation (up to 309 digits).
+constexpr qsizetype maxNumberBytes = 400;
+
+// The texts written for every item carry their CR LF already (putRaw).
+
+// A cell of the table: its value stands on a line of its own.
+constexpr std::string_view cellOpen = "\t<td>\r\n\t\t";
+constexpr std::string_view rightCellOpen = "\t<td align=\"right\">\r\n\t\t";
+constexpr std::string_view cellClose = "\r\n\t</td>\r\n";
+
+// The list's columns, as the item block and the table name them.
+enum Column {
+    GroupColumn = 0,
+    NameColumn = 1,
+    ProductColumn = 2,
+    ModelColumn = 3,
+    CountColumn = 4,
+    PriceColumn = 5,
+    PriceTodayColumn = 6,
+    PictureColumn = 7,
+    ReceiptColumn = 8,
+    DateColumn = 9,
+    LocationColumn = 10,
+    DescriptionColumn = 11,
+    SupplierColumn = 12,
+    AddressColumn = 13,
+    SerialnoColumn = 14,
+    WwwColumn = 15,
+    DocumentColumn = 16,
+};
+
+// The elements of the item block, in the order they are written.
+enum ElementId {
+    GroupElement,
+    NameElement,
+    ProductElement,
+    ModelElement,
+    PriceElement,
+    PriceTodayElement,
+    DateElement,
+    SupplierElement,
+    SerialNumberElement,
+    DescriptionElement,
+    FreeInfoElement,
+    NumberOfItemsElement,
+    LocationElement,
+    WwwElement,
+    DocumentElement,
+    PictureElement,
+    ReceiptElement,
+    ElementCount
+};
+
+struct Element
+{
+    std::string_view open;
+    std::string_view close;
+    Column column;
+    bool special; // left out on the special-cases page
+};
+
+constexpr Element elements[ElementCount] = {
+    { "<Group>", "</Group>\r\n", GroupColumn, false },
+    { "<Name>", "</Name>\r\n", NameColumn, false },
+    { "<Product>", "</Product>\r\n", ProductColumn, false },
+    { "<Model>", "</Model>\r\n", ModelColumn, false },
+    { "<Price>", "</Price>\r\n", PriceColumn, true },
+    { "<PriceToday >", "</PriceToday>\r\n", PriceTodayColumn, true },
+    { "<Date>", "</Date>\r\n", DateColumn, true },
+    { "<Supplier>", "</Supplier>\r\n", SupplierColumn, false },
+    { "<SerialNumber>", "</SerialNumber>\r\n", SerialnoColumn, false },
+    { "<Description>", "</Description>\r\n", DescriptionColumn, true },
+    { "<FreeInfo>", "</FreeInfo>\r\n", AddressColumn, true },
+    { "<NumberOfItems>", "</NumberOfItems>\r\n", CountColumn, true },
+    { "<Location>", "</Location>\r\n", LocationColumn, false },
+    { "<WwwLink>", "</WwwLink>\r\n", WwwColumn, true },
+    { "<DocumentLink>", "</DocumentLink>\r\n", DocumentColumn, true },
+    { "<PictureLink>", "</PictureLink>\r\n", PictureColumn, true },
+    { "<ReceiptLink>", "</ReceiptLink>\r\n", ReceiptColumn, true },
+};
+
+// The list column of each print field (the running number has none).
+constexpr int printColumns[PrintFields::FieldCount] = {
+    -1,
+    GroupColumn,
+    NameColumn,
+    ProductColumn,
+    ModelColumn,
+    CountColumn,
+    PriceColumn,
+    PriceTodayColumn,
+    PictureColumn,
+    DateColumn,
+    LocationColumn,
+    DescriptionColumn,
+    SupplierColumn,
+    AddressColumn,
+    SerialnoColumn,
+    WwwColumn,
+    ReceiptColumn,
+    DocumentColumn,
+};
+
+QStringList visibleTitles()
+{
+    QStringList titles = columnTitles();
+    // The list shows its first two titles translated.
+    for (int column : { GroupColumn, NameColumn })
+        titles[column] = QCoreApplication::translate("ItemListView", titles.at(column).toUtf8().constData());
+    return titles;
+}
+
+} // namespace
+
+ItemExport::ItemExport(DBItemCollection &collection)
+    : m_collection(collection)
+{ }
+
+ItemExport::~ItemExport() = default;
+
+QString ItemExport::outputFolder()
+{
+    const QString appData = qEnvironmentVariable("AppData");
+    return appData.isEmpty() ? lastDbDir() : appData;
+}
+
+QString ItemExport::outputFilePath(const QString &baseName, const QString &suffix)
+{
+    const QString path = QDir::cleanPath(outputFolder() + QLatin1Char('/') + baseName + suffix);
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+void ItemExport::prefetchAhead(const QList<Item *> &items, qsizetype index)
+{
+    // The items lie scattered over the heap, and in group order they are
+    // read out of the order they were made in: fetch an item's memory some
+    // steps ahead, and its texts when it comes nearer.
+    constexpr qsizetype itemDistance = 8;
+    constexpr qsizetype textDistance = 4;
+    if (index + itemDistance < items.size()) {
+        const char *item = reinterpret_cast<const char *>(items.at(index + itemDistance));
+        for (std::size_t offset = 0; offset < sizeof(Item); offset += 64)
+            __builtin_prefetch(item + offset);
+    }
+    if (index + textDistance < items.size()) {
+        const Item *item = items.at(index + textDistance);
+        for (const QString *text : { &item->m_name, &item->m_product, &item->m_date, &item->m_supplier,
+                 &item->m_serialno, &item->m_description, &item->m_address, &item->m_photolink, &item->m_www,
+                 &item->m_receipt, &item->m_document, &item->m_productModel })
+            __builtin_prefetch(text->constData());
+    }
+}
+
+void ItemExport::sort(int method)
+{
+    // Most registers are kept in group order (saving sorts them), and sorting
+    // a hundred thousand items costs more than a look whether they are.
+    bool (*less)(const Item *, const Item *) = nullptr;
+    switch (method) {
+    case DBItemCollection::ByGroup:
+        less = &Item::lessByGroup;
+        break;
+    case DBItemCollection::ByName:
+        less = &Item::lessByName;
+        break;
+    case DBItemCollection::ByProduct:
+        less = &Item::lessByProduct;
+        break;
+    case DBItemCollection::ByLocation:
+        less = &Item::lessByLocation;
+        break;
+    default:
+        break;
+    }
+    if (less && std::is_sorted(m_collection.begin(), m_collection.end(), less))
+        return;
+    m_collection.sort(method);
+}
+
+// ---------------------------------------------------------------------------
+// The file and its buffer
+
+bool ItemExport::open(const QString &fileName)
+{
+    m_errorString.clear();
+    m_failed = false;
+    m_used = 0;
+    // Written in place: a page of a hundred thousand items is tens of
+    // megabytes, and waiting for them to reach the disk (as a save-and-swap
+    // file does) would take longer than writing them.
+    m_file = std::make_unique<QFile>(fileName);
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_errorString = m_file->errorString();
+        m_file.reset();
+        return false;
+    }
+    if (!m_buffer)
+        m_buffer = std::make_unique<char[]>(std::size_t(bufferSize));
+    m_titles = visibleTitles();
+    m_currentFolder = QDir::currentPath();
+    return true;
+}
+
+bool ItemExport::finish()
+{
+    flush();
+    if (!m_failed) {
+        m_file->close();
+        m_failed = m_file->error() != QFileDevice::NoError;
+    }
+    if (m_failed) {
+        // No half page is left to be taken for the register.
+        m_errorString = m_file->errorString();
+        m_file->close();
+        m_file->remove();
+    }
+    m_file.reset();
+    return !m_failed;
+}
+
+void ItemExport::flush()
+{
+    if (m_used > 0 && !m_failed && m_file->write(m_buffer.get(), m_used) != m_used)
+        m_failed = true;
+    m_used = 0;
+}
+
+void ItemExport::reserve(qsizetype bytes)
+{
+    if (m_used + bytes > bufferSize)
+        flush();
+}
+
+void ItemExport::put(std::string_view ascii)
+{
+    reserve(qsizetype(ascii.size()) * 2);
+    char *out = m_buffer.get() + m_used;
+    while (!ascii.empty()) {
+        const auto lineEnd = ascii.find('\n');
+        const std::size_t length = lineEnd == std::string_view::npos ? ascii.size() : lineEnd;
+        std::memcpy(out, ascii.data(), length);
+        out += length;
+        if (lineEnd == std::string_view::npos)
+            break;
+        *out++ = '\r';
+        *out++ = '\n';
+        ascii.remove_prefix(length + 1);
+    }
+    m_used = out - m_buffer.get();
+}
+
+void ItemExport::putRaw(std::string_view bytes)
+{
+    reserve(qsizetype(bytes.size()));
+    std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
+    m_used += qsizetype(bytes.size());
+}
+
+void ItemExport::putText(QStringView text, bool escape)
+{
+    while (!text.isEmpty()) {
+        qsizetype take = std::min(text.size(), textPiece);
+        // A surrogate pair stays in one piece: it is one character, one "?".
+        if (take < text.size() && text.at(take - 1).isHighSurrogate())
+            --take;
+        reserve(take * maxBytesPerUnit);
+        char *out = m_buffer.get() + m_used;
+        const char16_t *in = text.utf16();
+        const char16_t *end = in + take;
+        for (; in < end; ++in) {
+            const char16_t c = *in;
+            if (c >= 0x100) {
+                if (QChar::isHighSurrogate(c) && in + 1 < end && QChar::isLowSurrogate(in[1]))
+                    ++in;
+                *out++ = '?';
+                continue;
+            }
+            switch (c) {
+            case u'\n':
+                *out++ = '\r';
+                *out++ = '\n';
+                continue;
+            case u'&':
+                if (escape) {
+                    std::memcpy(out, "&amp;", 5);
+                    out += 5;
+                    continue;
+                }
+                break;
+            case u'<':
+                if (escape) {
+                    std::memcpy(out, "&lt;", 4);
+                    out += 4;
+                    continue;
+                }
+                break;
+            case u'>':
+                if (escape) {
+                    std::memcpy(out, "&gt;", 4);
+                    out += 4;
+                    continue;
+                }
+                break;
+            case u'"':
+                if (escape) {
+                    std::memcpy(out, "&quot;", 6);
+                    out += 6;
+                    continue;
+                }
+                break;
+            case u'\'':
+                if (escape) {
+                    std::memcpy(out, "&apos;", 6);
+                    out += 6;
+                    continue;
+                }
+                break;
+            default:
+                break;
+            }
+            *out++ = char(c);
+        }
+        m_used = out - m_buffer.get();
+        text = text.mid(take);
+    }
+}
+
+void ItemExport::putNumber(double value)
+{
+    reserve(maxNumberBytes);
+    char *out = m_buffer.get() + m_used;
+    const auto result = std::to_chars(out, out + maxNumberBytes, value, std::chars_format::fixed, 1);
+    m_used = result.ptr - m_buffer.get();
+}
+
+void ItemExport::putInteger(int value)
+{
+    reserve(16);
+    char *out = m_buffer.get() + m_used;
+    const auto result = std::to_chars(out, out + 16, value);
+    m_used = result.ptr - m_buffer.get();
+}
+
+void ItemExport::putListName(const QStringList &list, int index, bool escape)
+{
+    // A number the list does not reach is written as itself.
+    if (index >= 0 && index < list.size())
+        putText(list.at(index), escape);
+    else
+        putInteger(index);
+}
+
+void ItemExport::putAbsolutePath(const QString &link)
+{
+    if (QDir::isAbsolutePath(link))
+        putText(link, true);
+    else
+        putText(QDir(m_currentFolder).absoluteFilePath(link), true);
+}
+
+// ---------------------------------------------------------------------------
+// The item block of the XML file and the HTML lists
+
+void ItemExport::putPicture(const QString &link, std::string_view pictureText)
+{
+    put("<img src=\"");
+    putAbsolutePath(link);
+    put("\" ALT=\"");
+    put(pictureText);
+    put("\"><BR>");
+}
+
+void ItemExport::putItemBlock(const Item &item, int options)
+{
+    const bool labels = options & Labels;
+    const bool separators = options & Separators;
+    const bool lineBreaks = options & LineBreaks;
+    const bool special = options & SpecialSubset;
+    const QStringList &groups = m_collection.groups().entries();
+    const QStringList &locations = m_collection.locations().entries();
+
+    putRaw("<Item>\r\n");
+    for (int id = 0; id < ElementCount; ++id) {
+        const Element &element = elements[id];
+        if (special && element.special)
+            continue;
+        if (labels) {
+            if (id == PictureElement && !item.m_photolink.isEmpty())
+                putPicture(item.m_photolink, "1. Image");
+            else if (id == ReceiptElement && !item.m_receipt.isEmpty())
+                putPicture(item.m_receipt, "2. Image");
+            put("<b>");
+            putText(m_titles.at(element.column), false);
+            put("</b>: ");
+        }
+        putRaw(element.open);
+        switch (id) {
+        case GroupElement:
+            putListName(groups, item.group(), true);
+            break;
+        case NameElement:
+            putText(item.m_name, true);
+            break;
+        case ProductElement:
+            putText(item.m_product, true);
+            break;
+        case ModelElement:
+            putText(item.m_productModel, true);
+            break;
+        case PriceElement:
+            putNumber(item.price());
+            break;
+        case PriceTodayElement:
+            putNumber(item.priceToday());
+            break;
+        // A date is text like any other: one holding markup stays text.
+        case DateElement:
+            putText(item.m_date, true);
+            break;
+        case SupplierElement:
+            putText(item.m_supplier, true);
+            break;
+        case SerialNumberElement:
+            putText(item.m_serialno, true);
+            break;
+        case DescriptionElement:
+            putText(item.m_description, true);
+            break;
+        case FreeInfoElement:
+            putText(item.m_address, true);
+            break;
+        case NumberOfItemsElement:
+            putInteger(item.numberOfItems());
+            break;
+        case LocationElement:
+            putListName(locations, item.location(), true);
+            break;
+        case WwwElement:
+            putText(item.m_www, true);
+            break;
+        case DocumentElement:
+            putText(item.m_document, true);
+            break;
+        case PictureElement:
+            putText(item.m_photolink, true);
+            break;
+        case ReceiptElement:
+            putText(item.m_receipt, true);
+            break;
+        default:
+            break;
+        }
+        if (separators)
+            putRaw("; ");
+        if (lineBreaks)
+            putRaw("<BR>");
+        putRaw(element.close);
+    }
+    putRaw("</Item>\r\n");
+}
+
+// ---------------------------------------------------------------------------
+// The HTML table
+
+void ItemExport::putTableHead(const PrintSettingsSnapshot &settings)
+{
+    put("<table frame=\"border\" >\n<thead>\n<tr>\n");
+    for (int field = 0; field < PrintFields::FieldCount; ++field) {
+        if (!settings.prints(PrintFields::Field(field)))
+            continue;
+        put("<th>");
+        if (field == PrintFields::ItemCount)
+            put("No");
+        else
+            putText(m_titles.at(printColumns[field]), false);
+        putRaw("</th>\r\n");
+    }
+    put("</tr>\n</thead>\n");
+}
+
+void ItemExport::putPictureCell(const QString &link, const QString &title)
+{
+    put("\t<td>\n");
+    if (!link.isEmpty()) {
+        put("\t\t<img width=\"64\" height=\"64\" src=\"");
+        putAbsolutePath(link);
+        put("\" ALT=\"");
+        putText(title, false);
+        put("\">\n");
+    }
+    put("\t</td>\n");
+}
+
+void ItemExport::putTableRow(const Item &item, int position, const PrintSettingsSnapshot &settings)
+{
+    // With both filters an item of the group or of the location is shown.
+    if (settings.printGroupOnly) {
+        if (item.group() != settings.groupToPrint
+            && !(settings.printLocationOnly && item.location() == settings.locationToPrint))
+            return;
+    } else if (settings.printLocationOnly && item.location() != settings.locationToPrint) {
+        return;
+    }
+
+    const QStringList &groups = m_collection.groups().entries();
+    const QStringList &locations = m_collection.locations().entries();
+    put("<tr>\n");
+    for (int field = 0; field < PrintFields::FieldCount; ++field) {
+        if (!settings.prints(PrintFields::Field(field)))
+            continue;
+        if (field == PrintFields::Picture || field == PrintFields::Receipt) {
+            const bool picture = field == PrintFields::Picture;
+            putPictureCell(
+                picture ? item.m_photolink : item.m_receipt, m_titles.at(picture ? PictureColumn : ReceiptColumn));
+            continue;
+        }
+        const bool number
+            = field == PrintFields::Count || field == PrintFields::Price || field == PrintFields::PriceToday;
+        putRaw(number ? rightCellOpen : cellOpen);
+        switch (field) {
+        case PrintFields::ItemCount:
+            putInteger(position);
+            break;
+        case PrintFields::Group:
+            putListName(groups, item.group(), true);
+            break;
+        case PrintFields::Name:
+            putText(item.m_name, true);
+            break;
+        case PrintFields::Model:
+            putText(item.m_product, true);
+            break;
+        case PrintFields::ProductType:
+            putText(item.m_productModel, true);
+            break;
+        case PrintFields::Count:
+            putInteger(item.numberOfItems());
+            break;
+        case PrintFields::Price:
+            putNumber(item.price());
+            break;
+        case PrintFields::PriceToday:
+            putNumber(item.priceToday());
+            break;
+        case PrintFields::Date:
+            putText(item.m_date, true);
+            break;
+        case PrintFields::Location:
+            putListName(locations, item.location(), true);
+            break;
+        case PrintFields::Describe:
+            putText(item.m_description, true);
+            break;
+        case PrintFields::Supplier:
+            putText(item.m_supplier, true);
+            break;
+        case PrintFields::Address:
+            putText(item.m_address, true);
+            break;
+        case PrintFields::SerialNumber:
+            putText(item.m_serialno, true);
+            break;
+        case PrintFields::Www:
+            putText(item.m_www, true);
+            break;
+        case PrintFields::Document:
+            putText(item.m_document, true);
+            break;
+        default:
+            break;
+        }
+        putRaw(cellClose);
+    }
+    putRaw("</tr>\r\n");
+}
+
+// ---------------------------------------------------------------------------
+// The two files
+
+bool ItemExport::writeXml(const QString &fileName)
+{
+    if (!open(fileName))
+        return false;
+    put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
+    sort(DBItemCollection::ByGroup);
+    const QList<Item *> &items = m_collection.items();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        prefetchAhead(items, i);
+        putItemBlock(*items.at(i), 0);
+    }
+    putRaw("</Items>\r\n");
+    return finish();
+}
+
+bool ItemExport::writeHtml(
+    const QString &fileName, bool withHeading, const Item *singleItem, bool specialCases, bool asTable)
+{
+    if (!open(fileName))
+        return false;
+    put("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n<head><title>");
+    putText(editionName(), false);
+    put("</title></head>\n<body>\n");
+    if (withHeading && !specialCases) {
+        put("<h2>");
+        putText(fileName, false);
+        put("</h2>\n<h3>");
+        putText(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT"), false);
+        for (const Element &element : elements) {
+            putText(m_titles.at(element.column), false);
+            put(";");
+        }
+        put("</h3>\n");
+    }
+
+    // The table's columns, filters and sort are the print settings of this moment.
+    std::unique_ptr<PrintSettingsSnapshot> settings;
+    if (asTable) {
+        settings = std::make_unique<PrintSettingsSnapshot>();
+        putTableHead(*settings);
+    } else {
+        put("<Items>\n");
+    }
+
+    sort(DBItemCollection::ByGroup);
+    if (singleItem) {
+        putItemBlock(*singleItem, Labels | LineBreaks);
+    } else if (asTable) {
+        if (settings->sortMethod != DBItemCollection::ByGroup)
+            sort(settings->sortMethod);
+        const QList<Item *> &items = m_collection.items();
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            prefetchAhead(items, i);
+            putTableRow(*items.at(i), int(i), *settings);
+        }
+    } else {
+        const int options = specialCases ? Separators | SpecialSubset : Separators;
+        const QList<Item *> &items = m_collection.items();
+        int number = 0;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            prefetchAhead(items, i);
+            const Item *item = items.at(i);
+            if (specialCases && item->priceToday() != 0.0)
+                continue;
+            put("<p>\n");
+            putInteger(++number);
+            put("; ");
+            putItemBlock(*item, options);
+            putRaw("</p>\r\n");
+        }
+    }
+
+    putRaw(asTable ? "</table>\r\n" : "</Items>\r\n");
+    put("</body>\n</html>\n");
+    return finish();
+}

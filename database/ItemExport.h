@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string_view>
+
+class DBItemCollection;
+class Item;
+class QFile;
+struct PrintSettingsSnapshot;
+
+// Writes the register as an XML file or as an HTML page: the list of all
+// items, the table of the print settings' columns, the special cases (items
+// without an estimated value) or one item with labels.
+//
+// Files are Latin-1 with CR LF line ends; a character Latin-1 cannot hold is
+// written as "?". Items are streamed one by one through a fixed buffer, with
+// no text built per item, because a register of a hundred thousand items is
+// written while the user waits.
+//
+// No item text reaches a page as markup: every text of an item (including
+// the link inside a picture's src attribute and every cell of the table) is
+// written with &, <, >, " and ' as entities. A file that could not be
+// written whole is removed.
+//
+// Both writers sort the collection by group first (the table then by the
+// print settings' sort); the order stays in the collection afterwards.
+class ItemExport
+{
+public:
+    explicit ItemExport(DBItemCollection &collection);
+    ~ItemExport();
+    ItemExport(const ItemExport &) = delete;
+    ItemExport &operator=(const ItemExport &) = delete;
+
+    bool writeXml(const QString &fileName);
+    // withHeading: the file name and the column titles above the list (not
+    // on the special-cases page). singleItem: only that item, with labels.
+    bool writeHtml(const QString &fileName, bool withHeading, const Item *singleItem, bool specialCases, bool asTable);
+    // Why the last write failed (the file and the reason).
+    QString errorString() const { return m_errorString; }
+
+    // The folder of generated pages: the environment variable "AppData" when
+    // it is set, otherwise the database folder (lastDbDir).
+    static QString outputFolder();
+    // baseName + suffix in outputFolder(), as an absolute path.
+    static QString outputFilePath(const QString &baseName, const QString &suffix);
+
+private:
+    enum BlockOption { Labels = 1, Separators = 2, LineBreaks = 4, SpecialSubset = 8 };
+
+    static void prefetchAhead(const QList<Item *> &items, qsizetype index);
+    // The collection's sort, skipped when the items are in that order already.
+    void sort(int method);
+    bool open(const QString &fileName);
+    bool finish();
+    void reserve(qsizetype bytes);
+    void flush();
+    // ASCII text; every "\n" becomes CR LF.
+    void put(std::string_view ascii);
+    // Bytes as they are.
+    void putRaw(std::string_view bytes);
+    void putText(QStringView text, bool escape);
+    void putNumber(double value);
+    void putInteger(int value);
+    void putListName(const QStringList &list, int index, bool escape);
+    void putAbsolutePath(const QString &link);
+    void putItemBlock(const Item &item, int options);
+    void putPicture(const QString &link, std::string_view pictureText);
+    void putTableHead(const PrintSettingsSnapshot &settings);
+    void putTableRow(const Item &item, int position, const PrintSettingsSnapshot &settings);
+    void putPictureCell(const QString &link, const QString &title);
+    void writeItems(const Item *singleItem, bool specialCases, bool asTable);
+
+    DBItemCollection &m_collection;
+    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_used = 0;
+    bool m_failed = false;
+    QString m_errorString;
+    // The list's seventeen column titles as the user sees them.
+    QStringList m_titles;
+    QString m_currentFolder;
+};
