@@ -11,6 +11,7 @@
 #include "desktop/Launcher.h"
 #include "desktop/MessageBox.h"
 #include "desktop/MessageBoxNotices.h"
+#include "desktop/ProcessRunner.h"
 #include "core/Settings.h"
 
 namespace {
@@ -22,6 +23,7 @@ namespace {
     MessageBox::setStrict(true);
     FileDialog::setStrict(true);
     Launcher::setStrict(true);
+    ProcessRunner::setStrict(true);
     MessageBoxNotices::install();
     return true;
 }();
