@@ -229,27 +229,6 @@ private slots:
             QVERIFY2(boxes.last().text.contains(messagePart), qPrintable(boxes.last().text));
         }
     }
-
-    void ids_data()
-    {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("id");
-        QTest::newRow("one digit") << "7"
-                                   << "000007";
-        QTest::newRow("six digits") << "123456"
-                                    << "123456";
-        QTest::newRow("longer stays whole") << "1234567"
-                                            << "1234567";
-        QTest::newRow("empty") << ""
-                               << "000000";
-    }
-
-    void ids()
-    {
-        QFETCH(QString, serial);
-        QFETCH(QString, id);
-        QCOMPARE(HandlerBarcodesC::itemId(serial), id);
-    }
 };
 
 QTEST_MAIN(tst_BarcodeLabels)
