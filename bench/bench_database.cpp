@@ -64,7 +64,7 @@ double statusValue(const char *key)
 // CPU time of this process in seconds: on a busy machine it tells work from waiting.
 double cpuSeconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
@@ -76,31 +76,69 @@ double median(std::vector<double> values)
 }
 
 const QStringList things = {
-    QStringLiteral("Spisebordsstol"), QStringLiteral("Sofabord"), QStringLiteral("Køleskab"),
-    QStringLiteral("Opvaskemaskine"), QStringLiteral("Bordlampe"), QStringLiteral("Skrivebord"),
-    QStringLiteral("Bogreol"), QStringLiteral("Vinterjakke"), QStringLiteral("Gummistøvler"),
-    QStringLiteral("Boremaskine"), QStringLiteral("Rundsav"), QStringLiteral("Græsslåmaskine"),
-    QStringLiteral("Fjernsyn"), QStringLiteral("Højttaler"), QStringLiteral("Kaffemaskine"),
-    QStringLiteral("Sølvske"), QStringLiteral("Maleri"), QStringLiteral("Tæppe"),
+    QStringLiteral("Spisebordsstol"),
+    QStringLiteral("Sofabord"),
+    QStringLiteral("Køleskab"),
+    QStringLiteral("Opvaskemaskine"),
+    QStringLiteral("Bordlampe"),
+    QStringLiteral("Skrivebord"),
+    QStringLiteral("Bogreol"),
+    QStringLiteral("Vinterjakke"),
+    QStringLiteral("Gummistøvler"),
+    QStringLiteral("Boremaskine"),
+    QStringLiteral("Rundsav"),
+    QStringLiteral("Græsslåmaskine"),
+    QStringLiteral("Fjernsyn"),
+    QStringLiteral("Højttaler"),
+    QStringLiteral("Kaffemaskine"),
+    QStringLiteral("Sølvske"),
+    QStringLiteral("Maleri"),
+    QStringLiteral("Tæppe"),
 };
 const QStringList makers = {
-    QStringLiteral("Fritz Hansen"), QStringLiteral("Bang & Olufsen"), QStringLiteral("Louis Poulsen"),
-    QStringLiteral("Georg Jensen"), QStringLiteral("Gram"), QStringLiteral("Bosch"), QStringLiteral("Kähler"),
-    QStringLiteral("Søstrene Grene"), QStringLiteral("Ærø Møbler"),
+    QStringLiteral("Fritz Hansen"),
+    QStringLiteral("Bang & Olufsen"),
+    QStringLiteral("Louis Poulsen"),
+    QStringLiteral("Georg Jensen"),
+    QStringLiteral("Gram"),
+    QStringLiteral("Bosch"),
+    QStringLiteral("Kähler"),
+    QStringLiteral("Søstrene Grene"),
+    QStringLiteral("Ærø Møbler"),
 };
 const QStringList shops = {
-    QStringLiteral("Illums Bolighus"), QStringLiteral("Magasin"), QStringLiteral("Silvan"),
-    QStringLiteral("Bauhaus"), QStringLiteral("Elgiganten"), QStringLiteral("Føtex"), QStringLiteral("Bilka"),
+    QStringLiteral("Illums Bolighus"),
+    QStringLiteral("Magasin"),
+    QStringLiteral("Silvan"),
+    QStringLiteral("Bauhaus"),
+    QStringLiteral("Elgiganten"),
+    QStringLiteral("Føtex"),
+    QStringLiteral("Bilka"),
 };
 const QStringList words = {
-    QStringLiteral("grå"), QStringLiteral("blå"), QStringLiteral("egetræ"), QStringLiteral("med"),
-    QStringLiteral("låg"), QStringLiteral("næsten"), QStringLiteral("ny"), QStringLiteral("ridse"),
-    QStringLiteral("på"), QStringLiteral("siden"), QStringLiteral("købt"), QStringLiteral("udsalg"),
-    QStringLiteral("garanti"), QStringLiteral("år"), QStringLiteral("kæde"), QStringLiteral("hæk"),
+    QStringLiteral("grå"),
+    QStringLiteral("blå"),
+    QStringLiteral("egetræ"),
+    QStringLiteral("med"),
+    QStringLiteral("låg"),
+    QStringLiteral("næsten"),
+    QStringLiteral("ny"),
+    QStringLiteral("ridse"),
+    QStringLiteral("på"),
+    QStringLiteral("siden"),
+    QStringLiteral("købt"),
+    QStringLiteral("udsalg"),
+    QStringLiteral("garanti"),
+    QStringLiteral("år"),
+    QStringLiteral("kæde"),
+    QStringLiteral("hæk"),
 };
 const QStringList streets = {
-    QStringLiteral("Østerbrogade"), QStringLiteral("Åboulevard"), QStringLiteral("Nørregade"),
-    QStringLiteral("Strøget"), QStringLiteral("Vesterbrogade"),
+    QStringLiteral("Østerbrogade"),
+    QStringLiteral("Åboulevard"),
+    QStringLiteral("Nørregade"),
+    QStringLiteral("Strøget"),
+    QStringLiteral("Vesterbrogade"),
 };
 
 Item *makeItem(QRandomGenerator &random, int i)
@@ -147,7 +185,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
         QSettings::setPath(format, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
         QSettings::setPath(format, QSettings::SystemScope, dir.filePath(QStringLiteral("settings")));
     }
@@ -206,14 +244,14 @@ int main(int argc, char **argv)
         saveCpu.push_back(cpuSeconds() - cpu);
         std::printf("round %d: load %.3f s (cpu %.3f), save %.3f s (cpu %.3f), read bytes %.3f s, "
                     "collection %.1f MB heap, RSS +%.1f MB\n",
-                    round + 1, loads.back(), loadCpu.back(), saves.back(), saveCpu.back(), floors.back(),
-                    heaps.back() / 1048576.0, rssDeltas.back() / 1048576.0);
+            round + 1, loads.back(), loadCpu.back(), saves.back(), saveCpu.back(), floors.back(),
+            heaps.back() / 1048576.0, rssDeltas.back() / 1048576.0);
         collection.deleteItems();
     }
     if (QFile(path).size() != QFile(savePath).size())
         std::printf("warning: the saved file differs in size from the loaded one\n");
     std::printf("peak RSS %.0f MB\n", statusValue("VmHWM") / 1048576.0);
     std::printf("items=%d load_s=%.3f save_s=%.3f floor_s=%.3f collection_mb=%.0f\n", itemCount, median(loads),
-                median(saves), median(floors), median(heaps) / 1048576.0);
+        median(saves), median(floors), median(heaps) / 1048576.0);
     return 0;
 }

@@ -62,6 +62,13 @@ void setColumnTitle(int column, const QString &title)
     columnTitles()[column] = title;
 }
 
+QString initialColumnTitle(int column)
+{
+    if (column < 0 || column >= ListColumnCount)
+        return QString();
+    return initialTitles().at(column);
+}
+
 void resetColumnTitles()
 {
     titles() = initialTitles();

@@ -19,5 +19,8 @@ QStringList &columnTitles();
 // The title of one column; empty for a column outside 0..16.
 QString columnTitle(int column);
 void setColumnTitle(int column, const QString &title);
+// The initial title of one column, translated, whatever the list holds
+// now; empty for a column outside 0..16.
+QString initialColumnTitle(int column);
 // Back to the initial titles ("Gruppe", "Navn" translated, "Fabrikat", ...).
 void resetColumnTitles();

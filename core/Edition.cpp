@@ -41,26 +41,36 @@ QString editionName(bool framed)
 {
     QString name;
     switch (g_edition) {
-    case OstranaEdition: name = QStringLiteral("Ostrana"); break;
-    case VistrelEdition: name = QStringLiteral("Vistrel"); break;
-    case NumivaxEdition: name = QStringLiteral("Numivax"); break;
-    case QuorvelEdition: name = QStringLiteral("Quorvel"); break;
-    default: break;
+    case OstranaEdition:
+        name = QStringLiteral("Ostrana");
+        break;
+    case VistrelEdition:
+        name = QStringLiteral("Vistrel");
+        break;
+    case NumivaxEdition:
+        name = QStringLiteral("Numivax");
+        break;
+    case QuorvelEdition:
+        name = QStringLiteral("Quorvel");
+        break;
+    default:
+        break;
     }
     return framed ? QLatin1Char('/') + name + QLatin1Char('/') : name;
 }
 
 int editionFromProgramPath(const QString &programPath)
 {
-    static const struct {
+    static const struct
+    {
         const char *name;
         int edition;
     } order[] = {
-        {"ostrana", OstranaEdition},
-        {"Quorvel", QuorvelEdition},
-        {"Vistrel", VistrelEdition},
-        {"Numivax", NumivaxEdition},
-        {"Larkspan", OstranaEdition},
+        { "ostrana", OstranaEdition },
+        { "Quorvel", QuorvelEdition },
+        { "Vistrel", VistrelEdition },
+        { "Numivax", NumivaxEdition },
+        { "Larkspan", OstranaEdition },
     };
     for (const auto &candidate : order) {
         if (programPath.contains(QLatin1String(candidate.name), Qt::CaseInsensitive))
@@ -72,11 +82,16 @@ int editionFromProgramPath(const QString &programPath)
 QString demoFolder(int edition)
 {
     switch (edition) {
-    case OstranaEdition: return QStringLiteral("db/DemoDBStd/");
-    case VistrelEdition: return QStringLiteral("db/DemoDBCinvaro/");
-    case NumivaxEdition: return QStringLiteral("db/DemoDBNumivax/");
-    case QuorvelEdition: return QStringLiteral("db/DemoQuorvel/");
-    default: return QString();
+    case OstranaEdition:
+        return QStringLiteral("db/DemoDBStd/");
+    case VistrelEdition:
+        return QStringLiteral("db/DemoDBCinvaro/");
+    case NumivaxEdition:
+        return QStringLiteral("db/DemoDBNumivax/");
+    case QuorvelEdition:
+        return QStringLiteral("db/DemoQuorvel/");
+    default:
+        return QString();
     }
 }
 

@@ -16,26 +16,26 @@ struct FieldKeys
 };
 
 // In print order.
-constexpr std::array<FieldKeys, PrintFields::FieldCount> fieldKeys {{
-    {"ItemCount", false, 0, 0},
-    {"Group", true, 15, 200},
-    {"Name", true, 15, 200},
-    {"Model", true, 15, 200},
-    {"ProductType", false, 15, 200},
-    {"Count", false, 3, 20},
-    {"Price", true, 9, 12},
-    {"PriceToday", true, 9, 12},
-    {"Picture", false, 15, 200},
-    {"Date", true, 0, 0},
-    {"Location", false, 15, 200},
-    {"Describe", false, 15, 200},
-    {"Supplier", false, 15, 200},
-    {"Address", false, 15, 200},
-    {"SerialNumber", false, 15, 200},
-    {"Www", false, 15, 200},
-    {"Receipt", false, 15, 200},
-    {"Document", false, 15, 200},
-}};
+constexpr std::array<FieldKeys, PrintFields::FieldCount> fieldKeys { {
+    { "ItemCount", false, 0, 0 },
+    { "Group", true, 15, 200 },
+    { "Name", true, 15, 200 },
+    { "Model", true, 15, 200 },
+    { "ProductType", false, 15, 200 },
+    { "Count", false, 3, 20 },
+    { "Price", true, 9, 12 },
+    { "PriceToday", true, 9, 12 },
+    { "Picture", false, 15, 200 },
+    { "Date", true, 0, 0 },
+    { "Location", false, 15, 200 },
+    { "Describe", false, 15, 200 },
+    { "Supplier", false, 15, 200 },
+    { "Address", false, 15, 200 },
+    { "SerialNumber", false, 15, 200 },
+    { "Www", false, 15, 200 },
+    { "Receipt", false, 15, 200 },
+    { "Document", false, 15, 200 },
+} };
 
 QString keyName(PrintFields::Field field)
 {
@@ -56,8 +56,8 @@ void read(PrintSettingsSnapshot &values)
         const auto field = PrintFields::Field(i);
         values.flags[i] = settings.value(PrintFields::flagKey(field), PrintFields::defaultFlag(field)).toBool();
         values.lengths[i] = PrintFields::hasLength(field)
-                                ? settings.value(PrintFields::lengthKey(field), PrintFields::defaultLength(field)).toInt()
-                                : 0;
+            ? settings.value(PrintFields::lengthKey(field), PrintFields::defaultLength(field)).toInt()
+            : 0;
     }
     values.separator = settings.value(separatorKey, PrintSettingsSnapshot::separatorChoices().first()).toString();
     values.sortMethod = settings.value(sortKey, 0).toInt();
@@ -109,9 +109,8 @@ PrintSettingsSnapshot::PrintSettingsSnapshot()
 
 const QStringList &PrintSettingsSnapshot::separatorChoices()
 {
-    static const QStringList choices {QStringLiteral("|"), QStringLiteral(";"), QStringLiteral(":"),
-                                      QStringLiteral("+"), QStringLiteral("#"), QStringLiteral("!"),
-                                      QStringLiteral("I")};
+    static const QStringList choices { QStringLiteral("|"), QStringLiteral(";"), QStringLiteral(":"),
+        QStringLiteral("+"), QStringLiteral("#"), QStringLiteral("!"), QStringLiteral("I") };
     return choices;
 }
 

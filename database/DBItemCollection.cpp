@@ -56,23 +56,40 @@ bool equalsAsInteger(int value, const QString &criterion)
 bool matches(const Item *item, int field, const QString &criterion)
 {
     switch (field) {
-    case DBItemCollection::FieldGroup: return equalsAsInteger(item->group(), criterion);
-    case DBItemCollection::FieldCount: return equalsAsInteger(item->numberOfItems(), criterion);
-    case DBItemCollection::FieldName: return containsIgnoringCase(item->name(), criterion);
-    case DBItemCollection::FieldProduct: return containsIgnoringCase(item->product(), criterion);
-    case DBItemCollection::FieldPrice: return item->priceText(0) == criterion;
-    case DBItemCollection::FieldPriceToday: return item->priceTodayText(0) == criterion;
-    case DBItemCollection::FieldDate: return item->date() == criterion;
-    case DBItemCollection::FieldLocation: return containsIgnoringCase(item->locationText(), criterion);
-    case DBItemCollection::FieldSupplier: return containsIgnoringCase(item->supplier(), criterion);
-    case DBItemCollection::FieldSerialno: return item->serialno() == criterion;
-    case DBItemCollection::FieldDescription: return containsIgnoringCase(item->description(), criterion);
-    case DBItemCollection::FieldWww: return containsIgnoringCase(item->www(), criterion);
-    case DBItemCollection::FieldAddress: return containsIgnoringCase(item->address(), criterion);
-    case DBItemCollection::FieldPhotolink: return containsIgnoringCase(item->photolink(), criterion);
-    case DBItemCollection::FieldReceipt: return containsIgnoringCase(item->receipt(), criterion);
-    case DBItemCollection::FieldDocument: return containsIgnoringCase(item->document(), criterion);
-    default: return false;
+    case DBItemCollection::FieldGroup:
+        return equalsAsInteger(item->group(), criterion);
+    case DBItemCollection::FieldCount:
+        return equalsAsInteger(item->numberOfItems(), criterion);
+    case DBItemCollection::FieldName:
+        return containsIgnoringCase(item->name(), criterion);
+    case DBItemCollection::FieldProduct:
+        return containsIgnoringCase(item->product(), criterion);
+    case DBItemCollection::FieldPrice:
+        return item->priceText(0) == criterion;
+    case DBItemCollection::FieldPriceToday:
+        return item->priceTodayText(0) == criterion;
+    case DBItemCollection::FieldDate:
+        return item->date() == criterion;
+    case DBItemCollection::FieldLocation:
+        return containsIgnoringCase(item->locationText(), criterion);
+    case DBItemCollection::FieldSupplier:
+        return containsIgnoringCase(item->supplier(), criterion);
+    case DBItemCollection::FieldSerialno:
+        return item->serialno() == criterion;
+    case DBItemCollection::FieldDescription:
+        return containsIgnoringCase(item->description(), criterion);
+    case DBItemCollection::FieldWww:
+        return containsIgnoringCase(item->www(), criterion);
+    case DBItemCollection::FieldAddress:
+        return containsIgnoringCase(item->address(), criterion);
+    case DBItemCollection::FieldPhotolink:
+        return containsIgnoringCase(item->photolink(), criterion);
+    case DBItemCollection::FieldReceipt:
+        return containsIgnoringCase(item->receipt(), criterion);
+    case DBItemCollection::FieldDocument:
+        return containsIgnoringCase(item->document(), criterion);
+    default:
+        return false;
     }
 }
 
@@ -141,13 +158,13 @@ bool DBItemCollection::MakeDynamicLists()
         return list.load(alternative);
     };
 
-    const bool groupsLoaded = loadWithFallBack(
-        m_groups, folder + QStringLiteral("/groups/groups.") + language + QStringLiteral(".txt"),
-        folder + QStringLiteral("/groups/groups.da.txt"));
+    const bool groupsLoaded
+        = loadWithFallBack(m_groups, folder + QStringLiteral("/groups/groups.") + language + QStringLiteral(".txt"),
+            folder + QStringLiteral("/groups/groups.da.txt"));
     bool locationsLoaded = false;
     if (groupsLoaded) {
-        locationsLoaded = loadWithFallBack(
-            m_locations, folder + QStringLiteral("/location/location.") + language + QStringLiteral(".txt"),
+        locationsLoaded = loadWithFallBack(m_locations,
+            folder + QStringLiteral("/location/location.") + language + QStringLiteral(".txt"),
             folder + QStringLiteral("/location/location.da.txt"));
     }
     if (!locationsLoaded) {
@@ -161,11 +178,10 @@ bool DBItemCollection::MakeDynamicLists()
     // Suppliers and field titles fall back on the home-contents demo
     // database, whatever the edition.
     const QString demo = demoFolder(OstranaEdition);
-    loadWithFallBack(m_suppliers,
-                     folder + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
-                     demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
+    loadWithFallBack(m_suppliers, folder + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
+        demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
     loadWithFallBack(m_fields, folder + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
-                     demo + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"));
+        demo + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"));
     return true;
 }
 
@@ -183,18 +199,17 @@ bool DBItemCollection::SaveDynamicLists()
         const char *key;
     };
     const ListFile files[] = {
-        {&m_groups, "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
-        {&m_locations, "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
-        {&m_suppliers, "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
-        {&m_fields, "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
+        { &m_groups, "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:") },
+        { &m_locations, "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:") },
+        { &m_suppliers, "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:") },
+        { &m_fields, "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:") },
     };
 
     bool allSaved = true;
     for (const ListFile &file : files) {
         const QString name = QLatin1String(file.subfolder);
         const QString subfolder = folder + QLatin1Char('/') + name;
-        const QString path = subfolder + QLatin1Char('/') + name + QLatin1Char('.') + language
-                             + QStringLiteral(".txt");
+        const QString path = subfolder + QLatin1Char('/') + name + QLatin1Char('.') + language + QStringLiteral(".txt");
         QString reason;
         bool saved = QDir().mkpath(subfolder);
         if (!saved)
@@ -207,8 +222,8 @@ bool DBItemCollection::SaveDynamicLists()
         if (!saved) {
             allSaved = false;
             Notices::critical(QStringLiteral("Fil fejl"),
-                                 QCoreApplication::translate("DBItemCollection", file.key)
-                                     + QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
+                QCoreApplication::translate("DBItemCollection", file.key) + QDir::toNativeSeparators(path)
+                    + QLatin1Char('\n') + reason);
         }
     }
     return allSaved;
@@ -256,7 +271,7 @@ bool DBItemCollection::LockDB(const QString &databasePath)
     QFile lock(path);
     if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
-                                + QStringLiteral(", User: ") + SystemNames::userName();
+            + QStringLiteral(", User: ") + SystemNames::userName();
         const QByteArray bytes = content.toLatin1();
         if (lock.write(bytes) != bytes.size()) {
             lock.close();
@@ -295,7 +310,7 @@ void DBItemCollection::releaseLock()
     m_heldLockPath.clear();
     if (QFile::exists(path) && !QFile::remove(path)) {
         Notices::critical(QStringLiteral("ERROR"),
-                             QCoreApplication::translate("DBItemCollection", "CAN_NOT_DELETE_LOCK_FILE:") + path);
+            QCoreApplication::translate("DBItemCollection", "CAN_NOT_DELETE_LOCK_FILE:") + path);
     }
 }
 
@@ -472,12 +487,23 @@ void DBItemCollection::sort(int method)
 
     bool (*less)(const Item *, const Item *) = nullptr;
     switch (method) {
-    case ByGroup: less = &Item::lessByGroup; break;
-    case ByName: less = &Item::lessByName; break;
-    case ByProduct: less = &Item::lessByProduct; break;
-    case ByTotalValue: less = &Item::lessByTotalValue; break;
-    case ByLocation: less = &Item::lessByLocation; break;
-    default: return;
+    case ByGroup:
+        less = &Item::lessByGroup;
+        break;
+    case ByName:
+        less = &Item::lessByName;
+        break;
+    case ByProduct:
+        less = &Item::lessByProduct;
+        break;
+    case ByTotalValue:
+        less = &Item::lessByTotalValue;
+        break;
+    case ByLocation:
+        less = &Item::lessByLocation;
+        break;
+    default:
+        return;
     }
     // Stable: items that compare equal keep their order, so saving (which
     // sorts by group) writes the same file twice over.
@@ -510,15 +536,26 @@ Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
     if (m_items.isEmpty())
         return nullptr;
 
-    static const struct {
+    static const struct
+    {
         int field;
         Criterion criterion;
     } order[] = {
-        {FieldName, CritName}, {FieldProduct, CritProduct}, {FieldCount, CritCount},
-        {FieldPrice, CritPrice}, {FieldPriceToday, CritPriceToday}, {FieldDate, CritDate},
-        {FieldSupplier, CritSupplier}, {FieldSerialno, CritSerialno}, {FieldDescription, CritDescription},
-        {FieldAddress, CritAddress}, {FieldPhotolink, CritPicture}, {FieldReceipt, CritReceipt},
-        {FieldWww, CritWww}, {FieldLocation, CritLocation}, {FieldDocument, CritDocument},
+        { FieldName, CritName },
+        { FieldProduct, CritProduct },
+        { FieldCount, CritCount },
+        { FieldPrice, CritPrice },
+        { FieldPriceToday, CritPriceToday },
+        { FieldDate, CritDate },
+        { FieldSupplier, CritSupplier },
+        { FieldSerialno, CritSerialno },
+        { FieldDescription, CritDescription },
+        { FieldAddress, CritAddress },
+        { FieldPhotolink, CritPicture },
+        { FieldReceipt, CritReceipt },
+        { FieldWww, CritWww },
+        { FieldLocation, CritLocation },
+        { FieldDocument, CritDocument },
     };
     for (const auto &step : order) {
         const QString criterion = criteria.value(step.criterion);

@@ -38,17 +38,42 @@ public:
 
     // Field selectors of findNext().
     enum Field {
-        FieldGroup = 0, FieldCount = 1, FieldName = 2, FieldProduct = 3, FieldPrice = 4,
-        FieldPriceToday = 5, FieldDate = 6, FieldLocation = 7, FieldSupplier = 8, FieldSerialno = 9,
-        FieldDescription = 10, FieldWww = 11, FieldAddress = 12, FieldPhotolink = 13,
-        FieldReceipt = 14, FieldDocument = 15,
+        FieldGroup = 0,
+        FieldCount = 1,
+        FieldName = 2,
+        FieldProduct = 3,
+        FieldPrice = 4,
+        FieldPriceToday = 5,
+        FieldDate = 6,
+        FieldLocation = 7,
+        FieldSupplier = 8,
+        FieldSerialno = 9,
+        FieldDescription = 10,
+        FieldWww = 11,
+        FieldAddress = 12,
+        FieldPhotolink = 13,
+        FieldReceipt = 14,
+        FieldDocument = 15,
     };
 
     // Criteria of search(), one text per field, in this order.
     enum Criterion {
-        CritName, CritProduct, CritCount, CritPrice, CritPriceToday, CritDate, CritSupplier,
-        CritSerialno, CritDescription, CritAddress, CritPicture, CritReceipt, CritWww,
-        CritLocation, CritDocument, CriterionCount
+        CritName,
+        CritProduct,
+        CritCount,
+        CritPrice,
+        CritPriceToday,
+        CritDate,
+        CritSupplier,
+        CritSerialno,
+        CritDescription,
+        CritAddress,
+        CritPicture,
+        CritReceipt,
+        CritWww,
+        CritLocation,
+        CritDocument,
+        CriterionCount
     };
 
     // Empty collection bound to the event log (not owned, may be null);

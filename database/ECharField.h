@@ -8,7 +8,9 @@ class ECharField : public EField
 {
 public:
     ECharField() = default;
-    explicit ECharField(std::string name) : EField(std::move(name)) {}
+    explicit ECharField(std::string name)
+        : EField(std::move(name))
+    { }
 
     char value() const { return m_value; }
     void setValue(char value) { m_value = value; }

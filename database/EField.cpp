@@ -69,8 +69,7 @@ void EField::markBad(std::ios &stream)
     if (stream.exceptions() & std::ios::badbit) {
         try {
             stream.setstate(std::ios::badbit);
-        } catch (...) {
-        }
+        } catch (...) { }
         throw;
     }
     stream.setstate(std::ios::badbit);

@@ -35,7 +35,9 @@ public:
 
 protected:
     EField() = default;
-    explicit EField(std::string name) : m_name(std::move(name)) {}
+    explicit EField(std::string name)
+        : m_name(std::move(name))
+    { }
     EField(const EField &) = default;
     EField &operator=(const EField &) = default;
     ~EField() = default;

@@ -10,11 +10,14 @@ class EFieldException
 public:
     enum Code {
         EndOfInput = 1, // the input ended
-        Failed = 2,     // the operation failed, or the stream is bad
-        Bad = 4,        // the stream is bad
+        Failed = 2, // the operation failed, or the stream is bad
+        Bad = 4, // the stream is bad
     };
 
-    EFieldException(int code, std::string text) : m_code(code), m_text(std::move(text)) {}
+    EFieldException(int code, std::string text)
+        : m_code(code)
+        , m_text(std::move(text))
+    { }
     EFieldException(const EFieldException &) = default;
     EFieldException &operator=(const EFieldException &) = default;
     virtual ~EFieldException() = default;

@@ -10,11 +10,15 @@
 class EFloatField : public EField
 {
 public:
-    EFloatField(int width, int precision) : m_precision(precision), m_width(width) {}
+    EFloatField(int width, int precision)
+        : m_precision(precision)
+        , m_width(width)
+    { }
     EFloatField(std::string name, int width, int precision)
-        : EField(std::move(name)), m_precision(precision), m_width(width)
-    {
-    }
+        : EField(std::move(name))
+        , m_precision(precision)
+        , m_width(width)
+    { }
 
     double value() const { return m_value; }
     void setValue(double value) { m_value = value; }

@@ -8,7 +8,9 @@ class EIntField : public EField
 {
 public:
     EIntField() = default;
-    explicit EIntField(std::string name) : EField(std::move(name)) {}
+    explicit EIntField(std::string name)
+        : EField(std::move(name))
+    { }
 
     int value() const { return m_value; }
     void setValue(int value) { m_value = value; }

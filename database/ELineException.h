@@ -11,9 +11,10 @@ class ELineException
 {
 public:
     ELineException(const EFieldException &cause, int fieldIndex, int lineNumber)
-        : m_cause(cause), m_fieldIndex(fieldIndex), m_lineNumber(lineNumber)
-    {
-    }
+        : m_cause(cause)
+        , m_fieldIndex(fieldIndex)
+        , m_lineNumber(lineNumber)
+    { }
     ELineException(const ELineException &) = default;
     ELineException &operator=(const ELineException &) = default;
     virtual ~ELineException() = default;

@@ -18,14 +18,16 @@ public:
     // For writing only.
     EStringField() = default;
     EStringField(std::string name, char delimiter)
-        : EField(std::move(name)), m_mode(Delimited), m_delimiter(delimiter)
-    {
-    }
+        : EField(std::move(name))
+        , m_mode(Delimited)
+        , m_delimiter(delimiter)
+    { }
     // A fixed length; lengths above MaxLength are cut to it.
     EStringField(std::string name, int length)
-        : EField(std::move(name)), m_mode(FixedLength), m_length(length < 0 ? 0 : (length > MaxLength ? MaxLength : length))
-    {
-    }
+        : EField(std::move(name))
+        , m_mode(FixedLength)
+        , m_length(length < 0 ? 0 : (length > MaxLength ? MaxLength : length))
+    { }
 
     Mode mode() const { return m_mode; }
     char delimiter() const { return m_delimiter; }

@@ -58,12 +58,24 @@ QString Item::escaped(const QString &text)
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '\'': out += QLatin1String("&apos;"); break;
-        default: out += c; break;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        case '\'':
+            out += QLatin1String("&apos;");
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     return out;
@@ -71,20 +83,12 @@ QString Item::escaped(const QString &text)
 
 QString Item::dump() const
 {
-    return QString::asprintf("\nType: %d", m_group)
-        + QLatin1String("\nName: ") + m_name
-        + QLatin1String("\nProduct: ") + m_product
-        + QLatin1String("\nModel: ") + m_productModel
-        + QString::asprintf("\nPrice: %f", m_price)
-        + QString::asprintf("\nPriceToday: %f", m_priceToday)
-        + QLatin1String("\nDate: ") + m_date
-        + QLatin1String("\nSupplier: ") + m_supplier
-        + QLatin1String("\nSerial_number: ") + m_serialno
-        + QLatin1String("\nDesc: ") + m_description
-        + QLatin1String("\nAddress: ") + m_address
-        + QLatin1String("\nPhoto: ") + m_photolink
-        + QString::asprintf("\nCount: %d", m_numberOfItems)
-        + QString::asprintf("\nRoom: %d", m_location)
-        + QLatin1String("\nWww: ") + m_www
-        + QLatin1String("\nReceipt: ") + m_receipt;
+    return QString::asprintf("\nType: %d", m_group) + QLatin1String("\nName: ") + m_name + QLatin1String("\nProduct: ")
+        + m_product + QLatin1String("\nModel: ") + m_productModel + QString::asprintf("\nPrice: %f", m_price)
+        + QString::asprintf("\nPriceToday: %f", m_priceToday) + QLatin1String("\nDate: ") + m_date
+        + QLatin1String("\nSupplier: ") + m_supplier + QLatin1String("\nSerial_number: ") + m_serialno
+        + QLatin1String("\nDesc: ") + m_description + QLatin1String("\nAddress: ") + m_address
+        + QLatin1String("\nPhoto: ") + m_photolink + QString::asprintf("\nCount: %d", m_numberOfItems)
+        + QString::asprintf("\nRoom: %d", m_location) + QLatin1String("\nWww: ") + m_www + QLatin1String("\nReceipt: ")
+        + m_receipt;
 }

@@ -1,5 +1,6 @@
 #include "database/StorageCheck.h"
 
+#include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "database/Item.h"
 #include "database/StoredText.h"
@@ -14,31 +15,32 @@ struct TitleSource
     StorageCheck::FileField field;
     // Entry of the field-names list that titles the field.
     int entry;
-    // The list's own heading when the database names none.
-    const char *heading;
+    // The list's column whose initial title names the field when the
+    // database names none.
+    int column;
 };
 
 // The field-names list titles the fields in this order (the list view reads
 // it the same way); entries 15 and 16 only count without their marker words.
-constexpr std::array<TitleSource, 17> titleSources{{
-    {StorageCheck::GroupField, 0, QT_TRANSLATE_NOOP("ItemListView", "Gruppe")},
-    {StorageCheck::NameField, 1, QT_TRANSLATE_NOOP("ItemListView", "Navn")},
-    {StorageCheck::ProductField, 2, QT_TRANSLATE_NOOP("ItemListView", "Fabrikat")},
-    {StorageCheck::CountField, 3, QT_TRANSLATE_NOOP("ItemListView", "Antal")},
-    {StorageCheck::PriceField, 4, QT_TRANSLATE_NOOP("ItemListView", "Pris")},
-    {StorageCheck::PriceTodayField, 5, QT_TRANSLATE_NOOP("ItemListView", "Vurd.")},
-    {StorageCheck::PhotolinkField, 6, QT_TRANSLATE_NOOP("ItemListView", "Billede")},
-    {StorageCheck::DateField, 7, QT_TRANSLATE_NOOP("ItemListView", "Dato")},
-    {StorageCheck::LocationField, 8, QT_TRANSLATE_NOOP("ItemListView", "Rum")},
-    {StorageCheck::DescriptionField, 9, QT_TRANSLATE_NOOP("ItemListView", "Beskrivelse")},
-    {StorageCheck::SupplierField, 10, QT_TRANSLATE_NOOP("ItemListView", "Leverandør")},
-    {StorageCheck::AddressField, 11, QT_TRANSLATE_NOOP("ItemListView", "Adresse")},
-    {StorageCheck::SerialnoField, 12, QT_TRANSLATE_NOOP("ItemListView", "Serie no.")},
-    {StorageCheck::WwwField, 13, QT_TRANSLATE_NOOP("ItemListView", "Www")},
-    {StorageCheck::ReceiptField, 14, QT_TRANSLATE_NOOP("ItemListView", "Kvitt.")},
-    {StorageCheck::DocumentField, 15, QT_TRANSLATE_NOOP("ItemListView", "Dok.")},
-    {StorageCheck::ProductModelField, 16, QT_TRANSLATE_NOOP("ItemListView", "Produkt model")},
-}};
+constexpr std::array<TitleSource, 17> titleSources { {
+    { StorageCheck::GroupField, 0, 0 },
+    { StorageCheck::NameField, 1, 1 },
+    { StorageCheck::ProductField, 2, 2 },
+    { StorageCheck::CountField, 3, 4 },
+    { StorageCheck::PriceField, 4, 5 },
+    { StorageCheck::PriceTodayField, 5, 6 },
+    { StorageCheck::PhotolinkField, 6, 7 },
+    { StorageCheck::DateField, 7, 9 },
+    { StorageCheck::LocationField, 8, 10 },
+    { StorageCheck::DescriptionField, 9, 11 },
+    { StorageCheck::SupplierField, 10, 12 },
+    { StorageCheck::AddressField, 11, 13 },
+    { StorageCheck::SerialnoField, 12, 14 },
+    { StorageCheck::WwwField, 13, 15 },
+    { StorageCheck::ReceiptField, 14, 8 },
+    { StorageCheck::DocumentField, 15, 16 },
+    { StorageCheck::ProductModelField, 16, 3 },
+} };
 
 } // namespace
 
@@ -87,12 +89,8 @@ bool StorageCheck::editionKeepsProductModel()
 
 StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
 {
-    const auto text = [](FileField field, const QString &value) {
-        return ItemProblem{field, textProblem(value)};
-    };
-    const auto number = [](FileField field, double value) {
-        return ItemProblem{field, numberProblem(value)};
-    };
+    const auto text = [](FileField field, const QString &value) { return ItemProblem { field, textProblem(value) }; };
+    const auto number = [](FileField field, double value) { return ItemProblem { field, numberProblem(value) }; };
     const ItemProblem checks[] = {
         text(NameField, item.name()),
         text(ProductField, item.product()),
@@ -114,8 +112,8 @@ StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
             return check;
     }
     if (!item.productModel().isEmpty() && !editionKeepsProductModel()) {
-        return {ProductModelField,
-                tr("Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.")};
+        return { ProductModelField,
+            tr("Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.") };
     }
     return {};
 }
@@ -138,9 +136,9 @@ QString StorageCheck::fieldTitle(const userItemCollection &fieldNames, FileField
         QString title = fieldNames.entry(source.entry);
         title.remove(QLatin1Char('&'));
         const bool marked = (source.entry == 15 && title.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive))
-                            || (source.entry == 16 && title.contains(QLatin1String("FIELD"), Qt::CaseInsensitive));
+            || (source.entry == 16 && title.contains(QLatin1String("FIELD"), Qt::CaseInsensitive));
         if (title.trimmed().isEmpty() || marked)
-            title = QCoreApplication::translate("ItemListView", source.heading);
+            title = initialColumnTitle(source.column);
         return title;
     }
     return QString();

@@ -20,9 +20,23 @@ public:
     // The item's fields by their number in a data line of the database file.
     enum FileField {
         NoField = 0,
-        GroupField = 1, NameField, ProductField, PriceField, PriceTodayField, DateField, SupplierField,
-        SerialnoField, DescriptionField, AddressField, PhotolinkField, CountField, LocationField, WwwField,
-        ReceiptField, DocumentField, ProductModelField,
+        GroupField = 1,
+        NameField,
+        ProductField,
+        PriceField,
+        PriceTodayField,
+        DateField,
+        SupplierField,
+        SerialnoField,
+        DescriptionField,
+        AddressField,
+        PhotolinkField,
+        CountField,
+        LocationField,
+        WwwField,
+        ReceiptField,
+        DocumentField,
+        ProductModelField,
     };
 
     struct ItemProblem

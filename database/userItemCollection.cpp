@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include "core/Notices.h"
+#include "database/SaveTarget.h"
 #include "database/StorageCheck.h"
 
 bool userItemCollection::load(const QString &path)
@@ -39,9 +39,8 @@ bool userItemCollection::save(const QString &path, bool tellUser)
         m_errorString = problem;
         if (tellUser) {
             Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
-                                 QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:")
-                                     + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n')
-                                     + m_errorString);
+                QCoreApplication::translate("userItemCollection", "Listen er ikke gemt:") + QLatin1Char('\n')
+                    + QDir::toNativeSeparators(path) + QLatin1Char('\n') + m_errorString);
         }
         return false;
     }
@@ -53,25 +52,23 @@ bool userItemCollection::save(const QString &path, bool tellUser)
 
     // Unbuffered, so that a short write (disk full, size limit) shows in the
     // count written: a buffered flush may report success for a partial file.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    bool complete = true;
-    if (written && file.write(content) != content.size())
-        written = complete = false;
-    if (written)
-        written = file.commit();
-    if (written)
+    // An uncommitted save is discarded when it goes; the old file stays.
+    SaveTarget file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_errorString = file.errorString();
+    } else if (file.device().write(content) != content.size()) {
+        m_errorString
+            = file.writeFailure(QCoreApplication::translate("userItemCollection", "Filen kunne ikke skrives helt"));
+    } else if (!file.commit()) {
+        m_errorString = file.errorString();
+    } else {
         return true;
+    }
 
-    // An uncommitted save file is discarded when it goes; the old file stays.
-    m_errorString = file.error() == QFileDevice::NoError && !complete
-                        ? QCoreApplication::translate("userItemCollection", "Filen kunne ikke skrives helt")
-                        : file.errorString();
     if (tellUser) {
         Notices::critical(QStringLiteral("userItemCollection:SaveToFile"),
-                             QCoreApplication::translate("userItemCollection", "Could_Not_Open_File")
-                                 + QLatin1Char('\n') + QDir::toNativeSeparators(path)
-                                 + QLatin1Char('\n') + m_errorString);
+            QCoreApplication::translate("userItemCollection", "Could_Not_Open_File") + QLatin1Char('\n')
+                + QDir::toNativeSeparators(path) + QLatin1Char('\n') + m_errorString);
     }
     return false;
 }

@@ -7,29 +7,6 @@
 
 namespace {
 
-struct QueuedAnswer
-{
-    bool cancelled = true;
-    QString path;
-    QString folder;
-    bool replaceExisting = true;
-};
-
-struct Recorder
-{
-    bool recording = false;
-    bool strict = false;
-    QList<FileDialog::Request> asked;
-    QList<QueuedAnswer> answers;
-    QStringList overwriteQuestions;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
-}
-
 // The folder a dialog started in, as an absolute path: the start folder
 // itself, or the folder of a proposed file.
 QString absoluteStartFolder(const QString &start)
@@ -47,28 +24,27 @@ QString currentFilterOf(const FileDialog::Request &request)
     return request.filters.value(0);
 }
 
-FileDialog::Answer recordedAnswer(const FileDialog::Request &request)
+FileDialog::Answer recordedAnswer(FileDialog::Seam &recorder, const FileDialog::Request &request)
 {
-    Recorder &r = recorder();
-    r.asked.append(request);
+    recorder.record(request);
 
     FileDialog::Answer answer;
     answer.selectedFilter = currentFilterOf(request);
     answer.folder = absoluteStartFolder(request.folder);
     const bool asksOverwrite = request.mode == FileDialog::AnyFile && request.confirmOverwrite;
-    while (!r.answers.isEmpty()) {
-        const QueuedAnswer queued = r.answers.takeFirst();
-        if (queued.cancelled || queued.path.isEmpty())
+    // With nothing (more) queued the dialog counts as cancelled.
+    while (const std::optional<FileDialog::QueuedAnswer> queued = recorder.takeAnswer()) {
+        if (queued->cancelled || queued->path.isEmpty())
             return answer;
-        if (asksOverwrite && QFileInfo::exists(queued.path)) {
-            r.overwriteQuestions.append(queued.path);
+        if (asksOverwrite && QFileInfo::exists(queued->path)) {
+            recorder.extra().append(queued->path);
             // Refused, the dialog stays open for another choice.
-            if (!queued.replaceExisting)
+            if (!queued->replaceExisting)
                 continue;
         }
-        answer.path = queued.path;
-        if (!queued.folder.isEmpty())
-            answer.folder = queued.folder;
+        answer.path = queued->path;
+        if (!queued->folder.isEmpty())
+            answer.folder = queued->folder;
         return answer;
     }
     return answer;
@@ -76,14 +52,19 @@ FileDialog::Answer recordedAnswer(const FileDialog::Request &request)
 
 } // namespace
 
+FileDialog::Seam &FileDialog::seam()
+{
+    static Seam recorder;
+    return recorder;
+}
+
 FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
 {
-    if (recorder().recording)
-        return recordedAnswer(request);
-    if (recorder().strict) {
-        qFatal("Unexpected file dialog: title \"%s\", start folder \"%s\"", qUtf8Printable(request.title),
-            qUtf8Printable(request.folder));
-    }
+    seam().refuseUnlessRecording([&request] {
+        return QStringLiteral("file dialog: title \"%1\", start folder \"%2\"").arg(request.title, request.folder);
+    });
+    if (seam().isRecording())
+        return recordedAnswer(seam(), request);
 
     QFileDialog dialog(parent, request.title, request.folder);
     if (!request.objectName.isEmpty())
@@ -164,59 +145,55 @@ QString FileDialog::allFilesFilter()
 
 void FileDialog::setRecording(bool on)
 {
-    Recorder &r = recorder();
-    r.recording = on;
-    r.asked.clear();
-    r.answers.clear();
-    r.overwriteQuestions.clear();
+    seam().setRecording(on);
 }
 
 void FileDialog::setStrict(bool on)
 {
-    recorder().strict = on;
+    seam().setStrict(on);
 }
 
 bool FileDialog::isStrict()
 {
-    return recorder().strict;
+    return seam().isStrict();
 }
 
 bool FileDialog::isRecording()
 {
-    return recorder().recording;
+    return seam().isRecording();
 }
 
 const QList<FileDialog::Request> &FileDialog::asked()
 {
-    return recorder().asked;
+    return seam().requests();
 }
 
 void FileDialog::clearAsked()
 {
-    recorder().asked.clear();
+    seam().clearRequests();
 }
 
 void FileDialog::queueAnswer(const QString &path, const QString &folder)
 {
-    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, folder, true });
+    seam().queue(QueuedAnswer { path.isEmpty(), path, folder, true });
 }
 
 void FileDialog::queueOverwriteRefused(const QString &path)
 {
-    recorder().answers.append(QueuedAnswer { path.isEmpty(), path, QString(), false });
+    seam().queue(QueuedAnswer { path.isEmpty(), path, QString(), false });
 }
 
 const QStringList &FileDialog::overwriteQuestions()
 {
-    return recorder().overwriteQuestions;
+    return seam().extra();
 }
 
 void FileDialog::queueCancel()
 {
-    recorder().answers.append(QueuedAnswer());
+    seam().queue(QueuedAnswer());
 }
 
 int FileDialog::queuedAnswers()
 {
-    return int(recorder().answers.size());
+    return seam().queued();
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "desktop/Recorder.h"
+
 class QWidget;
 
 // Every file dialog of the program goes through this class. In normal runs it
@@ -103,17 +105,29 @@ public:
     static void setStrict(bool on);
     static bool isStrict();
 
+    // A queued answer: the path chosen (none: cancelled), the folder the
+    // dialog shows when it closes ("" = the one it started in), and the
+    // answer to the overwrite question should it come up.
+    struct QueuedAnswer
+    {
+        bool cancelled = true;
+        QString path;
+        QString folder;
+        bool replaceExisting = true;
+    };
+    // Beside the requests, the files the overwrite question was asked about.
+    using Seam = Recorder<Request, QueuedAnswer, QStringList>;
+
     // Records every file dialog for the object's lifetime (for tests).
-    class Recording
+    class Recording : public Seam::Recording
     {
     public:
-        Recording() { FileDialog::setRecording(true); }
-        ~Recording() { FileDialog::setRecording(false); }
-        Recording(const Recording &) = delete;
-        Recording &operator=(const Recording &) = delete;
-
-        const QList<Request> &asked() const { return FileDialog::asked(); }
-        int count() const { return int(FileDialog::asked().size()); }
-        const Request &last() const { return FileDialog::asked().last(); }
+        Recording()
+            : Seam::Recording(seam())
+        { }
+        const QList<Request> &asked() const { return requests(); }
     };
+
+private:
+    static Seam &seam();
 };

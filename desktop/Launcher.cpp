@@ -5,44 +5,25 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-namespace {
-
-struct Recorder
+Launcher::Seam &Launcher::seam()
 {
-    bool recording = false;
-    bool strict = false;
-    QList<Launcher::Request> requests;
-    QList<bool> results;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
+    static Seam recorder;
+    return recorder;
 }
-
-bool recordedResult(const Launcher::Request &request)
-{
-    Recorder &r = recorder();
-    r.requests.append(request);
-    return r.results.isEmpty() ? true : r.results.takeFirst();
-}
-
-} // namespace
 
 bool Launcher::startDetached(const QString &program, const QStringList &arguments, const QString &workingDirectory)
 {
-    if (recorder().recording) {
+    seam().refuseUnlessRecording(
+        [&] { return QStringLiteral("program start: \"%1\" %2").arg(program, arguments.join(QLatin1Char(' '))); });
+    if (seam().isRecording()) {
         Request request;
         request.kind = Request::StartProgram;
         request.program = program;
         request.arguments = arguments;
         request.workingDirectory = workingDirectory;
-        return recordedResult(request);
-    }
-    if (recorder().strict) {
-        qFatal("Unexpected program start: \"%s\" %s", qUtf8Printable(program),
-            qUtf8Printable(arguments.join(QLatin1Char(' '))));
+        seam().record(request);
+        // Nothing queued: the program started.
+        return seam().takeAnswerOr(true);
     }
     if (program.isEmpty())
         return false;
@@ -51,14 +32,14 @@ bool Launcher::startDetached(const QString &program, const QStringList &argument
 
 bool Launcher::openUrl(const QUrl &url)
 {
-    if (recorder().recording) {
+    seam().refuseUnlessRecording([&url] { return QStringLiteral("opening of \"%1\"").arg(url.toString()); });
+    if (seam().isRecording()) {
         Request request;
         request.kind = Request::OpenUrl;
         request.url = url;
-        return recordedResult(request);
+        seam().record(request);
+        return seam().takeAnswerOr(true);
     }
-    if (recorder().strict)
-        qFatal("Unexpected opening of \"%s\"", qUtf8Printable(url.toString()));
     if (url.isEmpty() || !url.isValid())
         return false;
     return QDesktopServices::openUrl(url);
@@ -94,38 +75,35 @@ QUrl Launcher::urlForTarget(const QString &target)
 
 void Launcher::setRecording(bool on)
 {
-    Recorder &r = recorder();
-    r.recording = on;
-    r.requests.clear();
-    r.results.clear();
+    seam().setRecording(on);
 }
 
 void Launcher::setStrict(bool on)
 {
-    recorder().strict = on;
+    seam().setStrict(on);
 }
 
 bool Launcher::isStrict()
 {
-    return recorder().strict;
+    return seam().isStrict();
 }
 
 bool Launcher::isRecording()
 {
-    return recorder().recording;
+    return seam().isRecording();
 }
 
 const QList<Launcher::Request> &Launcher::requests()
 {
-    return recorder().requests;
+    return seam().requests();
 }
 
 void Launcher::clearRequests()
 {
-    recorder().requests.clear();
+    seam().clearRequests();
 }
 
 void Launcher::queueResult(bool succeeded)
 {
-    recorder().results.append(succeeded);
+    seam().queue(succeeded);
 }

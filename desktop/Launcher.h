@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "desktop/Recorder.h"
+
 // Every outside program the register starts and every file or address it
 // hands to the desktop's associated program goes through this class.
 //
@@ -59,17 +61,18 @@ public:
     static void setStrict(bool on);
     static bool isStrict();
 
+    // Answers are the results of the requests.
+    using Seam = Recorder<Request, bool>;
+
     // Records every start and open for the object's lifetime (for tests).
-    class Recording
+    class Recording : public Seam::Recording
     {
     public:
-        Recording() { Launcher::setRecording(true); }
-        ~Recording() { Launcher::setRecording(false); }
-        Recording(const Recording &) = delete;
-        Recording &operator=(const Recording &) = delete;
-
-        const QList<Request> &requests() const { return Launcher::requests(); }
-        int count() const { return int(Launcher::requests().size()); }
-        const Request &last() const { return Launcher::requests().last(); }
+        Recording()
+            : Seam::Recording(seam())
+        { }
     };
+
+private:
+    static Seam &seam();
 };

@@ -4,28 +4,19 @@
 
 namespace {
 
-struct Recorder
-{
-    bool recording = false;
-    bool strict = false;
-    QList<MessageBox::Shown> shown;
-    QList<QVariant> answers;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
-}
-
 QMessageBox::Icon iconOf(MessageBox::Kind kind)
 {
     switch (kind) {
-    case MessageBox::Information: return QMessageBox::Information;
-    case MessageBox::Warning: return QMessageBox::Warning;
-    case MessageBox::Critical: return QMessageBox::Critical;
-    case MessageBox::Question: return QMessageBox::Question;
-    case MessageBox::NoIcon: break;
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Warning:
+        return QMessageBox::Warning;
+    case MessageBox::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Question:
+        return QMessageBox::Question;
+    case MessageBox::NoIcon:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -33,67 +24,123 @@ QMessageBox::Icon iconOf(MessageBox::Kind kind)
 const QList<QMessageBox::StandardButton> &allStandardButtons()
 {
     static const QList<QMessageBox::StandardButton> all = {
-        QMessageBox::Ok, QMessageBox::Save, QMessageBox::SaveAll, QMessageBox::Open,
-        QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll,
-        QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore, QMessageBox::Close,
-        QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Help, QMessageBox::Apply,
-        QMessageBox::Reset, QMessageBox::RestoreDefaults,
+        QMessageBox::Ok,
+        QMessageBox::Save,
+        QMessageBox::SaveAll,
+        QMessageBox::Open,
+        QMessageBox::Yes,
+        QMessageBox::YesToAll,
+        QMessageBox::No,
+        QMessageBox::NoToAll,
+        QMessageBox::Abort,
+        QMessageBox::Retry,
+        QMessageBox::Ignore,
+        QMessageBox::Close,
+        QMessageBox::Cancel,
+        QMessageBox::Discard,
+        QMessageBox::Help,
+        QMessageBox::Apply,
+        QMessageBox::Reset,
+        QMessageBox::RestoreDefaults,
     };
     return all;
 }
 
-void failUnlessShowable(const QString &title, const QString &text)
+auto describeBox(const QString &title, const QString &text)
 {
-    if (recorder().strict)
-        qFatal("Unexpected message box: \"%s\": \"%s\"", qUtf8Printable(title), qUtf8Printable(text));
+    return [&title, &text] { return QStringLiteral("message box: \"%1\": \"%2\"").arg(title, text); };
 }
 
-QVariant takeAnswer()
+// A box with standard buttons takes an index as the button's value and a text
+// as a button's English name ("Yes").
+QMessageBox::StandardButton asStandardButton(
+    const MessageBox::Answer &answer, const QList<QMessageBox::StandardButton> &offered)
 {
-    Recorder &r = recorder();
-    return r.answers.isEmpty() ? QVariant() : r.answers.takeFirst();
+    if (const auto *button = std::get_if<QMessageBox::StandardButton>(&answer))
+        return *button;
+    if (const auto *index = std::get_if<int>(&answer))
+        return static_cast<QMessageBox::StandardButton>(*index);
+    for (QMessageBox::StandardButton button : offered) {
+        if (MessageBox::standardButtonName(button) == std::get<QString>(answer))
+            return button;
+    }
+    return QMessageBox::NoButton;
+}
+
+// A box with the caller's buttons takes a standard button as its value.
+int asButtonIndex(const MessageBox::Answer &answer, const QStringList &buttonTexts)
+{
+    if (const auto *text = std::get_if<QString>(&answer))
+        return int(buttonTexts.indexOf(*text));
+    if (const auto *index = std::get_if<int>(&answer))
+        return *index;
+    return int(std::get<QMessageBox::StandardButton>(answer));
 }
 
 } // namespace
 
+MessageBox::Seam &MessageBox::seam()
+{
+    static Seam recorder;
+    return recorder;
+}
+
 QString MessageBox::standardButtonName(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return QStringLiteral("Ok");
-    case QMessageBox::Save: return QStringLiteral("Save");
-    case QMessageBox::SaveAll: return QStringLiteral("SaveAll");
-    case QMessageBox::Open: return QStringLiteral("Open");
-    case QMessageBox::Yes: return QStringLiteral("Yes");
-    case QMessageBox::YesToAll: return QStringLiteral("YesToAll");
-    case QMessageBox::No: return QStringLiteral("No");
-    case QMessageBox::NoToAll: return QStringLiteral("NoToAll");
-    case QMessageBox::Abort: return QStringLiteral("Abort");
-    case QMessageBox::Retry: return QStringLiteral("Retry");
-    case QMessageBox::Ignore: return QStringLiteral("Ignore");
-    case QMessageBox::Close: return QStringLiteral("Close");
-    case QMessageBox::Cancel: return QStringLiteral("Cancel");
-    case QMessageBox::Discard: return QStringLiteral("Discard");
-    case QMessageBox::Help: return QStringLiteral("Help");
-    case QMessageBox::Apply: return QStringLiteral("Apply");
-    case QMessageBox::Reset: return QStringLiteral("Reset");
-    case QMessageBox::RestoreDefaults: return QStringLiteral("RestoreDefaults");
-    default: return QString();
+    case QMessageBox::Ok:
+        return QStringLiteral("Ok");
+    case QMessageBox::Save:
+        return QStringLiteral("Save");
+    case QMessageBox::SaveAll:
+        return QStringLiteral("SaveAll");
+    case QMessageBox::Open:
+        return QStringLiteral("Open");
+    case QMessageBox::Yes:
+        return QStringLiteral("Yes");
+    case QMessageBox::YesToAll:
+        return QStringLiteral("YesToAll");
+    case QMessageBox::No:
+        return QStringLiteral("No");
+    case QMessageBox::NoToAll:
+        return QStringLiteral("NoToAll");
+    case QMessageBox::Abort:
+        return QStringLiteral("Abort");
+    case QMessageBox::Retry:
+        return QStringLiteral("Retry");
+    case QMessageBox::Ignore:
+        return QStringLiteral("Ignore");
+    case QMessageBox::Close:
+        return QStringLiteral("Close");
+    case QMessageBox::Cancel:
+        return QStringLiteral("Cancel");
+    case QMessageBox::Discard:
+        return QStringLiteral("Discard");
+    case QMessageBox::Help:
+        return QStringLiteral("Help");
+    case QMessageBox::Apply:
+        return QStringLiteral("Apply");
+    case QMessageBox::Reset:
+        return QStringLiteral("Reset");
+    case QMessageBox::RestoreDefaults:
+        return QStringLiteral("RestoreDefaults");
+    default:
+        return QString();
     }
 }
 
-QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const QString &title,
-                                             const QString &text, QMessageBox::StandardButtons buttons,
-                                             QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const QString &title, const QString &text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    if (!recorder().recording) {
-        failUnlessShowable(title, text);
+    seam().refuseUnlessRecording(describeBox(title, text));
+    if (!seam().isRecording()) {
         QMessageBox box(iconOf(kind), title, text, buttons, parent);
         if (defaultButton != QMessageBox::NoButton)
             box.setDefaultButton(defaultButton);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 
-    Shown record{kind, title, text, {}};
+    Shown record { kind, title, text, {} };
     QList<QMessageBox::StandardButton> offered;
     for (QMessageBox::StandardButton b : allStandardButtons()) {
         if (buttons.testFlag(b)) {
@@ -101,49 +148,44 @@ QMessageBox::StandardButton MessageBox::show(Kind kind, QWidget *parent, const Q
             record.buttons.append(standardButtonName(b));
         }
     }
-    recorder().shown.append(record);
+    seam().record(record);
 
-    const QVariant answer = takeAnswer();
-    if (answer.isValid())
-        return static_cast<QMessageBox::StandardButton>(answer.toInt());
+    if (const std::optional<Answer> answer = seam().takeAnswer())
+        return asStandardButton(*answer, offered);
     if (defaultButton != QMessageBox::NoButton)
         return defaultButton;
     return offered.isEmpty() ? QMessageBox::NoButton : offered.first();
 }
 
 QMessageBox::StandardButton MessageBox::critical(QWidget *parent, const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Critical, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::warning(QWidget *parent, const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Warning, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::information(QWidget *parent, const QString &title, const QString &text,
-                                                    QMessageBox::StandardButtons buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Information, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::question(QWidget *parent, const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return show(Question, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showCustom(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                           const QStringList &buttonTexts, int defaultIndex, int escapeIndex)
+    const QStringList &buttonTexts, int defaultIndex, int escapeIndex)
 {
-    if (!recorder().recording) {
-        failUnlessShowable(title, text);
+    seam().refuseUnlessRecording(describeBox(title, text));
+    if (!seam().isRecording()) {
         QMessageBox box(iconOf(kind), title, text, QMessageBox::NoButton, parent);
         QList<QPushButton *> pushButtons;
         for (const QString &buttonText : buttonTexts)
@@ -157,59 +199,53 @@ int MessageBox::showCustom(Kind kind, QWidget *parent, const QString &title, con
         return chosen >= 0 ? chosen : escapeIndex;
     }
 
-    recorder().shown.append(Shown{kind, title, text, buttonTexts});
-    const QVariant answer = takeAnswer();
-    if (answer.typeId() == QMetaType::QString)
-        return buttonTexts.indexOf(answer.toString());
-    if (answer.isValid())
-        return answer.toInt();
+    seam().record(Shown { kind, title, text, buttonTexts });
+    if (const std::optional<Answer> answer = seam().takeAnswer())
+        return asButtonIndex(*answer, buttonTexts);
     return defaultIndex;
 }
 
 void MessageBox::setRecording(bool on)
 {
-    Recorder &r = recorder();
-    r.recording = on;
-    r.shown.clear();
-    r.answers.clear();
+    seam().setRecording(on);
 }
 
 void MessageBox::setStrict(bool on)
 {
-    recorder().strict = on;
+    seam().setStrict(on);
 }
 
 bool MessageBox::isStrict()
 {
-    return recorder().strict;
+    return seam().isStrict();
 }
 
 bool MessageBox::isRecording()
 {
-    return recorder().recording;
+    return seam().isRecording();
 }
 
 const QList<MessageBox::Shown> &MessageBox::shown()
 {
-    return recorder().shown;
+    return seam().requests();
 }
 
 void MessageBox::clearShown()
 {
-    recorder().shown.clear();
+    seam().clearRequests();
 }
 
 void MessageBox::queueAnswer(QMessageBox::StandardButton button)
 {
-    recorder().answers.append(QVariant(static_cast<int>(button)));
+    seam().queue(button);
 }
 
 void MessageBox::queueAnswerIndex(int index)
 {
-    recorder().answers.append(QVariant(index));
+    seam().queue(index);
 }
 
 void MessageBox::queueAnswerText(const QString &buttonText)
 {
-    recorder().answers.append(QVariant(buttonText));
+    seam().queue(buttonText);
 }

@@ -8,8 +8,8 @@
 
 void MessageBoxNotices::notify(Kind kind, const QString &title, const QString &text)
 {
-    const bool waiting = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-                         && QGuiApplication::overrideCursor();
+    const bool waiting
+        = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QGuiApplication::overrideCursor();
     if (waiting)
         QGuiApplication::restoreOverrideCursor();
     MessageBox::show(kind == Warning ? MessageBox::Warning : MessageBox::Critical, nullptr, title, text);

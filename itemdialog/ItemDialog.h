@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 #include "ui_ItemDialogBase.h"
 
@@ -12,16 +13,19 @@
 
 class DBItemCollection;
 class Item;
-class ItemListView;
+class ItemPicturePreviews;
 class QCloseEvent;
 class QComboBox;
-class QLabel;
+class QDate;
 class QLineEdit;
 
 // The window in which one item of the open collection is viewed, edited,
 // created, copied, searched for and stepped through. It is shown without
-// blocking and works directly on the collection and the list view; nothing is
-// handed back to the caller.
+// blocking and works directly on the collection; nothing is handed back to
+// the caller. It knows no view of the collection: the views follow the
+// collection's own announcements (itemAdded, itemChanged, itemRemoved), and
+// the dialog announces the item it moves to (itemShown) and the request for
+// the HTML view (viewAsHtmlRequested), which the list view answers.
 //
 // The mode follows from the operation that ran last:
 //   edit   - the current item belongs to the collection;
@@ -30,8 +34,8 @@ class QLineEdit;
 //   search - no current item.
 //
 // Ownership: an item of the collection is never deleted here. An item the
-// dialog made and has not saved yet (new or copy) belongs to the dialog until
-// save_slot adds it to the collection; it is deleted when it is replaced or
+// dialog made and has not saved yet (new or copy) is held in m_unsavedItem
+// until save_slot hands it to the collection; it goes when it is replaced or
 // when the dialog is destroyed. The dialog follows the collection's
 // itemRemoved and aboutToClear signals: when the item it shows leaves the
 // collection it drops it and falls back to search mode, so it never keeps a
@@ -40,23 +44,21 @@ class ItemDialog : public QDialog, public Ui::ItemDialogBase
 {
     Q_OBJECT
 public:
-    // collection, listView: the open collection and the list view (not owned,
-    //   either may be null).
+    // collection: the open collection (not owned, may be null).
     // item: the item to show, or null.
     // pageName: "DATA", "PICTURE" or "RECEIPT"; used only with an item.
     // searchMode: true opens the dialog in search mode.
     // name: the dialog's object name, and the group that a new item starts
     //   in (the list view passes the name of a double-clicked group row).
-    ItemDialog(DBItemCollection *collection, ItemListView *listView, Item *item,
-               const QString &pageName = QStringLiteral("DATA"), bool searchMode = false,
-               QWidget *parent = nullptr, const QString &name = QString(), bool modal = false,
-               Qt::WindowFlags flags = Qt::WindowFlags());
+    ItemDialog(DBItemCollection *collection, Item *item, const QString &pageName = QStringLiteral("DATA"),
+        bool searchMode = false, QWidget *parent = nullptr, const QString &name = QString(), bool modal = false,
+        Qt::WindowFlags flags = Qt::WindowFlags());
     ~ItemDialog() override;
 
     // The item shown: one of the collection, one owned by the dialog, or null.
     Item *currentItem() const { return m_currentItem; }
     // True while the current item was made here and not yet saved.
-    bool ownsCurrentItem() const { return m_unsavedNewItem; }
+    bool ownsCurrentItem() const { return m_unsavedItem != nullptr; }
     // The page last reported by the tab widget.
     QWidget *currentPage() const { return m_currentPage; }
 
@@ -75,6 +77,14 @@ public:
     // documents folder where the system has no program files folder.
     static QString defaultPicturePath();
     static QString defaultDocumentPath();
+
+signals:
+    // The dialog moved to an item of the collection (Previous, Next, a search
+    // hit): a view makes that item's row its current row.
+    void itemShown(Item *item);
+    // The HTML view button: a view shows its current row as HTML. item is the
+    // dialog's current item, which may be unsaved or null.
+    void viewAsHtmlRequested(Item *item);
 
 public slots:
     void ShowValidateError(const QString &Error);
@@ -112,33 +122,39 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
-    // Keeps the previews fitted to their labels as the dialog is laid out
-    // and resized.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_savePushButton_clicked();
 
 private:
     void connectWidgets();
-    void editionSetup();
-    void setCurrentItem(Item *item, bool ownedByDialog);
+    // The collection's lists and field names, afresh: at construction, for
+    // every new item and when a search finds an item. Refilling the combo
+    // boxes also undoes any text that setComboText put in place of an entry.
+    void refillFromCollection();
+    // Writing is off while the collection is read-only.
+    void disableWritingWhenReadOnly();
+    // An item of the collection, or none.
+    void setCurrentItem(Item *item);
+    // An item the dialog made; it owns it until save_slot hands it over.
+    void setCurrentItem(std::unique_ptr<Item> unsaved);
     void showSearchResult(Item *found);
-    void selectInListView(Item *item);
     void storeGeometry() const;
     void restoreStoredGeometry();
     bool collectionIsReadOnly() const;
+    bool showsCollectionItem() const;
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
     void leaveCurrentItem();
     void setTabEnabled(QWidget *page, bool enabled);
 
+    // The date editor's "no date": search mode presets it, and the
+    // collection's search ignores it as a criterion.
+    static QDate noDate();
+    static QString dateText(const QDate &date);
+
     // Link handling.
-    void showIconPreview();
-    void forgetIconPreview();
     void clearPicturePreview();
-    void clearReceiptPreview();
-    void showScaled(QLabel *label, const QPixmap &picture);
     QString chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter);
     void offerProductModel(bool itemHasOne);
     bool isStorableLink(const QString &link);
@@ -146,9 +162,9 @@ private:
     void textInputRefused(const QLineEdit *edit);
 
     QPointer<DBItemCollection> m_collection;
-    QPointer<ItemListView> m_listView;
     Item *m_currentItem = nullptr;
-    bool m_unsavedNewItem = false;
+    // The current item while it is one the dialog made and has not saved.
+    std::unique_ptr<Item> m_unsavedItem;
     QWidget *m_currentPage = nullptr;
 
     // While showItem or resetAllFields fill the fields, edits of the count
@@ -160,10 +176,8 @@ private:
     bool m_dateUnreadable = false;
 
     ItemValidation m_validation;
+    ItemPicturePreviews *m_previews = nullptr;
 
-    QPixmap m_iconPicture;
-    QPixmap m_picture;
-    QPixmap m_receiptPicture;
     QString m_pictureViewerProgram;
     QString m_wwwProgram;
 

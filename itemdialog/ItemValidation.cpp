@@ -24,8 +24,7 @@ class CountValidator : public QIntValidator
 public:
     CountValidator(int bottom, int top, QObject *parent)
         : QIntValidator(bottom, top, parent)
-    {
-    }
+    { }
 
     State validate(QString &input, int &pos) const override
     {
@@ -41,10 +40,14 @@ public:
 QString nameMissingText()
 {
     switch (edition()) {
-    case QuorvelEdition: return QCoreApplication::translate("ItemDialog", "QuorvelNameMissing");
-    case VistrelEdition: return QCoreApplication::translate("ItemDialog", "VistrelNameMissing");
-    case NumivaxEdition: return QCoreApplication::translate("ItemDialog", "NumivaxNameMissing");
-    default: return QCoreApplication::translate("ItemDialog", "OstranaNameMissing");
+    case QuorvelEdition:
+        return QCoreApplication::translate("ItemDialog", "QuorvelNameMissing");
+    case VistrelEdition:
+        return QCoreApplication::translate("ItemDialog", "VistrelNameMissing");
+    case NumivaxEdition:
+        return QCoreApplication::translate("ItemDialog", "NumivaxNameMissing");
+    default:
+        return QCoreApplication::translate("ItemDialog", "OstranaNameMissing");
     }
 }
 
@@ -88,9 +91,9 @@ ItemValidation::ItemValidation(QObject *owner)
 
 void ItemValidation::attach(Ui::ItemDialogBase &form) const
 {
-    for (QLineEdit *edit : {form.nameLineEdit, form.productLineEdit, form.addressLineEdit, form.serialnoLineEdit,
-                            form.infoLineEdit, form.photolinkLineEdit, form.wwwLineEdit, form.receiptLineEdit,
-                            form.documentLineEdit, form.productBrandLineEdit})
+    for (QLineEdit *edit : { form.nameLineEdit, form.productLineEdit, form.addressLineEdit, form.serialnoLineEdit,
+             form.infoLineEdit, form.photolinkLineEdit, form.wwwLineEdit, form.receiptLineEdit, form.documentLineEdit,
+             form.productBrandLineEdit })
         edit->setValidator(m_text);
     form.supplierComboBox->setValidator(m_text);
     form.priceLineEdit->setValidator(m_price);
@@ -101,11 +104,10 @@ void ItemValidation::attach(Ui::ItemDialogBase &form) const
 ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QString &locationTitle) const
 {
     const QString maxPrice = QString::number(qint64(MaxPrice));
-    const Result priceProblem = {
-        PriceOutOfRange, QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice)};
-    const Result estimateProblem = {
-        EstimatedPriceOutOfRange,
-        QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice)};
+    const Result priceProblem = { PriceOutOfRange,
+        QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice) };
+    const Result estimateProblem = { EstimatedPriceOutOfRange,
+        QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice) };
 
     // Every edition checks both prices; only the home-contents edition
     // demands a price, and fills an empty estimate with it. Elsewhere an
@@ -126,15 +128,17 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
     }
 
     if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
-        return {CountOutOfRange, QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount)};
+        return { CountOutOfRange,
+            QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount) };
 
     if (form.nameLineEdit->text().isEmpty())
-        return {NameMissing, nameMissingText()};
+        return { NameMissing, nameMissingText() };
 
     if (isQuorvel() && form.locationComboBox->currentText().isEmpty())
-        return {LocationMissing, QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle};
+        return { LocationMissing,
+            QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle };
 
-    QList<QWidget *> texts = {form.nameLineEdit, form.productLineEdit};
+    QList<QWidget *> texts = { form.nameLineEdit, form.productLineEdit };
     // The product model is offered where the file keeps it, and for an item
     // that came with one, so that it can be emptied.
     if (!form.productBrandLineEdit->isHidden())
@@ -147,10 +151,10 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
         const QString problem = StorageCheck::textProblem(text);
         if (problem.isEmpty())
             continue;
-        return {TextNotStorable,
-                QCoreApplication::translate("ItemDialog", "Feltet \"%1\" kan ikke gemmes i databasen.")
-                        .arg(fieldName(form, field))
-                    + QLatin1Char('\n') + problem};
+        return { TextNotStorable,
+            QCoreApplication::translate("ItemDialog", "Feltet \"%1\" kan ikke gemmes i databasen.")
+                    .arg(fieldName(form, field))
+                + QLatin1Char('\n') + problem };
     }
 
     return {};

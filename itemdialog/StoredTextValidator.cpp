@@ -4,8 +4,7 @@
 
 StoredTextValidator::StoredTextValidator(QObject *parent)
     : QValidator(parent)
-{
-}
+{ }
 
 QValidator::State StoredTextValidator::validate(QString &input, int &pos) const
 {

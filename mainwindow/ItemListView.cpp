@@ -1,29 +1,20 @@
 #include "mainwindow/ItemListView.h"
 
 #include "core/Edition.h"
-#include "desktop/ExternalViewers.h"
-#include "desktop/MessageBox.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
-#include "itemdialog/ItemDialog.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/MessageBox.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QToolTip>
 
 #include <algorithm>
-
 #include <array>
 
 namespace {
@@ -76,18 +67,6 @@ constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns { {
     { 13, 15 },
     { 14, 8 },
 } };
-
-funiQListViewItem *asRow(QTreeWidgetItem *row)
-{
-    return row && row->type() == funiQListViewItem::RowType ? static_cast<funiQListViewItem *>(row) : nullptr;
-}
-
-// The item of an item row; null for a group row, a foreign row or none.
-Item *itemOf(QTreeWidgetItem *row)
-{
-    funiQListViewItem *listRow = asRow(row);
-    return listRow && !listRow->isGroupRow() ? listRow->item() : nullptr;
-}
 
 } // namespace
 
@@ -191,6 +170,8 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         disconnect(m_collection, nullptr, this, nullptr);
     m_collection = collection;
     if (collection) {
+        connect(collection, &DBItemCollection::itemAdded, this, &ItemListView::itemAddedToCollection);
+        connect(collection, &DBItemCollection::itemChanged, this, &ItemListView::itemChangedInCollection);
         connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
         connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
     }
@@ -249,12 +230,18 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
     if (!item)
         return nullptr;
     const int group = item->group();
-    if (group < 0 || group > int(m_groupRows.size()) - 1) {
-        showLimitError(group);
-        return nullptr;
+    // An item already listed keeps its one row: the collection announces a
+    // new item and its maker may add the row as well.
+    funiQListViewItem *row = rowForItem(item);
+    if (row) {
+        row = RefreshRow(row, item);
+    } else {
+        if (group < 0 || group > int(m_groupRows.size()) - 1) {
+            showLimitError(group);
+            return nullptr;
+        }
+        row = RefreshRow(new funiQListViewItem(m_groupRows.at(group)), item);
     }
-    auto *row = new funiQListViewItem(m_groupRows.at(group));
-    row = RefreshRow(row, item);
     if (select && row) {
         clearSelection();
         row->setSelected(true);
@@ -268,7 +255,7 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
 
 funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
 {
-    funiQListViewItem *listRow = asRow(row);
+    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
     if (!listRow || !item || listRow->isGroupRow())
         return nullptr;
 
@@ -428,7 +415,7 @@ funiQListViewItem *ItemListView::rowForItem(const Item *item) const
     for (int top = 0; top < topLevelItemCount(); ++top) {
         QTreeWidgetItem *groupRow = topLevelItem(top);
         for (int child = 0; child < groupRow->childCount(); ++child) {
-            funiQListViewItem *row = asRow(groupRow->child(child));
+            funiQListViewItem *row = funiQListViewItem::fromRow(groupRow->child(child));
             if (row && row->item() == item)
                 return row;
         }
@@ -438,43 +425,7 @@ funiQListViewItem *ItemListView::rowForItem(const Item *item) const
 
 Item *ItemListView::currentRowItem() const
 {
-    return itemOf(m_currentRow);
-}
-
-funiQListViewItem *ItemListView::FindListViewItem(Item *item)
-{
-    // A missing item leaves the current row alone: handing back some other
-    // row would make the caller work on the wrong item.
-    funiQListViewItem *row = rowForItem(item);
-    if (!row)
-        return nullptr;
-    setCurrentItem(row);
-    m_currentRow = row;
-    return row;
-}
-
-bool ItemListView::HasPictureLink(QTreeWidgetItem *row) const
-{
-    const Item *item = m_currentRow ? itemOf(row) : nullptr;
-    return item && !item->photolink().isEmpty();
-}
-
-bool ItemListView::HasReceipt(QTreeWidgetItem *row) const
-{
-    const Item *item = m_currentRow ? itemOf(row) : nullptr;
-    return item && !item->receipt().isEmpty();
-}
-
-bool ItemListView::HasUrl(QTreeWidgetItem *row) const
-{
-    const Item *item = m_currentRow ? itemOf(row) : nullptr;
-    return item && !item->www().isEmpty();
-}
-
-bool ItemListView::HasDocument(QTreeWidgetItem *row) const
-{
-    const Item *item = m_currentRow ? itemOf(row) : nullptr;
-    return item && !item->document().isEmpty();
+    return funiQListViewItem::itemOfRow(m_currentRow);
 }
 
 int ItemListView::GetNumberOfGroups() const
@@ -486,138 +437,6 @@ void ItemListView::UpdateGroupItemName(int item, const QString &name)
 {
     if (item >= 0 && item < m_groupRows.size())
         m_groupRows.at(item)->setText(GroupColumn, name);
-}
-
-void ItemListView::DeleteItem()
-{
-    Item *item = itemOf(m_currentRow);
-    if (!item)
-        return;
-    removeRow(m_currentRow);
-    // The collection does not own its items: take it out, then delete it.
-    if (m_collection && m_collection->contains(item))
-        m_collection->remove(item);
-    delete item;
-    setDatabaseModified(true);
-}
-
-void ItemListView::SeachItem()
-{
-    openItemDialog(nullptr, QStringLiteral("DATA"), true, nullptr, QString());
-}
-
-void ItemListView::ShowPicture1()
-{
-    Item *item = itemOf(m_currentRow);
-    if (!item || item->photolink().isEmpty())
-        return;
-    const QString link = item->photolink();
-    if (isPictureFile(link))
-        openItemDialog(item, QStringLiteral("PICTURE"), false, nullptr, QString());
-    else
-        openWithProgram(pictureViewerProgram(defaultPictureViewer()), link, this);
-}
-
-void ItemListView::ShowImage2()
-{
-    Item *item = itemOf(m_currentRow);
-    if (!item || item->receipt().isEmpty())
-        return;
-    const QString link = item->receipt();
-    if (isPictureFile(link))
-        openItemDialog(item, QStringLiteral("RECEIPT"), false, nullptr, QString());
-    else
-        shellOpen(link);
-}
-
-void ItemListView::ShowUrl()
-{
-    Item *item = itemOf(m_currentRow);
-    if (!item)
-        return;
-    if (item->www().isEmpty()) {
-        MessageBox::showCustom(
-            MessageBox::Critical, nullptr, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") });
-        return;
-    }
-    openWithProgram(webProgram(), item->www(), this);
-}
-
-void ItemListView::ShowDocument()
-{
-    Item *item = itemOf(m_currentRow);
-    if (!item || item->document().isEmpty())
-        return;
-    shellOpen(item->document());
-}
-
-void ItemListView::ItemSelected(QTreeWidgetItem *row)
-{
-    funiQListViewItem *listRow = asRow(row);
-    if (listRow) {
-        if (m_currentRow)
-            clearSelection();
-        m_currentRow = listRow;
-        listRow->setSelected(true);
-        viewport()->update();
-    }
-    emit rowSelected(listRow);
-}
-
-void ItemListView::selectionChangedSlot(funiQListViewItem *row)
-{
-    ItemSelected(row);
-}
-
-void ItemListView::returnPressedSlot(QTreeWidgetItem *row)
-{
-    doubleClickOnItemSlot(row);
-}
-
-void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem *row)
-{
-    funiQListViewItem *listRow = asRow(row);
-    if (!listRow)
-        return;
-    listRow->setSelected(true);
-    viewport()->update();
-    if (!listRow->isGroupRow()) {
-        Item *item = listRow->item();
-        openItemDialog(item, QStringLiteral("DATA"), false, this, QString());
-        RefreshRow(listRow, item);
-    } else {
-        // A new item in this group.
-        openItemDialog(nullptr, QStringLiteral("DATA"), false, this, listRow->text(GroupColumn));
-    }
-}
-
-void ItemListView::MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column)
-{
-    Q_UNUSED(pos);
-    if (!row)
-        return;
-    switch (column) {
-    case PictureColumn:
-        ShowPicture1();
-        break;
-    case ReceiptColumn:
-        ShowImage2();
-        break;
-    case WwwColumn:
-        ShowUrl();
-        break;
-    case DocumentColumn:
-        ShowDocument();
-        break;
-    default:
-        break;
-    }
-}
-
-void ItemListView::EditItem()
-{
-    if (m_currentRow)
-        doubleClickOnItemSlot(m_currentRow);
 }
 
 void ItemListView::ViewAll(bool showall)
@@ -656,69 +475,17 @@ void ItemListView::ViewAll(bool showall)
         collapseAll();
 }
 
-void ItemListView::ViewCurrentAsHTML()
+void ItemListView::itemAddedToCollection(Item *item)
 {
-    Item *item = itemOf(m_currentRow);
-    if (!item)
-        return;
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = lastDbDir();
-    const QString path = QFileInfo(QDir::cleanPath(folder + QStringLiteral("/CurrentItem") + QStringLiteral(".htm")))
-                             .absoluteFilePath();
-    if (writeItemPage(path, item))
-        openHtmlPage(path, QString(), true);
+    AddItem(item, true);
 }
 
-void ItemListView::ShowContextMenu(QTreeWidgetItem *row)
+void ItemListView::itemChangedInCollection(Item *item)
 {
-    if (!row)
-        return;
-    m_contextMenu->popup(QCursor::pos());
-}
-
-void ItemListView::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        returnPressedSlot(QTreeWidget::currentItem());
-        event->accept();
-        return;
-    }
-    QTreeWidget::keyPressEvent(event);
-}
-
-void ItemListView::mousePressEvent(QMouseEvent *event)
-{
-    // The base class makes the row under the mouse current first.
-    QTreeWidget::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint pos = event->position().toPoint();
-    QTreeWidgetItem *row = itemAt(pos);
-    if (row)
-        MousePressed(row, event->globalPosition().toPoint(), columnAt(pos.x()));
-}
-
-bool ItemListView::viewportEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        // Show a cell's text as tooltip only when the cell cannot show it whole.
-        auto *helpEvent = static_cast<QHelpEvent *>(event);
-        const QModelIndex index = indexAt(helpEvent->pos());
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (!text.isEmpty()) {
-            const QRect rect = visualRect(index);
-            const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-            if (fontMetrics().horizontalAdvance(text) + margin > rect.width()) {
-                QToolTip::showText(helpEvent->globalPos(), text, viewport(), rect);
-                return true;
-            }
-        }
-        QToolTip::hideText();
-        event->ignore();
-        return true;
-    }
-    return QTreeWidget::viewportEvent(event);
+    if (funiQListViewItem *row = rowForItem(item))
+        RefreshRow(row, item);
+    else
+        AddItem(item, true);
 }
 
 void ItemListView::itemRemovedFromCollection(Item *item)
@@ -738,22 +505,4 @@ void ItemListView::collectionAboutToClear()
     m_ignoreSelection = false;
     if (hadCurrent)
         emit rowSelected(nullptr);
-}
-
-void ItemListView::openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
-{
-    auto *dialog = new ItemDialog(m_collection, this, item, page, search, parent, name);
-    // Nobody waits for the dialog, so it goes when it is closed (it may have no parent).
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
-}
-
-bool ItemListView::writeItemPage(const QString &path, Item *item)
-{
-    // TODO(export): write the one-item HTML page (the HTML export's page
-    // writer, without heading, the item as the only item, no special cases,
-    // not as a table) to path, and return whether it was written.
-    Q_UNUSED(path);
-    Q_UNUSED(item);
-    return false;
 }

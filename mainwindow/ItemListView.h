@@ -12,16 +12,19 @@
 
 class DBItemCollection;
 class Item;
+class ItemDialog;
 class QAction;
 class QMenu;
 
 // The central widget of the main window: every group of the open collection
 // as a top-level row with its items beneath, in seventeen columns.
 //
-// The collection is not owned. Neither are the items, but DeleteItem deletes
-// the item of the current row after taking it out of the collection. The list
-// follows the collection's itemRemoved and aboutToClear signals, so it never
-// keeps a row for an item that is gone.
+// The collection is not owned. Neither are the items; DeleteItem has the
+// collection delete the item of the current row. The list follows the
+// collection: an added item gets its row (selected), a changed item's row is
+// rewritten or moved to its group, a removed item's row goes, and a clear
+// drops every item row, so it never keeps a row for an item that is gone.
+// Loading a file announces nothing: FillList makes those rows in one go.
 //
 // The main window connects rowSelected() to its own ItemSelected slot, which
 // enables the show commands through HasPictureLink, HasReceipt, HasUrl and
@@ -76,6 +79,15 @@ public:
     // Stores the column widths under "ListView/...".
     void SaveColumnWidths();
 
+    // Opens a non-blocking item dialog on the list's collection (item, page,
+    // search mode, parent and object name as the dialog takes them); every
+    // item dialog of the program is made here. The list follows what the
+    // dialog shows and asks for; the dialog deletes itself when closed.
+    ItemDialog *openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name);
+    // Makes the list follow a dialog: the row of the item it shows becomes
+    // current, and its show-as-HTML request shows the current row's page.
+    void followItemDialog(ItemDialog *dialog);
+
     // The row that holds the item, without touching the current row.
     funiQListViewItem *rowForItem(const Item *item) const;
     // The item of the current row; null for none or a group row.
@@ -126,6 +138,8 @@ protected:
 private:
     // Remembers the collection and follows its removals and clears.
     void watchCollection(DBItemCollection *collection);
+    void itemAddedToCollection(Item *item);
+    void itemChangedInCollection(Item *item);
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
     void writeRow(funiQListViewItem *row, Item *item);
@@ -134,7 +148,6 @@ private:
     // The width a cell needs to show a whole date ("dd.mm.yyyy") in the
     // list's font and style.
     int wholeDateWidth() const;
-    void openItemDialog(Item *item, const QString &page, bool search, QWidget *parent, const QString &name);
     bool writeItemPage(const QString &path, Item *item);
 
     QPointer<DBItemCollection> m_collection;

@@ -25,6 +25,18 @@ public:
     // A row under the given parent row; not yet part of a list when parent is null.
     explicit funiQListViewItem(QTreeWidgetItem *parent = nullptr);
 
+    // The row as one of ours; null for none or a foreign row.
+    static funiQListViewItem *fromRow(QTreeWidgetItem *row)
+    {
+        return row && row->type() == RowType ? static_cast<funiQListViewItem *>(row) : nullptr;
+    }
+    // The item of an item row; null for a group row, a foreign row or none.
+    static Item *itemOfRow(QTreeWidgetItem *row)
+    {
+        const funiQListViewItem *listRow = fromRow(row);
+        return listRow && !listRow->isGroupRow() ? listRow->item() : nullptr;
+    }
+
     Item *item() const { return m_item; }
     void setItem(Item *item) { m_item = item; }
 

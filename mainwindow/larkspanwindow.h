@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QList>
 #include <QMainWindow>
 #include <QPalette>
 #include <QString>
@@ -12,10 +11,11 @@
 class DBItemCollection;
 class ItemListView;
 class LogXML;
+class MainWindowMenus;
+class RecentFiles;
 class QAction;
 class QCloseEvent;
 class QMenu;
-class QToolBar;
 class QTreeWidgetItem;
 
 // The window title for a database file name: the edition's caption from the
@@ -27,6 +27,9 @@ QString windowCaption(const QString &fileName);
 // file is open: the start database, New, Open, the recent files, Save, Save
 // As and Backup, with the save question before a database with unsaved
 // changes is closed or replaced.
+//
+// The menus and toolbars are built by MainWindowMenus and the recent files kept
+// by RecentFiles; the document commands are in MainWindowDocuments.cpp.
 //
 // The collection does not own its items; the window deletes them whenever it
 // clears or replaces the database, and when it quits.
@@ -47,12 +50,12 @@ public:
     ItemListView *listView() const { return m_listView; }
     LogXML *eventLog() const { return m_log.get(); }
     QString currentFileName() const { return m_currentFileName; }
-    QStringList recentFiles() const { return m_recentFiles; }
+    QStringList recentFiles() const;
     QString demoDatabasePath() const { return m_demoDatabasePath; }
     QIcon editionIcon() const { return m_editionIcon; }
     QIcon pictureIcon() const { return m_pictureIcon; }
     QIcon receiptIcon() const { return m_receiptIcon; }
-    QMenu *fileMenu() const { return m_fileMenu; }
+    QMenu *fileMenu() const;
 
     // Reads currentFileName into the collection and shows it; false (after
     // the error box, with the start settings reset) when it cannot be read.
@@ -140,8 +143,6 @@ protected:
 private:
     void openStartDatabase();
     void refreshDocumentState();
-    void updateRecentFileMenu();
-    void writeRecentFiles();
     void setLanguage(const QString &code);
     // Drops the open database: the list's rows, then the items, then the lock.
     void discardDatabase();
@@ -152,20 +153,6 @@ private:
     void endEventLoop();
     void showLockedState(bool locked);
 
-    QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut, const QIcon &icon,
-        void (MainWindow::*slot)(), const QString &whatsThis = QString(), const QString &toolTip = QString());
-    void createMenus();
-    void createFileMenu();
-    void createEditMenu();
-    void createViewMenu();
-    void createSetupMenu();
-    void createLanguageMenu();
-    void createHelpMenu();
-    void createToolBars();
-    void createContextMenu();
-
-    QStringList m_recentFiles;
-    QList<QAction *> m_recentFileActions; // one per position; null until inserted
     QString m_demoDatabasePath;
     std::unique_ptr<LogXML> m_log;
     QString m_currentFileName;
@@ -182,50 +169,7 @@ private:
     QPalette m_normalListPalette;
     bool m_showingLocked = false;
 
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_editMenu = nullptr;
-    QMenu *m_viewMenu = nullptr;
-    QMenu *m_setupMenu = nullptr;
-    QMenu *m_languageMenu = nullptr;
-    QMenu *m_helpMenu = nullptr;
-    QAction *m_quitSeparator = nullptr;
-    QAction *m_recentSeparator = nullptr;
-    QToolBar *m_fileToolBar = nullptr;
-    QToolBar *m_toolsToolBar = nullptr;
-
-    QAction *m_fileNewAction = nullptr;
-    QAction *m_fileOpenAction = nullptr;
-    QAction *m_updateLocationsAction = nullptr;
-    QAction *m_fileSaveAction = nullptr;
-    QAction *m_fileSaveAsAction = nullptr;
-    QAction *m_fileBackupAction = nullptr;
-    QAction *m_fileSaveAsHtmlAction = nullptr;
-    QAction *m_fileSaveAsXmlAction = nullptr;
-    QAction *m_fileSaveSettingsAction = nullptr;
-    QAction *m_printBarcodeAction = nullptr;
-    QAction *m_printAction = nullptr;
-    QAction *m_quitAction = nullptr;
-
-    QAction *m_editRecordAction = nullptr;
-    QAction *m_editDeleteAction = nullptr;
-    QAction *m_editSearchAction = nullptr;
-    QAction *m_autoMakeItemsAction = nullptr;
-
-    QAction *m_viewAllAction = nullptr;
-    QAction *m_showAllAsHtmlTableAction = nullptr;
-    QAction *m_showAllAsHtmlAction = nullptr;
-    QAction *m_showAllSpecialCasesAction = nullptr;
-    QAction *m_showAllAsXmlAction = nullptr;
-    QAction *m_viewCurrentAsHtmlAction = nullptr;
-    QAction *m_viewPictureAction = nullptr;
-    QAction *m_viewPicture2Action = nullptr;
-    QAction *m_viewUrlAction = nullptr;
-    QAction *m_viewDocAction = nullptr;
-    QAction *m_viewReportAction = nullptr;
-
-    QAction *m_setupPrintAction = nullptr;
-    QAction *m_setupLocationAction = nullptr;
-    QAction *m_setupGroupsAction = nullptr;
-    QAction *m_setupSupplierAction = nullptr;
-    QAction *m_aboutAction = nullptr;
+    std::unique_ptr<RecentFiles> m_recentFiles;
+    // Built once the list view exists; null before.
+    std::unique_ptr<MainWindowMenus> m_menus;
 };

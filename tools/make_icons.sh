@@ -1,5 +1,5 @@
 #!/bin/sh
-# Writes the program's icons into app/icons/ (compiled in through app/larkspan.qrc).
+# Writes the program's icons into desktop/icons/ (compiled in through desktop/larkspan.qrc).
 #
 # The toolbar and list icons are the 32x32 pictures of the Tango icon theme
 # (Debian package tango-icon-theme, public domain). The receipt icon and the
@@ -11,7 +11,7 @@
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/app/icons"
+out="$root/desktop/icons"
 tango=/usr/share/icons/Tango/32x32
 mkdir -p "$out"
 

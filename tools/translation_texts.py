@@ -890,6 +890,13 @@ TEXTS = {
     "PRINT_BARCODE": ("Udskriv &stregkode", "Skriv ut &strekkode", "Print &barcode"),
 
     # ------------------------------------------------------------------- help
+    "NOTEPAD_NOT_FOUND": (
+        "Der er intet program, der kan vise udgivelsesnoterne. Installér en teksteditor, eller åbn filen "
+        "i mappen help selv.",
+        "Det finnes ikke noe program som kan vise utgivelsesnotatene. Installer et tekstredigeringsprogram, "
+        "eller åpne filen i mappen help selv.",
+        "There is no program that can show the release notes. Install a text editor, or open the file in "
+        "the help folder yourself."),
 
 }
 

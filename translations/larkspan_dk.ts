@@ -244,6 +244,21 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Der er intet program, der kan vise udgivelsesnoterne. Installér en teksteditor, eller åbn filen i mappen help selv.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>
@@ -1110,22 +1125,6 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <translation>%1 indlæst, %2 poster, tid: %3 sek.</translation>
     </message>
     <message>
-        <source>QuorvelHelpAbout</source>
-        <translation>&amp;Om Quorvel...</translation>
-    </message>
-    <message>
-        <source>VistrelHelpAbout</source>
-        <translation>&amp;Om Vistrel...</translation>
-    </message>
-    <message>
-        <source>NumivaxHelpAbout</source>
-        <translation>&amp;Om Numivax...</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
         <source>SAVE_CURRENT_DB_QUESTION</source>
         <translation>Databasen er ændret. Vil du gemme ændringerne?</translation>
     </message>
@@ -1212,6 +1211,33 @@ Udskriv lister og rapporter, eller vis samlingen og de mønter, du mangler, som 
 Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pris, købsdato, leverandør, serienummer, billeder og kvitteringer. Registeret er en god hjælp ved forsikring, flytning og efter tyveri eller brand.
 
 Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowMenus</name>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;Om Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;Om Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;Om Numivax...</translation>
     </message>
     <message>
         <source>&amp;Fil</source>
@@ -1549,24 +1575,19 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <source>Tools</source>
         <translation>Værktøjer</translation>
     </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Rum</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Leverandør</translation>
-    </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
         <translation>Alle filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>

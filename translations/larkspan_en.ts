@@ -244,6 +244,21 @@ If the program that locked the database is no longer running (after a crash, for
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>There is no program that can show the release notes. Install a text editor, or open the file in the help folder yourself.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>
@@ -1110,22 +1125,6 @@ If the program that locked the database is no longer running (after a crash, for
         <translation>%1 loaded, %2 entries, time: %3 s</translation>
     </message>
     <message>
-        <source>QuorvelHelpAbout</source>
-        <translation>&amp;About Quorvel...</translation>
-    </message>
-    <message>
-        <source>VistrelHelpAbout</source>
-        <translation>&amp;About Vistrel...</translation>
-    </message>
-    <message>
-        <source>NumivaxHelpAbout</source>
-        <translation>&amp;About Numivax...</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
         <source>SAVE_CURRENT_DB_QUESTION</source>
         <translation>The database has been changed. Do you want to save the changes?</translation>
     </message>
@@ -1212,6 +1211,33 @@ Print lists and reports, or view the collection and the coins you are missing as
 Record your belongings: furniture, tools, clothes and everything else you own, with price, purchase date, supplier, serial number, pictures and receipts. The register is a great help with insurance, when moving house and after a theft or a fire.
 
 Print lists and reports by group, or save the register as HTML or XML.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowMenus</name>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;About Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;About Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;About Numivax...</translation>
     </message>
     <message>
         <source>&amp;Fil</source>
@@ -1549,24 +1575,19 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Group</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Room</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Supplier</translation>
-    </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
         <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,21 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
     </message>
 </context>
 <context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Det finnes ikke noe program som kan vise utgivelsesnotatene. Installer et tekstredigeringsprogram, eller åpne filen i mappen help selv.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>SHOWPHOTO</source>
@@ -1110,22 +1125,6 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <translation>%1 lest inn, %2 poster, tid: %3 sek.</translation>
     </message>
     <message>
-        <source>QuorvelHelpAbout</source>
-        <translation>&amp;Om Quorvel...</translation>
-    </message>
-    <message>
-        <source>VistrelHelpAbout</source>
-        <translation>&amp;Om Vistrel...</translation>
-    </message>
-    <message>
-        <source>NumivaxHelpAbout</source>
-        <translation>&amp;Om Numivax...</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
         <source>SAVE_CURRENT_DB_QUESTION</source>
         <translation>Databasen er endret. Vil du lagre endringene?</translation>
     </message>
@@ -1212,6 +1211,33 @@ Skriv ut lister og rapporter, eller vis samlingen og myntene du mangler som HTML
 Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris, kjøpsdato, leverandør, serienummer, bilder og kvitteringer. Registeret er til god hjelp ved forsikring, flytting og etter tyveri eller brann.
 
 Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowMenus</name>
+    <message>
+        <source>QuorvelHelpAbout</source>
+        <translation>&amp;Om Quorvel...</translation>
+    </message>
+    <message>
+        <source>VistrelHelpAbout</source>
+        <translation>&amp;Om Vistrel...</translation>
+    </message>
+    <message>
+        <source>NumivaxHelpAbout</source>
+        <translation>&amp;Om Numivax...</translation>
     </message>
     <message>
         <source>&amp;Fil</source>
@@ -1549,24 +1575,19 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <source>Tools</source>
         <translation>Verktøy</translation>
     </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Rom</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Leverandør</translation>
-    </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>All Files (*)</source>
         <translation>Alle filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>

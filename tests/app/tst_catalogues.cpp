@@ -67,9 +67,10 @@ private slots:
         if (lupdate.isEmpty())
             QSKIP("lupdate is not known to this build");
         const QString extracted = m_dir.filePath(QStringLiteral("extracted.ts"));
-        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                              QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui")};
-        for (const char *folder : {"core", "database", "desktop", "itemdialog", "mainwindow", "output", "setup", "barcodes", "help", "app"}) {
+        QStringList arguments { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+            QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui") };
+        for (const char *folder : { "core", "database", "desktop", "itemdialog", "mainwindow", "output", "setup",
+                 "barcodes", "help", "app" }) {
             const QString path = QDir(QStringLiteral(LARKSPAN_SOURCE_DIR)).filePath(QLatin1String(folder));
             if (QFileInfo::exists(path))
                 arguments << path;
@@ -112,13 +113,14 @@ private slots:
                 missing << QStringLiteral("raw key as translation: ") + where;
         }
         missing.sort();
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 problems in larkspan_%2.ts:\n").arg(missing.size()).arg(code)
-                                                + missing.mid(0, 60).join(QLatin1Char('\n'))));
+        QVERIFY2(missing.isEmpty(),
+            qPrintable(QStringLiteral("%1 problems in larkspan_%2.ts:\n").arg(missing.size()).arg(code)
+                + missing.mid(0, 60).join(QLatin1Char('\n'))));
     }
 
     void compiledCataloguesAreInTheRunFolder()
     {
-        for (const char *name : {"larkspan_dk.qm", "larkspan_no.qm", "larkspan_en.qm", "qt_dk.qm", "qt_no.qm"})
+        for (const char *name : { "larkspan_dk.qm", "larkspan_no.qm", "larkspan_en.qm", "qt_dk.qm", "qt_no.qm" })
             QVERIFY2(QFileInfo::exists(QDir(TestSupport::runDir()).filePath(QLatin1String(name))), name);
     }
 };

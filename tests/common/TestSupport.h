@@ -30,19 +30,7 @@ private:
 };
 
 // Records every message box instead of showing it, for the object's lifetime.
-class RecordedMessageBoxes
-{
-public:
-    RecordedMessageBoxes() { MessageBox::setRecording(true); }
-    ~RecordedMessageBoxes() { MessageBox::setRecording(false); }
-    RecordedMessageBoxes(const RecordedMessageBoxes &) = delete;
-    RecordedMessageBoxes &operator=(const RecordedMessageBoxes &) = delete;
-
-    const QList<MessageBox::Shown> &shown() const { return MessageBox::shown(); }
-    int count() const { return int(MessageBox::shown().size()); }
-    const MessageBox::Shown &last() const { return MessageBox::shown().last(); }
-    void clear() { MessageBox::clearShown(); }
-};
+using RecordedMessageBoxes = MessageBox::Recording;
 
 // The build's run folder (the program, its catalogues and installation data).
 QString runDir();

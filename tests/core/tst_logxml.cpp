@@ -179,7 +179,8 @@ private slots:
         LogXML::setClock(nullptr);
         const QString text = QString::fromLatin1(TestSupport::readFile(path));
         const QString seconds = QString::number(fixed.toMSecsSinceEpoch() / 1000);
-        QVERIFY2(text.contains(QStringLiteral("<Timestamp>%1.%2</Timestamp>").arg(seconds, fraction)), qPrintable(text));
+        QVERIFY2(
+            text.contains(QStringLiteral("<Timestamp>%1.%2</Timestamp>").arg(seconds, fraction)), qPrintable(text));
         // The header and each item (the logged one and the closing one).
         QCOMPARE(text.count(QStringLiteral("<Time>07:08:09.%1</Time>").arg(fraction)), 3);
         QCOMPARE(text.count(QStringLiteral("<Date>2024-03-01</Date>")), 3);

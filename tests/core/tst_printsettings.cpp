@@ -79,8 +79,7 @@ private slots:
         QCOMPARE(fresh.groupToPrint, 0);
         QVERIFY(!fresh.printLocationOnly);
         QCOMPARE(fresh.locationToPrint, 0);
-        QCOMPARE(PrintSettingsSnapshot::separatorChoices(),
-                 QStringList({"|", ";", ":", "+", "#", "!", "I"}));
+        QCOMPARE(PrintSettingsSnapshot::separatorChoices(), QStringList({ "|", ";", ":", "+", "#", "!", "I" }));
 
         PrintSettings changed;
         changed.separator = QStringLiteral("#");

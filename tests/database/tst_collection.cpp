@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -9,40 +10,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// Items for a collection that does not own them: the fixture does.
-class Items
-{
-public:
-    Item *make(int group, const QString &name, int count = 0, double price = 0.0,
-               const QString &serial = QString(), int location = 0)
-    {
-        auto item = std::make_unique<Item>();
-        item->setGroup(group);
-        item->setName(name);
-        item->setNumberOfItems(count);
-        item->setPrice(price);
-        item->setSerialno(serial);
-        item->setLocation(location);
-        m_items.push_back(std::move(item));
-        return m_items.back().get();
-    }
-    Item *make(const QString &name) { return make(0, name); }
-
-private:
-    std::vector<std::unique_ptr<Item>> m_items;
-};
-
-QStringList names(const DBItemCollection &collection)
-{
-    QStringList result;
-    for (const Item *item : collection)
-        result << item->name();
-    return result;
-}
-
-} // namespace
+using ItemFixtures::Items;
+using ItemFixtures::names;
 
 class tst_Collection : public QObject
 {
@@ -92,11 +61,11 @@ private slots:
         Item *a = items.make("a");
         Item *b = items.make("b");
         Item *c = items.make("c");
-        for (Item *item : {a, b, c, b})
+        for (Item *item : { a, b, c, b })
             collection.add(item);
         QSignalSpy removed(&collection, &DBItemCollection::itemRemoved);
         collection.remove(b);
-        QCOMPARE(names(collection), (QStringList {"a", "c", "b"}));
+        QCOMPARE(names(collection), (QStringList { "a", "c", "b" }));
         QCOMPARE(removed.count(), 1);
         QCOMPARE(removed.first().first().value<Item *>(), b);
         QCOMPARE(collection.indexOf(b), 2);
@@ -129,7 +98,7 @@ private slots:
         Item *a = items.make("a");
         Item *b = items.make("b");
         Item *c = items.make("c");
-        for (Item *item : {a, b, c})
+        for (Item *item : { a, b, c })
             collection.add(item);
         bool flag = true;
         QCOMPARE(collection.previous(b, flag), a);
@@ -155,13 +124,20 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first match") << 2 << "17" << "second";
-        QTest::newRow("group must match") << 1 << "17" << "first";
-        QTest::newRow("exact text") << 2 << "017" << "";
-        QTest::newRow("case matters") << 3 << "ab" << "";
-        QTest::newRow("case exact") << 3 << "AB" << "fourth";
-        QTest::newRow("negative group") << -1 << "5" << "";
-        QTest::newRow("empty serial") << 0 << "" << "";
+        QTest::newRow("first match") << 2 << "17"
+                                     << "second";
+        QTest::newRow("group must match") << 1 << "17"
+                                          << "first";
+        QTest::newRow("exact text") << 2 << "017"
+                                    << "";
+        QTest::newRow("case matters") << 3 << "ab"
+                                      << "";
+        QTest::newRow("case exact") << 3 << "AB"
+                                    << "fourth";
+        QTest::newRow("negative group") << -1 << "5"
+                                        << "";
+        QTest::newRow("empty serial") << 0 << ""
+                                      << "";
     }
     void findByGroupAndSerial()
     {
@@ -209,7 +185,7 @@ private slots:
         a->setPriceToday(10.0);
         b->setPriceToday(1.0);
         c->setPriceToday(100.0);
-        for (Item *item : {a, b, c})
+        for (Item *item : { a, b, c })
             collection.add(item);
         // c: 5 pieces at 6.2 give a total of 31; prices sum the purchase price.
         QTEST(collection.countItems(group, false), "itemCount");
@@ -244,8 +220,8 @@ private slots:
         QTest::newRow("empty, start 1000") << QVariant(1000) << QStringList {} << 1000;
         QTest::newRow("empty, start 0") << QVariant(0) << QStringList {} << 0;
         QTest::newRow("empty, nothing stored") << QVariant() << QStringList {} << 0;
-        QTest::newRow("items beat the start") << QVariant(1000) << QStringList {"7", "A12", "30"} << 30;
-        QTest::newRow("no numbers") << QVariant(5) << QStringList {"x", ""} << 0;
+        QTest::newRow("items beat the start") << QVariant(1000) << QStringList { "7", "A12", "30" } << 30;
+        QTest::newRow("no numbers") << QVariant(5) << QStringList { "x", "" } << 0;
     }
     void highestSerialNumber()
     {
@@ -265,14 +241,14 @@ private slots:
         QTest::addColumn<int>("method");
         QTest::addColumn<QStringList>("expected");
         // Items: name, group, product, count x price, date, location.
-        QTest::newRow("group") << 0 << QStringList {"apple", "Banana", "cherry", "Date"};
-        QTest::newRow("name, character codes") << 1 << QStringList {"Banana", "Date", "apple", "cherry"};
-        QTest::newRow("product") << 2 << QStringList {"Date", "cherry", "Banana", "apple"};
-        QTest::newRow("total value") << 5 << QStringList {"cherry", "Banana", "Date", "apple"};
-        QTest::newRow("date") << 9 << QStringList {"Date", "apple", "cherry", "Banana"};
-        QTest::newRow("location") << 10 << QStringList {"Banana", "Date", "apple", "cherry"};
-        QTest::newRow("unknown keeps order") << 3 << QStringList {"cherry", "apple", "Date", "Banana"};
-        QTest::newRow("negative keeps order") << -1 << QStringList {"cherry", "apple", "Date", "Banana"};
+        QTest::newRow("group") << 0 << QStringList { "apple", "Banana", "cherry", "Date" };
+        QTest::newRow("name, character codes") << 1 << QStringList { "Banana", "Date", "apple", "cherry" };
+        QTest::newRow("product") << 2 << QStringList { "Date", "cherry", "Banana", "apple" };
+        QTest::newRow("total value") << 5 << QStringList { "cherry", "Banana", "Date", "apple" };
+        QTest::newRow("date") << 9 << QStringList { "Date", "apple", "cherry", "Banana" };
+        QTest::newRow("location") << 10 << QStringList { "Banana", "Date", "apple", "cherry" };
+        QTest::newRow("unknown keeps order") << 3 << QStringList { "cherry", "apple", "Date", "Banana" };
+        QTest::newRow("negative keeps order") << -1 << QStringList { "cherry", "apple", "Date", "Banana" };
     }
     void sort()
     {
@@ -290,10 +266,10 @@ private slots:
             int location;
         };
         const Row rows[] = {
-            {"cherry", 3, "Beta", 1, 1.0, "01.02.2011", 7},
-            {"apple", 1, "zulu", 2, 50.0, "24.12.2010", 5},
-            {"Date", 4, "Alpha", 3, 10.0, "31.01.2009", 2},
-            {"Banana", 2, "Gamma", 1, 20.0, "01.01.2012", 1},
+            { "cherry", 3, "Beta", 1, 1.0, "01.02.2011", 7 },
+            { "apple", 1, "zulu", 2, 50.0, "24.12.2010", 5 },
+            { "Date", 4, "Alpha", 3, 10.0, "31.01.2009", 2 },
+            { "Banana", 2, "Gamma", 1, 20.0, "01.01.2012", 1 },
         };
         for (const Row &row : rows) {
             Item *item = items.make(row.group, row.name, row.count, row.price, "", row.location);
@@ -368,7 +344,7 @@ private slots:
     {
         Items items;
         DBItemCollection collection(nullptr);
-        for (const char *name : {"Desk Lamp", "Chair", "Floor lamp", "Table", "lampshade"})
+        for (const char *name : { "Desk Lamp", "Chair", "Floor lamp", "Table", "lampshade" })
             collection.add(items.make(name));
         bool found = false;
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
@@ -401,7 +377,7 @@ private slots:
         Items items;
         DBItemCollection first(nullptr);
         DBItemCollection second(nullptr);
-        for (const char *name : {"lamp 1", "lamp 2"}) {
+        for (const char *name : { "lamp 1", "lamp 2" }) {
             Item *item = items.make(name);
             first.add(item);
             second.add(item);
@@ -430,7 +406,7 @@ private slots:
         QFETCH(QString, nextFound);
         Items items;
         DBItemCollection collection(nullptr);
-        for (const char *name : {"lamp 1", "lamp 2", "other", "lamp 3"})
+        for (const char *name : { "lamp 1", "lamp 2", "other", "lamp 3" })
             collection.add(items.make(name));
         bool found = false;
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
@@ -448,13 +424,18 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("ampersand") << "a & b" << "a &amp; b";
-        QTest::newRow("angle brackets") << "<b>" << "&lt;b&gt;";
-        QTest::newRow("double quote") << "24\" skærm" << "24&quot; skærm";
-        QTest::newRow("apostrophe") << "Ole's" << "Ole&apos;s";
-        QTest::newRow("all five in a row")
-            << "&amp;<>\"'" << "&amp;amp;&lt;&gt;&quot;&apos;";
-        QTest::newRow("nothing to escape") << "Sofa æøå" << "Sofa æøå";
+        QTest::newRow("ampersand") << "a & b"
+                                   << "a &amp; b";
+        QTest::newRow("angle brackets") << "<b>"
+                                        << "&lt;b&gt;";
+        QTest::newRow("double quote") << "24\" skærm"
+                                      << "24&quot; skærm";
+        QTest::newRow("apostrophe") << "Ole's"
+                                    << "Ole&apos;s";
+        QTest::newRow("all five in a row") << "&amp;<>\"'"
+                                           << "&amp;amp;&lt;&gt;&quot;&apos;";
+        QTest::newRow("nothing to escape") << "Sofa æøå"
+                                           << "Sofa æøå";
     }
     void escapedReplacesTheFiveEntities()
     {
@@ -476,7 +457,7 @@ private slots:
         Item *lamp1 = items.make(0, "Desk Lamp", 1);
         Item *chair = items.make(0, "Chair", 4);
         Item *lamp2 = items.make(0, "Floor lamp", 1);
-        for (Item *item : {lamp1, chair, lamp2})
+        for (Item *item : { lamp1, chair, lamp2 })
             collection.add(item);
         QStringList criteria(DBItemCollection::CriterionCount);
         criteria[DBItemCollection::CritName] = "lamp";

@@ -4,10 +4,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <limits>
-#include <sys/resource.h>
+#include <memory>
 
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/LogXML.h"
@@ -17,85 +16,10 @@
 #include "database/Item.h"
 #include "database/StorageCheck.h"
 
-namespace {
-
-const QByteArray ostranaHeader =
-    "#2.5.5 (INB)- Format: group;name;product;price;priceToday;date;supplier;serialno;description;address;"
-    "photolink;number_of_items;location;www;receipt;document;producttype;;";
-
-// Every stored member of an item, for comparing two items field by field.
-QStringList fieldsOf(const Item *item)
-{
-    return {QString::number(item->group()), item->name(), item->product(), QString::number(item->price(), 'g', 17),
-            QString::number(item->priceToday(), 'g', 17), item->date(), item->supplier(), item->serialno(),
-            item->description(), item->address(), item->photolink(), QString::number(item->numberOfItems()),
-            QString::number(item->location()), item->www(), item->receipt(), item->document(), item->productModel()};
-}
-
-Item *makeItem(int group, const QString &name, int seed)
-{
-    auto *item = new Item;
-    item->setGroup(group);
-    item->setName(name);
-    item->setProduct(QStringLiteral("Fabrikat %1").arg(seed));
-    item->setPrice(1499.5 + seed);
-    item->setPriceToday(0.25 * seed);
-    item->setDate(QStringLiteral("24.12.2011"));
-    item->setSupplier(QStringLiteral("Butik på Strøget"));
-    item->setSerialno(QString::number(1000 + seed));
-    item->setDescription(QStringLiteral("Blå æske med låg, søm & skruer <%1>").arg(seed));
-    item->setAddress(QStringLiteral("Ærøgade %1").arg(seed));
-    item->setPhotolink(QStringLiteral("C:\\Billeder\\foto%1.jpg").arg(seed));
-    item->setNumberOfItems(seed + 1);
-    item->setLocation(seed % 4);
-    item->setWww(QStringLiteral("http://example.dk/%1").arg(seed));
-    item->setReceipt(QStringLiteral("kvittering%1.pdf").arg(seed));
-    item->setDocument(QStringLiteral("manual%1.doc").arg(seed));
-    item->setProductModel(QStringLiteral("Model %1").arg(seed));
-    return item;
-}
-
-void setMember(Item &item, const QString &member, const QVariant &value)
-{
-    const QString text = value.toString();
-    if (member == QLatin1String("name"))
-        item.setName(text);
-    else if (member == QLatin1String("supplier"))
-        item.setSupplier(text);
-    else if (member == QLatin1String("serialno"))
-        item.setSerialno(text);
-    else if (member == QLatin1String("description"))
-        item.setDescription(text);
-    else if (member == QLatin1String("address"))
-        item.setAddress(text);
-    else if (member == QLatin1String("photolink"))
-        item.setPhotolink(text);
-    else if (member == QLatin1String("www"))
-        item.setWww(text);
-    else if (member == QLatin1String("document"))
-        item.setDocument(text);
-    else if (member == QLatin1String("productModel"))
-        item.setProductModel(text);
-    else if (member == QLatin1String("price"))
-        item.setPrice(value.toDouble());
-    else if (member == QLatin1String("priceToday"))
-        item.setPriceToday(value.toDouble());
-    else
-        QFAIL(qPrintable(QStringLiteral("no member ") + member));
-}
-
-// A collection that deletes its items when the test is done with it.
-struct Collection
-{
-    DBItemCollection db{nullptr};
-    ~Collection() { db.deleteItems(); }
-};
-
-// The title of every box about a save that did not happen (untranslated:
-// the tests install no catalogue).
-const QString saveFailedTitle = QStringLiteral("Databasen blev ikke gemt");
-
-} // namespace
+using ItemFixtures::Collection;
+using ItemFixtures::fieldsOf;
+using ItemFixtures::makeItem;
+using ItemFixtures::ostranaHeader;
 
 class tst_DatabaseFile : public QObject
 {
@@ -143,9 +67,7 @@ private slots:
             source.db.add(makeItem(3, QStringLiteral("Sofa"), 1));
             source.db.add(makeItem(1, QStringLiteral("Kåbe"), 2));
             source.db.add(makeItem(2, QStringLiteral("Øl-glas"), 3));
-            auto *empty = new Item;
-            empty->setGroup(2);
-            source.db.add(empty);
+            source.db.add(std::make_unique<Item>())->setGroup(2);
             if (!keepsProductModel) {
                 // The header of these editions makes every reader skip the
                 // product model: the save refuses rather than lose it, names
@@ -154,9 +76,8 @@ private slots:
                 QCOMPARE(boxes.count(), 1);
                 QCOMPARE(boxes.last().kind, MessageBox::Critical);
                 QVERIFY2(boxes.last().text.contains(QLatin1String("Felt: ")
-                                                    + StorageCheck::fieldTitle(source.db.fields(),
-                                                                               StorageCheck::ProductModelField)),
-                         qPrintable(boxes.last().text));
+                             + StorageCheck::fieldTitle(source.db.fields(), StorageCheck::ProductModelField)),
+                    qPrintable(boxes.last().text));
                 QVERIFY(!QFile::exists(path));
                 boxes.clear();
                 for (Item *item : source.db)
@@ -173,10 +94,11 @@ private slots:
         QVERIFY(bytes.startsWith(header + '\n'));
         QCOMPARE(DatabaseFile::headerLine(), header);
         QCOMPARE(bytes.count('\n'), 5);
-        QVERIFY(bytes.contains("1;K\xe5" "be;Fabrikat 2;1501.500000;0.500000;24.12.2011;Butik p\xe5 Str\xf8get;1002;"
+        QVERIFY(bytes.contains("1;K\xe5"
+                               "be;Fabrikat 2;1501.500000;0.500000;24.12.2011;Butik p\xe5 Str\xf8get;1002;"
                                "Bl\xe5 \xe6ske med l\xe5g, s\xf8m & skruer <2>;\xc6r\xf8gade 2;C:\\Billeder\\foto2.jpg;"
                                "3;2;http://example.dk/2;kvittering2.pdf;manual2.doc;"
-                               + QByteArray(keepsProductModel ? "Model 2;\n" : ";\n")));
+            + QByteArray(keepsProductModel ? "Model 2;\n" : ";\n")));
         QVERIFY(bytes.contains("\n2;;;0.000000;0.000000;;;;;;;0;0;;;;;\n"));
 
         Collection loaded;
@@ -197,19 +119,20 @@ private slots:
         // location, www, receipt, document, product model as loaded
         QTest::addColumn<QStringList>("optional");
         const QByteArray base = "4;Lampe;LP;10.5;12;01.02.2003;Lys;77;PH;Stue;pic.jpg;2;";
-        QTest::newRow("no header") << (base + "5;w;r;d;pm;\n") << 100 << QStringList{"0", "", "", "", ""};
-        QTest::newRow("2.4.0") << ("#2.4.0\n" + base + ";;;;\n") << 240 << QStringList{"0", "", "", "", ""};
-        QTest::newRow("2.4.1") << ("#2.4.1\n" + base + "5;;;;\n") << 241 << QStringList{"5", "", "", "", ""};
+        QTest::newRow("no header") << (base + "5;w;r;d;pm;\n") << 100 << QStringList { "0", "", "", "", "" };
+        QTest::newRow("2.4.0") << ("#2.4.0\n" + base + ";;;;\n") << 240 << QStringList { "0", "", "", "", "" };
+        QTest::newRow("2.4.1") << ("#2.4.1\n" + base + "5;;;;\n") << 241 << QStringList { "5", "", "", "", "" };
         QTest::newRow("2.5.2 reads but drops www and receipt")
-            << ("#2.5.2\n" + base + "5;w;r;\n") << 241 << QStringList{"5", "", "", "", ""};
-        QTest::newRow("2.5.3") << ("#2.5.3 (XYZ)\n" + base + "5;w;r;d;\n") << 253 << QStringList{"5", "w", "r", "d", ""};
+            << ("#2.5.2\n" + base + "5;w;r;\n") << 241 << QStringList { "5", "", "", "", "" };
+        QTest::newRow("2.5.3") << ("#2.5.3 (XYZ)\n" + base + "5;w;r;d;\n") << 253
+                               << QStringList { "5", "w", "r", "d", "" };
         QTest::newRow("2.5.4") << ("#2.5.4 (INB)\n" + base + "5;w;r;d;pm;\n") << 254
-                               << QStringList{"5", "w", "r", "d", ""};
+                               << QStringList { "5", "w", "r", "d", "" };
         QTest::newRow("2.5.5") << ("#2.5.5 (INB)\n" + base + "5;w;r;d;pm;\n") << 255
-                               << QStringList{"5", "w", "r", "d", "pm"};
-        QTest::newRow("old major") << ("#1.9.9\n" + base + "5;\n") << 100 << QStringList{"0", "", "", "", ""};
+                               << QStringList { "5", "w", "r", "d", "pm" };
+        QTest::newRow("old major") << ("#1.9.9\n" + base + "5;\n") << 100 << QStringList { "0", "", "", "", "" };
         QTest::newRow("not a number in location")
-            << ("#2.4.1\n" + base + "x;;;;\n") << 241 << QStringList{"0", "", "", "", ""};
+            << ("#2.4.1\n" + base + "x;;;;\n") << 241 << QStringList { "0", "", "", "", "" };
     }
     void headerLevels()
     {
@@ -227,10 +150,11 @@ private slots:
         QCOMPARE(c.db.count(), 1);
         const Item *item = c.db.at(0);
         QCOMPARE(fieldsOf(item).mid(0, 12),
-                 (QStringList{"4", "Lampe", "LP", "10.5", "12", "01.02.2003", "Lys", "77", "PH", "Stue", "pic.jpg", "2"}));
-        QCOMPARE(QStringList({QString::number(item->location()), item->www(), item->receipt(), item->document(),
-                              item->productModel()}),
-                 optional);
+            (QStringList {
+                "4", "Lampe", "LP", "10.5", "12", "01.02.2003", "Lys", "77", "PH", "Stue", "pic.jpg", "2" }));
+        QCOMPARE(QStringList({ QString::number(item->location()), item->www(), item->receipt(), item->document(),
+                     item->productModel() }),
+            optional);
     }
 
     void editionTag_data()
@@ -238,7 +162,8 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("Ostrana file in Quorvel") << int(QuorvelEdition) << QByteArray("#2.5.5 (INB)- Format: x") << false;
+        QTest::newRow("Ostrana file in Quorvel")
+            << int(QuorvelEdition) << QByteArray("#2.5.5 (INB)- Format: x") << false;
         QTest::newRow("tag case matters") << int(QuorvelEdition) << QByteArray("#2.5.4 (inv)- Format: x") << false;
         QTest::newRow("Quorvel file in Ostrana") << int(OstranaEdition) << QByteArray("#2.5.4 (INV)") << false;
         QTest::newRow("Numivax own") << int(NumivaxEdition) << QByteArray("#2.5.4 (COI)") << true;
@@ -277,15 +202,14 @@ private slots:
         QTest::newRow("header lines are not counted")
             << (ostranaHeader + "\n" + good + good + "x;a;b;1;1;;;;;;;1;0;;;;;\n")
             << "An error occured while reading line 2, parameter (Type)!" << 2;
-        QTest::newRow("value today")
-            << (good + "1;a;b;1;;;;;;;;1;\n") << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+        QTest::newRow("value today") << (good + "1;a;b;1;;;;;;;;1;\n")
+                                     << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
         QTest::newRow("short line runs into the next")
             << QByteArray("1;a;b;\n2;c;d;2;2;;;;;;;1;\n")
             << "An error occured while reading line 0, parameter (PriceToday)!" << 0;
-        QTest::newRow("zero byte in a number")
-            << (good + "1;a;b;1" + '\0' + ";1;;;;;;;1;0;;;;;\n")
-            // the separator takes the zero byte, so the next number meets ";"
-            << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
+        QTest::newRow("zero byte in a number") << (good + "1;a;b;1" + '\0' + ";1;;;;;;;1;0;;;;;\n")
+                                               // the separator takes the zero byte, so the next number meets ";"
+                                               << "An error occured while reading line 1, parameter (PriceToday)!" << 1;
     }
     void databaseError()
     {
@@ -343,9 +267,9 @@ private slots:
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(c.db.count(), 3);
         QCOMPARE(fieldsOf(c.db.at(0)),
-                 (QStringList{"0", "Sofa", "Bolia", "4999", "2500", "24.12.2011", "Bolia København", "1001",
-                              "Grå stofsofa", "Hjemme", "C:\\Billeder\\sofa.jpg", "1", "2", "http://bolia.dk",
-                              "C:\\Kvitteringer\\sofa.pdf", "C:\\Dokumenter\\sofa.doc", "Scandinavia"}));
+            (QStringList { "0", "Sofa", "Bolia", "4999", "2500", "24.12.2011", "Bolia København", "1001",
+                "Grå stofsofa", "Hjemme", "C:\\Billeder\\sofa.jpg", "1", "2", "http://bolia.dk",
+                "C:\\Kvitteringer\\sofa.pdf", "C:\\Dokumenter\\sofa.doc", "Scandinavia" }));
         QCOMPARE(c.db.at(1)->description(), QStringLiteral("Slagbor med æske"));
         QCOMPARE(c.db.at(1)->productModel(), QStringLiteral("PSB 500"));
         QCOMPARE(c.db.at(2)->productModel(), QString());
@@ -399,47 +323,48 @@ private slots:
         const QByteArray first = "1;a;b;1;1;;;;;;;1;0;;;;pa;";
         const QByteArray last = "2;z;y;2;2;;;;;;;1;0;;;;pz";
         const QByteArray header = ostranaHeader + "\n";
-        const QStringList both{"a/pa", "z/pz"};
+        const QStringList both { "a/pa", "z/pz" };
         QTest::newRow("last line without its final separator")
             << (header + first + "\n" + last) << true << both << QString();
-        QTest::newRow("... but with its line end") << (header + first + "\n" + last + "\n") << true << both << QString();
+        QTest::newRow("... but with its line end")
+            << (header + first + "\n" + last + "\n") << true << both << QString();
         QTest::newRow("... with CR LF") << (header + first + "\r\n" + last + "\r\n") << true << both << QString();
         QTest::newRow("... with an empty last field")
-            << (header + first + "\n" + "2;z;y;2;2;;;;;;;1;0;;;;") << true << QStringList{"a/pa", "z/"} << QString();
+            << (header + first + "\n" + "2;z;y;2;2;;;;;;;1;0;;;;") << true << QStringList { "a/pa", "z/" } << QString();
         QTest::newRow("... without a header, ending in the count")
-            << QByteArray("1;a;b;1;1;;;;;;;1;\n2;z;y;2;2;;;;;;;7") << true << QStringList{"a/", "z/"} << QString();
+            << QByteArray("1;a;b;1;1;;;;;;;1;\n2;z;y;2;2;;;;;;;7") << true << QStringList { "a/", "z/" } << QString();
         QTest::newRow("blank tail after the last line")
-            << (header + first + "\n \t\r\n\n") << true << QStringList{"a/pa"} << QString();
+            << (header + first + "\n \t\r\n\n") << true << QStringList { "a/pa" } << QString();
         QTest::newRow("last line cut inside the item")
-            << (header + first + "\n2;half") << false << QStringList{"a/pa"}
+            << (header + first + "\n2;half") << false << QStringList { "a/pa" }
             << "An error occured while reading line 1, parameter (Model)!";
         QTest::newRow("last line cut inside a number")
-            << (header + first + "\n2;z;y;2") << false << QStringList{"a/pa"}
+            << (header + first + "\n2;z;y;2") << false << QStringList { "a/pa" }
             << "An error occured while reading line 1, parameter (PriceToday)!";
 
         // What follows the last field a reader knows is skipped with the
         // rest of the line, however long; the next line is read as it is.
-        for (const int rest : {349, 350, 5000}) {
+        for (const int rest : { 349, 350, 5000 }) {
             QTest::addRow("unread rest of %d bytes", rest)
                 << ("#2.5.4 (INB)\n" + first + QByteArray(rest, 'r') + "\n" + last + ";\n") << true
-                << QStringList{"a/", "z/"} << QString();
+                << QStringList { "a/", "z/" } << QString();
         }
 
         const QByteArray bom = "\xEF\xBB\xBF";
         QTest::newRow("UTF-8 byte-order mark before the header")
-            << (bom + header + first + "\n") << true << QStringList{"a/pa"} << QString();
+            << (bom + header + first + "\n") << true << QStringList { "a/pa" } << QString();
         QTest::newRow("UTF-8 byte-order mark before a data line")
-            << (bom + "1;a;b;1;1;;;;;;;1;\n") << true << QStringList{"a/"} << QString();
+            << (bom + "1;a;b;1;1;;;;;;;1;\n") << true << QStringList { "a/" } << QString();
 
         QTest::newRow("CR line ends") << (ostranaHeader + "\r" + first + "\r" + last + ";\r") << true << both
                                       << QString();
         QTest::newRow("CR line ends, last line without its separator")
             << (ostranaHeader + "\r" + first + "\r" + last + "\r") << true << both << QString();
-        QTest::newRow("CR line ends without a header")
-            << QByteArray("1;a;b;1;1;;;;;;;1;\r2;z;y;2;2;;;;;;;1;\r") << true << QStringList{"a/", "z/"} << QString();
+        QTest::newRow("CR line ends without a header") << QByteArray("1;a;b;1;1;;;;;;;1;\r2;z;y;2;2;;;;;;;1;\r") << true
+                                                       << QStringList { "a/", "z/" } << QString();
         QTest::newRow("CR line ends with a long rest")
             << ("#2.5.4 (INB)\r" + first + QByteArray(600, 'r') + "\r" + last + ";\r") << true
-            << QStringList{"a/", "z/"} << QString();
+            << QStringList { "a/", "z/" } << QString();
     }
     void readingCases()
     {
@@ -465,182 +390,6 @@ private slots:
             QCOMPARE(boxes.last().text, message);
         }
         QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    // Nothing that would not read back as the same item is written: the save
-    // names the item (name, group, place in the group) and the field, and the
-    // old file stays byte for byte.
-    void unstorableItemIsNotWritten_data()
-    {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("member");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QStringList>("fieldNames");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("reason");
-        const int ostrana = OstranaEdition;
-        const QStringList none;
-        const double inf = std::numeric_limits<double>::infinity();
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("separator in a chosen picture path")
-            << ostrana << "photolink" << QVariant(QStringLiteral("C:\\Billeder\\a;b.jpg")) << none << "Billede"
-            << "(;)";
-        QTest::newRow("line break in a pasted description")
-            << ostrana << "description" << QVariant(QStringLiteral("Linje 1\nLinje 2")) << none << "Beskrivelse"
-            << "Linjeskift";
-        QTest::newRow("230-byte document path")
-            << ostrana << "document" << QVariant(QStringLiteral("C:\\") + QString(227, u'd')) << none << "Dok."
-            << "199 tegn";
-        QTest::newRow("euro sign in the name")
-            << ostrana << "name" << QVariant(QStringLiteral("Pris 100 \u20ac")) << none << "Navn" << "\u20ac";
-        QTest::newRow("Polish letters in the supplier")
-            << ostrana << "supplier" << QVariant(QStringLiteral("\u0141\u00f3d\u017a")) << none << "Leverandør"
-            << "\u0141 \u017a";
-        QTest::newRow("camera symbol in the web address")
-            << ostrana << "www" << QVariant(QStringLiteral("http://x.dk/\U0001F4F7")) << none << "Www"
-            << "\U0001F4F7";
-        QTest::newRow("zero character in the serial number")
-            << ostrana << "serialno" << QVariant(QStringLiteral("12") + QChar(0) + QStringLiteral("3")) << none
-            << "Serie no." << "nul-tegn";
-        QTest::newRow("infinite price in Vistrel")
-            << int(VistrelEdition) << "price" << QVariant(inf) << none << "Pris" << "inf";
-        QTest::newRow("value today not a number in Numivax")
-            << int(NumivaxEdition) << "priceToday" << QVariant(nan) << none << "Vurd." << "nan";
-        const std::pair<int, const char *> withoutModel[] = {
-            {VistrelEdition, "Vistrel"}, {NumivaxEdition, "Numivax"}, {QuorvelEdition, "Quorvel"}};
-        for (const auto &[edition, editionTag] : withoutModel) {
-            QTest::addRow("product model in %s", editionTag)
-                << edition << "productModel" << QVariant(QStringLiteral("PSB 500")) << none << "Produkt model"
-                << "udgave";
-        }
-        QTest::newRow("the database's own field title")
-            << int(NumivaxEdition) << "name" << QVariant(QStringLiteral("1864;1865"))
-            << QStringList{"Land", "&År"} << "År" << "(;)";
-        QTest::newRow("a marked model title gives way to the heading")
-            << int(QuorvelEdition) << "productModel" << QVariant(QStringLiteral("x"))
-            << (QStringList() << QString() << QString() << QString() << QString() << QString() << QString()
-                              << QString() << QString() << QString() << QString() << QString() << QString()
-                              << QString() << QString() << QString() << QString() << QStringLiteral("NO_FIELD"))
-            << "Produkt model" << "udgave";
-    }
-    void unstorableItemIsNotWritten()
-    {
-        QFETCH(int, edition);
-        QFETCH(QString, member);
-        QFETCH(QVariant, value);
-        QFETCH(QStringList, fieldNames);
-        QFETCH(QString, field);
-        QFETCH(QString, reason);
-        TestSupport::IsolatedSettings settings(edition);
-        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
-        TestSupport::RecordedMessageBoxes boxes;
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kept.inb"));
-        const QByteArray old = DatabaseFile::headerLine() + "\n1;Gammel;x;1.000000;1.000000;;;;;;;1;0;;;;;\n";
-        QVERIFY(TestSupport::writeFile(path, old));
-
-        Collection c;
-        c.db.groups().clear();
-        for (const char *group : {"Stue", "Køkken", "Bad"})
-            c.db.groups().add(QString::fromUtf8(group));
-        c.db.fields().clear();
-        for (const QString &title : fieldNames)
-            c.db.fields().add(title);
-        Item *bad = nullptr;
-        for (const int group : {1, 0, 1, 2}) {
-            Item *item = makeItem(group, QStringLiteral("Ting %1").arg(c.db.count()), c.db.count());
-            item->setProductModel(QString());
-            c.db.add(item);
-            if (c.db.count() == 3)
-                bad = item;
-        }
-        bad->setName(QStringLiteral("Skab"));
-        setMember(*bad, member, value);
-
-        QVERIFY(!c.db.SaveToFileAsAscii(path));
-        QCOMPARE(TestSupport::readFile(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.inb"});
-        QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().kind, MessageBox::Critical);
-        QCOMPARE(boxes.last().title, saveFailedTitle);
-        const QString text = boxes.last().text;
-        const QString name = member == QLatin1String("name") ? value.toString() : QStringLiteral("Skab");
-        QVERIFY2(text.contains(QStringLiteral("Vare: ") + name + QLatin1Char('\n')), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Gruppe: Køkken (1), nr. 2 i gruppen")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Felt: ") + field + QLatin1Char('\n')), qPrintable(text));
-        QVERIFY2(text.contains(reason), qPrintable(text));
-        QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    // The other side of the check: what the file can hold is written and read
-    // back as it was, up to the limits.
-    void storableBoundariesReadBack_data()
-    {
-        QTest::addColumn<QString>("member");
-        QTest::addColumn<QVariant>("value");
-        QString latin1;
-        for (char16_t c = 0xA0; c <= 0xFF; ++c)
-            latin1 += QChar(c);
-        QTest::newRow("199 bytes") << "description" << QVariant(QString(199, u'x'));
-        QTest::newRow("every Latin-1 letter") << "address" << QVariant(latin1);
-        QTest::newRow("blanks around a text") << "supplier" << QVariant(QStringLiteral("  Lys  "));
-        QTest::newRow("tab in a text") << "www" << QVariant(QStringLiteral("a\tb"));
-        QTest::newRow("largest price") << "price" << QVariant(std::numeric_limits<double>::max());
-        QTest::newRow("product model where kept") << "productModel" << QVariant(QStringLiteral("PSB 500"));
-    }
-    void storableBoundariesReadBack()
-    {
-        QFETCH(QString, member);
-        QFETCH(QVariant, value);
-        TestSupport::IsolatedSettings settings(OstranaEdition);
-        TestSupport::RecordedMessageBoxes boxes;
-        const QString path = m_dir.filePath(QStringLiteral("boundary.inb"));
-        QStringList expected;
-        {
-            Collection c;
-            Item *item = makeItem(0, QStringLiteral("Ting"), 1);
-            setMember(*item, member, value);
-            c.db.add(item);
-            QVERIFY(c.db.SaveToFileAsAscii(path));
-            expected = fieldsOf(item);
-        }
-        Collection loaded;
-        QVERIFY(loaded.db.LoadFromAsciiFile(path));
-        QCOMPARE(boxes.count(), 0);
-        QCOMPARE(loaded.db.count(), 1);
-        QCOMPARE(fieldsOf(loaded.db.at(0)), expected);
-    }
-
-    // Loading and saving twice gives the same bytes: items of one group keep
-    // their order.
-    void twoSavesGiveTheSameBytes()
-    {
-        TestSupport::IsolatedSettings settings(OstranaEdition);
-        const QString first = m_dir.filePath(QStringLiteral("first.inb"));
-        const QString second = m_dir.filePath(QStringLiteral("second.inb"));
-        QStringList order;
-        {
-            Collection c;
-            // Enough items for the sort to leave its insertion phase.
-            for (int i = 0; i < 300; ++i) {
-                c.db.add(makeItem((i * 7) % 4, QStringLiteral("Ting %1").arg(i), i));
-                if (i % 4 == 0 && (i * 7) % 4 == 0)
-                    order << QStringLiteral("Ting %1").arg(i);
-            }
-            QVERIFY(c.db.SaveToFileAsAscii(first));
-        }
-        {
-            Collection c;
-            QVERIFY(c.db.LoadFromAsciiFile(first));
-            QStringList group0;
-            for (const Item *item : c.db) {
-                if (item->group() == 0)
-                    group0 << item->name();
-            }
-            QCOMPARE(group0, order);
-            QVERIFY(c.db.SaveToFileAsAscii(second));
-        }
-        QCOMPARE(TestSupport::readFile(second), TestSupport::readFile(first));
     }
 
     // Faulty files end in the error box or a refusal: never a crash, never a hang.
@@ -709,104 +458,6 @@ private slots:
         }
     }
 
-    void saveSortsByGroup()
-    {
-        TestSupport::IsolatedSettings settings(OstranaEdition);
-        const QString path = m_dir.filePath(QStringLiteral("sorted.inb"));
-        Collection c;
-        for (int group : {5, 0, 3, 0, 9})
-            c.db.add(makeItem(group, QStringLiteral("g%1").arg(group), group));
-        QVERIFY(c.db.SaveToFileAsAscii(path));
-        const QList<QByteArray> lines = TestSupport::readFile(path).split('\n');
-        QCOMPARE(lines.size(), 7);
-        QList<int> groups;
-        for (int i = 1; i < 6; ++i)
-            groups << lines.at(i).left(lines.at(i).indexOf(';')).toInt();
-        QCOMPARE(groups, (QList<int>{0, 0, 3, 5, 9}));
-        QVERIFY(lines.last().isEmpty());
-        QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    // A save that cannot finish leaves the previous file exactly as it was and
-    // tells the user which file and why.
-    void failedSaveKeepsTheOldFile_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("disk full midway") << "size limit";
-        QTest::newRow("folder gone") << "missing folder";
-        QTest::newRow("target is a folder") << "folder";
-    }
-    void failedSaveKeepsTheOldFile()
-    {
-        QFETCH(QString, how);
-        TestSupport::IsolatedSettings settings(OstranaEdition);
-        TestSupport::RecordedMessageBoxes boxes;
-        QTemporaryDir dir;
-        QString path = dir.filePath(QStringLiteral("keep.inb"));
-        if (how == QLatin1String("missing folder"))
-            path = dir.filePath(QStringLiteral("gone/keep.inb"));
-        else if (how == QLatin1String("folder"))
-            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("keep.inb")));
-
-        const QByteArray old = ostranaHeader + "\n1;Gammel;x;1.000000;1.000000;;;;;;;1;0;;;;;\n";
-        if (how == QLatin1String("size limit"))
-            QVERIFY(TestSupport::writeFile(path, old));
-
-        Collection c;
-        for (int i = 0; i < 400; ++i)
-            c.db.add(makeItem(i % 7, QStringLiteral("Ting %1").arg(i), i));
-
-        bool saved = true;
-        if (how == QLatin1String("size limit")) {
-            // Files may not grow past 4 KB for a moment: the write fails part
-            // of the way through, as on a full disk, even for root.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previous{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-            rlimit limited = previous;
-            limited.rlim_cur = 4096;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-            saved = c.db.SaveToFileAsAscii(path);
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
-        } else {
-            saved = c.db.SaveToFileAsAscii(path);
-        }
-        QVERIFY(!saved);
-        QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().kind, MessageBox::Critical);
-        QCOMPARE(boxes.last().title, saveFailedTitle);
-        QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(boxes.last().text));
-        // The reason follows the file name.
-        QVERIFY(boxes.last().text.size() > QDir::toNativeSeparators(path).size() + 5);
-        QVERIFY(!QGuiApplication::overrideCursor());
-
-        if (how == QLatin1String("size limit")) {
-#ifdef Q_OS_LINUX
-            QVERIFY2(boxes.last().text.contains(QLatin1String("File too large")), qPrintable(boxes.last().text));
-#endif
-            QCOMPARE(TestSupport::readFile(path), old);
-            // No half-written temporary file is left beside it.
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.inb"});
-        } else if (how == QLatin1String("missing folder")) {
-            QVERIFY(!QFileInfo::exists(QFileInfo(path).path()));
-        } else {
-            QVERIFY(QFileInfo(path).isDir());
-        }
-    }
-
-    void saveReplacesTheOldFileWhole()
-    {
-        TestSupport::IsolatedSettings settings(OstranaEdition);
-        const QString path = m_dir.filePath(QStringLiteral("replace.inb"));
-        QVERIFY(TestSupport::writeFile(path, QByteArray(100000, 'z')));
-        Collection c;
-        c.db.add(makeItem(1, QStringLiteral("Ny"), 1));
-        QVERIFY(c.db.SaveToFileAsAscii(path));
-        const QByteArray bytes = TestSupport::readFile(path);
-        QVERIFY(bytes.startsWith(ostranaHeader));
-        QVERIFY(!bytes.contains('z'));
-    }
-
     void lockedDatabaseIsReadOnly()
     {
         TestSupport::IsolatedSettings settings(QuorvelEdition);
@@ -830,9 +481,9 @@ private slots:
         // that holder is gone.
         QVERIFY2(boxes.last().text.startsWith(
                      QStringLiteral("DB_OPEN_BY_ANOTHER_USERX:\\stock.db Locked by PC: STORE1, User: anna\n")),
-                 qPrintable(boxes.last().text));
+            qPrintable(boxes.last().text));
         QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(QFileInfo(lock).absoluteFilePath())),
-                 qPrintable(boxes.last().text));
+            qPrintable(boxes.last().text));
 
         QVERIFY(!c.db.SaveToFileAsAscii(copy));
         QCOMPARE(boxes.count(), 2);

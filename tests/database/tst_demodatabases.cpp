@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
+#include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "desktop/ExternalViewers.h"
@@ -22,9 +23,11 @@
 // the run folder exactly as the program reads it at its first start. Also the
 // icons compiled into the program.
 
+using ItemFixtures::Collection;
+
 namespace {
 
-const QStringList languages = {QStringLiteral("dk"), QStringLiteral("no"), QStringLiteral("en")};
+const QStringList languages = { QStringLiteral("dk"), QStringLiteral("no"), QStringLiteral("en") };
 
 struct Demo
 {
@@ -35,17 +38,10 @@ struct Demo
 };
 
 const Demo demos[] = {
-    {OstranaEdition, "ostrana", "OstranaStdDemoDatabase.%1.db", 255},
-    {VistrelEdition, "vistrel", "Cinvaro.%1.db", 254},
-    {NumivaxEdition, "numivax", "DemoDBNumivax.%1.txt", 254},
-    {QuorvelEdition, "quorvel", "DemoQuorvel.%1.db", 254},
-};
-
-// A collection that deletes its items when the test is done with it.
-struct Collection
-{
-    DBItemCollection db{nullptr};
-    ~Collection() { db.deleteItems(); }
+    { OstranaEdition, "ostrana", "OstranaStdDemoDatabase.%1.db", 255 },
+    { VistrelEdition, "vistrel", "Cinvaro.%1.db", 254 },
+    { NumivaxEdition, "numivax", "DemoDBNumivax.%1.txt", 254 },
+    { QuorvelEdition, "quorvel", "DemoQuorvel.%1.db", 254 },
 };
 
 // Copies a folder tree. The tests load the demo databases from copies: the
@@ -93,7 +89,7 @@ private slots:
         Q_INIT_RESOURCE(larkspan);
         // The demo links are relative to the run folder, the program's working folder.
         QVERIFY2(QFileInfo::exists(QStringLiteral("db/DemoDBStd")),
-                 qPrintable(QStringLiteral("not run from the run folder: ") + QDir::currentPath()));
+            qPrintable(QStringLiteral("not run from the run folder: ") + QDir::currentPath()));
     }
 
     void demoLoads_data()
@@ -105,8 +101,7 @@ private slots:
         for (const Demo &demo : demos) {
             for (const QString &language : languages) {
                 QTest::addRow("%s %s", demo.tag, qPrintable(language))
-                    << demo.edition << language << QString::fromLatin1(demo.database).arg(language)
-                    << demo.formatLevel;
+                    << demo.edition << language << QString::fromLatin1(demo.database).arg(language) << demo.formatLevel;
             }
         }
     }
@@ -157,7 +152,7 @@ private slots:
         QVERIFY(!db.fields().entry(15).contains(QLatin1String("COLUMN"), Qt::CaseInsensitive));
         QVERIFY(!db.fields().entry(15).contains(QLatin1Char('#')));
         QVERIFY(!db.fields().entry(16).contains(QLatin1String("FIELD"), Qt::CaseInsensitive));
-        for (const auto *list : {&db.groups(), &db.locations(), &db.suppliers()}) {
+        for (const auto *list : { &db.groups(), &db.locations(), &db.suppliers() }) {
             for (const QString &entry : *list)
                 QVERIFY2(!entry.trimmed().isEmpty(), "empty list entry");
         }
@@ -174,7 +169,8 @@ private slots:
             QVERIFY2(item->group() >= lastGroup, qPrintable(what));
             lastGroup = item->group();
             QVERIFY2(!item->name().isEmpty(), qPrintable(what));
-            QVERIFY2(db.suppliers().contains(item->supplier()), qPrintable(what + QLatin1String(": ") + item->supplier()));
+            QVERIFY2(
+                db.suppliers().contains(item->supplier()), qPrintable(what + QLatin1String(": ") + item->supplier()));
             QVERIFY2(item->numberOfItems() >= 1, qPrintable(what));
             QVERIFY2(item->dateValue().isValid(), qPrintable(what + QLatin1String(": ") + item->date()));
             QVERIFY2(item->price() >= 0 && item->priceToday() >= 0, qPrintable(what));
@@ -183,13 +179,13 @@ private slots:
 
             // Links are relative to the working folder and name files that exist;
             // pictures are pictures, so the list shows their icons.
-            for (const QString &link : {item->photolink(), item->receipt(), item->document()}) {
+            for (const QString &link : { item->photolink(), item->receipt(), item->document() }) {
                 if (link.isEmpty())
                     continue;
                 QVERIFY2(QDir::isRelativePath(link), qPrintable(link));
                 QVERIFY2(QFileInfo(link).isFile(), qPrintable(what + QLatin1String(": ") + link));
             }
-            for (const QString &picture : {item->photolink(), item->receipt()}) {
+            for (const QString &picture : { item->photolink(), item->receipt() }) {
                 if (picture.isEmpty())
                     continue;
                 QVERIFY2(isPictureFile(picture), qPrintable(picture));
@@ -213,10 +209,7 @@ private slots:
     // The demo files are exactly what the program itself writes for the same
     // items (header, six-decimal prices, 17 fields), apart from the line ends
     // and the order of items within one group.
-    void demoIsInTheProgramsOwnForm_data()
-    {
-        demoLoads_data();
-    }
+    void demoIsInTheProgramsOwnForm_data() { demoLoads_data(); }
     void demoIsInTheProgramsOwnForm()
     {
         QFETCH(int, editionNumber);
@@ -267,8 +260,8 @@ private slots:
     {
         QFETCH(int, editionNumber);
         const QString folder = demoFolder(editionNumber);
-        const QStringList lists = {QStringLiteral("groups/groups"), QStringLiteral("location/location"),
-                                   QStringLiteral("supplier/supplier"), QStringLiteral("fields/fields")};
+        const QStringList lists = { QStringLiteral("groups/groups"), QStringLiteral("location/location"),
+            QStringLiteral("supplier/supplier"), QStringLiteral("fields/fields") };
         for (const QString &list : lists) {
             qsizetype lines = -1;
             for (const QString &language : languages) {
@@ -320,8 +313,8 @@ private slots:
     void icons_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char *name : {"new", "open", "save", "print", "search", "picture", "receipt", "www",
-                                 "document", "report", "ostrana", "vistrel", "numivax", "quorvel"}) {
+        for (const char *name : { "new", "open", "save", "print", "search", "picture", "receipt", "www", "document",
+                 "report", "ostrana", "vistrel", "numivax", "quorvel" }) {
             QTest::addRow("%s", name) << QStringLiteral(":/icons/%1.png").arg(QLatin1String(name));
         }
     }

@@ -1,14 +1,12 @@
 #include <QtTest>
 
+#include "FailingDevice.h"
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/userItemCollection.h"
-
-#include <csignal>
-#include <sys/resource.h>
 
 using TestSupport::readFile;
 using TestSupport::writeFile;
@@ -48,30 +46,6 @@ private:
     QString m_old;
 };
 
-// Limits the size of files this process may write, so that writing a list
-// fails part-way even for a user whom permissions do not stop.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 } // namespace
 
 class tst_DynamicLists : public QObject
@@ -85,16 +59,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("crlf") << QByteArray("Stue\r\nKøkken\r\n") << QStringList {"Stue", "Køkken"};
-        QTest::newRow("lf") << QByteArray("Stue\nKøkken\n") << QStringList {"Stue", "Køkken"};
-        QTest::newRow("mixed, no final line end") << QByteArray("a\r\nb\nc") << QStringList {"a", "b", "c"};
-        QTest::newRow("empty lines are entries") << QByteArray("a\r\n\r\n\nb\r\n") << QStringList {"a", "", "", "b"};
-        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList {""};
+        QTest::newRow("crlf") << QByteArray("Stue\r\nKøkken\r\n") << QStringList { "Stue", "Køkken" };
+        QTest::newRow("lf") << QByteArray("Stue\nKøkken\n") << QStringList { "Stue", "Køkken" };
+        QTest::newRow("mixed, no final line end") << QByteArray("a\r\nb\nc") << QStringList { "a", "b", "c" };
+        QTest::newRow("empty lines are entries") << QByteArray("a\r\n\r\n\nb\r\n") << QStringList { "a", "", "", "b" };
+        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList { "" };
         QTest::newRow("empty file") << QByteArray() << QStringList {};
         QTest::newRow("latin-1") << QByteArray("R\xe6kke \xf8st\r\n\xc5rhus\r\n")
-                                 << QStringList {QStringLiteral("Række øst"), QStringLiteral("Århus")};
-        QTest::newRow("separator kept") << QByteArray("Bad; gang\r\n") << QStringList {"Bad; gang"};
-        QTest::newRow("blanks kept") << QByteArray("  a  \r\n") << QStringList {"  a  "};
+                                 << QStringList { QStringLiteral("Række øst"), QStringLiteral("Århus") };
+        QTest::newRow("separator kept") << QByteArray("Bad; gang\r\n") << QStringList { "Bad; gang" };
+        QTest::newRow("blanks kept") << QByteArray("  a  \r\n") << QStringList { "  a  " };
     }
     void loadReadsLines()
     {
@@ -120,7 +94,7 @@ private slots:
         userItemCollection list;
         list.add("kept");
         QVERIFY(!list.load(dir.filePath("absent.txt")));
-        QCOMPARE(list.entries(), QStringList {"kept"});
+        QCOMPARE(list.entries(), QStringList { "kept" });
     }
 
     void loadStopsOneAfterTheLimit_data()
@@ -154,7 +128,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("list.txt");
         userItemCollection list;
-        for (const QString &text : {QStringLiteral("Køkken"), QString(), QStringLiteral("A & B")})
+        for (const QString &text : { QStringLiteral("Køkken"), QString(), QStringLiteral("A & B") })
             list.add(text);
         QVERIFY(list.save(path));
         QCOMPARE(readFile(path), QByteArray("K\xf8kken\r\n\r\nA & B\r\n"));
@@ -172,10 +146,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("separator") << "Bad; gang" << "(;)";
-        QTest::newRow("line feed") << "Bad\ngang" << "Linjeskift";
-        QTest::newRow("carriage return") << "Bad\r" << "Linjeskift";
-        QTest::newRow("euro sign") << "Pris \u20ac" << "\u20ac";
+        QTest::newRow("separator") << "Bad; gang"
+                                   << "(;)";
+        QTest::newRow("line feed") << "Bad\ngang"
+                                   << "Linjeskift";
+        QTest::newRow("carriage return") << "Bad\r"
+                                         << "Linjeskift";
+        QTest::newRow("euro sign") << "Pris \u20ac"
+                                   << "\u20ac";
         QTest::newRow("too long") << QString(200, u'x') << "199 tegn";
     }
     void saveRefusesNamesTheFileCannotHold()
@@ -195,7 +173,7 @@ private slots:
         QCOMPARE(boxes.count(), 0);
         QVERIFY(!list.save(path));
         QCOMPARE(readFile(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"list.txt"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "list.txt" });
         QVERIFY2(list.errorString().contains(QStringLiteral("linje 2")), qPrintable(list.errorString()));
         QVERIFY2(list.errorString().contains(name), qPrintable(list.errorString()));
         QVERIFY2(list.errorString().contains(reason), qPrintable(list.errorString()));
@@ -229,19 +207,51 @@ private slots:
             list.add(QStringLiteral("a rather long entry number %1").arg(i));
         bool saved = true;
         {
-            FileSizeLimit limit(64);
+            TestSupport::FailingSaves limit(64);
             saved = list.save(path);
         }
         QVERIFY(!saved);
         QCOMPARE(readFile(path), old);
-        QVERIFY(!list.errorString().isEmpty());
+        QCOMPARE(list.errorString(), TestSupport::FailingDevice::reason());
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QStringLiteral("userItemCollection:SaveToFile"));
         QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(boxes.last().text.contains(list.errorString()));
         // Nothing of the attempt is left beside the old file.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"list.txt"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "list.txt" });
+    }
+
+    // The list is written in one piece: a disk with room for all but its last
+    // byte must fail the save, one with exactly room enough must not.
+    void saveAtTheDiskLimit_data()
+    {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("one byte short") << -1 << false;
+        QTest::newRow("exactly the list") << 0 << true;
+        QTest::newRow("room to spare") << 10 << true;
+    }
+    void saveAtTheDiskLimit()
+    {
+        QFETCH(int, room);
+        QFETCH(bool, saved);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.txt");
+        const QByteArray old("old\r\n");
+        QVERIFY(writeFile(path, old));
+        userItemCollection list;
+        list.add(QStringLiteral("Stue"));
+        list.add(QStringLiteral("Køkken"));
+        const QByteArray expected = QByteArray("Stue\r\nK\xf8kken\r\n");
+        {
+            TestSupport::FailingSaves disk(expected.size() + room);
+            QCOMPARE(list.save(path, false), saved);
+        }
+        QCOMPARE(readFile(path), saved ? expected : old);
+        QCOMPARE(list.errorString(), saved ? QString() : TestSupport::FailingDevice::reason());
+        QCOMPARE(boxes.count(), 0);
     }
 
     void quietSaveLeavesTheTellingToTheCaller()
@@ -286,40 +296,64 @@ private slots:
         QTest::addColumn<QString>("suppliers");
         QTest::addColumn<QString>("fields");
 
-        const QStringList all {"D/groups/groups.en.txt", "D/location/location.en.txt",
-                               "D/supplier/supplier.en.txt", "D/fields/fields.en.txt"};
+        const QStringList all { "D/groups/groups.en.txt", "D/location/location.en.txt", "D/supplier/supplier.en.txt",
+            "D/fields/fields.en.txt" };
         QTest::newRow("language files") << "en" << all << "D/groups/groups.en.txt"
-                                        << "D/location/location.en.txt" << "D/supplier/supplier.en.txt"
+                                        << "D/location/location.en.txt"
+                                        << "D/supplier/supplier.en.txt"
                                         << "D/fields/fields.en.txt";
         QTest::newRow("danish fall-back is 'da'")
-            << "en" << QStringList {"D/groups/groups.da.txt", "D/location/location.da.txt"}
-            << "D/groups/groups.da.txt" << "D/location/location.da.txt" << "" << "";
+            << "en" << QStringList { "D/groups/groups.da.txt", "D/location/location.da.txt" }
+            << "D/groups/groups.da.txt"
+            << "D/location/location.da.txt"
+            << ""
+            << "";
         QTest::newRow("dk looks for dk first")
-            << "dk" << QStringList {"D/groups/groups.dk.txt", "D/groups/groups.da.txt",
-                                    "D/location/location.dk.txt"}
-            << "D/groups/groups.dk.txt" << "D/location/location.dk.txt" << "" << "";
+            << "dk" << QStringList { "D/groups/groups.dk.txt", "D/groups/groups.da.txt", "D/location/location.dk.txt" }
+            << "D/groups/groups.dk.txt"
+            << "D/location/location.dk.txt"
+            << ""
+            << "";
         QTest::newRow("no groups: program folder for both")
-            << "no" << QStringList {"D/location/location.no.txt", "P/group/group.no.txt",
-                                    "P/location/location.no.txt"}
-            << "P/group/group.no.txt" << "P/location/location.no.txt" << "" << "";
+            << "no"
+            << QStringList { "D/location/location.no.txt", "P/group/group.no.txt", "P/location/location.no.txt" }
+            << "P/group/group.no.txt"
+            << "P/location/location.no.txt"
+            << ""
+            << "";
         QTest::newRow("no locations: program folder keeps database groups")
-            << "en" << QStringList {"D/groups/groups.en.txt", "P/group/group.en.txt",
-                                    "P/location/location.en.txt"}
-            << "D/groups/groups.en.txt" << "P/location/location.en.txt" << "" << "";
+            << "en" << QStringList { "D/groups/groups.en.txt", "P/group/group.en.txt", "P/location/location.en.txt" }
+            << "D/groups/groups.en.txt"
+            << "P/location/location.en.txt"
+            << ""
+            << "";
         QTest::newRow("program folder uses singular 'group'")
-            << "en" << QStringList {"P/groups/groups.en.txt", "P/location/location.en.txt"}
-            << "" << "P/location/location.en.txt" << "" << "";
+            << "en" << QStringList { "P/groups/groups.en.txt", "P/location/location.en.txt" } << ""
+            << "P/location/location.en.txt"
+            << ""
+            << "";
         QTest::newRow("demo folder for suppliers and fields")
-            << "no" << QStringList {"P/db/DemoDBStd/supplier/supplier.no.txt",
-                                    "P/db/DemoDBStd/fields/fields.no.txt"}
-            << "" << "" << "P/db/DemoDBStd/supplier/supplier.no.txt" << "P/db/DemoDBStd/fields/fields.no.txt";
+            << "no" << QStringList { "P/db/DemoDBStd/supplier/supplier.no.txt", "P/db/DemoDBStd/fields/fields.no.txt" }
+            << ""
+            << ""
+            << "P/db/DemoDBStd/supplier/supplier.no.txt"
+            << "P/db/DemoDBStd/fields/fields.no.txt";
         QTest::newRow("database folder beats demo")
-            << "en" << QStringList {"D/supplier/supplier.en.txt", "P/db/DemoDBStd/supplier/supplier.en.txt",
-                                    "D/fields/fields.en.txt", "P/db/DemoDBStd/fields/fields.en.txt"}
-            << "" << "" << "D/supplier/supplier.en.txt" << "D/fields/fields.en.txt";
-        QTest::newRow("no danish fall-back for suppliers")
-            << "en" << QStringList {"D/supplier/supplier.da.txt"} << "" << "" << "" << "";
-        QTest::newRow("nothing anywhere") << "dk" << QStringList {} << "" << "" << "" << "";
+            << "en"
+            << QStringList { "D/supplier/supplier.en.txt", "P/db/DemoDBStd/supplier/supplier.en.txt",
+                   "D/fields/fields.en.txt", "P/db/DemoDBStd/fields/fields.en.txt" }
+            << ""
+            << ""
+            << "D/supplier/supplier.en.txt"
+            << "D/fields/fields.en.txt";
+        QTest::newRow("no danish fall-back for suppliers") << "en" << QStringList { "D/supplier/supplier.da.txt" } << ""
+                                                           << ""
+                                                           << ""
+                                                           << "";
+        QTest::newRow("nothing anywhere") << "dk" << QStringList {} << ""
+                                          << ""
+                                          << ""
+                                          << "";
     }
     void fallBacks()
     {
@@ -356,7 +390,7 @@ private slots:
         Settings().setValue("LastDBDir", database.path());
         WorkingFolder working(program.path());
         DBItemCollection collection(nullptr);
-        QCOMPARE(collection.groups().entries(), QStringList {"Stue"});
+        QCOMPARE(collection.groups().entries(), QStringList { "Stue" });
         collection.suppliers().add("left over");
 
         QTemporaryDir other;
@@ -405,10 +439,10 @@ private slots:
         Settings().setValue("LastDBDir", database.path());
         WorkingFolder working(program.path());
         DBItemCollection collection(nullptr);
-        const userItemCollection *lists[] = {&collection.groups(), &collection.locations(),
-                                             &collection.suppliers(), &collection.fields()};
-        const userItemCollection *list = lists[QStringList {"groups", "location", "supplier", "fields"}
-                                                   .indexOf(file.section('/', 0, 0))];
+        const userItemCollection *lists[]
+            = { &collection.groups(), &collection.locations(), &collection.suppliers(), &collection.fields() };
+        const userItemCollection *list
+            = lists[QStringList { "groups", "location", "supplier", "fields" }.indexOf(file.section('/', 0, 0))];
         QCOMPARE(list->size(), expected);
         QCOMPARE(list->entry(expected - 1), QStringLiteral("n%1").arg(expected - 1));
     }
@@ -467,10 +501,10 @@ private slots:
         QVERIFY(!QFileInfo::exists(database.filePath("groups")));
         QVERIFY(collection.SaveDynamicLists());
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(readFile(database.filePath("groups/groups.no.txt")), crlfLines({"Mynter", "Sedler, gamle"}));
-        QCOMPARE(readFile(database.filePath("location/location.no.txt")), crlfLines({"Skap"}));
-        QCOMPARE(readFile(database.filePath("supplier/supplier.no.txt")), crlfLines({"B\xf8"}));
-        QCOMPARE(readFile(database.filePath("fields/fields.no.txt")), crlfLines({"Felt 1", ""}));
+        QCOMPARE(readFile(database.filePath("groups/groups.no.txt")), crlfLines({ "Mynter", "Sedler, gamle" }));
+        QCOMPARE(readFile(database.filePath("location/location.no.txt")), crlfLines({ "Skap" }));
+        QCOMPARE(readFile(database.filePath("supplier/supplier.no.txt")), crlfLines({ "B\xf8" }));
+        QCOMPARE(readFile(database.filePath("fields/fields.no.txt")), crlfLines({ "Felt 1", "" }));
 
         // And they come back as they went.
         DBItemCollection again(nullptr);
@@ -488,7 +522,7 @@ private slots:
         DBItemCollection collection(nullptr);
         collection.groups().add("Stue");
         QVERIFY(collection.SaveDynamicLists());
-        QCOMPARE(readFile(program.filePath("groups/groups.dk.txt")), crlfLines({"Stue"}));
+        QCOMPARE(readFile(program.filePath("groups/groups.dk.txt")), crlfLines({ "Stue" }));
         QVERIFY(QFileInfo::exists(program.filePath("fields/fields.dk.txt")));
     }
 
@@ -496,10 +530,14 @@ private slots:
     {
         QTest::addColumn<QString>("blocked");
         QTest::addColumn<QString>("key");
-        QTest::newRow("groups") << "groups" << "Kan ikke gemme gruppe fil:";
-        QTest::newRow("locations") << "location" << "Kan ikke gemme lokale fil:";
-        QTest::newRow("suppliers") << "supplier" << "KAN_IKKE_GEMME_LEVERAND_FIL:";
-        QTest::newRow("fields") << "fields" << "KAN_IKKE_GEMME_FIELDS_FIL:";
+        QTest::newRow("groups") << "groups"
+                                << "Kan ikke gemme gruppe fil:";
+        QTest::newRow("locations") << "location"
+                                   << "Kan ikke gemme lokale fil:";
+        QTest::newRow("suppliers") << "supplier"
+                                   << "KAN_IKKE_GEMME_LEVERAND_FIL:";
+        QTest::newRow("fields") << "fields"
+                                << "KAN_IKKE_GEMME_FIELDS_FIL:";
     }
     void failedListIsReportedAndOthersStillSaved()
     {
@@ -524,15 +562,14 @@ private slots:
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QStringLiteral("Fil fejl"));
         const QString path = database.path() + '/' + blocked + '/' + blocked + ".dk.txt";
-        QVERIFY2(boxes.last().text.startsWith(key + QDir::toNativeSeparators(path)),
-                 qPrintable(boxes.last().text));
+        QVERIFY2(boxes.last().text.startsWith(key + QDir::toNativeSeparators(path)), qPrintable(boxes.last().text));
         // The reason is a text of the catalogue, naming the folder.
         QVERIFY2(boxes.last().text.contains(QStringLiteral("Kan ikke oprette mappen ")
-                                            + QDir::toNativeSeparators(database.path() + '/' + blocked)),
-                 qPrintable(boxes.last().text));
+                     + QDir::toNativeSeparators(database.path() + '/' + blocked)),
+            qPrintable(boxes.last().text));
         QCOMPARE(readFile(database.filePath(blocked)), QByteArray("not a folder"));
         int written = 0;
-        for (const char *name : {"groups", "location", "supplier", "fields"}) {
+        for (const char *name : { "groups", "location", "supplier", "fields" }) {
             const QString file = database.path() + '/' + name + '/' + name + ".dk.txt";
             written += QFileInfo(file).isFile() ? 1 : 0;
         }
@@ -573,7 +610,7 @@ private slots:
         TestSupport::RecordedMessageBoxes boxes;
         QTemporaryDir database;
         QTemporaryDir program;
-        const QByteArray old = crlfLines({"Stue", "Køkken"});
+        const QByteArray old = crlfLines({ "Stue", "Køkken" });
         QVERIFY(writeFile(database.filePath("groups/groups.dk.txt"), old));
         QVERIFY(writeFile(database.filePath("location/location.dk.txt"), "Loft\r\n"));
         TestSupport::IsolatedSettings settings(OstranaEdition);
@@ -585,7 +622,7 @@ private slots:
 
         bool saved = true;
         {
-            FileSizeLimit limit(256);
+            TestSupport::FailingSaves limit(256);
             saved = collection.SaveDynamicLists();
         }
         QVERIFY(!saved);
@@ -595,8 +632,9 @@ private slots:
         QCOMPARE(boxes.last().title, QStringLiteral("Fil fejl"));
         const QString path = database.path() + "/groups/groups.dk.txt";
         QVERIFY(boxes.last().text.startsWith("Kan ikke gemme gruppe fil:" + QDir::toNativeSeparators(path)));
+        QCOMPARE(collection.groups().errorString(), TestSupport::FailingDevice::reason());
         QVERIFY(boxes.last().text.contains(collection.groups().errorString()));
-        QCOMPARE(QDir(database.filePath("groups")).entryList(QDir::Files), QStringList {"groups.dk.txt"});
+        QCOMPARE(QDir(database.filePath("groups")).entryList(QDir::Files), QStringList { "groups.dk.txt" });
     }
 };
 

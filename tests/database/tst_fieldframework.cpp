@@ -32,7 +32,9 @@ QByteArray bytes(const std::string &text)
 class ShortBuffer : public std::streambuf
 {
 public:
-    explicit ShortBuffer(int room) : m_room(room) {}
+    explicit ShortBuffer(int room)
+        : m_room(room)
+    { }
     std::string written;
 
 protected:
@@ -55,7 +57,9 @@ private:
 class UnbufferedInput : public std::streambuf
 {
 public:
-    explicit UnbufferedInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+    explicit UnbufferedInput(std::string bytes)
+        : m_bytes(std::move(bytes))
+    { }
 
 protected:
     int_type underflow() override
@@ -76,7 +80,9 @@ private:
 class TrickleInput : public std::streambuf
 {
 public:
-    explicit TrickleInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+    explicit TrickleInput(std::string bytes)
+        : m_bytes(std::move(bytes))
+    { }
 
 protected:
     int_type underflow() override
@@ -113,9 +119,12 @@ private slots:
     void intMatchesFormattedExtraction_data()
     {
         QTest::addColumn<QByteArray>("input");
-        for (const char *text : {"12;", "-7;", "+5;", " \t\r\n42;", "x;", "-;", "+;", "", "   ", "0;", "007;",
-                                 "2147483647;", "2147483648;", "-2147483648;", "-2147483649;",
-                                 "99999999999999999999999;", "12", "--1;", "1-2;", "\xe6" "1;", "3.5;"})
+        for (const char *text :
+            { "12;", "-7;", "+5;", " \t\r\n42;", "x;", "-;", "+;", "", "   ", "0;", "007;", "2147483647;",
+                "2147483648;", "-2147483648;", "-2147483649;", "99999999999999999999999;", "12", "--1;", "1-2;",
+                "\xe6"
+                "1;",
+                "3.5;" })
             QTest::newRow(text[0] ? text : "(empty)") << QByteArray(text);
     }
     void intMatchesFormattedExtraction()
@@ -137,10 +146,9 @@ private slots:
     void floatMatchesFormattedExtraction_data()
     {
         QTest::addColumn<QByteArray>("input");
-        for (const char *text : {"1500.000000;", "-0.5;", ".5;", "5.;", "1e3;", "1E-2;", "2.5e+2;", "1e;",
-                                 "1e+;", ".;", "-.;", "1.2.3;", "1,5;", "inf;", "nan;", "1e400;", "-1e400;",
-                                 "1e-400;", "0x1p3;", "00012.5;", "0e5;", "  \n 3.25;", "", "  ", "7",
-                                 "+8.5;", "e5;", "123456789012345678901234567890;", "0.1;"})
+        for (const char *text : { "1500.000000;", "-0.5;", ".5;", "5.;", "1e3;", "1E-2;", "2.5e+2;", "1e;", "1e+;",
+                 ".;", "-.;", "1.2.3;", "1,5;", "inf;", "nan;", "1e400;", "-1e400;", "1e-400;", "0x1p3;", "00012.5;",
+                 "0e5;", "  \n 3.25;", "", "  ", "7", "+8.5;", "e5;", "123456789012345678901234567890;", "0.1;" })
             QTest::newRow(text[0] ? text : "(empty)") << QByteArray(text);
         QTest::newRow("long digits") << (QByteArray(300, '9') + ".5;");
     }
@@ -217,15 +225,13 @@ private slots:
         QTest::newRow("blanks kept") << QByteArray("  a b ;") << QByteArray("  a b ") << QByteArray(";") << 0;
         QTest::newRow("line break is a byte") << QByteArray("a\r\nb;") << QByteArray("a\r\nb") << QByteArray(";") << 0;
         QTest::newRow("cut at zero byte") << QByteArray("ab\0cd;", 6) << QByteArray("ab") << QByteArray(";") << 0;
-        QTest::newRow("latin-1 bytes") << QByteArray("\xe6\xf8\xe5;") << QByteArray("\xe6\xf8\xe5") << QByteArray(";") << 0;
+        QTest::newRow("latin-1 bytes") << QByteArray("\xe6\xf8\xe5;") << QByteArray("\xe6\xf8\xe5") << QByteArray(";")
+                                       << 0;
         QTest::newRow("198 bytes and the end")
             << QByteArray(198, 'a') << QByteArray(198, 'a') << QByteArray() << int(std::ios::eofbit);
-        QTest::newRow("199 bytes and the end")
-            << QByteArray(199, 'a') << QByteArray(199, 'a') << QByteArray() << 0;
-        QTest::newRow("200 bytes and the end")
-            << QByteArray(200, 'a') << QByteArray(199, 'a') << QByteArray("a") << 0;
-        QTest::newRow("199 bytes")
-            << (QByteArray(199, 'a') + ';') << QByteArray(199, 'a') << QByteArray(";") << 0;
+        QTest::newRow("199 bytes and the end") << QByteArray(199, 'a') << QByteArray(199, 'a') << QByteArray() << 0;
+        QTest::newRow("200 bytes and the end") << QByteArray(200, 'a') << QByteArray(199, 'a') << QByteArray("a") << 0;
+        QTest::newRow("199 bytes") << (QByteArray(199, 'a') + ';') << QByteArray(199, 'a') << QByteArray(";") << 0;
         QTest::newRow("250 bytes") << (QByteArray(199, 'a') + QByteArray(51, 'b') + ';') << QByteArray(199, 'a')
                                    << (QByteArray(51, 'b') + ';') << 0;
         QTest::newRow("input ends in text")
@@ -243,7 +249,7 @@ private slots:
         std::stringbuf whole(input.toStdString());
         UnbufferedInput unbuffered(input.toStdString());
         TrickleInput trickle(input.toStdString());
-        for (std::streambuf *buffer : std::initializer_list<std::streambuf *>{&whole, &unbuffered, &trickle}) {
+        for (std::streambuf *buffer : std::initializer_list<std::streambuf *> { &whole, &unbuffered, &trickle }) {
             std::istream in(buffer);
             EStringField field("Name", ';');
             field.setValue("old");
@@ -334,7 +340,8 @@ private slots:
         EStringField name("Name", ';');
         EFloatField price("Price", 9, 2);
         ELine line;
-        for (EField *field : std::initializer_list<EField *>{&type, &separator, &name, &separator, &price, &separator})
+        for (EField *field :
+            std::initializer_list<EField *> { &type, &separator, &name, &separator, &price, &separator })
             line.add(field);
         int read = 0;
         try {
@@ -350,7 +357,9 @@ private slots:
             QCOMPARE(e.fieldException().code(), code);
             QCOMPARE(e.isEndOfInput(), (code & 1) != 0);
             QCOMPARE(QString::fromStdString(e.message()),
-                     QStringLiteral("An error occured while reading line %1, parameter (%2)!").arg(goodLines).arg(fieldName));
+                QStringLiteral("An error occured while reading line %1, parameter (%2)!")
+                    .arg(goodLines)
+                    .arg(fieldName));
             return;
         }
         QFAIL("no exception");
@@ -409,7 +418,8 @@ private slots:
         EStringField name;
         EFloatField price(0, 6);
         ELine line;
-        for (EField *field : std::initializer_list<EField *>{&type, &separator, &name, &separator, &price, &separator, &lineEnd})
+        for (EField *field :
+            std::initializer_list<EField *> { &type, &separator, &name, &separator, &price, &separator, &lineEnd })
             line.add(field);
         std::ostringstream out;
         type.setValue(12);

@@ -227,13 +227,12 @@ private slots:
         for (int round = 0; round < rounds; ++round) {
             DBItemCollection first(nullptr);
             DBItemCollection second(nullptr);
-            std::atomic<int> ready {0};
+            std::atomic<int> ready { 0 };
             bool firstLocked = false;
             bool secondLocked = false;
             auto take = [&ready](DBItemCollection *collection, const QString &name, bool *locked) {
                 ++ready;
-                while (ready.load() < 2) {
-                }
+                while (ready.load() < 2) { }
                 *locked = collection->LockDB(name);
             };
             std::thread a(take, &first, QStringLiteral("/first.db"), &firstLocked);

@@ -1,6 +1,9 @@
 #include <QTest>
 
+#include "core/ColumnTitles.h"
+#include "database/StorageCheck.h"
 #include "database/StoredText.h"
+#include "database/userItemCollection.h"
 
 // What the database file can hold, checked before anything is written.
 class tst_StoredText : public QObject
@@ -24,8 +27,8 @@ private slots:
         QTest::newRow("euro") << QStringLiteral("Pris 100 \u20ac") << int(StoredText::NotLatin1);
         QTest::newRow("Polish") << QStringLiteral("\u0141\u00f3d\u017a") << int(StoredText::NotLatin1);
         QTest::newRow("separator before line break") << QStringLiteral("a\n;") << int(StoredText::Separator);
-        QTest::newRow("230-byte path with separator") << (QString(220, u'p') + QStringLiteral("/a;b.jpg"))
-                                                      << int(StoredText::Separator);
+        QTest::newRow("230-byte path with separator")
+            << (QString(220, u'p') + QStringLiteral("/a;b.jpg")) << int(StoredText::Separator);
     }
     void check()
     {
@@ -41,10 +44,10 @@ private slots:
 
         QTest::newRow("Latin-1 only") << QStringLiteral("æøå ÆØÅ ü") << QString();
         QTest::newRow("euro twice") << QStringLiteral("\u20ac 5 \u20ac") << QStringLiteral("\u20ac");
-        QTest::newRow("in order of appearance") << QStringLiteral("\u4e2d\u6587 \u0141")
-                                                << QStringLiteral("\u4e2d\u6587\u0141");
-        QTest::newRow("camera emoji stays whole") << QStringLiteral("foto \U0001F4F7 \U0001F4F7")
-                                                  << QStringLiteral("\U0001F4F7");
+        QTest::newRow("in order of appearance")
+            << QStringLiteral("\u4e2d\u6587 \u0141") << QStringLiteral("\u4e2d\u6587\u0141");
+        QTest::newRow("camera emoji stays whole")
+            << QStringLiteral("foto \U0001F4F7 \U0001F4F7") << QStringLiteral("\U0001F4F7");
     }
     void unencodableCharacters()
     {
@@ -61,6 +64,92 @@ private slots:
         QVERIFY(!StoredText::isStorableNumber(qInf()));
         QVERIFY(!StoredText::isStorableNumber(-qInf()));
         QVERIFY(!StoredText::isStorableNumber(qQNaN()));
+    }
+
+    // The title a refusal names a field by: the database's own from its
+    // field-names list, else the list's initial heading for that field,
+    // whatever the list shows at the moment.
+    void fieldTitle_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("entry"); // of the field-names list
+        const struct
+        {
+            StorageCheck::FileField field;
+            const char *heading;
+            int entry;
+        } rows[] = {
+            { StorageCheck::GroupField, "Gruppe", 0 },
+            { StorageCheck::NameField, "Navn", 1 },
+            { StorageCheck::ProductField, "Fabrikat", 2 },
+            { StorageCheck::CountField, "Antal", 3 },
+            { StorageCheck::PriceField, "Pris", 4 },
+            { StorageCheck::PriceTodayField, "Vurd.", 5 },
+            { StorageCheck::PhotolinkField, "Billede", 6 },
+            { StorageCheck::DateField, "Dato", 7 },
+            { StorageCheck::LocationField, "Rum", 8 },
+            { StorageCheck::DescriptionField, "Beskrivelse", 9 },
+            { StorageCheck::SupplierField, "Leverandør", 10 },
+            { StorageCheck::AddressField, "Adresse", 11 },
+            { StorageCheck::SerialnoField, "Serie no.", 12 },
+            { StorageCheck::WwwField, "Www", 13 },
+            { StorageCheck::ReceiptField, "Kvitt.", 14 },
+            { StorageCheck::DocumentField, "Dok.", 15 },
+            { StorageCheck::ProductModelField, "Produkt model", 16 },
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s", row.heading) << int(row.field) << QString::fromUtf8(row.heading) << row.entry;
+        QTest::newRow("no field") << int(StorageCheck::NoField) << QString() << -1;
+    }
+    void fieldTitle()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, expected);
+        QFETCH(int, entry);
+        const auto fileField = StorageCheck::FileField(field);
+        userItemCollection none;
+        // A database that renamed the list's columns does not rename the fallback.
+        for (int column = 0; column < ListColumnCount; ++column)
+            setColumnTitle(column, QStringLiteral("Kolonne %1").arg(column));
+        QCOMPARE(StorageCheck::fieldTitle(none, fileField), expected);
+        resetColumnTitles();
+
+        // The database's own titles, in the field-names list's order.
+        userItemCollection named;
+        named.setLimit(30);
+        for (int i = 0; i < 17; ++i)
+            named.add(QStringLiteral("T&itel %1").arg(i));
+        QCOMPARE(
+            StorageCheck::fieldTitle(named, fileField), entry < 0 ? QString() : QStringLiteral("Titel %1").arg(entry));
+    }
+
+    void markedEntriesGiveWayToTheHeading_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("document titled") << int(StorageCheck::DocumentField) << "Manual"
+                                         << "Manual";
+        QTest::newRow("document marked") << int(StorageCheck::DocumentField) << "NO_COLUMN"
+                                         << "Dok.";
+        QTest::newRow("model titled") << int(StorageCheck::ProductModelField) << "Type"
+                                      << "Type";
+        QTest::newRow("model marked") << int(StorageCheck::ProductModelField) << "no field"
+                                      << "Produkt model";
+        QTest::newRow("model blank") << int(StorageCheck::ProductModelField) << "  "
+                                     << "Produkt model";
+    }
+    void markedEntriesGiveWayToTheHeading()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, entry);
+        QFETCH(QString, expected);
+        userItemCollection names;
+        names.setLimit(30);
+        for (int i = 0; i < 17; ++i)
+            names.add(i == (field == StorageCheck::DocumentField ? 15 : 16) ? entry : QStringLiteral("x"));
+        QCOMPARE(StorageCheck::fieldTitle(names, StorageCheck::FileField(field)), expected);
     }
 };
 

@@ -5,17 +5,207 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <memory>
+
 #include "TestSupport.h"
 #include "desktop/FileDialog.h"
 #include "desktop/Launcher.h"
 #include "desktop/MessageBox.h"
+#include "desktop/Recorder.h"
 
-// The file-dialog and launcher seams that every other test leans on.
+namespace {
+
+// One seam as the tests below drive it: two answers that differ from what the
+// seam answers on its own, and one request whose answer comes back as text.
+struct SeamDriver
+{
+    std::function<void()> queueFirst;
+    std::function<void()> queueSecond;
+    std::function<QString()> ask;
+    std::function<bool()> isRecording;
+    std::function<bool()> isStrict;
+    std::function<int()> recorded;
+    std::function<std::shared_ptr<void>()> startRecording;
+};
+
+template <typename Guard> std::shared_ptr<void> guard()
+{
+    return std::make_shared<Guard>();
+}
+
+SeamDriver seamDriver(const QString &seam)
+{
+    if (seam == QLatin1String("message box")) {
+        return {
+            [] { MessageBox::queueAnswer(QMessageBox::Yes); },
+            [] { MessageBox::queueAnswerText(QStringLiteral("No")); },
+            [] {
+                return MessageBox::standardButtonName(
+                    MessageBox::question(nullptr, QStringLiteral("Slet?"), QStringLiteral("DELETE_QUESTION"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel));
+            },
+            &MessageBox::isRecording,
+            &MessageBox::isStrict,
+            [] { return int(MessageBox::shown().size()); },
+            &guard<MessageBox::Recording>,
+        };
+    }
+    if (seam == QLatin1String("file dialog")) {
+        return {
+            [] { FileDialog::queueAnswer(QStringLiteral("/a/one.db")); },
+            [] { FileDialog::queueAnswer(QStringLiteral("/b/two.db")); },
+            [] { return FileDialog::getOpenFileName(nullptr, QStringLiteral("Åben")); },
+            &FileDialog::isRecording,
+            &FileDialog::isStrict,
+            [] { return int(FileDialog::asked().size()); },
+            &guard<FileDialog::Recording>,
+        };
+    }
+    return {
+        [] { Launcher::queueResult(true); },
+        [] { Launcher::queueResult(false); },
+        [] { return QVariant(Launcher::openTarget(QStringLiteral("https://example.com"))).toString(); },
+        &Launcher::isRecording,
+        &Launcher::isStrict,
+        [] { return int(Launcher::requests().size()); },
+        &guard<Launcher::Recording>,
+    };
+}
+
+} // namespace
+
+// The recording seams (message boxes, file dialogs, outside programs) that
+// every other test leans on.
 class tst_Seams : public QObject
 {
     Q_OBJECT
 
+    static void addSeamRows()
+    {
+        QTest::addColumn<QString>("seam");
+        // The answers to three requests: the two queued, then the seam's own.
+        QTest::addColumn<QStringList>("answers");
+        QTest::newRow("message box") << "message box" << QStringList { "Yes", "No", "Cancel" };
+        QTest::newRow("file dialog") << "file dialog" << QStringList { "/a/one.db", "/b/two.db", "" };
+        QTest::newRow("launcher") << "launcher" << QStringList { "true", "false", "true" };
+    }
+
 private slots:
+    void answersOldestFirstThenTheSeamsOwn_data() { addSeamRows(); }
+    void answersOldestFirstThenTheSeamsOwn()
+    {
+        QFETCH(QString, seam);
+        QFETCH(QStringList, answers);
+        const SeamDriver driver = seamDriver(seam);
+        const auto recording = driver.startRecording();
+        driver.queueFirst();
+        driver.queueSecond();
+        QStringList given;
+        for (int i = 0; i < answers.size(); ++i)
+            given << driver.ask();
+        QCOMPARE(given, answers);
+        QCOMPARE(driver.recorded(), int(answers.size()));
+    }
+
+    // What one test queued or recorded never reaches the next, and the test
+    // programs stay strict once a recording ends.
+    void recordingGuardLeavesNothingBehind_data() { addSeamRows(); }
+    void recordingGuardLeavesNothingBehind()
+    {
+        QFETCH(QString, seam);
+        QFETCH(QStringList, answers);
+        const SeamDriver driver = seamDriver(seam);
+        QVERIFY(driver.isStrict());
+        {
+            const auto recording = driver.startRecording();
+            QVERIFY(driver.isRecording());
+            driver.queueFirst();
+            driver.queueSecond();
+            QCOMPARE(driver.ask(), answers.at(0));
+        }
+        QVERIFY(!driver.isRecording());
+        QVERIFY(driver.isStrict());
+        const auto again = driver.startRecording();
+        QCOMPARE(driver.recorded(), 0);
+        QCOMPARE(driver.ask(), answers.last());
+    }
+
+    void recorderForgetsWithEveryStartAndEnd()
+    {
+        using Log = Recorder<QString, int, QStringList>;
+        Log log;
+        QVERIFY(!log.isRecording() && !log.isStrict());
+        {
+            Log::Recording recording(log);
+            QVERIFY(log.isRecording());
+            log.record(QStringLiteral("first"));
+            log.record(QStringLiteral("second"));
+            log.queue(1);
+            log.queue(2);
+            log.extra().append(QStringLiteral("aside"));
+            QCOMPARE(recording.count(), 2);
+            QCOMPARE(recording.last(), QStringLiteral("second"));
+            // Forgetting what was asked keeps what is still to be answered.
+            recording.clear();
+            QCOMPARE(recording.count(), 0);
+            QCOMPARE(log.queued(), 2);
+            QCOMPARE(log.takeAnswer(), std::optional<int>(1));
+            QCOMPARE(log.takeAnswerOr(7), 2);
+            QCOMPARE(log.takeAnswer(), std::optional<int>());
+            QCOMPARE(log.takeAnswerOr(7), 7);
+            log.queue(3);
+        }
+        QVERIFY(!log.isRecording());
+        QCOMPARE(log.queued(), 0);
+        QVERIFY(log.extra().isEmpty());
+        log.setStrict(true);
+        log.setRecording(true);
+        QVERIFY(log.isStrict());
+    }
+
+    // How a queued answer of each kind answers a box.
+    void messageBoxAnswers_data()
+    {
+        QTest::addColumn<bool>("custom"); // else Yes / No / Cancel
+        QTest::addColumn<QString>("queued"); // "button:", "index:" or "text:" and its value; "" = nothing
+        QTest::addColumn<int>("expected"); // a standard button, or a button index
+        QTest::newRow("button") << false << "button:No" << int(QMessageBox::No);
+        QTest::newRow("a standard button by name") << false << "text:Cancel" << int(QMessageBox::Cancel);
+        QTest::newRow("a name not offered") << false << "text:Save" << int(QMessageBox::NoButton);
+        QTest::newRow("nothing: the default button") << false << "" << int(QMessageBox::No);
+        QTest::newRow("custom by index") << true << "index:1" << 1;
+        QTest::newRow("custom by text") << true << "text:Annuller" << 2;
+        QTest::newRow("custom by unknown text") << true << "text:Ja" << -1;
+        QTest::newRow("custom, nothing: the default") << true << "" << 2;
+    }
+    void messageBoxAnswers()
+    {
+        QFETCH(bool, custom);
+        QFETCH(QString, queued);
+        QFETCH(int, expected);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString value = queued.section(QLatin1Char(':'), 1);
+        if (queued.startsWith(QLatin1String("button:")))
+            MessageBox::queueAnswer(value == QLatin1String("No") ? QMessageBox::No : QMessageBox::Yes);
+        else if (queued.startsWith(QLatin1String("index:")))
+            MessageBox::queueAnswerIndex(value.toInt());
+        else if (queued.startsWith(QLatin1String("text:")))
+            MessageBox::queueAnswerText(value);
+
+        const QString title = QStringLiteral("Gem?");
+        const QString text = QStringLiteral("SAVE_CURRENT_DB_QUESTION");
+        const int answer = custom
+            ? MessageBox::showCustom(MessageBox::Question, nullptr, title, text,
+                { QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("Annuller") }, 2, 2)
+            : int(MessageBox::question(
+                nullptr, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No));
+        QCOMPARE(answer, expected);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Question);
+        QCOMPARE(boxes.last().buttons.size(), 3);
+    }
+
     void fileDialogRecordsWhatWasAsked()
     {
         FileDialog::Recording dialogs;

@@ -16,7 +16,7 @@
 namespace ItemDialogTest {
 
 inline Item *makeItem(int group, const QString &name, const QString &product, int count, double price,
-                      const QString &serial, const QString &date, int location, const QString &supplier)
+    const QString &serial, const QString &date, int location, const QString &supplier)
 {
     auto *item = new Item;
     item->setGroup(group);
@@ -34,7 +34,7 @@ inline Item *makeItem(int group, const QString &name, const QString &product, in
 
 struct Register
 {
-    DBItemCollection collection{nullptr};
+    DBItemCollection collection { nullptr };
     std::unique_ptr<ItemListView> list;
     Item *sofa = nullptr;
     Item *lamp = nullptr;
@@ -48,7 +48,7 @@ struct Register
         collection.locations().clear();
         collection.suppliers().clear();
         collection.fields().clear();
-        for (const char *group : {"Stue", "Køkken", "Kontor"})
+        for (const char *group : { "Stue", "Køkken", "Kontor" })
             collection.groups().add(QString::fromUtf8(group));
         collection.locations().add(QStringLiteral("Rum1"));
         collection.locations().add(QStringLiteral("Rum2"));
@@ -57,19 +57,19 @@ struct Register
 
         if (withItems) {
             sofa = makeItem(0, QStringLiteral("Sofa"), QString::fromUtf8("Børge"), 1, 5000, QStringLiteral("7"),
-                            QStringLiteral("24.12.2011"), 1, QStringLiteral("IKEA"));
+                QStringLiteral("24.12.2011"), 1, QStringLiteral("IKEA"));
             sofa->setDescription(QString::fromUtf8("Grøn"));
             sofa->setAddress(QStringLiteral("Arvet"));
             sofa->setWww(QStringLiteral("www.sofa.dk"));
             sofa->setProductModel(QStringLiteral("Mogensen"));
             lamp = makeItem(1, QStringLiteral("Desk Lamp"), QStringLiteral("Louis"), 2, 750.5, QStringLiteral("12"),
-                            QStringLiteral("01.02.2010"), 0, QStringLiteral("Lampehuset"));
+                QStringLiteral("01.02.2010"), 0, QStringLiteral("Lampehuset"));
             lamp->setDocument(QStringLiteral("manual.pdf"));
             shade = makeItem(2, QStringLiteral("Lamp shade"), QStringLiteral("Le Klint"), 3, 100, QStringLiteral("30"),
-                             QStringLiteral("05.11.2009"), 0, QStringLiteral("Bauhaus"));
+                QStringLiteral("05.11.2009"), 0, QStringLiteral("Bauhaus"));
             chair = makeItem(0, QStringLiteral("Chair"), QStringLiteral("Wegner"), 4, 250, QStringLiteral("A12"),
-                             QStringLiteral("28.02.2008"), 1, QStringLiteral("IKEA"));
-            for (Item *item : {sofa, lamp, shade, chair})
+                QStringLiteral("28.02.2008"), 1, QStringLiteral("IKEA"));
+            for (Item *item : { sofa, lamp, shade, chair })
                 collection.add(item);
         }
 
@@ -86,10 +86,11 @@ struct Register
         collection.deleteItems();
     }
 
-    std::unique_ptr<ItemDialog> open(Item *item, const QString &page = QStringLiteral("DATA"), bool search = false,
-                                     const QString &name = QString())
+    std::unique_ptr<ItemDialog> open(
+        Item *item, const QString &page = QStringLiteral("DATA"), bool search = false, const QString &name = QString())
     {
-        auto dialog = std::make_unique<ItemDialog>(&collection, list.get(), item, page, search, nullptr, name);
+        auto dialog = std::make_unique<ItemDialog>(&collection, item, page, search, nullptr, name);
+        list->followItemDialog(dialog.get());
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get()))
             qWarning("the item dialog was not exposed");

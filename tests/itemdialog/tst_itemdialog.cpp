@@ -18,17 +18,25 @@ struct ButtonStates
 
 ButtonStates buttonStates(const ItemDialog &d)
 {
-    return {d.buttonOk->isEnabled(),       d.savePushButton->isEnabled(),    d.newPushButton->isEnabled(),
-            d.CopyPushButton->isEnabled(), d.resetPushButton->isEnabled(),   d.seachPushButton->isEnabled(),
-            d.SearchAgainButton->isEnabled(), d.PrevPushButton->isEnabled(), d.NextPushButton->isEnabled(),
-            d.printButton->isEnabled()};
+    return { d.buttonOk->isEnabled(), d.savePushButton->isEnabled(), d.newPushButton->isEnabled(),
+        d.CopyPushButton->isEnabled(), d.resetPushButton->isEnabled(), d.seachPushButton->isEnabled(),
+        d.SearchAgainButton->isEnabled(), d.PrevPushButton->isEnabled(), d.NextPushButton->isEnabled(),
+        d.printButton->isEnabled() };
 }
 
 QString describe(const ButtonStates &s)
 {
     return QStringLiteral("ok=%1 save=%2 new=%3 copy=%4 reset=%5 search=%6 again=%7 prev=%8 next=%9 print=%10")
-        .arg(s.ok).arg(s.save).arg(s.newItem).arg(s.copy).arg(s.reset).arg(s.search).arg(s.searchAgain)
-        .arg(s.prev).arg(s.next).arg(s.print);
+        .arg(s.ok)
+        .arg(s.save)
+        .arg(s.newItem)
+        .arg(s.copy)
+        .arg(s.reset)
+        .arg(s.search)
+        .arg(s.searchAgain)
+        .arg(s.prev)
+        .arg(s.next)
+        .arg(s.print);
 }
 
 // Fills what each edition demands of a new item: a name, a price in the
@@ -171,7 +179,7 @@ private slots:
         QCOMPARE(d->locationComboBox->currentText(), QString());
         QCOMPARE(d->locationComboBox->itemText(0), QStringLiteral("Rum1"));
         QCOMPARE(d->locationComboBox->itemText(1), QStringLiteral("Rum2"));
-        QCOMPARE(reg.collection.locations().entries(), QStringList({QStringLiteral("Rum1"), QStringLiteral("Rum2")}));
+        QCOMPARE(reg.collection.locations().entries(), QStringList({ QStringLiteral("Rum1"), QStringLiteral("Rum2") }));
         d->ResetSlot();
         d->seach_slot();
         QCOMPARE(reg.collection.groups().size(), 3);
@@ -264,7 +272,7 @@ private slots:
             stored.setValue(QStringLiteral("ItemDialog/ItemDialogX"), 30);
             stored.setValue(QStringLiteral("ItemDialog/ItemDialogY"), 40);
             stored.sync();
-            ItemDialog d(&reg.collection, reg.list.get(), reg.sofa, QStringLiteral("DATA"), false);
+            ItemDialog d(&reg.collection, reg.sofa, QStringLiteral("DATA"), false);
             QCOMPARE(d.size(), QSize(930, 710));
             QCOMPARE(d.pos(), QPoint(30, 40));
         }
@@ -276,10 +284,18 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("location");
-        QTest::newRow("Ostrana") << int(OstranaEdition) << "1" << "" << "Rum1";
-        QTest::newRow("Vistrel") << int(VistrelEdition) << "0" << "" << "Rum1";
-        QTest::newRow("Numivax") << int(NumivaxEdition) << "1" << "" << "Rum1";
-        QTest::newRow("Quorvel") << int(QuorvelEdition) << "1" << "31" << "";
+        QTest::newRow("Ostrana") << int(OstranaEdition) << "1"
+                                 << ""
+                                 << "Rum1";
+        QTest::newRow("Vistrel") << int(VistrelEdition) << "0"
+                                 << ""
+                                 << "Rum1";
+        QTest::newRow("Numivax") << int(NumivaxEdition) << "1"
+                                 << ""
+                                 << "Rum1";
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << "1"
+                                 << "31"
+                                 << "";
     }
     void newItemStartsPerEdition()
     {
@@ -305,7 +321,7 @@ private slots:
         QCOMPARE(d->buyQDateEdit->date(), QDate::currentDate());
         QCOMPARE(d->nameLineEdit->text(), QString());
         QCOMPARE(describe(buttonStates(*d.data())),
-                 describe({true, true, false, false, false, false, false, false, false, false}));
+            describe({ true, true, false, false, false, false, false, false, false, false }));
         QCOMPARE(d->priceTotalLineEdit->isHidden(), edition == VistrelEdition);
         QCOMPARE(d->TotalPriceTextLabel->isHidden(), edition == VistrelEdition);
 
@@ -371,7 +387,7 @@ private slots:
         QVERIFY(d->currentItem());
         QVERIFY(d->ownsCurrentItem());
         QVERIFY(d->buttonOk->isEnabled());
-        ItemDialog withoutCollection(nullptr, nullptr, nullptr, QStringLiteral("DATA"), search);
+        ItemDialog withoutCollection(nullptr, nullptr, QStringLiteral("DATA"), search);
         QVERIFY(withoutCollection.ownsCurrentItem());
     }
 
@@ -398,8 +414,8 @@ private slots:
         QVERIFY(databaseModified());
         QCOMPARE(d->serialnoLineEdit->text(), serial);
         QCOMPARE(d->nameLineEdit->text(), QStringLiteral("Sofa"));
-        QCOMPARE(describe(buttonStates(*d)),
-                 describe({true, true, true, false, true, false, false, false, false, true}));
+        QCOMPARE(
+            describe(buttonStates(*d)), describe({ true, true, true, false, true, false, false, false, false, true }));
         QCOMPARE(reg.collection.count(), 4);
 
         QTest::mouseClick(d->savePushButton, Qt::LeftButton);
@@ -417,8 +433,7 @@ private slots:
         QCOMPARE(reg.sofa->serialno(), QStringLiteral("7"));
         QVERIFY(reg.list->rowForItem(copy));
         QVERIFY(reg.list->rowForItem(copy) != reg.list->rowForItem(reg.sofa));
-        QCOMPARE(describe(buttonStates(*d)),
-                 describe({true, true, true, true, true, true, false, true, true, true}));
+        QCOMPARE(describe(buttonStates(*d)), describe({ true, true, true, true, true, true, false, true, true, true }));
     }
 
     void previousAndNextStopAtTheEnds()
@@ -438,7 +453,7 @@ private slots:
         QCOMPARE(d->currentItem(), reg.sofa);
         QVERIFY(!d->PrevPushButton->isEnabled());
 
-        for (Item *expected : {reg.lamp, reg.shade, reg.chair}) {
+        for (Item *expected : { reg.lamp, reg.shade, reg.chair }) {
             QTest::mouseClick(d->NextPushButton, Qt::LeftButton);
             QCOMPARE(d->currentItem(), expected);
             QCOMPARE(d->nameLineEdit->text(), expected->name());
@@ -472,8 +487,8 @@ private slots:
         QCOMPARE(d->groupComboBox->currentText(), QString());
         QVERIFY(!d->groupComboBox->isEnabled());
         QVERIFY(!d->locationComboBox->isEnabled());
-        QCOMPARE(describe(buttonStates(*d)),
-                 describe({false, false, true, true, true, true, false, false, false, true}));
+        QCOMPARE(
+            describe(buttonStates(*d)), describe({ false, false, true, true, true, true, false, false, false, true }));
 
         QTest::keyClicks(d->nameLineEdit, QStringLiteral("LAMP"));
         QTest::mouseClick(d->seachPushButton, Qt::LeftButton);
@@ -483,8 +498,7 @@ private slots:
         QCOMPARE(d->groupComboBox->currentText(), QString::fromUtf8("Køkken"));
         QVERIFY(d->groupComboBox->isEnabled());
         QCOMPARE(reg.listCurrentItem(), reg.lamp);
-        QCOMPARE(describe(buttonStates(*d)),
-                 describe({true, true, true, true, true, true, true, true, true, true}));
+        QCOMPARE(describe(buttonStates(*d)), describe({ true, true, true, true, true, true, true, true, true, true }));
 
         QTest::mouseClick(d->SearchAgainButton, Qt::LeftButton);
         QCOMPARE(d->currentItem(), reg.shade);
@@ -497,7 +511,7 @@ private slots:
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QString::fromUtf8("Fejl søgning"));
         QCOMPARE(boxes.last().text, QStringLiteral("Search_Error"));
-        QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+        QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
         QVERIFY(!d->buttonOk->isEnabled());
         QVERIFY(!d->savePushButton->isEnabled());
         QVERIFY(!d->NextPushButton->isEnabled());
@@ -517,16 +531,36 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("found");
-        QTest::newRow("serial number, exact") << int(QuorvelEdition) << "serialnoLineEdit" << "12" << "Desk Lamp";
-        QTest::newRow("serial number, letters") << int(QuorvelEdition) << "serialnoLineEdit" << "A12" << "Chair";
-        QTest::newRow("product") << int(OstranaEdition) << "productLineEdit" << "klint" << "Lamp shade";
-        QTest::newRow("price, whole") << int(OstranaEdition) << "priceLineEdit" << "100" << "Lamp shade";
-        QTest::newRow("count") << int(OstranaEdition) << "numberOfItemsLineEdit" << "4" << "Chair";
-        QTest::newRow("description") << int(OstranaEdition) << "infoLineEdit" << "grøn" << "Sofa";
-        QTest::newRow("web link") << int(OstranaEdition) << "wwwLineEdit" << "SOFA.dk" << "Sofa";
-        QTest::newRow("document") << int(OstranaEdition) << "documentLineEdit" << "manual" << "Desk Lamp";
-        QTest::newRow("nothing") << int(OstranaEdition) << "nameLineEdit" << "" << "";
-        QTest::newRow("no match") << int(OstranaEdition) << "nameLineEdit" << "Piano" << "";
+        QTest::newRow("serial number, exact") << int(QuorvelEdition) << "serialnoLineEdit"
+                                              << "12"
+                                              << "Desk Lamp";
+        QTest::newRow("serial number, letters") << int(QuorvelEdition) << "serialnoLineEdit"
+                                                << "A12"
+                                                << "Chair";
+        QTest::newRow("product") << int(OstranaEdition) << "productLineEdit"
+                                 << "klint"
+                                 << "Lamp shade";
+        QTest::newRow("price, whole") << int(OstranaEdition) << "priceLineEdit"
+                                      << "100"
+                                      << "Lamp shade";
+        QTest::newRow("count") << int(OstranaEdition) << "numberOfItemsLineEdit"
+                               << "4"
+                               << "Chair";
+        QTest::newRow("description") << int(OstranaEdition) << "infoLineEdit"
+                                     << "grøn"
+                                     << "Sofa";
+        QTest::newRow("web link") << int(OstranaEdition) << "wwwLineEdit"
+                                  << "SOFA.dk"
+                                  << "Sofa";
+        QTest::newRow("document") << int(OstranaEdition) << "documentLineEdit"
+                                  << "manual"
+                                  << "Desk Lamp";
+        QTest::newRow("nothing") << int(OstranaEdition) << "nameLineEdit"
+                                 << ""
+                                 << "";
+        QTest::newRow("no match") << int(OstranaEdition) << "nameLineEdit"
+                                  << "Piano"
+                                  << "";
     }
     void searchCriteria()
     {
@@ -747,18 +781,26 @@ private slots:
         QTest::addColumn<QString>("countToolTip");
         QTest::addColumn<QString>("nameToolTip");
         QTest::addColumn<QString>("receiptToolTip");
-        QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk" << "Inventar" << true << true
-                                    << "TOOLTIP_NUMBER_OF_ITEMS_FIELD" << "TOOLTIP_NAME_FIELD"
+        QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk"
+                                    << "Inventar" << true << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                    << "TOOLTIP_NAME_FIELD"
                                     << "TOOLTIP_BROWSE_RECEIPT_BTN";
-        QTest::newRow("Ostrana en") << int(OstranaEdition) << "en" << "Inventar" << false << true
-                                    << "TOOLTIP_NUMBER_OF_ITEMS_FIELD" << "TOOLTIP_NAME_FIELD"
+        QTest::newRow("Ostrana en") << int(OstranaEdition) << "en"
+                                    << "Inventar" << false << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                    << "TOOLTIP_NAME_FIELD"
                                     << "TOOLTIP_BROWSE_RECEIPT_BTN";
-        QTest::newRow("Quorvel") << int(QuorvelEdition) << "no" << "Inventar" << true << false
-                                 << "TOOLTIP_NUMBER_OF_ITEMS_FIELD" << "TOOLTIP_NAME_FIELD" << "";
-        QTest::newRow("Vistrel no") << int(VistrelEdition) << "no" << "PICTURE_GALLERY" << false << true
-                                    << "TOOLTIP_VISTREL_REG_NUMBER" << "TOOLTIP_NAME_FIELD" << "";
-        QTest::newRow("Numivax dk") << int(NumivaxEdition) << "dk" << "NUMIVAX_DIALOG_TITLE" << true << true
-                                    << "TOOLTIP_DB_NUMBEROF" << "" << "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX";
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << "no"
+                                 << "Inventar" << true << false << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                 << "TOOLTIP_NAME_FIELD"
+                                 << "";
+        QTest::newRow("Vistrel no") << int(VistrelEdition) << "no"
+                                    << "PICTURE_GALLERY" << false << true << "TOOLTIP_VISTREL_REG_NUMBER"
+                                    << "TOOLTIP_NAME_FIELD"
+                                    << "";
+        QTest::newRow("Numivax dk") << int(NumivaxEdition) << "dk"
+                                    << "NUMIVAX_DIALOG_TITLE" << true << true << "TOOLTIP_DB_NUMBEROF"
+                                    << ""
+                                    << "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX";
     }
     void editionSetup()
     {
@@ -787,9 +829,8 @@ private slots:
     {
         TestSupport::IsolatedSettings settings(OstranaEdition);
         Register reg;
-        const QStringList entries = {
-            "Kategori", "Titel", "Maler", "Stk", "Pris", "Vurdering", "Foto", "Dato", "Sted", "Note",
-            "Galleri", "Ekstra", "Nummer", "Hjemmeside", "Bagside", "#document#", "Teknik"};
+        const QStringList entries = { "Kategori", "Titel", "Maler", "Stk", "Pris", "Vurdering", "Foto", "Dato", "Sted",
+            "Note", "Galleri", "Ekstra", "Nummer", "Hjemmeside", "Bagside", "#document#", "Teknik" };
         for (const QString &entry : entries)
             reg.collection.fields().add(entry);
         auto d = reg.open(reg.sofa);
@@ -826,7 +867,7 @@ private slots:
         reg.collection.LockDB(folder.filePath(QStringLiteral("db.inb")));
         QVERIFY(reg.collection.isReadOnly());
         auto d = reg.open(reg.sofa);
-        for (QPushButton *button : {d->savePushButton, d->buttonOk, d->newPushButton, d->CopyPushButton})
+        for (QPushButton *button : { d->savePushButton, d->buttonOk, d->newPushButton, d->CopyPushButton })
             QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
         retype(d->nameLineEdit, QStringLiteral("Changed"));
         QVERIFY(d->save_slot());
@@ -913,8 +954,8 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("how");
         for (const auto &[edition, name] :
-             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {QuorvelEdition, "Quorvel"}}) {
-            for (const char *how : {"group row", "no row", "empty database", "New button"})
+            QList<std::pair<int, const char *>> { { OstranaEdition, "Ostrana" }, { QuorvelEdition, "Quorvel" } }) {
+            for (const char *how : { "group row", "no row", "empty database", "New button" })
                 QTest::addRow("%s, %s", name, how) << edition << QString::fromLatin1(how);
         }
     }
@@ -950,13 +991,13 @@ private slots:
             d = owned.get();
         }
         QVERIFY(d->ownsCurrentItem());
-        for (QPushButton *show : {d->showPhotoPushButton, d->showReceiptPushButton, d->showWwwPushButton,
-                                  d->showDocumentPushButton})
+        for (QPushButton *show :
+            { d->showPhotoPushButton, d->showReceiptPushButton, d->showWwwPushButton, d->showDocumentPushButton })
             QVERIFY2(!show->isEnabled(), qPrintable(show->objectName()));
         QVERIFY(!tabEnabled(d, d->picturePage));
         QVERIFY(!tabEnabled(d, d->receiptPage));
 
-        const QStringList locations = {QStringLiteral("Rum1"), QStringLiteral("Rum2")};
+        const QStringList locations = { QStringLiteral("Rum1"), QStringLiteral("Rum2") };
         QCOMPARE(entries(d->locationComboBox), locations);
         QCOMPARE(d->locationComboBox->currentIndex(), isQuorvel() ? -1 : 0);
         retype(d->nameLineEdit, QStringLiteral("Hylde"));
@@ -983,10 +1024,9 @@ private slots:
     {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
-        for (const auto &[edition, name] :
-             QList<std::pair<int, const char *>>{{OstranaEdition, "Ostrana"}, {VistrelEdition, "Vistrel"},
-                                                 {NumivaxEdition, "Numivax"}, {QuorvelEdition, "Quorvel"}}) {
-            for (const char *language : {"dk", "no", "en"})
+        for (const auto &[edition, name] : QList<std::pair<int, const char *>> { { OstranaEdition, "Ostrana" },
+                 { VistrelEdition, "Vistrel" }, { NumivaxEdition, "Numivax" }, { QuorvelEdition, "Quorvel" } }) {
+            for (const char *language : { "dk", "no", "en" })
                 QTest::addRow("%s %s", name, language) << edition << QString::fromLatin1(language);
         }
     }
@@ -1008,10 +1048,10 @@ private slots:
             if (!button->isVisibleTo(d.get()))
                 continue;
             QVERIFY2(button->width() >= button->sizeHint().width(),
-                     qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
-                                    .arg(button->objectName(), button->text())
-                                    .arg(button->width())
-                                    .arg(button->sizeHint().width())));
+                qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                               .arg(button->objectName(), button->text())
+                               .arg(button->width())
+                               .arg(button->sizeHint().width())));
         }
     }
 

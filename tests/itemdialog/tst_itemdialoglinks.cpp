@@ -71,22 +71,36 @@ private slots:
         QTest::addColumn<bool>("buttonOn");
         QTest::addColumn<QString>("page");
         QTest::addColumn<bool>("tabOn");
-        QTest::newRow("picture, mixed case") << "photolinkLineEdit" << "C:/billeder/Foto.Jpg" << "showPhotoPushButton"
-                                             << true << "picturePage" << true;
-        QTest::newRow("picture link to a PDF") << "photolinkLineEdit" << "foto.pdf" << "showPhotoPushButton" << false
-                                               << "picturePage" << false;
-        QTest::newRow("no picture") << "photolinkLineEdit" << "" << "showPhotoPushButton" << false << "picturePage"
-                                    << false;
-        QTest::newRow("receipt as text") << "receiptLineEdit" << "kvit.txt" << "showReceiptPushButton" << true
-                                         << "receiptPage" << false;
-        QTest::newRow("receipt as picture") << "receiptLineEdit" << "kvit.PNG" << "showReceiptPushButton" << true
-                                            << "receiptPage" << true;
-        QTest::newRow("no receipt") << "receiptLineEdit" << "" << "showReceiptPushButton" << false << "receiptPage"
-                                    << false;
-        QTest::newRow("web link") << "wwwLineEdit" << "www.x.dk" << "showWwwPushButton" << true << "" << false;
-        QTest::newRow("no web link") << "wwwLineEdit" << "" << "showWwwPushButton" << false << "" << false;
-        QTest::newRow("document") << "documentLineEdit" << "a.doc" << "showDocumentPushButton" << true << "" << false;
-        QTest::newRow("no document") << "documentLineEdit" << "" << "showDocumentPushButton" << false << "" << false;
+        QTest::newRow("picture, mixed case") << "photolinkLineEdit"
+                                             << "C:/billeder/Foto.Jpg"
+                                             << "showPhotoPushButton" << true << "picturePage" << true;
+        QTest::newRow("picture link to a PDF") << "photolinkLineEdit"
+                                               << "foto.pdf"
+                                               << "showPhotoPushButton" << false << "picturePage" << false;
+        QTest::newRow("no picture") << "photolinkLineEdit"
+                                    << ""
+                                    << "showPhotoPushButton" << false << "picturePage" << false;
+        QTest::newRow("receipt as text") << "receiptLineEdit"
+                                         << "kvit.txt"
+                                         << "showReceiptPushButton" << true << "receiptPage" << false;
+        QTest::newRow("receipt as picture") << "receiptLineEdit"
+                                            << "kvit.PNG"
+                                            << "showReceiptPushButton" << true << "receiptPage" << true;
+        QTest::newRow("no receipt") << "receiptLineEdit"
+                                    << ""
+                                    << "showReceiptPushButton" << false << "receiptPage" << false;
+        QTest::newRow("web link") << "wwwLineEdit"
+                                  << "www.x.dk"
+                                  << "showWwwPushButton" << true << "" << false;
+        QTest::newRow("no web link") << "wwwLineEdit"
+                                     << ""
+                                     << "showWwwPushButton" << false << "" << false;
+        QTest::newRow("document") << "documentLineEdit"
+                                  << "a.doc"
+                                  << "showDocumentPushButton" << true << "" << false;
+        QTest::newRow("no document") << "documentLineEdit"
+                                     << ""
+                                     << "showDocumentPushButton" << false << "" << false;
     }
     void linkFieldsDriveButtonsAndTabs()
     {
@@ -187,7 +201,7 @@ private slots:
     void browsePicture()
     {
         TestSupport::IsolatedSettings settings(OstranaEdition);
-        ProgramFilesVariable noProgramFiles{QByteArray()};
+        ProgramFilesVariable noProgramFiles { QByteArray() };
         FileDialog::Recording files;
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(QStringLiteral("sub")));
@@ -201,11 +215,11 @@ private slots:
         const FileDialog::Request asked = files.last();
         QCOMPARE(asked.mode, FileDialog::AnyFile);
         QCOMPARE(asked.title, QString());
-        QCOMPARE(asked.folder,
-                 QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+        QCOMPARE(
+            asked.folder, QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         QCOMPARE(asked.filters,
-                 QStringList({QStringLiteral("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm)"),
-                              QStringLiteral("Alle (*.*)")}));
+            QStringList({ QStringLiteral("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm)"),
+                QStringLiteral("Alle (*.*)") }));
         QCOMPARE(d->photolinkLineEdit->text(), QString());
         QVERIFY(!tabEnabled(d.get(), d->picturePage));
 
@@ -230,9 +244,12 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("field");
-        QTest::newRow("receipt") << "browseReceiptPushButton" << "ReceiptPath"
-                                 << "Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm)" << "receiptLineEdit";
-        QTest::newRow("document") << "insertDocumentPushButton" << "DocumentPath"
+        QTest::newRow("receipt") << "browseReceiptPushButton"
+                                 << "ReceiptPath"
+                                 << "Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm)"
+                                 << "receiptLineEdit";
+        QTest::newRow("document") << "insertDocumentPushButton"
+                                  << "DocumentPath"
                                   << "Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif)"
                                   << "documentLineEdit";
     }
@@ -255,17 +272,17 @@ private slots:
             QTest::mouseClick(browse, Qt::LeftButton);
         }
         QCOMPARE(files.last().folder, QDir::toNativeSeparators(QStringLiteral("/opt/programs/Taldrum")));
-        QCOMPARE(files.last().filters, QStringList({filter, QStringLiteral("Alle (*.*)")}));
+        QCOMPARE(files.last().filters, QStringList({ filter, QStringLiteral("Alle (*.*)") }));
         QCOMPARE(files.last().mode, FileDialog::AnyFile);
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
         {
-            ProgramFilesVariable noProgramFiles{QByteArray()};
+            ProgramFilesVariable noProgramFiles { QByteArray() };
             FileDialog::queueCancel();
             QTest::mouseClick(browse, Qt::LeftButton);
         }
         QCOMPARE(files.last().folder,
-                 QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+            QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
         Settings().setValue(key, QStringLiteral("/srv/papers"));
@@ -283,20 +300,22 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("reason");
-        const QString separator =
-            QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+        const QString separator
+            = QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
         const QString folder = QStringLiteral("/home/user/");
-        QTest::newRow("picture in a folder with a separator")
-            << "browsePhotoPushButton" << "photolinkLineEdit" << "/home/user/a;b/foto.jpg" << separator;
+        QTest::newRow("picture in a folder with a separator") << "browsePhotoPushButton"
+                                                              << "photolinkLineEdit"
+                                                              << "/home/user/a;b/foto.jpg" << separator;
         QTest::newRow("receipt of 230 bytes")
-            << "browseReceiptPushButton" << "receiptLineEdit"
-            << folder + QString(230 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt")
+            << "browseReceiptPushButton"
+            << "receiptLineEdit" << folder + QString(230 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt")
             << QString::fromUtf8("Databasen kan højst gemme 199 tegn i et felt.");
         QTest::newRow("receipt of 199 bytes")
-            << "browseReceiptPushButton" << "receiptLineEdit"
-            << folder + QString(199 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt") << QString();
-        QTest::newRow("document in Chinese") << "insertDocumentPushButton" << "documentLineEdit"
-                                             << QString::fromUtf8("/home/user/中文.pdf")
+            << "browseReceiptPushButton"
+            << "receiptLineEdit" << folder + QString(199 - folder.size() - 4, QLatin1Char('k')) + QStringLiteral(".txt")
+            << QString();
+        QTest::newRow("document in Chinese") << "insertDocumentPushButton"
+                                             << "documentLineEdit" << QString::fromUtf8("/home/user/中文.pdf")
                                              << QString::fromUtf8("Tegnene 中 文 kan ikke gemmes i databasen.");
     }
     void chooserRefusesWhatTheFileCannotHold()
@@ -330,7 +349,7 @@ private slots:
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QString::fromUtf8("Felt grænseværdi fejl"));
         QCOMPARE(boxes.last().text,
-                 QStringLiteral("Stien til den valgte fil kan ikke gemmes i databasen:\n%1\n\n%2").arg(link, reason));
+            QStringLiteral("Stien til den valgte fil kan ikke gemmes i databasen:\n%1\n\n%2").arg(link, reason));
         QVERIFY(d->save_slot());
         QCOMPARE(reg.sofa->photolink(), QStringLiteral("old.png"));
         QCOMPARE(reg.sofa->receipt(), QStringLiteral("old.txt"));
@@ -346,21 +365,24 @@ private slots:
         QTest::addColumn<bool>("startsViewer");
         const int ostrana = OstranaEdition, vistrel = VistrelEdition, numivax = NumivaxEdition,
                   quorvel = QuorvelEdition;
-        QTest::newRow("picture, no viewer") << ostrana << "showPhotoPushButton" << "photolinkLineEdit" << false
-                                            << false;
-        QTest::newRow("picture, viewer") << ostrana << "showPhotoPushButton" << "photolinkLineEdit" << true << true;
-        QTest::newRow("receipt 1, viewer") << ostrana << "showReceiptPushButton" << "receiptLineEdit" << true
-                                           << false;
-        QTest::newRow("receipt 5, viewer") << quorvel << "showReceiptPushButton" << "receiptLineEdit" << true
-                                           << false;
-        QTest::newRow("back side 2, viewer") << vistrel << "showReceiptPushButton" << "receiptLineEdit" << true
-                                             << true;
-        QTest::newRow("back side 3, no viewer") << numivax << "showReceiptPushButton" << "receiptLineEdit" << false
-                                                << false;
-        QTest::newRow("document, viewer") << ostrana << "showDocumentPushButton" << "documentLineEdit" << true
-                                          << false;
-        QTest::newRow("web, no program") << ostrana << "showWwwPushButton" << "wwwLineEdit" << false << false;
-        QTest::newRow("web, program") << ostrana << "showWwwPushButton" << "wwwLineEdit" << true << true;
+        QTest::newRow("picture, no viewer") << ostrana << "showPhotoPushButton"
+                                            << "photolinkLineEdit" << false << false;
+        QTest::newRow("picture, viewer") << ostrana << "showPhotoPushButton"
+                                         << "photolinkLineEdit" << true << true;
+        QTest::newRow("receipt 1, viewer") << ostrana << "showReceiptPushButton"
+                                           << "receiptLineEdit" << true << false;
+        QTest::newRow("receipt 5, viewer") << quorvel << "showReceiptPushButton"
+                                           << "receiptLineEdit" << true << false;
+        QTest::newRow("back side 2, viewer") << vistrel << "showReceiptPushButton"
+                                             << "receiptLineEdit" << true << true;
+        QTest::newRow("back side 3, no viewer") << numivax << "showReceiptPushButton"
+                                                << "receiptLineEdit" << false << false;
+        QTest::newRow("document, viewer") << ostrana << "showDocumentPushButton"
+                                          << "documentLineEdit" << true << false;
+        QTest::newRow("web, no program") << ostrana << "showWwwPushButton"
+                                         << "wwwLineEdit" << false << false;
+        QTest::newRow("web, program") << ostrana << "showWwwPushButton"
+                                      << "wwwLineEdit" << true << true;
     }
     void showButtonsOpenTheFieldsText()
     {
@@ -396,7 +418,7 @@ private slots:
         if (startsViewer) {
             QCOMPARE(request.kind, Launcher::Request::StartProgram);
             QCOMPARE(request.program, viewer);
-            QCOMPARE(request.arguments, QStringList{link});
+            QCOMPARE(request.arguments, QStringList { link });
         } else {
             QCOMPARE(request.kind, Launcher::Request::OpenUrl);
             QCOMPARE(request.url, Launcher::urlForTarget(link));
@@ -409,10 +431,14 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Ostrana") << int(OstranaEdition) << "dk" << "/help/InventoryDialog.dk.htm";
-        QTest::newRow("Quorvel") << int(QuorvelEdition) << "no" << "/help/InventoryDialog.no.htm";
-        QTest::newRow("Vistrel") << int(VistrelEdition) << "dk" << "/help/VistrelDialog.dk.htm";
-        QTest::newRow("Numivax") << int(NumivaxEdition) << "dk" << "/help/NumivaxDialog.dk.htm";
+        QTest::newRow("Ostrana") << int(OstranaEdition) << "dk"
+                                 << "/help/InventoryDialog.dk.htm";
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << "no"
+                                 << "/help/InventoryDialog.no.htm";
+        QTest::newRow("Vistrel") << int(VistrelEdition) << "dk"
+                                 << "/help/VistrelDialog.dk.htm";
+        QTest::newRow("Numivax") << int(NumivaxEdition) << "dk"
+                                 << "/help/NumivaxDialog.dk.htm";
     }
     void helpPagePerEdition()
     {

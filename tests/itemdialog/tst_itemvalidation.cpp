@@ -73,44 +73,109 @@ private slots:
         const int ostrana = OstranaEdition, vistrel = VistrelEdition, numivax = NumivaxEdition,
                   quorvel = QuorvelEdition;
 
-        QTest::newRow("1 all fine") << ostrana << "Sofa" << "2" << "250" << "100" << false << "" << "";
-        QTest::newRow("1 price empty") << ostrana << "Sofa" << "2" << "" << "100" << false << limit << priceText;
-        QTest::newRow("1 price with 3 decimals")
-            << ostrana << "Sofa" << "2" << "1.234" << "100" << false << limit << priceText;
-        QTest::newRow("1 price above the top")
-            << ostrana << "Sofa" << "2" << "99999999" << "100" << false << limit << priceText;
-        QTest::newRow("1 estimate empty is the price") << ostrana << "Sofa" << "2" << "250" << "" << false << ""
+        QTest::newRow("1 all fine") << ostrana << "Sofa"
+                                    << "2"
+                                    << "250"
+                                    << "100" << false << ""
+                                    << "";
+        QTest::newRow("1 price empty") << ostrana << "Sofa"
+                                       << "2"
+                                       << ""
+                                       << "100" << false << limit << priceText;
+        QTest::newRow("1 price with 3 decimals") << ostrana << "Sofa"
+                                                 << "2"
+                                                 << "1.234"
+                                                 << "100" << false << limit << priceText;
+        QTest::newRow("1 price above the top") << ostrana << "Sofa"
+                                               << "2"
+                                               << "99999999"
+                                               << "100" << false << limit << priceText;
+        QTest::newRow("1 estimate empty is the price") << ostrana << "Sofa"
+                                                       << "2"
+                                                       << "250"
+                                                       << "" << false << ""
                                                        << "";
-        QTest::newRow("1 estimate wrong") << ostrana << "Sofa" << "2" << "250" << "1.234" << false << limit
-                                          << todayText;
-        QTest::newRow("1 count 0") << ostrana << "Sofa" << "0" << "250" << "100" << false << limit << countText;
-        QTest::newRow("1 count empty") << ostrana << "Sofa" << "" << "250" << "100" << false << limit << countText;
-        QTest::newRow("1 count top") << ostrana << "Sofa" << "100000" << "250" << "100" << false << "" << "";
-        QTest::newRow("1 name missing") << ostrana << "" << "2" << "250" << "100" << false << error
-                                        << "OstranaNameMissing";
-        QTest::newRow("1 numbers before the name")
-            << ostrana << "" << "2" << "" << "100" << false << limit << priceText;
-        QTest::newRow("1 no location saves") << ostrana << "Sofa" << "2" << "250" << "100" << true << "" << "";
-        QTest::newRow("5 count 0") << quorvel << "Sofa" << "0" << "250" << "100" << false << limit << countText;
-        QTest::newRow("5 empty prices pass") << quorvel << "Sofa" << "1" << "" << "" << false << "" << "";
-        QTest::newRow("5 estimate with 3 decimals")
-            << quorvel << "Sofa" << "1" << "" << "1.234" << false << limit << todayText;
-        QTest::newRow("5 price above the top")
-            << quorvel << "Sofa" << "1" << "10000000" << "" << false << limit << priceText;
-        QTest::newRow("5 name missing") << quorvel << "" << "1" << "1" << "1" << false << error
-                                        << "QuorvelNameMissing";
-        QTest::newRow("5 no location") << quorvel << "Sofa" << "1" << "1" << "1" << true << error
-                                       << "QuorvelItemTypeHasNotBeenSelectedRum";
-        QTest::newRow("2 numbers empty") << vistrel << "Sofa" << "" << "" << "" << false << "" << "";
-        QTest::newRow("2 price with 3 decimals") << vistrel << "Sofa" << "" << "1.234" << "" << false << limit
-                                                 << priceText;
-        QTest::newRow("2 name missing") << vistrel << "" << "" << "" << "" << false << error
-                                        << "VistrelNameMissing";
-        QTest::newRow("3 numbers empty") << numivax << "1864" << "" << "" << "" << true << "" << "";
-        QTest::newRow("3 estimate above the top") << numivax << "1864" << "" << "" << "99999999" << false << limit
-                                                  << todayText;
-        QTest::newRow("3 name missing") << numivax << "" << "1" << "1" << "1" << false << error
-                                        << "NumivaxNameMissing";
+        QTest::newRow("1 estimate wrong") << ostrana << "Sofa"
+                                          << "2"
+                                          << "250"
+                                          << "1.234" << false << limit << todayText;
+        QTest::newRow("1 count 0") << ostrana << "Sofa"
+                                   << "0"
+                                   << "250"
+                                   << "100" << false << limit << countText;
+        QTest::newRow("1 count empty") << ostrana << "Sofa"
+                                       << ""
+                                       << "250"
+                                       << "100" << false << limit << countText;
+        QTest::newRow("1 count top") << ostrana << "Sofa"
+                                     << "100000"
+                                     << "250"
+                                     << "100" << false << ""
+                                     << "";
+        QTest::newRow("1 name missing") << ostrana << ""
+                                        << "2"
+                                        << "250"
+                                        << "100" << false << error << "OstranaNameMissing";
+        QTest::newRow("1 numbers before the name") << ostrana << ""
+                                                   << "2"
+                                                   << ""
+                                                   << "100" << false << limit << priceText;
+        QTest::newRow("1 no location saves") << ostrana << "Sofa"
+                                             << "2"
+                                             << "250"
+                                             << "100" << true << ""
+                                             << "";
+        QTest::newRow("5 count 0") << quorvel << "Sofa"
+                                   << "0"
+                                   << "250"
+                                   << "100" << false << limit << countText;
+        QTest::newRow("5 empty prices pass") << quorvel << "Sofa"
+                                             << "1"
+                                             << ""
+                                             << "" << false << ""
+                                             << "";
+        QTest::newRow("5 estimate with 3 decimals") << quorvel << "Sofa"
+                                                    << "1"
+                                                    << ""
+                                                    << "1.234" << false << limit << todayText;
+        QTest::newRow("5 price above the top") << quorvel << "Sofa"
+                                               << "1"
+                                               << "10000000"
+                                               << "" << false << limit << priceText;
+        QTest::newRow("5 name missing") << quorvel << ""
+                                        << "1"
+                                        << "1"
+                                        << "1" << false << error << "QuorvelNameMissing";
+        QTest::newRow("5 no location") << quorvel << "Sofa"
+                                       << "1"
+                                       << "1"
+                                       << "1" << true << error << "QuorvelItemTypeHasNotBeenSelectedRum";
+        QTest::newRow("2 numbers empty") << vistrel << "Sofa"
+                                         << ""
+                                         << ""
+                                         << "" << false << ""
+                                         << "";
+        QTest::newRow("2 price with 3 decimals") << vistrel << "Sofa"
+                                                 << ""
+                                                 << "1.234"
+                                                 << "" << false << limit << priceText;
+        QTest::newRow("2 name missing") << vistrel << ""
+                                        << ""
+                                        << ""
+                                        << "" << false << error << "VistrelNameMissing";
+        QTest::newRow("3 numbers empty") << numivax << "1864"
+                                         << ""
+                                         << ""
+                                         << "" << true << ""
+                                         << "";
+        QTest::newRow("3 estimate above the top") << numivax << "1864"
+                                                  << ""
+                                                  << ""
+                                                  << "99999999" << false << limit << todayText;
+        QTest::newRow("3 name missing") << numivax << ""
+                                        << "1"
+                                        << "1"
+                                        << "1" << false << error << "NumivaxNameMissing";
     }
     void saveCheck()
     {
@@ -149,7 +214,7 @@ private slots:
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, title);
         QCOMPARE(boxes.last().text, text);
-        QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("Ok")});
+        QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
         // The input stays as the user left it, and so does the focus.
         QCOMPARE(d->nameLineEdit->text(), name);
         QCOMPARE(d->priceLineEdit->text(), price);
@@ -166,15 +231,17 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("kept");
-        const QList<std::pair<int, const char *>> editions = {
-            {OstranaEdition, "Ostrana"}, {VistrelEdition, "Vistrel"}, {NumivaxEdition, "Numivax"},
-            {QuorvelEdition, "Quorvel"}};
+        const QList<std::pair<int, const char *>> editions = { { OstranaEdition, "Ostrana" },
+            { VistrelEdition, "Vistrel" }, { NumivaxEdition, "Numivax" }, { QuorvelEdition, "Quorvel" } };
         for (const auto &[edition, name] : editions) {
-            for (const char *field : {"priceLineEdit", "priceTodayLineEdit"}) {
+            for (const char *field : { "priceLineEdit", "priceTodayLineEdit" }) {
                 // The "e" is refused as it is typed; the digits are a price.
-                QTest::addRow("%s %s typed", name, field) << edition << field << "typed" << "9999";
-                QTest::addRow("%s %s pasted", name, field) << edition << field << "pasted" << "";
-                QTest::addRow("%s %s set", name, field) << edition << field << "set" << "9e999";
+                QTest::addRow("%s %s typed", name, field) << edition << field << "typed"
+                                                          << "9999";
+                QTest::addRow("%s %s pasted", name, field) << edition << field << "pasted"
+                                                           << "";
+                QTest::addRow("%s %s set", name, field) << edition << field << "set"
+                                                        << "9e999";
             }
         }
     }
@@ -204,17 +271,17 @@ private slots:
         QVERIFY(std::isfinite(reg.lamp->priceToday()));
         if (saved) {
             QCOMPARE(boxes.count(), 0);
-            QCOMPARE(isPrice ? reg.lamp->price() : reg.lamp->priceToday(), kept.isEmpty() ? (isPrice ? 750.5 : 375.25)
-                                                                                        : kept.toDouble());
+            QCOMPARE(isPrice ? reg.lamp->price() : reg.lamp->priceToday(),
+                kept.isEmpty() ? (isPrice ? 750.5 : 375.25) : kept.toDouble());
             return;
         }
         QCOMPARE(reg.lamp->price(), 750.5);
         QCOMPARE(reg.lamp->priceToday(), 375.25);
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().title, QString::fromUtf8("Felt grænseværdi fejl"));
-        QVERIFY2(boxes.last().text.startsWith(isPrice ? QString::fromUtf8("'Købspris'")
-                                                      : QString::fromUtf8("'Vurderet pris'")),
-                 qPrintable(boxes.last().text));
+        QVERIFY2(boxes.last().text.startsWith(
+                     isPrice ? QString::fromUtf8("'Købspris'") : QString::fromUtf8("'Vurderet pris'")),
+            qPrintable(boxes.last().text));
     }
 
     // Characters the file cannot hold, and pasted line breaks, are refused
@@ -231,27 +298,38 @@ private slots:
         const QString l = QString::fromUtf8("Databasen kan ikke gemme tegnene Ł, så de er ikke sat ind.");
         const QString z = QString::fromUtf8("Databasen kan ikke gemme tegnene ź, så de er ikke sat ind.");
         const QString lz = QString::fromUtf8("Databasen kan ikke gemme tegnene Ł ź, så de er ikke sat ind.");
-        const QString lineBreak =
-            QString::fromUtf8("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
+        const QString lineBreak
+            = QString::fromUtf8("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
         const QString pris = QString::fromUtf8("Pris 100 €");
         const QString lodz = QString::fromUtf8("Łódź");
 
-        QTest::newRow("euro typed") << "nameLineEdit" << "typed" << pris << "Pris 100 " << QStringList{euro};
-        QTest::newRow("euro pasted") << "nameLineEdit" << "pasted" << pris << "" << QStringList{euro};
-        QTest::newRow("city typed") << "infoLineEdit" << "typed" << lodz << QString::fromUtf8("ód")
-                                    << QStringList{l, z};
-        QTest::newRow("city pasted") << "infoLineEdit" << "pasted" << lodz << "" << QStringList{lz};
-        QTest::newRow("city pasted as supplier") << "supplier" << "pasted" << lodz << "" << QStringList{lz};
+        QTest::newRow("euro typed") << "nameLineEdit"
+                                    << "typed" << pris << "Pris 100 " << QStringList { euro };
+        QTest::newRow("euro pasted") << "nameLineEdit"
+                                     << "pasted" << pris << "" << QStringList { euro };
+        QTest::newRow("city typed") << "infoLineEdit"
+                                    << "typed" << lodz << QString::fromUtf8("ód") << QStringList { l, z };
+        QTest::newRow("city pasted") << "infoLineEdit"
+                                     << "pasted" << lodz << "" << QStringList { lz };
+        QTest::newRow("city pasted as supplier") << "supplier"
+                                                 << "pasted" << lodz << "" << QStringList { lz };
         QTest::newRow("camera pasted in a link")
-            << "photolinkLineEdit" << "pasted" << QString::fromUtf8("foto📷.jpg") << ""
-            << QStringList{QString::fromUtf8("Databasen kan ikke gemme tegnene 📷, så de er ikke sat ind.")};
-        QTest::newRow("two lines pasted") << "addressLineEdit" << "pasted" << "Linje 1\nLinje 2" << ""
-                                          << QStringList{lineBreak};
-        QTest::newRow("separator typed") << "serialnoLineEdit" << "typed" << "A;12" << "A12" << QStringList{};
-        QTest::newRow("Latin-1 is fine") << "productLineEdit" << "pasted" << QString::fromUtf8("Æblegrød ½ £")
-                                         << QString::fromUtf8("Æblegrød ½ £") << QStringList{};
-        QTest::newRow("230 characters pasted") << "receiptLineEdit" << "pasted" << QString(230, QLatin1Char('k'))
-                                               << "" << QStringList{};
+            << "photolinkLineEdit"
+            << "pasted" << QString::fromUtf8("foto📷.jpg") << ""
+            << QStringList { QString::fromUtf8("Databasen kan ikke gemme tegnene 📷, så de er ikke sat ind.") };
+        QTest::newRow("two lines pasted") << "addressLineEdit"
+                                          << "pasted"
+                                          << "Linje 1\nLinje 2"
+                                          << "" << QStringList { lineBreak };
+        QTest::newRow("separator typed") << "serialnoLineEdit"
+                                         << "typed"
+                                         << "A;12"
+                                         << "A12" << QStringList {};
+        QTest::newRow("Latin-1 is fine") << "productLineEdit"
+                                         << "pasted" << QString::fromUtf8("Æblegrød ½ £")
+                                         << QString::fromUtf8("Æblegrød ½ £") << QStringList {};
+        QTest::newRow("230 characters pasted") << "receiptLineEdit"
+                                               << "pasted" << QString(230, QLatin1Char('k')) << "" << QStringList {};
     }
     void refusedInputIsNamed()
     {
@@ -264,8 +342,8 @@ private slots:
         TestSupport::RecordedMessageBoxes boxes;
         Register reg;
         auto d = reg.open(nullptr);
-        QLineEdit *edit = field == QLatin1String("supplier") ? d->supplierComboBox->lineEdit()
-                                                             : d->findChild<QLineEdit *>(field);
+        QLineEdit *edit
+            = field == QLatin1String("supplier") ? d->supplierComboBox->lineEdit() : d->findChild<QLineEdit *>(field);
         QVERIFY(edit);
         enter(edit, how, text);
         QCOMPARE(edit->text(), kept);
@@ -290,28 +368,30 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
         const int ostrana = OstranaEdition, quorvel = QuorvelEdition, numivax = NumivaxEdition;
-        const QString separator =
-            QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+        const QString separator
+            = QStringLiteral("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
         const QString lineBreak = QStringLiteral("Linjeskift kan ikke gemmes i et felt.");
         const QString tooLong = QString::fromUtf8("Databasen kan højst gemme 199 tegn i et felt.");
         auto named = [](const char *label, const QString &why) {
             return QString::fromUtf8("Feltet \"%1\" kan ikke gemmes i databasen.\n%2\n\nRet det !")
                 .arg(QString::fromUtf8(label), why);
         };
-        QTest::newRow("name with a separator")
-            << ostrana << "nameLineEdit" << "Sofa;2" << named("Navn", separator);
-        QTest::newRow("model with a euro") << ostrana << "productBrandLineEdit" << QString::fromUtf8("PH 5 €")
-                                           << named("PRODUCT_BRAND", QString::fromUtf8("Tegnene € kan ikke gemmes i databasen."));
-        QTest::newRow("supplier with a separator")
-            << numivax << "supplier" << "Ny;Butik" << named("Leverandør", separator);
+        QTest::newRow("name with a separator") << ostrana << "nameLineEdit"
+                                               << "Sofa;2" << named("Navn", separator);
+        QTest::newRow("model with a euro")
+            << ostrana << "productBrandLineEdit" << QString::fromUtf8("PH 5 €")
+            << named("PRODUCT_BRAND", QString::fromUtf8("Tegnene € kan ikke gemmes i databasen."));
+        QTest::newRow("supplier with a separator") << numivax << "supplier"
+                                                   << "Ny;Butik" << named("Leverandør", separator);
         QTest::newRow("extra info of 200")
             << ostrana << "addressLineEdit" << QString(200, QLatin1Char('x')) << named("EXTRA_INFO", tooLong);
-        QTest::newRow("description in Polish") << quorvel << "infoLineEdit" << QString::fromUtf8("Łódź")
-                                               << named("Beskrivelse", QString::fromUtf8("Tegnene Ł ź kan ikke gemmes i databasen."));
-        QTest::newRow("picture of 199 passes") << ostrana << "photolinkLineEdit" << QString(199, QLatin1Char('p'))
-                                               << QString();
-        QTest::newRow("document with a line feed")
-            << numivax << "documentLineEdit" << "a\nb.pdf" << named("DOCUMENT", lineBreak);
+        QTest::newRow("description in Polish")
+            << quorvel << "infoLineEdit" << QString::fromUtf8("Łódź")
+            << named("Beskrivelse", QString::fromUtf8("Tegnene Ł ź kan ikke gemmes i databasen."));
+        QTest::newRow("picture of 199 passes")
+            << ostrana << "photolinkLineEdit" << QString(199, QLatin1Char('p')) << QString();
+        QTest::newRow("document with a line feed") << numivax << "documentLineEdit"
+                                                   << "a\nb.pdf" << named("DOCUMENT", lineBreak);
     }
     void saveCheckNamesTheField()
     {
@@ -409,17 +489,35 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("no separator in a name") << "nameLineEdit" << "a;b" << "ab";
+        QTest::newRow("no separator in a name") << "nameLineEdit"
+                                                << "a;b"
+                                                << "ab";
         QTest::newRow("199 characters") << "productLineEdit" << QString(205, QLatin1Char('x'))
                                         << QString(199, QLatin1Char('x'));
-        QTest::newRow("links too") << "photolinkLineEdit" << "c:\\a;b.jpg" << "c:\\ab.jpg";
-        QTest::newRow("model too") << "productBrandLineEdit" << "PH;5" << "PH5";
-        QTest::newRow("price has 9 characters") << "priceLineEdit" << "9999999.99" << "9999999.9";
-        QTest::newRow("price has 2 decimals") << "priceTodayLineEdit" << "12.345" << "12.34";
-        QTest::newRow("price has a point, not a comma") << "priceLineEdit" << "12,5" << "125";
-        QTest::newRow("no negative price") << "priceLineEdit" << "-5" << "5";
-        QTest::newRow("count up to 100000") << "numberOfItemsLineEdit" << "100001" << "10000";
-        QTest::newRow("count is whole") << "numberOfItemsLineEdit" << "2.5" << "25";
+        QTest::newRow("links too") << "photolinkLineEdit"
+                                   << "c:\\a;b.jpg"
+                                   << "c:\\ab.jpg";
+        QTest::newRow("model too") << "productBrandLineEdit"
+                                   << "PH;5"
+                                   << "PH5";
+        QTest::newRow("price has 9 characters") << "priceLineEdit"
+                                                << "9999999.99"
+                                                << "9999999.9";
+        QTest::newRow("price has 2 decimals") << "priceTodayLineEdit"
+                                              << "12.345"
+                                              << "12.34";
+        QTest::newRow("price has a point, not a comma") << "priceLineEdit"
+                                                        << "12,5"
+                                                        << "125";
+        QTest::newRow("no negative price") << "priceLineEdit"
+                                           << "-5"
+                                           << "5";
+        QTest::newRow("count up to 100000") << "numberOfItemsLineEdit"
+                                            << "100001"
+                                            << "10000";
+        QTest::newRow("count is whole") << "numberOfItemsLineEdit"
+                                        << "2.5"
+                                        << "25";
     }
     void typingLimits()
     {

@@ -154,6 +154,10 @@ private slots:
     void deleteCurrentRow();
     void deleteOnGroupRowDoesNothing();
     void collectionRemovalsDropRows();
+    void rowsFollowTheCollection_data();
+    void rowsFollowTheCollection();
+    void deleteLeavesForeignItemAlone();
+    void dialogShowingAnItemSelectsItsRow();
     void findListViewItem();
     void clickSelectsAndReports();
     void showCommands_data();
@@ -366,21 +370,27 @@ void tst_ItemListView::addItemAtLimit()
     QCOMPARE(childNames(view.topLevelItem(0)), QStringList { QStringLiteral("first") });
     QCOMPARE(childNames(view.topLevelItem(2)), QStringList { QStringLiteral("last group") });
 
+    // The item reaches the list directly here, not through the collection.
     boxes.clear();
-    auto *extra = new Item;
+    auto extra = std::make_unique<Item>();
     extra->setGroup(3);
-    reg.collection->add(extra);
-    QVERIFY(!view.AddItem(extra, true));
+    QVERIFY(!view.AddItem(extra.get(), true));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Fejl - type"));
     QCOMPARE(boxes.last().buttons, QStringList { QStringLiteral("Ok") });
 
     extra->setGroup(2);
-    funiQListViewItem *row = view.AddItem(extra, true);
+    funiQListViewItem *row = view.AddItem(extra.get(), true);
     QVERIFY(row);
     QCOMPARE(row->parent(), view.topLevelItem(2));
     QCOMPARE(view.isItemSelected(), row);
     QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { row });
+    QCOMPARE(boxes.count(), 1);
+
+    // Handed to the collection afterwards, it keeps its one row.
+    Item *added = reg.collection->add(std::move(extra));
+    QCOMPARE(view.rowForItem(added), row);
+    QCOMPARE(view.topLevelItem(2)->childCount(), 2);
     QCOMPARE(boxes.count(), 1);
 }
 
@@ -777,6 +787,152 @@ void tst_ItemListView::collectionRemovalsDropRows()
     reg.collection->deleteItems();
     QCOMPARE(view.topLevelItemCount(), 3);
     QCOMPARE(view.topLevelItem(1)->childCount(), 0);
+}
+
+void tst_ItemListView::rowsFollowTheCollection_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("group0");
+    QTest::addColumn<QStringList>("group1");
+    QTest::addColumn<QString>("selected");
+
+    // The list starts with Sofa in group 0 and Gryde in group 1.
+    QTest::newRow("added") << "add" << QStringList { "Sofa", "Lampe" } << QStringList { "Gryde" } << "Lampe";
+    QTest::newRow("added and listed by its maker")
+        << "add and AddItem" << QStringList { "Sofa", "Lampe" } << QStringList { "Gryde" } << "Lampe";
+    QTest::newRow("added beyond the groups")
+        << "add to group 7" << QStringList { "Sofa" } << QStringList { "Gryde" } << "";
+    QTest::newRow("changed") << "rename" << QStringList { "Chaiselong" } << QStringList { "Gryde" } << "";
+    QTest::newRow("changed group") << "move" << QStringList {} << QStringList { "Gryde", "Sofa" } << "Sofa";
+    QTest::newRow("changed without a row")
+        << "change unlisted" << QStringList { "Sofa" } << QStringList { "Gryde", "Pande" } << "Pande";
+    QTest::newRow("change of an item elsewhere")
+        << "change foreign" << QStringList { "Sofa" } << QStringList { "Gryde" } << "";
+    QTest::newRow("deleted") << "deleteItem" << QStringList {} << QStringList { "Gryde" } << "";
+}
+
+void tst_ItemListView::rowsFollowTheCollection()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, group0);
+    QFETCH(QStringList, group1);
+    QFETCH(QString, selected);
+    IsolatedSettings settings;
+    RecordedMessageBoxes boxes;
+    Register reg;
+    Item *sofa = reg.add(0, QStringLiteral("Sofa"));
+    reg.add(1, QStringLiteral("Gryde"));
+    // Items the collection holds before the list shows it get their rows from FillList alone.
+    Item *unlisted = nullptr;
+    if (change == QLatin1String("change unlisted"))
+        unlisted = reg.add(1, QStringLiteral("Pande"));
+
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    if (unlisted) {
+        delete view.rowForItem(unlisted);
+        QCOMPARE(childNames(view.topLevelItem(1)), QStringList { "Gryde" });
+    }
+    setDatabaseModified(false);
+
+    const auto newItem = [](int group, const QString &name) {
+        auto item = std::make_unique<Item>();
+        item->setGroup(group);
+        item->setName(name);
+        return item;
+    };
+    int expectBoxes = 0;
+    DBItemCollection other(nullptr);
+    if (change == QLatin1String("add")) {
+        reg.collection->add(newItem(0, QStringLiteral("Lampe")));
+    } else if (change == QLatin1String("add and AddItem")) {
+        Item *lamp = reg.collection->add(newItem(0, QStringLiteral("Lampe")));
+        QCOMPARE(view.AddItem(lamp, true), view.rowForItem(lamp));
+    } else if (change == QLatin1String("add to group 7")) {
+        reg.collection->add(newItem(7, QStringLiteral("Fjern")));
+        expectBoxes = 1;
+    } else if (change == QLatin1String("rename")) {
+        sofa->setName(QStringLiteral("Chaiselong"));
+        reg.collection->itemWasChanged(sofa);
+    } else if (change == QLatin1String("move")) {
+        sofa->setGroup(1);
+        reg.collection->itemWasChanged(sofa);
+    } else if (change == QLatin1String("change unlisted")) {
+        reg.collection->itemWasChanged(unlisted);
+    } else if (change == QLatin1String("change foreign")) {
+        // Another collection's announcements are not this list's business.
+        Item *elsewhere = other.add(newItem(0, QStringLiteral("Fremmed")));
+        other.itemWasChanged(elsewhere);
+        other.deleteItem(elsewhere);
+    } else if (change == QLatin1String("deleteItem")) {
+        reg.collection->deleteItem(sofa);
+    }
+
+    QCOMPARE(childNames(view.topLevelItem(0)), group0);
+    QCOMPARE(childNames(view.topLevelItem(1)), group1);
+    QCOMPARE(view.topLevelItem(2)->childCount(), 0);
+    const QTreeWidgetItem *current = view.isItemSelected();
+    QCOMPARE(current ? current->text(ItemListView::NameColumn) : QString(), selected);
+    if (current)
+        QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { view.isItemSelected() });
+    QVERIFY(databaseModified());
+    QCOMPARE(boxes.count(), expectBoxes);
+    if (expectBoxes)
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("MAX_LIMIT_ERROR")));
+}
+
+void tst_ItemListView::deleteLeavesForeignItemAlone()
+{
+    IsolatedSettings settings;
+    Register reg;
+    reg.add(0, QStringLiteral("Sofa"));
+
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    // A row for an item that is not the collection's: the list may drop the
+    // row, but the item is its owner's to delete.
+    auto foreign = std::make_unique<Item>();
+    foreign->setGroup(1);
+    funiQListViewItem *row = view.AddItem(foreign.get(), true);
+    QVERIFY(row);
+    setDatabaseModified(false);
+    view.DeleteItem();
+    QVERIFY(!view.rowForItem(foreign.get()));
+    QVERIFY(!view.isItemSelected());
+    QCOMPARE(reg.collection->count(), 1);
+    QVERIFY(!databaseModified());
+    // foreign deletes the item at the end: had the list deleted it too, the
+    // test would end in a double delete.
+}
+
+void tst_ItemListView::dialogShowingAnItemSelectsItsRow()
+{
+    IsolatedSettings settings;
+    RecordedMessageBoxes boxes;
+    Register reg;
+    reg.add(0, QStringLiteral("Sofa"));
+    Item *pot = reg.add(1, QStringLiteral("Gryde"));
+
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    view.ItemSelected(view.topLevelItem(0)->child(0));
+
+    ItemDialog *dialog = view.openItemDialog(nullptr, QStringLiteral("DATA"), true, nullptr, QString());
+    QVERIFY(dialog);
+    QCOMPARE(openDialogs(), QList<ItemDialog *> { dialog });
+    QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
+    emit dialog->itemShown(pot);
+    QCOMPARE(view.isItemSelected(), view.rowForItem(pot));
+    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { view.rowForItem(pot) });
+
+    // An item without a row leaves the selection as it was.
+    Item stranger;
+    emit dialog->itemShown(&stranger);
+    QCOMPARE(view.isItemSelected(), view.rowForItem(pot));
+    closeDialogs();
 }
 
 void tst_ItemListView::findListViewItem()

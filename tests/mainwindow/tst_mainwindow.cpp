@@ -919,6 +919,12 @@ void TestMainWindow::editOpensItemDialog()
     QCOMPARE(dialogs.size(), 1);
     QVERIFY(dialogs.first()->isVisible());
     QVERIFY(!dialogs.first()->currentItem() || dialogs.first()->ownsCurrentItem());
+    // The list, and with it the window's commands, follow the item the dialog shows.
+    Item *pot = itemNamed(w, QStringLiteral("Gryde"));
+    QVERIFY(!action(w, "ViewCurInHTML")->isEnabled());
+    emit dialogs.first()->itemShown(pot);
+    QCOMPARE(w.listView()->currentRowItem(), pot);
+    QVERIFY(action(w, "ViewCurInHTML")->isEnabled());
     dialogs.first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(w.findChildren<ItemDialog *>().isEmpty());

@@ -1,0 +1,60 @@
+# cmake --install: the program folder PREFIX/lib/larkspan (the program under
+# its edition names, the catalogues and the installation data db/, help/,
+# Setup/, Work/), a launcher per edition in PREFIX/bin, and a desktop entry and
+# icon per edition under PREFIX/share, so that each edition starts from the
+# desktop's menu. Every file installed is listed in install_manifest.txt in
+# the build folder, which is what an uninstall removes.
+#
+# The launchers run the program in a working folder of the user's own (see
+# packaging/larkspan-launcher.sh): nothing the user saves lands among the
+# files that the next installation replaces.
+
+set(LARKSPAN_PROGRAM_FOLDER lib/larkspan)
+
+install(TARGETS larkspan RUNTIME DESTINATION ${LARKSPAN_PROGRAM_FOLDER})
+
+install(FILES
+  ${LARKSPAN_RUN_DIR}/larkspan_dk.qm
+  ${LARKSPAN_RUN_DIR}/larkspan_no.qm
+  ${LARKSPAN_RUN_DIR}/larkspan_en.qm
+  DESTINATION ${LARKSPAN_PROGRAM_FOLDER})
+# Made from Qt's own catalogues when the build machine has them.
+install(FILES ${LARKSPAN_RUN_DIR}/qt_dk.qm ${LARKSPAN_RUN_DIR}/qt_no.qm
+  DESTINATION ${LARKSPAN_PROGRAM_FOLDER} OPTIONAL)
+
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${LARKSPAN_PROGRAM_FOLDER})
+# The label folders exist even before they hold anything.
+install(DIRECTORY DESTINATION ${LARKSPAN_PROGRAM_FOLDER}/Setup)
+install(DIRECTORY DESTINATION ${LARKSPAN_PROGRAM_FOLDER}/Work)
+
+# Edition: its name, its title, and what it keeps in English, Danish and
+# Norwegian (the desktop menu's tooltip).
+set(LARKSPAN_DESKTOP_ENTRIES
+  "ostrana|Ostrana|Home contents register|Indboregister|Innboregister"
+  "vistrel|Vistrel|Picture database|Billeddatabase|Bildedatabase"
+  "numivax|Numivax|Coin database|Møntdatabase|Myntdatabase"
+  "quorvel|Quorvel|Stock register|Lagerregister|Lagerregister")
+
+foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
+  string(REPLACE "|" ";" fields "${entry}")
+  list(GET fields 0 edition)
+  list(GET fields 1 title)
+  list(GET fields 2 generic_en)
+  list(GET fields 3 generic_da)
+  list(GET fields 4 generic_nb)
+
+  install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/larkspan-launcher.sh DESTINATION bin RENAME ${edition})
+  install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/${edition}.png
+    DESTINATION share/icons/hicolor/32x32/apps RENAME larkspan-${edition}.png)
+
+  # Links and desktop entries name the final prefix, known only at install time.
+  install(CODE "
+    set(LARKSPAN_EDITION \"${edition}\")
+    set(LARKSPAN_EDITION_TITLE \"${title}\")
+    set(LARKSPAN_GENERIC_EN \"${generic_en}\")
+    set(LARKSPAN_GENERIC_DA \"${generic_da}\")
+    set(LARKSPAN_GENERIC_NB \"${generic_nb}\")
+    set(LARKSPAN_PROGRAM_FOLDER \"${LARKSPAN_PROGRAM_FOLDER}\")
+    set(LARKSPAN_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/larkspan.desktop.in\")")
+  install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallEdition.cmake)
+endforeach()

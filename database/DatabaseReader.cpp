@@ -1,0 +1,319 @@
+#include "database/DatabaseReader.h"
+
+#include "core/Edition.h"
+#include "database/ECharField.h"
+#include "database/EFloatField.h"
+#include "database/EIntField.h"
+#include "database/ELine.h"
+#include "database/ELineException.h"
+#include "database/EStringField.h"
+#include "database/Item.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <istream>
+#include <optional>
+#include <streambuf>
+
+namespace {
+
+// A line (header or the rest of a data line) is read into a buffer of this
+// size: at most one byte less.
+constexpr int lineBufferSize = 350;
+
+// Format levels.
+constexpr int levelLocation = 241;
+constexpr int levelWwwAndReceipt = 252;
+constexpr int levelDocument = 253;
+constexpr int levelEditionTag = 254;
+constexpr int levelProductModel = 255;
+
+QString fromLatin1(const std::string &bytes)
+{
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+// A text field read as a whole decimal integer (blanks around it allowed);
+// fallback when it is anything else.
+int toInt(const std::string &text, int fallback)
+{
+    const char *first = text.data();
+    const char *last = first + text.size();
+    while (first < last && EField::isSpace(static_cast<unsigned char>(*first)))
+        ++first;
+    while (last > first && EField::isSpace(static_cast<unsigned char>(last[-1])))
+        --last;
+    if (first < last && *first == '+' && last - first > 1 && first[1] != '-')
+        ++first;
+    int value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (first == last || result.ec != std::errc() || result.ptr != last)
+        return fallback;
+    return value;
+}
+
+// Reads the rest of a physical line, its end (LF, CR LF or a lone CR)
+// included: at most lineBufferSize - 1 bytes are kept, the rest of a longer
+// line is dropped.
+std::string readLine(std::istream &in)
+{
+    std::string kept;
+    if (!in.good()) {
+        in.setstate(std::ios::failbit);
+        return kept;
+    }
+    constexpr int eof = std::char_traits<char>::eof();
+    std::streambuf *buffer = in.rdbuf();
+    std::size_t extracted = 0;
+    for (;;) {
+        const int c = buffer->sgetc();
+        if (c == eof) {
+            in.setstate(extracted == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+            break;
+        }
+        if (c == '\n') {
+            buffer->sbumpc();
+            break;
+        }
+        if (c == '\r') {
+            // A file from a system that ends lines with CR alone is read
+            // line by line all the same.
+            if (buffer->snextc() == '\n')
+                buffer->sbumpc();
+            break;
+        }
+        if (kept.size() < lineBufferSize - 1)
+            kept.push_back(char(c));
+        buffer->sbumpc();
+        ++extracted;
+    }
+    // What the buffer holds is read as a C string.
+    const std::size_t zero = kept.find('\0');
+    if (zero != std::string::npos)
+        kept.resize(zero);
+    return kept;
+}
+
+bool onlyBlanks(const char *bytes, std::size_t size)
+{
+    return std::all_of(bytes, bytes + size, [](char c) { return EField::isSpace(static_cast<unsigned char>(c)); });
+}
+
+} // namespace
+
+// Reads straight from the bytes of a file held in memory.
+class MemoryBuffer : public std::streambuf
+{
+public:
+    MemoryBuffer(const char *data, std::size_t size)
+    {
+        // The get area is only read from; streambuf just wants non-const pointers.
+        char *begin = const_cast<char *>(data);
+        setg(begin, begin, begin + size);
+    }
+    // How far reading has come, from the start of the bytes.
+    std::size_t position() const { return std::size_t(gptr() - eback()); }
+};
+
+// The field list of loading: twelve base fields, each followed by the one
+// separator field; a header line appends the optional ones.
+struct ReadFields
+{
+    EIntField type { "Type" };
+    ECharField separator { "Separator" };
+    EStringField name { "Name", ';' };
+    EStringField model { "Model", ';' };
+    EFloatField price { "Price", 9, 2 };
+    EFloatField priceToday { "PriceToday", 9, 2 };
+    EStringField date { "Date", ';' };
+    EStringField supplier { "Supplier", ';' };
+    EStringField serialno { "Serialno", ';' };
+    EStringField description { "Description", ';' };
+    EStringField address { "Address", ';' };
+    EStringField photolink { "Photolink", ';' };
+    EStringField items { "Items", ';' };
+    EStringField location { "Location", ';' };
+    EStringField www { "www", ';' };
+    EStringField receipt { "receipt", ';' };
+    EStringField document { "document", ';' };
+    EStringField productModel { "productModel", ';' };
+    ELine line;
+
+    ReadFields()
+    {
+        for (EField *field : std::initializer_list<EField *> { &type, &name, &model, &price, &priceToday, &date,
+                 &supplier, &serialno, &description, &address, &photolink, &items }) {
+            line.add(field);
+            line.add(&separator);
+        }
+    }
+
+    // Applies a header line to the field list and the format level. False
+    // when the header belongs to another edition.
+    bool applyHeader(const std::string &header, int &level)
+    {
+        const auto at = [&header](std::size_t i) { return i < header.size() ? header[i] : '\0'; };
+        const char major = at(1);
+        const char minor = at(3);
+        const char revision = at(5);
+
+        if (major < '2' || minor < '4')
+            return true;
+        if (revision == '0') {
+            line.add(&separator);
+            level = 240;
+        } else if (revision >= '1') {
+            line.add(&location);
+            line.add(&separator);
+            level = levelLocation;
+        }
+        if (major < '2' || minor < '5' || revision < '2') {
+            // Three empty fields that no reader keeps.
+            for (int i = 0; i < 3; ++i)
+                line.add(&separator);
+            return true;
+        }
+        line.add(&www);
+        line.add(&separator);
+        line.add(&receipt);
+        line.add(&separator);
+        if (revision >= '3') {
+            line.add(&document);
+            line.add(&separator);
+            level = levelDocument;
+        }
+        if (revision >= '4')
+            level = levelEditionTag;
+        if (revision >= '5') {
+            line.add(&productModel);
+            line.add(&separator);
+            level = levelProductModel;
+        }
+        if (revision == '4' || revision == '5') {
+            const char *tag = isQuorvel() ? "INV" : isNumivax() ? "COI" : isVistrel() ? "IMA" : "INB";
+            if (header.find(tag) == std::string::npos)
+                return false;
+        }
+        return true;
+    }
+
+    // The end of the file came inside the last line. A line that misses only
+    // its final separator (a file cut after the last field, or edited by
+    // hand) still holds a whole item: read it again with the separator in
+    // place. Returns the failure when even that line is not whole.
+    std::optional<ELineException> readLastLine(const char *tail, std::size_t size)
+    {
+        std::string text(tail, size);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        text.push_back(';');
+        MemoryBuffer buffer(text.data(), text.size());
+        std::istream in(&buffer);
+        try {
+            line.read(in);
+        } catch (const ELineException &e) {
+            return e;
+        }
+        return std::nullopt;
+    }
+};
+
+DatabaseReader::DatabaseReader(const QByteArray &bytes)
+    : m_bytes(bytes)
+    , m_fields(std::make_unique<ReadFields>())
+{
+    // A byte-order mark, left by editors that save as UTF-8, is no part of
+    // the first line.
+    const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+    m_skipped = bytes.startsWith(byteOrderMark) ? std::size_t(byteOrderMark.size()) : 0;
+    m_buffer = std::make_unique<MemoryBuffer>(bytes.constData() + m_skipped, std::size_t(bytes.size()) - m_skipped);
+    m_in = std::make_unique<std::istream>(m_buffer.get());
+}
+
+DatabaseReader::~DatabaseReader() = default;
+
+qsizetype DatabaseReader::lineCountEstimate() const
+{
+    qsizetype lines = 1;
+    for (const char *p = m_bytes.constData(), *end = p + m_bytes.size();
+         (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
+        ++lines;
+    return lines;
+}
+
+bool DatabaseReader::atEnd() const
+{
+    return m_in->eof();
+}
+
+bool DatabaseReader::atHeader() const
+{
+    return m_in->peek() == '#';
+}
+
+DatabaseReader::Header DatabaseReader::readHeader()
+{
+    // The words after the level are for people: a header longer than the
+    // line buffer is applied by its beginning, the rest dropped.
+    const std::string header = readLine(*m_in);
+    Header result;
+    result.text = QString::fromLatin1(header.data(), qsizetype(header.size())).trimmed();
+    result.accepted = m_fields->applyHeader(header, m_level);
+    return result;
+}
+
+std::unique_ptr<Item> DatabaseReader::readItem()
+{
+    m_failure.clear();
+    const std::size_t lineStart = m_buffer->position();
+    try {
+        m_fields->line.read(*m_in);
+        // A reader that does not know the line's last fields skips them with
+        // the rest of the line, however long it is.
+        readLine(*m_in);
+    } catch (const ELineException &e) {
+        const char *tail = m_bytes.constData() + m_skipped + lineStart;
+        const std::size_t tailSize = std::size_t(m_bytes.size()) - m_skipped - lineStart;
+        if (e.isEndOfInput() && onlyBlanks(tail, tailSize))
+            return nullptr; // the empty remainder after the last line end
+        const std::optional<ELineException> failure
+            = e.isEndOfInput() ? m_fields->readLastLine(tail, tailSize) : std::optional<ELineException>(e);
+        if (failure) {
+            m_failure = QString::fromLatin1(failure->message());
+            return nullptr;
+        }
+        // The last line lacked only its final separator: it is an item.
+        m_in->setstate(std::ios::eofbit);
+    }
+    return itemFromFields();
+}
+
+std::unique_ptr<Item> DatabaseReader::itemFromFields() const
+{
+    const ReadFields &fields = *m_fields;
+    auto item = std::make_unique<Item>();
+    item->setGroup(fields.type.value());
+    item->setName(fromLatin1(fields.name.value()));
+    item->setProduct(fromLatin1(fields.model.value()));
+    item->setPrice(fields.price.value());
+    item->setPriceToday(fields.priceToday.value());
+    item->setDate(fromLatin1(fields.date.value()));
+    item->setSupplier(fromLatin1(fields.supplier.value()));
+    item->setSerialno(fromLatin1(fields.serialno.value()));
+    item->setDescription(fromLatin1(fields.description.value()));
+    item->setAddress(fromLatin1(fields.address.value()));
+    item->setPhotolink(fromLatin1(fields.photolink.value()));
+    item->setNumberOfItems(toInt(fields.items.value(), 1));
+    if (m_level >= levelLocation)
+        item->setLocation(toInt(fields.location.value(), 0));
+    if (m_level >= levelWwwAndReceipt) {
+        item->setWww(fromLatin1(fields.www.value()));
+        item->setReceipt(fromLatin1(fields.receipt.value()));
+    }
+    if (m_level >= levelDocument)
+        item->setDocument(fromLatin1(fields.document.value()));
+    if (m_level >= levelProductModel)
+        item->setProductModel(fromLatin1(fields.productModel.value()));
+    return item;
+}

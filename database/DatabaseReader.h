@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <iosfwd>
+#include <memory>
+
+class Item;
+class MemoryBuffer;
+struct ReadFields;
+
+// Reads the lines of a database file held in memory, one at a time: a header
+// line ("#" first) sets the format level and the fields that follow in every
+// data line; a data line becomes an item. The reader knows nothing of the
+// collection, the lock or the user: the caller decides what each line means
+// for them.
+class DatabaseReader
+{
+public:
+    // The format level of a file without a header line.
+    static constexpr int levelNoHeader = 100;
+
+    struct Header
+    {
+        // The header line without blanks around it, for the event log.
+        QString text;
+        // False when the header belongs to another edition.
+        bool accepted = true;
+    };
+
+    // The bytes must outlive the reader.
+    explicit DatabaseReader(const QByteArray &bytes);
+    ~DatabaseReader();
+    DatabaseReader(const DatabaseReader &) = delete;
+    DatabaseReader &operator=(const DatabaseReader &) = delete;
+
+    // How many lines the bytes hold at most, to reserve room for the items.
+    qsizetype lineCountEstimate() const;
+
+    bool atEnd() const;
+    bool atHeader() const;
+    Header readHeader();
+    // The item of the next data line. Null at the end of the items (only
+    // blanks remain) and when the line cannot be read; failed() tells which.
+    std::unique_ptr<Item> readItem();
+    bool failed() const { return !m_failure.isEmpty(); }
+    // Why the last line could not be read, as the field list words it.
+    QString failureMessage() const { return m_failure; }
+
+    int formatLevel() const { return m_level; }
+
+private:
+    std::unique_ptr<Item> itemFromFields() const;
+
+    const QByteArray &m_bytes;
+    std::size_t m_skipped = 0;
+    std::unique_ptr<ReadFields> m_fields;
+    std::unique_ptr<MemoryBuffer> m_buffer;
+    std::unique_ptr<std::istream> m_in;
+    int m_level = levelNoHeader;
+    QString m_failure;
+};

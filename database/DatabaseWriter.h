@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <functional>
+
+class Item;
+class QIODevice;
+
+// Writes the lines of a database file to a device: the header line, then
+// one line per item, 17 fields each followed by ";", Latin-1. Only items
+// that StorageCheck passed may be written. The device is the save file in
+// normal runs; the writer neither opens, commits nor names it.
+class DatabaseWriter
+{
+public:
+    explicit DatabaseWriter(QIODevice &device)
+        : m_device(device)
+    { }
+
+    // Called after each item's line has been written.
+    using ItemWritten = std::function<void(const Item &item)>;
+
+    // False when the device took less than it was offered; its own error
+    // then says why.
+    bool write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written = {});
+
+private:
+    QIODevice &m_device;
+};

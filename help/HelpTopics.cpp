@@ -1,0 +1,228 @@
+#include "help/HelpTopics.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "core/Edition.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/Launcher.h"
+#include "desktop/MessageBox.h"
+
+namespace HelpTopics {
+
+namespace {
+
+const QString danish = QStringLiteral("dk");
+const QString norwegian = QStringLiteral("no");
+const QString english = QStringLiteral("en");
+
+QString page(const char *pattern, const QString &language)
+{
+    return QString::fromLatin1(pattern).arg(language);
+}
+
+// The one box for a help file that is not there, worded as for pages.
+void reportMissing(const QString &path)
+{
+    // Code 2 of the page opener: the file was not found.
+    MessageBox::critical(nullptr, QCoreApplication::translate("ExternalViewers", "HTML fejl"),
+        QStringLiteral("Could not display help (%1), error: %2").arg(path, htmlPageErrorText(2)), QMessageBox::Ok);
+}
+
+} // namespace
+
+QString pageName(Topic topic, int edition, const QString &language)
+{
+    switch (topic) {
+    case Contents:
+        switch (edition) {
+        case VistrelEdition:
+            return QStringLiteral("Help.htm");
+        case NumivaxEdition:
+            return page("HelpNumivax.%1.htm", language);
+        default:
+            return page("index.%1.htm", language);
+        }
+    case Tutorial:
+        switch (edition) {
+        case VistrelEdition:
+            return page("GettingStarted.Vistrel.%1.htm", language);
+        case NumivaxEdition:
+            return page("GettingStarted.Numivax.%1.htm", language);
+        case QuorvelEdition:
+            return page("GettingStarted.Quorvel.%1.htm", language);
+        default:
+            return page("GettingStarted.%1.htm", language);
+        }
+    case ErrorHandling:
+        return page("ErrorHandling.%1.htm", language);
+    case Links:
+        switch (edition) {
+        case VistrelEdition:
+            return page("Vistrellinks.%1.htm", language);
+        case NumivaxEdition:
+            return page("Numivaxlinks.%1.htm", language);
+        default:
+            return page("OstranaLinksAndReferences.%1.htm", language);
+        }
+    }
+    return QString();
+}
+
+bool isOffered(Topic topic, int edition, const QString &language)
+{
+    switch (topic) {
+    case Contents:
+        if (edition == OstranaEdition)
+            return language == danish || language == norwegian;
+        return (edition == VistrelEdition || edition == NumivaxEdition) && language == danish;
+    case Tutorial:
+        return edition != QuorvelEdition || language == danish;
+    case ErrorHandling:
+    case Links:
+        return true;
+    }
+    return false;
+}
+
+ReleaseNotes releaseNotes(int edition, const QString &language)
+{
+    switch (edition) {
+    case OstranaEdition:
+        if (language == danish || language == norwegian)
+            return { true, page("releasenotes.Ostrana.%1.htm", language) };
+        return { false, page("releasenotes.%1.txt", language) };
+    case VistrelEdition:
+        return { false, page("releasenotes.Vistrel.%1.txt", language) };
+    case NumivaxEdition:
+        if (language == danish)
+            return { true, page("releasenotes.Numivax.%1.htm", language) };
+        return { false, page("releasenotes.Numivax.%1.txt", language) };
+    case QuorvelEdition:
+        if (language == danish)
+            return { true, page("releasenotes.Quorvel.%1.htm", language) };
+        return { false, page("releasenotes.Quorvel.%1.txt", language) };
+    default:
+        return {};
+    }
+}
+
+QString itemDialogPage(int edition, const QString &language)
+{
+    if (edition == OstranaEdition || edition == QuorvelEdition)
+        return page("InventoryDialog.%1.htm", language);
+    if (edition == VistrelEdition)
+        return page("VistrelDialog.%1.htm", language);
+    if (edition == NumivaxEdition)
+        return page("NumivaxDialog.%1.htm", language);
+    return QString();
+}
+
+QString printSetupPage(int edition, const QString &language)
+{
+    if (edition == NumivaxEdition)
+        return page("printSetupNumivax.%1.htm", language);
+    return page("printSetupDialog.%1.htm", language);
+}
+
+QString listSetupPage(int edition, int listKind)
+{
+    if (edition != OstranaEdition && edition != QuorvelEdition)
+        return QString();
+    switch (listKind) {
+    case 1:
+        return QStringLiteral("SetupOstranaTyperDialog.htm");
+    case 2:
+        return QStringLiteral("SetupLokalerDialog.htm");
+    case 3:
+        return QStringLiteral("SetupSupplierDialog.dk.htm");
+    default:
+        return QString();
+    }
+}
+
+QString commonSetupPage(int edition, const QString &language)
+{
+    if (edition == NumivaxEdition)
+        return page("CommonSetupDialog.Numivax.%1.htm", language);
+    return page("CommonSetupDialog.%1.htm", language);
+}
+
+bool itemDialogHelpEnabled(int edition, const QString &language)
+{
+    if (edition == OstranaEdition || edition == QuorvelEdition)
+        return language != english;
+    return language != english && language != norwegian;
+}
+
+bool printSetupHelpEnabled(int edition, const QString &language)
+{
+    return (edition == OstranaEdition && language != english) || (edition == NumivaxEdition && language == danish);
+}
+
+bool listSetupHelpShown(int edition, const QString &language)
+{
+    return edition == OstranaEdition && language != english;
+}
+
+bool commonSetupHelpEnabled(int edition, const QString &language)
+{
+    Q_UNUSED(edition);
+    return language != english;
+}
+
+QStringList pagesUsed(int edition, const QString &language)
+{
+    QStringList pages;
+    for (Topic topic : { Contents, Tutorial, ErrorHandling, Links }) {
+        if (isOffered(topic, edition, language))
+            pages.append(pageName(topic, edition, language));
+    }
+    pages.append(releaseNotes(edition, language).name);
+    if (itemDialogHelpEnabled(edition, language))
+        pages.append(itemDialogPage(edition, language));
+    if (printSetupHelpEnabled(edition, language))
+        pages.append(printSetupPage(edition, language));
+    if (listSetupHelpShown(edition, language)) {
+        for (int kind = 1; kind <= 3; ++kind)
+            pages.append(listSetupPage(edition, kind));
+    }
+    if (commonSetupHelpEnabled(edition, language))
+        pages.append(commonSetupPage(edition, language));
+    pages.removeDuplicates();
+    return pages;
+}
+
+QString helpFilePath(const QString &name)
+{
+    return QDir::currentPath() + QStringLiteral("/help/") + name;
+}
+
+bool open(Topic topic)
+{
+    return openHtmlPage(pageName(topic, edition(), currentLanguage()), QString(), false);
+}
+
+bool openReleaseNotes(QWidget *parent)
+{
+    const ReleaseNotes notes = releaseNotes(edition(), currentLanguage());
+    if (notes.html)
+        return openHtmlPage(notes.name, QString(), false);
+
+    // One separator throughout: a "\" inside a path is part of a file name here.
+    const QString path = helpFilePath(notes.name);
+    if (!QFileInfo(path).isFile()) {
+        reportMissing(path);
+        return false;
+    }
+    if (Launcher::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    MessageBox::showCustom(MessageBox::Critical, parent, QCoreApplication::translate("HelpTopics", "Fejl"),
+        QCoreApplication::translate("HelpTopics", "NOTEPAD_NOT_FOUND"),
+        QStringList { QCoreApplication::translate("HelpTopics", "Ok") });
+    return false;
+}
+
+} // namespace HelpTopics

@@ -1,0 +1,271 @@
+// The item dialog's fields: filling them from an item, from the
+// collection's lists and afresh, and writing them back into the item.
+
+#include "itemdialog/ItemDialog.h"
+
+#include "core/Edition.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "database/StorageCheck.h"
+#include "database/StoredText.h"
+#include "desktop/MessageBox.h"
+#include "itemdialog/ItemDialogEditionLook.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QSignalBlocker>
+
+#include <utility>
+
+namespace {
+
+// Sets a field's text without its textChanged reaction, for a caller that
+// runs the reaction itself.
+void setTextQuietly(QLineEdit *edit, const QString &text)
+{
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+// The number a price field holds; an empty field is 0 (the editions that
+// allow it store it so). Anything that is no finite number leaves the
+// item's own value: the save check has refused it before this is reached.
+double priceFromField(const QString &text, double current)
+{
+    if (text.isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && StoredText::isStorableNumber(value) ? value : current;
+}
+
+} // namespace
+
+QDate ItemDialog::noDate()
+{
+    return QDate(1900, 1, 1);
+}
+
+QString ItemDialog::dateText(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+void ItemDialog::refillFromCollection()
+{
+    for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
+        combo->clear();
+    if (m_collection) {
+        groupComboBox->addItems(m_collection->groups().entries());
+        locationComboBox->addItems(m_collection->locations().entries());
+        supplierComboBox->addItems(m_collection->suppliers().entries());
+        ItemDialogEditionLook::applyFieldTitles(*this, m_collection->fields());
+    }
+    for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
+        combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+}
+
+void ItemDialog::setComboText(QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        combo->setCurrentIndex(index);
+        if (combo->isEditable())
+            combo->setEditText(text);
+    } else if (combo->isEditable()) {
+        combo->setEditText(text);
+    } else if (combo->currentIndex() >= 0) {
+        // Only the combo's copy of the entry changes; the collection's list
+        // keeps its name, and the next refill from the collection brings it
+        // back.
+        combo->setItemText(combo->currentIndex(), text);
+    }
+}
+
+void ItemDialog::resetAllFields(bool SeachMode)
+{
+    const bool wasFilling = std::exchange(m_filling, true);
+    if (SeachMode) {
+        // No entry is current, so no entry's text has to be blanked.
+        groupComboBox->setCurrentIndex(-1);
+        locationComboBox->setCurrentIndex(-1);
+        if (!isQuorvel()) {
+            groupComboBox->setEnabled(false);
+            locationComboBox->setEnabled(false);
+        }
+        if (isNumivax())
+            supplierComboBox->setEnabled(false);
+        buyQDateEdit->setDate(noDate());
+    } else {
+        groupComboBox->setEnabled(true);
+        locationComboBox->setEnabled(true);
+        // A search in the coin edition disabled the supplier; a new item
+        // needs it again.
+        supplierComboBox->setEnabled(true);
+        buyQDateEdit->setDate(QDate::currentDate());
+    }
+    m_dateUnreadable = false;
+
+    nameLineEdit->clear();
+    productLineEdit->clear();
+    numberOfItemsLineEdit->clear();
+    priceLineEdit->clear();
+    if (isOstrana() || isQuorvel())
+        priceTotalLineEdit->clear();
+    if (isQuorvel())
+        serialnoLineEdit->setEnabled(false);
+    infoLineEdit->clear();
+    serialnoLineEdit->clear();
+    priceTodayLineEdit->clear();
+    setComboText(supplierComboBox, QString());
+    addressLineEdit->clear();
+    // A field that was empty already sends no textChanged, so the show
+    // buttons and pages would keep the form's or the last item's states:
+    // each link's reaction runs once here.
+    setTextQuietly(photolinkLineEdit, QString());
+    photoFieldChangedSlot();
+    setTextQuietly(receiptLineEdit, QString());
+    receiptFieldChangedSlot();
+    setTextQuietly(wwwLineEdit, QString());
+    wwwFieldChanged_slot();
+    setTextQuietly(documentLineEdit, QString());
+    documentChangedSlot();
+    // Otherwise a new item would inherit the model of the item shown before.
+    productBrandLineEdit->clear();
+    offerProductModel(false);
+    m_filling = wasFilling;
+}
+
+void ItemDialog::showItem(Item *item)
+{
+    if (!item)
+        return;
+    // Filling the count and price fields must not write the half-filled
+    // fields back into the item (see countChanged_slot).
+    const bool wasFilling = std::exchange(m_filling, true);
+
+    groupComboBox->setCurrentIndex(item->group() < groupComboBox->count() ? item->group() : -1);
+    nameLineEdit->setText(item->name());
+    productLineEdit->setText(item->product());
+    numberOfItemsLineEdit->setText(QString::number(item->numberOfItems()));
+    priceLineEdit->setText(item->priceText(2));
+    priceTotalLineEdit->setText(item->totalValueText());
+    infoLineEdit->setText(item->description());
+    const QDate date = item->dateValue();
+    m_dateUnreadable = !date.isValid();
+    buyQDateEdit->setDate(date.isValid() ? date : noDate());
+    locationComboBox->setCurrentIndex(item->location() < locationComboBox->count() ? item->location() : -1);
+    setComboText(supplierComboBox, item->supplier());
+    serialnoLineEdit->setText(item->serialno());
+    priceTodayLineEdit->setText(item->priceTodayText(2));
+    addressLineEdit->setText(item->address());
+    // Each link's field-changed slot runs exactly once, also when the text is
+    // the one shown before; the picture's loads the icon file.
+    setTextQuietly(photolinkLineEdit, item->photolink());
+    photoFieldChangedSlot();
+    setTextQuietly(receiptLineEdit, item->receipt());
+    receiptFieldChangedSlot();
+    setTextQuietly(wwwLineEdit, item->www());
+    wwwFieldChanged_slot();
+    setTextQuietly(documentLineEdit, item->document());
+    documentChangedSlot();
+    productBrandLineEdit->setText(item->productModel());
+    offerProductModel(!item->productModel().isEmpty());
+
+    // A link that names no picture can still be opened in a viewer.
+    if (!item->photolink().isEmpty())
+        showPhotoPushButton->setEnabled(true);
+    else
+        clearPicturePreview();
+
+    locationComboBox->setEnabled(true);
+    supplierComboBox->setEnabled(true);
+    groupComboBox->setEnabled(true);
+
+    m_filling = wasFilling;
+
+    if (m_currentPage && m_currentPage != basicPage)
+        currentPageChangedSlot(m_currentPage);
+}
+
+void ItemDialog::updateCurrentItem()
+{
+    Item *item = m_currentItem;
+    if (!item)
+        return;
+    // A combo without a current entry (the item's number has no name in the
+    // list) leaves the item's number alone.
+    if (groupComboBox->currentIndex() >= 0)
+        item->setGroup(groupComboBox->currentIndex());
+    item->setName(nameLineEdit->text());
+    item->setProduct(productLineEdit->text());
+    item->setPrice(priceFromField(priceLineEdit->text(), item->price()));
+    item->setDescription(infoLineEdit->text());
+    if (!(m_dateUnreadable && buyQDateEdit->date() == noDate()))
+        item->setDate(dateText(buyQDateEdit->date()));
+    if (locationComboBox->currentIndex() >= 0)
+        item->setLocation(locationComboBox->currentIndex());
+    item->setSupplier(supplierComboBox->currentText());
+    item->setSerialno(serialnoLineEdit->text());
+    item->setPriceToday(priceFromField(priceTodayLineEdit->text(), item->priceToday()));
+    item->setAddress(addressLineEdit->text());
+    item->setPhotolink(photolinkLineEdit->text());
+    item->setNumberOfItems(numberOfItemsLineEdit->text().toInt(nullptr, 10));
+    item->setWww(wwwLineEdit->text());
+    item->setReceipt(receiptLineEdit->text());
+    item->setDocument(documentLineEdit->text());
+    if (!productBrandLineEdit->isHidden())
+        item->setProductModel(productBrandLineEdit->text());
+    if (!isVistrel())
+        priceTotalLineEdit->setText(item->totalValueText());
+}
+
+void ItemDialog::countChanged_slot()
+{
+    if (m_filling || !m_currentItem)
+        return;
+    const int count = numberOfItemsLineEdit->text().toInt(nullptr, 10);
+    if (count != 0)
+        m_currentItem->setNumberOfItems(count);
+    if (isVistrel())
+        return;
+    // A price half typed, or out of range, is no price yet: the item keeps
+    // its own until the field holds one the file can hold.
+    if (priceLineEdit->hasAcceptableInput())
+        m_currentItem->setPrice(priceLineEdit->text().toDouble());
+    priceTotalLineEdit->setText(m_currentItem->totalValueText());
+}
+
+void ItemDialog::textInputRefused(const QLineEdit *edit)
+{
+    // The field also reports a text put in by the program (setText) past
+    // its validator; that text stays, and the save check names it. A user's
+    // change is reported while it is still in the field's undo history, that
+    // is while the field counts as modified, just before it is undone.
+    const QString refused = m_validation.takeRefusedText();
+    if (!edit->isModified())
+        return;
+    // A ";" or a text at its length limit is simply not taken, as the user
+    // sees; characters the file cannot hold, and line breaks (which only a
+    // paste brings), are named.
+    const QString characters = StorageCheck::unstorableCharacters(refused);
+    QString text;
+    if (!characters.isEmpty())
+        text = tr("Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.").arg(characters);
+    else if (refused.contains(QLatin1Char('\n')) || refused.contains(QLatin1Char('\r')))
+        text = tr("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
+    if (!text.isEmpty())
+        MessageBox::critical(this, tr("Felt grænseværdi fejl"), text, QMessageBox::Ok);
+}
+
+// A product model typed here in an edition whose file does not keep it would
+// be written as a field that the edition's own header tells every reader to
+// skip, and so be lost at the next save. An item that came with one (from a
+// file of the home-contents format) shows it, so that it can be emptied
+// before the database is saved.
+void ItemDialog::offerProductModel(bool itemHasOne)
+{
+    const bool offered = StorageCheck::editionKeepsProductModel() || itemHasOne;
+    ManufacturerTextLabel->setVisible(offered);
+    productBrandLineEdit->setVisible(offered);
+}

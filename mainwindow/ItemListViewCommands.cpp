@@ -1,0 +1,289 @@
+// What the item list does on the user's commands: selection, the link
+// columns and the show commands, the item dialogs it opens, deletion, the
+// one-item page and the context menu. The rows themselves are made in
+// ItemListView.cpp.
+
+#include "mainwindow/ItemListView.h"
+
+#include "core/Edition.h"
+#include "core/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "desktop/ExternalViewers.h"
+#include "desktop/MessageBox.h"
+#include "itemdialog/ItemDialog.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
+
+funiQListViewItem *ItemListView::FindListViewItem(Item *item)
+{
+    // A missing item leaves the current row alone: handing back some other
+    // row would make the caller work on the wrong item.
+    funiQListViewItem *row = rowForItem(item);
+    if (!row)
+        return nullptr;
+    setCurrentItem(row);
+    m_currentRow = row;
+    return row;
+}
+
+bool ItemListView::HasPictureLink(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
+    return item && !item->photolink().isEmpty();
+}
+
+bool ItemListView::HasReceipt(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
+    return item && !item->receipt().isEmpty();
+}
+
+bool ItemListView::HasUrl(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
+    return item && !item->www().isEmpty();
+}
+
+bool ItemListView::HasDocument(QTreeWidgetItem *row) const
+{
+    const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
+    return item && !item->document().isEmpty();
+}
+
+void ItemListView::DeleteItem()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item)
+        return;
+    // The row goes when the collection announces the removal. An item the
+    // collection does not hold is not the list's to delete: only its row goes.
+    if (m_collection && m_collection->contains(item))
+        m_collection->deleteItem(item);
+    else
+        removeRow(m_currentRow);
+}
+
+void ItemListView::SeachItem()
+{
+    openItemDialog(nullptr, QStringLiteral("DATA"), true, nullptr, QString());
+}
+
+void ItemListView::ShowPicture1()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item || item->photolink().isEmpty())
+        return;
+    const QString link = item->photolink();
+    if (isPictureFile(link))
+        openItemDialog(item, QStringLiteral("PICTURE"), false, nullptr, QString());
+    else
+        openWithProgram(pictureViewerProgram(defaultPictureViewer()), link, this);
+}
+
+void ItemListView::ShowImage2()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item || item->receipt().isEmpty())
+        return;
+    const QString link = item->receipt();
+    if (isPictureFile(link))
+        openItemDialog(item, QStringLiteral("RECEIPT"), false, nullptr, QString());
+    else
+        shellOpen(link);
+}
+
+void ItemListView::ShowUrl()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item)
+        return;
+    if (item->www().isEmpty()) {
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") });
+        return;
+    }
+    openWithProgram(webProgram(), item->www(), this);
+}
+
+void ItemListView::ShowDocument()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item || item->document().isEmpty())
+        return;
+    shellOpen(item->document());
+}
+
+void ItemListView::ItemSelected(QTreeWidgetItem *row)
+{
+    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
+    if (listRow) {
+        if (m_currentRow)
+            clearSelection();
+        m_currentRow = listRow;
+        listRow->setSelected(true);
+        viewport()->update();
+    }
+    emit rowSelected(listRow);
+}
+
+void ItemListView::selectionChangedSlot(funiQListViewItem *row)
+{
+    ItemSelected(row);
+}
+
+void ItemListView::returnPressedSlot(QTreeWidgetItem *row)
+{
+    doubleClickOnItemSlot(row);
+}
+
+void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem *row)
+{
+    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
+    if (!listRow)
+        return;
+    listRow->setSelected(true);
+    viewport()->update();
+    if (!listRow->isGroupRow()) {
+        Item *item = listRow->item();
+        openItemDialog(item, QStringLiteral("DATA"), false, this, QString());
+        RefreshRow(listRow, item);
+    } else {
+        // A new item in this group.
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, this, listRow->text(GroupColumn));
+    }
+}
+
+void ItemListView::MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column)
+{
+    Q_UNUSED(pos);
+    if (!row)
+        return;
+    switch (column) {
+    case PictureColumn:
+        ShowPicture1();
+        break;
+    case ReceiptColumn:
+        ShowImage2();
+        break;
+    case WwwColumn:
+        ShowUrl();
+        break;
+    case DocumentColumn:
+        ShowDocument();
+        break;
+    default:
+        break;
+    }
+}
+
+void ItemListView::EditItem()
+{
+    if (m_currentRow)
+        doubleClickOnItemSlot(m_currentRow);
+}
+
+void ItemListView::ViewCurrentAsHTML()
+{
+    Item *item = funiQListViewItem::itemOfRow(m_currentRow);
+    if (!item)
+        return;
+    QString folder = qEnvironmentVariable("AppData");
+    if (folder.isEmpty())
+        folder = lastDbDir();
+    const QString path = QFileInfo(QDir::cleanPath(folder + QStringLiteral("/CurrentItem") + QStringLiteral(".htm")))
+                             .absoluteFilePath();
+    if (writeItemPage(path, item))
+        openHtmlPage(path, QString(), true);
+}
+
+void ItemListView::ShowContextMenu(QTreeWidgetItem *row)
+{
+    if (!row)
+        return;
+    m_contextMenu->popup(QCursor::pos());
+}
+
+void ItemListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        returnPressedSlot(QTreeWidget::currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ItemListView::mousePressEvent(QMouseEvent *event)
+{
+    // The base class makes the row under the mouse current first.
+    QTreeWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    QTreeWidgetItem *row = itemAt(pos);
+    if (row)
+        MousePressed(row, event->globalPosition().toPoint(), columnAt(pos.x()));
+}
+
+bool ItemListView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // Show a cell's text as tooltip only when the cell cannot show it whole.
+        auto *helpEvent = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(helpEvent->pos());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty()) {
+            const QRect rect = visualRect(index);
+            const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+            if (fontMetrics().horizontalAdvance(text) + margin > rect.width()) {
+                QToolTip::showText(helpEvent->globalPos(), text, viewport(), rect);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
+}
+
+ItemDialog *ItemListView::openItemDialog(
+    Item *item, const QString &page, bool search, QWidget *parent, const QString &name)
+{
+    auto *dialog = new ItemDialog(m_collection, item, page, search, parent, name);
+    // Nobody waits for the dialog, so it goes when it is closed (it may have no parent).
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    followItemDialog(dialog);
+    dialog->show();
+    return dialog;
+}
+
+void ItemListView::followItemDialog(ItemDialog *dialog)
+{
+    connect(dialog, &ItemDialog::itemShown, this, [this](Item *shown) {
+        if (funiQListViewItem *row = FindListViewItem(shown))
+            ItemSelected(row);
+    });
+    // The page shows the list's current row, which need not be the dialog's
+    // item (a new item has no row yet).
+    connect(dialog, &ItemDialog::viewAsHtmlRequested, this, [this](Item *) { ViewCurrentAsHTML(); });
+}
+
+bool ItemListView::writeItemPage(const QString &path, Item *item)
+{
+    // TODO(export): write the one-item HTML page (the HTML export's page
+    // writer, without heading, the item as the only item, no special cases,
+    // not as a table) to path, and return whether it was written.
+    Q_UNUSED(path);
+    Q_UNUSED(item);
+    return false;
+}

@@ -1,0 +1,360 @@
+// The document commands of the main window: the start database, New, Open,
+// the recent files, Save, Save As, Backup and the save question before a
+// database with unsaved changes is closed or replaced. The rest of the window
+// is in larkspanwindow.cpp.
+
+#include "mainwindow/larkspanwindow.h"
+
+#include "core/Edition.h"
+#include "core/LogXML.h"
+#include "core/Settings.h"
+#include "database/DBItemCollection.h"
+#include "desktop/FileDialog.h"
+#include "desktop/MessageBox.h"
+#include "desktop/WaitCursor.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/MainWindowMenus.h"
+#include "mainwindow/RecentFiles.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+namespace {
+
+// The source module the event log names for the window's operations.
+const QString LogFileName = QStringLiteral("larkspanwindow");
+const QString DatabaseFilter = QStringLiteral("DB (*.inb *.txt *.db)");
+
+// The database folder of a chosen database file: the folder of its lists,
+// its lock and its log. It is taken from the file itself, not from the folder
+// the file dialog last showed, which a full path typed into the dialog leaves
+// behind.
+QString databaseFolderOf(const QString &file)
+{
+    return file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
+}
+
+void storeDatabaseFolder(const QString &folder)
+{
+    if (!folder.isEmpty())
+        Settings().setValue(QStringLiteral("LastDBDir"), QDir::toNativeSeparators(folder));
+}
+
+QString demoDatabaseFor(int edition, const QString &language)
+{
+    switch (edition) {
+    case VistrelEdition:
+        return QStringLiteral("db/DemoDBCinvaro/Cinvaro.%1.db").arg(language);
+    case NumivaxEdition:
+        return QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.%1.txt").arg(language);
+    case QuorvelEdition:
+        return QStringLiteral("db/DemoQuorvel/DemoQuorvel.%1.db").arg(language);
+    default:
+        return QStringLiteral("db/DemoDBStd/OstranaStdDemoDatabase.%1.db").arg(language);
+    }
+}
+
+} // namespace
+
+void MainWindow::openStartDatabase()
+{
+    m_demoDatabasePath = demoDatabaseFor(edition(), currentLanguage());
+    m_currentFileName = Settings().value(QStringLiteral("LastSavedDBFile"), m_demoDatabasePath).toString();
+    if (!m_currentFileName.isEmpty() && !LoadItemFile())
+        m_startSucceeded = false;
+}
+
+void MainWindow::ensureCollection()
+{
+    if (!m_collection)
+        m_collection = std::make_unique<DBItemCollection>(m_log.get());
+}
+
+void MainWindow::discardDatabase()
+{
+    // Rows first, so that no row outlives its item.
+    m_listView->ClearList();
+    if (m_collection)
+        m_collection->deleteItems();
+    // A database another program holds makes only itself read-only: what
+    // comes next (a new database, another file) may be saved again.
+    showLockedState(false);
+}
+
+bool MainWindow::LoadItemFile()
+{
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    if (m_log)
+        m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("LoadItemFile()"));
+
+    ensureCollection();
+    bool loaded = false;
+    {
+        WaitCursor wait;
+        loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
+    }
+    if (!loaded) {
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"), { tr("Ok") });
+        Settings settings;
+        settings.setValue(QStringLiteral("LastSavedDBFile"), demoDatabaseFor(edition(), currentLanguage()));
+        settings.setValue(QStringLiteral("LastDBDir"), demoFolder(edition()));
+        discardDatabase();
+        return false;
+    }
+
+    m_listView->FillList(m_collection.get());
+
+    const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
+    if (m_menus)
+        m_menus->databaseRead(showAll);
+    m_listView->ViewAll(showAll);
+
+    refreshDocumentState();
+
+    const double seconds = stopwatch.elapsed() / 1000.0;
+    emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
+                     .arg(m_currentFileName, QString::number(m_collection->count()), QString::number(seconds, 'f', 2)),
+        10000);
+
+    Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
+    m_recentFiles->write();
+    return true;
+}
+
+void MainWindow::refreshDocumentState()
+{
+    if (!m_currentFileName.isEmpty())
+        m_recentFiles->add(m_currentFileName);
+
+    setWindowTitle(windowCaption(m_currentFileName));
+    if (m_menus)
+        m_menus->retitle();
+
+    const bool locked = m_collection && m_collection->count() > 0 && m_collection->isReadOnly();
+    showLockedState(locked);
+}
+
+void MainWindow::showLockedState(bool locked)
+{
+    if (m_menus)
+        m_menus->setWritable(!locked);
+
+    if (locked == m_showingLocked)
+        return;
+    if (locked) {
+        m_normalPalette = palette();
+        m_normalListPalette = m_listView->palette();
+        QPalette listPalette = m_normalListPalette;
+        listPalette.setColor(QPalette::Base, Qt::red);
+        listPalette.setColor(QPalette::Window, Qt::red);
+        m_listView->setPalette(listPalette);
+        QPalette windowPalette = m_normalPalette;
+        windowPalette.setColor(QPalette::Window, Qt::red);
+        windowPalette.setColor(QPalette::WindowText, Qt::red);
+        setPalette(windowPalette);
+    } else {
+        // A database that opens unlocked after a locked one is a normal
+        // database again: its colours and its commands come back.
+        setPalette(m_normalPalette);
+        m_listView->setPalette(m_normalListPalette);
+    }
+    m_showingLocked = locked;
+}
+
+bool MainWindow::askToSaveChanges()
+{
+    if (!databaseModified())
+        return true;
+
+    const int answer = MessageBox::showCustom(MessageBox::Information, this, editionName(true),
+        tr("SAVE_CURRENT_DB_QUESTION"), { tr("&Gem"), tr("Gem &ikke"), tr("&Fortryd") }, 0, 2);
+    switch (answer) {
+    case 0:
+        // Changes that could not be saved are not given up.
+        if (!saveDatabase(true))
+            return false;
+        setDatabaseModified(false);
+        return true;
+    case 1:
+        setDatabaseModified(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::FileNew()
+{
+    if (m_collection) {
+        if (!askToSaveChanges())
+            return;
+        discardDatabase();
+    } else {
+        ensureCollection();
+    }
+    m_currentFileName.clear();
+    m_listView->SetCollection(m_collection.get());
+    setWindowTitle(windowCaption(QString()));
+}
+
+void MainWindow::Load(bool ShowOpenDialog)
+{
+    if (m_sessionClosed)
+        return;
+    if (m_collection) {
+        if (!askToSaveChanges())
+            return;
+        discardDatabase();
+    } else {
+        ensureCollection();
+    }
+
+    if (ShowOpenDialog) {
+        FileDialog::Request request;
+        request.mode = FileDialog::ExistingFile;
+        request.objectName = tr("Åben ostrana register fil");
+        request.folder = lastDbDir();
+        request.filters = { FileDialog::allFilesFilter(), DatabaseFilter };
+        request.selectedFilter = DatabaseFilter;
+        const FileDialog::Answer answer = FileDialog::ask(this, request);
+        if (answer.accepted()) {
+            m_currentFileName = answer.path;
+            const QString folder = databaseFolderOf(answer.path);
+            qDebug().noquote() << QStringLiteral("DB directory ") + folder;
+            storeDatabaseFolder(folder);
+        }
+    }
+
+    m_collection->MakeDynamicLists();
+    m_listView->SetCollection(m_collection.get());
+
+    if (!m_currentFileName.isEmpty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        LoadItemFile();
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::OpenRecentFile(int index)
+{
+    const QStringList files = m_recentFiles->files();
+    if (index < 0 || index >= files.size() || m_sessionClosed)
+        return;
+    if (!askToSaveChanges())
+        return;
+    m_currentFileName = files.at(index);
+    Settings settings;
+    settings.setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
+    settings.setValue(
+        QStringLiteral("LastDBDir"), QDir::toNativeSeparators(QFileInfo(m_currentFileName).absolutePath()));
+    Load(false);
+}
+
+bool MainWindow::saveDatabase(bool setCurrentFileName)
+{
+    if (!m_collection)
+        return false;
+    if (m_currentFileName.isEmpty())
+        return saveDatabaseAs();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName);
+    if (m_log)
+        m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveToFileAsAscii()"));
+
+    // Only a written file counts as saved: a failed save keeps the changes
+    // marked and says nothing about items saved.
+    if (saved) {
+        if (setCurrentFileName) {
+            Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
+            setDatabaseModified(false);
+            setWindowTitle(windowCaption(m_currentFileName));
+        }
+        const double seconds = stopwatch.elapsed() / 1000.0;
+        emit message(
+            tr("ITEMS_SAVED_DB_MESSAGE ")
+                .arg(m_currentFileName, QString::number(m_collection->count()), QString::number(seconds, 'f', 2)),
+            10000);
+    }
+    QApplication::restoreOverrideCursor();
+    return saved;
+}
+
+bool MainWindow::saveDatabaseAs()
+{
+    if (!m_collection)
+        return false;
+    FileDialog::Request request;
+    request.mode = FileDialog::AnyFile;
+    request.title = tr("Åben ostrana register fil");
+    request.folder = lastDbDir();
+    request.filters = { DatabaseFilter };
+    request.confirmOverwrite = true;
+    const FileDialog::Answer answer = FileDialog::ask(this, request);
+    // A cancelled dialog writes nothing, not even under the old name.
+    if (!answer.accepted())
+        return false;
+
+    m_currentFileName = answer.path;
+    const QString folder = databaseFolderOf(answer.path);
+    storeDatabaseFolder(folder);
+    if (m_log) {
+        m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveAs(1)"));
+        m_log->logItem(folder, LogFileName, QStringLiteral("SaveAs(2)"));
+    }
+    m_collection->SaveDynamicLists();
+    return saveDatabase(true);
+}
+
+void MainWindow::Save(bool SetmCurrentFileName)
+{
+    saveDatabase(SetmCurrentFileName);
+}
+
+void MainWindow::SaveAs()
+{
+    saveDatabaseAs();
+}
+
+void MainWindow::Backup()
+{
+    if (!m_collection)
+        return;
+    FileDialog::Request request;
+    request.mode = FileDialog::AnyFile;
+    request.title = tr("BackupCurrentDB");
+    request.folder = lastDbDir();
+    request.filters = { QStringLiteral("DB (*.bak)") };
+    request.detailView = true;
+    request.confirmOverwrite = true;
+    const FileDialog::Answer answer = FileDialog::ask(this, request);
+    if (!answer.accepted()) {
+        MessageBox::showCustom(
+            MessageBox::Critical, nullptr, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"), { tr("Ok") });
+        return;
+    }
+
+    // The backup is written like a save under another name, but the open
+    // database, its folder and its modified state stay as they were.
+    const QString openFileName = m_currentFileName;
+    const QVariant openFolder = Settings().value(QStringLiteral("LastDBDir"));
+
+    m_currentFileName = answer.path;
+    storeDatabaseFolder(databaseFolderOf(answer.path));
+    saveDatabase(false);
+    m_collection->SaveDynamicLists();
+
+    Settings settings;
+    if (openFolder.isValid())
+        settings.setValue(QStringLiteral("LastDBDir"), openFolder);
+    else
+        settings.remove(QStringLiteral("LastDBDir"));
+    m_currentFileName = openFileName;
+}
