@@ -2,40 +2,23 @@
 
 #include <QProcess>
 
-namespace {
-
-struct Recorder
+ProcessRunner::Seam &ProcessRunner::seam()
 {
-    bool recording = false;
-    bool strict = false;
-    QList<ProcessRunner::Request> requests;
-    QList<ProcessRunner::Result> results;
-};
-
-Recorder &recorder()
-{
-    static Recorder r;
-    return r;
+    static Seam recorder;
+    return recorder;
 }
-
-} // namespace
 
 ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringList &arguments, int timeoutMs)
 {
-    Recorder &r = recorder();
-    if (r.recording) {
-        r.requests.append(Request { program, arguments });
-        if (!r.results.isEmpty())
-            return r.results.takeFirst();
+    seam().refuseUnlessRecording(
+        [&] { return QStringLiteral("program run: \"%1\" %2").arg(program, arguments.join(QLatin1Char(' '))); });
+    if (seam().isRecording()) {
+        seam().record(Request { program, arguments });
         Result clean;
         clean.started = true;
         clean.finished = true;
         clean.exitCode = 0;
-        return clean;
-    }
-    if (r.strict) {
-        qFatal("Unexpected program run: \"%s\" %s", qUtf8Printable(program),
-            qUtf8Printable(arguments.join(QLatin1Char(' '))));
+        return seam().takeAnswerOr(clean);
     }
 
     Result result;
@@ -65,38 +48,35 @@ ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringLi
 
 void ProcessRunner::setRecording(bool on)
 {
-    Recorder &r = recorder();
-    r.recording = on;
-    r.requests.clear();
-    r.results.clear();
+    seam().setRecording(on);
 }
 
 bool ProcessRunner::isRecording()
 {
-    return recorder().recording;
+    return seam().isRecording();
 }
 
 const QList<ProcessRunner::Request> &ProcessRunner::requests()
 {
-    return recorder().requests;
+    return seam().requests();
 }
 
 void ProcessRunner::clearRequests()
 {
-    recorder().requests.clear();
+    seam().clearRequests();
 }
 
 void ProcessRunner::queueResult(const Result &result)
 {
-    recorder().results.append(result);
+    seam().queue(result);
 }
 
 void ProcessRunner::setStrict(bool on)
 {
-    recorder().strict = on;
+    seam().setStrict(on);
 }
 
 bool ProcessRunner::isStrict()
 {
-    return recorder().strict;
+    return seam().isStrict();
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "desktop/Recorder.h"
+
 // Outside programs whose outcome the register must know, such as the print
 // spooler that takes the label file: the program is started directly, never
 // through a shell, and waited for, so that a failure can be told to the user.
@@ -44,16 +46,18 @@ public:
     static void setStrict(bool on);
     static bool isStrict();
 
+    // Answers are the results of the runs.
+    using Seam = Recorder<Request, Result>;
+
     // Records every run for the object's lifetime (for tests).
-    class Recording
+    class Recording : public Seam::Recording
     {
     public:
-        Recording() { ProcessRunner::setRecording(true); }
-        ~Recording() { ProcessRunner::setRecording(false); }
-        Recording(const Recording &) = delete;
-        Recording &operator=(const Recording &) = delete;
-
-        const QList<Request> &requests() const { return ProcessRunner::requests(); }
-        int count() const { return int(ProcessRunner::requests().size()); }
+        Recording()
+            : Seam::Recording(seam())
+        { }
     };
+
+private:
+    static Seam &seam();
 };
