@@ -309,18 +309,13 @@ void MainWindow::About()
 }
 
 // Commands whose dialogs and outputs live in their own parts of the program;
-// until those are in place the commands do nothing.
+// until those are in place the commands do nothing. The setup, label and
+// stock commands are in MainWindowSetup.cpp.
 void MainWindow::SaveAsHTML()
 { }
 void MainWindow::SaveAsXML()
 { }
-void MainWindow::UpdateLocations()
-{ }
-void MainWindow::PrintBarcode()
-{ }
 void MainWindow::Print()
-{ }
-void MainWindow::AutoMakeItems()
 { }
 void MainWindow::ShowAllAsHTMLTable()
 { }
@@ -333,14 +328,6 @@ void MainWindow::ShowAllAsXML()
 void MainWindow::MakeReport()
 { }
 void MainWindow::SetupWhatToPrint()
-{ }
-void MainWindow::SetupGroups()
-{ }
-void MainWindow::SetupLocation()
-{ }
-void MainWindow::SetupSupplier()
-{ }
-void MainWindow::SetupCommon()
 { }
 void MainWindow::Help()
 { }

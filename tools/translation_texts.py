@@ -828,6 +828,7 @@ TEXTS = {
     "ChoseAReceiptDirectory": ("Vælg kvitteringsmappe", "Velg kvitteringsmappe", "Choose a receipt folder"),
     "ChoseADocumentDirectory": ("Vælg dokumentmappe", "Velg dokumentmappe", "Choose a document folder"),
     "GetExistingDirectory": ("Vælg mappe", "Velg mappe", "Choose folder"),
+    "CommonSetupDialogTitle": ("Standardmapper", "Standardmapper", "Default folders"),
     # item pre-creation
     "AutomakeItems": ("Opret varer", "Opprett varer", "Create stock items"),
     "Number of items": ("Antal varer", "Antall varer", "Number of items"),
@@ -887,6 +888,9 @@ TEXTS = {
         "Opdatering mislykkedes for lokation: %1, varenummer: %2, antal: %3",
         "Oppdatering mislyktes for lokasjon: %1, varenummer: %2, antall: %3",
         "Update failed for location: %1, inventory ID: %2, items: %3"),
+    "Open_Location_File": ("Åbn lokationsfil", "Åpne lokasjonsfil", "Open location file"),
+    "location file (*.txt *.loc)": (
+        "Lokationsfil (*.txt *.loc)", "Lokasjonsfil (*.txt *.loc)", "Location file (*.txt *.loc)"),
     "PRINT_BARCODE": ("Udskriv &stregkode", "Skriv ut &strekkode", "Print &barcode"),
 
     # ------------------------------------------------------------------- help

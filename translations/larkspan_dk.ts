@@ -1213,6 +1213,10 @@ Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pr
 Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.</translation>
     </message>
     <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -1632,6 +1636,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>File: does not exist</source>
         <translation>Filen findes ikke</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Åbn lokationsfil</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Lokationsfil (*.txt *.loc)</translation>
     </message>
 </context>
 <context>

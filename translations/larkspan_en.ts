@@ -1213,6 +1213,10 @@ Record your belongings: furniture, tools, clothes and everything else you own, w
 Print lists and reports by group, or save the register as HTML or XML.</translation>
     </message>
     <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Default folders</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>
@@ -1632,6 +1636,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>File: does not exist</source>
         <translation>File: does not exist</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Open location file</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Location file (*.txt *.loc)</translation>
     </message>
 </context>
 <context>

@@ -1213,6 +1213,10 @@ Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris,
 Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.</translation>
     </message>
     <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -1632,6 +1636,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>File: does not exist</source>
         <translation>Filen finnes ikke</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Åpne lokasjonsfil</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Lokasjonsfil (*.txt *.loc)</translation>
     </message>
 </context>
 <context>
