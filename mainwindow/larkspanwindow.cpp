@@ -337,22 +337,6 @@ void MainWindow::SetupWhatToPrint()
     dialog->show();
 }
 
-// Commands whose dialogs and outputs live in their own parts of the program;
-// until those are in place the commands do nothing.
-void MainWindow::UpdateLocations()
-{ }
-void MainWindow::PrintBarcode()
-{ }
-void MainWindow::AutoMakeItems()
-{ }
-void MainWindow::SetupGroups()
-{ }
-void MainWindow::SetupLocation()
-{ }
-void MainWindow::SetupSupplier()
-{ }
-void MainWindow::SetupCommon()
-{ }
 void MainWindow::Help()
 {
     HelpTopics::open(HelpTopics::Contents);

@@ -822,8 +822,146 @@ TEXTS = {
     "%1 blev ikke gemt: %2": (None, "%1 ble ikke lagret: %2", "%1 was not saved: %2"),
 
     # --------------------------------------------------------- setup dialogs
+    # list setup dialog
+    "Setup": ("Opsætning", "Oppsett", "Setup"),
+    "Type:": ("Type:", "Type:", "Type:"),
+    "&Tilføj": (None, "&Legg til", "&Add"),
+    "&Slet": (None, "&Slett", "&Delete"),
+    "SETUP_PRINT": ("&Udskriv", "&Skriv ut", "&Print"),
+    "TOOLTIP_LIST": ("Listens navne i rækkefølge", "Listens navn i rekkefølge", "The names of the list, in order"),
+    "WHATS_THIS_LIST": (
+        "Listens navne. Vælg et navn for at rette det i feltet nedenfor.",
+        "Listens navn. Velg et navn for å rette det i feltet nedenfor.",
+        "The names of the list. Choose a name to change it in the field below."),
+    "TOOLTIP_SELECTED": ("Nyt navn eller ny tekst til det valgte navn", "Nytt navn eller ny tekst til det valgte navnet",
+                         "A new name, or the new text of the chosen name"),
+    "WHATS_THIS_SELECTED": (
+        "Skriv et nyt navn og tryk Tilføj, eller ret det valgte navn og tryk Gem.",
+        "Skriv et nytt navn og trykk Legg til, eller rett det valgte navnet og trykk Lagre.",
+        "Type a new name and press Add, or change the chosen name and press Save."),
+    "TOOLTIP_ADD": ("Tilføj navnet sidst i listen", "Legg navnet til sist i listen", "Add the name at the end of the list"),
+    "TOOLTIP_REMOVE": ("Slet det valgte navn", "Slett det valgte navnet", "Delete the chosen name"),
+    "TOOLTIP_SAVE": ("Gem listen", "Lagre listen", "Save the list"),
+    "TOOLTIP_PRINT": ("Udskriv", "Skriv ut", "Print"),
+    "WHATS_THIS_SETUP_DIALOG": (
+        "Her vedligeholdes en af databasens lister. Ændringer gemmes først, når der trykkes Gem eller OK.",
+        "Her vedlikeholdes en av databasens lister. Endringer lagres først når det trykkes Lagre eller OK.",
+        "Keeps one of the database's lists. Changes are stored only when Save or OK is pressed."),
+    "SETUP_WARNING": ("Advarsel", "Advarsel", "Warning"),
+    "SETUP_MAX_LIMIT_REACHED": (
+        "Listen kan ikke rumme flere navne.", "Listen kan ikke romme flere navn.", "The list cannot hold more names."),
+    "Fejl indtastning": (None, "Feil ved inntasting", "Input error"),
+    "Dette navn er allerede anvendt": (None, "Dette navnet er allerede brukt", "This name is already in use"),
+    "Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper": (
+        "Kan ikke have færre grupper end i databasen - flyt eventuelt varer til andre grupper",
+        "Kan ikke ha færre grupper enn i databasen - flytt eventuelt varer til andre grupper",
+        "Cannot have fewer groups than the database uses - move items to other groups first"),
+    "Kan ikke have færre lokaler end dem der allerede er i databasen": (
+        None,
+        "Kan ikke ha færre rom enn dem som allerede er i databasen",
+        "Cannot have fewer locations than the database already uses"),
+    "SETUP_ERROR": ("Fejl", "Feil", "Error"),
+    "NO_ITEM_SELECTED": (
+        "Vælg en lokation i listen først.", "Velg en lokasjon i listen først.", "Choose a location in the list first."),
+    "TOOLTIP_PRINT_BARCODE": (
+        "Udskriv stregkodeetiket for den valgte lokation",
+        "Skriv ut strekkodeetikett for den valgte lokasjonen",
+        "Print a barcode label for the chosen location"),
+    "WHATSHIS_PRINT_LOCATION_BARCODE": (
+        "Udskriver en stregkodeetiket med den valgte lokations nummer på etiketprinteren.",
+        "Skriver ut en strekkodeetikett med den valgte lokasjonens nummer på etikettskriveren.",
+        "Prints a barcode label with the number of the chosen location on the label printer."),
+    # default directories dialog
+    "CommonSetup": ("Standardmapper", "Standardmapper", "Default folders"),
+    "PICTURE_PATH": ("Billeder:", "Bilder:", "Pictures:"),
+    "RECEIPT_PATH": ("Kvitteringer:", "Kvitteringer:", "Receipts:"),
+    "DOCUMENT_PATH": ("Dokumenter:", "Dokumenter:", "Documents:"),
+    "TOOL_TIP_PICTURE_PATH": (
+        "Mappen, hvor billeder normalt ligger", "Mappen der bilder vanligvis ligger", "The folder that usually holds pictures"),
+    "TOOL_TIP_RECEIPT_PATH": (
+        "Mappen, hvor kvitteringer normalt ligger", "Mappen der kvitteringer vanligvis ligger",
+        "The folder that usually holds receipts"),
+    "TOOL_TIP_DOCUMENT_PATH": (
+        "Mappen, hvor dokumenter normalt ligger", "Mappen der dokumenter vanligvis ligger",
+        "The folder that usually holds documents"),
+    "&Browse": ("&Gennemse...", "&Bla gjennom...", "&Browse..."),
+    "B&rowse...": ("Genne&mse...", "Bla gj&ennom...", "B&rowse..."),
+    "Bro&wse...": ("Gennems&e...", "Bla gjenn&om...", "Bro&wse..."),
+    "&Help": ("&Hjælp", "&Hjelp", "&Help"),
+    "&Apply": ("&Anvend", "&Bruk", "&Apply"),
+    "&Cancel": ("&Fortryd", "&Avbryt", "&Cancel"),
+    "NUMIVAX_FRONT_PICTURE_PATH": ("Forside:", "Forside:", "Obverse:"),
+    "NUMIVAX_BACK_PICTURE_PATH": ("Bagside:", "Bakside:", "Reverse:"),
+    "BILLED_PATH": ("Billeder:", "Bilder:", "Pictures:"),
+    "KVITTERINGS_PATH": ("Ekstra billeder:", "Ekstra bilder:", "Extra pictures:"),
+    "ChoseAPictureDirectory": ("Vælg billedmappe", "Velg bildemappe", "Choose a picture folder"),
+    "ChoseAReceiptDirectory": ("Vælg kvitteringsmappe", "Velg kvitteringsmappe", "Choose a receipt folder"),
+    "ChoseADocumentDirectory": ("Vælg dokumentmappe", "Velg dokumentmappe", "Choose a document folder"),
+    "GetExistingDirectory": ("Vælg mappe", "Velg mappe", "Choose folder"),
+    "CommonSetupDialogTitle": ("Standardmapper", "Standardmapper", "Default folders"),
+    # item pre-creation
+    "AutomakeItems": ("Opret varer", "Opprett varer", "Create stock items"),
+    "Number of items": ("Antal varer", "Antall varer", "Number of items"),
+    "Name": ("Navn", "Navn", "Name"),
+    "MakeItems": ("Opret", "Opprett", "Create"),
+    "Close": ("Luk", "Lukk", "Close"),
+    "Warning": ("Advarsel", "Advarsel", "Warning"),
+    "Number of items must be:\nGreater than 0 and less than 1000": (
+        "Antal varer skal være:\nfra 1 til og med 1000",
+        "Antall varer må være:\nfra 1 til og med 1000",
+        "Number of items must be:\nfrom 1 to 1000"),
 
     # ----------------------------------------- barcodes and location import
+    "Etiketprinter": (None, "Etikettskriver", "Label printer"),
+    "Der er ikke angivet nogen etiketprinter i %1.": (
+        None, "Det er ikke angitt noen etikettskriver i %1.", "No label printer is named in %1."),
+    "Etiketterne kunne ikke sendes til etiketprinteren %1:\n%2": (
+        None,
+        "Etikettene kunne ikke sendes til etikettskriveren %1:\n%2",
+        "The labels could not be sent to the label printer %1:\n%2"),
+    "Programmet lp kunne ikke startes.": (None, "Programmet lp kunne ikke startes.", "The program lp could not be started."),
+    "lp sluttede med fejlkode %1.": (None, "lp avsluttet med feilkode %1.", "lp ended with error code %1."),
+    "File: does not exist": ("Filen findes ikke", "Filen finnes ikke", "File: does not exist"),
+    "Copy of file: %1 to %2 failed": (
+        "Filen %1 kunne ikke kopieres til %2", "Filen %1 kunne ikke kopieres til %2", "Copy of file: %1 to %2 failed"),
+    "Cannot open file %1 for reading": (
+        "Filen %1 kan ikke åbnes for læsning", "Filen %1 kan ikke åpnes for lesing", "Cannot open file %1 for reading"),
+    "Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:\n%2": (
+        None,
+        "Filen %1 kunne ikke slettes, og flyttingene i den vil bli utført igjen ved neste innlesing:\n%2",
+        "The file %1 could not be deleted, and its movements would be applied again by the next import:\n%2"),
+    "Move failed, ItemId: %1 - not found at location: %2": (
+        "Flytning mislykkedes, vare: %1 - findes ikke på lokation: %2",
+        "Flytting mislyktes, vare: %1 - finnes ikke på lokasjon: %2",
+        "Move failed, item ID: %1 - not found at location: %2"),
+    "Move failed, ItemId: %1 - the number of items to move must be at least 1: %2": (
+        "Flytning mislykkedes, vare: %1 - antallet, der flyttes, skal være mindst 1: %2",
+        "Flytting mislyktes, vare: %1 - antallet som flyttes, må være minst 1: %2",
+        "Move failed, item ID: %1 - the number of items to move must be at least 1: %2"),
+    "Move failed, location1: %1 not found, max groups: %2": (
+        "Flytning mislykkedes, lokation 1: %1 findes ikke, antal grupper: %2",
+        "Flytting mislyktes, lokasjon 1: %1 finnes ikke, antall grupper: %2",
+        "Move failed, location 1: %1 not found, number of groups: %2"),
+    "Move failed, location2: %1 not found, max groups: %2": (
+        "Flytning mislykkedes, lokation 2: %1 findes ikke, antal grupper: %2",
+        "Flytting mislyktes, lokasjon 2: %1 finnes ikke, antall grupper: %2",
+        "Move failed, location 2: %1 not found, number of groups: %2"),
+    "Move failed, to few items: %1 in record: %2 - can not subtract (%3)": (
+        "Flytning mislykkedes, for få varer: %1 i post: %2 - kan ikke trække %3 fra",
+        "Flytting mislyktes, for få varer: %1 i post: %2 - kan ikke trekke fra %3",
+        "Move failed, too few items: %1 in record: %2 - cannot subtract (%3)"),
+    "Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)": (
+        "Optælling (I) mislykkedes, for få varer: %1 i post: %2 - kan ikke trække %3 fra",
+        "Opptelling (I) mislyktes, for få varer: %1 i post: %2 - kan ikke trekke fra %3",
+        "Update (I) failed, too few items: %1 in record: %2 - cannot subtract (%3)"),
+    "Update failed for location: %1, inventory_id: %2, items: %3": (
+        "Opdatering mislykkedes for lokation: %1, varenummer: %2, antal: %3",
+        "Oppdatering mislyktes for lokasjon: %1, varenummer: %2, antall: %3",
+        "Update failed for location: %1, inventory ID: %2, items: %3"),
+    "Open_Location_File": ("Åbn lokationsfil", "Åpne lokasjonsfil", "Open location file"),
+    "location file (*.txt *.loc)": (
+        "Lokationsfil (*.txt *.loc)", "Lokasjonsfil (*.txt *.loc)", "Location file (*.txt *.loc)"),
+    "PRINT_BARCODE": ("Udskriv &stregkode", "Skriv ut &strekkode", "Print &barcode"),
 
     # ------------------------------------------------------------------- help
     "NOTEPAD_NOT_FOUND": (

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="da">
 <context>
+    <name>AutomakeItemsClass</name>
+    <message>
+        <source>AutomakeItems</source>
+        <translation>Opret varer</translation>
+    </message>
+    <message>
+        <source>Number of items</source>
+        <translation>Antal varer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>MakeItems</source>
+        <translation>Opret</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+        <translation>Antal varer skal være:
+fra 1 til og med 1000</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetup</name>
+    <message>
+        <source>NUMIVAX_FRONT_PICTURE_PATH</source>
+        <translation>Forside:</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_BACK_PICTURE_PATH</source>
+        <translation>Bagside:</translation>
+    </message>
+    <message>
+        <source>BILLED_PATH</source>
+        <translation>Billeder:</translation>
+    </message>
+    <message>
+        <source>KVITTERINGS_PATH</source>
+        <translation>Ekstra billeder:</translation>
+    </message>
+    <message>
+        <source>GetExistingDirectory</source>
+        <translation>Vælg mappe</translation>
+    </message>
+    <message>
+        <source>ChoseAPictureDirectory</source>
+        <translation>Vælg billedmappe</translation>
+    </message>
+    <message>
+        <source>ChoseAReceiptDirectory</source>
+        <translation>Vælg kvitteringsmappe</translation>
+    </message>
+    <message>
+        <source>ChoseADocumentDirectory</source>
+        <translation>Vælg dokumentmappe</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetupBase</name>
+    <message>
+        <source>CommonSetup</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
+        <source>PICTURE_PATH</source>
+        <translation>Billeder:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_PICTURE_PATH</source>
+        <translation>Mappen, hvor billeder normalt ligger</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Gennemse...</translation>
+    </message>
+    <message>
+        <source>RECEIPT_PATH</source>
+        <translation>Kvitteringer:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_RECEIPT_PATH</source>
+        <translation>Mappen, hvor kvitteringer normalt ligger</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Genne&amp;mse...</translation>
+    </message>
+    <message>
+        <source>DOCUMENT_PATH</source>
+        <translation>Dokumenter:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_DOCUMENT_PATH</source>
+        <translation>Mappen, hvor dokumenter normalt ligger</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Gennems&amp;e...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anvend</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -93,6 +220,31 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     <message>
         <source>HTML fejl</source>
         <translation>HTML-fejl</translation>
+    </message>
+</context>
+<context>
+    <name>HandlerBarcodesC</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etiketprinter</translation>
+    </message>
+    <message>
+        <source>Der er ikke angivet nogen etiketprinter i %1.</source>
+        <translation>Der er ikke angivet nogen etiketprinter i %1.</translation>
+    </message>
+    <message>
+        <source>Programmet lp kunne ikke startes.</source>
+        <translation>Programmet lp kunne ikke startes.</translation>
+    </message>
+    <message>
+        <source>lp sluttede med fejlkode %1.</source>
+        <translation>lp sluttede med fejlkode %1.</translation>
+    </message>
+    <message>
+        <source>Etiketterne kunne ikke sendes til etiketprinteren %1:
+%2</source>
+        <translation>Etiketterne kunne ikke sendes til etiketprinteren %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1088,43 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     </message>
 </context>
 <context>
+    <name>LocationUpdate</name>
+    <message>
+        <source>Move failed, location2: %1 not found, max groups: %2</source>
+        <translation>Flytning mislykkedes, lokation 2: %1 findes ikke, antal grupper: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, location1: %1 not found, max groups: %2</source>
+        <translation>Flytning mislykkedes, lokation 1: %1 findes ikke, antal grupper: %2</translation>
+    </message>
+    <message>
+        <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+        <translation>Opdatering mislykkedes for lokation: %1, varenummer: %2, antal: %3</translation>
+    </message>
+    <message>
+        <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Optælling (I) mislykkedes, for få varer: %1 i post: %2 - kan ikke trække %3 fra</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - not found at location: %2</source>
+        <translation>Flytning mislykkedes, vare: %1 - findes ikke på lokation: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Flytning mislykkedes, for få varer: %1 i post: %2 - kan ikke trække %3 fra</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - the number of items to move must be at least 1: %2</source>
+        <translation>Flytning mislykkedes, vare: %1 - antallet, der flyttes, skal være mindst 1: %2</translation>
+    </message>
+    <message>
+        <source>Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:
+%2</source>
+        <translation>Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1056,6 +1245,10 @@ Udskriv lister og rapporter, eller vis samlingen og de mønter, du mangler, som 
 Registrér dit indbo: møbler, værktøj, tøj og alt det andet, du ejer, med pris, købsdato, leverandør, serienummer, billeder og kvitteringer. Registeret er en god hjælp ved forsikring, flytning og efter tyveri eller brand.
 
 Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Standardmapper</translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
@@ -1542,6 +1735,39 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
 </context>
 <context>
+    <name>UpdateLocations</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>Filen findes ikke</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Åbn lokationsfil</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Lokationsfil (*.txt *.loc)</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/DeleteLocationFile</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>Filen findes ikke</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/ParseLocationFile</name>
+    <message>
+        <source>Copy of file: %1 to %2 failed</source>
+        <translation>Filen %1 kunne ikke kopieres til %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for reading</source>
+        <translation>Filen %1 kan ikke åbnes for læsning</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1736,6 +1962,132 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Udskriv &amp;stregkode</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Udskriv stregkodeetiket for den valgte lokation</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Udskriver en stregkodeetiket med den valgte lokations nummer på etiketprinteren.</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Fejl indtastning</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>Listen kan ikke rumme flere navne.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>Dette navn er allerede anvendt</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
+        <translation>Kan ikke have færre grupper end i databasen - flyt eventuelt varer til andre grupper</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+        <translation>Kan ikke have færre lokaler end dem der allerede er i databasen</translation>
+    </message>
+    <message>
+        <source>SETUP_ERROR</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>NO_ITEM_SELECTED</source>
+        <translation>Vælg en lokation i listen først.</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialogBase</name>
+    <message>
+        <source>Setup</source>
+        <translation>Opsætning</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Her vedligeholdes en af databasens lister. Ændringer gemmes først, når der trykkes Gem eller OK.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>Listens navne i rækkefølge</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>Listens navne. Vælg et navn for at rette det i feltet nedenfor.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>Nyt navn eller ny tekst til det valgte navn</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Skriv et nyt navn og tryk Tilføj, eller ret det valgte navn og tryk Gem.</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>&amp;Tilføj</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Tilføj navnet sidst i listen</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slet</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Slet det valgte navn</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Gem listen</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>

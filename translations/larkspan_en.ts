@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="da">
 <context>
+    <name>AutomakeItemsClass</name>
+    <message>
+        <source>AutomakeItems</source>
+        <translation>Create stock items</translation>
+    </message>
+    <message>
+        <source>Number of items</source>
+        <translation>Number of items</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>MakeItems</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+        <translation>Number of items must be:
+from 1 to 1000</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetup</name>
+    <message>
+        <source>NUMIVAX_FRONT_PICTURE_PATH</source>
+        <translation>Obverse:</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_BACK_PICTURE_PATH</source>
+        <translation>Reverse:</translation>
+    </message>
+    <message>
+        <source>BILLED_PATH</source>
+        <translation>Pictures:</translation>
+    </message>
+    <message>
+        <source>KVITTERINGS_PATH</source>
+        <translation>Extra pictures:</translation>
+    </message>
+    <message>
+        <source>GetExistingDirectory</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>ChoseAPictureDirectory</source>
+        <translation>Choose a picture folder</translation>
+    </message>
+    <message>
+        <source>ChoseAReceiptDirectory</source>
+        <translation>Choose a receipt folder</translation>
+    </message>
+    <message>
+        <source>ChoseADocumentDirectory</source>
+        <translation>Choose a document folder</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetupBase</name>
+    <message>
+        <source>CommonSetup</source>
+        <translation>Default folders</translation>
+    </message>
+    <message>
+        <source>PICTURE_PATH</source>
+        <translation>Pictures:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_PICTURE_PATH</source>
+        <translation>The folder that usually holds pictures</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>RECEIPT_PATH</source>
+        <translation>Receipts:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_RECEIPT_PATH</source>
+        <translation>The folder that usually holds receipts</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>B&amp;rowse...</translation>
+    </message>
+    <message>
+        <source>DOCUMENT_PATH</source>
+        <translation>Documents:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_DOCUMENT_PATH</source>
+        <translation>The folder that usually holds documents</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Bro&amp;wse...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -93,6 +220,31 @@ If the program that locked the database is no longer running (after a crash, for
     <message>
         <source>HTML fejl</source>
         <translation>HTML error</translation>
+    </message>
+</context>
+<context>
+    <name>HandlerBarcodesC</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Label printer</translation>
+    </message>
+    <message>
+        <source>Der er ikke angivet nogen etiketprinter i %1.</source>
+        <translation>No label printer is named in %1.</translation>
+    </message>
+    <message>
+        <source>Programmet lp kunne ikke startes.</source>
+        <translation>The program lp could not be started.</translation>
+    </message>
+    <message>
+        <source>lp sluttede med fejlkode %1.</source>
+        <translation>lp ended with error code %1.</translation>
+    </message>
+    <message>
+        <source>Etiketterne kunne ikke sendes til etiketprinteren %1:
+%2</source>
+        <translation>The labels could not be sent to the label printer %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1088,43 @@ If the program that locked the database is no longer running (after a crash, for
     </message>
 </context>
 <context>
+    <name>LocationUpdate</name>
+    <message>
+        <source>Move failed, location2: %1 not found, max groups: %2</source>
+        <translation>Move failed, location 2: %1 not found, number of groups: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, location1: %1 not found, max groups: %2</source>
+        <translation>Move failed, location 1: %1 not found, number of groups: %2</translation>
+    </message>
+    <message>
+        <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+        <translation>Update failed for location: %1, inventory ID: %2, items: %3</translation>
+    </message>
+    <message>
+        <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Update (I) failed, too few items: %1 in record: %2 - cannot subtract (%3)</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - not found at location: %2</source>
+        <translation>Move failed, item ID: %1 - not found at location: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Move failed, too few items: %1 in record: %2 - cannot subtract (%3)</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - the number of items to move must be at least 1: %2</source>
+        <translation>Move failed, item ID: %1 - the number of items to move must be at least 1: %2</translation>
+    </message>
+    <message>
+        <source>Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:
+%2</source>
+        <translation>The file %1 could not be deleted, and its movements would be applied again by the next import:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1056,6 +1245,10 @@ Print lists and reports, or view the collection and the coins you are missing as
 Record your belongings: furniture, tools, clothes and everything else you own, with price, purchase date, supplier, serial number, pictures and receipts. The register is a great help with insurance, when moving house and after a theft or a fire.
 
 Print lists and reports by group, or save the register as HTML or XML.</translation>
+    </message>
+    <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Default folders</translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
@@ -1542,6 +1735,39 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
 </context>
 <context>
+    <name>UpdateLocations</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>File: does not exist</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Open location file</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Location file (*.txt *.loc)</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/DeleteLocationFile</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>File: does not exist</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/ParseLocationFile</name>
+    <message>
+        <source>Copy of file: %1 to %2 failed</source>
+        <translation>Copy of file: %1 to %2 failed</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for reading</source>
+        <translation>Cannot open file %1 for reading</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1736,6 +1962,132 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Print &amp;barcode</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Print a barcode label for the chosen location</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Prints a barcode label with the number of the chosen location on the label printer.</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>The list cannot hold more names.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>This name is already in use</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
+        <translation>Cannot have fewer groups than the database uses - move items to other groups first</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+        <translation>Cannot have fewer locations than the database already uses</translation>
+    </message>
+    <message>
+        <source>SETUP_ERROR</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>NO_ITEM_SELECTED</source>
+        <translation>Choose a location in the list first.</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialogBase</name>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Keeps one of the database&apos;s lists. Changes are stored only when Save or OK is pressed.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>The names of the list, in order</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>The names of the list. Choose a name to change it in the field below.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>A new name, or the new text of the chosen name</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Type a new name and press Add, or change the chosen name and press Save.</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Add the name at the end of the list</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Delete the chosen name</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Save the list</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>

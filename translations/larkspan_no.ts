@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="da">
 <context>
+    <name>AutomakeItemsClass</name>
+    <message>
+        <source>AutomakeItems</source>
+        <translation>Opprett varer</translation>
+    </message>
+    <message>
+        <source>Number of items</source>
+        <translation>Antall varer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>MakeItems</source>
+        <translation>Opprett</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+        <translation>Antall varer må være:
+fra 1 til og med 1000</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetup</name>
+    <message>
+        <source>NUMIVAX_FRONT_PICTURE_PATH</source>
+        <translation>Forside:</translation>
+    </message>
+    <message>
+        <source>NUMIVAX_BACK_PICTURE_PATH</source>
+        <translation>Bakside:</translation>
+    </message>
+    <message>
+        <source>BILLED_PATH</source>
+        <translation>Bilder:</translation>
+    </message>
+    <message>
+        <source>KVITTERINGS_PATH</source>
+        <translation>Ekstra bilder:</translation>
+    </message>
+    <message>
+        <source>GetExistingDirectory</source>
+        <translation>Velg mappe</translation>
+    </message>
+    <message>
+        <source>ChoseAPictureDirectory</source>
+        <translation>Velg bildemappe</translation>
+    </message>
+    <message>
+        <source>ChoseAReceiptDirectory</source>
+        <translation>Velg kvitteringsmappe</translation>
+    </message>
+    <message>
+        <source>ChoseADocumentDirectory</source>
+        <translation>Velg dokumentmappe</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetupBase</name>
+    <message>
+        <source>CommonSetup</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
+        <source>PICTURE_PATH</source>
+        <translation>Bilder:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_PICTURE_PATH</source>
+        <translation>Mappen der bilder vanligvis ligger</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Bla gjennom...</translation>
+    </message>
+    <message>
+        <source>RECEIPT_PATH</source>
+        <translation>Kvitteringer:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_RECEIPT_PATH</source>
+        <translation>Mappen der kvitteringer vanligvis ligger</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Bla gj&amp;ennom...</translation>
+    </message>
+    <message>
+        <source>DOCUMENT_PATH</source>
+        <translation>Dokumenter:</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_DOCUMENT_PATH</source>
+        <translation>Mappen der dokumenter vanligvis ligger</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Bla gjenn&amp;om...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Bruk</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -93,6 +220,31 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
     <message>
         <source>HTML fejl</source>
         <translation>HTML-feil</translation>
+    </message>
+</context>
+<context>
+    <name>HandlerBarcodesC</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etikettskriver</translation>
+    </message>
+    <message>
+        <source>Der er ikke angivet nogen etiketprinter i %1.</source>
+        <translation>Det er ikke angitt noen etikettskriver i %1.</translation>
+    </message>
+    <message>
+        <source>Programmet lp kunne ikke startes.</source>
+        <translation>Programmet lp kunne ikke startes.</translation>
+    </message>
+    <message>
+        <source>lp sluttede med fejlkode %1.</source>
+        <translation>lp avsluttet med feilkode %1.</translation>
+    </message>
+    <message>
+        <source>Etiketterne kunne ikke sendes til etiketprinteren %1:
+%2</source>
+        <translation>Etikettene kunne ikke sendes til etikettskriveren %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1088,43 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
     </message>
 </context>
 <context>
+    <name>LocationUpdate</name>
+    <message>
+        <source>Move failed, location2: %1 not found, max groups: %2</source>
+        <translation>Flytting mislyktes, lokasjon 2: %1 finnes ikke, antall grupper: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, location1: %1 not found, max groups: %2</source>
+        <translation>Flytting mislyktes, lokasjon 1: %1 finnes ikke, antall grupper: %2</translation>
+    </message>
+    <message>
+        <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+        <translation>Oppdatering mislyktes for lokasjon: %1, varenummer: %2, antall: %3</translation>
+    </message>
+    <message>
+        <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Opptelling (I) mislyktes, for få varer: %1 i post: %2 - kan ikke trekke fra %3</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - not found at location: %2</source>
+        <translation>Flytting mislyktes, vare: %1 - finnes ikke på lokasjon: %2</translation>
+    </message>
+    <message>
+        <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+        <translation>Flytting mislyktes, for få varer: %1 i post: %2 - kan ikke trekke fra %3</translation>
+    </message>
+    <message>
+        <source>Move failed, ItemId: %1 - the number of items to move must be at least 1: %2</source>
+        <translation>Flytting mislyktes, vare: %1 - antallet som flyttes, må være minst 1: %2</translation>
+    </message>
+    <message>
+        <source>Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:
+%2</source>
+        <translation>Filen %1 kunne ikke slettes, og flyttingene i den vil bli utført igjen ved neste innlesing:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vælg eget billedvisnings program</source>
@@ -1056,6 +1245,10 @@ Skriv ut lister og rapporter, eller vis samlingen og myntene du mangler som HTML
 Registrer innboet ditt: møbler, verktøy, klær og alt annet du eier, med pris, kjøpsdato, leverandør, serienummer, bilder og kvitteringer. Registeret er til god hjelp ved forsikring, flytting og etter tyveri eller brann.
 
 Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller XML.</translation>
+    </message>
+    <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation>Standardmapper</translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
@@ -1542,6 +1735,39 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
 </context>
 <context>
+    <name>UpdateLocations</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>Filen finnes ikke</translation>
+    </message>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Åpne lokasjonsfil</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Lokasjonsfil (*.txt *.loc)</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/DeleteLocationFile</name>
+    <message>
+        <source>File: does not exist</source>
+        <translation>Filen finnes ikke</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations/ParseLocationFile</name>
+    <message>
+        <source>Copy of file: %1 to %2 failed</source>
+        <translation>Filen %1 kunne ikke kopieres til %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for reading</source>
+        <translation>Filen %1 kan ikke åpnes for lesing</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>
@@ -1736,6 +1962,132 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Skriv ut &amp;strekkode</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Skriv ut strekkodeetikett for den valgte lokasjonen</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Skriver ut en strekkodeetikett med den valgte lokasjonens nummer på etikettskriveren.</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Feil ved inntasting</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>Listen kan ikke romme flere navn.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>Dette navnet er allerede brukt</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
+        <translation>Kan ikke ha færre grupper enn i databasen - flytt eventuelt varer til andre grupper</translation>
+    </message>
+    <message>
+        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+        <translation>Kan ikke ha færre rom enn dem som allerede er i databasen</translation>
+    </message>
+    <message>
+        <source>SETUP_ERROR</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>NO_ITEM_SELECTED</source>
+        <translation>Velg en lokasjon i listen først.</translation>
+    </message>
+</context>
+<context>
+    <name>setupdialogBase</name>
+    <message>
+        <source>Setup</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Her vedlikeholdes en av databasens lister. Endringer lagres først når det trykkes Lagre eller OK.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>Listens navn i rekkefølge</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>Listens navn. Velg et navn for å rette det i feltet nedenfor.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>Nytt navn eller ny tekst til det valgte navnet</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Skriv et nytt navn og trykk Legg til, eller rett det valgte navnet og trykk Lagre.</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>&amp;Legg til</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Legg navnet til sist i listen</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slett</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Slett det valgte navnet</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Lagre listen</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>&amp;Skriv ut</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>

@@ -12,6 +12,7 @@
 #include "desktop/MessageBox.h"
 #include "desktop/MessageBoxNotices.h"
 #include "desktop/PrintDialog.h"
+#include "desktop/ProcessRunner.h"
 #include "core/Settings.h"
 
 namespace {
@@ -25,6 +26,7 @@ namespace {
     FileDialog::setStrict(true);
     Launcher::setStrict(true);
     PrintDialog::setStrict(true);
+    ProcessRunner::setStrict(true);
     MessageBoxNotices::install();
     return true;
 }();

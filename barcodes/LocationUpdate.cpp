@@ -1,0 +1,269 @@
+#include "barcodes/LocationUpdate.h"
+
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "desktop/MessageBox.h"
+
+#include <QDate>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+LocationUpdate::Clock g_clock = nullptr;
+
+QDateTime now()
+{
+    return g_clock ? g_clock() : QDateTime::currentDateTime();
+}
+
+QString today()
+{
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// The inventory number as the serial numbers are written: the digits of a
+// decimal number without leading zeros. Null when the text is not a number.
+QString inventoryNumber(const QString &text)
+{
+    bool ok = false;
+    const qlonglong number = text.toLongLong(&ok, 10);
+    return ok ? QString::number(number) : QString();
+}
+
+Item *findBySerial(const DBItemCollection &collection, const QString &serial)
+{
+    for (Item *item : collection) {
+        if (item->serialno() == serial)
+            return item;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+LocationUpdate::LocationUpdate(QWidget *parent)
+    : m_parent(parent)
+{ }
+
+void LocationUpdate::setClock(Clock clock)
+{
+    g_clock = clock;
+}
+
+QString LocationUpdate::backupName(const QString &fileName, const QDateTime &time)
+{
+    return fileName + QLatin1Char('.') + time.toString(QStringLiteral("dd.MM.yyyy.hh.mm"));
+}
+
+void LocationUpdate::warn(const QString &text)
+{
+    MessageBox::warning(m_parent, QStringLiteral("Quorvel"), text);
+}
+
+bool LocationUpdate::ReadFile(const QString &fileName)
+{
+    m_records.clear();
+    if (fileName.isEmpty() || !QFile::exists(fileName)) {
+        warn(QCoreApplication::translate("UpdateLocations", "File: does not exist"));
+        return false;
+    }
+    // QFile::copy never replaces an existing file, so the backup of an
+    // earlier import in the same minute stays as it was.
+    const QString backup = backupName(fileName, now());
+    if (!QFile::copy(fileName, backup)) {
+        warn(QCoreApplication::translate("UpdateLocations/ParseLocationFile", "Copy of file: %1 to %2 failed")
+                 .arg(fileName, backup));
+        return false;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        warn(QCoreApplication::translate("UpdateLocations/ParseLocationFile", "Cannot open file %1 for reading")
+                 .arg(fileName));
+        return false;
+    }
+    QTextStream stream(&file);
+    stream.setEncoding(QStringConverter::Latin1);
+    QString line;
+    while (stream.readLineInto(&line)) {
+        const LocationRecord record = LocationRecord::fromLine(line);
+        if (record.form != LocationRecord::Ignored)
+            m_records.append(record);
+    }
+    return true;
+}
+
+int LocationUpdate::checkedLocation(const DBItemCollection &collection, const QString &text, bool second)
+{
+    const int groups = collection.groups().size();
+    bool ok = false;
+    const int location = text.toInt(&ok, 10);
+    if (ok && location >= 0 && location < groups)
+        return location;
+    const QString message = second ? tr("Move failed, location2: %1 not found, max groups: %2")
+                                   : tr("Move failed, location1: %1 not found, max groups: %2");
+    warn(message.arg(text).arg(groups));
+    return -1;
+}
+
+void LocationUpdate::Apply(DBItemCollection &collection)
+{
+    for (const LocationRecord &record : std::as_const(m_records)) {
+        const QString id = inventoryNumber(record.inventoryId);
+        bool applied = false;
+        switch (record.form) {
+        case LocationRecord::Count:
+            applied = !id.isNull() && applyCount(collection, record, id);
+            break;
+        case LocationRecord::Move:
+            applyMove(collection, record, id);
+            // A move tells its own failures.
+            continue;
+        case LocationRecord::Place:
+            applied = !id.isNull() && applyPlace(collection, record, id);
+            break;
+        case LocationRecord::PlaceCopy:
+            applied = !id.isNull() && applyPlaceCopy(collection, record, id);
+            break;
+        case LocationRecord::Ignored:
+            continue;
+        }
+        if (!applied) {
+            warn(tr("Update failed for location: %1, inventory_id: %2, items: %3")
+                     .arg(record.location1, record.inventoryId, record.count));
+        }
+    }
+    setDatabaseModified(true);
+}
+
+bool LocationUpdate::applyCount(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+{
+    const int location = checkedLocation(collection, record.location1, false);
+    if (location < 0)
+        return false;
+    Item *item = collection.findByGroupAndSerial(location, id);
+    bool ok = false;
+    const int change = record.count.toInt(&ok, 10);
+    if (!item || !ok)
+        return false;
+    const int count = item->numberOfItems();
+    if (count + change < 0) {
+        warn(tr("Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                 .arg(count)
+                 .arg(id)
+                 .arg(change));
+        return false;
+    }
+    item->setNumberOfItems(count + change);
+    item->setDate(today());
+    collection.itemWasChanged(item);
+    return true;
+}
+
+bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+{
+    const int from = checkedLocation(collection, record.location1, false);
+    if (from < 0)
+        return false;
+    const int to = checkedLocation(collection, record.location2, true);
+    if (to < 0)
+        return false;
+    Item *source = id.isNull() ? nullptr : collection.findByGroupAndSerial(from, id);
+    bool ok = false;
+    const int moved = record.count.toInt(&ok, 10);
+    if (!source || !ok) {
+        warn(tr("Move failed, ItemId: %1 - not found at location: %2")
+                 .arg(id.isNull() ? record.inventoryId : id, record.location1));
+        return false;
+    }
+    const int count = source->numberOfItems();
+    if (count - moved < 0) {
+        warn(tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)").arg(count).arg(id).arg(moved));
+        return false;
+    }
+    // Checked before anything changes: a move of no items, or of a negative
+    // number, would leave the source changed and no copy at the target, or
+    // take items from the target.
+    if (moved < 1) {
+        warn(tr("Move failed, ItemId: %1 - the number of items to move must be at least 1: %2").arg(id, record.count));
+        return false;
+    }
+
+    Item *target = from == to ? source : collection.findByGroupAndSerial(to, id);
+    if (target == source)
+        return true;
+    source->setNumberOfItems(count - moved);
+    source->setDate(today());
+    if (target) {
+        target->setNumberOfItems(target->numberOfItems() + moved);
+        target->setDate(today());
+        collection.itemWasChanged(target);
+    } else {
+        auto copy = std::make_unique<Item>(*source);
+        copy->setGroup(to);
+        copy->setNumberOfItems(moved);
+        copy->setDate(today());
+        collection.add(std::move(copy));
+    }
+    if (source->numberOfItems() == 0)
+        collection.deleteItem(source);
+    else
+        collection.itemWasChanged(source);
+    return true;
+}
+
+bool LocationUpdate::applyPlace(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+{
+    const int location = checkedLocation(collection, record.location1, false);
+    if (location < 0)
+        return false;
+    Item *item = findBySerial(collection, id);
+    if (!item)
+        return false;
+    item->setGroup(location);
+    collection.itemWasChanged(item);
+    return true;
+}
+
+bool LocationUpdate::applyPlaceCopy(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+{
+    // Checked like every other form, so that no item gets a group that has
+    // no name in the group list.
+    const int location = checkedLocation(collection, record.location1, false);
+    if (location < 0)
+        return false;
+    const Item *item = findBySerial(collection, id);
+    bool ok = false;
+    const int count = record.count.toInt(&ok, 10);
+    if (!item || !ok || count < 1)
+        return false;
+    auto copy = std::make_unique<Item>(*item);
+    copy->setGroup(location);
+    copy->setNumberOfItems(count);
+    copy->setDate(today());
+    copy->setSerialno(QString::number(collection.highestSerialNumber() + 1));
+    collection.add(std::move(copy));
+    return true;
+}
+
+bool LocationUpdate::importFile(const QString &fileName, DBItemCollection &collection, QWidget *parent)
+{
+    LocationUpdate update(parent);
+    if (!update.ReadFile(fileName))
+        return false;
+    update.Apply(collection);
+    // A file left behind would be applied a second time by the next import.
+    QFile file(fileName);
+    if (!file.exists()) {
+        MessageBox::warning(parent, QStringLiteral("Quorvel"),
+            QCoreApplication::translate("UpdateLocations/DeleteLocationFile", "File: does not exist"));
+    } else if (!file.remove()) {
+        MessageBox::warning(parent, QStringLiteral("Quorvel"),
+            tr("Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:\n%2")
+                .arg(fileName, file.errorString()));
+    }
+    return true;
+}

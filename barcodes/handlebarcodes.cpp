@@ -1,0 +1,235 @@
+#include "barcodes/handlebarcodes.h"
+
+#include "core/LogXML.h"
+#include "core/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "desktop/MessageBox.h"
+#include "desktop/ProcessRunner.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+QString readLatin1(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(file.readAll());
+}
+
+// Never null: a null text counts as absent when the template is filled.
+QString cut(const QString &text, int length)
+{
+    const QString part = text.left(std::max(0, length));
+    return part.isNull() ? QString(0, QChar()) : part;
+}
+
+// Ordered substitution: the lowest-numbered placeholder present (%1 to %99)
+// takes the first value, the next the second, and so on; a placeholder
+// without a value stays. One pass, so that a placeholder inside a value is
+// written as it is and never filled in turn.
+QString fill(const QString &text, const QStringList &values)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9][0-9]?)"));
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
+        const int number = match.captured(1).toInt();
+        if (!numbers.contains(number))
+            numbers.append(number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+
+    QString filled;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
+        const qsizetype index = numbers.indexOf(match.captured(1).toInt());
+        filled += QStringView(text).mid(done, match.capturedStart() - done);
+        filled += index < values.size() ? values.at(index) : match.captured();
+        done = match.capturedEnd();
+    }
+    filled += QStringView(text).mid(done);
+    return filled;
+}
+
+void logEntry(LogXML *log, const QString &entry, const QString &source, const QString &operation)
+{
+    if (log)
+        log->logItem(entry, source, operation);
+}
+
+} // namespace
+
+QString HandlerBarcodesC::workFile()
+{
+    return QStringLiteral("Work/BarcodeFile.txt");
+}
+
+QString HandlerBarcodesC::itemTemplateFile()
+{
+    return QStringLiteral("Setup/BarcodeFormatFile.txt");
+}
+
+QString HandlerBarcodesC::locationTemplateFile()
+{
+    return QStringLiteral("Setup/BarcodeFormatLocationFile.txt");
+}
+
+QString HandlerBarcodesC::printerDeviceFile()
+{
+    return QStringLiteral("Setup/PrinterDevice.txt");
+}
+
+QString HandlerBarcodesC::itemId(const QString &serialno)
+{
+    return serialno.rightJustified(6, QLatin1Char('0'));
+}
+
+QString HandlerBarcodesC::locationId(int position)
+{
+    return QString::number(position).rightJustified(6, QLatin1Char('0'));
+}
+
+QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+    const QString &second, const QString &third, LogXML *log)
+{
+    qDebug("BarcodeID %s", qUtf8Printable(id));
+    const QString labelTemplate = readLatin1(templateFile);
+
+    QString label;
+    if (!second.isNull() && third.isNull())
+        label = fill(labelTemplate, { id, second });
+    else if (!second.isNull())
+        label = fill(labelTemplate, { id, second, third });
+    else if (third.isNull())
+        label = fill(labelTemplate, { id, id });
+
+    QFile output(outputFile);
+    if (output.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        output.write(label.toLatin1());
+        output.flush();
+        output.close();
+    }
+    logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    return label;
+}
+
+bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent)
+{
+    // The file holds one name; a line end after it is not part of the name.
+    const QString device = readLatin1(printerDeviceFile()).trimmed();
+    const QString title = tr("Etiketprinter");
+    if (device.isEmpty()) {
+        MessageBox::critical(parent, title,
+            tr("Der er ikke angivet nogen etiketprinter i %1.")
+                .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(printerDeviceFile()))));
+        return false;
+    }
+
+    QString failure;
+    if (device.startsWith(QLatin1Char('/'))) {
+        logEntry(log, QStringLiteral("copy %1 %2").arg(workFileName, device), QStringLiteral("handlebarcodes"),
+            QStringLiteral("PrintBarcode"));
+        QFile source(workFileName);
+        QFile target(device);
+        if (!source.open(QIODevice::ReadOnly)) {
+            failure = source.errorString();
+        } else if (!target.open(QIODevice::WriteOnly)) {
+            failure = target.errorString();
+        } else {
+            const QByteArray bytes = source.readAll();
+            if (target.write(bytes) != bytes.size() || !target.flush())
+                failure = target.errorString();
+        }
+    } else {
+        const QStringList arguments { QStringLiteral("-d"), device, QStringLiteral("-o"), QStringLiteral("raw"),
+            workFileName };
+        logEntry(log, QStringLiteral("lp ") + arguments.join(QLatin1Char(' ')), QStringLiteral("handlebarcodes"),
+            QStringLiteral("PrintBarcode"));
+        const ProcessRunner::Result result = ProcessRunner::run(QStringLiteral("lp"), arguments);
+        if (!result.started)
+            failure = tr("Programmet lp kunne ikke startes.");
+        else if (!result.succeeded())
+            failure = result.errorOutput.isEmpty() ? tr("lp sluttede med fejlkode %1.").arg(result.exitCode)
+                                                   : result.errorOutput;
+        if (!result.started && !result.errorOutput.isEmpty())
+            failure += QLatin1Char('\n') + result.errorOutput;
+    }
+    if (failure.isEmpty())
+        return true;
+    MessageBox::critical(
+        parent, title, tr("Etiketterne kunne ikke sendes til etiketprinteren %1:\n%2").arg(device, failure));
+    return false;
+}
+
+void HandlerBarcodesC::startJob(LogXML *log, const QString &source, const QString &operation)
+{
+    if (QFile::exists(workFile())) {
+        QFile::remove(workFile());
+        logEntry(log, workFile(), source, operation);
+    }
+}
+
+void HandlerBarcodesC::writeItemLabel(const Item &item, LogXML *log)
+{
+    const QString id = itemId(item.serialno());
+    Settings settings;
+    if (settings.value(QStringLiteral("EnableNameOnLabels"), false).toBool()) {
+        const int length = settings.value(QStringLiteral("BarcodeItemNameLabelLength"), 10).toInt();
+        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, id, cut(item.name(), length), log);
+    } else {
+        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, QString(), QString(), log);
+    }
+}
+
+bool HandlerBarcodesC::printGroupLabels(
+    const DBItemCollection &collection, const QString &groupName, LogXML *log, QWidget *parent)
+{
+    startJob(log, QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));
+    const int group = collection.groups().indexOf(groupName);
+    if (group < 0)
+        return false;
+    int written = 0;
+    for (const Item *item : collection) {
+        if (item->group() != group)
+            continue;
+        writeItemLabel(*item, log);
+        ++written;
+    }
+    if (written == 0)
+        return false;
+    const bool sent = PrintBarcode(workFile(), log, parent);
+    logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - group"));
+    return sent;
+}
+
+bool HandlerBarcodesC::printItemLabel(const Item &item, LogXML *log, QWidget *parent)
+{
+    startJob(log, QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));
+    writeItemLabel(item, log);
+    const bool sent = PrintBarcode(workFile(), log, parent);
+    logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - one item"));
+    return sent;
+}
+
+bool HandlerBarcodesC::printLocationLabel(int position, const QString &name, QWidget *parent)
+{
+    qDebug("Index %d", position);
+    startJob(nullptr, QString(), QString());
+    const QString id = locationId(position);
+    Settings settings;
+    if (settings.value(QStringLiteral("EnableLocationNameOnLabels"), false).toBool()) {
+        const int length = settings.value(QStringLiteral("BarcodeLocationNameLabeLength"), 10).toInt();
+        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, cut(name, length), QString(), nullptr);
+    } else {
+        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, QString(), QString(), nullptr);
+    }
+    return PrintBarcode(workFile(), nullptr, parent);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class DBItemCollection;
+class Item;
+class LogXML;
+class QWidget;
+
+// Barcode labels for a ZPL-type label printer. A label job collects the
+// filled label templates of its items (or of one location) in the work file
+// and copies that file raw to the printer named in the printer device file.
+// All paths are relative to the current folder, the program's run folder.
+//
+// The printer device file names either a print queue, which gets the file
+// through "lp -d QUEUE -o raw FILE", or a device file path (/dev/usb/lp0),
+// which gets the bytes written to it directly. A copy that fails is told to
+// the user: there is no console window here that would show the outcome.
+class HandlerBarcodesC
+{
+    Q_DECLARE_TR_FUNCTIONS(HandlerBarcodesC)
+
+public:
+    static QString workFile();
+    static QString itemTemplateFile();
+    static QString locationTemplateFile();
+    static QString printerDeviceFile();
+
+    // An item's serial number right-justified to six characters with "0"
+    // in front; a longer text stays whole.
+    static QString itemId(const QString &serialno);
+    // A group's 0-based position in the group list, the same way.
+    static QString locationId(int position);
+
+    // Fills the template with the ID and the optional second and third
+    // texts (null for absent) in placeholder order, appends the label to
+    // outputFile and returns it. A missing template reads as empty.
+    QString ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+        const QString &second, const QString &third, LogXML *log);
+    // Sends the work file to the label printer; false, after telling the
+    // user why (parent of the box), when it did not reach it.
+    bool PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent = nullptr);
+
+    // A new job: the work file of the previous one goes.
+    static void startJob(LogXML *log, const QString &source, const QString &operation);
+
+    // Appends the item's label to the work file, with its name when
+    // "EnableNameOnLabels" is set.
+    void writeItemLabel(const Item &item, LogXML *log);
+
+    // The labels of every item of the named group, in collection order, in one
+    // job; nothing is sent for a name that is not in the group list or a group
+    // without items. True when the labels were sent.
+    bool printGroupLabels(const DBItemCollection &collection, const QString &groupName, LogXML *log, QWidget *parent);
+    // The label of one item in one job.
+    bool printItemLabel(const Item &item, LogXML *log, QWidget *parent);
+    // The label of the location at position (0-based in the group list), with
+    // its name when "EnableLocationNameOnLabels" is set.
+    bool printLocationLabel(int position, const QString &name, QWidget *parent);
+};

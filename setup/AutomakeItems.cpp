@@ -1,0 +1,62 @@
+#include "setup/AutomakeItems.h"
+
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "database/StorageCheck.h"
+#include "desktop/MessageBox.h"
+#include "itemdialog/StoredTextValidator.h"
+
+#include <QDate>
+
+#include <memory>
+
+AutomakeItems::AutomakeItems(QWidget *parent)
+    : QDialog(parent)
+{
+    ui.setupUi(this);
+    // Every pre-created item carries this name into the database file.
+    ui.nameLineEdit->setValidator(new StoredTextValidator(ui.nameLineEdit));
+    // The on_..._ slots are connected by name in setupUi.
+    connect(ui.pushButtonClose, &QPushButton::clicked, this, &AutomakeItems::close);
+}
+
+void AutomakeItems::on_lineEdit_textChanged(const QString &text)
+{
+    bool ok = false;
+    m_count = text.toInt(&ok, 10);
+    if (!ok)
+        m_count = 0;
+    if (m_count < 1 || m_count > MaxCount) {
+        MessageBox::warning(this, QCoreApplication::translate("AutomakeItemsClass", "Warning"),
+            QCoreApplication::translate(
+                "AutomakeItemsClass", "Number of items must be:\nGreater than 0 and less than 1000"));
+        m_count = 0;
+    }
+}
+
+void AutomakeItems::on_pushButtonClose_clicked()
+{ }
+
+void AutomakeItems::on_pushButtonMakeItems_clicked()
+{
+    if (m_count <= 0 || !m_collection)
+        return;
+    const QString name = ui.nameLineEdit->text();
+    const QString problem = StorageCheck::textProblem(name);
+    if (!problem.isEmpty()) {
+        MessageBox::critical(this, QCoreApplication::translate("AutomakeItemsClass", "Warning"), problem);
+        return;
+    }
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    for (int made = 0; made < m_count; ++made) {
+        auto item = std::make_unique<Item>();
+        item->setNumberOfItems(1);
+        item->setDate(today);
+        item->setGroup(0);
+        // Each item joins before the next is made, so the batch gets
+        // consecutive numbers.
+        item->setSerialno(QString::number(m_collection->highestSerialNumber() + 1));
+        item->setName(name);
+        m_collection->add(std::move(item));
+    }
+}
