@@ -8,6 +8,7 @@
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
 #include "desktop/WaitCursor.h"
+#include "help/HelpTopics.h"
 #include "itemdialog/ItemDialogEditionLook.h"
 #include "itemdialog/ItemPicturePreviews.h"
 #include "output/ItemPrintout.h"
@@ -348,10 +349,7 @@ bool ItemDialog::ShowPage(const QString &PageName)
 
 void ItemDialog::help_slot()
 {
-    const QString language = currentLanguage();
-    const QString page = (isOstrana() || isQuorvel()) ? QStringLiteral("InventoryDialog.%1.htm").arg(language)
-                                                      : QStringLiteral("%1Dialog.%2.htm").arg(editionName(), language);
-    openHtmlPage(page, QString(), false);
+    openHtmlPage(HelpTopics::itemDialogPage(edition(), currentLanguage()), QString(), false);
 }
 
 void ItemDialog::print_Slot()

@@ -5,6 +5,7 @@
 #include "core/Edition.h"
 #include "core/Settings.h"
 #include "database/userItemCollection.h"
+#include "help/HelpTopics.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -34,11 +35,7 @@ void removeHelp(std::initializer_list<QWidget *> widgets)
 void applyHelpButton(Ui::ItemDialogBase &form)
 {
     // Only the help pages that are installed are offered.
-    const QString language = currentLanguage();
-    bool offered = language != QLatin1String("en");
-    if (isVistrel() || isNumivax())
-        offered = offered && language != QLatin1String("no");
-    if (!offered)
+    if (!HelpTopics::itemDialogHelpEnabled(edition(), currentLanguage()))
         form.helpPushButton->setEnabled(false);
 }
 

@@ -6,6 +6,7 @@
 #include "database/DBItemCollection.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
+#include "help/HelpTopics.h"
 #include "output/PrintFieldTitles.h"
 
 namespace {
@@ -162,15 +163,12 @@ QLabel *printSelectDataDialog::lengthLabel(PrintFields::Field field) const
 
 bool printSelectDataDialog::hasHelp()
 {
-    const QString language = currentLanguage();
-    return (isOstrana() && language != QLatin1String("en")) || (isNumivax() && language == QLatin1String("dk"));
+    return HelpTopics::printSetupHelpEnabled(edition(), currentLanguage());
 }
 
 QString printSelectDataDialog::helpPage()
 {
-    const QString page
-        = isNumivax() ? QStringLiteral("printSetupNumivax.%1.htm") : QStringLiteral("printSetupDialog.%1.htm");
-    return page.arg(currentLanguage());
+    return HelpTopics::printSetupPage(edition(), currentLanguage());
 }
 
 void printSelectDataDialog::add_slot()

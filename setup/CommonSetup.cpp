@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/FileDialog.h"
+#include "help/HelpTopics.h"
 #include "itemdialog/ItemDialog.h"
 
 #include <QDir>
@@ -88,7 +89,5 @@ void CommonSetup::accept()
 
 void CommonSetup::HelpSlot()
 {
-    const QString page
-        = isNumivax() ? QStringLiteral("CommonSetupDialog.Numivax.%1.htm") : QStringLiteral("CommonSetupDialog.%1.htm");
-    openHtmlPage(page.arg(currentLanguage()), QString(), false);
+    openHtmlPage(HelpTopics::commonSetupPage(edition(), currentLanguage()), QString(), false);
 }

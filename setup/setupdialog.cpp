@@ -7,6 +7,7 @@
 #include "database/StorageCheck.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
+#include "help/HelpTopics.h"
 #include "itemdialog/StoredTextValidator.h"
 
 #include <QDebug>
@@ -63,7 +64,7 @@ setupdialog::setupdialog(
         listLineEdit->addItem(entry);
     m_changed = false;
 
-    buttonHelp->setVisible(isOstrana() && currentLanguage() != QLatin1String("en"));
+    buttonHelp->setVisible(HelpTopics::listSetupHelpShown(edition(), currentLanguage()));
     selectedItemLineEdit->setValidator(new StoredTextValidator(selectedItemLineEdit));
 
     connect(addButton, &QPushButton::clicked, this, &setupdialog::AddSlot);
@@ -179,14 +180,9 @@ void setupdialog::OKSlot()
 
 void setupdialog::HelpSlot()
 {
-    if (!isOstrana() && !isQuorvel())
-        return;
-    QString page = QStringLiteral("SetupOstranaTyperDialog.htm");
-    if (m_kind == Locations)
-        page = QStringLiteral("SetupLokalerDialog.htm");
-    else if (m_kind == Suppliers)
-        page = QStringLiteral("SetupSupplierDialog.dk.htm");
-    openHtmlPage(page, QString(), false);
+    const QString page = HelpTopics::listSetupPage(edition(), m_kind);
+    if (!page.isEmpty())
+        openHtmlPage(page, QString(), false);
 }
 
 void setupdialog::PrintSlot()
