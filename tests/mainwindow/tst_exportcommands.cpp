@@ -6,6 +6,7 @@
 
 #include "DatabaseFixture.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
@@ -21,12 +22,11 @@
 
 namespace {
 
-struct Env
+struct Env : TestSupport::TestWorld
 {
     Env()
-        : settings(OstranaEdition)
+        : TestWorld(OstranaEdition)
     {
-        setDatabaseModified(false);
         qunsetenv("AppData");
         QDir(dir.path()).mkpath(QStringLiteral("db"));
         QDir(dir.path()).mkpath(QStringLiteral("appdata"));
@@ -41,13 +41,12 @@ struct Env
         setDatabaseModified(false);
     }
 
+    // The database folder stays the fixture's own, also with no start file.
     void startWith(const QString &file)
     {
-        Settings s;
-        s.setValue(QStringLiteral("LastSavedDBFile"), file);
-        s.setValue(QStringLiteral("LastDBDir"), QDir(dir.path()).filePath(QStringLiteral("db")));
+        TestWorld::startWith(file);
+        Settings().setValue(QStringLiteral("LastDBDir"), path(QStringLiteral("db")));
     }
-    QString path(const QString &relative) const { return QDir(dir.path()).filePath(relative); }
     // The local files handed to the desktop, oldest first.
     QStringList opened() const
     {
@@ -57,11 +56,6 @@ struct Env
         return files;
     }
 
-    TestSupport::IsolatedSettings settings;
-    TestSupport::RecordedMessageBoxes boxes;
-    FileDialog::Recording dialogs;
-    Launcher::Recording launches;
-    QTemporaryDir dir;
     QString database;
 };
 

@@ -12,6 +12,7 @@
 
 #include "DatabaseFixture.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 #include "core/Edition.h"
 #include "desktop/FileDialog.h"
 #include "desktop/Launcher.h"
@@ -28,15 +29,11 @@ namespace {
 
 // One test's world: its own settings store and folder, every box and file
 // dialog recorded, no outside program started.
-struct Env
+struct Env : TestSupport::TestWorld
 {
     explicit Env(int edition = OstranaEdition)
-        : settings(edition)
-    {
-        setDatabaseModified(false);
-    }
-
-    QString path(const QString &relative) const { return QDir(dir.path()).filePath(relative); }
+        : TestWorld(edition)
+    { }
 
     // A database with the standard lists in the folder of relativePath.
     QString database(const QString &relativePath, const QList<Row> &rows = DatabaseFixture::threeItems(),
@@ -47,20 +44,6 @@ struct Env
         DatabaseFixture::writeLists(info.absolutePath(), groups);
         return DatabaseFixture::writeDatabase(info.absolutePath(), info.fileName(), edition(), rows);
     }
-
-    // The database the next window opens at start.
-    void startWith(const QString &file)
-    {
-        Settings s;
-        s.setValue(QStringLiteral("LastSavedDBFile"), file);
-        s.setValue(QStringLiteral("LastDBDir"), QFileInfo(file).absolutePath());
-    }
-
-    TestSupport::IsolatedSettings settings;
-    TestSupport::RecordedMessageBoxes boxes;
-    FileDialog::Recording dialogs;
-    Launcher::Recording launches;
-    QTemporaryDir dir;
 };
 
 QVariant setting(const QString &key)

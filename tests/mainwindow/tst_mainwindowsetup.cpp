@@ -2,6 +2,7 @@
 
 #include "DatabaseFixture.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 #include "barcodes/handlebarcodes.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -24,10 +25,10 @@ namespace {
 
 // A stock database in a temporary folder, opened by a Quorvel window that
 // works in a copy of the run folder's label files.
-struct StockWindow
+struct StockWindow : TestWorld
 {
     StockWindow()
-        : settings(QuorvelEdition)
+        : TestWorld(QuorvelEdition)
         , run({ QStringLiteral("Setup"), QStringLiteral("Work") })
     {
         DatabaseFixture::writeLists(dir.path(), { QStringLiteral("Lager"), QStringLiteral("Butik") });
@@ -57,12 +58,7 @@ struct StockWindow
         return nullptr;
     }
 
-    IsolatedSettings settings;
-    RecordedMessageBoxes boxes;
-    FileDialog::Recording dialogs;
-    Launcher::Recording launches;
     ProcessRunner::Recording runs;
-    QTemporaryDir dir;
     RunFolderCopy run;
     QString database;
     std::unique_ptr<MainWindow> window;

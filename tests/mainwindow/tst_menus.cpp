@@ -11,6 +11,7 @@
 
 #include "DatabaseFixture.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 #include "core/Edition.h"
 #include "desktop/FileDialog.h"
 #include "desktop/Launcher.h"
@@ -21,12 +22,11 @@
 
 namespace {
 
-struct Env
+struct Env : TestSupport::TestWorld
 {
     explicit Env(int edition, const QString &language = QStringLiteral("dk"))
-        : settings(edition)
+        : TestWorld(edition)
     {
-        setDatabaseModified(false);
         Settings s;
         s.setValue(QStringLiteral("Language"), language);
         // No start database: the window opens empty.
@@ -41,12 +41,6 @@ struct Env
         return DatabaseFixture::writeDatabase(
             dir.path(), QStringLiteral("home.db"), edition(), DatabaseFixture::threeItems());
     }
-
-    TestSupport::IsolatedSettings settings;
-    TestSupport::RecordedMessageBoxes boxes;
-    FileDialog::Recording dialogs;
-    Launcher::Recording launches;
-    QTemporaryDir dir;
 };
 
 QMenu *menu(const MainWindow &w, int index)
