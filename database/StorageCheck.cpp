@@ -55,12 +55,11 @@ QString StorageCheck::textProblem(QStringView text)
         return tr("Tegnene %1 kan ikke gemmes i databasen.").arg(unstorableCharacters(text));
     case StoredText::TooLong:
         return tr("Databasen kan højst gemme %1 tegn i et felt.").arg(StoredText::maxBytes);
+    case StoredText::ZeroCharacter:
+        return tr("Teksten indeholder et nul-tegn.");
     case StoredText::None:
         break;
     }
-    // The reader ends a text at its first zero byte.
-    if (text.contains(QChar(0)))
-        return tr("Teksten indeholder et nul-tegn.");
     return QString();
 }
 
@@ -89,28 +88,43 @@ bool StorageCheck::editionKeepsProductModel()
 
 StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
 {
-    const auto text = [](FileField field, const QString &value) { return ItemProblem { field, textProblem(value) }; };
-    const auto number = [](FileField field, double value) { return ItemProblem { field, numberProblem(value) }; };
-    const ItemProblem checks[] = {
-        text(NameField, item.name()),
-        text(ProductField, item.product()),
-        number(PriceField, item.price()),
-        number(PriceTodayField, item.priceToday()),
-        text(DateField, item.date()),
-        text(SupplierField, item.supplier()),
-        text(SerialnoField, item.serialno()),
-        text(DescriptionField, item.description()),
-        text(AddressField, item.address()),
-        text(PhotolinkField, item.photolink()),
-        text(WwwField, item.www()),
-        text(ReceiptField, item.receipt()),
-        text(DocumentField, item.document()),
-        text(ProductModelField, item.productModel()),
+    // Every item of a database passes through here at each save: the
+    // checks stop at the first problem, and only a problem builds a text.
+    struct Text
+    {
+        FileField field;
+        QString value;
     };
-    for (const ItemProblem &check : checks) {
-        if (!check.reason.isEmpty())
-            return check;
-    }
+    const Text texts[] = {
+        { NameField, item.name() },
+        { ProductField, item.product() },
+        { DateField, item.date() },
+        { SupplierField, item.supplier() },
+        { SerialnoField, item.serialno() },
+        { DescriptionField, item.description() },
+        { AddressField, item.address() },
+        { PhotolinkField, item.photolink() },
+        { WwwField, item.www() },
+        { ReceiptField, item.receipt() },
+        { DocumentField, item.document() },
+        { ProductModelField, item.productModel() },
+    };
+    const auto firstProblem = [&]() -> ItemProblem {
+        for (const Text &text : texts) {
+            // The fields in file order: the prices come after the product.
+            if (text.field == DateField) {
+                if (!StoredText::isStorableNumber(item.price()))
+                    return { PriceField, numberProblem(item.price()) };
+                if (!StoredText::isStorableNumber(item.priceToday()))
+                    return { PriceTodayField, numberProblem(item.priceToday()) };
+            }
+            if (!StoredText::isStorable(text.value))
+                return { text.field, textProblem(text.value) };
+        }
+        return {};
+    };
+    if (const ItemProblem problem = firstProblem(); !problem.isNull())
+        return problem;
     if (!item.productModel().isEmpty() && !editionKeepsProductModel()) {
         return { ProductModelField,
             tr("Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.") };

@@ -15,13 +15,19 @@ StoredText::Problem StoredText::check(QStringView text)
 {
     bool separator = false;
     bool lineBreak = false;
+    bool zero = false;
     bool notLatin1 = false;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
+        // Most characters are none of these: one comparison lets them pass.
+        if (u > u';' && u <= 0xFF)
+            continue;
         if (u == u';')
             separator = true;
         else if (u == u'\n' || u == u'\r')
             lineBreak = true;
+        else if (u == 0)
+            zero = true;
         else if (u > 0xFF)
             notLatin1 = true;
     }
@@ -29,6 +35,8 @@ StoredText::Problem StoredText::check(QStringView text)
         return Separator;
     if (lineBreak)
         return LineBreak;
+    if (zero)
+        return ZeroCharacter;
     if (notLatin1)
         return NotLatin1;
     // Latin-1 holds one character in one byte.

@@ -17,6 +17,7 @@ public:
         None,
         Separator, // holds ";"
         LineBreak, // holds a line feed or carriage return
+        ZeroCharacter, // holds a zero character, where the reader ends a text
         NotLatin1, // holds a character the file's encoding cannot hold
         TooLong, // longer than maxBytes bytes in the file
     };

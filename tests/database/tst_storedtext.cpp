@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("separator") << QStringLiteral("a;b") << int(StoredText::Separator);
         QTest::newRow("line feed") << QStringLiteral("a\nb") << int(StoredText::LineBreak);
         QTest::newRow("carriage return") << QStringLiteral("a\rb") << int(StoredText::LineBreak);
+        QTest::newRow("zero character") << (QStringLiteral("12") + QChar(0) + QStringLiteral("3"))
+                                        << int(StoredText::ZeroCharacter);
         QTest::newRow("euro") << QStringLiteral("Pris 100 \u20ac") << int(StoredText::NotLatin1);
         QTest::newRow("Polish") << QStringLiteral("\u0141\u00f3d\u017a") << int(StoredText::NotLatin1);
         QTest::newRow("separator before line break") << QStringLiteral("a\n;") << int(StoredText::Separator);
