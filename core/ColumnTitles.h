@@ -14,6 +14,30 @@
 
 constexpr int ListColumnCount = 17;
 
+// The item list's columns, by which the list, the exports, the printouts and
+// the dialogs name an item's fields.
+namespace ListColumns {
+enum Column {
+    GroupColumn = 0,
+    NameColumn = 1,
+    ProductColumn = 2,
+    ModelColumn = 3,
+    CountColumn = 4,
+    PriceColumn = 5,
+    PriceTodayColumn = 6,
+    PictureColumn = 7,
+    ReceiptColumn = 8,
+    DateColumn = 9,
+    LocationColumn = 10,
+    DescriptionColumn = 11,
+    SupplierColumn = 12,
+    AddressColumn = 13,
+    SerialnoColumn = 14,
+    WwwColumn = 15,
+    DocumentColumn = 16,
+};
+} // namespace ListColumns
+
 // All seventeen titles (a modifiable reference to the process-wide list).
 QStringList &columnTitles();
 // The title of one column; empty for a column outside 0..16.

@@ -34,25 +34,8 @@ constexpr std::string_view rightCellOpen = "\t<td align=\"right\">\r\n\t\t";
 constexpr std::string_view cellClose = "\r\n\t</td>\r\n";
 
 // The list's columns, as the item block and the table name them.
-enum Column {
-    GroupColumn = 0,
-    NameColumn = 1,
-    ProductColumn = 2,
-    ModelColumn = 3,
-    CountColumn = 4,
-    PriceColumn = 5,
-    PriceTodayColumn = 6,
-    PictureColumn = 7,
-    ReceiptColumn = 8,
-    DateColumn = 9,
-    LocationColumn = 10,
-    DescriptionColumn = 11,
-    SupplierColumn = 12,
-    AddressColumn = 13,
-    SerialnoColumn = 14,
-    WwwColumn = 15,
-    DocumentColumn = 16,
-};
+using ListColumns::Column;
+using enum ListColumns::Column;
 
 // The elements of the item block, in the order they are written.
 enum ElementId {

@@ -25,10 +25,6 @@ const QString pageData = QStringLiteral("DATA");
 const QString pagePicture = QStringLiteral("PICTURE");
 const QString pageReceipt = QStringLiteral("RECEIPT");
 
-// The item list's location column, whose title names the location in the
-// inventory edition's save check.
-constexpr int locationColumn = 10;
-
 } // namespace
 
 ItemDialog::ItemDialog(DBItemCollection *collection, Item *item, const QString &pageName, bool searchMode,
@@ -240,7 +236,7 @@ void ItemDialog::showSearchResult(Item *found)
 
 bool ItemDialog::validateInput()
 {
-    const ItemValidation::Result result = m_validation.check(*this, columnTitle(locationColumn));
+    const ItemValidation::Result result = m_validation.check(*this, columnTitle(ListColumns::LocationColumn));
     if (result.ok())
         return true;
     if (result.isFieldLimit())

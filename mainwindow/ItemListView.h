@@ -33,25 +33,8 @@ class ItemListView : public QTreeWidget
 {
     Q_OBJECT
 public:
-    enum Column {
-        GroupColumn = 0,
-        NameColumn = 1,
-        ProductColumn = 2,
-        ModelColumn = 3,
-        CountColumn = 4,
-        PriceColumn = 5,
-        PriceTodayColumn = 6,
-        PictureColumn = 7,
-        ReceiptColumn = 8,
-        DateColumn = 9,
-        LocationColumn = 10,
-        DescriptionColumn = 11,
-        SupplierColumn = 12,
-        AddressColumn = 13,
-        SerialnoColumn = 14,
-        WwwColumn = 15,
-        DocumentColumn = 16,
-    };
+    using Column = ListColumns::Column;
+    using enum ListColumns::Column;
 
     explicit ItemListView(QWidget *mainWindow = nullptr);
     ~ItemListView() override;

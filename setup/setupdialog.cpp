@@ -13,15 +13,6 @@
 #include <QDebug>
 #include <QDir>
 
-namespace {
-
-// The item list's columns whose titles name the three lists.
-constexpr int GroupTitleColumn = 0;
-constexpr int LocationTitleColumn = 10;
-constexpr int SupplierTitleColumn = 12;
-
-} // namespace
-
 setupdialog::setupdialog(
     DBItemCollection *collection, int kind, QWidget *parent, const QString &name, bool modal, Qt::WindowFlags flags)
     : QDialog(parent, flags)
@@ -33,15 +24,15 @@ setupdialog::setupdialog(
     setModal(modal);
     listLineEdit->clear();
 
-    int titleColumn = GroupTitleColumn;
+    int titleColumn = ListColumns::GroupColumn;
     switch (m_kind) {
     case Locations:
         m_list = &m_collection->locations();
-        titleColumn = LocationTitleColumn;
+        titleColumn = ListColumns::LocationColumn;
         break;
     case Suppliers:
         m_list = &m_collection->suppliers();
-        titleColumn = SupplierTitleColumn;
+        titleColumn = ListColumns::SupplierColumn;
         break;
     default:
         m_kind = Groups;
