@@ -101,32 +101,34 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
     return answer;
 }
 
-QString FileDialog::getOpenFileName(
-    QWidget *parent, const QString &title, const QString &folder, const QStringList &filters, QString *dialogFolder)
+namespace {
+
+QString askForFile(FileDialog::Mode mode, QWidget *parent, const QString &title, const QString &folder,
+    const QStringList &filters, QString *dialogFolder)
 {
-    Request request;
-    request.mode = ExistingFile;
+    FileDialog::Request request;
+    request.mode = mode;
     request.title = title;
     request.folder = folder;
     request.filters = filters;
-    const Answer answer = ask(parent, request);
+    const FileDialog::Answer answer = FileDialog::ask(parent, request);
     if (dialogFolder && answer.accepted())
         *dialogFolder = answer.folder;
     return answer.path;
 }
 
+} // namespace
+
+QString FileDialog::getOpenFileName(
+    QWidget *parent, const QString &title, const QString &folder, const QStringList &filters, QString *dialogFolder)
+{
+    return askForFile(ExistingFile, parent, title, folder, filters, dialogFolder);
+}
+
 QString FileDialog::getSaveFileName(
     QWidget *parent, const QString &title, const QString &folder, const QStringList &filters, QString *dialogFolder)
 {
-    Request request;
-    request.mode = AnyFile;
-    request.title = title;
-    request.folder = folder;
-    request.filters = filters;
-    const Answer answer = ask(parent, request);
-    if (dialogFolder && answer.accepted())
-        *dialogFolder = answer.folder;
-    return answer.path;
+    return askForFile(AnyFile, parent, title, folder, filters, dialogFolder);
 }
 
 QString FileDialog::getExistingDirectory(QWidget *parent, const QString &title, const QString &folder)
