@@ -29,11 +29,6 @@ constexpr int levelDocument = 253;
 constexpr int levelEditionTag = 254;
 constexpr int levelProductModel = 255;
 
-QString fromLatin1(const std::string &bytes)
-{
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-}
-
 // A text field read as a whole decimal integer (blanks around it allowed);
 // fallback when it is anything else.
 int toInt(const std::string &text, int fallback)
@@ -294,26 +289,29 @@ std::unique_ptr<Item> DatabaseReader::itemFromFields() const
     const ReadFields &fields = *m_fields;
     auto item = std::make_unique<Item>();
     item->setGroup(fields.type.value());
-    item->setName(fromLatin1(fields.name.value()));
-    item->setProduct(fromLatin1(fields.model.value()));
     item->setPrice(fields.price.value());
     item->setPriceToday(fields.priceToday.value());
-    item->setDate(fromLatin1(fields.date.value()));
-    item->setSupplier(fromLatin1(fields.supplier.value()));
-    item->setSerialno(fromLatin1(fields.serialno.value()));
-    item->setDescription(fromLatin1(fields.description.value()));
-    item->setAddress(fromLatin1(fields.address.value()));
-    item->setPhotolink(fromLatin1(fields.photolink.value()));
     item->setNumberOfItems(toInt(fields.items.value(), 1));
     if (m_level >= levelLocation)
         item->setLocation(toInt(fields.location.value(), 0));
+    const auto bytes = [](const EStringField &field) { return QByteArrayView(field.value()); };
+    std::array<QByteArrayView, Item::TextCount> texts;
+    texts[Item::NameText] = bytes(fields.name);
+    texts[Item::ProductText] = bytes(fields.model);
+    texts[Item::DateText] = bytes(fields.date);
+    texts[Item::SupplierText] = bytes(fields.supplier);
+    texts[Item::SerialnoText] = bytes(fields.serialno);
+    texts[Item::DescriptionText] = bytes(fields.description);
+    texts[Item::AddressText] = bytes(fields.address);
+    texts[Item::PhotolinkText] = bytes(fields.photolink);
     if (m_level >= levelWwwAndReceipt) {
-        item->setWww(fromLatin1(fields.www.value()));
-        item->setReceipt(fromLatin1(fields.receipt.value()));
+        texts[Item::WwwText] = bytes(fields.www);
+        texts[Item::ReceiptText] = bytes(fields.receipt);
     }
     if (m_level >= levelDocument)
-        item->setDocument(fromLatin1(fields.document.value()));
+        texts[Item::DocumentText] = bytes(fields.document);
     if (m_level >= levelProductModel)
-        item->setProductModel(fromLatin1(fields.productModel.value()));
+        texts[Item::ProductModelText] = bytes(fields.productModel);
+    item->setLatin1Texts(texts);
     return item;
 }

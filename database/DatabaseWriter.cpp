@@ -1,59 +1,48 @@
 #include "database/DatabaseWriter.h"
 
-#include "database/ECharField.h"
-#include "database/EFloatField.h"
-#include "database/EIntField.h"
-#include "database/ELine.h"
-#include "database/ELineException.h"
-#include "database/EStringField.h"
 #include "database/Item.h"
 
 #include <QIODevice>
 
 #include <charconv>
-#include <ostream>
-#include <streambuf>
-#include <string_view>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// Collects the output in large blocks and hands each to the device in one
-// write. A device that takes less than offered makes the stream bad.
-class DeviceBuffer : public std::streambuf
+// Collects the lines in one large block and hands it to the device in one
+// write whenever it is full: a line is built with plain copies, and the
+// device sees a few dozen writes for a hundred thousand items.
+class LineBlock
 {
 public:
-    explicit DeviceBuffer(QIODevice &device)
+    explicit LineBlock(QIODevice &device)
         : m_device(device)
         , m_block(blockSize)
+    { }
+
+    // Room for at least bytes more; false once the device refused bytes.
+    bool reserve(std::size_t bytes)
     {
-        setp(m_block.data(), m_block.data() + m_block.size());
+        if (m_used + bytes <= m_block.size())
+            return true;
+        if (!flush())
+            return false;
+        if (bytes > m_block.size())
+            m_block.resize(bytes);
+        return true;
     }
+    char *end() { return m_block.data() + m_used; }
+    void setEnd(char *end) { m_used = std::size_t(end - m_block.data()); }
 
-protected:
-    int_type overflow(int_type c) override
-    {
-        if (!flushBlock())
-            return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
-        }
-        return traits_type::not_eof(c);
-    }
-    int sync() override { return flushBlock() ? 0 : -1; }
-
-private:
-    static constexpr std::size_t blockSize = 1 << 20;
-
-    bool flushBlock()
+    bool flush()
     {
         if (m_failed)
             return false;
         // A device may take part of a block (a disk filling up); offering it
         // the rest makes it report why it takes no more.
-        const char *data = pbase();
-        qint64 left = pptr() - pbase();
+        const char *data = m_block.data();
+        qint64 left = qint64(m_used);
         while (left > 0) {
             const qint64 written = m_device.write(data, left);
             if (written <= 0) {
@@ -63,111 +52,115 @@ private:
             data += written;
             left -= written;
         }
-        setp(m_block.data(), m_block.data() + m_block.size());
+        m_used = 0;
         return true;
     }
 
+private:
+    static constexpr std::size_t blockSize = std::size_t(4) << 20;
+
     QIODevice &m_device;
     std::vector<char> m_block;
+    std::size_t m_used = 0;
     bool m_failed = false;
 };
 
-// The field list of saving: the 17 fields in file order, each followed by
-// ";", then the line end.
-struct WriteFields
+// The most a number takes: a double in fixed notation with six decimals
+// (what the file's "%0.6lf" gives), or an int.
+constexpr std::size_t maxNumberBytes = 320;
+
+char *putInteger(char *out, int value)
 {
-    EIntField type;
-    EFloatField price { 0, 6 };
-    EFloatField priceToday { 0, 6 };
-    EStringField name, product, date, supplier, serialno, description, address, photolink, items, location, www,
-        receipt, document, productModel;
-    ECharField separator;
-    ECharField lineEnd;
-    ELine line;
+    out = std::to_chars(out, out + 16, value).ptr;
+    *out++ = ';';
+    return out;
+}
 
-    WriteFields()
-    {
-        separator.setValue(';');
-        lineEnd.setValue('\n');
-        for (EField *field :
-            std::initializer_list<EField *> { &type, &name, &product, &price, &priceToday, &date, &supplier, &serialno,
-                &description, &address, &photolink, &items, &location, &www, &receipt, &document, &productModel }) {
-            line.add(field);
-            line.add(&separator);
-        }
-        line.add(&lineEnd);
+char *putPrice(char *out, double value)
+{
+    // Only finite numbers get here (StorageCheck): they always fit.
+    out = std::to_chars(out, out + maxNumberBytes, value, std::chars_format::fixed, 6).ptr;
+    *out++ = ';';
+    return out;
+}
+
+char *putText(char *out, QByteArrayView bytes)
+{
+    if (!bytes.isEmpty()) {
+        std::memcpy(out, bytes.data(), std::size_t(bytes.size()));
+        out += bytes.size();
     }
+    *out++ = ';';
+    return out;
+}
 
-    void set(const Item &item);
+// The texts of an item in Latin-1. Those of an item from a file or the item
+// dialog are already; any other only reaches the writer when each of its
+// characters fits (StorageCheck).
+class Latin1Texts
+{
+public:
+    explicit Latin1Texts(const Item &item)
+        : m_item(item)
+    {
+        if (!item.textsAreLatin1()) {
+            for (int i = 0; i < Item::TextCount; ++i)
+                m_converted[std::size_t(i)] = item.text(Item::Text(i)).toLatin1();
+        }
+    }
+    QByteArrayView operator[](Item::Text which) const
+    {
+        return m_item.textsAreLatin1() ? m_item.textBytes(which) : QByteArrayView(m_converted[std::size_t(which)]);
+    }
 
 private:
-    // Reused for every text, so that a line costs no allocation.
-    std::string m_scratch;
-
-    // Latin-1 bytes of a text into a text field. Only texts that
-    // StorageCheck passed get here, so every character fits.
-    void setLatin1(EStringField &field, const QString &text)
-    {
-        m_scratch.resize(std::size_t(text.size()));
-        const QChar *from = text.constData();
-        for (qsizetype i = 0; i < text.size(); ++i)
-            m_scratch[std::size_t(i)] = char(from[i].unicode());
-        field.assign(m_scratch);
-    }
-
-    static void setNumber(EStringField &field, int value)
-    {
-        char text[16];
-        const auto result = std::to_chars(text, text + sizeof text, value);
-        field.assign(std::string_view(text, std::size_t(result.ptr - text)));
-    }
+    const Item &m_item;
+    std::array<QByteArray, Item::TextCount> m_converted;
 };
-
-void WriteFields::set(const Item &item)
-{
-    type.setValue(item.group());
-    setLatin1(name, item.name());
-    setLatin1(product, item.product());
-    price.setValue(item.price());
-    priceToday.setValue(item.priceToday());
-    setLatin1(date, item.date());
-    setLatin1(supplier, item.supplier());
-    setLatin1(serialno, item.serialno());
-    setLatin1(description, item.description());
-    setLatin1(address, item.address());
-    setLatin1(photolink, item.photolink());
-    setNumber(items, item.numberOfItems());
-    setNumber(location, item.location());
-    setLatin1(www, item.www());
-    setLatin1(receipt, item.receipt());
-    setLatin1(document, item.document());
-    setLatin1(productModel, item.productModel());
-}
 
 } // namespace
 
 bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
 {
-    WriteFields fields;
-    DeviceBuffer buffer(m_device);
-    std::ostream out(&buffer);
-    out.write(header.constData(), header.size());
-    out.put('\n');
+    LineBlock block(m_device);
+    if (!block.reserve(std::size_t(header.size()) + 1))
+        return false;
+    char *out = block.end();
+    std::memcpy(out, header.constData(), std::size_t(header.size()));
+    out += header.size();
+    *out++ = '\n';
+    block.setEnd(out);
 
-    bool good = out.good();
-    try {
-        for (const Item *item : items) {
-            if (!good)
-                break;
-            fields.set(*item);
-            fields.line.write(out);
-            if (written)
-                written(*item);
-        }
-        good = good && out.flush().good();
-    } catch (const ELineException &) {
-        // The device refused bytes; its own error says why.
-        good = false;
+    for (const Item *item : items) {
+        const Latin1Texts texts(*item);
+        std::size_t textBytes = 0;
+        for (int i = 0; i < Item::TextCount; ++i)
+            textBytes += std::size_t(texts[Item::Text(i)].size());
+        // Seventeen fields, each with its ";", and the line end.
+        if (!block.reserve(textBytes + 2 * maxNumberBytes + 3 * 16 + 18))
+            return false;
+        out = block.end();
+        out = putInteger(out, item->group());
+        out = putText(out, texts[Item::NameText]);
+        out = putText(out, texts[Item::ProductText]);
+        out = putPrice(out, item->price());
+        out = putPrice(out, item->priceToday());
+        out = putText(out, texts[Item::DateText]);
+        out = putText(out, texts[Item::SupplierText]);
+        out = putText(out, texts[Item::SerialnoText]);
+        out = putText(out, texts[Item::DescriptionText]);
+        out = putText(out, texts[Item::AddressText]);
+        out = putText(out, texts[Item::PhotolinkText]);
+        out = putInteger(out, item->numberOfItems());
+        out = putInteger(out, item->location());
+        out = putText(out, texts[Item::WwwText]);
+        out = putText(out, texts[Item::ReceiptText]);
+        out = putText(out, texts[Item::DocumentText]);
+        out = putText(out, texts[Item::ProductModelText]);
+        *out++ = '\n';
+        block.setEnd(out);
+        if (written)
+            written(*item);
     }
-    return good;
+    return block.flush();
 }

@@ -1,5 +1,141 @@
 #include "database/Item.h"
 
+#include <cstring>
+
+namespace {
+
+// The flags byte, then one end per text.
+constexpr qsizetype endsAt = 1;
+
+template <typename End> End readEnd(const char *ends, int index)
+{
+    End end;
+    std::memcpy(&end, ends + qsizetype(index) * qsizetype(sizeof(End)), sizeof(End));
+    return end;
+}
+
+template <typename End> void writeEnd(char *ends, int index, End end)
+{
+    std::memcpy(ends + qsizetype(index) * qsizetype(sizeof(End)), &end, sizeof(End));
+}
+
+bool fitsLatin1(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+int compareBytes(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    if (common > 0) {
+        if (const int order = std::memcmp(a.data(), b.data(), std::size_t(common)))
+            return order;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+} // namespace
+
+QByteArrayView Item::textBytes(Text which) const
+{
+    if (m_texts.isEmpty())
+        return {};
+    const char *block = m_texts.constData();
+    const unsigned char flags = static_cast<unsigned char>(block[0]);
+    const char *ends = block + endsAt;
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    if (flags & WideEnds) {
+        begin = which == 0 ? 0 : readEnd<quint32>(ends, which - 1);
+        end = readEnd<quint32>(ends, which);
+        ends += TextCount * sizeof(quint32);
+    } else {
+        begin = which == 0 ? 0 : readEnd<quint16>(ends, which - 1);
+        end = readEnd<quint16>(ends, which);
+        ends += TextCount * sizeof(quint16);
+    }
+    return QByteArrayView(ends + begin, end - begin);
+}
+
+void Item::setTextsFrom(const std::array<QByteArrayView, TextCount> &texts, unsigned char flags)
+{
+    qsizetype total = 0;
+    for (const QByteArrayView &text : texts)
+        total += text.size();
+    if (total == 0) {
+        m_texts = QByteArray();
+        return;
+    }
+    if (total > 0xFFFF)
+        flags |= WideEnds;
+    const qsizetype endSize = (flags & WideEnds) ? qsizetype(sizeof(quint32)) : qsizetype(sizeof(quint16));
+    const qsizetype headerSize = endsAt + TextCount * endSize;
+    QByteArray block(headerSize + total, Qt::Uninitialized);
+    char *data = block.data();
+    data[0] = char(flags);
+    char *ends = data + endsAt;
+    char *out = data + headerSize;
+    qsizetype end = 0;
+    for (int i = 0; i < TextCount; ++i) {
+        const QByteArrayView text = texts[std::size_t(i)];
+        if (!text.isEmpty())
+            std::memcpy(out + end, text.data(), std::size_t(text.size()));
+        end += text.size();
+        if (flags & WideEnds)
+            writeEnd<quint32>(ends, i, quint32(end));
+        else
+            writeEnd<quint16>(ends, i, quint16(end));
+    }
+    m_texts = std::move(block);
+}
+
+void Item::setLatin1Texts(const std::array<QByteArrayView, TextCount> &texts)
+{
+    setTextsFrom(texts, 0);
+}
+
+QString Item::text(Text which, bool escape) const
+{
+    const QByteArrayView bytes = textBytes(which);
+    const QString value = textsAreLatin1() ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    return escape ? escaped(value) : value;
+}
+
+void Item::setText(Text which, QStringView value)
+{
+    std::array<QString, TextCount> all;
+    bool latin1 = true;
+    for (int i = 0; i < TextCount; ++i) {
+        QString &text = all[std::size_t(i)];
+        text = i == which ? value.toString() : this->text(Text(i));
+        latin1 = latin1 && fitsLatin1(text);
+    }
+    std::array<QByteArray, TextCount> encoded;
+    std::array<QByteArrayView, TextCount> views;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        encoded[i] = latin1 ? all[i].toLatin1() : all[i].toUtf8();
+        views[i] = encoded[i];
+    }
+    setTextsFrom(views, latin1 ? 0 : Utf8Texts);
+}
+
+int Item::compareTexts(const Item &a, const Item &b, Text which)
+{
+    if (a.textsAreLatin1() && b.textsAreLatin1())
+        return compareBytes(a.textBytes(which), b.textBytes(which));
+    // Character codes of UTF-16 order a text beyond Latin-1 as it was given.
+    return QString::compare(a.text(which), b.text(which), Qt::CaseSensitive);
+}
+
+QDate Item::dateValue() const
+{
+    return dateFromText(date());
+}
+
 QString Item::priceText(int decimals) const
 {
     return QString::number(m_price, 'f', decimals);
@@ -48,7 +184,7 @@ bool Item::lessByDate(const Item *a, const Item *b)
 int Item::serialNumberValue() const
 {
     bool ok = false;
-    const int value = m_serialno.toInt(&ok, 10);
+    const int value = serialno().toInt(&ok, 10);
     return ok ? value : 0;
 }
 
@@ -83,12 +219,12 @@ QString Item::escaped(const QString &text)
 
 QString Item::dump() const
 {
-    return QString::asprintf("\nType: %d", m_group) + QLatin1String("\nName: ") + m_name + QLatin1String("\nProduct: ")
-        + m_product + QLatin1String("\nModel: ") + m_productModel + QString::asprintf("\nPrice: %f", m_price)
-        + QString::asprintf("\nPriceToday: %f", m_priceToday) + QLatin1String("\nDate: ") + m_date
-        + QLatin1String("\nSupplier: ") + m_supplier + QLatin1String("\nSerial_number: ") + m_serialno
-        + QLatin1String("\nDesc: ") + m_description + QLatin1String("\nAddress: ") + m_address
-        + QLatin1String("\nPhoto: ") + m_photolink + QString::asprintf("\nCount: %d", m_numberOfItems)
-        + QString::asprintf("\nRoom: %d", m_location) + QLatin1String("\nWww: ") + m_www + QLatin1String("\nReceipt: ")
-        + m_receipt;
+    return QString::asprintf("\nType: %d", m_group) + QLatin1String("\nName: ") + name() + QLatin1String("\nProduct: ")
+        + product() + QLatin1String("\nModel: ") + productModel() + QString::asprintf("\nPrice: %f", m_price)
+        + QString::asprintf("\nPriceToday: %f", m_priceToday) + QLatin1String("\nDate: ") + date()
+        + QLatin1String("\nSupplier: ") + supplier() + QLatin1String("\nSerial_number: ") + serialno()
+        + QLatin1String("\nDesc: ") + description() + QLatin1String("\nAddress: ") + address()
+        + QLatin1String("\nPhoto: ") + photolink() + QString::asprintf("\nCount: %d", m_numberOfItems)
+        + QString::asprintf("\nRoom: %d", m_location) + QLatin1String("\nWww: ") + www() + QLatin1String("\nReceipt: ")
+        + receipt();
 }

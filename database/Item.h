@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
+#include <QStringView>
+
+#include <array>
 
 // One entry of the register: one thing a household owns, one coin, one
 // picture or one stock item. A plain value class; the collection holds items
@@ -13,6 +18,23 @@
 class Item
 {
 public:
+    // The item's texts, in the order they are kept.
+    enum Text {
+        NameText,
+        ProductText,
+        DateText,
+        SupplierText,
+        SerialnoText,
+        DescriptionText,
+        AddressText,
+        PhotolinkText,
+        WwwText,
+        ReceiptText,
+        DocumentText,
+        ProductModelText,
+        TextCount
+    };
+
     Item() = default;
 
     int group() const { return m_group; }
@@ -20,11 +42,11 @@ public:
 
     // With escape true the text getters return the text with &, <, >, " and '
     // replaced by their XML entities, for HTML and XML output.
-    QString name(bool escape = false) const { return text(m_name, escape); }
-    void setName(QString name) { m_name = std::move(name); }
+    QString name(bool escape = false) const { return text(NameText, escape); }
+    void setName(const QString &name) { setText(NameText, name); }
 
-    QString product(bool escape = false) const { return text(m_product, escape); }
-    void setProduct(QString product) { m_product = std::move(product); }
+    QString product(bool escape = false) const { return text(ProductText, escape); }
+    void setProduct(const QString &product) { setText(ProductText, product); }
 
     double price() const { return m_price; }
     void setPrice(double price) { m_price = price; }
@@ -33,29 +55,29 @@ public:
     void setPriceToday(double priceToday) { m_priceToday = priceToday; }
 
     // The purchase date as text, normally dd.mm.yyyy.
-    QString date() const { return m_date; }
-    void setDate(QString date) { m_date = std::move(date); }
+    QString date() const { return text(DateText); }
+    void setDate(const QString &date) { setText(DateText, date); }
 
-    QString supplier(bool escape = false) const { return text(m_supplier, escape); }
-    void setSupplier(QString supplier) { m_supplier = std::move(supplier); }
+    QString supplier(bool escape = false) const { return text(SupplierText, escape); }
+    void setSupplier(const QString &supplier) { setText(SupplierText, supplier); }
 
-    QString serialno(bool escape = false) const { return text(m_serialno, escape); }
-    void setSerialno(QString serialno) { m_serialno = std::move(serialno); }
+    QString serialno(bool escape = false) const { return text(SerialnoText, escape); }
+    void setSerialno(const QString &serialno) { setText(SerialnoText, serialno); }
 
-    QString description(bool escape = false) const { return text(m_description, escape); }
-    void setDescription(QString description) { m_description = std::move(description); }
+    QString description(bool escape = false) const { return text(DescriptionText, escape); }
+    void setDescription(const QString &description) { setText(DescriptionText, description); }
 
-    QString address(bool escape = false) const { return text(m_address, escape); }
-    void setAddress(QString address) { m_address = std::move(address); }
+    QString address(bool escape = false) const { return text(AddressText, escape); }
+    void setAddress(const QString &address) { setText(AddressText, address); }
 
-    QString photolink(bool escape = false) const { return text(m_photolink, escape); }
-    void setPhotolink(QString photolink) { m_photolink = std::move(photolink); }
+    QString photolink(bool escape = false) const { return text(PhotolinkText, escape); }
+    void setPhotolink(const QString &photolink) { setText(PhotolinkText, photolink); }
 
-    QString www(bool escape = false) const { return text(m_www, escape); }
-    void setWww(QString www) { m_www = std::move(www); }
+    QString www(bool escape = false) const { return text(WwwText, escape); }
+    void setWww(const QString &www) { setText(WwwText, www); }
 
-    QString receipt(bool escape = false) const { return text(m_receipt, escape); }
-    void setReceipt(QString receipt) { m_receipt = std::move(receipt); }
+    QString receipt(bool escape = false) const { return text(ReceiptText, escape); }
+    void setReceipt(const QString &receipt) { setText(ReceiptText, receipt); }
 
     int numberOfItems() const { return m_numberOfItems; }
     void setNumberOfItems(int count) { m_numberOfItems = count; }
@@ -63,11 +85,26 @@ public:
     int location() const { return m_location; }
     void setLocation(int location) { m_location = location; }
 
-    QString document(bool escape = false) const { return text(m_document, escape); }
-    void setDocument(QString document) { m_document = std::move(document); }
+    QString document(bool escape = false) const { return text(DocumentText, escape); }
+    void setDocument(const QString &document) { setText(DocumentText, document); }
 
-    QString productModel(bool escape = false) const { return text(m_productModel, escape); }
-    void setProductModel(QString productModel) { m_productModel = std::move(productModel); }
+    QString productModel(bool escape = false) const { return text(ProductModelText, escape); }
+    void setProductModel(const QString &productModel) { setText(ProductModelText, productModel); }
+
+    // Any text by its place; the setters above all come here.
+    QString text(Text which, bool escape = false) const;
+    void setText(Text which, QStringView value);
+
+    // The texts as the database file holds them. Every text of an item that
+    // came from a file, or that the item dialog let through, is Latin-1: the
+    // bytes are then the texts themselves, one byte per character, and
+    // reading them costs nothing. Only an item given a character beyond
+    // Latin-1 keeps its texts otherwise (and can be shown, but not saved).
+    bool textsAreLatin1() const { return !(flags() & Utf8Texts); }
+    // The bytes of a text; Latin-1 when textsAreLatin1(), UTF-8 otherwise.
+    QByteArrayView textBytes(Text which) const;
+    // Sets every text at once from Latin-1 bytes, as a reader does.
+    void setLatin1Texts(const std::array<QByteArrayView, TextCount> &texts);
 
     // The price and value today in fixed notation with the given decimals.
     QString priceText(int decimals) const;
@@ -81,7 +118,7 @@ public:
 
     // The date read as day (first two characters), month (characters 3 and 4)
     // and year (last four); invalid when the text is not in that form.
-    QDate dateValue() const { return dateFromText(m_date); }
+    QDate dateValue() const;
     // A date text read the same way: dd.mm.yyyy by position.
     static QDate dateFromText(const QString &text);
     // The serial number as a decimal integer; 0 when it is not one.
@@ -93,37 +130,35 @@ public:
     // Orderings of the collection's sorts. Texts compare by plain character
     // code (case-sensitive, no locale).
     static bool lessByGroup(const Item *a, const Item *b) { return a->m_group < b->m_group; }
-    static bool lessByName(const Item *a, const Item *b) { return a->m_name < b->m_name; }
-    static bool lessByProduct(const Item *a, const Item *b) { return a->m_product < b->m_product; }
+    static bool lessByName(const Item *a, const Item *b) { return compareTexts(*a, *b, NameText) < 0; }
+    static bool lessByProduct(const Item *a, const Item *b) { return compareTexts(*a, *b, ProductText) < 0; }
     static bool lessByTotalValue(const Item *a, const Item *b) { return a->totalValue() < b->totalValue(); }
     static bool lessByDate(const Item *a, const Item *b);
     static bool lessByLocation(const Item *a, const Item *b) { return a->m_location < b->m_location; }
+    // The order of one text of two items by character code: negative, zero
+    // or positive.
+    static int compareTexts(const Item &a, const Item &b, Text which);
 
     // The text with &, <, >, " and ' replaced by XML entities.
     static QString escaped(const QString &text);
 
 private:
-    // The exports read the texts in place: they write every item of the
-    // register while the user waits, and a copy of each text costs them.
+    // The exports fetch an item's texts into the cache ahead of writing
+    // them: they write every item of the register while the user waits.
     friend class ItemExport;
 
-    static QString text(const QString &value, bool escape) { return escape ? escaped(value) : value; }
+    // The texts are kept in one block, a register of a million items being
+    // mostly short texts: a flags byte, the end of each text (16 bits, or 32
+    // bits when the texts are long) and then the texts' bytes. An item
+    // without texts has no block.
+    enum Flag : unsigned char { Utf8Texts = 1, WideEnds = 2 };
+    unsigned char flags() const { return m_texts.isEmpty() ? 0 : static_cast<unsigned char>(m_texts.at(0)); }
+    void setTextsFrom(const std::array<QByteArrayView, TextCount> &texts, unsigned char flags);
 
-    int m_group = 0;
-    QString m_name;
-    QString m_product;
+    QByteArray m_texts;
     double m_price = 0.0;
     double m_priceToday = 0.0;
-    QString m_date;
-    QString m_supplier;
-    QString m_serialno;
-    QString m_description;
-    QString m_address;
-    QString m_photolink;
-    QString m_www;
-    QString m_receipt;
+    int m_group = 0;
     int m_numberOfItems = 0;
     int m_location = 0;
-    QString m_document;
-    QString m_productModel;
 };

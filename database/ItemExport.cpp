@@ -12,6 +12,7 @@
 #include "database/Item.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -23,6 +24,21 @@ constexpr qsizetype bufferSize = qsizetype(1) << 20;
 constexpr qsizetype textPiece = 4096;
 // The most bytes one UTF-16 unit can become ("&quot;").
 constexpr qsizetype maxBytesPerUnit = 6;
+
+// The Latin-1 bytes a text is written with other bytes for: a line end
+// always (as CR LF), the characters of markup when it is escaped.
+struct MarkupBytes
+{
+    std::array<bool, 256> lineEnds {};
+    std::array<bool, 256> escaped {};
+    constexpr MarkupBytes()
+    {
+        lineEnds['\n'] = true;
+        for (const char c : { '\n', '&', '<', '>', '"', '\'' })
+            escaped[static_cast<unsigned char>(c)] = true;
+    }
+};
+constexpr MarkupBytes markupBytes;
 // The longest number text: a double in fixed notation (up to 309 digits).
 constexpr qsizetype maxNumberBytes = 400;
 
@@ -151,11 +167,9 @@ void ItemExport::prefetchAhead(const QList<Item *> &items, qsizetype index)
             __builtin_prefetch(item + offset);
     }
     if (index + textDistance < items.size()) {
-        const Item *item = items.at(index + textDistance);
-        for (const QString *text : { &item->m_name, &item->m_product, &item->m_date, &item->m_supplier,
-                 &item->m_serialno, &item->m_description, &item->m_address, &item->m_photolink, &item->m_www,
-                 &item->m_receipt, &item->m_document, &item->m_productModel })
-            __builtin_prefetch(text->constData());
+        const QByteArray &texts = items.at(index + textDistance)->m_texts;
+        for (qsizetype offset = 0; offset < texts.size(); offset += 64)
+            __builtin_prefetch(texts.constData() + offset);
     }
 }
 
@@ -333,6 +347,57 @@ void ItemExport::putText(QStringView text, bool escape)
     }
 }
 
+void ItemExport::putText(const Item &item, Item::Text which, bool escape)
+{
+    const QByteArrayView bytes = item.textBytes(which);
+    if (!item.textsAreLatin1() || bytes.size() > textPiece) {
+        putText(item.text(which), escape);
+        return;
+    }
+    // The texts are Latin-1 already: runs of plain bytes are copied whole,
+    // and only a line end or a character that markup would take is changed.
+    reserve(bytes.size() * maxBytesPerUnit);
+    char *out = m_buffer.get() + m_used;
+    const char *in = bytes.data();
+    const char *end = in + bytes.size();
+    const auto &special = escape ? markupBytes.escaped : markupBytes.lineEnds;
+    while (in < end) {
+        const char *run = in;
+        while (in < end && !special[static_cast<unsigned char>(*in)])
+            ++in;
+        if (in > run) {
+            std::memcpy(out, run, std::size_t(in - run));
+            out += in - run;
+        }
+        if (in == end)
+            break;
+        std::string_view replacement;
+        switch (*in++) {
+        case '\n':
+            replacement = "\r\n";
+            break;
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        default:
+            replacement = "&apos;";
+            break;
+        }
+        std::memcpy(out, replacement.data(), replacement.size());
+        out += replacement.size();
+    }
+    m_used = out - m_buffer.get();
+}
+
 void ItemExport::putNumber(double value)
 {
     reserve(maxNumberBytes);
@@ -393,10 +458,10 @@ void ItemExport::putItemBlock(const Item &item, int options)
         if (special && element.special)
             continue;
         if (labels) {
-            if (id == PictureElement && !item.m_photolink.isEmpty())
-                putPicture(item.m_photolink, "1. Image");
-            else if (id == ReceiptElement && !item.m_receipt.isEmpty())
-                putPicture(item.m_receipt, "2. Image");
+            if (id == PictureElement && !item.textBytes(Item::PhotolinkText).isEmpty())
+                putPicture(item.photolink(), "1. Image");
+            else if (id == ReceiptElement && !item.textBytes(Item::ReceiptText).isEmpty())
+                putPicture(item.receipt(), "2. Image");
             put("<b>");
             putText(m_titles.at(element.column), false);
             put("</b>: ");
@@ -407,13 +472,13 @@ void ItemExport::putItemBlock(const Item &item, int options)
             putListName(groups, item.group(), true);
             break;
         case NameElement:
-            putText(item.m_name, true);
+            putText(item, Item::NameText, true);
             break;
         case ProductElement:
-            putText(item.m_product, true);
+            putText(item, Item::ProductText, true);
             break;
         case ModelElement:
-            putText(item.m_productModel, true);
+            putText(item, Item::ProductModelText, true);
             break;
         case PriceElement:
             putNumber(item.price());
@@ -423,19 +488,19 @@ void ItemExport::putItemBlock(const Item &item, int options)
             break;
         // A date is text like any other: one holding markup stays text.
         case DateElement:
-            putText(item.m_date, true);
+            putText(item, Item::DateText, true);
             break;
         case SupplierElement:
-            putText(item.m_supplier, true);
+            putText(item, Item::SupplierText, true);
             break;
         case SerialNumberElement:
-            putText(item.m_serialno, true);
+            putText(item, Item::SerialnoText, true);
             break;
         case DescriptionElement:
-            putText(item.m_description, true);
+            putText(item, Item::DescriptionText, true);
             break;
         case FreeInfoElement:
-            putText(item.m_address, true);
+            putText(item, Item::AddressText, true);
             break;
         case NumberOfItemsElement:
             putInteger(item.numberOfItems());
@@ -444,16 +509,16 @@ void ItemExport::putItemBlock(const Item &item, int options)
             putListName(locations, item.location(), true);
             break;
         case WwwElement:
-            putText(item.m_www, true);
+            putText(item, Item::WwwText, true);
             break;
         case DocumentElement:
-            putText(item.m_document, true);
+            putText(item, Item::DocumentText, true);
             break;
         case PictureElement:
-            putText(item.m_photolink, true);
+            putText(item, Item::PhotolinkText, true);
             break;
         case ReceiptElement:
-            putText(item.m_receipt, true);
+            putText(item, Item::ReceiptText, true);
             break;
         default:
             break;
@@ -519,7 +584,7 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
         if (field == PrintFields::Picture || field == PrintFields::Receipt) {
             const bool picture = field == PrintFields::Picture;
             putPictureCell(
-                picture ? item.m_photolink : item.m_receipt, m_titles.at(picture ? PictureColumn : ReceiptColumn));
+                picture ? item.photolink() : item.receipt(), m_titles.at(picture ? PictureColumn : ReceiptColumn));
             continue;
         }
         const bool number
@@ -533,13 +598,13 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
             putListName(groups, item.group(), true);
             break;
         case PrintFields::Name:
-            putText(item.m_name, true);
+            putText(item, Item::NameText, true);
             break;
         case PrintFields::Model:
-            putText(item.m_product, true);
+            putText(item, Item::ProductText, true);
             break;
         case PrintFields::ProductType:
-            putText(item.m_productModel, true);
+            putText(item, Item::ProductModelText, true);
             break;
         case PrintFields::Count:
             putInteger(item.numberOfItems());
@@ -551,28 +616,28 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
             putNumber(item.priceToday());
             break;
         case PrintFields::Date:
-            putText(item.m_date, true);
+            putText(item, Item::DateText, true);
             break;
         case PrintFields::Location:
             putListName(locations, item.location(), true);
             break;
         case PrintFields::Describe:
-            putText(item.m_description, true);
+            putText(item, Item::DescriptionText, true);
             break;
         case PrintFields::Supplier:
-            putText(item.m_supplier, true);
+            putText(item, Item::SupplierText, true);
             break;
         case PrintFields::Address:
-            putText(item.m_address, true);
+            putText(item, Item::AddressText, true);
             break;
         case PrintFields::SerialNumber:
-            putText(item.m_serialno, true);
+            putText(item, Item::SerialnoText, true);
             break;
         case PrintFields::Www:
-            putText(item.m_www, true);
+            putText(item, Item::WwwText, true);
             break;
         case PrintFields::Document:
-            putText(item.m_document, true);
+            putText(item, Item::DocumentText, true);
             break;
         default:
             break;

@@ -7,8 +7,9 @@
 #include <memory>
 #include <string_view>
 
+#include "database/Item.h"
+
 class DBItemCollection;
-class Item;
 class QFile;
 struct PrintSettingsSnapshot;
 
@@ -64,6 +65,7 @@ private:
     // Bytes as they are.
     void putRaw(std::string_view bytes);
     void putText(QStringView text, bool escape);
+    void putText(const Item &item, Item::Text which, bool escape);
     void putNumber(double value);
     void putInteger(int value);
     void putListName(const QStringList &list, int index, bool escape);

@@ -86,8 +86,52 @@ bool StorageCheck::editionKeepsProductModel()
     return isOstrana();
 }
 
+namespace {
+
+// Bytes a Latin-1 text of the file cannot hold: the separator, line breaks
+// and the zero character where the reader ends a text.
+struct UnstorableBytes
+{
+    std::array<bool, 256> table {};
+    constexpr UnstorableBytes()
+    {
+        table[';'] = true;
+        table['\n'] = true;
+        table['\r'] = true;
+        table[0] = true;
+    }
+};
+constexpr UnstorableBytes unstorableBytes;
+
+// Whether every text and number of an item held in Latin-1 can be stored:
+// the test of every item at every save, so it looks at bytes only.
+bool storableAsIs(const Item &item)
+{
+    if (!item.textsAreLatin1())
+        return false;
+    if (!StoredText::isStorableNumber(item.price()) || !StoredText::isStorableNumber(item.priceToday()))
+        return false;
+    for (int i = 0; i < Item::TextCount; ++i) {
+        const QByteArrayView bytes = item.textBytes(Item::Text(i));
+        if (bytes.size() > StoredText::maxBytes)
+            return false;
+        bool bad = false;
+        for (const char c : bytes)
+            bad |= unstorableBytes.table[static_cast<unsigned char>(c)];
+        if (bad)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
 {
+    if (storableAsIs(item)) {
+        if (item.textBytes(Item::ProductModelText).isEmpty() || editionKeepsProductModel())
+            return {};
+    }
     // Every item of a database passes through here at each save: the
     // checks stop at the first problem, and only a problem builds a text.
     struct Text
