@@ -10,11 +10,14 @@
 #include "database/Item.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <istream>
 #include <optional>
 #include <streambuf>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,7 +34,7 @@ constexpr int levelProductModel = 255;
 
 // A text field read as a whole decimal integer (blanks around it allowed);
 // fallback when it is anything else.
-int toInt(const std::string &text, int fallback)
+int toInt(std::string_view text, int fallback)
 {
     const char *first = text.data();
     const char *last = first + text.size();
@@ -109,6 +112,28 @@ public:
     }
     // How far reading has come, from the start of the bytes.
     std::size_t position() const { return std::size_t(gptr() - eback()); }
+    const char *current() const { return gptr(); }
+    const char *limit() const { return egptr(); }
+    void moveTo(const char *next) { setg(eback(), const_cast<char *>(next), egptr()); }
+};
+
+// The values of one data line, before they become an item.
+struct LineValues
+{
+    int group = 0;
+    double price = 0.0;
+    double priceToday = 0.0;
+    std::string_view count;
+    std::string_view location;
+    std::array<QByteArrayView, Item::TextCount> texts;
+};
+
+// One field of the data line as the quick reading of plain lines sees it.
+struct Step
+{
+    enum Kind { Group, Separator, Text, Price, PriceToday, Count, Location };
+    Kind kind;
+    Item::Text text = Item::NameText;
 };
 
 // The field list of loading: twelve base fields, each followed by the one
@@ -134,6 +159,8 @@ struct ReadFields
     EStringField document { "document", ';' };
     EStringField productModel { "productModel", ';' };
     ELine line;
+    // The fields of the line in order, for the quick reading.
+    std::vector<Step> plan;
 
     ReadFields()
     {
@@ -141,6 +168,36 @@ struct ReadFields
                  &supplier, &serialno, &description, &address, &photolink, &items }) {
             line.add(field);
             line.add(&separator);
+        }
+        makePlan();
+    }
+
+    void makePlan()
+    {
+        const std::pair<const EField *, Item::Text> texts[] = { { &name, Item::NameText },
+            { &model, Item::ProductText }, { &date, Item::DateText }, { &supplier, Item::SupplierText },
+            { &serialno, Item::SerialnoText }, { &description, Item::DescriptionText }, { &address, Item::AddressText },
+            { &photolink, Item::PhotolinkText }, { &www, Item::WwwText }, { &receipt, Item::ReceiptText },
+            { &document, Item::DocumentText }, { &productModel, Item::ProductModelText } };
+        plan.clear();
+        for (int i = 0; i < line.fieldCount(); ++i) {
+            const EField *field = line.field(i);
+            Step step { Step::Separator };
+            if (field == &type)
+                step.kind = Step::Group;
+            else if (field == &price)
+                step.kind = Step::Price;
+            else if (field == &priceToday)
+                step.kind = Step::PriceToday;
+            else if (field == &items)
+                step.kind = Step::Count;
+            else if (field == &location)
+                step.kind = Step::Location;
+            for (const auto &[textField, text] : texts) {
+                if (field == textField)
+                    step = { Step::Text, text };
+            }
+            plan.push_back(step);
         }
     }
 
@@ -255,12 +312,17 @@ DatabaseReader::Header DatabaseReader::readHeader()
     Header result;
     result.text = QString::fromLatin1(header.data(), qsizetype(header.size())).trimmed();
     result.accepted = m_fields->applyHeader(header, m_level);
+    m_fields->makePlan();
     return result;
 }
 
 std::unique_ptr<Item> DatabaseReader::readItem()
 {
     m_failure.clear();
+    LineValues values;
+    if (readPlainLine(values))
+        return makeItem(values);
+
     const std::size_t lineStart = m_buffer->position();
     try {
         m_fields->line.read(*m_in);
@@ -281,37 +343,156 @@ std::unique_ptr<Item> DatabaseReader::readItem()
         // The last line lacked only its final separator: it is an item.
         m_in->setstate(std::ios::eofbit);
     }
-    return itemFromFields();
+    return makeItem(valuesOfFields());
 }
 
-std::unique_ptr<Item> DatabaseReader::itemFromFields() const
+bool DatabaseReader::readPlainLine(LineValues &values)
+{
+    // Nearly every line of a file is plain: numbers in their usual form,
+    // texts shorter than a text field holds, a line end after the last
+    // field. Such a line is read here straight from the bytes, the same as
+    // the fields would read it; any other line (and the end of the file) is
+    // left untouched to the fields, which know every rule for odd input.
+    if (!m_in->good())
+        return false;
+    const char *p = m_buffer->current();
+    const char *const end = m_buffer->limit();
+    const auto skipSpace = [&p, end] {
+        while (p < end && EField::isSpace(static_cast<unsigned char>(*p)))
+            ++p;
+        return p < end;
+    };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+
+    for (const Step &step : m_fields->plan) {
+        switch (step.kind) {
+        case Step::Separator:
+            if (!skipSpace())
+                return false;
+            ++p;
+            break;
+        case Step::Group: {
+            if (!skipSpace())
+                return false;
+            const bool negative = *p == '-';
+            if (*p == '-' || *p == '+')
+                ++p;
+            const char *digits = p;
+            int value = 0;
+            // Nine digits always fit an int; a longer number takes the fields' way.
+            while (p < end && isDigit(*p) && p - digits < 9)
+                value = value * 10 + (*p++ - '0');
+            if (p == digits || p == end || isDigit(*p))
+                return false;
+            values.group = negative ? -value : value;
+            break;
+        }
+        case Step::Price:
+        case Step::PriceToday: {
+            if (!skipSpace())
+                return false;
+            const char *first = p;
+            if (*p == '-')
+                ++p;
+            while (p < end && isDigit(*p))
+                ++p;
+            if (p < end && *p == '.') {
+                ++p;
+                while (p < end && isDigit(*p))
+                    ++p;
+            }
+            if (p == end || *p == 'e' || *p == 'E')
+                return false;
+            double value = 0.0;
+            const auto result = std::from_chars(first, p, value, std::chars_format::general);
+            if (result.ec != std::errc() || result.ptr != p)
+                return false;
+            (step.kind == Step::Price ? values.price : values.priceToday) = value;
+            break;
+        }
+        case Step::Text:
+        case Step::Count:
+        case Step::Location: {
+            if (p == end)
+                return false;
+            std::string_view text;
+            if (*p != ';') {
+                // A text as long as a text field holds, or one the file ends
+                // in, takes the fields' way.
+                const std::size_t window = std::min(std::size_t(end - p), std::size_t(EStringField::MaxLength));
+                const char *separator = static_cast<const char *>(std::memchr(p, ';', window));
+                if (!separator)
+                    return false;
+                text = std::string_view(p, std::size_t(separator - p));
+                // A text ends at a zero byte, as a C string would.
+                if (const void *zero = std::memchr(p, 0, text.size()))
+                    text = text.substr(0, std::size_t(static_cast<const char *>(zero) - p));
+                p = separator;
+            }
+            if (step.kind == Step::Text)
+                values.texts[std::size_t(step.text)] = QByteArrayView(text.data(), qsizetype(text.size()));
+            else
+                (step.kind == Step::Count ? values.count : values.location) = text;
+            break;
+        }
+        }
+    }
+    // The rest of the line, whatever it holds, up to and with its end.
+    while (p < end && *p != '\n' && *p != '\r')
+        ++p;
+    if (p == end)
+        return false;
+    if (*p++ == '\r' && p < end && *p == '\n')
+        ++p;
+    m_buffer->moveTo(p);
+    m_fields->line.countLine();
+    return true;
+}
+
+LineValues DatabaseReader::valuesOfFields() const
 {
     const ReadFields &fields = *m_fields;
-    auto item = std::make_unique<Item>();
-    item->setGroup(fields.type.value());
-    item->setPrice(fields.price.value());
-    item->setPriceToday(fields.priceToday.value());
-    item->setNumberOfItems(toInt(fields.items.value(), 1));
-    if (m_level >= levelLocation)
-        item->setLocation(toInt(fields.location.value(), 0));
     const auto bytes = [](const EStringField &field) { return QByteArrayView(field.value()); };
-    std::array<QByteArrayView, Item::TextCount> texts;
-    texts[Item::NameText] = bytes(fields.name);
-    texts[Item::ProductText] = bytes(fields.model);
-    texts[Item::DateText] = bytes(fields.date);
-    texts[Item::SupplierText] = bytes(fields.supplier);
-    texts[Item::SerialnoText] = bytes(fields.serialno);
-    texts[Item::DescriptionText] = bytes(fields.description);
-    texts[Item::AddressText] = bytes(fields.address);
-    texts[Item::PhotolinkText] = bytes(fields.photolink);
-    if (m_level >= levelWwwAndReceipt) {
-        texts[Item::WwwText] = bytes(fields.www);
-        texts[Item::ReceiptText] = bytes(fields.receipt);
+    LineValues values;
+    values.group = fields.type.value();
+    values.price = fields.price.value();
+    values.priceToday = fields.priceToday.value();
+    values.count = fields.items.value();
+    values.location = fields.location.value();
+    values.texts[Item::NameText] = bytes(fields.name);
+    values.texts[Item::ProductText] = bytes(fields.model);
+    values.texts[Item::DateText] = bytes(fields.date);
+    values.texts[Item::SupplierText] = bytes(fields.supplier);
+    values.texts[Item::SerialnoText] = bytes(fields.serialno);
+    values.texts[Item::DescriptionText] = bytes(fields.description);
+    values.texts[Item::AddressText] = bytes(fields.address);
+    values.texts[Item::PhotolinkText] = bytes(fields.photolink);
+    values.texts[Item::WwwText] = bytes(fields.www);
+    values.texts[Item::ReceiptText] = bytes(fields.receipt);
+    values.texts[Item::DocumentText] = bytes(fields.document);
+    values.texts[Item::ProductModelText] = bytes(fields.productModel);
+    return values;
+}
+
+std::unique_ptr<Item> DatabaseReader::makeItem(const LineValues &values) const
+{
+    auto item = std::make_unique<Item>();
+    item->setGroup(values.group);
+    item->setPrice(values.price);
+    item->setPriceToday(values.priceToday);
+    item->setNumberOfItems(toInt(values.count, 1));
+    if (m_level >= levelLocation)
+        item->setLocation(toInt(values.location, 0));
+    // Fields of a level above the file's are not the item's.
+    std::array<QByteArrayView, Item::TextCount> texts = values.texts;
+    if (m_level < levelWwwAndReceipt) {
+        texts[Item::WwwText] = {};
+        texts[Item::ReceiptText] = {};
     }
-    if (m_level >= levelDocument)
-        texts[Item::DocumentText] = bytes(fields.document);
-    if (m_level >= levelProductModel)
-        texts[Item::ProductModelText] = bytes(fields.productModel);
+    if (m_level < levelDocument)
+        texts[Item::DocumentText] = {};
+    if (m_level < levelProductModel)
+        texts[Item::ProductModelText] = {};
     item->setLatin1Texts(texts);
     return item;
 }

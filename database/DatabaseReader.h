@@ -8,6 +8,7 @@
 
 class Item;
 class MemoryBuffer;
+struct LineValues;
 struct ReadFields;
 
 // Reads the lines of a database file held in memory, one at a time: a header
@@ -51,7 +52,9 @@ public:
     int formatLevel() const { return m_level; }
 
 private:
-    std::unique_ptr<Item> itemFromFields() const;
+    bool readPlainLine(LineValues &values);
+    LineValues valuesOfFields() const;
+    std::unique_ptr<Item> makeItem(const LineValues &values) const;
 
     const QByteArray &m_bytes;
     std::size_t m_skipped = 0;

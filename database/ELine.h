@@ -17,6 +17,8 @@ public:
     int fieldCount() const { return int(m_fields.size()); }
     EField *field(int index) const { return m_fields.at(std::size_t(index)); }
     int lineCount() const { return m_lineCount; }
+    // Counts a line that was read without going through the fields.
+    void countLine() { ++m_lineCount; }
 
     // Reads every field in turn. The first field after which the stream is at
     // its end, failed or bad stops the line with an ELineException (fields
