@@ -271,9 +271,10 @@ struct ReadFields
     }
 };
 
-DatabaseReader::DatabaseReader(const QByteArray &bytes)
+DatabaseReader::DatabaseReader(const QByteArray &bytes, bool quickLines)
     : m_bytes(bytes)
     , m_fields(std::make_unique<ReadFields>())
+    , m_quickLines(quickLines)
 {
     // A byte-order mark, left by editors that save as UTF-8, is no part of
     // the first line.
@@ -320,7 +321,7 @@ std::unique_ptr<Item> DatabaseReader::readItem()
 {
     m_failure.clear();
     LineValues values;
-    if (readPlainLine(values))
+    if (m_quickLines && readPlainLine(values))
         return makeItem(values);
 
     const std::size_t lineStart = m_buffer->position();

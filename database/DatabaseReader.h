@@ -30,8 +30,10 @@ public:
         bool accepted = true;
     };
 
-    // The bytes must outlive the reader.
-    explicit DatabaseReader(const QByteArray &bytes);
+    // The bytes must outlive the reader. Plain lines are read straight from
+    // the bytes unless quickLines is false; the items are the same either
+    // way (the tests compare the two).
+    explicit DatabaseReader(const QByteArray &bytes, bool quickLines = true);
     ~DatabaseReader();
     DatabaseReader(const DatabaseReader &) = delete;
     DatabaseReader &operator=(const DatabaseReader &) = delete;
@@ -62,5 +64,6 @@ private:
     std::unique_ptr<MemoryBuffer> m_buffer;
     std::unique_ptr<std::istream> m_in;
     int m_level = levelNoHeader;
+    bool m_quickLines = true;
     QString m_failure;
 };
