@@ -506,6 +506,10 @@ void DBItemCollection::sort(int method)
     default:
         return;
     }
+    // Most registers are in group order already (saving sorts them), and a
+    // look costs less than a sort.
+    if (std::is_sorted(m_items.cbegin(), m_items.cend(), less))
+        return;
     // Stable: items that compare equal keep their order, so saving (which
     // sorts by group) writes the same file twice over.
     std::stable_sort(m_items.begin(), m_items.end(), less);

@@ -2,11 +2,18 @@
 
 #include "database/Item.h"
 
+#include <QFileDevice>
 #include <QIODevice>
 
 #include <charconv>
+#include <cmath>
+#include <memory>
 #include <cstring>
 #include <vector>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
 
 namespace {
 
@@ -53,10 +60,22 @@ public:
             left -= written;
         }
         m_used = 0;
+        startWriteback();
         return true;
     }
 
 private:
+    // A save ends by waiting until the file is on the disk. Telling the
+    // system to write each block as it comes lets the disk work while the
+    // next blocks are made, instead of all of it at the end.
+    void startWriteback()
+    {
+#ifdef Q_OS_LINUX
+        if (const auto *file = qobject_cast<const QFileDevice *>(&m_device); file && file->handle() >= 0)
+            sync_file_range(file->handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
+
     static constexpr std::size_t blockSize = std::size_t(4) << 20;
 
     QIODevice &m_device;
@@ -78,8 +97,35 @@ char *putInteger(char *out, int value)
 
 char *putPrice(char *out, double value)
 {
-    // Only finite numbers get here (StorageCheck): they always fit.
-    out = std::to_chars(out, out + maxNumberBytes, value, std::chars_format::fixed, 6).ptr;
+    // A price is nearly always a sum in whole cents: its millionths are
+    // then a whole number, found by one multiplication, far from where
+    // rounding could go either way. Any other number (and a negative zero)
+    // takes the full conversion. Only finite numbers get here (StorageCheck).
+    const double millionths = value * 1e6;
+    const double whole = std::nearbyint(millionths);
+    if (std::fabs(millionths) < 1e15 && std::fabs(millionths - whole) < 0.25 && (whole != 0 || !std::signbit(value))) {
+        long long units = static_cast<long long>(whole);
+        if (units < 0) {
+            *out++ = '-';
+            units = -units;
+        }
+        char digits[24];
+        char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+        // At least one digit before the point.
+        std::size_t length = std::size_t(end - digits);
+        if (length < 7) {
+            std::memmove(digits + (7 - length), digits, length);
+            std::memset(digits, '0', 7 - length);
+            length = 7;
+        }
+        std::memcpy(out, digits, length - 6);
+        out += length - 6;
+        *out++ = '.';
+        std::memcpy(out, digits + length - 6, 6);
+        out += 6;
+    } else {
+        out = std::to_chars(out, out + maxNumberBytes, value, std::chars_format::fixed, 6).ptr;
+    }
     *out++ = ';';
     return out;
 }
@@ -101,21 +147,30 @@ class Latin1Texts
 {
 public:
     explicit Latin1Texts(const Item &item)
-        : m_item(item)
     {
-        if (!item.textsAreLatin1()) {
-            for (int i = 0; i < Item::TextCount; ++i)
-                m_converted[std::size_t(i)] = item.text(Item::Text(i)).toLatin1();
+        if (item.textsAreLatin1()) {
+            m_texts = item.allTextBytes();
+            return;
+        }
+        m_converted = std::make_unique<std::array<QByteArray, Item::TextCount>>();
+        for (int i = 0; i < Item::TextCount; ++i) {
+            QByteArray &converted = (*m_converted)[std::size_t(i)];
+            converted = item.text(Item::Text(i)).toLatin1();
+            m_texts[std::size_t(i)] = converted;
         }
     }
-    QByteArrayView operator[](Item::Text which) const
+    QByteArrayView operator[](Item::Text which) const { return m_texts[std::size_t(which)]; }
+    std::size_t totalSize() const
     {
-        return m_item.textsAreLatin1() ? m_item.textBytes(which) : QByteArrayView(m_converted[std::size_t(which)]);
+        std::size_t total = 0;
+        for (const QByteArrayView &text : m_texts)
+            total += std::size_t(text.size());
+        return total;
     }
 
 private:
-    const Item &m_item;
-    std::array<QByteArray, Item::TextCount> m_converted;
+    std::array<QByteArrayView, Item::TextCount> m_texts;
+    std::unique_ptr<std::array<QByteArray, Item::TextCount>> m_converted;
 };
 
 } // namespace
@@ -133,11 +188,8 @@ bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items,
 
     for (const Item *item : items) {
         const Latin1Texts texts(*item);
-        std::size_t textBytes = 0;
-        for (int i = 0; i < Item::TextCount; ++i)
-            textBytes += std::size_t(texts[Item::Text(i)].size());
         // Seventeen fields, each with its ";", and the line end.
-        if (!block.reserve(textBytes + 2 * maxNumberBytes + 3 * 16 + 18))
+        if (!block.reserve(texts.totalSize() + 2 * maxNumberBytes + 3 * 16 + 18))
             return false;
         out = block.end();
         out = putInteger(out, item->group());

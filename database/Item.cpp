@@ -61,6 +61,33 @@ QByteArrayView Item::textBytes(Text which) const
     return QByteArrayView(ends + begin, end - begin);
 }
 
+std::array<QByteArrayView, Item::TextCount> Item::allTextBytes() const
+{
+    std::array<QByteArrayView, TextCount> all;
+    if (m_texts.isEmpty())
+        return all;
+    const char *block = m_texts.constData();
+    const bool wide = static_cast<unsigned char>(block[0]) & WideEnds;
+    const char *ends = block + endsAt;
+    const char *texts = ends + TextCount * (wide ? sizeof(quint32) : sizeof(quint16));
+    qsizetype begin = 0;
+    for (int i = 0; i < TextCount; ++i) {
+        const qsizetype end = wide ? qsizetype(readEnd<quint32>(ends, i)) : qsizetype(readEnd<quint16>(ends, i));
+        all[std::size_t(i)] = QByteArrayView(texts + begin, end - begin);
+        begin = end;
+    }
+    return all;
+}
+
+QByteArrayView Item::joinedTextBytes() const
+{
+    if (m_texts.isEmpty())
+        return {};
+    const bool wide = static_cast<unsigned char>(m_texts.at(0)) & WideEnds;
+    const qsizetype headerSize = endsAt + TextCount * qsizetype(wide ? sizeof(quint32) : sizeof(quint16));
+    return QByteArrayView(m_texts).sliced(headerSize);
+}
+
 void Item::setTextsFrom(const std::array<QByteArrayView, TextCount> &texts, unsigned char flags)
 {
     qsizetype total = 0;

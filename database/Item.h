@@ -103,6 +103,10 @@ public:
     bool textsAreLatin1() const { return !(flags() & Utf8Texts); }
     // The bytes of a text; Latin-1 when textsAreLatin1(), UTF-8 otherwise.
     QByteArrayView textBytes(Text which) const;
+    // The bytes of every text, in the order of Text.
+    std::array<QByteArrayView, TextCount> allTextBytes() const;
+    // The bytes of all texts one after the other, without anything between.
+    QByteArrayView joinedTextBytes() const;
     // Sets every text at once from Latin-1 bytes, as a reader does.
     void setLatin1Texts(const std::array<QByteArrayView, TextCount> &texts);
 

@@ -58,7 +58,8 @@ class tst_DatabaseReader : public QObject
         }
     }
 
-    const QByteArray plainLine = "3;Sofa;Eg;1500.000000;  800.50;01.02.2003;Ilva;SN-1;Stor;Stue;a.jpg;2;4;www;b.jpg;c.pdf;pm;\n";
+    const QByteArray plainLine
+        = "3;Sofa;Eg;1500.000000;  800.50;01.02.2003;Ilva;SN-1;Stor;Stue;a.jpg;2;4;www;b.jpg;c.pdf;pm;\n";
 
 private slots:
     void initTestCase() { setEdition(OstranaEdition); }
@@ -68,8 +69,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QByteArray>("line");
-        const QByteArray headers[] = { "", "#2.4.0\n", "#2.4.1\n", "#2.5.2 (INB)\n", "#2.5.3 (INB)\n",
-            "#2.5.5 (INB)\n", "#2.5.5 (COI)\n" };
+        const QByteArray headers[]
+            = { "", "#2.4.0\n", "#2.4.1\n", "#2.5.2 (INB)\n", "#2.5.3 (INB)\n", "#2.5.5 (INB)\n", "#2.5.5 (COI)\n" };
         const QByteArray lines[] = {
             plainLine,
             "  \n\n 3;a;b;1;2;;;;;;;1;0;;;;;\r\n",

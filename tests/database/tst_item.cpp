@@ -75,7 +75,8 @@ private slots:
     {
         Item item;
         std::array<QByteArrayView, Item::TextCount> bytes;
-        bytes[Item::NameText] = "S\xf8""fa";
+        bytes[Item::NameText] = "S\xf8"
+                                "fa";
         bytes[Item::ProductModelText] = "pm";
         item.setLatin1Texts(bytes);
         QVERIFY(item.textsAreLatin1());
