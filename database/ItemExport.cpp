@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr qsizetype bufferSize = qsizetype(1) << 20;
 // Texts are converted in pieces of this many UTF-16 units, so that one piece
 // always fits the buffer whatever it holds.
 constexpr qsizetype textPiece = 4096;
@@ -247,12 +246,6 @@ void ItemExport::flush()
     m_used = 0;
 }
 
-void ItemExport::reserve(qsizetype bytes)
-{
-    if (m_used + bytes > bufferSize)
-        flush();
-}
-
 void ItemExport::put(std::string_view ascii)
 {
     reserve(qsizetype(ascii.size()) * 2);
@@ -269,13 +262,6 @@ void ItemExport::put(std::string_view ascii)
         ascii.remove_prefix(length + 1);
     }
     m_used = out - m_buffer.get();
-}
-
-void ItemExport::putRaw(std::string_view bytes)
-{
-    reserve(qsizetype(bytes.size()));
-    std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
-    m_used += qsizetype(bytes.size());
 }
 
 void ItemExport::putText(QStringView text, bool escape)

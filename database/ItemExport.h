@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -58,12 +59,24 @@ private:
     void sort(int method);
     bool open(const QString &fileName);
     bool finish();
-    void reserve(qsizetype bytes);
+
+    static constexpr qsizetype bufferSize = qsizetype(1) << 20;
+    // Inline: the item blocks make millions of these calls for a register.
+    void reserve(qsizetype bytes)
+    {
+        if (m_used + bytes > bufferSize)
+            flush();
+    }
     void flush();
     // ASCII text; every "\n" becomes CR LF.
     void put(std::string_view ascii);
     // Bytes as they are.
-    void putRaw(std::string_view bytes);
+    void putRaw(std::string_view bytes)
+    {
+        reserve(qsizetype(bytes.size()));
+        std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
+        m_used += qsizetype(bytes.size());
+    }
     void putText(QStringView text, bool escape);
     void putText(const Item &item, Item::Text which, bool escape);
     void putNumber(double value);

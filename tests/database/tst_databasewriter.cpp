@@ -71,10 +71,10 @@ private slots:
         QCOMPARE(written.size(), prices.size());
         for (qsizetype i = 0; i < prices.size(); ++i) {
             if (written.at(i) != fixedSix(prices.at(i)))
-                QFAIL(qPrintable(QStringLiteral("%1 written as %2, not %3")
-                                     .arg(prices.at(i), 0, 'g', 17)
-                                     .arg(QString::fromLatin1(written.at(i)),
-                                         QString::fromLatin1(fixedSix(prices.at(i))))));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 written as %2, not %3")
+                        .arg(prices.at(i), 0, 'g', 17)
+                        .arg(QString::fromLatin1(written.at(i)), QString::fromLatin1(fixedSix(prices.at(i))))));
         }
     }
 };
