@@ -134,6 +134,15 @@ QString Item::text(Text which, bool escape) const
 
 void Item::setText(Text which, QStringView value)
 {
+    if (textsAreLatin1() && fitsLatin1(value)) {
+        // The other texts are taken over as they are: the new block is made
+        // before the old one goes.
+        const QByteArray bytes = value.toLatin1();
+        std::array<QByteArrayView, TextCount> all = allTextBytes();
+        all[std::size_t(which)] = bytes;
+        setTextsFrom(all, 0);
+        return;
+    }
     std::array<QString, TextCount> all;
     bool latin1 = true;
     for (int i = 0; i < TextCount; ++i) {
