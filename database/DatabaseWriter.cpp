@@ -9,6 +9,8 @@
 #include <cmath>
 #include <memory>
 #include <cstring>
+#include <future>
+#include <utility>
 #include <vector>
 
 #ifdef Q_OS_LINUX
@@ -17,23 +19,33 @@
 
 namespace {
 
-// Collects the lines in one large block and hands it to the device in one
-// write whenever it is full: a line is built with plain copies, and the
-// device sees a few dozen writes for a hundred thousand items.
+// Collects the lines in large blocks. A full block goes to the device on a
+// thread of its own while the next one is made, so that the time the system
+// takes to copy the bytes into the file overlaps the time spent making them.
+// The device is used by one thread at a time: each block waits for the one
+// before it.
 class LineBlock
 {
 public:
     explicit LineBlock(QIODevice &device)
         : m_device(device)
         , m_block(blockSize)
+        , m_spare(blockSize)
     { }
+    ~LineBlock()
+    {
+        if (m_pending.valid())
+            m_pending.wait();
+    }
+    LineBlock(const LineBlock &) = delete;
+    LineBlock &operator=(const LineBlock &) = delete;
 
     // Room for at least bytes more; false once the device refused bytes.
     bool reserve(std::size_t bytes)
     {
         if (m_used + bytes <= m_block.size())
             return true;
-        if (!flush())
+        if (!handOver())
             return false;
         if (bytes > m_block.size())
             m_block.resize(bytes);
@@ -42,29 +54,44 @@ public:
     char *end() { return m_block.data() + m_used; }
     void setEnd(char *end) { m_used = std::size_t(end - m_block.data()); }
 
-    bool flush()
+    // Writes what is left and waits until every block is with the device.
+    bool finish() { return writtenBefore() && writeOut(m_block.data(), std::exchange(m_used, 0)); }
+
+private:
+    bool handOver()
     {
-        if (m_failed)
+        if (!writtenBefore())
             return false;
+        std::swap(m_block, m_spare);
+        const std::size_t size = std::exchange(m_used, 0);
+        m_pending = std::async(std::launch::async, [this, size] { return writeOut(m_spare.data(), size); });
+        return true;
+    }
+
+    // Whether the block handed over before went to the device whole.
+    bool writtenBefore()
+    {
+        if (m_pending.valid() && !m_pending.get())
+            m_failed = true;
+        return !m_failed;
+    }
+
+    bool writeOut(const char *data, std::size_t size)
+    {
         // A device may take part of a block (a disk filling up); offering it
         // the rest makes it report why it takes no more.
-        const char *data = m_block.data();
-        qint64 left = qint64(m_used);
+        qint64 left = qint64(size);
         while (left > 0) {
             const qint64 written = m_device.write(data, left);
-            if (written <= 0) {
-                m_failed = true;
+            if (written <= 0)
                 return false;
-            }
             data += written;
             left -= written;
         }
-        m_used = 0;
         startWriteback();
         return true;
     }
 
-private:
     // A save ends by waiting until the file is on the disk. Telling the
     // system to write each block as it comes lets the disk work while the
     // next blocks are made, instead of all of it at the end.
@@ -80,7 +107,9 @@ private:
 
     QIODevice &m_device;
     std::vector<char> m_block;
+    std::vector<char> m_spare;
     std::size_t m_used = 0;
+    std::future<bool> m_pending;
     bool m_failed = false;
 };
 
@@ -214,5 +243,5 @@ bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items,
         if (written)
             written(*item);
     }
-    return block.flush();
+    return block.finish();
 }
