@@ -6,6 +6,9 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <iterator>
+
 funiQListViewItem::funiQListViewItem(ItemListView *list, int group)
     : m_list(list)
     , m_group(group)
@@ -72,6 +75,21 @@ void funiQListViewItem::refresh()
 
 qint64 funiQListViewItem::dayNumber(const QString &text)
 {
+    // The usual "dd.mm.yyyy" read directly, to the date Item::dateFromText
+    // reads from it: sorting by date reads every item's date.
+    if (text.size() == 10) {
+        const QChar *units = text.constData();
+        const auto digit = [units](int i) {
+            const char16_t unit = units[i].unicode();
+            return unit >= u'0' && unit <= u'9' ? int(unit - u'0') : -1;
+        };
+        const int digits[8] = { digit(0), digit(1), digit(3), digit(4), digit(6), digit(7), digit(8), digit(9) };
+        if (std::all_of(std::begin(digits), std::end(digits), [](int d) { return d >= 0; })) {
+            const QDate date(digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7],
+                digits[2] * 10 + digits[3], digits[0] * 10 + digits[1]);
+            return date.isValid() ? date.toJulianDay() : 0;
+        }
+    }
     const QDate date = Item::dateFromText(text);
     return date.isValid() ? date.toJulianDay() : 0;
 }
