@@ -243,7 +243,7 @@ void ItemListModel::itemChanged(const Item *item)
     if (position < 0)
         return;
     if (sortsItems()) {
-        // The row's place among the others, found as the tree widget found
+        // The row's place among the others, found as the list always found
         // it: before its equals, but an equal row above keeps it where it is.
         std::vector<Item *> &items = m_groups[group].items;
         Item *row = items[position];
