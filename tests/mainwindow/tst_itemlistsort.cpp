@@ -107,7 +107,7 @@ Less referenceLess(const DBItemCollection &collection, int column)
         return byText([&collection](const Item *item) {
             const int location = item->location();
             return location >= 0 && location < collection.locations().size() ? collection.locations().entry(location)
-                                                                              : QStringLiteral("Error");
+                                                                             : QStringLiteral("Error");
         });
     case ItemListView::DateColumn:
         return [](const Item *a, const Item *b) {
@@ -203,9 +203,8 @@ void tst_ItemListSort::sortsAsTheReference()
         for (QList<Item *> &items : expected)
             referenceSort(items, less, order);
         if (column == ItemListView::GroupColumn)
-            std::stable_sort(groups.begin(), groups.end(), [order](const QString &a, const QString &b) {
-                return order == Qt::AscendingOrder ? a < b : b < a;
-            });
+            std::stable_sort(groups.begin(), groups.end(),
+                [order](const QString &a, const QString &b) { return order == Qt::AscendingOrder ? a < b : b < a; });
 
         QCOMPARE(shownGroups(view), groups);
         for (int row = 0; row < view.topLevelItemCount(); ++row) {
