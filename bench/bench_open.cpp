@@ -1,6 +1,7 @@
 // Opening a large database through the main window: the time from the Open
 // command to a filled, painted list, and the peak memory of the process.
 //
+// Usage: bench_open [items], 100000 items unless given.
 // Last line: items=100000 open_s=0.812 peak_mb=310
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "DemoGenerator.h"
@@ -24,7 +26,7 @@
 
 namespace {
 
-constexpr int ItemCount = 100000;
+constexpr int DefaultItemCount = 100000;
 constexpr int Rounds = 5;
 
 // The process's peak resident memory in MB (VmHWM), 0 where unknown.
@@ -52,6 +54,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("DEBUGTALDRUM", "");
     QApplication app(argc, argv);
+    const int itemCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : DefaultItemCount;
 
     QTemporaryDir dir;
     if (!dir.isValid())
@@ -69,12 +72,12 @@ int main(int argc, char **argv)
     const QString folder = dir.filePath(QStringLiteral("db"));
     QElapsedTimer generation;
     generation.start();
-    const QString database = DemoGenerator::writeDatabase(folder, QStringLiteral("large.db"), ItemCount);
+    const QString database = DemoGenerator::writeDatabase(folder, QStringLiteral("large.db"), itemCount);
     if (database.isEmpty()) {
         std::fprintf(stderr, "could not write the database\n");
         return 1;
     }
-    std::printf("generated %d items in %.2f s\n", ItemCount, generation.elapsed() / 1000.0);
+    std::printf("generated %d items in %.2f s\n", itemCount, generation.elapsed() / 1000.0);
 
     {
         Settings settings;
@@ -110,5 +113,5 @@ int main(int argc, char **argv)
     std::sort(seconds.begin(), seconds.end());
     const double median = seconds[seconds.size() / 2];
     std::printf("items=%d open_s=%.3f peak_mb=%.0f\n", items, median, peakResidentMb());
-    return items == ItemCount ? 0 : 1;
+    return items == itemCount ? 0 : 1;
 }

@@ -6,10 +6,12 @@
 #include "database/Item.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
+#include "mainwindow/ItemListModel.h"
 
 #include <QAction>
 #include <QDebug>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -71,7 +73,7 @@ constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns { {
 } // namespace
 
 ItemListView::ItemListView(QWidget *mainWindow)
-    : QTreeWidget(mainWindow)
+    : QTreeView(mainWindow)
     , m_mainWindow(mainWindow)
 {
     // The program's shared pictures; the list may be built before start-up
@@ -82,14 +84,12 @@ ItemListView::ItemListView(QWidget *mainWindow)
     m_documentIcon = QIcon(QStringLiteral(":/icons/document.png"));
 
     setGeometry(0, 0, 900, 700);
-    setColumnCount(ListColumnCount);
 
     resetColumnTitles();
-    setHeaderLabels(columnTitles());
-    QTreeWidgetItem *header = headerItem();
+    m_model = new ItemListModel(this);
+    setModel(m_model);
     Settings settings;
     for (int column = 0; column < ListColumnCount; ++column) {
-        header->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
         const ColumnSetting &setting = columnSettings[column];
         // The date's fixed default is too narrow for a whole date in most
         // fonts; the default always shows one.
@@ -119,13 +119,13 @@ ItemListView::ItemListView(QWidget *mainWindow)
 
     m_contextMenu = new QMenu;
 
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row, int) { ItemSelected(row); });
-    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *row, QTreeWidgetItem *) {
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { ItemSelected(rowAt(index)); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (!m_ignoreSelection)
-            ItemSelected(row);
+            ItemSelected(rowAt(current));
     });
-    connect(
-        this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *row, int) { doubleClickOnItemSlot(row); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+        [this](const QModelIndex &index) { doubleClickOnItemSlot(rowAt(index)); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(
         this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) { ShowContextMenu(itemAt(pos)); });
@@ -134,6 +134,7 @@ ItemListView::ItemListView(QWidget *mainWindow)
 ItemListView::~ItemListView()
 {
     delete m_contextMenu;
+    qDeleteAll(m_groupRows);
 }
 
 void ItemListView::SetCollection(DBItemCollection *collection)
@@ -147,19 +148,13 @@ void ItemListView::SetCollection(DBItemCollection *collection)
     if (groups.size() == 0)
         qDebug() << "group.size = 0";
 
-    QList<QTreeWidgetItem *> rows;
-    rows.reserve(groups.size());
+    QStringList names;
+    names.reserve(groups.size());
     for (const QString &name : groups) {
-        auto *row = new funiQListViewItem(static_cast<QTreeWidgetItem *>(nullptr));
-        row->setText(GroupColumn, name);
-        row->setExpandable(true);
-        rows.append(row);
-        m_groupRows.append(row);
+        m_groupRows.append(new funiQListViewItem(this, int(names.size())));
+        names.append(name);
     }
-    const bool sorting = isSortingEnabled();
-    setSortingEnabled(false);
-    addTopLevelItems(rows);
-    setSortingEnabled(sorting);
+    m_model->setGroups(names);
 }
 
 void ItemListView::watchCollection(DBItemCollection *collection)
@@ -184,12 +179,14 @@ DBItemCollection *ItemListView::collection() const
 
 void ItemListView::ClearList()
 {
-    m_groupRows.clear();
     const bool hadCurrent = m_currentRow != nullptr;
     m_currentRow = nullptr;
     m_ignoreSelection = true;
-    clear();
+    m_model->clear();
     m_ignoreSelection = false;
+    dropItemHandles();
+    qDeleteAll(m_groupRows);
+    m_groupRows.clear();
     if (hadCurrent)
         emit rowSelected(nullptr);
 }
@@ -200,9 +197,9 @@ void ItemListView::FillList(DBItemCollection *collection)
     if (!collection)
         return;
 
-    // The rows of each group are made apart from the list and handed over in
-    // one go: the list neither sorts nor lays out anything per row.
-    QList<QList<QTreeWidgetItem *>> newRows(m_groupRows.size());
+    // One pass puts each item in its group's row list, and the model takes
+    // them all at once: nothing is made or laid out per row.
+    std::vector<std::vector<Item *>> rows(size_t(m_groupRows.size()));
     for (Item *item : *collection) {
         if (!item)
             continue;
@@ -211,18 +208,37 @@ void ItemListView::FillList(DBItemCollection *collection)
             showLimitError(group);
             continue;
         }
-        auto *row = new funiQListViewItem(static_cast<QTreeWidgetItem *>(nullptr));
-        row->setItem(item);
-        newRows[group].append(row);
+        rows[size_t(group)].push_back(item);
     }
 
-    const bool sorting = isSortingEnabled();
-    setSortingEnabled(false);
-    for (qsizetype group = 0; group < newRows.size(); ++group) {
-        if (!newRows.at(group).isEmpty())
-            m_groupRows.at(group)->addChildren(newRows.at(group));
+    // Replacing the rows closes every group and forgets the current row in
+    // the view; the list keeps both.
+    QList<int> openGroups;
+    for (int group = 0; group < m_groupRows.size(); ++group) {
+        if (isExpanded(m_model->groupIndex(group)))
+            openGroups.append(group);
     }
-    setSortingEnabled(sorting);
+    m_ignoreSelection = true;
+    m_model->setItems(std::move(rows));
+    for (int group : std::as_const(openGroups))
+        setExpanded(m_model->groupIndex(group), true);
+    bool lostCurrent = false;
+    for (auto row = m_itemRows.begin(); row != m_itemRows.end();) {
+        if (m_model->groupOfItem(row->first) < 0) {
+            if (row->second.get() == m_currentRow) {
+                m_currentRow = nullptr;
+                lostCurrent = true;
+            }
+            row = m_itemRows.erase(row);
+        } else {
+            ++row;
+        }
+    }
+    if (m_currentRow)
+        setCurrentItem(m_currentRow);
+    m_ignoreSelection = false;
+    if (lostCurrent)
+        emit rowSelected(nullptr);
 }
 
 funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
@@ -240,11 +256,12 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
             showLimitError(group);
             return nullptr;
         }
-        row = RefreshRow(new funiQListViewItem(m_groupRows.at(group)), item);
+        m_model->addItem(item, group);
+        row = handleFor(item);
     }
     if (select && row) {
         clearSelection();
-        row->setSelected(true);
+        setSelected(row, true);
         // The new row is the one the list works on from now, so that a later
         // refresh of "the current row" rewrites this row and not another.
         setCurrentItem(row);
@@ -253,32 +270,27 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
     return row;
 }
 
-funiQListViewItem *ItemListView::RefreshRow(QTreeWidgetItem *row, Item *item)
+funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
 {
-    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
-    if (!listRow || !item || listRow->isGroupRow())
+    // A row shows one item for as long as it exists: the row of another item
+    // is not this item's to rewrite.
+    if (!row || !item || row->isGroupRow() || row->item() != item)
+        return nullptr;
+    const int listedGroup = m_model->groupOfItem(item);
+    if (listedGroup < 0)
         return nullptr;
 
     // Rows follow the group number, as AddItem places them: two groups may
     // share a name, and a group row's text may differ from the list's name.
-    QTreeWidgetItem *parentRow = listRow->parent();
-    const bool inRightGroup = parentRow && parentRow == groupRow(item->group());
-
-    if (inRightGroup) {
-        writeRow(listRow, item);
-        return listRow;
+    if (listedGroup == item->group()) {
+        row->refresh();
+        return row;
     }
 
-    // The item was moved to another group.
-    removeRow(listRow);
+    // The item was moved to another group. The handle goes with it, so that
+    // whoever holds the row still holds the item's row.
+    takeRow(row, true);
     return AddItem(item, true);
-}
-
-void ItemListView::writeRow(funiQListViewItem *row, Item *item)
-{
-    row->setItem(item);
-    row->setExpandable(false);
-    row->refresh();
 }
 
 QVariant ItemListView::cellData(const Item *item, int column, int role) const
@@ -338,22 +350,46 @@ QVariant ItemListView::cellData(const Item *item, int column, int role) const
     }
 }
 
-void ItemListView::removeRow(QTreeWidgetItem *row)
+void ItemListView::removeRow(funiQListViewItem *row)
 {
-    if (!row)
+    takeRow(row, false);
+}
+
+void ItemListView::takeRow(funiQListViewItem *row, bool keepHandle)
+{
+    if (!row || row->isGroupRow())
         return;
+    Item *item = row->item();
     const bool wasCurrent = row == m_currentRow;
     if (wasCurrent)
         m_currentRow = nullptr;
-    // Deleting the view's current row makes the view pick a neighbour as
+    // Removing the view's current row makes the view pick a neighbour as
     // current; that is not the user's choice.
     m_ignoreSelection = true;
-    if (row == QTreeWidget::currentItem())
+    const QModelIndex index = row->index();
+    if (index.isValid() && index == currentIndex().siblingAtColumn(0))
         setCurrentItem(nullptr);
-    delete row;
+    m_model->removeItem(item);
+    if (!keepHandle)
+        m_itemRows.erase(item);
     m_ignoreSelection = false;
     if (wasCurrent)
         emit rowSelected(nullptr);
+}
+
+funiQListViewItem *ItemListView::handleFor(Item *item) const
+{
+    std::unique_ptr<funiQListViewItem> &row = m_itemRows[item];
+    if (!row)
+        row = std::make_unique<funiQListViewItem>(const_cast<ItemListView *>(this), item);
+    return row.get();
+}
+
+void ItemListView::dropItemHandles()
+{
+    if (m_currentRow && !m_currentRow->isGroupRow())
+        m_currentRow = nullptr;
+    m_itemRows.clear();
 }
 
 void ItemListView::showLimitError(int group)
@@ -401,7 +437,7 @@ void ItemListView::SaveColumnWidths()
 {
     Settings settings;
     settings.beginGroup(QStringLiteral("ListView"));
-    settings.setValue(QStringLiteral("Colums"), columnCount());
+    settings.setValue(QStringLiteral("Colums"), m_model->columnCount());
     settings.setValue(QStringLiteral("childCount"), topLevelItemCount());
     for (int column : widthSaveOrder)
         settings.setValue(QLatin1String(columnSettings[column].key), columnWidth(column));
@@ -410,17 +446,77 @@ void ItemListView::SaveColumnWidths()
 
 funiQListViewItem *ItemListView::rowForItem(const Item *item) const
 {
-    if (!item)
+    if (!item || m_model->groupOfItem(item) < 0)
         return nullptr;
-    for (int top = 0; top < topLevelItemCount(); ++top) {
-        QTreeWidgetItem *groupRow = topLevelItem(top);
-        for (int child = 0; child < groupRow->childCount(); ++child) {
-            funiQListViewItem *row = funiQListViewItem::fromRow(groupRow->child(child));
-            if (row && row->item() == item)
-                return row;
-        }
-    }
-    return nullptr;
+    // The item is listed, so the list holds it as a modifiable item.
+    return handleFor(const_cast<Item *>(item));
+}
+
+int ItemListView::topLevelItemCount() const
+{
+    return m_model->rowCount();
+}
+
+funiQListViewItem *ItemListView::topLevelItem(int index) const
+{
+    return groupRow(m_model->groupAtRow(index));
+}
+
+funiQListViewItem *ItemListView::rowAt(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return nullptr;
+    if (Item *item = m_model->itemAt(index))
+        return handleFor(item);
+    return groupRow(m_model->groupAt(index));
+}
+
+funiQListViewItem *ItemListView::currentItem() const
+{
+    return rowAt(currentIndex());
+}
+
+void ItemListView::setCurrentItem(funiQListViewItem *row)
+{
+    setCurrentIndex(row ? row->index() : QModelIndex());
+}
+
+QList<funiQListViewItem *> ItemListView::selectedItems() const
+{
+    QList<funiQListViewItem *> rows;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected)
+        rows.append(rowAt(index));
+    return rows;
+}
+
+funiQListViewItem *ItemListView::itemAt(const QPoint &pos) const
+{
+    return rowAt(indexAt(pos));
+}
+
+QRect ItemListView::visualItemRect(const funiQListViewItem *row) const
+{
+    const QModelIndex index = row ? row->index() : QModelIndex();
+    if (!index.isValid())
+        return QRect();
+    const QHeaderView *columns = header();
+    const int first = columns->logicalIndexAt(-columns->offset());
+    const int last = columns->logicalIndexAt(columns->length() - columns->offset() - 1);
+    return visualRect(index.siblingAtColumn(first)) | visualRect(index.siblingAtColumn(last));
+}
+
+void ItemListView::setSelected(funiQListViewItem *row, bool selected)
+{
+    const QModelIndex index = row ? row->index() : QModelIndex();
+    if (index.isValid())
+        selectionModel()->select(index,
+            (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows);
+}
+
+int ItemListView::sortColumn() const
+{
+    return m_model->sortColumn();
 }
 
 Item *ItemListView::currentRowItem() const
@@ -436,7 +532,7 @@ int ItemListView::GetNumberOfGroups() const
 void ItemListView::UpdateGroupItemName(int item, const QString &name)
 {
     if (item >= 0 && item < m_groupRows.size())
-        m_groupRows.at(item)->setText(GroupColumn, name);
+        m_model->setGroupName(item, name);
 }
 
 void ItemListView::ViewAll(bool showall)
@@ -446,13 +542,12 @@ void ItemListView::ViewAll(bool showall)
 
     if (m_collection) {
         userItemCollection &fields = m_collection->fields();
-        QTreeWidgetItem *header = headerItem();
         for (const auto &[entry, column] : fieldTitleColumns) {
             if (fields.entry(entry).isEmpty())
                 continue;
             const QString title = fields.plainEntry(entry);
             setColumnTitle(column, title);
-            header->setText(column, column <= NameColumn ? tr(title.toUtf8().constData()) : title);
+            m_model->setHeaderTitle(column, column <= NameColumn ? tr(title.toUtf8().constData()) : title);
         }
         // Newer databases name the document and model columns too; an
         // empty entry blanks the title.
@@ -460,12 +555,12 @@ void ItemListView::ViewAll(bool showall)
         const QString documentTitle = fields.entry(15);
         if (level > 252 && !documentTitle.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive)) {
             setColumnTitle(DocumentColumn, documentTitle);
-            header->setText(DocumentColumn, documentTitle);
+            m_model->setHeaderTitle(DocumentColumn, documentTitle);
         }
         const QString modelTitle = fields.entry(16);
         if (level > 254 && !modelTitle.contains(QLatin1String("FIELD"), Qt::CaseInsensitive)) {
             setColumnTitle(ModelColumn, modelTitle);
-            header->setText(ModelColumn, modelTitle);
+            m_model->setHeaderTitle(ModelColumn, modelTitle);
         }
     }
 
@@ -490,7 +585,8 @@ void ItemListView::itemChangedInCollection(Item *item)
 
 void ItemListView::itemRemovedFromCollection(Item *item)
 {
-    removeRow(rowForItem(item));
+    if (m_model->groupOfItem(item) >= 0)
+        removeRow(handleFor(item));
 }
 
 void ItemListView::collectionAboutToClear()
@@ -500,8 +596,8 @@ void ItemListView::collectionAboutToClear()
     if (hadCurrent)
         m_currentRow = nullptr;
     m_ignoreSelection = true;
-    for (funiQListViewItem *groupRow : std::as_const(m_groupRows))
-        qDeleteAll(groupRow->takeChildren());
+    m_model->clearItems();
+    dropItemHandles();
     m_ignoreSelection = false;
     if (hadCurrent)
         emit rowSelected(nullptr);

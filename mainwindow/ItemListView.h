@@ -5,7 +5,10 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include <memory>
+#include <unordered_map>
 
 #include "core/ColumnTitles.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -13,6 +16,7 @@
 class DBItemCollection;
 class Item;
 class ItemDialog;
+class ItemListModel;
 class QAction;
 class QMenu;
 
@@ -26,10 +30,15 @@ class QMenu;
 // drops every item row, so it never keeps a row for an item that is gone.
 // Loading a file announces nothing: FillList makes those rows in one go.
 //
+// The rows are those of an ItemListModel, which holds a pointer per item row
+// and nothing more. Callers work with rows through funiQListViewItem handles,
+// which the list makes when asked (rowForItem, topLevelItem, currentItem ...)
+// and deletes when the row goes.
+//
 // The main window connects rowSelected() to its own ItemSelected slot, which
 // enables the show commands through HasPictureLink, HasReceipt, HasUrl and
 // HasDocument.
-class ItemListView : public QTreeWidget
+class ItemListView : public QTreeView
 {
     Q_OBJECT
 public:
@@ -44,7 +53,9 @@ public:
     DBItemCollection *collection() const;
     // Removes every row; no current row afterwards.
     void ClearList();
-    // Remembers the collection and adds a row for each of its items.
+    // Remembers the collection and gives its items their rows, in the
+    // collection's order (sorted when a sort is in force); rows of items no
+    // longer in it go.
     void FillList(DBItemCollection *collection);
     // Adds a row for the item under its group row; with select the new row
     // becomes the selected, current row. Returns the row, or null when the
@@ -53,7 +64,7 @@ public:
     // Rewrites the row from the item, or moves it to its group's row when the
     // item changed group. Returns the row that now shows the item (null when
     // none could be made, or for a group row / missing arguments).
-    funiQListViewItem *RefreshRow(QTreeWidgetItem *row, Item *item);
+    funiQListViewItem *RefreshRow(funiQListViewItem *row, Item *item);
     // ClearList, SetCollection, FillList and ViewAll(true) again.
     void RebuildList();
     // Appends the action to the context menu; a separator when action is null.
@@ -76,19 +87,38 @@ public:
     // The item of the current row; null for none or a group row.
     Item *currentRowItem() const;
     funiQListViewItem *groupRow(int group) const { return m_groupRows.value(group); }
+    const ItemListModel *listModel() const { return m_model; }
+    ItemListModel *listModel() { return m_model; }
     // What an item row shows in a column: the text (DisplayRole) or the icon
     // (DecorationRole) made from the item's fields.
     QVariant cellData(const Item *item, int column, int role) const;
     const QList<funiQListViewItem *> &groupRows() const { return m_groupRows; }
 
+    // The rows as the list shows them: group rows at top level in their
+    // shown order, the current and selected rows, the row at a point.
+    int topLevelItemCount() const;
+    funiQListViewItem *topLevelItem(int index) const;
+    funiQListViewItem *currentItem() const;
+    // Makes the row the view's current (and selected) row; null for none.
+    void setCurrentItem(funiQListViewItem *row);
+    QList<funiQListViewItem *> selectedItems() const;
+    funiQListViewItem *itemAt(const QPoint &pos) const;
+    funiQListViewItem *rowAt(const QModelIndex &index) const;
+    // The row's rectangle across every visible column, in viewport coordinates.
+    QRect visualItemRect(const funiQListViewItem *row) const;
+    void setSelected(funiQListViewItem *row, bool selected);
+    // The column the list is sorted by; -1 while unsorted.
+    int sortColumn() const;
+    void sortItems(int column, Qt::SortOrder order) { sortByColumn(column, order); }
+
 public slots:
     // Makes the row holding the item current and returns it; null (current
     // row unchanged) when no row holds the item.
     funiQListViewItem *FindListViewItem(Item *item);
-    bool HasPictureLink(QTreeWidgetItem *row) const;
-    bool HasReceipt(QTreeWidgetItem *row) const;
-    bool HasUrl(QTreeWidgetItem *row) const;
-    bool HasDocument(QTreeWidgetItem *row) const;
+    bool HasPictureLink(const funiQListViewItem *row) const;
+    bool HasReceipt(const funiQListViewItem *row) const;
+    bool HasUrl(const funiQListViewItem *row) const;
+    bool HasDocument(const funiQListViewItem *row) const;
     int GetNumberOfGroups() const;
     void UpdateGroupItemName(int item, const QString &name);
     void DeleteItem();
@@ -97,21 +127,21 @@ public slots:
     void ShowImage2();
     void ShowUrl();
     void ShowDocument();
-    void ItemSelected(QTreeWidgetItem *row);
+    void ItemSelected(funiQListViewItem *row);
     void selectionChangedSlot(funiQListViewItem *row);
     funiQListViewItem *isItemSelected() const { return m_currentRow; }
-    void returnPressedSlot(QTreeWidgetItem *row);
-    void doubleClickOnItemSlot(QTreeWidgetItem *row);
-    void MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column);
+    void returnPressedSlot(funiQListViewItem *row);
+    void doubleClickOnItemSlot(funiQListViewItem *row);
+    void MousePressed(funiQListViewItem *row, const QPoint &pos, int column);
     void EditItem();
     void ViewAll(bool showall);
     void ViewCurrentAsHTML();
-    void ShowContextMenu(QTreeWidgetItem *row);
+    void ShowContextMenu(funiQListViewItem *row);
 
 signals:
     // The row the user selected or made current (null when there is none any
     // more); emitted after the list has taken it as its current row.
-    void rowSelected(QTreeWidgetItem *row);
+    void rowSelected(funiQListViewItem *row);
     // A status-bar text for the given milliseconds (a page that was not written).
     void message(const QString &text, int milliseconds);
 
@@ -127,8 +157,11 @@ private:
     void itemChangedInCollection(Item *item);
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
-    void writeRow(funiQListViewItem *row, Item *item);
-    void removeRow(QTreeWidgetItem *row);
+    void removeRow(funiQListViewItem *row);
+    // Takes the item's row out of the list; its handle stays when keepHandle.
+    void takeRow(funiQListViewItem *row, bool keepHandle);
+    funiQListViewItem *handleFor(Item *item) const;
+    void dropItemHandles();
     void showLimitError(int group);
     // The width a cell needs to show a whole date ("dd.mm.yyyy") in the
     // list's font and style.
@@ -138,7 +171,11 @@ private:
     bool writeItemPage(const QString &path, Item *item);
 
     QPointer<DBItemCollection> m_collection;
+    ItemListModel *m_model = nullptr;
+    // Handles of the group rows, by group number (owned).
     QList<funiQListViewItem *> m_groupRows;
+    // Handles of item rows made so far, by item.
+    mutable std::unordered_map<const Item *, std::unique_ptr<funiQListViewItem>> m_itemRows;
     QWidget *m_mainWindow = nullptr;
     funiQListViewItem *m_currentRow = nullptr;
     QMenu *m_contextMenu = nullptr;

@@ -37,25 +37,25 @@ funiQListViewItem *ItemListView::FindListViewItem(Item *item)
     return row;
 }
 
-bool ItemListView::HasPictureLink(QTreeWidgetItem *row) const
+bool ItemListView::HasPictureLink(const funiQListViewItem *row) const
 {
     const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
     return item && !item->photolink().isEmpty();
 }
 
-bool ItemListView::HasReceipt(QTreeWidgetItem *row) const
+bool ItemListView::HasReceipt(const funiQListViewItem *row) const
 {
     const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
     return item && !item->receipt().isEmpty();
 }
 
-bool ItemListView::HasUrl(QTreeWidgetItem *row) const
+bool ItemListView::HasUrl(const funiQListViewItem *row) const
 {
     const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
     return item && !item->www().isEmpty();
 }
 
-bool ItemListView::HasDocument(QTreeWidgetItem *row) const
+bool ItemListView::HasDocument(const funiQListViewItem *row) const
 {
     const Item *item = m_currentRow ? funiQListViewItem::itemOfRow(row) : nullptr;
     return item && !item->document().isEmpty();
@@ -124,17 +124,16 @@ void ItemListView::ShowDocument()
     shellOpen(item->document());
 }
 
-void ItemListView::ItemSelected(QTreeWidgetItem *row)
+void ItemListView::ItemSelected(funiQListViewItem *row)
 {
-    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
-    if (listRow) {
+    if (row) {
         if (m_currentRow)
             clearSelection();
-        m_currentRow = listRow;
-        listRow->setSelected(true);
+        m_currentRow = row;
+        setSelected(row, true);
         viewport()->update();
     }
-    emit rowSelected(listRow);
+    emit rowSelected(row);
 }
 
 void ItemListView::selectionChangedSlot(funiQListViewItem *row)
@@ -142,17 +141,17 @@ void ItemListView::selectionChangedSlot(funiQListViewItem *row)
     ItemSelected(row);
 }
 
-void ItemListView::returnPressedSlot(QTreeWidgetItem *row)
+void ItemListView::returnPressedSlot(funiQListViewItem *row)
 {
     doubleClickOnItemSlot(row);
 }
 
-void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem *row)
+void ItemListView::doubleClickOnItemSlot(funiQListViewItem *row)
 {
-    funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
+    funiQListViewItem *listRow = row;
     if (!listRow)
         return;
-    listRow->setSelected(true);
+    setSelected(listRow, true);
     viewport()->update();
     if (!listRow->isGroupRow()) {
         Item *item = listRow->item();
@@ -164,7 +163,7 @@ void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem *row)
     }
 }
 
-void ItemListView::MousePressed(QTreeWidgetItem *row, const QPoint &pos, int column)
+void ItemListView::MousePressed(funiQListViewItem *row, const QPoint &pos, int column)
 {
     Q_UNUSED(pos);
     if (!row)
@@ -203,7 +202,7 @@ void ItemListView::ViewCurrentAsHTML()
         openHtmlPage(path, QString(), true);
 }
 
-void ItemListView::ShowContextMenu(QTreeWidgetItem *row)
+void ItemListView::ShowContextMenu(funiQListViewItem *row)
 {
     if (!row)
         return;
@@ -213,21 +212,21 @@ void ItemListView::ShowContextMenu(QTreeWidgetItem *row)
 void ItemListView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        returnPressedSlot(QTreeWidget::currentItem());
+        returnPressedSlot(currentItem());
         event->accept();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void ItemListView::mousePressEvent(QMouseEvent *event)
 {
     // The base class makes the row under the mouse current first.
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint pos = event->position().toPoint();
-    QTreeWidgetItem *row = itemAt(pos);
+    funiQListViewItem *row = itemAt(pos);
     if (row)
         MousePressed(row, event->globalPosition().toPoint(), columnAt(pos.x()));
 }
@@ -251,7 +250,7 @@ bool ItemListView::viewportEvent(QEvent *event)
         event->ignore();
         return true;
     }
-    return QTreeWidget::viewportEvent(event);
+    return QTreeView::viewportEvent(event);
 }
 
 ItemDialog *ItemListView::openItemDialog(

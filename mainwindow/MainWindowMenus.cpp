@@ -86,10 +86,9 @@ void MainWindowMenus::retitle()
         m_aboutAction->setText(tr("NumivaxHelpAbout"));
 }
 
-void MainWindowMenus::enableForRow(QTreeWidgetItem *row)
+void MainWindowMenus::enableForRow(funiQListViewItem *row)
 {
-    const funiQListViewItem *listRow = funiQListViewItem::fromRow(row);
-    const bool itemRow = listRow && !listRow->isGroupRow();
+    const bool itemRow = row && !row->isGroupRow();
     m_viewCurrentAsHtmlAction->setEnabled(itemRow);
     m_viewPictureAction->setEnabled(itemRow && m_listView->HasPictureLink(row));
     m_viewPicture2Action->setEnabled(itemRow && m_listView->HasReceipt(row));

@@ -10,7 +10,7 @@ class MainWindow;
 class QAction;
 class QMenu;
 class QToolBar;
-class QTreeWidgetItem;
+class funiQListViewItem;
 
 // The main window's menu bar, its two toolbars and the entries of the item
 // list's context menu: every command of the program as an action of the
@@ -45,7 +45,7 @@ public:
     // edition's text.
     void retitle();
     // Enables the View entries that the row has something for.
-    void enableForRow(QTreeWidgetItem *row);
+    void enableForRow(funiQListViewItem *row);
 
 private:
     QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut, const QIcon &icon,

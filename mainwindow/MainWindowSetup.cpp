@@ -68,7 +68,7 @@ void MainWindow::AutoMakeItems()
 void MainWindow::PrintBarcode()
 {
     HandlerBarcodesC labels;
-    const QTreeWidgetItem *row = m_listView->isItemSelected();
+    const funiQListViewItem *row = m_listView->isItemSelected();
     if (!row) {
         HandlerBarcodesC::startJob(
             eventLog(), QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));

@@ -1,51 +1,97 @@
 #include "mainwindow/funiQListViewItem.h"
 
 #include "database/Item.h"
+#include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 
 #include <QDate>
 
-namespace {
+#include <algorithm>
+#include <iterator>
 
-// The day number of a date text, read the way an item reads its date; 0
-// when that is no valid date.
-qint64 dayNumber(const QString &text)
+funiQListViewItem::funiQListViewItem(ItemListView *list, int group)
+    : m_list(list)
+    , m_group(group)
+{ }
+
+funiQListViewItem::funiQListViewItem(ItemListView *list, Item *item)
+    : m_list(list)
+    , m_item(item)
+{ }
+
+QModelIndex funiQListViewItem::index(int column) const
 {
+    const ItemListModel *model = m_list->listModel();
+    return isGroupRow() ? model->groupIndex(m_group, column) : model->itemIndex(m_item, column);
+}
+
+QString funiQListViewItem::text(int column) const
+{
+    if (isGroupRow())
+        return column == 0 ? m_list->listModel()->groupName(m_group) : QString();
+    return m_list->cellData(m_item, column, Qt::DisplayRole).toString();
+}
+
+QIcon funiQListViewItem::icon(int column) const
+{
+    if (isGroupRow())
+        return QIcon();
+    return m_list->cellData(m_item, column, Qt::DecorationRole).value<QIcon>();
+}
+
+int funiQListViewItem::childCount() const
+{
+    return isGroupRow() ? int(m_list->listModel()->itemsOf(m_group).size()) : 0;
+}
+
+funiQListViewItem *funiQListViewItem::child(int index) const
+{
+    if (!isGroupRow() || index < 0 || index >= childCount())
+        return nullptr;
+    return m_list->rowForItem(m_list->listModel()->itemsOf(m_group)[size_t(index)]);
+}
+
+funiQListViewItem *funiQListViewItem::parent() const
+{
+    return isGroupRow() ? nullptr : m_list->groupRow(m_list->listModel()->groupOfItem(m_item));
+}
+
+bool funiQListViewItem::isExpanded() const
+{
+    return isGroupRow() && m_list->isExpanded(index());
+}
+
+bool funiQListViewItem::isSelected() const
+{
+    const QModelIndex row = index();
+    return row.isValid() && m_list->selectionModel()->isRowSelected(row.row(), row.parent());
+}
+
+void funiQListViewItem::refresh()
+{
+    if (!isGroupRow())
+        m_list->listModel()->itemChanged(m_item);
+}
+
+qint64 funiQListViewItem::dayNumber(const QString &text)
+{
+    // The usual "dd.mm.yyyy" read directly, to the date Item::dateFromText
+    // reads from it: sorting by date reads every item's date.
+    if (text.size() == 10) {
+        const QChar *units = text.constData();
+        const auto digit = [units](int i) {
+            const char16_t unit = units[i].unicode();
+            return unit >= u'0' && unit <= u'9' ? int(unit - u'0') : -1;
+        };
+        const int digits[8] = { digit(0), digit(1), digit(3), digit(4), digit(6), digit(7), digit(8), digit(9) };
+        if (std::all_of(std::begin(digits), std::end(digits), [](int d) { return d >= 0; })) {
+            const QDate date(digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7],
+                digits[2] * 10 + digits[3], digits[0] * 10 + digits[1]);
+            return date.isValid() ? date.toJulianDay() : 0;
+        }
+    }
     const QDate date = Item::dateFromText(text);
     return date.isValid() ? date.toJulianDay() : 0;
-}
-
-} // namespace
-
-funiQListViewItem::funiQListViewItem(QTreeWidget *view)
-    : QTreeWidgetItem(view, RowType)
-{ }
-
-funiQListViewItem::funiQListViewItem(QTreeWidgetItem *parent)
-    : QTreeWidgetItem(parent, RowType)
-{ }
-
-bool funiQListViewItem::isExpandable() const
-{
-    return childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
-}
-
-void funiQListViewItem::setExpandable(bool expandable)
-{
-    setChildIndicatorPolicy(
-        expandable ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicatorWhenChildless);
-}
-
-bool funiQListViewItem::operator<(const QTreeWidgetItem &other) const
-{
-    const QTreeWidget *view = treeWidget();
-    const int column = view ? view->sortColumn() : 0;
-    if (column != DateColumn || other.type() != RowType)
-        return QTreeWidgetItem::operator<(other);
-    const auto &otherRow = static_cast<const funiQListViewItem &>(other);
-    if (isGroupRow() || otherRow.isGroupRow())
-        return QTreeWidgetItem::operator<(other);
-    return compareDates(text(DateColumn), other.text(DateColumn)) < 0;
 }
 
 int funiQListViewItem::compareDates(const QString &a, const QString &b)
@@ -76,15 +122,4 @@ Qt::Alignment funiQListViewItem::columnAlignment(int column)
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;
     }
-}
-
-QVariant funiQListViewItem::data(int column, int role) const
-{
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(int(columnAlignment(column)));
-    if (m_item && !isGroupRow() && (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::DecorationRole)) {
-        if (const auto *list = qobject_cast<const ItemListView *>(treeWidget()))
-            return list->cellData(m_item, column, role);
-    }
-    return QTreeWidgetItem::data(column, role);
 }

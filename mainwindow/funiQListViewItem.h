@@ -1,63 +1,69 @@
 #pragma once
 
-#include <QTreeWidgetItem>
+#include <QIcon>
+#include <QModelIndex>
+#include <QString>
 
 class Item;
+class ItemListView;
 
-// A row of the item list. Group rows are top-level and expandable and hold no
-// item; item rows sit under their group row and hold a non-owning pointer to
-// their item. The comparison sorts column 9 (the date) of item rows by
-// calendar date instead of by text.
+// A row of the item list as its callers see it: a group row (top-level, the
+// group's items beneath it, no item) or an item row (under its group row,
+// with a non-owning pointer to its item).
 //
-// An item row stores no texts of its own: it shows its item's fields as the
-// list formats them (ItemListView::cellData). A list of 100 000 rows so costs
-// little more than the rows themselves, and a row always shows its item as
-// it is.
-class funiQListViewItem : public QTreeWidgetItem
+// A handle is no part of the list's rows: the list makes one when a caller
+// asks for a row, keeps it while the row exists and deletes it when the row
+// goes, so a handle stays the same object for the same row, across sorts and
+// moves to another group. Filling the list makes none.
+class funiQListViewItem
 {
 public:
-    // Distinguishes our rows from plain QTreeWidgetItems.
-    static constexpr int RowType = QTreeWidgetItem::UserType + 1;
     static constexpr int DateColumn = 9;
 
-    // A top-level (group) row of the given list.
-    explicit funiQListViewItem(QTreeWidget *view);
-    // A row under the given parent row; not yet part of a list when parent is null.
-    explicit funiQListViewItem(QTreeWidgetItem *parent = nullptr);
+    // The handle of group row `group` of the list.
+    funiQListViewItem(ItemListView *list, int group);
+    // The handle of the item's row of the list.
+    funiQListViewItem(ItemListView *list, Item *item);
 
-    // The row as one of ours; null for none or a foreign row.
-    static funiQListViewItem *fromRow(QTreeWidgetItem *row)
-    {
-        return row && row->type() == RowType ? static_cast<funiQListViewItem *>(row) : nullptr;
-    }
-    // The item of an item row; null for a group row, a foreign row or none.
-    static Item *itemOfRow(QTreeWidgetItem *row)
-    {
-        const funiQListViewItem *listRow = fromRow(row);
-        return listRow && !listRow->isGroupRow() ? listRow->item() : nullptr;
-    }
+    // The item of an item row; null for a group row or none.
+    static Item *itemOfRow(const funiQListViewItem *row) { return row && !row->isGroupRow() ? row->item() : nullptr; }
 
     Item *item() const { return m_item; }
-    void setItem(Item *item) { m_item = item; }
+    bool isGroupRow() const { return m_item == nullptr; }
+    // The group number of a group row; -1 for an item row.
+    int groupNumber() const { return m_group; }
+    ItemListView *list() const { return m_list; }
 
-    // Group rows are the expandable ones.
-    bool isExpandable() const;
-    void setExpandable(bool expandable);
-    bool isGroupRow() const { return isExpandable(); }
+    // What the row shows in the column, as the list shows it.
+    QString text(int column) const;
+    QIcon icon(int column) const;
+    int textAlignment(int column) const { return int(columnAlignment(column)); }
+
+    // A group row's item rows, in the order shown; an item row has none.
+    int childCount() const;
+    funiQListViewItem *child(int index) const;
+    // The group row of an item row; null for a group row.
+    funiQListViewItem *parent() const;
+    bool isExpanded() const;
+    bool isSelected() const;
+    // The row's place in the list's model; invalid when it is no longer listed.
+    QModelIndex index(int column = 0) const;
 
     // Tells the list that the item's fields changed.
-    void refresh() { emitDataChanged(); }
+    void refresh();
 
-    bool operator<(const QTreeWidgetItem &other) const override;
-    // Supplies the column's alignment, and an item row's texts and icons.
-    QVariant data(int column, int role) const override;
     static Qt::Alignment columnAlignment(int column);
 
     // Order of two date texts (dd.mm.yyyy): negative, zero or positive as a is
     // before, on or after b. Texts that are no valid date come before all
     // valid dates and compare among themselves by text, so the order is total.
     static int compareDates(const QString &a, const QString &b);
+    // The day number of a date text read the way an item reads its date; 0
+    // when that is no valid date.
+    static qint64 dayNumber(const QString &text);
 
 private:
+    ItemListView *m_list;
     Item *m_item = nullptr;
+    int m_group = -1;
 };

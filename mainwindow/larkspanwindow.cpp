@@ -213,7 +213,7 @@ void MainWindow::endEventLoop()
 // ---------------------------------------------------------------------------
 // Selection and item commands
 
-void MainWindow::ItemSelected(QTreeWidgetItem *row)
+void MainWindow::ItemSelected(funiQListViewItem *row)
 {
     if (m_menus)
         m_menus->enableForRow(row);

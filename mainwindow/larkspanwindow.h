@@ -16,7 +16,7 @@ class RecentFiles;
 class QAction;
 class QCloseEvent;
 class QMenu;
-class QTreeWidgetItem;
+class funiQListViewItem;
 
 // The window title for a database file name: the edition's caption from the
 // catalogue (context "captionstr"), " - " and the name.
@@ -82,7 +82,7 @@ signals:
     void message(const QString &text);
 
 public slots:
-    void ItemSelected(QTreeWidgetItem *row);
+    void ItemSelected(funiQListViewItem *row);
 
     // File menu.
     void FileNew();

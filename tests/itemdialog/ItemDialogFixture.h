@@ -99,7 +99,7 @@ struct Register
 
     QString rowText(Item *item, int column) const
     {
-        QTreeWidgetItem *row = list->rowForItem(item);
+        const funiQListViewItem *row = list->rowForItem(item);
         return row ? row->text(column) : QStringLiteral("<no row>");
     }
 

@@ -66,7 +66,7 @@ QImage iconImage(const QIcon &icon)
     return icon.isNull() ? QImage() : icon.pixmap(QSize(16, 16)).toImage();
 }
 
-QStringList childNames(QTreeWidgetItem *groupRow)
+QStringList childNames(funiQListViewItem *groupRow)
 {
     QStringList names;
     for (int i = 0; i < groupRow->childCount(); ++i)
@@ -74,7 +74,7 @@ QStringList childNames(QTreeWidgetItem *groupRow)
     return names;
 }
 
-QPoint cellCentre(ItemListView &view, QTreeWidgetItem *row, int column)
+QPoint cellCentre(ItemListView &view, funiQListViewItem *row, int column)
 {
     const QRect rowRect = view.visualItemRect(row);
     const int x = view.header()->sectionViewportPosition(column) + view.columnWidth(column) / 2;
@@ -108,7 +108,7 @@ void closeDialogs()
 }
 
 // A double click as a desktop sends it: press, release, double-click, release.
-void doubleClick(ItemListView &view, QTreeWidgetItem *row, int column)
+void doubleClick(ItemListView &view, funiQListViewItem *row, int column)
 {
     const QPoint pos = cellCentre(view, row, column);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pos);
@@ -190,8 +190,8 @@ void tst_ItemListView::rowsPerGroup()
     QCOMPARE(childNames(view.topLevelItem(1)), QStringList());
     QCOMPARE(childNames(view.topLevelItem(2)), QStringList { QStringLiteral("Boremaskine") });
 
-    auto *groupRow = static_cast<funiQListViewItem *>(view.topLevelItem(0));
-    auto *itemRow = static_cast<funiQListViewItem *>(groupRow->child(0));
+    funiQListViewItem *groupRow = view.topLevelItem(0);
+    funiQListViewItem *itemRow = groupRow->child(0);
     QVERIFY(groupRow->isGroupRow());
     QVERIFY(!groupRow->item());
     QVERIFY(!itemRow->isGroupRow());
@@ -264,7 +264,7 @@ void tst_ItemListView::cellContents()
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
+    funiQListViewItem *row = view.topLevelItem(1)->child(0);
     QVERIFY(row);
 
     const QStringList expected { QString(), QStringLiteral("Sofa"), QStringLiteral("Ikea"), QStringLiteral("Ektorp"),
@@ -316,7 +316,7 @@ void tst_ItemListView::receiptIconByEdition()
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    QTreeWidgetItem *row = view.topLevelItem(0)->child(0);
+    funiQListViewItem *row = view.topLevelItem(0)->child(0);
 
     const QImage picture = iconImage(row->icon(ItemListView::PictureColumn));
     const QImage receiptIcon = iconImage(row->icon(ItemListView::ReceiptColumn));
@@ -384,7 +384,7 @@ void tst_ItemListView::addItemAtLimit()
     QVERIFY(row);
     QCOMPARE(row->parent(), view.topLevelItem(2));
     QCOMPARE(view.isItemSelected(), row);
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { row });
+    QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { row });
     QCOMPARE(boxes.count(), 1);
 
     // Handed to the collection afterwards, it keeps its one row.
@@ -459,7 +459,7 @@ void tst_ItemListView::columnTitlesFromFieldList()
         "Sted", "Om", "Forhandler", "Info", "Serienr", "Web", documentTitle };
     QCOMPARE(columnTitles(), expected);
     for (int column = 0; column < ListColumnCount; ++column)
-        QCOMPARE(view.headerItem()->text(column), expected.at(column));
+        QCOMPARE(view.model()->headerData(column, Qt::Horizontal).toString(), expected.at(column));
     // The "&" is gone from the stored list entry too.
     QCOMPARE(reg.collection->fields().entry(0), QStringLiteral("Rum"));
 }
@@ -549,7 +549,7 @@ void tst_ItemListView::refreshRowAfterEdit()
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
+    funiQListViewItem *row = view.topLevelItem(1)->child(0);
 
     item->setName(QStringLiteral("Stol"));
     item->setPrice(99.5);
@@ -582,7 +582,7 @@ void tst_ItemListView::refreshRowMovesToNewGroup()
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     QSignalSpy selections(&view, &ItemListView::rowSelected);
-    QTreeWidgetItem *row = view.FindListViewItem(item);
+    funiQListViewItem *row = view.FindListViewItem(item);
     QVERIFY(row);
 
     item->setGroup(2);
@@ -594,7 +594,7 @@ void tst_ItemListView::refreshRowMovesToNewGroup()
     QCOMPARE(view.isItemSelected(), moved);
     QCOMPARE(view.currentRowItem(), item);
     QVERIFY(!selections.isEmpty());
-    QCOMPARE(selections.last().at(0).value<QTreeWidgetItem *>(), static_cast<QTreeWidgetItem *>(moved));
+    QCOMPARE(selections.last().at(0).value<funiQListViewItem *>(), moved);
 }
 
 void tst_ItemListView::refreshRowWithMismatchingGroupTextEnds()
@@ -611,7 +611,7 @@ void tst_ItemListView::refreshRowWithMismatchingGroupTextEnds()
     view.UpdateGroupItemName(1, QStringLiteral("Renamed"));
     QCOMPARE(view.topLevelItem(1)->text(0), QStringLiteral("Renamed"));
 
-    QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
+    funiQListViewItem *row = view.topLevelItem(1)->child(0);
     item->setName(QStringLiteral("Chaiselong"));
     funiQListViewItem *refreshed = view.RefreshRow(row, item);
     QVERIFY(refreshed);
@@ -652,7 +652,7 @@ void tst_ItemListView::rowsFollowTheGroupNumber()
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    QTreeWidgetItem *row = view.FindListViewItem(item);
+    funiQListViewItem *row = view.FindListViewItem(item);
     QCOMPARE(row->parent(), view.topLevelItem(from));
 
     item->setGroup(to);
@@ -661,7 +661,7 @@ void tst_ItemListView::rowsFollowTheGroupNumber()
     QCOMPARE(refreshed->parent(), view.topLevelItem(to));
     QCOMPARE(refreshed->item(), item);
     if (from == to)
-        QCOMPARE(static_cast<QTreeWidgetItem *>(refreshed), row);
+        QCOMPARE(refreshed, row);
     // One row for the item, in its group only.
     int rowsOfItem = 0;
     for (int g = 0; g < view.topLevelItemCount(); ++g)
@@ -727,7 +727,7 @@ void tst_ItemListView::deleteCurrentRow()
     view.ViewAll(true);
     show(view);
 
-    QTreeWidgetItem *row = view.topLevelItem(0)->child(0);
+    funiQListViewItem *row = view.topLevelItem(0)->child(0);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cellCentre(view, row, ItemListView::NameColumn));
     QCOMPARE(view.isItemSelected(), row);
     QCOMPARE(view.currentRowItem(), sofa);
@@ -741,7 +741,7 @@ void tst_ItemListView::deleteCurrentRow()
     QVERIFY(!view.isItemSelected());
     QVERIFY(databaseModified());
     QVERIFY(!selections.isEmpty());
-    QVERIFY(!selections.last().at(0).value<QTreeWidgetItem *>());
+    QVERIFY(!selections.last().at(0).value<funiQListViewItem *>());
 
     // The second command finds no current row.
     view.DeleteItem();
@@ -822,16 +822,15 @@ void tst_ItemListView::rowsFollowTheCollection()
     Register reg;
     Item *sofa = reg.add(0, QStringLiteral("Sofa"));
     reg.add(1, QStringLiteral("Gryde"));
-    // Items the collection holds before the list shows it get their rows from FillList alone.
-    Item *unlisted = nullptr;
-    if (change == QLatin1String("change unlisted"))
-        unlisted = reg.add(1, QStringLiteral("Pande"));
-
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
-    if (unlisted) {
-        delete view.rowForItem(unlisted);
+    // An item the collection gained without announcing it has no row.
+    Item *unlisted = nullptr;
+    if (change == QLatin1String("change unlisted")) {
+        const QSignalBlocker quiet(reg.collection.get());
+        unlisted = reg.add(1, QStringLiteral("Pande"));
+        QVERIFY(!view.rowForItem(unlisted));
         QCOMPARE(childNames(view.topLevelItem(1)), QStringList { "Gryde" });
     }
     setDatabaseModified(false);
@@ -872,10 +871,10 @@ void tst_ItemListView::rowsFollowTheCollection()
     QCOMPARE(childNames(view.topLevelItem(0)), group0);
     QCOMPARE(childNames(view.topLevelItem(1)), group1);
     QCOMPARE(view.topLevelItem(2)->childCount(), 0);
-    const QTreeWidgetItem *current = view.isItemSelected();
+    const funiQListViewItem *current = view.isItemSelected();
     QCOMPARE(current ? current->text(ItemListView::NameColumn) : QString(), selected);
     if (current)
-        QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { view.isItemSelected() });
+        QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { view.isItemSelected() });
     QVERIFY(databaseModified());
     QCOMPARE(boxes.count(), expectBoxes);
     if (expectBoxes)
@@ -926,7 +925,7 @@ void tst_ItemListView::dialogShowingAnItemSelectsItsRow()
     QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
     emit dialog->itemShown(pot);
     QCOMPARE(view.isItemSelected(), view.rowForItem(pot));
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { view.rowForItem(pot) });
+    QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { view.rowForItem(pot) });
 
     // An item without a row leaves the selection as it was.
     Item stranger;
@@ -972,11 +971,11 @@ void tst_ItemListView::clickSelectsAndReports()
     show(view);
     QSignalSpy selections(&view, &ItemListView::rowSelected);
 
-    QTreeWidgetItem *rowA = view.topLevelItem(0)->child(0);
-    QTreeWidgetItem *rowB = view.topLevelItem(0)->child(1);
+    funiQListViewItem *rowA = view.topLevelItem(0)->child(0);
+    funiQListViewItem *rowB = view.topLevelItem(0)->child(1);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cellCentre(view, rowA, 1));
     QVERIFY(!selections.isEmpty());
-    QCOMPARE(selections.last().at(0).value<QTreeWidgetItem *>(), rowA);
+    QCOMPARE(selections.last().at(0).value<funiQListViewItem *>(), rowA);
     QVERIFY(view.HasPictureLink(rowA));
     QVERIFY(view.HasDocument(rowA));
     QVERIFY(!view.HasUrl(rowA));
@@ -984,14 +983,14 @@ void tst_ItemListView::clickSelectsAndReports()
 
     // Only one row is ever selected, even with Ctrl held.
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(view, rowB, 1));
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { rowB });
+    QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { rowB });
     QCOMPARE(view.isItemSelected(), rowB);
     QVERIFY(!view.HasPictureLink(rowB));
 
     // The keyboard moves the current row too.
     QTest::keyClick(&view, Qt::Key_Up);
     QCOMPARE(view.isItemSelected(), rowA);
-    QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *> { rowA });
+    QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { rowA });
 }
 
 void tst_ItemListView::showCommands_data()
@@ -1161,7 +1160,7 @@ void tst_ItemListView::pressOnLinkColumns()
     view.FillList(reg.collection.get());
     view.ViewAll(true);
     show(view);
-    QTreeWidgetItem *row = view.topLevelItem(0)->child(0);
+    funiQListViewItem *row = view.topLevelItem(0)->child(0);
 
     // A press in an ordinary column only selects.
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cellCentre(view, row, ItemListView::NameColumn));
@@ -1195,7 +1194,7 @@ void tst_ItemListView::doubleClickAndReturnOpenItemDialog()
     QVERIFY(openDialogs().isEmpty());
     show(view);
 
-    QTreeWidgetItem *row = view.topLevelItem(1)->child(0);
+    funiQListViewItem *row = view.topLevelItem(1)->child(0);
     doubleClick(view, row, ItemListView::NameColumn);
     QList<ItemDialog *> dialogs = openDialogs();
     QCOMPARE(dialogs.size(), 1);

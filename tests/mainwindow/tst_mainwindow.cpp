@@ -822,7 +822,7 @@ void TestMainWindow::showActionsFollowSelection()
 
     // Select a row with everything first, so that each case must switch off too.
     w.listView()->ItemSelected(w.listView()->rowForItem(itemNamed(w, QStringLiteral("Komfur"))));
-    QTreeWidgetItem *target
+    funiQListViewItem *target
         = row.isEmpty() ? w.listView()->topLevelItem(0) : w.listView()->rowForItem(itemNamed(w, row));
     w.listView()->ItemSelected(target);
 

@@ -1,0 +1,319 @@
+#include "TestSupport.h"
+
+#include "core/ColumnTitles.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/funiQListViewItem.h"
+
+#include <QDate>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using TestSupport::IsolatedSettings;
+
+namespace {
+
+struct Fields
+{
+    int group;
+    const char *name;
+    const char *product;
+    const char *date;
+    double price;
+    int count;
+    int location;
+};
+
+// Equal keys in every column, names that agree on more than their first
+// eight characters, texts that are beginnings of others, letters beyond
+// ASCII and dates that no calendar has.
+const Fields fixture[] = {
+    { 0, "Ting nummer 12", "Bosch", "05.11.2009", 20.0, 1, 0 },
+    { 0, "Ting nummer 2", "bosch", "28.02.2008", 100.0, 2, 1 },
+    { 2, "Æble", "Bosch", "", 5.0, 1, 7 },
+    { 0, "Ting", "Ikea", "31.02.2001", 20.0, 1, 0 },
+    { 0, "Ting nummer 12", "Ikea", "01.03.2008", 3.5, 4, 1 },
+    { 2, "Zebra", "", "ukendt", 5.0, 1, 0 },
+    { 0, "ting", "Bosch", "28.02.2008", 0.0, 1, 0 },
+    { 0, "Ting nummer", "", "", 20.0, 1, -1 },
+    { 2, "zebra", "Ikea", "1.2.2011", 5.0, 2, 1 },
+    { 0, "Øl", "Ikea", "05.11.2009", 100.0, 1, 1 },
+    { 2, "Æble", "Bosch", "01.01.1900", 5.0, 1, 0 },
+    { 0, "Ting nummer 12", "Bosch", "ukendt", 20.0, 1, 0 },
+};
+
+struct Register
+{
+    Register()
+        : collection(std::make_unique<DBItemCollection>(nullptr))
+    {
+        collection->groups().clear();
+        for (const char *group : { "Stue", "Køkken", "Kælder" })
+            collection->groups().add(QString::fromUtf8(group));
+        collection->locations().clear();
+        collection->locations().add(QStringLiteral("Loft"));
+        collection->locations().add(QStringLiteral("Garage"));
+        collection->fields().clear();
+        for (const Fields &fields : fixture)
+            add(fields);
+        // Equal to "Øl" as far as that goes: the shorter text comes first.
+        add({ 0, "", "Ikea", "", 1.0, 1, 0 })->setName(QStringLiteral("Øl") + QChar(0));
+    }
+    ~Register() { collection->deleteItems(); }
+
+    Item *add(const Fields &fields)
+    {
+        auto *item = new Item;
+        item->setGroup(fields.group);
+        item->setName(QString::fromUtf8(fields.name));
+        item->setProduct(QString::fromUtf8(fields.product));
+        item->setDate(QString::fromLatin1(fields.date));
+        item->setPrice(fields.price);
+        item->setNumberOfItems(fields.count);
+        item->setLocation(fields.location);
+        collection->add(item);
+        return item;
+    }
+
+    std::unique_ptr<DBItemCollection> collection;
+};
+
+// The order the list must show, worked out apart from the list: texts by
+// plain character code, dates by calendar day with unreadable ones first
+// (and among themselves by text).
+using Less = std::function<bool(const Item *, const Item *)>;
+
+Less referenceLess(const DBItemCollection &collection, int column)
+{
+    const auto byText = [](std::function<QString(const Item *)> text) -> Less {
+        return [text](const Item *a, const Item *b) { return text(a) < text(b); };
+    };
+    switch (column) {
+    case ItemListView::NameColumn:
+        return byText([](const Item *item) { return item->name(); });
+    case ItemListView::ProductColumn:
+        return byText([](const Item *item) { return item->product(); });
+    case ItemListView::CountColumn:
+        return byText([](const Item *item) { return QString::number(item->numberOfItems()); });
+    case ItemListView::PriceColumn:
+        return byText([](const Item *item) { return QString::number(item->numberOfItems() * item->price(), 'f', 2); });
+    case ItemListView::LocationColumn:
+        return byText([&collection](const Item *item) {
+            const int location = item->location();
+            return location >= 0 && location < collection.locations().size() ? collection.locations().entry(location)
+                                                                             : QStringLiteral("Error");
+        });
+    case ItemListView::DateColumn:
+        return [](const Item *a, const Item *b) {
+            const QDate dayA = QDate::fromString(a->date(), QStringLiteral("dd.MM.yyyy"));
+            const QDate dayB = QDate::fromString(b->date(), QStringLiteral("dd.MM.yyyy"));
+            if (dayA.isValid() != dayB.isValid())
+                return !dayA.isValid();
+            return dayA.isValid() ? dayA < dayB : a->date() < b->date();
+        };
+    default:
+        // Columns without text in item rows leave the order alone.
+        return [](const Item *, const Item *) { return false; };
+    }
+}
+
+void referenceSort(QList<Item *> &items, const Less &less, Qt::SortOrder order)
+{
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(items.begin(), items.end(), less);
+    else
+        std::stable_sort(items.begin(), items.end(), [&less](const Item *a, const Item *b) { return less(b, a); });
+}
+
+QList<Item *> shownItems(const ItemListView &view, int topRow)
+{
+    QList<Item *> items;
+    const funiQListViewItem *group = view.topLevelItem(topRow);
+    for (int i = 0; i < group->childCount(); ++i)
+        items.append(group->child(i)->item());
+    return items;
+}
+
+QStringList shownGroups(const ItemListView &view)
+{
+    QStringList names;
+    for (int row = 0; row < view.topLevelItemCount(); ++row)
+        names.append(view.topLevelItem(row)->text(ItemListView::GroupColumn));
+    return names;
+}
+
+} // namespace
+
+class tst_ItemListSort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sortsAsTheReference_data();
+    void sortsAsTheReference();
+    void currentRowSurvivesSortsAndMoves();
+    void rowsFollowTheCollectionWhileSorted_data();
+    void rowsFollowTheCollectionWhileSorted();
+};
+
+void tst_ItemListSort::sortsAsTheReference_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    for (int column : { ItemListView::GroupColumn, ItemListView::NameColumn, ItemListView::ProductColumn,
+             ItemListView::CountColumn, ItemListView::PriceColumn, ItemListView::PictureColumn,
+             ItemListView::DateColumn, ItemListView::LocationColumn }) {
+        QTest::addRow("column %d ascending", column) << column << Qt::AscendingOrder;
+        QTest::addRow("column %d descending", column) << column << Qt::DescendingOrder;
+    }
+}
+
+void tst_ItemListSort::sortsAsTheReference()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    IsolatedSettings settings;
+    Register reg;
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+
+    QList<QList<Item *>> expected(3);
+    for (Item *item : *reg.collection)
+        expected[item->group()].append(item);
+    QStringList groups { QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder") };
+    const Less less = referenceLess(*reg.collection, column);
+
+    // From the order of the file, then from another sort: equal rows keep
+    // the order they had.
+    for (int productFirst = 0; productFirst < 2; ++productFirst) {
+        if (productFirst) {
+            view.sortByColumn(ItemListView::ProductColumn, Qt::AscendingOrder);
+            for (QList<Item *> &items : expected)
+                referenceSort(items, referenceLess(*reg.collection, ItemListView::ProductColumn), Qt::AscendingOrder);
+        }
+        view.sortByColumn(column, order);
+        QCOMPARE(view.sortColumn(), column);
+        for (QList<Item *> &items : expected)
+            referenceSort(items, less, order);
+        if (column == ItemListView::GroupColumn)
+            std::stable_sort(groups.begin(), groups.end(),
+                [order](const QString &a, const QString &b) { return order == Qt::AscendingOrder ? a < b : b < a; });
+
+        QCOMPARE(shownGroups(view), groups);
+        for (int row = 0; row < view.topLevelItemCount(); ++row) {
+            funiQListViewItem *groupRow = view.topLevelItem(row);
+            QCOMPARE(view.groupRow(groupRow->groupNumber()), groupRow);
+            const QList<Item *> &items = expected.at(groupRow->groupNumber());
+            QCOMPARE(shownItems(view, row), items);
+            // The rows of the sorted list as callers see them.
+            for (int i = 0; i < items.size(); ++i) {
+                funiQListViewItem *itemRow = groupRow->child(i);
+                QCOMPARE(view.rowForItem(items.at(i)), itemRow);
+                QCOMPARE(itemRow->parent(), groupRow);
+                QCOMPARE(itemRow->text(ItemListView::NameColumn), items.at(i)->name());
+                QCOMPARE(itemRow->text(ItemListView::DateColumn), items.at(i)->date());
+                QCOMPARE(view.model()->index(i, column, view.model()->index(row, 0)).data().toString(),
+                    itemRow->text(column));
+            }
+        }
+    }
+}
+
+void tst_ItemListSort::currentRowSurvivesSortsAndMoves()
+{
+    IsolatedSettings settings;
+    Register reg;
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    view.ViewAll(true);
+    Item *zebra = reg.collection->at(5);
+    funiQListViewItem *row = view.FindListViewItem(zebra);
+    view.ItemSelected(row);
+    QSignalSpy selections(&view, &ItemListView::rowSelected);
+
+    const auto currentIs = [&](funiQListViewItem *expected) {
+        return view.isItemSelected() == expected && view.currentItem() == expected
+            && view.selectedItems() == QList<funiQListViewItem *> { expected };
+    };
+    for (int column : { ItemListView::NameColumn, ItemListView::DateColumn, ItemListView::PriceColumn }) {
+        view.sortByColumn(column, Qt::DescendingOrder);
+        QVERIFY2(currentIs(row), qPrintable(QString::number(column)));
+        QVERIFY(view.isExpanded(view.model()->index(2, 0)));
+    }
+    QVERIFY(selections.isEmpty());
+
+    // To another group: the same row, under its new group, still current.
+    zebra->setGroup(0);
+    reg.collection->itemWasChanged(zebra);
+    QCOMPARE(view.rowForItem(zebra), row);
+    QCOMPARE(row->parent(), view.groupRow(0));
+    QVERIFY(currentIs(row));
+    QCOMPARE(selections.last().at(0).value<funiQListViewItem *>(), row);
+    view.sortByColumn(ItemListView::NameColumn, Qt::AscendingOrder);
+    QVERIFY(currentIs(row));
+    const QList<Item *> shown = shownItems(view, 0);
+    QVERIFY(shown.contains(zebra));
+    QVERIFY(std::is_sorted(shown.begin(), shown.end(), referenceLess(*reg.collection, ItemListView::NameColumn)));
+}
+
+void tst_ItemListSort::rowsFollowTheCollectionWhileSorted_data()
+{
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("change");
+    for (const char *change : { "add", "add equal", "rename", "move", "remove", "clear" }) {
+        QTest::addRow("%s ascending", change) << Qt::AscendingOrder << QString::fromLatin1(change);
+        QTest::addRow("%s descending", change) << Qt::DescendingOrder << QString::fromLatin1(change);
+    }
+}
+
+void tst_ItemListSort::rowsFollowTheCollectionWhileSorted()
+{
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, change);
+    IsolatedSettings settings;
+    Register reg;
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    view.sortByColumn(ItemListView::NameColumn, order);
+
+    Item *stueItem = reg.collection->at(1);
+    if (change == QLatin1String("add")) {
+        reg.add({ 0, "Lampe", "", "", 1.0, 1, 0 });
+    } else if (change == QLatin1String("add equal")) {
+        // Listed after the rows it equals, as if sorted with them.
+        reg.add({ 0, "Ting nummer 12", "Ny", "", 1.0, 1, 0 });
+    } else if (change == QLatin1String("rename")) {
+        stueItem->setName(QStringLiteral("Aaa"));
+        reg.collection->itemWasChanged(stueItem);
+    } else if (change == QLatin1String("move")) {
+        stueItem->setGroup(2);
+        reg.collection->itemWasChanged(stueItem);
+    } else if (change == QLatin1String("remove")) {
+        reg.collection->deleteItem(stueItem);
+    } else {
+        reg.collection->deleteItems();
+    }
+
+    const Less less = referenceLess(*reg.collection, ItemListView::NameColumn);
+    for (int group = 0; group < 3; ++group) {
+        QList<Item *> expected;
+        for (Item *item : *reg.collection) {
+            if (item->group() == group)
+                expected.append(item);
+        }
+        referenceSort(expected, less, order);
+        QCOMPARE(shownItems(view, view.listModel()->rowOfGroup(group)), expected);
+    }
+}
+
+QTEST_MAIN(tst_ItemListSort)
+#include "tst_itemlistsort.moc"
