@@ -13,6 +13,7 @@
 #include "core/SystemNames.h"
 #include "database/DatabaseFile.h"
 #include "database/ItemExport.h"
+#include "database/ItemMatcher.h"
 #include "database/Item.h"
 
 #include <algorithm>
@@ -41,58 +42,6 @@ void logElement(LogXML *log, const QString &name, const QString &text)
 // Texts of the lock file and of the list files are 8-bit; the lock line is
 // read up to this many bytes.
 constexpr qint64 maxLockLineBytes = 349;
-
-bool containsIgnoringCase(const QString &text, const QString &criterion)
-{
-    return text.contains(criterion, Qt::CaseInsensitive);
-}
-
-bool equalsAsInteger(int value, const QString &criterion)
-{
-    bool ok = false;
-    const int wanted = criterion.trimmed().toInt(&ok);
-    return ok && value == wanted;
-}
-
-bool matches(const Item *item, int field, const QString &criterion)
-{
-    switch (field) {
-    case DBItemCollection::FieldGroup:
-        return equalsAsInteger(item->group(), criterion);
-    case DBItemCollection::FieldCount:
-        return equalsAsInteger(item->numberOfItems(), criterion);
-    case DBItemCollection::FieldName:
-        return containsIgnoringCase(item->name(), criterion);
-    case DBItemCollection::FieldProduct:
-        return containsIgnoringCase(item->product(), criterion);
-    case DBItemCollection::FieldPrice:
-        return item->priceText(0) == criterion;
-    case DBItemCollection::FieldPriceToday:
-        return item->priceTodayText(0) == criterion;
-    case DBItemCollection::FieldDate:
-        return item->date() == criterion;
-    case DBItemCollection::FieldLocation:
-        return containsIgnoringCase(item->locationText(), criterion);
-    case DBItemCollection::FieldSupplier:
-        return containsIgnoringCase(item->supplier(), criterion);
-    case DBItemCollection::FieldSerialno:
-        return item->serialno() == criterion;
-    case DBItemCollection::FieldDescription:
-        return containsIgnoringCase(item->description(), criterion);
-    case DBItemCollection::FieldWww:
-        return containsIgnoringCase(item->www(), criterion);
-    case DBItemCollection::FieldAddress:
-        return containsIgnoringCase(item->address(), criterion);
-    case DBItemCollection::FieldPhotolink:
-        return containsIgnoringCase(item->photolink(), criterion);
-    case DBItemCollection::FieldReceipt:
-        return containsIgnoringCase(item->receipt(), criterion);
-    case DBItemCollection::FieldDocument:
-        return containsIgnoringCase(item->document(), criterion);
-    default:
-        return false;
-    }
-}
 
 bool inGroup(const Item *item, int group)
 {
@@ -547,8 +496,9 @@ int DBItemCollection::findNext(int field, const QString &criterion, bool &found,
         return count();
     if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
         m_searchPosition = 0;
+    const ItemMatcher matcher(field, criterion);
     for (int index = m_searchPosition; index < count(); ++index) {
-        if (matches(m_items.at(index), field, criterion)) {
+        if (matcher.matches(*m_items.at(index))) {
             found = true;
             m_searchPosition = index + 1;
             return index;
@@ -584,15 +534,47 @@ Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
         { FieldLocation, CritLocation },
         { FieldDocument, CritDocument },
     };
+    // The fields are searched in this order, each with findNext: the first
+    // field that finds an item decides, at the first item it finds. The
+    // first field searched goes on from the search position; a field that
+    // finds nothing sets the position back to the start, so every later one
+    // searches the whole register. One pass over the items gives the same
+    // answer, each item looked at once for all fields instead of once per
+    // field.
+    std::vector<ItemMatcher> matchers;
     for (const auto &step : order) {
         const QString criterion = criteria.value(step.criterion);
-        // The date field's text for "no date" is not a criterion.
-        if (step.field == FieldDate && criterion == QLatin1String("01.01.1900"))
+        // Empty criteria are no search; the date field's text for "no date"
+        // is not a criterion.
+        if (criterion.isEmpty() || (step.field == FieldDate && criterion == QLatin1String("01.01.1900")))
             continue;
-        bool found = false;
-        const int index = findNext(step.field, criterion, found, continueSearch);
-        if (found)
-            return m_items.at(index);
+        matchers.emplace_back(step.field, criterion);
     }
-    return nullptr;
+    if (matchers.empty())
+        return nullptr;
+
+    if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
+        m_searchPosition = 0;
+    const int firstStart = m_searchPosition;
+    // The best field found so far, and where.
+    std::size_t bestField = matchers.size();
+    int bestIndex = count();
+    for (int index = 0; index < count() && bestField > 0; ++index) {
+        const Item &item = *m_items.at(index);
+        // Only fields before the best one can still change the answer; the
+        // first field only from its start on.
+        for (std::size_t field = index < firstStart ? 1 : 0; field < bestField; ++field) {
+            if (matchers[field].matches(item)) {
+                bestField = field;
+                bestIndex = index;
+                break;
+            }
+        }
+    }
+    if (bestField == matchers.size()) {
+        m_searchPosition = 0;
+        return nullptr;
+    }
+    m_searchPosition = bestIndex + 1;
+    return m_items.at(bestIndex);
 }

@@ -1,0 +1,148 @@
+#include <QRandomGenerator>
+#include <QTest>
+
+#include "../common/ItemFixtures.h"
+#include "../common/TestSupport.h"
+#include "core/Edition.h"
+#include "database/DBItemCollection.h"
+#include "database/Item.h"
+#include "database/ItemMatcher.h"
+
+// A search prepares each criterion once and then looks at the items' bytes
+// only; it must find exactly what the plain comparisons of the texts find.
+class tst_ItemSearch : public QObject
+{
+    Q_OBJECT
+
+    // Texts where case folding, Latin-1 and the numbers' writing matter.
+    static QStringList awkwardTexts()
+    {
+        return { QString(), QStringLiteral("Sofa"), QStringLiteral("SOFABORD i eg"), QStringLiteral("\u00c6bler \u00f8l \u00c5"),
+            QStringLiteral("\u00e6BLER \u00d8L \u00e5"), QStringLiteral("10 \u00b5m"), QStringLiteral("stra\u00dfe"),
+            QStringLiteral("\u00ff \u00de\u00fe"), QStringLiteral("k-kelvin"), QStringLiteral("a;b"),
+            QStringLiteral("24.12.2011"), QStringLiteral("Pris \u20ac 5"), QStringLiteral("aaab") };
+    }
+    static QStringList awkwardCriteria()
+    {
+        return { QStringLiteral("sofa"), QStringLiteral("SoFa"), QStringLiteral("\u00e6bler"), QStringLiteral("\u00d8l \u00c5"),
+            QStringLiteral("\u00b5"), QStringLiteral("\u03bc"), QStringLiteral("\u039c"), QStringLiteral("\u00df"),
+            QStringLiteral("\u1e9e"), QStringLiteral("SS"), QStringLiteral("\u0178"), QStringLiteral("\u00ff"),
+            QStringLiteral("\u212a"), QStringLiteral("K"), QStringLiteral("\u20ac"), QStringLiteral("\U0001F600"),
+            QStringLiteral("24.12.2011"), QStringLiteral("aab"), QStringLiteral(" "), QStringLiteral("-"),
+            QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("12"), QStringLiteral(" 3 "),
+            QStringLiteral("x"), QStringLiteral("1500"), QStringLiteral("1e3"), QStringLiteral("inf"),
+            QStringLiteral("007"), QStringLiteral("2"), QStringLiteral("-2") };
+    }
+
+private slots:
+    // Every field against every criterion, on items with Latin-1 texts and
+    // on items holding a character beyond Latin-1.
+    void preparedTestEqualsThePlainOne()
+    {
+        const QStringList texts = awkwardTexts();
+        const QList<double> prices { 0.0, -0.0, 0.5, -0.4, 1.5, 2.5, 1499.5, 1500.49, 12.0, 1e20, -2.0, 1e-9 };
+        std::vector<std::unique_ptr<Item>> items;
+        for (qsizetype t = 0; t < 2 * texts.size(); ++t) {
+            auto item = std::make_unique<Item>();
+            // Every other item keeps to Latin-1, as the items of a file do.
+            for (int i = 0; i < Item::TextCount; ++i) {
+                const QString text = texts.at((t + i) % texts.size());
+                item->setText(Item::Text(i), t % 2 ? text : QString::fromLatin1(text.toLatin1()));
+            }
+            item->setGroup(int(t) - 2);
+            item->setNumberOfItems(int(t % 4) - 1);
+            item->setPrice(prices.at(t % prices.size()));
+            item->setPriceToday(prices.at((t + 5) % prices.size()));
+            item->setLocation(int(t * 7) - 20);
+            items.push_back(std::move(item));
+        }
+        QVERIFY(items.front()->textsAreLatin1());
+        QVERIFY(!items.at(1)->textsAreLatin1());
+        for (const QString &criterion : awkwardCriteria()) {
+            for (int field = DBItemCollection::FieldGroup; field <= DBItemCollection::FieldDocument; ++field) {
+                const ItemMatcher matcher(field, criterion);
+                for (const auto &item : items) {
+                    const bool plain = ItemMatcher::matchesPlainly(*item, field, criterion);
+                    if (matcher.matches(*item) != plain)
+                        QFAIL(qPrintable(QStringLiteral("field %1, criterion \"%2\", item %3: plain test says %4")
+                                             .arg(field)
+                                             .arg(criterion, item->dump())
+                                             .arg(plain)));
+                }
+            }
+        }
+    }
+
+    // A search of several fields gives what findNext gives, field by field,
+    // from the same search position.
+    void searchEqualsFieldByField()
+    {
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        ItemFixtures::Items pool;
+        DBItemCollection fused(nullptr);
+        DBItemCollection stepwise(nullptr);
+        const QStringList names { QStringLiteral("Sofa"), QStringLiteral("Stol"), QStringLiteral("Bord"),
+            QStringLiteral("Lampe"), QStringLiteral("Sofabord") };
+        for (int i = 0; i < 40; ++i) {
+            Item *item = pool.make(i % 3, names.at(i % names.size()), i % 5, double(i % 7), QString::number(i % 6));
+            item->setSupplier(i % 4 ? QStringLiteral("Ilva") : QStringLiteral("Bolia"));
+            item->setDate(i % 2 ? QStringLiteral("01.02.2003") : QStringLiteral("01.01.1900"));
+            fused.add(item);
+            stepwise.add(item);
+        }
+        const QList<DBItemCollection::Criterion> fields { DBItemCollection::CritName, DBItemCollection::CritProduct,
+            DBItemCollection::CritCount, DBItemCollection::CritPrice, DBItemCollection::CritDate,
+            DBItemCollection::CritSupplier, DBItemCollection::CritSerialno };
+        const QStringList values { QString(), QStringLiteral("sofa"), QStringLiteral("bord"), QStringLiteral("3"),
+            QStringLiteral("6"), QStringLiteral("bolia"), QStringLiteral("01.01.1900"), QStringLiteral("01.02.2003"),
+            QStringLiteral("nothing") };
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 400; ++round) {
+            QStringList criteria(DBItemCollection::CriterionCount, QString());
+            for (const DBItemCollection::Criterion field : fields) {
+                if (random.bounded(3) == 0)
+                    criteria[field] = values.at(random.bounded(values.size()));
+            }
+            const bool continueSearch = random.bounded(4) != 0;
+            Item *found = fused.search(criteria, continueSearch);
+            Item *expected = searchFieldByField(stepwise, criteria, continueSearch);
+            QCOMPARE(found, expected);
+        }
+    }
+
+private:
+    // The search as its definition has it: each field in turn with findNext.
+    static Item *searchFieldByField(DBItemCollection &collection, const QStringList &criteria, bool continueSearch)
+    {
+        static const std::pair<int, DBItemCollection::Criterion> order[] = {
+            { DBItemCollection::FieldName, DBItemCollection::CritName },
+            { DBItemCollection::FieldProduct, DBItemCollection::CritProduct },
+            { DBItemCollection::FieldCount, DBItemCollection::CritCount },
+            { DBItemCollection::FieldPrice, DBItemCollection::CritPrice },
+            { DBItemCollection::FieldPriceToday, DBItemCollection::CritPriceToday },
+            { DBItemCollection::FieldDate, DBItemCollection::CritDate },
+            { DBItemCollection::FieldSupplier, DBItemCollection::CritSupplier },
+            { DBItemCollection::FieldSerialno, DBItemCollection::CritSerialno },
+            { DBItemCollection::FieldDescription, DBItemCollection::CritDescription },
+            { DBItemCollection::FieldAddress, DBItemCollection::CritAddress },
+            { DBItemCollection::FieldPhotolink, DBItemCollection::CritPicture },
+            { DBItemCollection::FieldReceipt, DBItemCollection::CritReceipt },
+            { DBItemCollection::FieldWww, DBItemCollection::CritWww },
+            { DBItemCollection::FieldLocation, DBItemCollection::CritLocation },
+            { DBItemCollection::FieldDocument, DBItemCollection::CritDocument },
+        };
+        for (const auto &[field, criterion] : order) {
+            const QString text = criteria.value(criterion);
+            if (field == DBItemCollection::FieldDate && text == QLatin1String("01.01.1900"))
+                continue;
+            bool found = false;
+            const int index = collection.findNext(field, text, found, continueSearch);
+            if (found)
+                return collection.at(index);
+        }
+        return nullptr;
+    }
+};
+
+QTEST_MAIN(tst_ItemSearch)
+#include "tst_itemsearch.moc"
