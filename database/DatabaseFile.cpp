@@ -3,6 +3,7 @@
 #include "core/Edition.h"
 #include "core/LogXML.h"
 #include "core/Notices.h"
+#include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseReader.h"
 #include "database/DatabaseWriter.h"
@@ -194,6 +195,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         return false;
     DatabaseReader reader(bytes);
     collection.m_items.reserve(collection.m_items.size() + reader.lineCountEstimate());
+    ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
 
     int lineCount = 0;
     while (!reader.atEnd()) {
@@ -225,6 +227,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         log.item(lineCount, *item);
         // Loading is no change to the database: the items go in unannounced.
         collection.m_items.append(item.release());
+        progress.advance(reader.position());
         ++lineCount;
     }
     log.loaded();
@@ -255,10 +258,16 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
     }
 
     collection.sort(DBItemCollection::ByGroup);
-    DatabaseWriter::ItemWritten logItem;
-    if (logging(log))
-        logItem = [log](const Item &item) { log->element(QStringLiteral("Item"), item.dump()); };
-    const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, logItem);
+    ProgressScope progress(
+        QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.m_items.size());
+    qint64 itemsWritten = 0;
+    const bool logItems = logging(log);
+    const auto itemWritten = [&](const Item &item) {
+        progress.advance(++itemsWritten);
+        if (logItems)
+            log->element(QStringLiteral("Item"), item.dump());
+    };
+    const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, itemWritten);
     closeLog();
 
     if (!written) {

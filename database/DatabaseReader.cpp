@@ -295,6 +295,11 @@ qsizetype DatabaseReader::lineCountEstimate() const
     return lines;
 }
 
+qsizetype DatabaseReader::position() const
+{
+    return qsizetype(m_skipped + m_buffer->position());
+}
+
 bool DatabaseReader::atEnd() const
 {
     return m_in->eof();

@@ -52,6 +52,8 @@ public:
     QString failureMessage() const { return m_failure; }
 
     int formatLevel() const { return m_level; }
+    // How many of the bytes have been read.
+    qsizetype position() const;
 
 private:
     bool readPlainLine(LineValues &values);

@@ -8,6 +8,7 @@
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "core/PrintSettings.h"
+#include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 
@@ -131,6 +132,11 @@ QStringList visibleTitles()
     for (int column : { GroupColumn, NameColumn })
         titles[column] = QCoreApplication::translate("ItemListView", titles.at(column).toUtf8().constData());
     return titles;
+}
+
+QString exportingText()
+{
+    return QCoreApplication::translate("DBItemCollection", "Eksporterer");
 }
 
 } // namespace
@@ -643,9 +649,11 @@ bool ItemExport::writeXml(const QString &fileName)
     put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
     sort(DBItemCollection::ByGroup);
     const QList<Item *> &items = m_collection.items();
+    ProgressScope progress(exportingText(), items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         prefetchAhead(items, i);
         putItemBlock(*items.at(i), 0);
+        progress.advance(i);
     }
     putRaw("</Items>\r\n");
     return finish();
@@ -681,6 +689,7 @@ bool ItemExport::writeHtml(
     }
 
     sort(DBItemCollection::ByGroup);
+    ProgressScope progress(exportingText(), m_collection.count());
     if (singleItem) {
         putItemBlock(*singleItem, Labels | LineBreaks);
     } else if (asTable) {
@@ -690,6 +699,7 @@ bool ItemExport::writeHtml(
         for (qsizetype i = 0; i < items.size(); ++i) {
             prefetchAhead(items, i);
             putTableRow(*items.at(i), int(i), *settings);
+            progress.advance(i);
         }
     } else {
         const int options = specialCases ? Separators | SpecialSubset : Separators;
@@ -705,6 +715,7 @@ bool ItemExport::writeHtml(
             put("; ");
             putItemBlock(*item, options);
             putRaw("</p>\r\n");
+            progress.advance(i);
         }
     }
 

@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "desktop/StatusBarProgress.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
 #include "help/HelpTopics.h"
@@ -96,6 +97,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, qOverload<const QString &>(&MainWindow::message), bar,
         [bar](const QString &text) { bar->showMessage(text); });
     connect(qApp, &QGuiApplication::lastWindowClosed, this, &MainWindow::Quit);
+    // Loading, saving and exporting a large register show their progress here.
+    (new StatusBarProgress(bar))->install();
 
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);

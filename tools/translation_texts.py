@@ -22,6 +22,9 @@ TEXTS = {
     # ------------------------------------------------------- database, files
     # database: texts the file cannot hold, read-only warning, save failures
     "Databasen blev ikke gemt": (None, "Databasen ble ikke lagret", "The database was not saved"),
+    "Indlæser databasen": (None, "Laster inn databasen", "Loading the database"),
+    "Gemmer databasen": (None, "Lagrer databasen", "Saving the database"),
+    "Eksporterer": (None, "Eksporterer", "Exporting"),
     "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret."
     "\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\nFelt: %4\n%5": (
         None,

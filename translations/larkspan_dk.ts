@@ -214,6 +214,18 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>ITEM_COUNT</source>
         <translation>Nr.; </translation>
     </message>
+    <message>
+        <source>Indlæser databasen</source>
+        <translation>Indlæser databasen</translation>
+    </message>
+    <message>
+        <source>Gemmer databasen</source>
+        <translation>Gemmer databasen</translation>
+    </message>
+    <message>
+        <source>Eksporterer</source>
+        <translation>Eksporterer</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

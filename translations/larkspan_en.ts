@@ -214,6 +214,18 @@ If the program that locked the database is no longer running (after a crash, for
         <source>ITEM_COUNT</source>
         <translation>No.; </translation>
     </message>
+    <message>
+        <source>Indlæser databasen</source>
+        <translation>Loading the database</translation>
+    </message>
+    <message>
+        <source>Gemmer databasen</source>
+        <translation>Saving the database</translation>
+    </message>
+    <message>
+        <source>Eksporterer</source>
+        <translation>Exporting</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

@@ -214,6 +214,18 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>ITEM_COUNT</source>
         <translation>Nr.; </translation>
     </message>
+    <message>
+        <source>Indlæser databasen</source>
+        <translation>Laster inn databasen</translation>
+    </message>
+    <message>
+        <source>Gemmer databasen</source>
+        <translation>Lagrer databasen</translation>
+    </message>
+    <message>
+        <source>Eksporterer</source>
+        <translation>Eksporterer</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

@@ -17,21 +17,23 @@ class tst_ItemSearch : public QObject
     // Texts where case folding, Latin-1 and the numbers' writing matter.
     static QStringList awkwardTexts()
     {
-        return { QString(), QStringLiteral("Sofa"), QStringLiteral("SOFABORD i eg"), QStringLiteral("\u00c6bler \u00f8l \u00c5"),
-            QStringLiteral("\u00e6BLER \u00d8L \u00e5"), QStringLiteral("10 \u00b5m"), QStringLiteral("stra\u00dfe"),
-            QStringLiteral("\u00ff \u00de\u00fe"), QStringLiteral("k-kelvin"), QStringLiteral("a;b"),
-            QStringLiteral("24.12.2011"), QStringLiteral("Pris \u20ac 5"), QStringLiteral("aaab") };
+        return { QString(), QStringLiteral("Sofa"), QStringLiteral("SOFABORD i eg"),
+            QStringLiteral("\u00c6bler \u00f8l \u00c5"), QStringLiteral("\u00e6BLER \u00d8L \u00e5"),
+            QStringLiteral("10 \u00b5m"), QStringLiteral("stra\u00dfe"), QStringLiteral("\u00ff \u00de\u00fe"),
+            QStringLiteral("k-kelvin"), QStringLiteral("a;b"), QStringLiteral("24.12.2011"),
+            QStringLiteral("Pris \u20ac 5"), QStringLiteral("aaab") };
     }
     static QStringList awkwardCriteria()
     {
-        return { QStringLiteral("sofa"), QStringLiteral("SoFa"), QStringLiteral("\u00e6bler"), QStringLiteral("\u00d8l \u00c5"),
-            QStringLiteral("\u00b5"), QStringLiteral("\u03bc"), QStringLiteral("\u039c"), QStringLiteral("\u00df"),
-            QStringLiteral("\u1e9e"), QStringLiteral("SS"), QStringLiteral("\u0178"), QStringLiteral("\u00ff"),
-            QStringLiteral("\u212a"), QStringLiteral("K"), QStringLiteral("\u20ac"), QStringLiteral("\U0001F600"),
-            QStringLiteral("24.12.2011"), QStringLiteral("aab"), QStringLiteral(" "), QStringLiteral("-"),
-            QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("12"), QStringLiteral(" 3 "),
-            QStringLiteral("x"), QStringLiteral("1500"), QStringLiteral("1e3"), QStringLiteral("inf"),
-            QStringLiteral("007"), QStringLiteral("2"), QStringLiteral("-2") };
+        return { QStringLiteral("sofa"), QStringLiteral("SoFa"), QStringLiteral("\u00e6bler"),
+            QStringLiteral("\u00d8l \u00c5"), QStringLiteral("\u00b5"), QStringLiteral("\u03bc"),
+            QStringLiteral("\u039c"), QStringLiteral("\u00df"), QStringLiteral("\u1e9e"), QStringLiteral("SS"),
+            QStringLiteral("\u0178"), QStringLiteral("\u00ff"), QStringLiteral("\u212a"), QStringLiteral("K"),
+            QStringLiteral("\u20ac"), QStringLiteral("\U0001F600"), QStringLiteral("24.12.2011"), QStringLiteral("aab"),
+            QStringLiteral(" "), QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-0"),
+            QStringLiteral("12"), QStringLiteral(" 3 "), QStringLiteral("x"), QStringLiteral("1500"),
+            QStringLiteral("1e3"), QStringLiteral("inf"), QStringLiteral("007"), QStringLiteral("2"),
+            QStringLiteral("-2") };
     }
 
 private slots:
