@@ -1,7 +1,10 @@
 // Load and save times of a large database file, next to the time of merely
 // reading its bytes, and the memory the loaded collection takes.
 //
-//   bench_database [items]      (default 100000)
+//   bench_database [items] [copy]   (default 100000 items)
+//
+// With copy, the generated database file is also copied there (for
+// bench/compare_sqlite.sh, which reads the same rows into sqlite3).
 //
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
@@ -208,6 +211,14 @@ int main(int argc, char **argv)
         source.deleteItems();
     }
     std::printf("file: %d items, %.1f MB\n", itemCount, double(QFileInfo(path).size()) / 1e6);
+    if (argc > 2) {
+        const QString copy = QString::fromLocal8Bit(argv[2]);
+        QFile::remove(copy);
+        if (!QFile::copy(path, copy)) {
+            std::fprintf(stderr, "could not copy the database to %s\n", argv[2]);
+            return 1;
+        }
+    }
 
     std::vector<double> loads, saves, floors, heaps, rssDeltas, loadCpu, saveCpu;
     for (int round = 0; round < rounds; ++round) {

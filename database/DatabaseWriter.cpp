@@ -103,7 +103,7 @@ private:
 #endif
     }
 
-    static constexpr std::size_t blockSize = std::size_t(4) << 20;
+    static constexpr std::size_t blockSize = std::size_t(1) << 20;
 
     QIODevice &m_device;
     std::vector<char> m_block;
