@@ -4,7 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QString>
+
+#include "core/Edition.h"
+#include "core/Settings.h"
+#include "desktop/FileDialog.h"
+#include "desktop/MessageBox.h"
 
 // Writes large home-contents databases for the benchmarks: the header of the
 // Ostrana edition, then `count` items spread over a few dozen groups and
@@ -69,6 +75,33 @@ inline QString writeDatabase(const QString &folder, const QString &fileName, int
     if (file.write(bytes) != bytes.size())
         return QString();
     return path;
+}
+
+// What a benchmark through the main window needs: a settings store of its
+// own in folder (the user's settings stay untouched), the home-contents
+// edition, no boxes or dialogs that wait, and a database of count items in
+// folder's "db" that Open starts in. Returns the database path, "" when it
+// could not be written.
+inline QString prepareWindowRun(const QString &folder, int count)
+{
+    const QString settingsFolder = QDir(folder).filePath(QStringLiteral("settings"));
+    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
+        QSettings::setPath(format, QSettings::UserScope, settingsFolder);
+        QSettings::setPath(format, QSettings::SystemScope, settingsFolder);
+    }
+    setEdition(OstranaEdition);
+    Settings::applyIdentity();
+
+    const QString databaseFolder = QDir(folder).filePath(QStringLiteral("db"));
+    const QString database = writeDatabase(databaseFolder, QStringLiteral("large.db"), count);
+    if (database.isEmpty())
+        return QString();
+    Settings settings;
+    settings.setValue(QStringLiteral("LastSavedDBFile"), QString());
+    settings.setValue(QStringLiteral("LastDBDir"), databaseFolder);
+    MessageBox::setRecording(true);
+    FileDialog::setRecording(true);
+    return database;
 }
 
 } // namespace DemoGenerator

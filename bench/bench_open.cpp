@@ -59,33 +59,14 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-
-    // A settings store of its own, so that the user's settings stay untouched.
-    const QString settingsFolder = dir.filePath(QStringLiteral("settings"));
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, settingsFolder);
-        QSettings::setPath(format, QSettings::SystemScope, settingsFolder);
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-
-    const QString folder = dir.filePath(QStringLiteral("db"));
     QElapsedTimer generation;
     generation.start();
-    const QString database = DemoGenerator::writeDatabase(folder, QStringLiteral("large.db"), itemCount);
+    const QString database = DemoGenerator::prepareWindowRun(dir.path(), itemCount);
     if (database.isEmpty()) {
         std::fprintf(stderr, "could not write the database\n");
         return 1;
     }
     std::printf("generated %d items in %.2f s\n", itemCount, generation.elapsed() / 1000.0);
-
-    {
-        Settings settings;
-        settings.setValue(QStringLiteral("LastSavedDBFile"), QString());
-        settings.setValue(QStringLiteral("LastDBDir"), folder);
-    }
-    MessageBox::setRecording(true);
-    FileDialog::setRecording(true);
 
     MainWindow window;
     window.resize(1000, 700);

@@ -104,27 +104,11 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    const QString settingsFolder = dir.filePath(QStringLiteral("settings"));
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, settingsFolder);
-        QSettings::setPath(format, QSettings::SystemScope, settingsFolder);
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-
-    const QString folder = dir.filePath(QStringLiteral("db"));
-    const QString database = DemoGenerator::writeDatabase(folder, QStringLiteral("large.db"), itemCount);
+    const QString database = DemoGenerator::prepareWindowRun(dir.path(), itemCount);
     if (database.isEmpty()) {
         std::fprintf(stderr, "could not write the database\n");
         return 1;
     }
-    {
-        Settings settings;
-        settings.setValue(QStringLiteral("LastSavedDBFile"), QString());
-        settings.setValue(QStringLiteral("LastDBDir"), folder);
-    }
-    MessageBox::setRecording(true);
-    FileDialog::setRecording(true);
 
     MainWindow window;
     window.resize(1000, 700);

@@ -7,13 +7,6 @@ namespace {
 // The flags byte, then one end per text.
 constexpr qsizetype endsAt = 1;
 
-template <typename End> End readEnd(const char *ends, int index)
-{
-    End end;
-    std::memcpy(&end, ends + qsizetype(index) * qsizetype(sizeof(End)), sizeof(End));
-    return end;
-}
-
 template <typename End> void writeEnd(char *ends, int index, End end)
 {
     std::memcpy(ends + qsizetype(index) * qsizetype(sizeof(End)), &end, sizeof(End));
@@ -39,27 +32,6 @@ int compareBytes(QByteArrayView a, QByteArrayView b)
 }
 
 } // namespace
-
-QByteArrayView Item::textBytes(Text which) const
-{
-    if (m_texts.isEmpty())
-        return {};
-    const char *block = m_texts.constData();
-    const unsigned char flags = static_cast<unsigned char>(block[0]);
-    const char *ends = block + endsAt;
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    if (flags & WideEnds) {
-        begin = which == 0 ? 0 : readEnd<quint32>(ends, which - 1);
-        end = readEnd<quint32>(ends, which);
-        ends += TextCount * sizeof(quint32);
-    } else {
-        begin = which == 0 ? 0 : readEnd<quint16>(ends, which - 1);
-        end = readEnd<quint16>(ends, which);
-        ends += TextCount * sizeof(quint16);
-    }
-    return QByteArrayView(ends + begin, end - begin);
-}
 
 std::array<QByteArrayView, Item::TextCount> Item::allTextBytes() const
 {
@@ -128,7 +100,15 @@ void Item::setLatin1Texts(const std::array<QByteArrayView, TextCount> &texts)
 QString Item::text(Text which, bool escape) const
 {
     const QByteArrayView bytes = textBytes(which);
-    const QString value = textsAreLatin1() ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    QString value;
+    if (textsAreLatin1()) {
+        value = QString::fromLatin1(bytes);
+    } else {
+        // Copied unit by unit: the block keeps no alignment for them.
+        value = QString(bytes.size() / qsizetype(sizeof(char16_t)), Qt::Uninitialized);
+        if (!bytes.isEmpty())
+            std::memcpy(value.data(), bytes.data(), std::size_t(bytes.size()));
+    }
     return escape ? escaped(value) : value;
 }
 
@@ -153,10 +133,14 @@ void Item::setText(Text which, QStringView value)
     std::array<QByteArray, TextCount> encoded;
     std::array<QByteArrayView, TextCount> views;
     for (std::size_t i = 0; i < all.size(); ++i) {
-        encoded[i] = latin1 ? all[i].toLatin1() : all[i].toUtf8();
+        // Beyond Latin-1 the texts keep their UTF-16 code units, every one
+        // of them, so that nothing is lost before the user sees the text.
+        encoded[i] = latin1
+            ? all[i].toLatin1()
+            : QByteArray(reinterpret_cast<const char *>(all[i].utf16()), all[i].size() * qsizetype(sizeof(char16_t)));
         views[i] = encoded[i];
     }
-    setTextsFrom(views, latin1 ? 0 : Utf8Texts);
+    setTextsFrom(views, latin1 ? 0 : Utf16Texts);
 }
 
 int Item::compareTexts(const Item &a, const Item &b, Text which)

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <array>
+#include <cstring>
 
 // One entry of the register: one thing a household owns, one coin, one
 // picture or one stock item. A plain value class; the collection holds items
@@ -100,9 +101,24 @@ public:
     // bytes are then the texts themselves, one byte per character, and
     // reading them costs nothing. Only an item given a character beyond
     // Latin-1 keeps its texts otherwise (and can be shown, but not saved).
-    bool textsAreLatin1() const { return !(flags() & Utf8Texts); }
-    // The bytes of a text; Latin-1 when textsAreLatin1(), UTF-8 otherwise.
-    QByteArrayView textBytes(Text which) const;
+    bool textsAreLatin1() const { return !(flags() & Utf16Texts); }
+    // The bytes of a text; Latin-1 when textsAreLatin1(), otherwise the
+    // text's UTF-16 code units as they are (in the machine's byte order).
+    // Inline: searches and writers ask for millions of them.
+    QByteArrayView textBytes(Text which) const
+    {
+        if (m_texts.isEmpty())
+            return {};
+        const char *ends = m_texts.constData() + 1;
+        if (flags() & WideEnds) {
+            const char *texts = ends + TextCount * sizeof(quint32);
+            const quint32 begin = which == 0 ? 0 : readEnd<quint32>(ends, which - 1);
+            return QByteArrayView(texts + begin, qsizetype(readEnd<quint32>(ends, which) - begin));
+        }
+        const char *texts = ends + TextCount * sizeof(quint16);
+        const quint16 begin = which == 0 ? 0 : readEnd<quint16>(ends, which - 1);
+        return QByteArrayView(texts + begin, qsizetype(readEnd<quint16>(ends, which) - begin));
+    }
     // The bytes of every text, in the order of Text.
     std::array<QByteArrayView, TextCount> allTextBytes() const;
     // The bytes of all texts one after the other, without anything between.
@@ -155,7 +171,14 @@ private:
     // mostly short texts: a flags byte, the end of each text (16 bits, or 32
     // bits when the texts are long) and then the texts' bytes. An item
     // without texts has no block.
-    enum Flag : unsigned char { Utf8Texts = 1, WideEnds = 2 };
+    enum Flag : unsigned char { Utf16Texts = 1, WideEnds = 2 };
+    // The end of a text after the flags byte, read whatever its alignment.
+    template <typename End> static End readEnd(const char *ends, int index)
+    {
+        End end;
+        std::memcpy(&end, ends + qsizetype(index) * qsizetype(sizeof(End)), sizeof(End));
+        return end;
+    }
     unsigned char flags() const { return m_texts.isEmpty() ? 0 : static_cast<unsigned char>(m_texts.at(0)); }
     void setTextsFrom(const std::array<QByteArrayView, TextCount> &texts, unsigned char flags);
 

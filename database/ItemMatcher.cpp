@@ -126,6 +126,7 @@ bool ItemMatcher::matchesPlainly(const Item &item, int field, const QString &cri
 
 ItemMatcher::ItemMatcher(int field, const QString &criterion)
     : m_field(field)
+    , m_text(textOfField(field))
     , m_criterion(criterion)
 {
     const auto prepareFolded = [this] {
@@ -172,7 +173,7 @@ ItemMatcher::ItemMatcher(int field, const QString &criterion)
         m_criterionLatin1 = QString::fromLatin1(m_latin1) == criterion;
         break;
     default:
-        if (textOfField(field) == Item::TextCount)
+        if (m_text == Item::TextCount)
             m_kind = Never;
         else if (prepareFolded())
             m_kind = Contains;
@@ -197,7 +198,7 @@ bool ItemMatcher::matches(const Item &item) const
     case Contains:
     case Equals:
         if (item.textsAreLatin1()) {
-            const QByteArrayView text = item.textBytes(textOfField(m_field));
+            const QByteArrayView text = item.textBytes(m_text);
             if (m_kind == Contains)
                 return containsFolded(text.data(), text.size());
             return m_criterionLatin1 && text == m_latin1;

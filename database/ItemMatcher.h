@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-class Item;
+#include "database/Item.h"
 
 // Whether an item matches a search criterion in one field, the test a search
 // makes for every item of the register. The criterion is prepared once (its
@@ -38,6 +38,8 @@ private:
     bool priceMatches(double price) const;
 
     int m_field;
+    // The text the field shows, for the text fields.
+    Item::Text m_text;
     QString m_criterion;
     Kind m_kind = Plain;
     int m_number = 0;

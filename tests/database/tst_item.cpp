@@ -36,6 +36,9 @@ private slots:
         QStringList beyond = plain;
         beyond[3] = QStringLiteral("Pris 100 \u20ac \U0001F600");
         QTest::newRow("beyond Latin-1") << beyond;
+        QStringList loneSurrogate = plain;
+        loneSurrogate[4] = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
+        QTest::newRow("lone surrogate") << loneSurrogate;
         QStringList zero = plain;
         zero[2] = QStringLiteral("a") + QChar(0) + QStringLiteral("b;\r\n");
         QTest::newRow("zero, separator and line breaks") << zero;
