@@ -1,5 +1,6 @@
 #include "database/DatabaseWriter.h"
 
+#include "database/AsyncBlockWriter.h"
 #include "database/Item.h"
 
 #include <QFileDevice>
@@ -9,7 +10,6 @@
 #include <cmath>
 #include <memory>
 #include <cstring>
-#include <future>
 #include <utility>
 #include <vector>
 
@@ -19,11 +19,8 @@
 
 namespace {
 
-// Collects the lines in large blocks. A full block goes to the device on a
-// thread of its own while the next one is made, so that the time the system
-// takes to copy the bytes into the file overlaps the time spent making them.
-// The device is used by one thread at a time: each block waits for the one
-// before it.
+// Collects the lines in large blocks; a full block goes to the device on a
+// thread of its own while the next one is made.
 class LineBlock
 {
 public:
@@ -31,22 +28,19 @@ public:
         : m_device(device)
         , m_block(blockSize)
         , m_spare(blockSize)
+        , m_writer(device, [this] { startWriteback(); })
     { }
-    ~LineBlock()
-    {
-        if (m_pending.valid())
-            m_pending.wait();
-    }
-    LineBlock(const LineBlock &) = delete;
-    LineBlock &operator=(const LineBlock &) = delete;
 
     // Room for at least bytes more; false once the device refused bytes.
     bool reserve(std::size_t bytes)
     {
         if (m_used + bytes <= m_block.size())
             return true;
-        if (!handOver())
+        if (!m_writer.write(m_block.data(), qsizetype(m_used)))
             return false;
+        // The full block is being written: the next lines go to the other.
+        std::swap(m_block, m_spare);
+        m_used = 0;
         if (bytes > m_block.size())
             m_block.resize(bytes);
         return true;
@@ -55,43 +49,9 @@ public:
     void setEnd(char *end) { m_used = std::size_t(end - m_block.data()); }
 
     // Writes what is left and waits until every block is with the device.
-    bool finish() { return writtenBefore() && writeOut(m_block.data(), std::exchange(m_used, 0)); }
+    bool finish() { return m_writer.write(m_block.data(), qsizetype(std::exchange(m_used, 0))) && m_writer.wait(); }
 
 private:
-    bool handOver()
-    {
-        if (!writtenBefore())
-            return false;
-        std::swap(m_block, m_spare);
-        const std::size_t size = std::exchange(m_used, 0);
-        m_pending = std::async(std::launch::async, [this, size] { return writeOut(m_spare.data(), size); });
-        return true;
-    }
-
-    // Whether the block handed over before went to the device whole.
-    bool writtenBefore()
-    {
-        if (m_pending.valid() && !m_pending.get())
-            m_failed = true;
-        return !m_failed;
-    }
-
-    bool writeOut(const char *data, std::size_t size)
-    {
-        // A device may take part of a block (a disk filling up); offering it
-        // the rest makes it report why it takes no more.
-        qint64 left = qint64(size);
-        while (left > 0) {
-            const qint64 written = m_device.write(data, left);
-            if (written <= 0)
-                return false;
-            data += written;
-            left -= written;
-        }
-        startWriteback();
-        return true;
-    }
-
     // A save ends by waiting until the file is on the disk. Telling the
     // system to write each block as it comes lets the disk work while the
     // next blocks are made, instead of all of it at the end.
@@ -109,8 +69,9 @@ private:
     std::vector<char> m_block;
     std::vector<char> m_spare;
     std::size_t m_used = 0;
-    std::future<bool> m_pending;
-    bool m_failed = false;
+    // Declared after the blocks: it goes first, waiting for the block it
+    // writes from.
+    AsyncBlockWriter m_writer;
 };
 
 // The most a number takes: a double in fixed notation with six decimals

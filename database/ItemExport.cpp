@@ -9,6 +9,7 @@
 #include "core/Edition.h"
 #include "core/PrintSettings.h"
 #include "core/ProgressScope.h"
+#include "database/AsyncBlockWriter.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 
@@ -221,8 +222,11 @@ bool ItemExport::open(const QString &fileName)
         m_file.reset();
         return false;
     }
-    if (!m_buffer)
+    if (!m_buffer) {
         m_buffer = std::make_unique<char[]>(std::size_t(bufferSize));
+        m_spare = std::make_unique<char[]>(std::size_t(bufferSize));
+    }
+    m_writer = std::make_unique<AsyncBlockWriter>(*m_file);
     m_titles = visibleTitles();
     m_currentFolder = QDir::currentPath();
     return true;
@@ -231,6 +235,9 @@ bool ItemExport::open(const QString &fileName)
 bool ItemExport::finish()
 {
     flush();
+    if (!m_writer->wait())
+        m_failed = true;
+    m_writer.reset();
     if (!m_failed) {
         m_file->close();
         m_failed = m_file->error() != QFileDevice::NoError;
@@ -247,8 +254,14 @@ bool ItemExport::finish()
 
 void ItemExport::flush()
 {
-    if (m_used > 0 && !m_failed && m_file->write(m_buffer.get(), m_used) != m_used)
-        m_failed = true;
+    // The full buffer goes to the file on a thread of its own while the
+    // other one is filled.
+    if (m_used > 0 && !m_failed) {
+        if (m_writer->write(m_buffer.get(), m_used))
+            std::swap(m_buffer, m_spare);
+        else
+            m_failed = true;
+    }
     m_used = 0;
 }
 
@@ -441,80 +454,51 @@ void ItemExport::putItemBlock(const Item &item, int options)
     const bool separators = options & Separators;
     const bool lineBreaks = options & LineBreaks;
     const bool special = options & SpecialSubset;
-    const QStringList &groups = m_collection.groups().entries();
-    const QStringList &locations = m_collection.locations().entries();
+
+    if (!labels) {
+        // The block of every item of a list: the markup between two values
+        // is the same for every item, made once and written in one piece.
+        if (m_plainOptions != options) {
+            m_plainOptions = options;
+            m_plainSteps.clear();
+            std::string before = "<Item>\r\n";
+            for (int id = 0; id < ElementCount; ++id) {
+                const Element &element = elements[id];
+                if (special && element.special)
+                    continue;
+                before += element.open;
+                m_plainSteps.emplace_back(id, before);
+                before.clear();
+                if (separators)
+                    before += "; ";
+                if (lineBreaks)
+                    before += "<BR>";
+                before += element.close;
+            }
+            m_plainEnd = before + "</Item>\r\n";
+        }
+        for (const auto &[id, markup] : m_plainSteps) {
+            putRaw(markup);
+            putElementValue(item, id);
+        }
+        putRaw(m_plainEnd);
+        return;
+    }
 
     putRaw("<Item>\r\n");
     for (int id = 0; id < ElementCount; ++id) {
         const Element &element = elements[id];
         if (special && element.special)
             continue;
-        if (labels) {
-            if (id == PictureElement && !item.textBytes(Item::PhotolinkText).isEmpty())
-                putPicture(item.photolink(), "1. Image");
-            else if (id == ReceiptElement && !item.textBytes(Item::ReceiptText).isEmpty())
-                putPicture(item.receipt(), "2. Image");
-            put("<b>");
-            putText(m_titles.at(element.column), false);
-            put("</b>: ");
-        }
+        if (id == PictureElement && !item.textBytes(Item::PhotolinkText).isEmpty())
+            putPicture(item.photolink(), "1. Image");
+        else if (id == ReceiptElement && !item.textBytes(Item::ReceiptText).isEmpty())
+            putPicture(item.receipt(), "2. Image");
+        put("<b>");
+        putText(m_titles.at(element.column), false);
+        put("</b>: ");
         putRaw(element.open);
-        switch (id) {
-        case GroupElement:
-            putListName(groups, item.group(), true);
-            break;
-        case NameElement:
-            putText(item, Item::NameText, true);
-            break;
-        case ProductElement:
-            putText(item, Item::ProductText, true);
-            break;
-        case ModelElement:
-            putText(item, Item::ProductModelText, true);
-            break;
-        case PriceElement:
-            putNumber(item.price());
-            break;
-        case PriceTodayElement:
-            putNumber(item.priceToday());
-            break;
-        // A date is text like any other: one holding markup stays text.
-        case DateElement:
-            putText(item, Item::DateText, true);
-            break;
-        case SupplierElement:
-            putText(item, Item::SupplierText, true);
-            break;
-        case SerialNumberElement:
-            putText(item, Item::SerialnoText, true);
-            break;
-        case DescriptionElement:
-            putText(item, Item::DescriptionText, true);
-            break;
-        case FreeInfoElement:
-            putText(item, Item::AddressText, true);
-            break;
-        case NumberOfItemsElement:
-            putInteger(item.numberOfItems());
-            break;
-        case LocationElement:
-            putListName(locations, item.location(), true);
-            break;
-        case WwwElement:
-            putText(item, Item::WwwText, true);
-            break;
-        case DocumentElement:
-            putText(item, Item::DocumentText, true);
-            break;
-        case PictureElement:
-            putText(item, Item::PhotolinkText, true);
-            break;
-        case ReceiptElement:
-            putText(item, Item::ReceiptText, true);
-            break;
-        default:
-            break;
-        }
+        putElementValue(item, id);
         if (separators)
             putRaw("; ");
         if (lineBreaks)
@@ -522,6 +506,68 @@ void ItemExport::putItemBlock(const Item &item, int options)
         putRaw(element.close);
     }
     putRaw("</Item>\r\n");
+}
+
+void ItemExport::putElementValue(const Item &item, int id)
+{
+    const QStringList &groups = m_collection.groups().entries();
+    const QStringList &locations = m_collection.locations().entries();
+    switch (id) {
+    case GroupElement:
+        putListName(groups, item.group(), true);
+        break;
+    case NameElement:
+        putText(item, Item::NameText, true);
+        break;
+    case ProductElement:
+        putText(item, Item::ProductText, true);
+        break;
+    case ModelElement:
+        putText(item, Item::ProductModelText, true);
+        break;
+    case PriceElement:
+        putNumber(item.price());
+        break;
+    case PriceTodayElement:
+        putNumber(item.priceToday());
+        break;
+    // A date is text like any other: one holding markup stays text.
+    case DateElement:
+        putText(item, Item::DateText, true);
+        break;
+    case SupplierElement:
+        putText(item, Item::SupplierText, true);
+        break;
+    case SerialNumberElement:
+        putText(item, Item::SerialnoText, true);
+        break;
+    case DescriptionElement:
+        putText(item, Item::DescriptionText, true);
+        break;
+    case FreeInfoElement:
+        putText(item, Item::AddressText, true);
+        break;
+    case NumberOfItemsElement:
+        putInteger(item.numberOfItems());
+        break;
+    case LocationElement:
+        putListName(locations, item.location(), true);
+        break;
+    case WwwElement:
+        putText(item, Item::WwwText, true);
+        break;
+    case DocumentElement:
+        putText(item, Item::DocumentText, true);
+        break;
+    case PictureElement:
+        putText(item, Item::PhotolinkText, true);
+        break;
+    case ReceiptElement:
+        putText(item, Item::ReceiptText, true);
+        break;
+    default:
+        break;
+    }
 }
 
 // ---------------------------------------------------------------------------

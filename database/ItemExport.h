@@ -6,10 +6,14 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "database/Item.h"
 
+class AsyncBlockWriter;
 class DBItemCollection;
 class QFile;
 struct PrintSettingsSnapshot;
@@ -84,6 +88,7 @@ private:
     void putListName(const QStringList &list, int index, bool escape);
     void putAbsolutePath(const QString &link);
     void putItemBlock(const Item &item, int options);
+    void putElementValue(const Item &item, int element);
     void putPicture(const QString &link, std::string_view pictureText);
     void putTableHead(const PrintSettingsSnapshot &settings);
     void putTableRow(const Item &item, int position, const PrintSettingsSnapshot &settings);
@@ -93,10 +98,20 @@ private:
     DBItemCollection &m_collection;
     std::unique_ptr<QFile> m_file;
     std::unique_ptr<char[]> m_buffer;
+    // The buffer being written while m_buffer fills.
+    std::unique_ptr<char[]> m_spare;
+    // Made for each file; declared after the file and the buffers it
+    // writes from, so that it goes (waiting for its block) before them.
+    std::unique_ptr<AsyncBlockWriter> m_writer;
     qsizetype m_used = 0;
     bool m_failed = false;
     QString m_errorString;
     // The list's seventeen column titles as the user sees them.
     QStringList m_titles;
+    // The markup before each value of a block without labels, and after the
+    // last, for the options they were made for (-1: none yet).
+    int m_plainOptions = -1;
+    std::vector<std::pair<int, std::string>> m_plainSteps;
+    std::string m_plainEnd;
     QString m_currentFolder;
 };

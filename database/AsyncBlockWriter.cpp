@@ -1,0 +1,45 @@
+#include "database/AsyncBlockWriter.h"
+
+#include <QIODevice>
+
+AsyncBlockWriter::AsyncBlockWriter(QIODevice &device, std::function<void()> afterBlock)
+    : m_device(device)
+    , m_afterBlock(std::move(afterBlock))
+{ }
+
+AsyncBlockWriter::~AsyncBlockWriter()
+{
+    if (m_pending.valid())
+        m_pending.wait();
+}
+
+bool AsyncBlockWriter::write(const char *data, qsizetype size)
+{
+    if (!wait())
+        return false;
+    m_pending = std::async(std::launch::async, [this, data, size] { return writeWhole(data, size); });
+    return true;
+}
+
+bool AsyncBlockWriter::wait()
+{
+    if (m_pending.valid() && !m_pending.get())
+        m_failed = true;
+    return !m_failed;
+}
+
+bool AsyncBlockWriter::writeWhole(const char *data, qsizetype size)
+{
+    // A device may take part of a block (a disk filling up); offering it the
+    // rest makes it report why it takes no more.
+    while (size > 0) {
+        const qint64 written = m_device.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    if (m_afterBlock)
+        m_afterBlock();
+    return true;
+}
