@@ -37,7 +37,7 @@ QString inventoryNumber(const QString &text)
 Item *findBySerial(const DBItemCollection &collection, const QString &serial)
 {
     for (Item *item : collection) {
-        if (item->serialno() == serial)
+        if (item->textEquals(Item::SerialnoText, serial))
             return item;
     }
     return nullptr;

@@ -355,7 +355,7 @@ Item *DBItemCollection::findByGroupAndSerial(int group, const QString &serial) c
     if (group < 0 || serial.isEmpty())
         return nullptr;
     for (Item *item : m_items) {
-        if (item->group() == group && item->serialno() == serial)
+        if (item->group() == group && item->textEquals(Item::SerialnoText, serial))
             return item;
     }
     return nullptr;

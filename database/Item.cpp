@@ -1,5 +1,6 @@
 #include "database/Item.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -143,6 +144,20 @@ void Item::setText(Text which, QStringView value)
     setTextsFrom(views, latin1 ? 0 : Utf16Texts);
 }
 
+bool Item::textEquals(Text which, QStringView value) const
+{
+    const QByteArrayView bytes = textBytes(which);
+    if (!textsAreLatin1())
+        return text(which) == value;
+    if (bytes.size() != value.size())
+        return false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i].unicode() != static_cast<unsigned char>(bytes[i]))
+            return false;
+    }
+    return true;
+}
+
 int Item::compareTexts(const Item &a, const Item &b, Text which)
 {
     if (a.textsAreLatin1() && b.textsAreLatin1())
@@ -203,6 +218,22 @@ bool Item::lessByDate(const Item *a, const Item *b)
 
 int Item::serialNumberValue() const
 {
+    // The next serial number looks at every item of the register: plain
+    // numbers (nearly all) are read from the bytes, anything else as text.
+    if (textsAreLatin1()) {
+        const QByteArrayView bytes = textBytes(SerialnoText);
+        if (bytes.isEmpty())
+            return 0;
+        const bool sign = bytes.front() == '-' || bytes.front() == '+';
+        const QByteArrayView digits = bytes.sliced(sign ? 1 : 0);
+        if (!digits.isEmpty() && digits.size() <= 9
+            && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            int value = 0;
+            for (const char c : digits)
+                value = value * 10 + (c - '0');
+            return bytes.front() == '-' ? -value : value;
+        }
+    }
     bool ok = false;
     const int value = serialno().toInt(&ok, 10);
     return ok ? value : 0;

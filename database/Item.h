@@ -123,6 +123,9 @@ public:
     std::array<QByteArrayView, TextCount> allTextBytes() const;
     // The bytes of all texts one after the other, without anything between.
     QByteArrayView joinedTextBytes() const;
+    // Whether the text is exactly value, without making a copy of it: the
+    // look-ups that run over the whole register use it.
+    bool textEquals(Text which, QStringView value) const;
     // Sets every text at once from Latin-1 bytes, as a reader does.
     void setLatin1Texts(const std::array<QByteArrayView, TextCount> &texts);
 

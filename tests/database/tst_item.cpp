@@ -89,6 +89,24 @@ private slots:
         QCOMPARE(item.name(true), QStringLiteral("S\u00f8fa"));
     }
 
+    // A serial number is read from the bytes when it is plainly a number,
+    // and must give what reading the text gives.
+    void serialNumberValue()
+    {
+        const QStringList serials { QString(), QStringLiteral("0"), QStringLiteral("00123"), QStringLiteral("+5"),
+            QStringLiteral("-7"), QStringLiteral("-0"), QStringLiteral("-"), QStringLiteral("+"),
+            QStringLiteral("123456789"), QStringLiteral("1234567890"), QStringLiteral("2147483647"),
+            QStringLiteral("2147483648"), QStringLiteral("-2147483648"), QStringLiteral(" 12"), QStringLiteral("12 "),
+            QStringLiteral("1a"), QStringLiteral("\u00a012"), QStringLiteral("\u0663"), QStringLiteral("SN-12") };
+        for (const QString &serial : serials) {
+            Item item;
+            item.setSerialno(serial);
+            bool ok = false;
+            const int expected = serial.toInt(&ok, 10);
+            QVERIFY2(item.serialNumberValue() == (ok ? expected : 0), qPrintable(serial));
+        }
+    }
+
     // The byte order of Latin-1 texts is the character order of the texts.
     void textOrder_data()
     {
@@ -114,6 +132,8 @@ private slots:
         QCOMPARE(sign(Item::compareTexts(first, second, Item::NameText)), sign(QString::compare(a, b)));
         QCOMPARE(sign(Item::compareTexts(second, first, Item::NameText)), sign(QString::compare(b, a)));
         QCOMPARE(Item::lessByName(&first, &second), a < b);
+        QCOMPARE(first.textEquals(Item::NameText, b), a == b);
+        QCOMPARE(second.textEquals(Item::NameText, a), a == b);
     }
 };
 
