@@ -10,6 +10,7 @@
 #include "database/Item.h"
 
 #include <algorithm>
+#include <future>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -135,6 +136,28 @@ struct Step
     Kind kind;
     Item::Text text = Item::NameText;
 };
+
+static const char *parsePlainLine(const char *p, const char *end, const std::vector<Step> &plan, LineValues &values);
+
+// The plain lines of a file's second half, read on a thread of their own.
+struct DatabaseReader::ReadAhead
+{
+    // Where the lines start, and with which format.
+    const char *start = nullptr;
+    int level = 0;
+    std::vector<Step> plan;
+    // Once done: the items, and where the plain lines ended.
+    std::vector<std::unique_ptr<Item>> items;
+    const char *stop = nullptr;
+    std::future<void> done;
+};
+
+namespace {
+
+// A file at least this large is read in two halves at once.
+qsizetype g_parallelMinimum = qsizetype(1) << 20;
+
+} // namespace
 
 // The field list of loading: twelve base fields, each followed by the one
 // separator field; a header line appends the optional ones.
@@ -302,12 +325,68 @@ qsizetype DatabaseReader::position() const
 
 bool DatabaseReader::atEnd() const
 {
-    return m_in->eof();
+    return m_readyNext >= m_ready.size() && m_in->eof();
 }
 
 bool DatabaseReader::atHeader() const
 {
-    return m_in->peek() == '#';
+    return m_readyNext >= m_ready.size() && m_in->peek() == '#';
+}
+
+void DatabaseReader::setParallelMinimum(qsizetype bytes)
+{
+    g_parallelMinimum = bytes;
+}
+
+void DatabaseReader::startReadAhead()
+{
+    // The second half starts at a line start as far as line feeds tell;
+    // takeReadAhead() uses its items only if the reading here comes to that
+    // very place, in the same format.
+    const char *begin = m_buffer->current();
+    const char *end = m_buffer->limit();
+    if (!m_quickLines || !m_in->good() || end - begin < g_parallelMinimum)
+        return;
+    const char *middle = begin + (end - begin) / 2;
+    const void *lineFeed = std::memchr(middle, '\n', std::size_t(end - middle));
+    if (!lineFeed || static_cast<const char *>(lineFeed) + 1 >= end)
+        return;
+    m_readAhead = std::make_unique<ReadAhead>();
+    ReadAhead *ahead = m_readAhead.get();
+    ahead->start = static_cast<const char *>(lineFeed) + 1;
+    ahead->level = m_level;
+    ahead->plan = m_fields->plan;
+    ahead->done = std::async(std::launch::async, [ahead, end] {
+        const char *p = ahead->start;
+        // Up to a header line, a line that is not plain or the end: from
+        // there on the lines are read here, in order.
+        while (p < end && *p != '#') {
+            LineValues values;
+            const char *next = parsePlainLine(p, end, ahead->plan, values);
+            if (!next)
+                break;
+            ahead->items.push_back(makeItem(values, ahead->level));
+            p = next;
+        }
+        ahead->stop = p;
+    });
+}
+
+void DatabaseReader::takeReadAhead()
+{
+    const char *here = m_buffer->current();
+    if (here < m_readAhead->start)
+        return;
+    m_readAhead->done.wait();
+    // No stop means the thread ended early (out of memory): the lines are
+    // read here.
+    if (here == m_readAhead->start && m_readAhead->stop && m_in->good() && m_readyNext >= m_ready.size()) {
+        m_ready = std::move(m_readAhead->items);
+        m_readyNext = 0;
+        m_buffer->moveTo(m_readAhead->stop);
+        m_fields->line.countLines(int(m_ready.size()));
+    }
+    m_readAhead.reset();
 }
 
 DatabaseReader::Header DatabaseReader::readHeader()
@@ -319,15 +398,31 @@ DatabaseReader::Header DatabaseReader::readHeader()
     result.text = QString::fromLatin1(header.data(), qsizetype(header.size())).trimmed();
     result.accepted = m_fields->applyHeader(header, m_level);
     m_fields->makePlan();
+    // Lines read ahead were read in the format before this header.
+    if (m_readAhead) {
+        m_readAhead->done.wait();
+        m_readAhead.reset();
+    }
     return result;
 }
 
 std::unique_ptr<Item> DatabaseReader::readItem()
 {
     m_failure.clear();
+    if (!m_readAheadTried) {
+        m_readAheadTried = true;
+        startReadAhead();
+    }
+    if (m_readAhead)
+        takeReadAhead();
+    if (m_readyNext < m_ready.size())
+        return std::move(m_ready[m_readyNext++]);
+    m_ready.clear();
+    m_readyNext = 0;
+
     LineValues values;
     if (m_quickLines && readPlainLine(values))
-        return makeItem(values);
+        return makeItem(values, m_level);
 
     const std::size_t lineStart = m_buffer->position();
     try {
@@ -349,20 +444,30 @@ std::unique_ptr<Item> DatabaseReader::readItem()
         // The last line lacked only its final separator: it is an item.
         m_in->setstate(std::ios::eofbit);
     }
-    return makeItem(valuesOfFields());
+    return makeItem(valuesOfFields(), m_level);
 }
 
 bool DatabaseReader::readPlainLine(LineValues &values)
 {
-    // Nearly every line of a file is plain: numbers in their usual form,
-    // texts shorter than a text field holds, a line end after the last
-    // field. Such a line is read here straight from the bytes, the same as
-    // the fields would read it; any other line (and the end of the file) is
-    // left untouched to the fields, which know every rule for odd input.
     if (!m_in->good())
         return false;
-    const char *p = m_buffer->current();
-    const char *const end = m_buffer->limit();
+    const char *next = parsePlainLine(m_buffer->current(), m_buffer->limit(), m_fields->plan, values);
+    if (!next)
+        return false;
+    m_buffer->moveTo(next);
+    m_fields->line.countLine();
+    return true;
+}
+
+// Nearly every line of a file is plain: numbers in their usual form, texts
+// shorter than a text field holds, a line end after the last field. Such a
+// line is read here straight from the bytes, the same as the fields would
+// read it, and the start of the next line is returned; for any other line
+// (and at the end of the bytes) null, and the fields, which know every rule
+// for odd input, read it.
+static const char *parsePlainLine(
+    const char *p, const char *const end, const std::vector<Step> &plan, LineValues &values)
+{
     const auto skipSpace = [&p, end] {
         while (p < end && EField::isSpace(static_cast<unsigned char>(*p)))
             ++p;
@@ -370,16 +475,16 @@ bool DatabaseReader::readPlainLine(LineValues &values)
     };
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
 
-    for (const Step &step : m_fields->plan) {
+    for (const Step &step : plan) {
         switch (step.kind) {
         case Step::Separator:
             if (!skipSpace())
-                return false;
+                return nullptr;
             ++p;
             break;
         case Step::Group: {
             if (!skipSpace())
-                return false;
+                return nullptr;
             const bool negative = *p == '-';
             if (*p == '-' || *p == '+')
                 ++p;
@@ -389,14 +494,14 @@ bool DatabaseReader::readPlainLine(LineValues &values)
             while (p < end && isDigit(*p) && p - digits < 9)
                 value = value * 10 + (*p++ - '0');
             if (p == digits || p == end || isDigit(*p))
-                return false;
+                return nullptr;
             values.group = negative ? -value : value;
             break;
         }
         case Step::Price:
         case Step::PriceToday: {
             if (!skipSpace())
-                return false;
+                return nullptr;
             const char *first = p;
             if (*p == '-')
                 ++p;
@@ -408,11 +513,11 @@ bool DatabaseReader::readPlainLine(LineValues &values)
                     ++p;
             }
             if (p == end || *p == 'e' || *p == 'E')
-                return false;
+                return nullptr;
             double value = 0.0;
             const auto result = std::from_chars(first, p, value, std::chars_format::general);
             if (result.ec != std::errc() || result.ptr != p)
-                return false;
+                return nullptr;
             (step.kind == Step::Price ? values.price : values.priceToday) = value;
             break;
         }
@@ -420,7 +525,7 @@ bool DatabaseReader::readPlainLine(LineValues &values)
         case Step::Count:
         case Step::Location: {
             if (p == end)
-                return false;
+                return nullptr;
             std::string_view text;
             if (*p != ';') {
                 // A text as long as a text field holds, or one the file ends
@@ -428,7 +533,7 @@ bool DatabaseReader::readPlainLine(LineValues &values)
                 const std::size_t window = std::min(std::size_t(end - p), std::size_t(EStringField::MaxLength));
                 const char *separator = static_cast<const char *>(std::memchr(p, ';', window));
                 if (!separator)
-                    return false;
+                    return nullptr;
                 text = std::string_view(p, std::size_t(separator - p));
                 // A text ends at a zero byte, as a C string would.
                 if (const void *zero = std::memchr(p, 0, text.size()))
@@ -447,12 +552,10 @@ bool DatabaseReader::readPlainLine(LineValues &values)
     while (p < end && *p != '\n' && *p != '\r')
         ++p;
     if (p == end)
-        return false;
+        return nullptr;
     if (*p++ == '\r' && p < end && *p == '\n')
         ++p;
-    m_buffer->moveTo(p);
-    m_fields->line.countLine();
-    return true;
+    return p;
 }
 
 LineValues DatabaseReader::valuesOfFields() const
@@ -480,24 +583,24 @@ LineValues DatabaseReader::valuesOfFields() const
     return values;
 }
 
-std::unique_ptr<Item> DatabaseReader::makeItem(const LineValues &values) const
+std::unique_ptr<Item> DatabaseReader::makeItem(const LineValues &values, int level)
 {
     auto item = std::make_unique<Item>();
     item->setGroup(values.group);
     item->setPrice(values.price);
     item->setPriceToday(values.priceToday);
     item->setNumberOfItems(toInt(values.count, 1));
-    if (m_level >= levelLocation)
+    if (level >= levelLocation)
         item->setLocation(toInt(values.location, 0));
     // Fields of a level above the file's are not the item's.
     std::array<QByteArrayView, Item::TextCount> texts = values.texts;
-    if (m_level < levelWwwAndReceipt) {
+    if (level < levelWwwAndReceipt) {
         texts[Item::WwwText] = {};
         texts[Item::ReceiptText] = {};
     }
-    if (m_level < levelDocument)
+    if (level < levelDocument)
         texts[Item::DocumentText] = {};
-    if (m_level < levelProductModel)
+    if (level < levelProductModel)
         texts[Item::ProductModelText] = {};
     item->setLatin1Texts(texts);
     return item;

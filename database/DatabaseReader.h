@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <vector>
 
 class Item;
 class MemoryBuffer;
@@ -55,10 +56,18 @@ public:
     // How many of the bytes have been read.
     qsizetype position() const;
 
+    // The data lines of a file of at least this many bytes are read in two
+    // halves at once, with the same items in the same order; tests set it
+    // low to read small files so too.
+    static void setParallelMinimum(qsizetype bytes);
+
 private:
     bool readPlainLine(LineValues &values);
     LineValues valuesOfFields() const;
-    std::unique_ptr<Item> makeItem(const LineValues &values) const;
+    static std::unique_ptr<Item> makeItem(const LineValues &values, int level);
+    struct ReadAhead;
+    void startReadAhead();
+    void takeReadAhead();
 
     const QByteArray &m_bytes;
     std::size_t m_skipped = 0;
@@ -67,5 +76,10 @@ private:
     std::unique_ptr<std::istream> m_in;
     int m_level = levelNoHeader;
     bool m_quickLines = true;
+    // The second half of a large file, read ahead; its items wait in m_ready.
+    std::unique_ptr<ReadAhead> m_readAhead;
+    bool m_readAheadTried = false;
+    std::vector<std::unique_ptr<Item>> m_ready;
+    std::size_t m_readyNext = 0;
     QString m_failure;
 };

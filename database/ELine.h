@@ -19,6 +19,7 @@ public:
     int lineCount() const { return m_lineCount; }
     // Counts a line that was read without going through the fields.
     void countLine() { ++m_lineCount; }
+    void countLines(int lines) { m_lineCount += lines; }
 
     // Reads every field in turn. The first field after which the stream is at
     // its end, failed or bad stops the line with an ELineException (fields

@@ -48,13 +48,20 @@ class tst_DatabaseReader : public QObject
         return read;
     }
 
+    // The quick reading, also with the second half read at once on another
+    // thread, against the fields alone.
     static void compareBothWays(const QByteArray &bytes)
     {
-        const QStringList quick = readAll(bytes, true);
         const QStringList fields = readAll(bytes, false);
-        if (quick != fields) {
+        DatabaseReader::setParallelMinimum(qsizetype(1) << 40);
+        const QStringList quick = readAll(bytes, true);
+        DatabaseReader::setParallelMinimum(0);
+        const QStringList halves = readAll(bytes, true);
+        DatabaseReader::setParallelMinimum(qsizetype(1) << 20);
+        if (quick != fields || halves != fields) {
             qWarning().noquote() << "bytes:" << bytes.toHex();
             QCOMPARE(quick, fields);
+            QCOMPARE(halves, fields);
         }
     }
 
@@ -105,9 +112,13 @@ private slots:
     {
         QFETCH(QByteArray, header);
         QFETCH(QByteArray, line);
-        // The odd line between plain ones, and as the file's last line.
+        // The odd line between plain ones, and as the file's last line;
+        // among many, in either half; before a header line.
         compareBothWays(header + plainLine + line + plainLine);
         compareBothWays(header + plainLine + line);
+        compareBothWays(header + plainLine.repeated(5) + line + plainLine.repeated(2));
+        compareBothWays(header + plainLine.repeated(2) + line + plainLine.repeated(5));
+        compareBothWays(header + plainLine.repeated(3) + line + "#2.4.1\n" + plainLine.repeated(4));
     }
 
     // Plain lines with a few bytes changed at random places.
@@ -117,7 +128,7 @@ private slots:
         const char inserts[] = { ' ', '\t', ';', '\n', '\r', '\0', '-', '+', '.', 'e', 'E', '9', 'x', '#' };
         for (int round = 0; round < 3000; ++round) {
             QByteArray file = round % 2 ? QByteArray("#2.5.5 (INB)\n") : QByteArray("#2.4.1\n");
-            for (int lineNumber = 0; lineNumber < 3; ++lineNumber) {
+            for (int lineNumber = 0; lineNumber < 6; ++lineNumber) {
                 QByteArray line = plainLine;
                 const int changes = random.bounded(1, 4);
                 for (int change = 0; change < changes; ++change) {
