@@ -18,6 +18,7 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <future>
 
 // The per-line trace of loading. Off unless switched on with
 // QT_LOGGING_RULES="larkspan.database.file.debug=true": building it for every
@@ -132,10 +133,32 @@ bool refusedAsReadOnly(const DBItemCollection &collection)
 // Names the first item that the file cannot hold as it is, and why, so that
 // the user can find it in the list (its group, then its place in the group)
 // and correct the field. False when every item can be stored.
+// The place of the first item the file cannot hold, or -1. Every save looks
+// at every item: a large register is looked at in two halves at once.
+qsizetype firstUnstorableItem(const QList<Item *> &items)
+{
+    const auto scan = [&items](qsizetype from, qsizetype to) -> qsizetype {
+        for (qsizetype i = from; i < to; ++i) {
+            if (!StorageCheck::itemProblem(*items.at(i)).isNull())
+                return i;
+        }
+        return -1;
+    };
+    constexpr qsizetype oneThreadMost = 50000;
+    if (items.size() <= oneThreadMost)
+        return scan(0, items.size());
+    const qsizetype half = items.size() / 2;
+    std::future<qsizetype> secondHalf = std::async(std::launch::async, scan, half, items.size());
+    const qsizetype first = scan(0, half);
+    const qsizetype second = secondHalf.get();
+    return first >= 0 ? first : second;
+}
+
 bool tellUnstorableItem(const DBItemCollection &collection)
 {
     const QList<Item *> &items = collection.items();
-    for (qsizetype i = 0; i < items.size(); ++i) {
+    const qsizetype first = firstUnstorableItem(items);
+    for (qsizetype i = std::max<qsizetype>(first, 0); first >= 0 && i < items.size(); ++i) {
         const Item *item = items.at(i);
         const StorageCheck::ItemProblem problem = StorageCheck::itemProblem(*item);
         if (problem.isNull())
