@@ -178,6 +178,41 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
+    // A large register is checked in two halves at once: the first item
+    // that cannot be stored is named, whichever half it is in.
+    void firstUnstorableItemOfALargeRegister_data()
+    {
+        QTest::addColumn<QList<int>>("unstorable");
+        QTest::addColumn<int>("named");
+        QTest::newRow("first half only") << QList<int> { 20000 } << 20000;
+        QTest::newRow("second half only") << QList<int> { 50000 } << 50000;
+        QTest::newRow("both halves") << QList<int> { 50000, 20000 } << 20000;
+        QTest::newRow("both, the second half's first") << QList<int> { 59999, 35000 } << 35000;
+    }
+    void firstUnstorableItemOfALargeRegister()
+    {
+        QFETCH(QList<int>, unstorable);
+        QFETCH(int, named);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        Collection c;
+        std::vector<std::unique_ptr<Item>> items;
+        for (int i = 0; i < 60000; ++i) {
+            auto item = std::make_unique<Item>();
+            item->setName(QStringLiteral("Ting %1").arg(i));
+            c.db.add(item.get());
+            items.push_back(std::move(item));
+        }
+        for (const int index : unstorable)
+            items[std::size_t(index)]->setDescription(QStringLiteral("a;b"));
+        QVERIFY(!c.db.SaveToFileAsAscii(m_dir.filePath(QStringLiteral("large.inb"))));
+        QCOMPARE(boxes.count(), 1);
+        const QString text = boxes.last().text;
+        QVERIFY2(text.contains(QStringLiteral("Vare: Ting %1\n").arg(named)), qPrintable(text));
+        c.db.clear();
+    }
+
     // The other side of the check: what the file can hold is written and read
     // back as it was, up to the limits.
     void storableBoundariesReadBack_data()
