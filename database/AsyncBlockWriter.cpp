@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <system_error>
+
 AsyncBlockWriter::AsyncBlockWriter(QIODevice &device, std::function<void()> afterBlock)
     : m_device(device)
     , m_afterBlock(std::move(afterBlock))
@@ -17,8 +19,13 @@ bool AsyncBlockWriter::write(const char *data, qsizetype size)
 {
     if (!wait())
         return false;
-    m_pending = std::async(std::launch::async, [this, data, size] { return writeWhole(data, size); });
-    return true;
+    try {
+        m_pending = std::async(std::launch::async, [this, data, size] { return writeWhole(data, size); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the block is written here and now.
+        m_failed = !writeWhole(data, size);
+    }
+    return !m_failed;
 }
 
 bool AsyncBlockWriter::wait()

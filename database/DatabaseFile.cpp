@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <future>
+#include <system_error>
 
 // The per-line trace of loading. Off unless switched on with
 // QT_LOGGING_RULES="larkspan.database.file.debug=true": building it for every
@@ -130,9 +131,6 @@ bool refusedAsReadOnly(const DBItemCollection &collection)
     return true;
 }
 
-// Names the first item that the file cannot hold as it is, and why, so that
-// the user can find it in the list (its group, then its place in the group)
-// and correct the field. False when every item can be stored.
 // The place of the first item the file cannot hold, or -1. Every save looks
 // at every item: a large register is looked at in two halves at once.
 qsizetype firstUnstorableItem(const QList<Item *> &items)
@@ -148,12 +146,20 @@ qsizetype firstUnstorableItem(const QList<Item *> &items)
     if (items.size() <= oneThreadMost)
         return scan(0, items.size());
     const qsizetype half = items.size() / 2;
-    std::future<qsizetype> secondHalf = std::async(std::launch::async, scan, half, items.size());
+    std::future<qsizetype> secondHalf;
+    try {
+        secondHalf = std::async(std::launch::async, scan, half, items.size());
+    } catch (const std::system_error &) {
+        return scan(0, items.size()); // no thread to be had: one pass
+    }
     const qsizetype first = scan(0, half);
     const qsizetype second = secondHalf.get();
     return first >= 0 ? first : second;
 }
 
+// Names the first item that the file cannot hold as it is, and why, so that
+// the user can find it in the list (its group, then its place in the group)
+// and correct the field. False when every item can be stored.
 bool tellUnstorableItem(const DBItemCollection &collection)
 {
     const QList<Item *> &items = collection.items();

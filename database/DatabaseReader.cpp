@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <future>
+#include <system_error>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -356,7 +357,7 @@ void DatabaseReader::startReadAhead()
     ahead->start = static_cast<const char *>(lineFeed) + 1;
     ahead->level = m_level;
     ahead->plan = m_fields->plan;
-    ahead->done = std::async(std::launch::async, [ahead, end] {
+    const auto readLines = [ahead, end] {
         const char *p = ahead->start;
         // Up to a header line, a line that is not plain or the end: from
         // there on the lines are read here, in order.
@@ -369,7 +370,12 @@ void DatabaseReader::startReadAhead()
             p = next;
         }
         ahead->stop = p;
-    });
+    };
+    try {
+        ahead->done = std::async(std::launch::async, readLines);
+    } catch (const std::system_error &) {
+        m_readAhead.reset(); // no thread to be had: every line is read here
+    }
 }
 
 void DatabaseReader::takeReadAhead()

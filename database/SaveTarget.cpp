@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #endif
@@ -65,10 +66,15 @@ bool SaveTarget::commit()
     // tens of milliseconds for a register of a million items. Held open over
     // the replacement, the old file is freed when it is closed, on a thread
     // of its own.
-    const int oldFile = ::open(QFile::encodeName(m_file.fileName()).constData(), O_RDONLY | O_CLOEXEC);
+    const int oldFile = ::open(QFile::encodeName(m_file.fileName()).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     const bool committed = m_file.commit();
-    if (oldFile >= 0)
-        std::thread([oldFile] { ::close(oldFile); }).detach();
+    if (oldFile >= 0) {
+        try {
+            std::thread([oldFile] { ::close(oldFile); }).detach();
+        } catch (const std::system_error &) {
+            ::close(oldFile);
+        }
+    }
     return committed;
 #else
     return m_file.commit();
