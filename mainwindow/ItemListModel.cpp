@@ -24,16 +24,64 @@ struct SortKey
 
 constexpr qsizetype PackedUnits = 8;
 
+// One item's column text as the sort reads it: the item's own Latin-1 bytes
+// where it keeps its texts so (no copy is made of them), the text itself
+// otherwise. Either way it reads as UTF-16 code units.
+class SortText
+{
+public:
+    SortText() = default;
+    explicit SortText(QByteArrayView latin1)
+        : m_latin1(latin1)
+    { }
+    explicit SortText(QString text)
+        : m_text(std::move(text))
+        , m_wide(true)
+    { }
+
+    // The text of the item: its bytes when the item keeps Latin-1 texts.
+    static SortText of(const Item *item, Item::Text which)
+    {
+        return item->textsAreLatin1() ? SortText(item->textBytes(which)) : SortText(item->text(which));
+    }
+
+    qsizetype size() const { return m_wide ? m_text.size() : m_latin1.size(); }
+    char16_t unit(qsizetype i) const
+    {
+        return m_wide ? m_text.at(i).unicode() : char16_t(static_cast<unsigned char>(m_latin1[i]));
+    }
+    const void *data() const { return m_wide ? static_cast<const void *>(m_text.constData()) : m_latin1.data(); }
+    QAnyStringView view() const
+    {
+        return m_wide ? QAnyStringView(m_text) : QAnyStringView(QLatin1StringView(m_latin1));
+    }
+
+    // Plain character-code order, as QString::compare has it.
+    int compare(const SortText &other) const
+    {
+        const qsizetype common = std::min(size(), other.size());
+        for (qsizetype i = 0; i < common; ++i) {
+            if (unit(i) != other.unit(i))
+                return unit(i) < other.unit(i) ? -1 : 1;
+        }
+        return size() < other.size() ? -1 : (size() > other.size() ? 1 : 0);
+    }
+
+private:
+    QByteArrayView m_latin1;
+    QString m_text;
+    bool m_wide = false;
+};
+
 // Eight UTF-16 code units from offset on, big-end first, padded with zeros:
 // two texts that agree before offset and whose packs differ compare as
 // their packs do.
-void packText(const QString &text, qsizetype offset, quint64 *primary, quint64 *secondary)
+void packText(const SortText &text, qsizetype offset, quint64 *primary, quint64 *secondary)
 {
     quint64 packs[2] = { 0, 0 };
     const qsizetype length = std::clamp<qsizetype>(text.size() - offset, 0, PackedUnits);
-    const QChar *units = text.constData() + offset;
     for (qsizetype i = 0; i < length; ++i)
-        packs[i / 4] |= quint64(units[i].unicode()) << (48 - 16 * (i % 4));
+        packs[i / 4] |= quint64(text.unit(offset + i)) << (48 - 16 * (i % 4));
     *primary = packs[0];
     *secondary = packs[1];
 }
@@ -59,10 +107,10 @@ inline void prefetch(const void *address)
 }
 
 // The column's text of every item, taken once.
-template <typename Read> std::vector<QString> readTexts(const std::vector<Item *> &items, const Read &read)
+template <typename Read> std::vector<SortText> readTexts(const std::vector<Item *> &items, const Read &read)
 {
     const size_t count = items.size();
-    std::vector<QString> texts(count);
+    std::vector<SortText> texts(count);
     for (size_t i = 0; i < count; ++i) {
         if (i + Lookahead < count)
             prefetch(items[i + Lookahead]);
@@ -76,7 +124,7 @@ template <typename Read> std::vector<QString> readTexts(const std::vector<Item *
 // eight code units at a time, each round only over the texts still equal,
 // so common beginnings ("Ting nummer 1", "Ting nummer 2") cost a round
 // rather than a long comparison per pair.
-void sortTextRange(std::vector<SortKey> &keys, size_t first, size_t last, const std::vector<QString> &texts,
+void sortTextRange(std::vector<SortKey> &keys, size_t first, size_t last, const std::vector<SortText> &texts,
     qsizetype offset, bool descending)
 {
     if (last - first < 2)
@@ -86,8 +134,8 @@ void sortTextRange(std::vector<SortKey> &keys, size_t first, size_t last, const 
     bool anyLonger = false;
     for (auto key = begin; key != end; ++key) {
         if (end - key > qsizetype(Lookahead))
-            prefetch(texts[key[Lookahead].position].constData() + offset);
-        const QString &text = texts[key->position];
+            prefetch(texts[key[Lookahead].position].data());
+        const SortText &text = texts[key->position];
         packText(text, offset, &key->primary, &key->secondary);
         anyLonger = anyLonger || text.size() > offset + PackedUnits;
     }
@@ -427,31 +475,33 @@ void ItemListModel::sortItemsOf(int group, std::vector<quint32> *oldPositions)
     const bool descending = m_sortOrder == Qt::DescendingOrder;
 
     if (m_sortColumn == DateColumn) {
-        std::vector<QString> texts = readTexts(items, [](const Item *item) { return item->date(); });
+        std::vector<SortText> texts
+            = readTexts(items, [](const Item *item) { return SortText::of(item, Item::DateText); });
         for (size_t i = 0; i < count; ++i) {
             if (i + Lookahead < count)
-                prefetch(texts[i + Lookahead].constData());
-            const qint64 day = funiQListViewItem::dayNumber(texts[i]);
+                prefetch(texts[i + Lookahead].data());
+            const qint64 day = funiQListViewItem::dayNumber(texts[i].view());
             keys[i].primary = dayKey(day);
             if (day == 0) {
                 quint64 unused = 0;
                 packText(texts[i], 0, &keys[i].secondary, &unused);
             } else {
                 // Only unreadable dates compare by their texts.
-                texts[i] = QString();
+                texts[i] = SortText();
             }
         }
         sortKeys(keys, descending, [&](quint32 a, quint32 b) { return texts[a].compare(texts[b]); });
     } else {
         // Each text is taken from its item once; the sort then reads only these.
-        std::vector<QString> texts;
+        std::vector<SortText> texts;
         if (m_sortColumn == NameColumn)
-            texts = readTexts(items, [](const Item *item) { return item->name(); });
+            texts = readTexts(items, [](const Item *item) { return SortText::of(item, Item::NameText); });
         else if (m_sortColumn == ProductColumn)
-            texts = readTexts(items, [](const Item *item) { return item->product(); });
+            texts = readTexts(items, [](const Item *item) { return SortText::of(item, Item::ProductText); });
         else
-            texts = readTexts(items,
-                [this](const Item *item) { return m_list->cellData(item, m_sortColumn, Qt::DisplayRole).toString(); });
+            texts = readTexts(items, [this](const Item *item) {
+                return SortText(m_list->cellData(item, m_sortColumn, Qt::DisplayRole).toString());
+            });
         sortTextRange(keys, 0, count, texts, 0, descending);
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAnyStringView>
+
 #include <QIcon>
 #include <QModelIndex>
 #include <QString>
@@ -60,7 +62,7 @@ public:
     static int compareDates(const QString &a, const QString &b);
     // The day number of a date text read the way an item reads its date; 0
     // when that is no valid date.
-    static qint64 dayNumber(const QString &text);
+    static qint64 dayNumber(QAnyStringView text);
 
 private:
     ItemListView *m_list;

@@ -32,7 +32,7 @@ struct Fields
 
 // Equal keys in every column, names that agree on more than their first
 // eight characters, texts that are beginnings of others, letters beyond
-// ASCII and dates that no calendar has.
+// ASCII and Latin-1, and dates that no calendar has.
 const Fields fixture[] = {
     { 0, "Ting nummer 12", "Bosch", "05.11.2009", 20.0, 1, 0 },
     { 0, "Ting nummer 2", "bosch", "28.02.2008", 100.0, 2, 1 },
@@ -46,6 +46,10 @@ const Fields fixture[] = {
     { 0, "Øl", "Ikea", "05.11.2009", 100.0, 1, 1 },
     { 2, "Æble", "Bosch", "01.01.1900", 5.0, 1, 0 },
     { 0, "Ting nummer 12", "Bosch", "ukendt", 20.0, 1, 0 },
+    // Items with a character beyond Latin-1 keep their texts otherwise.
+    { 0, "Ting nummer 12 \u20ac", "Bosch \u20ac", "05.11.2009", 20.0, 1, 0 },
+    { 2, "\u20acuro", "Ikea", "28.02.2008", 5.0, 1, 1 },
+    { 2, "\u20acuro", "Ikea", "31.02.2008", 5.0, 1, 1 },
 };
 
 struct Register
