@@ -137,6 +137,7 @@ qsizetype firstUnstorableItem(const QList<Item *> &items)
 {
     const auto scan = [&items](qsizetype from, qsizetype to) -> qsizetype {
         for (qsizetype i = from; i < to; ++i) {
+            Item::prefetchAhead(items, i);
             if (!StorageCheck::itemProblem(*items.at(i)).isNull())
                 return i;
         }

@@ -176,7 +176,9 @@ bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items,
     *out++ = '\n';
     block.setEnd(out);
 
-    for (const Item *item : items) {
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        Item::prefetchAhead(items, i);
+        const Item *item = items.at(i);
         const Latin1Texts texts(*item);
         // Seventeen fields, each with its ";", and the line end.
         if (!block.reserve(texts.totalSize() + 2 * maxNumberBytes + 3 * 16 + 18))

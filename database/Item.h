@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -165,11 +166,12 @@ public:
     // The text with &, <, >, " and ' replaced by XML entities.
     static QString escaped(const QString &text);
 
-private:
-    // The exports fetch an item's texts into the cache ahead of writing
-    // them: they write every item of the register while the user waits.
-    friend class ItemExport;
+    // Asks the processor for the memory of the items some steps after index:
+    // the passes over every item of a register (saving, exporting, the save's
+    // check) would otherwise wait on each item and each block of texts.
+    static void prefetchAhead(const QList<Item *> &items, qsizetype index);
 
+private:
     // The texts are kept in one block, a register of a million items being
     // mostly short texts: a flags byte, the end of each text (16 bits, or 32
     // bits when the texts are long) and then the texts' bytes. An item

@@ -160,48 +160,9 @@ QString ItemExport::outputFilePath(const QString &baseName, const QString &suffi
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-void ItemExport::prefetchAhead(const QList<Item *> &items, qsizetype index)
-{
-    // The items lie scattered over the heap, and in group order they are
-    // read out of the order they were made in: fetch an item's memory some
-    // steps ahead, and its texts when it comes nearer.
-    constexpr qsizetype itemDistance = 8;
-    constexpr qsizetype textDistance = 4;
-    if (index + itemDistance < items.size()) {
-        const char *item = reinterpret_cast<const char *>(items.at(index + itemDistance));
-        for (std::size_t offset = 0; offset < sizeof(Item); offset += 64)
-            __builtin_prefetch(item + offset);
-    }
-    if (index + textDistance < items.size()) {
-        const QByteArray &texts = items.at(index + textDistance)->m_texts;
-        for (qsizetype offset = 0; offset < texts.size(); offset += 64)
-            __builtin_prefetch(texts.constData() + offset);
-    }
-}
-
 void ItemExport::sort(int method)
 {
-    // Most registers are kept in group order (saving sorts them), and sorting
-    // a hundred thousand items costs more than a look whether they are.
-    bool (*less)(const Item *, const Item *) = nullptr;
-    switch (method) {
-    case DBItemCollection::ByGroup:
-        less = &Item::lessByGroup;
-        break;
-    case DBItemCollection::ByName:
-        less = &Item::lessByName;
-        break;
-    case DBItemCollection::ByProduct:
-        less = &Item::lessByProduct;
-        break;
-    case DBItemCollection::ByLocation:
-        less = &Item::lessByLocation;
-        break;
-    default:
-        break;
-    }
-    if (less && std::is_sorted(m_collection.begin(), m_collection.end(), less))
-        return;
+    // The collection sorts only a register that is not in that order yet.
     m_collection.sort(method);
 }
 
@@ -697,7 +658,7 @@ bool ItemExport::writeXml(const QString &fileName)
     const QList<Item *> &items = m_collection.items();
     ProgressScope progress(exportingText(), items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
-        prefetchAhead(items, i);
+        Item::prefetchAhead(items, i);
         putItemBlock(*items.at(i), 0);
         progress.advance(i);
     }
@@ -743,7 +704,7 @@ bool ItemExport::writeHtml(
             sort(settings->sortMethod);
         const QList<Item *> &items = m_collection.items();
         for (qsizetype i = 0; i < items.size(); ++i) {
-            prefetchAhead(items, i);
+            Item::prefetchAhead(items, i);
             putTableRow(*items.at(i), int(i), *settings);
             progress.advance(i);
         }
@@ -752,7 +713,7 @@ bool ItemExport::writeHtml(
         const QList<Item *> &items = m_collection.items();
         int number = 0;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            prefetchAhead(items, i);
+            Item::prefetchAhead(items, i);
             const Item *item = items.at(i);
             if (specialCases && item->priceToday() != 0.0)
                 continue;

@@ -58,7 +58,6 @@ public:
 private:
     enum BlockOption { Labels = 1, Separators = 2, LineBreaks = 4, SpecialSubset = 8 };
 
-    static void prefetchAhead(const QList<Item *> &items, qsizetype index);
     // The collection's sort, skipped when the items are in that order already.
     void sort(int method);
     bool open(const QString &fileName);
