@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-AsyncBlockWriter::AsyncBlockWriter(QIODevice &device, std::function<void()> afterBlock)
+AsyncBlockWriter::AsyncBlockWriter(QIODevice &device, AfterBlock afterBlock)
     : m_device(device)
     , m_afterBlock(std::move(afterBlock))
 { }
@@ -39,14 +39,17 @@ bool AsyncBlockWriter::writeWhole(const char *data, qsizetype size)
 {
     // A device may take part of a block (a disk filling up); offering it the
     // rest makes it report why it takes no more.
+    const qint64 start = m_written;
+    const qint64 blockSize = size;
     while (size > 0) {
         const qint64 written = m_device.write(data, size);
         if (written <= 0)
             return false;
         data += written;
         size -= written;
+        m_written += written;
     }
-    if (m_afterBlock)
-        m_afterBlock();
+    if (m_afterBlock && blockSize > 0)
+        m_afterBlock(start, blockSize);
     return true;
 }

@@ -16,8 +16,10 @@ class QIODevice;
 class AsyncBlockWriter
 {
 public:
-    // afterBlock, when given, runs on the writing thread after each block.
-    explicit AsyncBlockWriter(QIODevice &device, std::function<void()> afterBlock = {});
+    // afterBlock, when given, runs on the writing thread after each block,
+    // with where the block starts among all bytes written and its size.
+    using AfterBlock = std::function<void(qint64 start, qint64 size)>;
+    explicit AsyncBlockWriter(QIODevice &device, AfterBlock afterBlock = {});
     // Waits for the block being written.
     ~AsyncBlockWriter();
     AsyncBlockWriter(const AsyncBlockWriter &) = delete;
@@ -34,7 +36,9 @@ private:
     bool writeWhole(const char *data, qsizetype size);
 
     QIODevice &m_device;
-    std::function<void()> m_afterBlock;
+    AfterBlock m_afterBlock;
+    // Bytes written so far; only the writing thread of the moment uses it.
+    qint64 m_written = 0;
     std::future<bool> m_pending;
     bool m_failed = false;
 };

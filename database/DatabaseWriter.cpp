@@ -28,7 +28,7 @@ public:
         : m_device(device)
         , m_block(blockSize)
         , m_spare(blockSize)
-        , m_writer(device, [this] { startWriteback(); })
+        , m_writer(device, [this](qint64 start, qint64 size) { startWriteback(start, size); })
     { }
 
     // Room for at least bytes more; false once the device refused bytes.
@@ -55,11 +55,15 @@ private:
     // A save ends by waiting until the file is on the disk. Telling the
     // system to write each block as it comes lets the disk work while the
     // next blocks are made, instead of all of it at the end.
-    void startWriteback()
+    void startWriteback(qint64 start, qint64 size)
     {
 #ifdef Q_OS_LINUX
+        // The blocks are the whole file in order: their places are the file's.
         if (const auto *file = qobject_cast<const QFileDevice *>(&m_device); file && file->handle() >= 0)
-            sync_file_range(file->handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+            sync_file_range(file->handle(), start, size, SYNC_FILE_RANGE_WRITE);
+#else
+        Q_UNUSED(start);
+        Q_UNUSED(size);
 #endif
     }
 
