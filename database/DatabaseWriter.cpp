@@ -9,7 +9,11 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <new>
 #include <cstring>
+#include <functional>
+#include <future>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -47,6 +51,19 @@ public:
     }
     char *end() { return m_block.data() + m_used; }
     void setEnd(char *end) { m_used = std::size_t(end - m_block.data()); }
+
+    // Writes what the block holds, then bytes made elsewhere, which must
+    // stay as they are until the next block or finish().
+    bool writeAfter(const char *bytes, std::size_t size)
+    {
+        if (m_used > 0) {
+            if (!m_writer.write(m_block.data(), qsizetype(m_used)))
+                return false;
+            std::swap(m_block, m_spare);
+            m_used = 0;
+        }
+        return m_writer.write(bytes, qsizetype(size));
+    }
 
     // Writes what is left and waits until every block is with the device.
     bool finish() { return m_writer.write(m_block.data(), qsizetype(std::exchange(m_used, 0))) && m_writer.wait(); }
@@ -167,10 +184,80 @@ private:
     std::unique_ptr<std::array<QByteArray, Item::TextCount>> m_converted;
 };
 
+// Makes the line of one item at out, which has room for it (lineBytes()).
+char *putLine(char *out, const Item &item, const Latin1Texts &texts)
+{
+    out = putInteger(out, item.group());
+    out = putText(out, texts[Item::NameText]);
+    out = putText(out, texts[Item::ProductText]);
+    out = putPrice(out, item.price());
+    out = putPrice(out, item.priceToday());
+    out = putText(out, texts[Item::DateText]);
+    out = putText(out, texts[Item::SupplierText]);
+    out = putText(out, texts[Item::SerialnoText]);
+    out = putText(out, texts[Item::DescriptionText]);
+    out = putText(out, texts[Item::AddressText]);
+    out = putText(out, texts[Item::PhotolinkText]);
+    out = putInteger(out, item.numberOfItems());
+    out = putInteger(out, item.location());
+    out = putText(out, texts[Item::WwwText]);
+    out = putText(out, texts[Item::ReceiptText]);
+    out = putText(out, texts[Item::DocumentText]);
+    out = putText(out, texts[Item::ProductModelText]);
+    *out++ = '\n';
+    return out;
+}
+
+// The most a line takes: seventeen fields, each with its ";", and the line end.
+std::size_t lineBytes(const Latin1Texts &texts)
+{
+    return texts.totalSize() + 2 * maxNumberBytes + 3 * 16 + 18;
+}
+
+// The lines of items[first, last) in blocks of their own, made on another
+// thread while the lines before them are made and written.
+std::vector<std::vector<char>> makeLines(const QList<Item *> &items, qsizetype first, qsizetype last)
+{
+    constexpr std::size_t blockSize = std::size_t(1) << 20;
+    std::vector<std::vector<char>> blocks;
+    std::size_t used = 0;
+    for (qsizetype i = first; i < last; ++i) {
+        Item::prefetchAhead(items, i);
+        const Latin1Texts texts(*items.at(i));
+        const std::size_t room = lineBytes(texts);
+        if (blocks.empty() || used + room > blocks.back().size()) {
+            if (!blocks.empty())
+                blocks.back().resize(used);
+            blocks.emplace_back(std::max(blockSize, room));
+            used = 0;
+        }
+        used = std::size_t(putLine(blocks.back().data() + used, *items.at(i), texts) - blocks.back().data());
+    }
+    if (!blocks.empty())
+        blocks.back().resize(used);
+    return blocks;
+}
+
 } // namespace
 
 bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
 {
+    // A large register's second half is made on another thread; its lines
+    // are written after the first half's, so the file is the same.
+    constexpr qsizetype oneThreadMost = 50000;
+    qsizetype firstHalf = items.size();
+    std::future<std::vector<std::vector<char>>> secondHalf;
+    if (items.size() > oneThreadMost) {
+        try {
+            secondHalf = std::async(std::launch::async, makeLines, std::cref(items), items.size() / 2, items.size());
+            firstHalf = items.size() / 2;
+        } catch (const std::system_error &) {
+            // No thread to be had: every line is made here.
+        }
+    }
+    // Declared after the second half: it goes first, waiting for the block
+    // it writes from.
+    std::vector<std::vector<char>> secondBlocks;
     LineBlock block(m_device);
     if (!block.reserve(std::size_t(header.size()) + 1))
         return false;
@@ -180,35 +267,28 @@ bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items,
     *out++ = '\n';
     block.setEnd(out);
 
-    for (qsizetype i = 0; i < items.size(); ++i) {
+    for (qsizetype i = 0; i < firstHalf; ++i) {
         Item::prefetchAhead(items, i);
         const Item *item = items.at(i);
         const Latin1Texts texts(*item);
-        // Seventeen fields, each with its ";", and the line end.
-        if (!block.reserve(texts.totalSize() + 2 * maxNumberBytes + 3 * 16 + 18))
+        if (!block.reserve(lineBytes(texts)))
             return false;
-        out = block.end();
-        out = putInteger(out, item->group());
-        out = putText(out, texts[Item::NameText]);
-        out = putText(out, texts[Item::ProductText]);
-        out = putPrice(out, item->price());
-        out = putPrice(out, item->priceToday());
-        out = putText(out, texts[Item::DateText]);
-        out = putText(out, texts[Item::SupplierText]);
-        out = putText(out, texts[Item::SerialnoText]);
-        out = putText(out, texts[Item::DescriptionText]);
-        out = putText(out, texts[Item::AddressText]);
-        out = putText(out, texts[Item::PhotolinkText]);
-        out = putInteger(out, item->numberOfItems());
-        out = putInteger(out, item->location());
-        out = putText(out, texts[Item::WwwText]);
-        out = putText(out, texts[Item::ReceiptText]);
-        out = putText(out, texts[Item::DocumentText]);
-        out = putText(out, texts[Item::ProductModelText]);
-        *out++ = '\n';
-        block.setEnd(out);
+        block.setEnd(putLine(block.end(), *item, texts));
         if (written)
             written(*item);
+    }
+    if (secondHalf.valid()) {
+        try {
+            secondBlocks = secondHalf.get();
+        } catch (const std::bad_alloc &) {
+            return false; // no memory for the second half's lines: nothing is written
+        }
+        for (const std::vector<char> &bytes : secondBlocks) {
+            if (!block.writeAfter(bytes.data(), bytes.size()))
+                return false;
+        }
+        for (qsizetype i = firstHalf; written && i < items.size(); ++i)
+            written(*items.at(i));
     }
     return block.finish();
 }

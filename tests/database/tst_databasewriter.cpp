@@ -2,11 +2,13 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "../common/FailingDevice.h"
 #include "database/DatabaseWriter.h"
 #include "database/Item.h"
 
 #include <charconv>
 #include <cfloat>
+#include <cstdio>
 #include <memory>
 
 // The writer puts prices into the file as "%0.6lf" does, by a short way for
@@ -76,6 +78,70 @@ private slots:
                         .arg(prices.at(i), 0, 'g', 17)
                         .arg(QString::fromLatin1(written.at(i)), QString::fromLatin1(fixedSix(prices.at(i))))));
         }
+    }
+
+    // A large register's lines are made in two halves at once: the file is
+    // still every line in order, as a plain printf makes them, and every
+    // item is announced once, in order.
+    void largeRegisterInOrder()
+    {
+        std::vector<std::unique_ptr<Item>> items;
+        QList<Item *> list;
+        QByteArray expected = "#header\n";
+        QRandomGenerator random(4711);
+        for (int i = 0; i < 120001; ++i) {
+            auto item = std::make_unique<Item>();
+            item->setGroup(i / 1000);
+            item->setName(QStringLiteral("Ting %1").arg(i));
+            item->setDescription(i % 3 ? QString(random.bounded(200), QLatin1Char('d')) : QString());
+            item->setPrice(double(random.bounded(1000000)) / 100.0);
+            item->setPriceToday(double(i) / 7.0);
+            item->setNumberOfItems(i % 5);
+            item->setLocation(i % 11);
+            item->setProductModel(i % 2 ? QStringLiteral("Model \u00e6") : QString());
+            char numbers[200];
+            std::snprintf(numbers, sizeof numbers, "%.6f;%.6f;", item->price(), item->priceToday());
+            expected += QByteArray::number(item->group()) + ';' + item->name().toLatin1() + ";;" + numbers + ";;;"
+                + item->description().toLatin1() + ";;;" + QByteArray::number(item->numberOfItems()) + ';'
+                + QByteArray::number(item->location()) + ";;;;" + item->productModel().toLatin1() + ";\n";
+            list << item.get();
+            items.push_back(std::move(item));
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QList<const Item *> announced;
+        QVERIFY(DatabaseWriter(buffer).write("#header", list, [&](const Item &item) { announced << &item; }));
+        QCOMPARE(buffer.data().size(), expected.size());
+        QVERIFY(buffer.data() == expected);
+        QCOMPARE(announced.size(), list.size());
+        QVERIFY(std::equal(announced.cbegin(), announced.cend(), list.cbegin()));
+    }
+
+    // A full disk in either half of a large register ends the writing with
+    // a failure, whichever thread made the lines.
+    void largeRegisterOnAFullDisk_data()
+    {
+        QTest::addColumn<double>("share");
+        QTest::newRow("first half") << 0.2;
+        QTest::newRow("second half") << 0.8;
+        QTest::newRow("last bytes") << 0.999;
+    }
+    void largeRegisterOnAFullDisk()
+    {
+        QFETCH(double, share);
+        std::vector<std::unique_ptr<Item>> items;
+        QList<Item *> list;
+        for (int i = 0; i < 60000; ++i) {
+            items.push_back(std::make_unique<Item>());
+            items.back()->setName(QStringLiteral("Ting %1").arg(i));
+            list << items.back().get();
+        }
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QVERIFY(DatabaseWriter(whole).write("#header", list));
+        TestSupport::FailingDevice full(qint64(double(whole.size()) * share));
+        QVERIFY(!DatabaseWriter(full).write("#header", list));
+        QCOMPARE(full.errorString(), TestSupport::FailingDevice::reason());
     }
 };
 
