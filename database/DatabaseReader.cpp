@@ -196,13 +196,18 @@ struct ReadFields
         makePlan();
     }
 
+    // The text fields and the item's texts they hold.
+    std::array<std::pair<const EStringField *, Item::Text>, Item::TextCount> textFields() const
+    {
+        return { { { &name, Item::NameText }, { &model, Item::ProductText }, { &date, Item::DateText },
+            { &supplier, Item::SupplierText }, { &serialno, Item::SerialnoText },
+            { &description, Item::DescriptionText }, { &address, Item::AddressText },
+            { &photolink, Item::PhotolinkText }, { &www, Item::WwwText }, { &receipt, Item::ReceiptText },
+            { &document, Item::DocumentText }, { &productModel, Item::ProductModelText } } };
+    }
+
     void makePlan()
     {
-        const std::pair<const EField *, Item::Text> texts[] = { { &name, Item::NameText },
-            { &model, Item::ProductText }, { &date, Item::DateText }, { &supplier, Item::SupplierText },
-            { &serialno, Item::SerialnoText }, { &description, Item::DescriptionText }, { &address, Item::AddressText },
-            { &photolink, Item::PhotolinkText }, { &www, Item::WwwText }, { &receipt, Item::ReceiptText },
-            { &document, Item::DocumentText }, { &productModel, Item::ProductModelText } };
         plan.clear();
         for (int i = 0; i < line.fieldCount(); ++i) {
             const EField *field = line.field(i);
@@ -217,7 +222,7 @@ struct ReadFields
                 step.kind = Step::Count;
             else if (field == &location)
                 step.kind = Step::Location;
-            for (const auto &[textField, text] : texts) {
+            for (const auto &[textField, text] : textFields()) {
                 if (field == textField)
                     step = { Step::Text, text };
             }
@@ -574,18 +579,8 @@ LineValues DatabaseReader::valuesOfFields() const
     values.priceToday = fields.priceToday.value();
     values.count = fields.items.value();
     values.location = fields.location.value();
-    values.texts[Item::NameText] = bytes(fields.name);
-    values.texts[Item::ProductText] = bytes(fields.model);
-    values.texts[Item::DateText] = bytes(fields.date);
-    values.texts[Item::SupplierText] = bytes(fields.supplier);
-    values.texts[Item::SerialnoText] = bytes(fields.serialno);
-    values.texts[Item::DescriptionText] = bytes(fields.description);
-    values.texts[Item::AddressText] = bytes(fields.address);
-    values.texts[Item::PhotolinkText] = bytes(fields.photolink);
-    values.texts[Item::WwwText] = bytes(fields.www);
-    values.texts[Item::ReceiptText] = bytes(fields.receipt);
-    values.texts[Item::DocumentText] = bytes(fields.document);
-    values.texts[Item::ProductModelText] = bytes(fields.productModel);
+    for (const auto &[field, text] : fields.textFields())
+        values.texts[std::size_t(text)] = bytes(*field);
     return values;
 }
 

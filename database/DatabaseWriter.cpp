@@ -40,11 +40,8 @@ public:
     {
         if (m_used + bytes <= m_block.size())
             return true;
-        if (!m_writer.write(m_block.data(), qsizetype(m_used)))
+        if (!handOver())
             return false;
-        // The full block is being written: the next lines go to the other.
-        std::swap(m_block, m_spare);
-        m_used = 0;
         if (bytes > m_block.size())
             m_block.resize(bytes);
         return true;
@@ -56,12 +53,8 @@ public:
     // stay as they are until the next block or finish().
     bool writeAfter(const char *bytes, std::size_t size)
     {
-        if (m_used > 0) {
-            if (!m_writer.write(m_block.data(), qsizetype(m_used)))
-                return false;
-            std::swap(m_block, m_spare);
-            m_used = 0;
-        }
+        if (m_used > 0 && !handOver())
+            return false;
         return m_writer.write(bytes, qsizetype(size));
     }
 
@@ -69,6 +62,16 @@ public:
     bool finish() { return m_writer.write(m_block.data(), qsizetype(std::exchange(m_used, 0))) && m_writer.wait(); }
 
 private:
+    // Starts writing the block; the next lines go to the other one.
+    bool handOver()
+    {
+        if (!m_writer.write(m_block.data(), qsizetype(m_used)))
+            return false;
+        std::swap(m_block, m_spare);
+        m_used = 0;
+        return true;
+    }
+
     // A save ends by waiting until the file is on the disk. Telling the
     // system to write each block as it comes lets the disk work while the
     // next blocks are made, instead of all of it at the end.

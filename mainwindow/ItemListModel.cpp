@@ -24,6 +24,19 @@ struct SortKey
 
 constexpr qsizetype PackedUnits = 8;
 
+// The order of two keys by their packed texts or dates, in the sort's
+// direction; 0 when those are equal.
+int compareKeys(const SortKey &a, const SortKey &b, bool descending)
+{
+    const SortKey &x = descending ? b : a;
+    const SortKey &y = descending ? a : b;
+    if (x.primary != y.primary)
+        return x.primary < y.primary ? -1 : 1;
+    if (x.secondary != y.secondary)
+        return x.secondary < y.secondary ? -1 : 1;
+    return 0;
+}
+
 // One item's column text as the sort reads it: the item's own Latin-1 bytes
 // where it keeps its texts so (no copy is made of them), the text itself
 // otherwise. Either way it reads as UTF-16 code units.
@@ -140,12 +153,8 @@ void sortTextRange(std::vector<SortKey> &keys, size_t first, size_t last, const 
         anyLonger = anyLonger || text.size() > offset + PackedUnits;
     }
     std::sort(begin, end, [descending](const SortKey &a, const SortKey &b) {
-        const SortKey &x = descending ? b : a;
-        const SortKey &y = descending ? a : b;
-        if (x.primary != y.primary)
-            return x.primary < y.primary;
-        if (x.secondary != y.secondary)
-            return x.secondary < y.secondary;
+        if (const int order = compareKeys(a, b, descending))
+            return order < 0;
         return a.position < b.position;
     });
     for (size_t run = first; run < last;) {
@@ -176,14 +185,9 @@ template <typename Tie> void sortKeys(std::vector<SortKey> &keys, bool descendin
     // A total order (the old position breaks every tie), so the faster
     // unstable sort gives the stable sort's result.
     std::sort(keys.begin(), keys.end(), [&](const SortKey &a, const SortKey &b) {
-        const SortKey &x = descending ? b : a;
-        const SortKey &y = descending ? a : b;
-        if (x.primary != y.primary)
-            return x.primary < y.primary;
-        if (x.secondary != y.secondary)
-            return x.secondary < y.secondary;
-        const int order = tie(x.position, y.position);
-        if (order != 0)
+        if (const int order = compareKeys(a, b, descending))
+            return order < 0;
+        if (const int order = descending ? tie(b.position, a.position) : tie(a.position, b.position))
             return order < 0;
         return a.position < b.position;
     });
