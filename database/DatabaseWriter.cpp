@@ -6,16 +6,19 @@
 #include <QFileDevice>
 #include <QIODevice>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <memory>
-#include <new>
+#include <condition_variable>
 #include <cstring>
-#include <functional>
-#include <future>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <optional>
 #include <system_error>
+#include <thread>
 #include <utility>
-#include <vector>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -23,80 +26,47 @@
 
 namespace {
 
-// Collects the lines in large blocks; a full block goes to the device on a
-// thread of its own while the next one is made.
-class LineBlock
+// The lines of a run of items, in a buffer kept from run to run: made once,
+// its memory is reused instead of asked from the system for every run.
+class Lines
 {
 public:
-    explicit LineBlock(QIODevice &device)
-        : m_device(device)
-        , m_block(blockSize)
-        , m_spare(blockSize)
-        , m_writer(device, [this](qint64 start, qint64 size) { startWriteback(start, size); })
-    { }
-
-    // Room for at least bytes more; false once the device refused bytes.
-    bool reserve(std::size_t bytes)
+    void clear() { m_used = 0; }
+    // Where the next bytes go, with room for at least bytes more.
+    char *reserve(std::size_t bytes)
     {
-        if (m_used + bytes <= m_block.size())
-            return true;
-        if (!handOver())
-            return false;
-        if (bytes > m_block.size())
-            m_block.resize(bytes);
-        return true;
+        if (m_capacity - m_used < bytes) {
+            const std::size_t capacity = std::max({ 2 * m_capacity, m_used + bytes, std::size_t(1) << 20 });
+            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            if (m_used > 0)
+                std::memcpy(grown.get(), m_bytes.get(), m_used);
+            m_bytes = std::move(grown);
+            m_capacity = capacity;
+        }
+        return m_bytes.get() + m_used;
     }
-    char *end() { return m_block.data() + m_used; }
-    void setEnd(char *end) { m_used = std::size_t(end - m_block.data()); }
-
-    // Writes what the block holds, then bytes made elsewhere, which must
-    // stay as they are until the next block or finish().
-    bool writeAfter(const char *bytes, std::size_t size)
-    {
-        if (m_used > 0 && !handOver())
-            return false;
-        return m_writer.write(bytes, qsizetype(size));
-    }
-
-    // Writes what is left and waits until every block is with the device.
-    bool finish() { return m_writer.write(m_block.data(), qsizetype(std::exchange(m_used, 0))) && m_writer.wait(); }
+    void setEnd(const char *end) { m_used = std::size_t(end - m_bytes.get()); }
+    const char *data() const { return m_bytes.get(); }
+    qsizetype size() const { return qsizetype(m_used); }
 
 private:
-    // Starts writing the block; the next lines go to the other one.
-    bool handOver()
-    {
-        if (!m_writer.write(m_block.data(), qsizetype(m_used)))
-            return false;
-        std::swap(m_block, m_spare);
-        m_used = 0;
-        return true;
-    }
-
-    // A save ends by waiting until the file is on the disk. Telling the
-    // system to write each block as it comes lets the disk work while the
-    // next blocks are made, instead of all of it at the end.
-    void startWriteback(qint64 start, qint64 size)
-    {
-#ifdef Q_OS_LINUX
-        // The blocks are the whole file in order: their places are the file's.
-        if (const auto *file = qobject_cast<const QFileDevice *>(&m_device); file && file->handle() >= 0)
-            sync_file_range(file->handle(), start, size, SYNC_FILE_RANGE_WRITE);
-#else
-        Q_UNUSED(start);
-        Q_UNUSED(size);
-#endif
-    }
-
-    static constexpr std::size_t blockSize = std::size_t(1) << 20;
-
-    QIODevice &m_device;
-    std::vector<char> m_block;
-    std::vector<char> m_spare;
+    std::unique_ptr<char[]> m_bytes;
+    std::size_t m_capacity = 0;
     std::size_t m_used = 0;
-    // Declared after the blocks: it goes first, waiting for the block it
-    // writes from.
-    AsyncBlockWriter m_writer;
 };
+
+// Asks the system to start writing each block to the disk as it comes. A
+// save ends by waiting until the file is on the disk; this lets the disk
+// work while the next blocks are made, instead of all of it at the end.
+void startWriteback(
+    [[maybe_unused]] const QIODevice &device, [[maybe_unused]] qint64 start, [[maybe_unused]] qint64 size)
+{
+#ifdef Q_OS_LINUX
+    // The blocks are the whole file in order: their places are the file's.
+    if (const auto *file = qobject_cast<const QFileDevice *>(&device); file && file->handle() >= 0)
+        sync_file_range(file->handle(), start, size, SYNC_FILE_RANGE_WRITE);
+#endif
+}
 
 // The most a number takes: a double in fixed notation with six decimals
 // (what the file's "%0.6lf" gives), or an int.
@@ -217,81 +187,168 @@ std::size_t lineBytes(const Latin1Texts &texts)
     return texts.totalSize() + 2 * maxNumberBytes + 3 * 16 + 18;
 }
 
-// The lines of items[first, last) in blocks of their own, made on another
-// thread while the lines before them are made and written.
-std::vector<std::vector<char>> makeLines(const QList<Item *> &items, qsizetype first, qsizetype last)
+// Items per run of lines: about a megabyte of lines.
+constexpr qsizetype runItems = 4096;
+
+// Adds the lines of items[first, last) to lines.
+void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Lines &lines)
 {
-    constexpr std::size_t blockSize = std::size_t(1) << 20;
-    std::vector<std::vector<char>> blocks;
-    std::size_t used = 0;
     for (qsizetype i = first; i < last; ++i) {
         Item::prefetchAhead(items, i);
-        const Latin1Texts texts(*items.at(i));
-        const std::size_t room = lineBytes(texts);
-        if (blocks.empty() || used + room > blocks.back().size()) {
-            if (!blocks.empty())
-                blocks.back().resize(used);
-            blocks.emplace_back(std::max(blockSize, room));
-            used = 0;
-        }
-        used = std::size_t(putLine(blocks.back().data() + used, *items.at(i), texts) - blocks.back().data());
+        const Item &item = *items.at(i);
+        const Latin1Texts texts(item);
+        lines.setEnd(putLine(lines.reserve(lineBytes(texts)), item, texts));
     }
-    if (!blocks.empty())
-        blocks.back().resize(used);
-    return blocks;
 }
+
+// Makes every other run of lines (runs 1, 3, 5, ...) on a thread of its own,
+// a few runs ahead of the thread that writes them in order.
+class OddRunMaker
+{
+public:
+    OddRunMaker(const QList<Item *> &items, qsizetype runCount)
+        : m_items(items)
+        , m_count(runCount / 2)
+    { }
+    ~OddRunMaker()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    OddRunMaker(const OddRunMaker &) = delete;
+    OddRunMaker &operator=(const OddRunMaker &) = delete;
+
+    // False when no thread is to be had.
+    bool start()
+    {
+        try {
+            m_thread = std::thread([this] { work(); });
+        } catch (const std::system_error &) {
+            return false;
+        }
+        return true;
+    }
+
+    // The lines of odd run 2k+1, once made; null when there was no memory
+    // for them. Taken in order, each after the one before was released.
+    const Lines *take(qsizetype k)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_made > k || m_failed; });
+        return m_made > k ? &m_slots[std::size_t(k % slotCount)] : nullptr;
+    }
+    // Odd run 2k+1 is written: its buffer may take another run.
+    void release(qsizetype k)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_released = k + 1;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    void work()
+    {
+        for (qsizetype k = 0; k < m_count; ++k) {
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_stop || k < m_released + slotCount; });
+                if (m_stop)
+                    return;
+            }
+            Lines &lines = m_slots[std::size_t(k % slotCount)];
+            const qsizetype first = (2 * k + 1) * runItems;
+            bool made = true;
+            try {
+                lines.clear();
+                makeLines(m_items, first, std::min(first + runItems, m_items.size()), lines);
+            } catch (const std::bad_alloc &) {
+                made = false;
+            }
+            {
+                const std::lock_guard lock(m_mutex);
+                if (made)
+                    m_made = k + 1;
+                else
+                    m_failed = true;
+            }
+            m_changed.notify_all();
+            if (!made)
+                return;
+        }
+    }
+
+    static constexpr qsizetype slotCount = 3;
+
+    const QList<Item *> &m_items;
+    const qsizetype m_count;
+    std::array<Lines, slotCount> m_slots;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    qsizetype m_made = 0;
+    qsizetype m_released = 0;
+    bool m_failed = false;
+    bool m_stop = false;
+    std::thread m_thread;
+};
 
 } // namespace
 
 bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
 {
-    // A large register's second half is made on another thread; its lines
-    // are written after the first half's, so the file is the same.
+    // The lines go out in runs, in order. A large register's odd runs are
+    // made on another thread while this one makes the even runs and hands
+    // every run, in order, to the thread that writes them.
     constexpr qsizetype oneThreadMost = 50000;
-    qsizetype firstHalf = items.size();
-    std::future<std::vector<std::vector<char>>> secondHalf;
+    const qsizetype runCount = std::max<qsizetype>(1, (items.size() + runItems - 1) / runItems);
+    std::optional<OddRunMaker> oddRuns;
     if (items.size() > oneThreadMost) {
-        try {
-            secondHalf = std::async(std::launch::async, makeLines, std::cref(items), items.size() / 2, items.size());
-            firstHalf = items.size() / 2;
-        } catch (const std::system_error &) {
-            // No thread to be had: every line is made here.
-        }
+        oddRuns.emplace(items, runCount);
+        if (!oddRuns->start())
+            oddRuns.reset(); // no thread to be had: every run is made here
     }
-    // Declared after the second half: it goes first, waiting for the block
-    // it writes from.
-    std::vector<std::vector<char>> secondBlocks;
-    LineBlock block(m_device);
-    if (!block.reserve(std::size_t(header.size()) + 1))
-        return false;
-    char *out = block.end();
-    std::memcpy(out, header.constData(), std::size_t(header.size()));
-    out += header.size();
-    *out++ = '\n';
-    block.setEnd(out);
+    std::array<Lines, 2> own;
+    // Declared after the buffers: it goes first, waiting for the one it
+    // writes from.
+    AsyncBlockWriter writer(m_device, [this](qint64 start, qint64 size) { startWriteback(m_device, start, size); });
 
-    for (qsizetype i = 0; i < firstHalf; ++i) {
-        Item::prefetchAhead(items, i);
-        const Item *item = items.at(i);
-        const Latin1Texts texts(*item);
-        if (!block.reserve(lineBytes(texts)))
+    qsizetype ownRuns = 0;
+    for (qsizetype run = 0; run < runCount; ++run) {
+        const qsizetype first = run * runItems;
+        const qsizetype last = std::min(first + runItems, items.size());
+        const bool odd = oddRuns && run % 2 == 1;
+        const Lines *lines = nullptr;
+        if (odd) {
+            lines = oddRuns->take(run / 2);
+            if (!lines)
+                return false; // no memory for those lines
+        } else {
+            Lines &mine = own[std::size_t(ownRuns++ % 2)];
+            mine.clear();
+            if (run == 0) {
+                char *out = mine.reserve(std::size_t(header.size()) + 1);
+                std::memcpy(out, header.constData(), std::size_t(header.size()));
+                out += header.size();
+                *out++ = '\n';
+                mine.setEnd(out);
+            }
+            makeLines(items, first, last, mine);
+            lines = &mine;
+        }
+        // Returns once the run before is written: the odd run before that
+        // one is then free for another.
+        if (!writer.write(lines->data(), lines->size()))
             return false;
-        block.setEnd(putLine(block.end(), *item, texts));
-        if (written)
-            written(*item);
-    }
-    if (secondHalf.valid()) {
-        try {
-            secondBlocks = secondHalf.get();
-        } catch (const std::bad_alloc &) {
-            return false; // no memory for the second half's lines: nothing is written
-        }
-        for (const std::vector<char> &bytes : secondBlocks) {
-            if (!block.writeAfter(bytes.data(), bytes.size()))
-                return false;
-        }
-        for (qsizetype i = firstHalf; written && i < items.size(); ++i)
+        if (oddRuns && !odd && run > 0)
+            oddRuns->release((run - 1) / 2);
+        for (qsizetype i = first; written && i < last; ++i)
             written(*items.at(i));
     }
-    return block.finish();
+    return writer.wait();
 }

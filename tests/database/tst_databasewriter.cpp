@@ -80,16 +80,27 @@ private slots:
         }
     }
 
-    // A large register's lines are made in two halves at once: the file is
-    // still every line in order, as a plain printf makes them, and every
-    // item is announced once, in order.
+    // A large register's lines are made by two threads at once, in turns
+    // of a few thousand items: the file is still every line in order, as a
+    // plain printf makes them, and every item is announced once, in order,
+    // however the count falls on the turns.
+    void largeRegisterInOrder_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("just past one thread") << 50001;
+        QTest::newRow("whole turns, even") << 4096 * 14;
+        QTest::newRow("whole turns, odd") << 4096 * 15;
+        QTest::newRow("one item past whole turns") << 4096 * 15 + 1;
+        QTest::newRow("many turns") << 120001;
+    }
     void largeRegisterInOrder()
     {
+        QFETCH(int, count);
         std::vector<std::unique_ptr<Item>> items;
         QList<Item *> list;
         QByteArray expected = "#header\n";
         QRandomGenerator random(4711);
-        for (int i = 0; i < 120001; ++i) {
+        for (int i = 0; i < count; ++i) {
             auto item = std::make_unique<Item>();
             item->setGroup(i / 1000);
             item->setName(QStringLiteral("Ting %1").arg(i));
@@ -117,8 +128,8 @@ private slots:
         QVERIFY(std::equal(announced.cbegin(), announced.cend(), list.cbegin()));
     }
 
-    // A full disk in either half of a large register ends the writing with
-    // a failure, whichever thread made the lines.
+    // A full disk anywhere in a large register ends the writing with a
+    // failure, whichever thread made the lines.
     void largeRegisterOnAFullDisk_data()
     {
         QTest::addColumn<double>("share");
