@@ -18,7 +18,9 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <functional>
 #include <future>
+#include <limits>
 #include <system_error>
 
 // The per-line trace of loading. Off unless switched on with
@@ -100,12 +102,53 @@ void tellLockedByAnother(const QString &lockText)
                   .arg(lockPath));
 }
 
-// The whole file at once, to be parsed from memory.
+// Reads size bytes at offset into to; false unless all of them came.
+bool readPart(QFile &file, qint64 offset, char *to, qint64 size)
+{
+    if (!file.seek(offset))
+        return false;
+    while (size > 0) {
+        const qint64 got = file.read(to, size);
+        if (got <= 0)
+            return false;
+        to += got;
+        size -= got;
+    }
+    return true;
+}
+
+// The whole file at once, to be parsed from memory. A large file is read
+// in two halves at once: the system's copying of the bytes is a good part
+// of a load's time.
 bool readWholeFile(const QString &path, QByteArray &bytes)
 {
+    constexpr qint64 twoHalvesLeast = qint64(8) << 20;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    const qint64 size = file.size();
+    if (size >= twoHalvesLeast && size < std::numeric_limits<qsizetype>::max()) {
+        QFile secondFile(path);
+        std::future<bool> second;
+        try {
+            bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+            if (secondFile.open(QIODevice::ReadOnly))
+                second = std::async(std::launch::async, readPart, std::ref(secondFile), size / 2,
+                    bytes.data() + size / 2, size - size / 2);
+        } catch (const std::system_error &) {
+            // No thread to be had: the file is read the usual way.
+        }
+        if (second.valid()) {
+            const bool firstRead = readPart(file, 0, bytes.data(), size / 2);
+            const bool secondRead = second.get();
+            // A file that changed size meanwhile is read again, the usual way.
+            char more;
+            if (firstRead && secondRead && secondFile.read(&more, 1) == 0)
+                return true;
+            if (!file.seek(0))
+                return false;
+        }
+    }
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError;
 }

@@ -310,6 +310,40 @@ private slots:
         QCOMPARE(boxes.count(), 0);
     }
 
+    // A large file is read from the disk in two halves at once: every line
+    // comes out once, in order, whether a line or a line end straddles the
+    // middle of the file.
+    void largeFileReadWhole_data()
+    {
+        QTest::addColumn<int>("middleShift");
+        for (int shift : { 0, 1, 2, 17, 120 })
+            QTest::addRow("middle moved by %d bytes", shift) << shift;
+    }
+    void largeFileReadWhole()
+    {
+        QFETCH(int, middleShift);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        QByteArray file = ostranaHeader + "\r\n" + QByteArray(middleShift, '\n');
+        const int lines = 50000;
+        for (int i = 0; i < lines; ++i) {
+            file += QByteArray::number(i % 30) + ";Ting " + QByteArray::number(i) + ";;1.5;2;;;;" + QByteArray(150, 'd')
+                + ";;;1;0;;;;;\r\n";
+        }
+        QVERIFY(file.size() > (qint64(8) << 20));
+        const QString path = m_dir.filePath(QStringLiteral("large.inb"));
+        QVERIFY(TestSupport::writeFile(path, file));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(path));
+        QCOMPARE(c.db.count(), lines);
+        for (int i = 0; i < lines; ++i) {
+            if (c.db.at(i)->name() != QStringLiteral("Ting %1").arg(i) || c.db.at(i)->description().size() != 150)
+                QFAIL(qPrintable(QStringLiteral("line %1 read as %2").arg(i).arg(c.db.at(i)->name())));
+        }
+        QCOMPARE(boxes.count(), 0);
+    }
+
     // Reading never drops or garbles good data: each file is read to its
     // last item, whatever ends its lines, and a damaged last line is reported
     // instead of being dropped.
