@@ -17,6 +17,9 @@
 #include "database/Item.h"
 
 #include <algorithm>
+#include <atomic>
+#include <future>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -508,6 +511,70 @@ int DBItemCollection::findNext(int field, const QString &criterion, bool &found,
     return count();
 }
 
+namespace {
+
+// The field (its place among the matchers) that decides a search and the
+// item it finds there; the field is the matchers' count when none finds one.
+struct SearchFind
+{
+    std::size_t field;
+    int index;
+};
+
+// The search over items[first, last): only fields before `best` can still
+// change the answer, the first field only from firstStart on. Where another
+// range before this one has found an item, that range's field (rival) wins
+// ties, so only fields before it are looked for here.
+SearchFind searchRange(const QList<Item *> &items, int first, int last, const std::vector<ItemMatcher> &matchers,
+    int firstStart, std::atomic<std::size_t> *published, const std::atomic<std::size_t> *rival)
+{
+    SearchFind best { matchers.size(), last };
+    for (int index = first; index < last; ++index) {
+        const std::size_t limit = rival ? std::min(best.field, rival->load(std::memory_order_relaxed)) : best.field;
+        if (limit == 0)
+            break;
+        Item::prefetchAhead(items, index);
+        const Item &item = *items.at(index);
+        for (std::size_t field = index < firstStart ? 1 : 0; field < limit; ++field) {
+            if (matchers[field].matches(item)) {
+                best = { field, index };
+                if (published)
+                    published->store(field, std::memory_order_relaxed);
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+// The search of every item: the first field that finds an item decides, at
+// the first item it finds. A large register is searched in two halves at
+// once; the first half's find wins a tie.
+SearchFind searchFind(const QList<Item *> &items, const std::vector<ItemMatcher> &matchers, int firstStart)
+{
+    constexpr int oneThreadMost = 50000;
+    const int count = int(items.size());
+    if (count > oneThreadMost) {
+        const int middle = count / 2;
+        std::atomic<std::size_t> firstHalfField { matchers.size() };
+        std::future<SearchFind> secondHalf;
+        try {
+            secondHalf = std::async(std::launch::async, searchRange, std::cref(items), middle, count,
+                std::cref(matchers), firstStart, nullptr, &firstHalfField);
+        } catch (const std::system_error &) {
+            // No thread to be had: one pass over every item.
+        }
+        if (secondHalf.valid()) {
+            const SearchFind first = searchRange(items, 0, middle, matchers, firstStart, &firstHalfField, nullptr);
+            const SearchFind second = secondHalf.get();
+            return second.field < first.field ? second : first;
+        }
+    }
+    return searchRange(items, 0, count, matchers, firstStart, nullptr, nullptr);
+}
+
+} // namespace
+
 Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
 {
     if (m_items.isEmpty())
@@ -555,26 +622,11 @@ Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
 
     if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
         m_searchPosition = 0;
-    const int firstStart = m_searchPosition;
-    // The best field found so far, and where.
-    std::size_t bestField = matchers.size();
-    int bestIndex = count();
-    for (int index = 0; index < count() && bestField > 0; ++index) {
-        const Item &item = *m_items.at(index);
-        // Only fields before the best one can still change the answer; the
-        // first field only from its start on.
-        for (std::size_t field = index < firstStart ? 1 : 0; field < bestField; ++field) {
-            if (matchers[field].matches(item)) {
-                bestField = field;
-                bestIndex = index;
-                break;
-            }
-        }
-    }
-    if (bestField == matchers.size()) {
+    const SearchFind found = searchFind(m_items, matchers, m_searchPosition);
+    if (found.field == matchers.size()) {
         m_searchPosition = 0;
         return nullptr;
     }
-    m_searchPosition = bestIndex + 1;
-    return m_items.at(bestIndex);
+    m_searchPosition = found.index + 1;
+    return m_items.at(found.index);
 }

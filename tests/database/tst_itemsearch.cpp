@@ -76,30 +76,71 @@ private slots:
     }
 
     // A search of several fields gives what findNext gives, field by field,
-    // from the same search position.
+    // from the same search position. A large register is searched in two
+    // halves at once: there, the few items that can decide lie in either
+    // half, and in both.
+    void searchEqualsFieldByField_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("small") << 40
+                               << QStringList { QString(), QStringLiteral("sofa"), QStringLiteral("bord"),
+                                      QStringLiteral("3"), QStringLiteral("6"), QStringLiteral("bolia"),
+                                      QStringLiteral("01.01.1900"), QStringLiteral("01.02.2003"),
+                                      QStringLiteral("nothing") }
+                               << 400;
+        QTest::newRow("large, rare values")
+            << 60001
+            << QStringList { QString(), QStringLiteral("reol"), QStringLiteral("lysestage"), QStringLiteral("hay"),
+                   QStringLiteral("77"), QStringLiteral("nothing") }
+            << 150;
+    }
     void searchEqualsFieldByField()
     {
+        QFETCH(int, count);
+        QFETCH(QStringList, values);
+        QFETCH(int, rounds);
         TestSupport::IsolatedSettings settings(OstranaEdition);
         ItemFixtures::Items pool;
         DBItemCollection fused(nullptr);
         DBItemCollection stepwise(nullptr);
         const QStringList names { QStringLiteral("Sofa"), QStringLiteral("Stol"), QStringLiteral("Bord"),
             QStringLiteral("Lampe"), QStringLiteral("Sofabord") };
-        for (int i = 0; i < 40; ++i) {
-            Item *item = pool.make(i % 3, names.at(i % names.size()), i % 5, double(i % 7), QString::number(i % 6));
-            item->setSupplier(i % 4 ? QStringLiteral("Ilva") : QStringLiteral("Bolia"));
+        // Rare values, by place: in the first half, the second, or both.
+        const QHash<int, QString> rareNames { { 20000, QStringLiteral("Reol") }, { 45000, QStringLiteral("Reol") },
+            { 58000, QStringLiteral("Lysestage") } };
+        const QHash<int, QString> rareSuppliers { { 1000, QStringLiteral("Hay") }, { 31000, QStringLiteral("Hay") },
+            { 45000, QStringLiteral("Hay") }, { 52000, QStringLiteral("Hay") } };
+        for (int i = 0; i < count; ++i) {
+            Item *item = pool.make(
+                i % 3, rareNames.value(i, names.at(i % names.size())), i % 5, double(i % 7), QString::number(i % 6));
+            item->setSupplier(rareSuppliers.value(i, i % 4 ? QStringLiteral("Ilva") : QStringLiteral("Bolia")));
             item->setDate(i % 2 ? QStringLiteral("01.02.2003") : QStringLiteral("01.01.1900"));
+            if (i == 29999 || i == 30001 || i == 59990)
+                item->setSerialno(QStringLiteral("SN-77"));
             fused.add(item);
             stepwise.add(item);
         }
         const QList<DBItemCollection::Criterion> fields { DBItemCollection::CritName, DBItemCollection::CritProduct,
             DBItemCollection::CritCount, DBItemCollection::CritPrice, DBItemCollection::CritDate,
             DBItemCollection::CritSupplier, DBItemCollection::CritSerialno };
-        const QStringList values { QString(), QStringLiteral("sofa"), QStringLiteral("bord"), QStringLiteral("3"),
-            QStringLiteral("6"), QStringLiteral("bolia"), QStringLiteral("01.01.1900"), QStringLiteral("01.02.2003"),
-            QStringLiteral("nothing") };
+        // An early find of a later field in the first half must not beat
+        // an earlier field's find in the second.
+        const auto criteriaOf = [](const QList<std::pair<DBItemCollection::Criterion, QString>> &set) {
+            QStringList criteria(DBItemCollection::CriterionCount, QString());
+            for (const auto &[field, value] : set)
+                criteria[field] = value;
+            return criteria;
+        };
+        for (const QStringList &criteria : { criteriaOf({ { DBItemCollection::CritName, QStringLiteral("lysestage") },
+                                                 { DBItemCollection::CritSupplier, QStringLiteral("hay") } }),
+                 criteriaOf({ { DBItemCollection::CritSupplier, QStringLiteral("hay") },
+                     { DBItemCollection::CritSerialno, QStringLiteral("77") } }) }) {
+            QCOMPARE(fused.search(criteria, false), searchFieldByField(stepwise, criteria, false));
+        }
         QRandomGenerator random(20261208);
-        for (int round = 0; round < 400; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             QStringList criteria(DBItemCollection::CriterionCount, QString());
             for (const DBItemCollection::Criterion field : fields) {
                 if (random.bounded(3) == 0)
