@@ -6,6 +6,9 @@
 #include "mainwindow/funiQListViewItem.h"
 
 #include <algorithm>
+#include <future>
+#include <numeric>
+#include <system_error>
 
 using namespace ListColumns;
 
@@ -520,6 +523,53 @@ void ItemListModel::sortItemsOf(int group, std::vector<quint32> *oldPositions)
     }
 }
 
+void ItemListModel::sortItemsOfEveryGroup(
+    const std::vector<char> &tracked, std::vector<std::vector<quint32>> &oldPositions)
+{
+    const auto sortGroup
+        = [&](int group) { sortItemsOf(group, tracked[size_t(group)] ? &oldPositions[size_t(group)] : nullptr); };
+    // The name, product and date sorts read only the items, so a large list's
+    // groups are sorted on two threads at once, in two shares of about as
+    // many items each. The other columns' texts come from the list view and
+    // are made on this thread only.
+    constexpr size_t oneThreadMost = 50000;
+    size_t itemCount = 0;
+    for (const Group &group : m_groups)
+        itemCount += group.items.size();
+    const bool fromItemsOnly
+        = m_sortColumn == NameColumn || m_sortColumn == ProductColumn || m_sortColumn == DateColumn;
+    if (fromItemsOnly && itemCount > oneThreadMost && m_groups.size() > 1) {
+        std::vector<int> bySize(m_groups.size());
+        std::iota(bySize.begin(), bySize.end(), 0);
+        std::sort(bySize.begin(), bySize.end(),
+            [this](int a, int b) { return m_groups[size_t(a)].items.size() > m_groups[size_t(b)].items.size(); });
+        std::vector<int> shares[2];
+        size_t shareItems[2] = { 0, 0 };
+        for (const int group : bySize) {
+            const int lighter = shareItems[0] <= shareItems[1] ? 0 : 1;
+            shares[lighter].push_back(group);
+            shareItems[lighter] += m_groups[size_t(group)].items.size();
+        }
+        std::future<void> other;
+        try {
+            other = std::async(std::launch::async, [&] {
+                for (const int group : shares[1])
+                    sortGroup(group);
+            });
+        } catch (const std::system_error &) {
+            // No thread to be had: every group is sorted here.
+        }
+        if (other.valid()) {
+            for (const int group : shares[0])
+                sortGroup(group);
+            other.get();
+            return;
+        }
+    }
+    for (int group = 0; group < groupCount(); ++group)
+        sortGroup(group);
+}
+
 void ItemListModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ListColumnCount)
@@ -548,17 +598,13 @@ void ItemListModel::sort(int column, Qt::SortOrder order)
         sortGroupRows();
     std::vector<std::vector<quint32>> newPositions(m_groups.size());
     if (sortsItems()) {
-        for (int group = 0; group < groupCount(); ++group) {
-            if (!tracked[group]) {
-                sortItemsOf(group, nullptr);
-                continue;
-            }
-            std::vector<quint32> oldPositions;
-            sortItemsOf(group, &oldPositions);
+        std::vector<std::vector<quint32>> oldPositions(m_groups.size());
+        sortItemsOfEveryGroup(tracked, oldPositions);
+        for (size_t group = 0; group < m_groups.size(); ++group) {
             std::vector<quint32> &moved = newPositions[group];
-            moved.resize(oldPositions.size());
-            for (size_t i = 0; i < oldPositions.size(); ++i)
-                moved[oldPositions[i]] = quint32(i);
+            moved.resize(oldPositions[group].size());
+            for (size_t i = 0; i < oldPositions[group].size(); ++i)
+                moved[oldPositions[group][i]] = quint32(i);
         }
     }
 

@@ -85,9 +85,9 @@ private:
         std::vector<Item *> items;
     };
 
-    // Sorts the group rows and every group's items by the sort in force,
-    // without telling the views.
-    void sortRows(std::vector<std::vector<quint32>> *oldPositions);
+    // Sorts every group's items by the sort in force, without telling the
+    // views; a tracked group's old positions, in sorted order, are kept.
+    void sortItemsOfEveryGroup(const std::vector<char> &tracked, std::vector<std::vector<quint32>> &oldPositions);
     void sortGroupRows();
     void sortItemsOf(int group, std::vector<quint32> *oldPositions);
     bool sortsItems() const;

@@ -8,6 +8,7 @@
 #include "mainwindow/funiQListViewItem.h"
 
 #include <QDate>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -54,7 +55,9 @@ const Fields fixture[] = {
 
 struct Register
 {
-    Register()
+    // With filler items after the fixture: a large list, in groups of
+    // unequal size, whose names, makes and dates repeat.
+    explicit Register(int fillers = 0)
         : collection(std::make_unique<DBItemCollection>(nullptr))
     {
         collection->groups().clear();
@@ -68,6 +71,16 @@ struct Register
             add(fields);
         // Equal to "Øl" as far as that goes: the shorter text comes first.
         add({ 0, "", "Ikea", "", 1.0, 1, 0 })->setName(QStringLiteral("Øl") + QChar(0));
+        QRandomGenerator random(20261208);
+        for (int i = 0; i < fillers; ++i) {
+            Item *item = add({ i % 7 == 0 ? 1 : int(random.bounded(3)), "", "", "", 1.0, 1, 0 });
+            item->setName(QStringLiteral("Ting nummer %1").arg(random.bounded(5000)));
+            item->setProduct(QString(QLatin1Char(char('A' + random.bounded(5)))));
+            item->setDate(QStringLiteral("%1.%2.%3")
+                              .arg(1 + random.bounded(31), 2, 10, QLatin1Char('0'))
+                              .arg(1 + random.bounded(12), 2, 10, QLatin1Char('0'))
+                              .arg(1990 + random.bounded(30)));
+        }
     }
     ~Register() { collection->deleteItems(); }
 
@@ -127,6 +140,32 @@ Less referenceLess(const DBItemCollection &collection, int column)
     }
 }
 
+// The same order for a large list, each item's text or day taken once.
+Less cachedReferenceLess(const DBItemCollection &collection, int column)
+{
+    auto texts = std::make_shared<QHash<const Item *, QString>>();
+    auto days = std::make_shared<QHash<const Item *, QDate>>();
+    for (const Item *item : collection) {
+        texts->insert(item,
+            column == ItemListView::NameColumn          ? item->name()
+                : column == ItemListView::ProductColumn ? item->product()
+                                                        : item->date());
+        if (column == ItemListView::DateColumn)
+            days->insert(item, QDate::fromString(item->date(), QStringLiteral("dd.MM.yyyy")));
+    }
+    return [texts, days, column](const Item *a, const Item *b) {
+        if (column == ItemListView::DateColumn) {
+            const QDate dayA = days->value(a);
+            const QDate dayB = days->value(b);
+            if (dayA.isValid() != dayB.isValid())
+                return !dayA.isValid();
+            if (dayA.isValid())
+                return dayA < dayB;
+        }
+        return texts->value(a) < texts->value(b);
+    };
+}
+
 void referenceSort(QList<Item *> &items, const Less &less, Qt::SortOrder order)
 {
     if (order == Qt::AscendingOrder)
@@ -161,6 +200,8 @@ class tst_ItemListSort : public QObject
 private slots:
     void sortsAsTheReference_data();
     void sortsAsTheReference();
+    void largeListSortsAsTheReference_data();
+    void largeListSortsAsTheReference();
     void currentRowSurvivesSortsAndMoves();
     void rowsFollowTheCollectionWhileSorted_data();
     void rowsFollowTheCollectionWhileSorted();
@@ -228,6 +269,49 @@ void tst_ItemListSort::sortsAsTheReference()
             }
         }
     }
+}
+
+// A large list's groups are sorted on two threads at once: the rows are
+// still in the reference order, and the current row stays current.
+void tst_ItemListSort::largeListSortsAsTheReference_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::newRow("name ascending") << int(ItemListView::NameColumn) << Qt::AscendingOrder;
+    QTest::newRow("name descending") << int(ItemListView::NameColumn) << Qt::DescendingOrder;
+    QTest::newRow("product descending") << int(ItemListView::ProductColumn) << Qt::DescendingOrder;
+    QTest::newRow("date ascending") << int(ItemListView::DateColumn) << Qt::AscendingOrder;
+}
+
+void tst_ItemListSort::largeListSortsAsTheReference()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    IsolatedSettings settings;
+    Register reg(51000);
+    ItemListView view;
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    view.ViewAll(true);
+    funiQListViewItem *current = view.FindListViewItem(reg.collection->at(reg.collection->count() - 2));
+    view.ItemSelected(current);
+
+    QList<QList<Item *>> expected(3);
+    for (Item *item : *reg.collection)
+        expected[item->group()].append(item);
+    // After another sort, so that equal rows keep an order of its making.
+    view.sortByColumn(ItemListView::ProductColumn, Qt::DescendingOrder);
+    for (QList<Item *> &items : expected)
+        referenceSort(items, cachedReferenceLess(*reg.collection, ItemListView::ProductColumn), Qt::DescendingOrder);
+    view.sortByColumn(column, order);
+    const Less less = cachedReferenceLess(*reg.collection, column);
+    for (QList<Item *> &items : expected)
+        referenceSort(items, less, order);
+
+    for (int row = 0; row < view.topLevelItemCount(); ++row)
+        QVERIFY(shownItems(view, row) == expected.at(view.topLevelItem(row)->groupNumber()));
+    QCOMPARE(view.currentItem(), current);
+    QCOMPARE(view.rowForItem(current->item()), current);
 }
 
 void tst_ItemListSort::currentRowSurvivesSortsAndMoves()
