@@ -341,8 +341,8 @@ bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items,
             makeLines(items, first, last, mine);
             lines = &mine;
         }
-        // Returns once the run before is written: the odd run before that
-        // one is then free for another.
+        // Returns once the run before this one is written: when that was an
+        // odd run, its buffer may take another.
         if (!writer.write(lines->data(), lines->size()))
             return false;
         if (oddRuns && !odd && run > 0)
