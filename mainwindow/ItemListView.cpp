@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -200,12 +201,19 @@ void ItemListView::FillList(DBItemCollection *collection)
     // One pass puts each item in its group's row list, and the model takes
     // them all at once: nothing is made or laid out per row.
     std::vector<std::vector<Item *>> rows(size_t(m_groupRows.size()));
+    // A group without a row is told of once per fill, not once per item: a
+    // register whose group list went missing would otherwise bring up a box
+    // for each of its items.
+    QSet<int> groupsTold;
     for (Item *item : *collection) {
         if (!item)
             continue;
         const int group = item->group();
         if (group < 0 || group > int(m_groupRows.size()) - 1) {
-            showLimitError(group);
+            if (!groupsTold.contains(group)) {
+                groupsTold.insert(group);
+                showLimitError(group);
+            }
             continue;
         }
         rows[size_t(group)].push_back(item);

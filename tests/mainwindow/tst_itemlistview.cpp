@@ -339,7 +339,10 @@ void tst_ItemListView::emptyGroupListShowsNoRows()
     Register reg(QStringList {});
     reg.add(0, QStringLiteral("a"));
     reg.add(0, QStringLiteral("b"));
+    reg.add(3, QStringLiteral("c"));
+    reg.add(0, QStringLiteral("d"));
 
+    // One box for each group without a row, however many items it has.
     ItemListView view;
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
@@ -350,6 +353,10 @@ void tst_ItemListView::emptyGroupListShowsNoRows()
         QCOMPARE(box.title, QStringLiteral("Fejl - type"));
         QVERIFY(box.text.startsWith(QStringLiteral("MAX_LIMIT_ERROR")));
     }
+    // Every fill tells again.
+    view.FillList(reg.collection.get());
+    QCOMPARE(boxes.count(), 4);
+    QCOMPARE(reg.collection->count(), 4);
 }
 
 void tst_ItemListView::addItemAtLimit()
