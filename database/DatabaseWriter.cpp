@@ -37,7 +37,8 @@ public:
     {
         if (m_capacity - m_used < bytes) {
             const std::size_t capacity = std::max({ 2 * m_capacity, m_used + bytes, std::size_t(1) << 20 });
-            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            // Not zeroed: every byte is written before it is read.
+            std::unique_ptr<char[]> grown(new char[capacity]);
             if (m_used > 0)
                 std::memcpy(grown.get(), m_bytes.get(), m_used);
             m_bytes = std::move(grown);
