@@ -528,17 +528,14 @@ void ItemListModel::sortItemsOfEveryGroup(
 {
     const auto sortGroup
         = [&](int group) { sortItemsOf(group, tracked[size_t(group)] ? &oldPositions[size_t(group)] : nullptr); };
-    // The name, product and date sorts read only the items, so a large list's
-    // groups are sorted on two threads at once, in two shares of about as
-    // many items each. The other columns' texts come from the list view and
-    // are made on this thread only.
+    // A sort only reads the items and the list's column texts of them, so a
+    // large list's groups are sorted on two threads at once, in two shares
+    // of about as many items each.
     constexpr size_t oneThreadMost = 50000;
     size_t itemCount = 0;
     for (const Group &group : m_groups)
         itemCount += group.items.size();
-    const bool fromItemsOnly
-        = m_sortColumn == NameColumn || m_sortColumn == ProductColumn || m_sortColumn == DateColumn;
-    if (fromItemsOnly && itemCount > oneThreadMost && m_groups.size() > 1) {
+    if (itemCount > oneThreadMost && m_groups.size() > 1) {
         std::vector<int> bySize(m_groups.size());
         std::iota(bySize.begin(), bySize.end(), 0);
         std::sort(bySize.begin(), bySize.end(),

@@ -90,7 +90,9 @@ public:
     const ItemListModel *listModel() const { return m_model; }
     ItemListModel *listModel() { return m_model; }
     // What an item row shows in a column: the text (DisplayRole) or the icon
-    // (DecorationRole) made from the item's fields.
+    // (DecorationRole) made from the item's fields. The texts are also made
+    // by the sort's second thread while this one sorts too, so making one
+    // must only read: the item, the collection's lists and the edition.
     QVariant cellData(const Item *item, int column, int role) const;
     const QList<funiQListViewItem *> &groupRows() const { return m_groupRows; }
 

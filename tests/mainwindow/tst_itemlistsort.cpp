@@ -73,7 +73,8 @@ struct Register
         add({ 0, "", "Ikea", "", 1.0, 1, 0 })->setName(QStringLiteral("Øl") + QChar(0));
         QRandomGenerator random(20261208);
         for (int i = 0; i < fillers; ++i) {
-            Item *item = add({ i % 7 == 0 ? 1 : int(random.bounded(3)), "", "", "", 1.0, 1, 0 });
+            Item *item = add({ i % 7 == 0 ? 1 : int(random.bounded(3)), "", "", "", double(random.bounded(4000)) / 4.0,
+                int(random.bounded(1, 9)), int(random.bounded(-1, 4)) });
             item->setName(QStringLiteral("Ting nummer %1").arg(random.bounded(5000)));
             item->setProduct(QString(QLatin1Char(char('A' + random.bounded(5)))));
             item->setDate(QStringLiteral("%1.%2.%3")
@@ -106,26 +107,34 @@ struct Register
 // (and among themselves by text).
 using Less = std::function<bool(const Item *, const Item *)>;
 
-Less referenceLess(const DBItemCollection &collection, int column)
+// The text of a column that sorts by its text; null for the others.
+std::function<QString(const Item *)> referenceText(const DBItemCollection &collection, int column)
 {
-    const auto byText = [](std::function<QString(const Item *)> text) -> Less {
-        return [text](const Item *a, const Item *b) { return text(a) < text(b); };
-    };
     switch (column) {
     case ItemListView::NameColumn:
-        return byText([](const Item *item) { return item->name(); });
+        return [](const Item *item) { return item->name(); };
     case ItemListView::ProductColumn:
-        return byText([](const Item *item) { return item->product(); });
+        return [](const Item *item) { return item->product(); };
     case ItemListView::CountColumn:
-        return byText([](const Item *item) { return QString::number(item->numberOfItems()); });
+        return [](const Item *item) { return QString::number(item->numberOfItems()); };
     case ItemListView::PriceColumn:
-        return byText([](const Item *item) { return QString::number(item->numberOfItems() * item->price(), 'f', 2); });
+        return [](const Item *item) { return QString::number(item->numberOfItems() * item->price(), 'f', 2); };
     case ItemListView::LocationColumn:
-        return byText([&collection](const Item *item) {
+        return [&collection](const Item *item) {
             const int location = item->location();
             return location >= 0 && location < collection.locations().size() ? collection.locations().entry(location)
                                                                              : QStringLiteral("Error");
-        });
+        };
+    default:
+        return {};
+    }
+}
+
+Less referenceLess(const DBItemCollection &collection, int column)
+{
+    if (const auto text = referenceText(collection, column))
+        return [text](const Item *a, const Item *b) { return text(a) < text(b); };
+    switch (column) {
     case ItemListView::DateColumn:
         return [](const Item *a, const Item *b) {
             const QDate dayA = QDate::fromString(a->date(), QStringLiteral("dd.MM.yyyy"));
@@ -145,11 +154,9 @@ Less cachedReferenceLess(const DBItemCollection &collection, int column)
 {
     auto texts = std::make_shared<QHash<const Item *, QString>>();
     auto days = std::make_shared<QHash<const Item *, QDate>>();
+    const auto text = referenceText(collection, column);
     for (const Item *item : collection) {
-        texts->insert(item,
-            column == ItemListView::NameColumn          ? item->name()
-                : column == ItemListView::ProductColumn ? item->product()
-                                                        : item->date());
+        texts->insert(item, text ? text(item) : item->date());
         if (column == ItemListView::DateColumn)
             days->insert(item, QDate::fromString(item->date(), QStringLiteral("dd.MM.yyyy")));
     }
@@ -281,6 +288,8 @@ void tst_ItemListSort::largeListSortsAsTheReference_data()
     QTest::newRow("name descending") << int(ItemListView::NameColumn) << Qt::DescendingOrder;
     QTest::newRow("product descending") << int(ItemListView::ProductColumn) << Qt::DescendingOrder;
     QTest::newRow("date ascending") << int(ItemListView::DateColumn) << Qt::AscendingOrder;
+    QTest::newRow("price ascending") << int(ItemListView::PriceColumn) << Qt::AscendingOrder;
+    QTest::newRow("location descending") << int(ItemListView::LocationColumn) << Qt::DescendingOrder;
 }
 
 void tst_ItemListSort::largeListSortsAsTheReference()
