@@ -243,10 +243,8 @@ void ItemListModel::setItems(std::vector<std::vector<Item *>> items)
         m_groups[group].items = group < items.size() ? std::move(items[group]) : std::vector<Item *>();
     m_groupOfItem.clear();
     m_groupOfItemValid = false;
-    if (sortsItems()) {
-        for (int group = 0; group < groupCount(); ++group)
-            sortItemsOf(group, nullptr);
-    }
+    if (sortsItems())
+        sortItemsOfEveryGroup();
     endResetModel();
 }
 
@@ -524,10 +522,12 @@ void ItemListModel::sortItemsOf(int group, std::vector<quint32> *oldPositions)
 }
 
 void ItemListModel::sortItemsOfEveryGroup(
-    const std::vector<char> &tracked, std::vector<std::vector<quint32>> &oldPositions)
+    const std::vector<char> *tracked, std::vector<std::vector<quint32>> *oldPositions)
 {
-    const auto sortGroup
-        = [&](int group) { sortItemsOf(group, tracked[size_t(group)] ? &oldPositions[size_t(group)] : nullptr); };
+    const auto sortGroup = [&](int group) {
+        const bool keep = tracked && oldPositions && (*tracked)[size_t(group)];
+        sortItemsOf(group, keep ? &(*oldPositions)[size_t(group)] : nullptr);
+    };
     // A sort only reads the items and the list's column texts of them, so a
     // large list's groups are sorted on two threads at once, in two shares
     // of about as many items each.
@@ -596,7 +596,7 @@ void ItemListModel::sort(int column, Qt::SortOrder order)
     std::vector<std::vector<quint32>> newPositions(m_groups.size());
     if (sortsItems()) {
         std::vector<std::vector<quint32>> oldPositions(m_groups.size());
-        sortItemsOfEveryGroup(tracked, oldPositions);
+        sortItemsOfEveryGroup(&tracked, &oldPositions);
         for (size_t group = 0; group < m_groups.size(); ++group) {
             std::vector<quint32> &moved = newPositions[group];
             moved.resize(oldPositions[group].size());

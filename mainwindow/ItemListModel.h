@@ -86,8 +86,10 @@ private:
     };
 
     // Sorts every group's items by the sort in force, without telling the
-    // views; a tracked group's old positions, in sorted order, are kept.
-    void sortItemsOfEveryGroup(const std::vector<char> &tracked, std::vector<std::vector<quint32>> &oldPositions);
+    // views. Given the groups to track, keeps a tracked group's old
+    // positions, in sorted order, in oldPositions.
+    void sortItemsOfEveryGroup(
+        const std::vector<char> *tracked = nullptr, std::vector<std::vector<quint32>> *oldPositions = nullptr);
     void sortGroupRows();
     void sortItemsOf(int group, std::vector<quint32> *oldPositions);
     bool sortsItems() const;
