@@ -321,6 +321,16 @@ void tst_ItemListSort::largeListSortsAsTheReference()
         QVERIFY(shownItems(view, row) == expected.at(view.topLevelItem(row)->groupNumber()));
     QCOMPARE(view.currentItem(), current);
     QCOMPARE(view.rowForItem(current->item()), current);
+
+    // Filled again while sorted: sorted from the collection's order.
+    QList<QList<Item *>> refilled(3);
+    for (Item *item : *reg.collection)
+        refilled[item->group()].append(item);
+    for (QList<Item *> &items : refilled)
+        referenceSort(items, less, order);
+    view.FillList(reg.collection.get());
+    for (int row = 0; row < view.topLevelItemCount(); ++row)
+        QVERIFY(shownItems(view, row) == refilled.at(view.topLevelItem(row)->groupNumber()));
 }
 
 void tst_ItemListSort::currentRowSurvivesSortsAndMoves()
