@@ -45,9 +45,9 @@ constexpr std::array<TitleSource, 17> titleSources { {
 
 } // namespace
 
-QString StorageCheck::textProblem(QStringView text)
+QString StorageCheck::textProblem(QStringView text, StoredText::Rule rule)
 {
-    switch (StoredText::check(text)) {
+    switch (StoredText::check(text, rule)) {
     case StoredText::Separator:
         return tr("Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
     case StoredText::LineBreak:
@@ -58,6 +58,9 @@ QString StorageCheck::textProblem(QStringView text)
         return tr("Databasen kan højst gemme %1 tegn i et felt.").arg(StoredText::maxBytes);
     case StoredText::ZeroCharacter:
         return tr("Teksten indeholder et nul-tegn.");
+    case StoredText::ControlCharacter:
+        return tr("Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), "
+                  "som et felt ikke kan have.");
     case StoredText::None:
         break;
     }
@@ -167,7 +170,7 @@ StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
                     return { PriceTodayField, numberProblem(item.priceToday()) };
             }
             if (!StoredText::isStorable(text.value))
-                return { text.field, textProblem(text.value) };
+                return { text.field, textProblem(text.value, StoredText::FileRule) };
         }
         return {};
     };
@@ -183,7 +186,7 @@ StorageCheck::ItemProblem StorageCheck::itemProblem(const Item &item)
 QString StorageCheck::listProblem(const QStringList &entries)
 {
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString reason = textProblem(entries.at(i));
+        const QString reason = textProblem(entries.at(i), StoredText::FileRule);
         if (!reason.isEmpty())
             return tr("Navnet på linje %1 kan ikke gemmes: \"%2\"\n%3").arg(i + 1).arg(entries.at(i), reason);
     }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "database/StoredText.h"
+
 class Item;
 class userItemCollection;
 
@@ -48,7 +50,9 @@ public:
 
     // Why the text cannot be stored as it is, in one translated sentence
     // that names no field, so that it serves every caller; empty when it can.
-    static QString textProblem(QStringView text);
+    // By the field's rule unless told otherwise: a text given to a field is
+    // refused a control character that the file would hold.
+    static QString textProblem(QStringView text, StoredText::Rule rule = StoredText::FieldRule);
     // The characters of the text that the file cannot hold, each once,
     // separated by blanks, for a message that names them.
     static QString unstorableCharacters(QStringView text);

@@ -11,11 +11,12 @@ bool isLatin1(char32_t c)
 
 } // namespace
 
-StoredText::Problem StoredText::check(QStringView text)
+StoredText::Problem StoredText::check(QStringView text, Rule rule)
 {
     bool separator = false;
     bool lineBreak = false;
     bool zero = false;
+    bool control = false;
     bool notLatin1 = false;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -28,6 +29,8 @@ StoredText::Problem StoredText::check(QStringView text)
             lineBreak = true;
         else if (u == 0)
             zero = true;
+        else if (isXmlForbidden(u))
+            control = true;
         else if (u > 0xFF)
             notLatin1 = true;
     }
@@ -37,6 +40,8 @@ StoredText::Problem StoredText::check(QStringView text)
         return LineBreak;
     if (zero)
         return ZeroCharacter;
+    if (control && rule == FieldRule)
+        return ControlCharacter;
     if (notLatin1)
         return NotLatin1;
     // Latin-1 holds one character in one byte.

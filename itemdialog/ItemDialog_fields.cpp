@@ -246,14 +246,16 @@ void ItemDialog::textInputRefused(const QLineEdit *edit)
     if (!edit->isModified())
         return;
     // A ";" or a text at its length limit is simply not taken, as the user
-    // sees; characters the file cannot hold, and line breaks (which only a
-    // paste brings), are named.
+    // sees; characters the file cannot hold, line breaks and the invisible
+    // control characters (which only a paste brings) are named.
     const QString characters = StorageCheck::unstorableCharacters(refused);
     QString text;
     if (!characters.isEmpty())
         text = tr("Databasen kan ikke gemme tegnene %1, så de er ikke sat ind.").arg(characters);
     else if (refused.contains(QLatin1Char('\n')) || refused.contains(QLatin1Char('\r')))
         text = tr("Databasen kan ikke gemme linjeskift i et felt, så teksten er ikke sat ind.");
+    else if (StoredText::check(refused, StoredText::FieldRule) == StoredText::ControlCharacter)
+        text = tr("Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.");
     if (!text.isEmpty())
         MessageBox::critical(this, tr("Felt grænseværdi fejl"), text, QMessageBox::Ok);
 }

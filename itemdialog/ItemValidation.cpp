@@ -148,7 +148,10 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
     for (QWidget *field : std::as_const(texts)) {
         const auto *combo = qobject_cast<QComboBox *>(field);
         const QString text = combo ? combo->currentText() : static_cast<QLineEdit *>(field)->text();
-        const QString problem = StorageCheck::textProblem(text);
+        // By the file's rule: a control character that the item brought from
+        // its database is kept (the exports replace it); typed or chosen ones
+        // never got this far.
+        const QString problem = StorageCheck::textProblem(text, StoredText::FileRule);
         if (problem.isEmpty())
             continue;
         return { TextNotStorable,

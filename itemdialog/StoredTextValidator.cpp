@@ -9,7 +9,7 @@ StoredTextValidator::StoredTextValidator(QObject *parent)
 QValidator::State StoredTextValidator::validate(QString &input, int &pos) const
 {
     Q_UNUSED(pos);
-    if (StoredText::isStorable(input)) {
+    if (StoredText::isEnterable(input)) {
         m_refused.clear();
         return Acceptable;
     }

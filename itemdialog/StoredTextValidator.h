@@ -4,9 +4,9 @@
 #include <QValidator>
 
 // The typing limit of every text field whose text goes into the database
-// file: whatever StoredText refuses (";", line breaks, characters Latin-1
-// cannot hold, more than StoredText::maxBytes bytes) cannot be typed, pasted
-// or dropped.
+// file: whatever StoredText refuses a field (";", line breaks, control
+// characters, characters Latin-1 cannot hold, more than StoredText::maxBytes
+// bytes) cannot be typed, pasted or dropped.
 //
 // A line edit undoes a refused change without saying why. The validator keeps
 // the text it refused last, so that the dialog, told by the field's

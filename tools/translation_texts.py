@@ -421,6 +421,10 @@ TEXTS = {
         None,
         "Databasen kan ikke lagre linjeskift i et felt, så teksten er ikke satt inn.",
         "The database cannot hold line breaks in a field, so the text was not inserted."),
+    "Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.": (
+        None,
+        "Teksten inneholder usynlige kontrolltegn (som ESC eller loddrett tabulator), så den er ikke satt inn.",
+        "The text contains invisible control characters (such as ESC or vertical tab), so it was not inserted."),
     "Stien til den valgte fil kan ikke gemmes i databasen:\n%1": (
         None,
         "Stien til den valgte filen kan ikke lagres i databasen:\n%1",
@@ -435,6 +439,10 @@ TEXTS = {
         "A semicolon (;) cannot be stored, as the database uses it between fields."),
     "Linjeskift kan ikke gemmes i et felt.": (
         None, "Linjeskift kan ikke lagres i et felt.", "Line breaks cannot be stored in a field."),
+    "Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), som et felt ikke kan have.": (
+        None,
+        "Teksten inneholder usynlige kontrolltegn (som ESC eller loddrett tabulator), som et felt ikke kan ha.",
+        "The text contains invisible control characters (such as ESC or vertical tab), which a field cannot hold."),
     "Tegnene %1 kan ikke gemmes i databasen.": (
         None, "Tegnene %1 kan ikke lagres i databasen.", "The characters %1 cannot be stored in the database."),
     "Databasen kan højst gemme %1 tegn i et felt.": (

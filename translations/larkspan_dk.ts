@@ -454,6 +454,10 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</translation>
     </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</source>
+        <translation>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1744,6 +1748,10 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Databasen kan højst gemme %1 tegn i et felt.</source>
         <translation>Databasen kan højst gemme %1 tegn i et felt.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), som et felt ikke kan have.</source>
+        <translation>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), som et felt ikke kan have.</translation>
     </message>
 </context>
 <context>

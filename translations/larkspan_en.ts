@@ -454,6 +454,10 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>The field &quot;%1&quot; cannot be stored in the database.</translation>
     </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</source>
+        <translation>The text contains invisible control characters (such as ESC or vertical tab), so it was not inserted.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1744,6 +1748,10 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Databasen kan højst gemme %1 tegn i et felt.</source>
         <translation>The database can store at most %1 characters in a field.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), som et felt ikke kan have.</source>
+        <translation>The text contains invisible control characters (such as ESC or vertical tab), which a field cannot hold.</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,10 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Feltet &quot;%1&quot; kan ikke gemmes i databasen.</source>
         <translation>Feltet &quot;%1&quot; kan ikke lagres i databasen.</translation>
     </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</source>
+        <translation>Teksten inneholder usynlige kontrolltegn (som ESC eller loddrett tabulator), så den er ikke satt inn.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1744,6 +1748,10 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Databasen kan højst gemme %1 tegn i et felt.</source>
         <translation>Databasen kan lagre høyst %1 tegn i et felt.</translation>
+    </message>
+    <message>
+        <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), som et felt ikke kan have.</source>
+        <translation>Teksten inneholder usynlige kontrolltegn (som ESC eller loddrett tabulator), som et felt ikke kan ha.</translation>
     </message>
 </context>
 <context>

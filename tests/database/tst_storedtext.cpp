@@ -5,6 +5,7 @@
 #include "database/StoredText.h"
 #include "database/userItemCollection.h"
 
+
 // What the database file can hold, checked before anything is written.
 class tst_StoredText : public QObject
 {
@@ -37,6 +38,41 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, problem);
         QCOMPARE(int(StoredText::check(text)), problem);
+    }
+
+    // A field takes no control character (an XML export could not carry
+    // it); the file holds it, so a database that has one still saves.
+    void fieldRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("inFile");
+        QTest::addColumn<int>("inField");
+        const int none = StoredText::None, control = StoredText::ControlCharacter;
+        QTest::newRow("tab") << QStringLiteral("a\tb") << none << none;
+        QTest::newRow("vertical tab") << QStringLiteral("a\vb") << none << control;
+        QTest::newRow("escape") << QStringLiteral("\x1b[1m") << none << control;
+        QTest::newRow("start of heading") << QStringLiteral("\x01") << none << control;
+        QTest::newRow("unit separator") << QStringLiteral("x\x1f") << none << control;
+        QTest::newRow("delete is no control XML forbids") << QStringLiteral("x\x7f") << none << none;
+        QTest::newRow("a C1 control neither") << QStringLiteral("x\u0085") << none << none;
+        QTest::newRow("separator comes first")
+            << QStringLiteral("a\x1b;") << int(StoredText::Separator) << int(StoredText::Separator);
+        QTest::newRow("before a character Latin-1 lacks")
+            << QStringLiteral("\u20ac\x1b") << int(StoredText::NotLatin1) << control;
+        QTest::newRow("before a length of 200")
+            << (QString(199, u'x') + QChar(0x1b)) << int(StoredText::TooLong) << control;
+    }
+    void fieldRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, inFile);
+        QFETCH(int, inField);
+        QCOMPARE(int(StoredText::check(text, StoredText::FileRule)), inFile);
+        QCOMPARE(int(StoredText::check(text, StoredText::FieldRule)), inField);
+        QCOMPARE(StoredText::isStorable(text), inFile == StoredText::None);
+        QCOMPARE(StoredText::isEnterable(text), inField == StoredText::None);
+        QCOMPARE(StorageCheck::textProblem(text, StoredText::FileRule).isEmpty(), inFile == StoredText::None);
+        QCOMPARE(StorageCheck::textProblem(text).isEmpty(), inField == StoredText::None);
     }
 
     void unencodableCharacters_data()

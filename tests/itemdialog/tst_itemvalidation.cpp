@@ -321,6 +321,18 @@ private slots:
                                           << "pasted"
                                           << "Linje 1\nLinje 2"
                                           << "" << QStringList { lineBreak };
+        // A control character cannot be seen, so it is named as well.
+        const QString control = QString::fromUtf8(
+            "Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.");
+        QTest::newRow("vertical tab pasted")
+            << "nameLineEdit"
+            << "pasted" << QStringLiteral("Linje 1\vLinje 2") << "" << QStringList { control };
+        QTest::newRow("escape pasted in a link")
+            << "wwwLineEdit"
+            << "pasted" << QStringLiteral("http://x.dk/\x1b[0m") << "" << QStringList { control };
+        QTest::newRow("escape pasted as supplier")
+            << "supplier"
+            << "pasted" << QStringLiteral("Ny\x1b") << "" << QStringList { control };
         QTest::newRow("separator typed") << "serialnoLineEdit"
                                          << "typed"
                                          << "A;12"
@@ -392,6 +404,10 @@ private slots:
             << ostrana << "photolinkLineEdit" << QString(199, QLatin1Char('p')) << QString();
         QTest::newRow("document with a line feed") << numivax << "documentLineEdit"
                                                    << "a\nb.pdf" << named("DOCUMENT", lineBreak);
+        // The file holds a control character that a database brought, and
+        // the item saves as it is (an export writes it as "?").
+        QTest::newRow("description with a vertical tab from the database")
+            << quorvel << "infoLineEdit" << QStringLiteral("Linje 1\vLinje 2") << QString();
     }
     void saveCheckNamesTheField()
     {
