@@ -1,10 +1,38 @@
 #include <QTest>
 
+#include <QTemporaryDir>
+
+#include "ItemFixtures.h"
+#include "TestSupport.h"
 #include "core/ColumnTitles.h"
+#include "core/Edition.h"
+#include "core/Settings.h"
+#include "database/DBItemCollection.h"
+#include "database/DatabaseFile.h"
+#include "database/Item.h"
 #include "database/StorageCheck.h"
 #include "database/StoredText.h"
 #include "database/userItemCollection.h"
 
+namespace {
+
+// The fields of a data line that hold the item's texts, in Item::Text order.
+constexpr StorageCheck::FileField fileFieldOf[Item::TextCount] = {
+    StorageCheck::NameField,
+    StorageCheck::ProductField,
+    StorageCheck::DateField,
+    StorageCheck::SupplierField,
+    StorageCheck::SerialnoField,
+    StorageCheck::DescriptionField,
+    StorageCheck::AddressField,
+    StorageCheck::PhotolinkField,
+    StorageCheck::WwwField,
+    StorageCheck::ReceiptField,
+    StorageCheck::DocumentField,
+    StorageCheck::ProductModelField,
+};
+
+} // namespace
 
 // What the database file can hold, checked before anything is written.
 class tst_StoredText : public QObject
@@ -73,6 +101,123 @@ private slots:
         QCOMPARE(StoredText::isEnterable(text), inField == StoredText::None);
         QCOMPARE(StorageCheck::textProblem(text, StoredText::FileRule).isEmpty(), inFile == StoredText::None);
         QCOMPARE(StorageCheck::textProblem(text).isEmpty(), inField == StoredText::None);
+    }
+
+    // Every text of an item may hold 199 bytes, none 200: on the bytes of
+    // an item read from a file, and on an item held beyond Latin-1, whose
+    // character the file cannot hold stands in its last text (so that a
+    // text before it that is too long is named first).
+    void itemTextLengths_data()
+    {
+        QTest::addColumn<int>("text");
+        QTest::addColumn<bool>("latin1");
+        for (int text = 0; text < Item::TextCount; ++text) {
+            QTest::addRow("text %d, Latin-1", text) << text << true;
+            if (text != Item::ProductModelText)
+                QTest::addRow("text %d, wide", text) << text << false;
+        }
+    }
+    void itemTextLengths()
+    {
+        QFETCH(int, text);
+        QFETCH(bool, latin1);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        const auto which = Item::Text(text);
+        auto item = ItemFixtures::makeItem(0, QStringLiteral("Sofa"), 1);
+        if (!latin1)
+            item->setProductModel(QStringLiteral("PH \u20ac"));
+        QCOMPARE(item->textsAreLatin1(), latin1);
+        for (const int length : { 199, 200 }) {
+            item->setText(which, QString(length, u'\u00f8'));
+            const StorageCheck::ItemProblem problem = StorageCheck::itemProblem(*item);
+            if (length == 200) {
+                QCOMPARE(int(problem.field), int(fileFieldOf[text]));
+                QCOMPARE(problem.reason, QString::fromUtf8("Databasen kan højst gemme 199 tegn i et felt."));
+            } else if (latin1) {
+                QVERIFY2(problem.isNull(), qPrintable(problem.reason));
+            } else {
+                QCOMPARE(int(problem.field), int(StorageCheck::ProductModelField));
+                QCOMPARE(problem.reason, QString::fromUtf8("Tegnene \u20ac kan ikke gemmes i databasen."));
+            }
+        }
+    }
+
+    // The byte the file cannot hold is found wherever it is among the
+    // bytes the check looks at eight at a time, and in the bytes after.
+    void unstorableByteAnywhere_data()
+    {
+        QTest::addColumn<char>("byte");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("carriage return") << '\r' << QStringLiteral("Linjeskift kan ikke gemmes i et felt.");
+        QTest::newRow("line feed") << '\n' << QStringLiteral("Linjeskift kan ikke gemmes i et felt.");
+        QTest::newRow("separator") << ';'
+                                   << QStringLiteral(
+                                          "Semikolon (;) kan ikke gemmes, fordi databasen bruger det mellem felterne.");
+        QTest::newRow("zero") << '\0' << QStringLiteral("Teksten indeholder et nul-tegn.");
+    }
+    void unstorableByteAnywhere()
+    {
+        QFETCH(char, byte);
+        QFETCH(QString, reason);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        for (int before = 0; before < 9; ++before) {
+            for (int length = 1; length <= 24; ++length) {
+                for (int at = 0; at < length; ++at) {
+                    // The texts before the description move its bytes
+                    // through every place in a word.
+                    Item item;
+                    item.setName(QString(before + 1, u'n'));
+                    QString description(length, u'd');
+                    description[at] = QLatin1Char(byte);
+                    item.setDescription(description);
+                    item.setDocument(QStringLiteral("manual.pdf"));
+                    QVERIFY(item.textsAreLatin1());
+                    const StorageCheck::ItemProblem problem = StorageCheck::itemProblem(item);
+                    if (problem.field != StorageCheck::DescriptionField || problem.reason != reason)
+                        QFAIL(qPrintable(QStringLiteral("name of %1, byte %2 of %3: field %4, \"%5\"")
+                                             .arg(before + 1)
+                                             .arg(at)
+                                             .arg(length)
+                                             .arg(int(problem.field))
+                                             .arg(problem.reason)));
+                }
+            }
+        }
+    }
+
+    // A save refuses such an item whole: the file keeps its old bytes, and
+    // no carriage return gets into a line, where a reader would end it.
+    void carriageReturnIsNeverSaved_data()
+    {
+        QTest::addColumn<int>("at");
+        for (int at = 0; at < 16; ++at)
+            QTest::addRow("byte %d", at) << at;
+    }
+    void carriageReturnIsNeverSaved()
+    {
+        QFETCH(int, at);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir dir;
+        Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
+        const QString path = dir.filePath(QStringLiteral("kept.inb"));
+        const QByteArray old = DatabaseFile::headerLine() + "\n1;Gammel;x;1.000000;1.000000;;;;;;;1;0;;;;;\n";
+        QVERIFY(TestSupport::writeFile(path, old));
+
+        DBItemCollection collection(nullptr);
+        QString name(16, u'a');
+        name[at] = QLatin1Char('\r');
+        auto item = std::make_unique<Item>();
+        item->setName(name);
+        collection.add(std::move(item));
+        QVERIFY(!collection.SaveToFileAsAscii(path));
+        QCOMPARE(TestSupport::readFile(path), old);
+        QCOMPARE(boxes.count(), 1);
+
+        // Without it, the same item is saved.
+        collection.at(0)->setName(QString(16, u'a'));
+        QVERIFY(collection.SaveToFileAsAscii(path));
+        QVERIFY(TestSupport::readFile(path).contains(QByteArray(16, 'a')));
     }
 
     void unencodableCharacters_data()
