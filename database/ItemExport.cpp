@@ -12,6 +12,7 @@
 #include "database/AsyncBlockWriter.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/StoredText.h"
 
 #include <algorithm>
 #include <array>
@@ -26,20 +27,28 @@ constexpr qsizetype textPiece = 4096;
 // The most bytes one UTF-16 unit can become ("&quot;").
 constexpr qsizetype maxBytesPerUnit = 6;
 
-// The Latin-1 bytes a text is written with other bytes for: a line end
-// always (as CR LF), the characters of markup when it is escaped.
+// The Latin-1 bytes a text is written with other bytes for: a line end (as
+// CR LF), the characters of markup (as entities) and the control characters
+// that XML does not allow.
 struct MarkupBytes
 {
-    std::array<bool, 256> lineEnds {};
-    std::array<bool, 256> escaped {};
+    std::array<bool, 256> special {};
     constexpr MarkupBytes()
     {
-        lineEnds['\n'] = true;
         for (const char c : { '\n', '&', '<', '>', '"', '\'' })
-            escaped[static_cast<unsigned char>(c)] = true;
+            special[static_cast<unsigned char>(c)] = true;
+        for (char32_t c = 0; c < 0x20; ++c)
+            special[c] = special[c] || StoredText::isXmlForbidden(c);
     }
 };
 constexpr MarkupBytes markupBytes;
+
+// A control character XML does not allow cannot be written even as a
+// character reference, and a file holding one is unreadable for every XML
+// reader: it is written as "?", as a character Latin-1 cannot hold is, so
+// that the page still shows that something stood there.
+constexpr char unwritable = '?';
+
 // The longest number text: a double in fixed notation (up to 309 digits).
 constexpr qsizetype maxNumberBytes = 400;
 
@@ -244,7 +253,7 @@ void ItemExport::put(std::string_view ascii)
     m_used = out - m_buffer.get();
 }
 
-void ItemExport::putText(QStringView text, bool escape)
+void ItemExport::putText(QStringView text)
 {
     while (!text.isEmpty()) {
         qsizetype take = std::min(text.size(), textPiece);
@@ -260,7 +269,7 @@ void ItemExport::putText(QStringView text, bool escape)
             if (c >= 0x100) {
                 if (QChar::isHighSurrogate(c) && in + 1 < end && QChar::isLowSurrogate(in[1]))
                     ++in;
-                *out++ = '?';
+                *out++ = unwritable;
                 continue;
             }
             switch (c) {
@@ -269,64 +278,50 @@ void ItemExport::putText(QStringView text, bool escape)
                 *out++ = '\n';
                 continue;
             case u'&':
-                if (escape) {
-                    std::memcpy(out, "&amp;", 5);
-                    out += 5;
-                    continue;
-                }
-                break;
+                std::memcpy(out, "&amp;", 5);
+                out += 5;
+                continue;
             case u'<':
-                if (escape) {
-                    std::memcpy(out, "&lt;", 4);
-                    out += 4;
-                    continue;
-                }
-                break;
+                std::memcpy(out, "&lt;", 4);
+                out += 4;
+                continue;
             case u'>':
-                if (escape) {
-                    std::memcpy(out, "&gt;", 4);
-                    out += 4;
-                    continue;
-                }
-                break;
+                std::memcpy(out, "&gt;", 4);
+                out += 4;
+                continue;
             case u'"':
-                if (escape) {
-                    std::memcpy(out, "&quot;", 6);
-                    out += 6;
-                    continue;
-                }
-                break;
+                std::memcpy(out, "&quot;", 6);
+                out += 6;
+                continue;
             case u'\'':
-                if (escape) {
-                    std::memcpy(out, "&apos;", 6);
-                    out += 6;
-                    continue;
-                }
-                break;
+                std::memcpy(out, "&apos;", 6);
+                out += 6;
+                continue;
             default:
                 break;
             }
-            *out++ = char(c);
+            *out++ = StoredText::isXmlForbidden(c) ? unwritable : char(c);
         }
         m_used = out - m_buffer.get();
         text = text.mid(take);
     }
 }
 
-void ItemExport::putText(const Item &item, Item::Text which, bool escape)
+void ItemExport::putText(const Item &item, Item::Text which)
 {
     const QByteArrayView bytes = item.textBytes(which);
     if (!item.textsAreLatin1() || bytes.size() > textPiece) {
-        putText(item.text(which), escape);
+        putText(item.text(which));
         return;
     }
     // The texts are Latin-1 already: runs of plain bytes are copied whole,
-    // and only a line end or a character that markup would take is changed.
+    // and only a line end, a character that markup would take or a control
+    // character XML does not allow is changed.
     reserve(bytes.size() * maxBytesPerUnit);
     char *out = m_buffer.get() + m_used;
     const char *in = bytes.data();
     const char *end = in + bytes.size();
-    const auto &special = escape ? markupBytes.escaped : markupBytes.lineEnds;
+    const auto &special = markupBytes.special;
     while (in < end) {
         const char *run = in;
         while (in < end && !special[static_cast<unsigned char>(*in)])
@@ -337,7 +332,7 @@ void ItemExport::putText(const Item &item, Item::Text which, bool escape)
         }
         if (in == end)
             break;
-        std::string_view replacement;
+        std::string_view replacement = std::string_view(&unwritable, 1);
         switch (*in++) {
         case '\n':
             replacement = "\r\n";
@@ -354,8 +349,10 @@ void ItemExport::putText(const Item &item, Item::Text which, bool escape)
         case '"':
             replacement = "&quot;";
             break;
-        default:
+        case '\'':
             replacement = "&apos;";
+            break;
+        default:
             break;
         }
         std::memcpy(out, replacement.data(), replacement.size());
@@ -380,11 +377,11 @@ void ItemExport::putInteger(int value)
     m_used = result.ptr - m_buffer.get();
 }
 
-void ItemExport::putListName(const QStringList &list, int index, bool escape)
+void ItemExport::putListName(const QStringList &list, int index)
 {
     // A number the list does not reach is written as itself.
     if (index >= 0 && index < list.size())
-        putText(list.at(index), escape);
+        putText(list.at(index));
     else
         putInteger(index);
 }
@@ -392,9 +389,9 @@ void ItemExport::putListName(const QStringList &list, int index, bool escape)
 void ItemExport::putAbsolutePath(const QString &link)
 {
     if (QDir::isAbsolutePath(link))
-        putText(link, true);
+        putText(link);
     else
-        putText(QDir(m_currentFolder).absoluteFilePath(link), true);
+        putText(QDir(m_currentFolder).absoluteFilePath(link));
 }
 
 // ---------------------------------------------------------------------------
@@ -456,7 +453,7 @@ void ItemExport::putItemBlock(const Item &item, int options)
         else if (id == ReceiptElement && !item.textBytes(Item::ReceiptText).isEmpty())
             putPicture(item.receipt(), "2. Image");
         put("<b>");
-        putText(m_titles.at(element.column), false);
+        putText(m_titles.at(element.column));
         put("</b>: ");
         putRaw(element.open);
         putElementValue(item, id);
@@ -475,16 +472,16 @@ void ItemExport::putElementValue(const Item &item, int id)
     const QStringList &locations = m_collection.locations().entries();
     switch (id) {
     case GroupElement:
-        putListName(groups, item.group(), true);
+        putListName(groups, item.group());
         break;
     case NameElement:
-        putText(item, Item::NameText, true);
+        putText(item, Item::NameText);
         break;
     case ProductElement:
-        putText(item, Item::ProductText, true);
+        putText(item, Item::ProductText);
         break;
     case ModelElement:
-        putText(item, Item::ProductModelText, true);
+        putText(item, Item::ProductModelText);
         break;
     case PriceElement:
         putNumber(item.price());
@@ -494,37 +491,37 @@ void ItemExport::putElementValue(const Item &item, int id)
         break;
     // A date is text like any other: one holding markup stays text.
     case DateElement:
-        putText(item, Item::DateText, true);
+        putText(item, Item::DateText);
         break;
     case SupplierElement:
-        putText(item, Item::SupplierText, true);
+        putText(item, Item::SupplierText);
         break;
     case SerialNumberElement:
-        putText(item, Item::SerialnoText, true);
+        putText(item, Item::SerialnoText);
         break;
     case DescriptionElement:
-        putText(item, Item::DescriptionText, true);
+        putText(item, Item::DescriptionText);
         break;
     case FreeInfoElement:
-        putText(item, Item::AddressText, true);
+        putText(item, Item::AddressText);
         break;
     case NumberOfItemsElement:
         putInteger(item.numberOfItems());
         break;
     case LocationElement:
-        putListName(locations, item.location(), true);
+        putListName(locations, item.location());
         break;
     case WwwElement:
-        putText(item, Item::WwwText, true);
+        putText(item, Item::WwwText);
         break;
     case DocumentElement:
-        putText(item, Item::DocumentText, true);
+        putText(item, Item::DocumentText);
         break;
     case PictureElement:
-        putText(item, Item::PhotolinkText, true);
+        putText(item, Item::PhotolinkText);
         break;
     case ReceiptElement:
-        putText(item, Item::ReceiptText, true);
+        putText(item, Item::ReceiptText);
         break;
     default:
         break;
@@ -544,7 +541,7 @@ void ItemExport::putTableHead(const PrintSettingsSnapshot &settings)
         if (field == PrintFields::ItemCount)
             put("No");
         else
-            putText(m_titles.at(printColumns[field]), false);
+            putText(m_titles.at(printColumns[field]));
         putRaw("</th>\r\n");
     }
     put("</tr>\n</thead>\n");
@@ -557,7 +554,7 @@ void ItemExport::putPictureCell(const QString &link, const QString &title)
         put("\t\t<img width=\"64\" height=\"64\" src=\"");
         putAbsolutePath(link);
         put("\" ALT=\"");
-        putText(title, false);
+        putText(title);
         put("\">\n");
     }
     put("\t</td>\n");
@@ -594,16 +591,16 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
             putInteger(position);
             break;
         case PrintFields::Group:
-            putListName(groups, item.group(), true);
+            putListName(groups, item.group());
             break;
         case PrintFields::Name:
-            putText(item, Item::NameText, true);
+            putText(item, Item::NameText);
             break;
         case PrintFields::Model:
-            putText(item, Item::ProductText, true);
+            putText(item, Item::ProductText);
             break;
         case PrintFields::ProductType:
-            putText(item, Item::ProductModelText, true);
+            putText(item, Item::ProductModelText);
             break;
         case PrintFields::Count:
             putInteger(item.numberOfItems());
@@ -615,28 +612,28 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
             putNumber(item.priceToday());
             break;
         case PrintFields::Date:
-            putText(item, Item::DateText, true);
+            putText(item, Item::DateText);
             break;
         case PrintFields::Location:
-            putListName(locations, item.location(), true);
+            putListName(locations, item.location());
             break;
         case PrintFields::Describe:
-            putText(item, Item::DescriptionText, true);
+            putText(item, Item::DescriptionText);
             break;
         case PrintFields::Supplier:
-            putText(item, Item::SupplierText, true);
+            putText(item, Item::SupplierText);
             break;
         case PrintFields::Address:
-            putText(item, Item::AddressText, true);
+            putText(item, Item::AddressText);
             break;
         case PrintFields::SerialNumber:
-            putText(item, Item::SerialnoText, true);
+            putText(item, Item::SerialnoText);
             break;
         case PrintFields::Www:
-            putText(item, Item::WwwText, true);
+            putText(item, Item::WwwText);
             break;
         case PrintFields::Document:
-            putText(item, Item::DocumentText, true);
+            putText(item, Item::DocumentText);
             break;
         default:
             break;
@@ -671,16 +668,20 @@ bool ItemExport::writeHtml(
 {
     if (!open(fileName))
         return false;
-    put("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n<head><title>");
-    putText(editionName(), false);
+    // Every text on the page is escaped, the ones the program writes itself
+    // too: the column titles come from the database's field-names list and
+    // the file name is the user's.
+    put("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n<head>"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" /><title>");
+    putText(editionName());
     put("</title></head>\n<body>\n");
     if (withHeading && !specialCases) {
         put("<h2>");
-        putText(fileName, false);
+        putText(fileName);
         put("</h2>\n<h3>");
-        putText(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT"), false);
+        putText(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT"));
         for (const Element &element : elements) {
-            putText(m_titles.at(element.column), false);
+            putText(m_titles.at(element.column));
             put(";");
         }
         put("</h3>\n");

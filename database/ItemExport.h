@@ -27,10 +27,14 @@ struct PrintSettingsSnapshot;
 // no text built per item, because a register of a hundred thousand items is
 // written while the user waits.
 //
-// No item text reaches a page as markup: every text of an item (including
-// the link inside a picture's src attribute and every cell of the table) is
-// written with &, <, >, " and ' as entities. A file that could not be
-// written whole is removed.
+// No text reaches a page as markup: every text of an item (including the
+// link inside a picture's src attribute and every cell of the table), every
+// column title (the database's field-names list gives them) and the file
+// name in the heading are written with &, <, >, " and ' as entities. The
+// control characters that XML does not allow (below U+0020 but the tab, line
+// feed and carriage return), which a database may hold, are written as "?",
+// so that every XML file is well-formed. The pages declare their character
+// set. A file that could not be written whole is removed.
 //
 // Both writers sort the collection by group first (the table then by the
 // print settings' sort); the order stays in the collection afterwards.
@@ -80,11 +84,13 @@ private:
         std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
         m_used += qsizetype(bytes.size());
     }
-    void putText(QStringView text, bool escape);
-    void putText(const Item &item, Item::Text which, bool escape);
+    // A text with &, <, >, " and ' as entities and the control characters
+    // XML does not allow as "?".
+    void putText(QStringView text);
+    void putText(const Item &item, Item::Text which);
     void putNumber(double value);
     void putInteger(int value);
-    void putListName(const QStringList &list, int index, bool escape);
+    void putListName(const QStringList &list, int index);
     void putAbsolutePath(const QString &link);
     void putItemBlock(const Item &item, int options);
     void putElementValue(const Item &item, int element);

@@ -2,11 +2,14 @@
 
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include "TestSupport.h"
 #include "core/ColumnTitles.h"
+#include "core/PrintSettings.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/DatabaseFile.h"
 #include "database/Item.h"
 #include "database/ItemExport.h"
 
@@ -86,6 +89,10 @@ private slots:
     void pages();
     void smallCases_data();
     void smallCases();
+    void controlCharactersNeverReachTheXml_data();
+    void controlCharactersNeverReachTheXml();
+    void titlesAndFileNameAreEscaped_data();
+    void titlesAndFileNameAreEscaped();
     void exportSortsTheCollection_data();
     void exportSortsTheCollection();
     void failedExportWritesNothing_data();
@@ -224,7 +231,9 @@ void tst_Export::smallCases_data()
                                << crlf("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n</Items>\n");
     QTest::newRow("empty list") << int(ListWithoutHeading) << QString()
                                 << crlf("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n"
-                                        "<head><title>Ostrana</title></head>\n<body>\n<Items>\n</Items>\n"
+                                        "<head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                        "charset=iso-8859-1\" /><title>Ostrana</title></head>\n<body>\n"
+                                        "<Items>\n</Items>\n"
                                         "</body>\n</html>\n");
     // A character Latin-1 cannot hold is one "?", also one outside the basic plane.
     QTest::newRow("not latin-1") << int(Xml) << QStringLiteral("Ω\u20ac€x\U0001F600é")
@@ -256,6 +265,125 @@ void tst_Export::smallCases()
     QCOMPARE(actual.left(expected.size()), expected);
     if (name.isNull())
         QCOMPARE(actual.size(), expected.size());
+}
+
+// A database may hold control characters (a VT or ESC pasted by an older
+// program, say) that the file keeps but XML 1.0 cannot carry in any form:
+// each is written as "?", and the file reads back without an error, whether
+// the item came from a file (Latin-1 bytes), holds a character beyond
+// Latin-1 or a text longer than the writer's pieces.
+void tst_Export::controlCharactersNeverReachTheXml_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("read from a file") << QStringLiteral("file");
+    QTest::newRow("beyond Latin-1") << QStringLiteral("wide");
+    QTest::newRow("long text") << QStringLiteral("long");
+}
+
+void tst_Export::controlCharactersNeverReachTheXml()
+{
+    QFETCH(QString, kind);
+
+    // Every control character the database file holds: all below U+0020 but
+    // the line break and the zero (where the reader ends a text).
+    QByteArray controls;
+    QString expected;
+    for (char c = 1; c < 0x20; ++c) {
+        if (c == '\n' || c == '\r')
+            continue;
+        controls += c;
+        expected += c == '\t' ? QLatin1Char('\t') : QLatin1Char('?');
+    }
+    const QByteArray name = "A" + controls + "&<\x7f\xe6Z";
+    expected = QLatin1Char('A') + expected + QStringLiteral("&<\x7f\u00e6Z");
+
+    Settings().setValue(QStringLiteral("LastDBDir"), m_dir->path());
+    const QString database = m_dir->filePath(QStringLiteral("controls.inb"));
+    QVERIFY(TestSupport::writeFile(database,
+        DatabaseFile::headerLine() + "\r\n0;" + name + ";P;1.000000;1.000000;01.02.2003;S" + controls
+            + ";1;D;A;;1;1;;;;;\r\n"));
+    DBItemCollection collection(nullptr);
+    QVERIFY(collection.LoadFromAsciiFile(database));
+    collection.groups().clear();
+    collection.groups().add(QStringLiteral("Stue\x1b"));
+    collection.locations().clear();
+    collection.locations().add(QStringLiteral("Loft"));
+    collection.locations().add(QStringLiteral("K\x0b") + QStringLiteral("der"));
+    QCOMPARE(collection.count(), 1);
+    Item *item = collection.at(0);
+    QCOMPARE(item->name(), QString::fromLatin1(name));
+    if (kind == QLatin1String("wide")) {
+        item->setName(item->name() + QStringLiteral("\u20ac"));
+        expected += QLatin1Char('?');
+        QVERIFY(!item->textsAreLatin1());
+    } else if (kind == QLatin1String("long")) {
+        const QString longText = QString::fromLatin1(name).repeated(300);
+        item->setName(longText);
+        expected = expected.repeated(300);
+    }
+
+    const QString path = m_dir->filePath(QStringLiteral("controls.xml"));
+    QVERIFY(collection.SaveAsXmlFile(path));
+    const QByteArray xml = TestSupport::readFile(path);
+    for (const char c : xml)
+        QVERIFY2(static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n', xml.constData());
+
+    QXmlStreamReader reader(xml);
+    QMap<QString, QString> values;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() != QLatin1String("Items")
+            && reader.name() != QLatin1String("Item")) {
+            const QString element = reader.name().toString();
+            values.insert(element, reader.readElementText());
+        }
+    }
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QCOMPARE(values.value(QStringLiteral("Name")), expected);
+    QCOMPARE(values.value(QStringLiteral("Supplier")), QStringLiteral("S") + expected.mid(1, controls.size()));
+    QCOMPARE(values.value(QStringLiteral("Group")), QStringLiteral("Stue?"));
+    QCOMPARE(values.value(QStringLiteral("Location")), QStringLiteral("K?der"));
+    // The register itself keeps them.
+    QCOMPARE(collection.at(0)->supplier(), QStringLiteral("S") + QString::fromLatin1(controls));
+}
+
+// Column titles come from the database's field-names list, the heading's
+// file name from the user: neither reaches a page as markup, on any page.
+void tst_Export::titlesAndFileNameAreEscaped_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("escapedTitles");
+    QTest::newRow("list") << int(List) << 17;
+    QTest::newRow("list without heading") << int(ListWithoutHeading) << 0;
+    QTest::newRow("special cases") << int(SpecialCases) << 0;
+    // 17 headings and the ALT texts of the fixture's two pictures and one receipt.
+    QTest::newRow("table") << int(Table) << 17 + 3;
+    // 17 labels.
+    QTest::newRow("one item") << int(SingleItem) << 17;
+}
+
+void tst_Export::titlesAndFileNameAreEscaped()
+{
+    QFETCH(int, page);
+    QFETCH(int, escapedTitles);
+
+    // Every column of the table.
+    Settings settings;
+    for (int i = 0; i < PrintFields::FieldCount; ++i)
+        settings.setValue(PrintFields::flagKey(PrintFields::Field(i)), true);
+    DBItemCollection collection(nullptr);
+    loadFixture(collection);
+    const QString title = QStringLiteral("<script>alert(\"t\")</script>");
+    for (int column = 0; column < ListColumnCount; ++column)
+        setColumnTitle(column, title);
+
+    const QString path = m_dir->filePath(QStringLiteral("<i>Side & mere<b>.htm"));
+    QVERIFY(writePage(collection, Page(page), path));
+    const QByteArray html = TestSupport::readFile(path);
+    QVERIFY2(!html.contains("<script") && !html.contains("<i>Side"), html.constData());
+    // The fixture's own "<script>" item is escaped as well.
+    QCOMPARE(int(html.count("&lt;script&gt;alert(&quot;t&quot;)&lt;/script&gt;")), escapedTitles);
+    QCOMPARE(html.contains("&lt;i&gt;Side &amp; mere&lt;b&gt;.htm</h2>"), page == List);
+    QVERIFY(html.contains("<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" />"));
 }
 
 void tst_Export::exportSortsTheCollection_data()
