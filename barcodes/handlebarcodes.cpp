@@ -1,7 +1,7 @@
 #include "barcodes/handlebarcodes.h"
 
+#include "core/LabelSettings.h"
 #include "core/LogXML.h"
-#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/MessageBox.h"
@@ -180,9 +180,8 @@ void HandlerBarcodesC::startJob(LogXML *log, const QString &source, const QStrin
 void HandlerBarcodesC::writeItemLabel(const Item &item, LogXML *log)
 {
     const QString id = itemId(item.serialno());
-    Settings settings;
-    if (settings.value(QStringLiteral("EnableNameOnLabels"), false).toBool()) {
-        const int length = settings.value(QStringLiteral("BarcodeItemNameLabelLength"), 10).toInt();
+    if (LabelSettings::namesOnItemLabels()) {
+        const int length = LabelSettings::itemNameLength();
         ExportToBarcodeFile(itemTemplateFile(), workFile(), id, id, cut(item.name(), length), log);
     } else {
         ExportToBarcodeFile(itemTemplateFile(), workFile(), id, QString(), QString(), log);
@@ -224,9 +223,8 @@ bool HandlerBarcodesC::printLocationLabel(int position, const QString &name, QWi
     qDebug("Index %d", position);
     startJob(nullptr, QString(), QString());
     const QString id = locationId(position);
-    Settings settings;
-    if (settings.value(QStringLiteral("EnableLocationNameOnLabels"), false).toBool()) {
-        const int length = settings.value(QStringLiteral("BarcodeLocationNameLabeLength"), 10).toInt();
+    if (LabelSettings::namesOnLocationLabels()) {
+        const int length = LabelSettings::locationNameLength();
         ExportToBarcodeFile(locationTemplateFile(), workFile(), id, cut(name, length), QString(), nullptr);
     } else {
         ExportToBarcodeFile(locationTemplateFile(), workFile(), id, QString(), QString(), nullptr);

@@ -1,5 +1,6 @@
 #include "core/PrintSettings.h"
 
+#include "core/CheckedSetting.h"
 #include "core/Settings.h"
 
 #include <QDebug>
@@ -49,22 +50,27 @@ const QString groupKey = QStringLiteral("Print/GroupToPrint");
 const QString locationOnlyKey = QStringLiteral("Print/printLocationOnly");
 const QString locationKey = QStringLiteral("Print/LocationToPrint");
 
+// Every value is held to what the print setup dialog can store: a length
+// beyond its input's limits would make a line of millions of blanks (or cut
+// every cell to nothing), and the dialog would show it and store it again.
 void read(PrintSettingsSnapshot &values)
 {
+    using namespace CheckedSetting;
     const Settings settings;
     for (int i = 0; i < PrintFields::FieldCount; ++i) {
         const auto field = PrintFields::Field(i);
-        values.flags[i] = settings.value(PrintFields::flagKey(field), PrintFields::defaultFlag(field)).toBool();
-        values.lengths[i] = PrintFields::hasLength(field)
-            ? settings.value(PrintFields::lengthKey(field), PrintFields::defaultLength(field)).toInt()
-            : 0;
+        values.flags[i] = flag(settings, PrintFields::flagKey(field), PrintFields::defaultFlag(field));
+        values.lengths[i] = PrintFields::hasLength(field) ? number(settings, PrintFields::lengthKey(field),
+                                PrintFields::defaultLength(field), 1, PrintFields::maxLength(field))
+                                                          : 0;
     }
-    values.separator = settings.value(separatorKey, PrintSettingsSnapshot::separatorChoices().first()).toString();
-    values.sortMethod = settings.value(sortKey, 0).toInt();
-    values.printGroupOnly = settings.value(groupOnlyKey, false).toBool();
-    values.groupToPrint = settings.value(groupKey, 0).toInt();
-    values.printLocationOnly = settings.value(locationOnlyKey, false).toBool();
-    values.locationToPrint = settings.value(locationKey, 0).toInt();
+    const QStringList &separators = PrintSettingsSnapshot::separatorChoices();
+    values.separator = choice(settings, separatorKey, separators.first(), separators);
+    values.sortMethod = oneOf(settings, sortKey, 0, { 0, 1, 2, 5, 9, 10 });
+    values.printGroupOnly = flag(settings, groupOnlyKey, false);
+    values.groupToPrint = number(settings, groupKey, 0, 0, PrintSettingsSnapshot::maxListPosition);
+    values.printLocationOnly = flag(settings, locationOnlyKey, false);
+    values.locationToPrint = number(settings, locationKey, 0, 0, PrintSettingsSnapshot::maxListPosition);
 }
 
 } // namespace

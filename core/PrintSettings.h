@@ -54,8 +54,15 @@ int maxLength(Field field);
 
 struct PrintSettingsSnapshot
 {
-    // Reads every value from the store; a missing key takes its default.
+    // Reads every value from the store; a missing key, and a value that is
+    // not one the print setup can store, takes its default: a flag is "true"
+    // or "false", a length lies in 1..maxLength, the separator is one of the
+    // choices, the sort one of the collection's sorts (0, 1, 2, 5, 9, 10),
+    // a group or location number in 0..maxListPosition.
     PrintSettingsSnapshot();
+
+    // The last position in a group or location list (which hold 9999 names).
+    static constexpr int maxListPosition = 9998;
 
     std::array<bool, PrintFields::FieldCount> flags {};
     // 0 for the fields without a length.

@@ -223,7 +223,10 @@ void printSelectDataDialog::store()
         for (int row = 0; row < wantedListBox->count() && !wanted; ++row)
             wanted = wantedListBox->item(row)->text() == title;
         settings.flags[i] = wanted;
-        if (PrintFields::hasLength(field))
+        // Only a length the input's limits take is stored; an empty or
+        // other input keeps the length it had, as a length outside them
+        // would not be read back.
+        if (PrintFields::hasLength(field) && isAcceptable(lengthEdit(field)))
             settings.lengths[i] = lengthEdit(field)->text().toInt();
     }
     settings.separator = separatorComboBox->currentText();
@@ -241,9 +244,13 @@ void printSelectDataDialog::store()
     else if (sortLocationButton->isChecked())
         settings.sortMethod = DBItemCollection::ByLocation;
 
+    // A group or location the open register's list does not reach shows no
+    // entry; its number stays.
     settings.printGroupOnly = PrintGroupCheckBox->isChecked();
-    settings.groupToPrint = PrintGroupComboBox->currentIndex();
+    if (PrintGroupComboBox->currentIndex() >= 0)
+        settings.groupToPrint = PrintGroupComboBox->currentIndex();
     settings.printLocationOnly = PrintLocationCheckBox->isChecked();
-    settings.locationToPrint = PrintLocationComboBox->currentIndex();
+    if (PrintLocationComboBox->currentIndex() >= 0)
+        settings.locationToPrint = PrintLocationComboBox->currentIndex();
     settings.store();
 }

@@ -201,6 +201,62 @@ private slots:
         QCOMPARE(again.PrintLocationComboBox->currentIndex(), location);
     }
 
+    // Absurd stored values open as the defaults and are stored back as
+    // them; a length input left empty or out of its limits (only address and
+    // description are refused) keeps its length rather than storing 0, and
+    // a group or location the register's list does not reach keeps its number.
+    void absurdValuesAreNotWrittenBack()
+    {
+        TestSupport::IsolatedSettings isolated;
+        {
+            Settings settings;
+            settings.setValue(QStringLiteral("Print/printGroupFieldLength"), 2147483647);
+            settings.setValue(QStringLiteral("Print/printNameFieldLength"), -5);
+            settings.setValue(QStringLiteral("Print/printModelFieldLength"), QStringLiteral("abc"));
+            settings.setValue(QStringLiteral("Print/printCountFieldLength"), 0);
+            settings.setValue(QStringLiteral("Print/printNameField"), QStringLiteral("abc"));
+            settings.setValue(QStringLiteral("Print/printItemCount"), 2147483647);
+            settings.setValue(QStringLiteral("Print/printSeparator"), QStringLiteral("abc"));
+            settings.setValue(QStringLiteral("Print/sortMethod"), -5);
+            settings.setValue(QStringLiteral("Print/printGroupOnly"), 0);
+            settings.setValue(QStringLiteral("Print/GroupToPrint"), 2147483647);
+            settings.setValue(QStringLiteral("Print/LocationToPrint"), 7);
+        }
+        const auto register_ = collection();
+        printSelectDataDialog dialog(register_.get());
+        QCOMPARE(dialog.groupLengthLineEdit->text(), QStringLiteral("15"));
+        QCOMPARE(dialog.nameLengthLineEdit->text(), QStringLiteral("15"));
+        QCOMPARE(dialog.modelLengthLineEdit->text(), QStringLiteral("15"));
+        QCOMPARE(dialog.countLengthLineEdit->text(), QStringLiteral("3"));
+        QVERIFY(texts(dialog.wantedListBox).contains(QStringLiteral("Navn")));
+        QVERIFY(texts(dialog.availableListBox).contains(QStringLiteral("ITEM_COUNT")));
+        QCOMPARE(dialog.separatorComboBox->currentText(), QStringLiteral("|"));
+        QVERIFY(dialog.sortTypeRadioButton->isChecked());
+        QVERIFY(!dialog.PrintGroupCheckBox->isChecked());
+        QCOMPARE(dialog.PrintGroupComboBox->currentIndex(), 0);
+        // Location 7 is sound, but this register has two.
+        QCOMPARE(dialog.PrintLocationComboBox->currentIndex(), -1);
+
+        dialog.nameLengthLineEdit->clear();
+        dialog.priceLengthLineEdit->setText(QStringLiteral("13"));
+        dialog.show();
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        Settings settings;
+        QCOMPARE(settings.value(QStringLiteral("Print/printGroupFieldLength")).toInt(), 15);
+        QCOMPARE(settings.value(QStringLiteral("Print/printNameFieldLength")).toInt(), 15);
+        QCOMPARE(settings.value(QStringLiteral("Print/printModelFieldLength")).toInt(), 15);
+        QCOMPARE(settings.value(QStringLiteral("Print/printCountFieldLength")).toInt(), 3);
+        QCOMPARE(settings.value(QStringLiteral("Print/printPriceFieldLength")).toInt(), 9);
+        QCOMPARE(settings.value(QStringLiteral("Print/printNameField")).toBool(), true);
+        QCOMPARE(settings.value(QStringLiteral("Print/printItemCount")).toBool(), false);
+        QCOMPARE(settings.value(QStringLiteral("Print/printSeparator")).toString(), QStringLiteral("|"));
+        QCOMPARE(settings.value(QStringLiteral("Print/sortMethod")).toInt(), 0);
+        QCOMPARE(settings.value(QStringLiteral("Print/GroupToPrint")).toInt(), 0);
+        QCOMPARE(settings.value(QStringLiteral("Print/LocationToPrint")).toInt(), 7);
+    }
+
     // The address is checked first; only an acceptable address lets the
     // description be checked. A refused OK keeps the dialog and stores nothing.
     void lengthChecks_data()
