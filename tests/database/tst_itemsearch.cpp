@@ -21,7 +21,7 @@ class tst_ItemSearch : public QObject
             QStringLiteral("\u00c6bler \u00f8l \u00c5"), QStringLiteral("\u00e6BLER \u00d8L \u00e5"),
             QStringLiteral("10 \u00b5m"), QStringLiteral("stra\u00dfe"), QStringLiteral("\u00ff \u00de\u00fe"),
             QStringLiteral("k-kelvin"), QStringLiteral("a;b"), QStringLiteral("24.12.2011"),
-            QStringLiteral("Pris \u20ac 5"), QStringLiteral("aaab") };
+            QStringLiteral("Pris \u20ac 5"), QStringLiteral("aaab"), QStringLiteral("?"), QStringLiteral("a?b") };
     }
     static QStringList awkwardCriteria()
     {
@@ -72,6 +72,42 @@ private slots:
                                              .arg(plain)));
                 }
             }
+        }
+    }
+
+    // A criterion beyond Latin-1 finds no "?", the character such a text
+    // becomes in Latin-1, in any text field: neither an exact one (date,
+    // serial number) nor a contained one; a "?" finds one.
+    void criterionBeyondLatin1FindsNoQuestionMark_data()
+    {
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("euro") << QStringLiteral("\u20ac") << false;
+        QTest::newRow("Greek capital omega") << QStringLiteral("\u03a9") << false;
+        QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F600") << false;
+        QTest::newRow("Polish L before a question mark") << QStringLiteral("\u0141?") << false;
+        QTest::newRow("question mark") << QStringLiteral("?") << true;
+    }
+    void criterionBeyondLatin1FindsNoQuestionMark()
+    {
+        QFETCH(QString, criterion);
+        QFETCH(bool, found);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        ItemFixtures::Items pool;
+        DBItemCollection collection(nullptr);
+        Item *item = pool.make(QStringLiteral("?"));
+        for (int text = 0; text < Item::TextCount; ++text)
+            item->setText(Item::Text(text), QStringLiteral("?"));
+        QVERIFY(item->textsAreLatin1());
+        collection.add(item);
+        for (const int field : { DBItemCollection::FieldName, DBItemCollection::FieldProduct,
+                 DBItemCollection::FieldDate, DBItemCollection::FieldSupplier, DBItemCollection::FieldSerialno,
+                 DBItemCollection::FieldDescription, DBItemCollection::FieldWww, DBItemCollection::FieldAddress,
+                 DBItemCollection::FieldPhotolink, DBItemCollection::FieldReceipt, DBItemCollection::FieldDocument }) {
+            bool wasFound = !found;
+            collection.findNext(field, criterion, wasFound, false);
+            QVERIFY2(wasFound == found, qPrintable(QStringLiteral("field %1").arg(field)));
+            QCOMPARE(ItemMatcher(field, criterion).matches(*item), found);
         }
     }
 

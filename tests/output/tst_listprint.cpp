@@ -1,3 +1,7 @@
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -135,6 +139,16 @@ private slots:
         QTest::newRow("half an amount rounds up")
             << onlyFields({ "printPriceField" }) << QVariantMap { { QStringLiteral("price"), 2.5 } }
             << QStringLiteral("         3 |");
+        // Rounding a small negative amount gives a negative zero, which
+        // printed alone would read "-0".
+        for (const double small : { -0.4, -0.0, -1e-9, -0.49999 }) {
+            QTest::addRow("%g prints as 0", small)
+                << onlyFields({ "printPriceField" }) << QVariantMap { { QStringLiteral("price"), small } }
+                << QStringLiteral("         0 |");
+        }
+        QTest::newRow("half a negative amount rounds away from zero")
+            << onlyFields({ "printPriceField" }) << QVariantMap { { QStringLiteral("price"), -0.5 } }
+            << QStringLiteral("        -1 |");
         QTest::newRow("a count keeps its last digits")
             << with(onlyFields({ "printCountField" }), { { QStringLiteral("printCountFieldLength"), 3 } })
             << QVariantMap { { QStringLiteral("count"), 12345 } } << QStringLiteral(" 345 |");
@@ -263,6 +277,49 @@ private slots:
         QVERIFY2(bold(run.firstPageFonts), qPrintable(run.firstPageFonts.join(QLatin1Char(' '))));
         QVERIFY(!run.secondPageFonts.isEmpty());
         QVERIFY2(!bold(run.secondPageFonts), qPrintable(run.secondPageFonts.join(QLatin1Char(' '))));
+    }
+
+    // A page takes item lines while the top of the next one lies at least
+    // two margins above the page's foot (the bottom margin and the
+    // margin the lines are drawn below); one line more goes on the next page.
+    void pageBreakBoundary()
+    {
+        TestSupport::IsolatedSettings isolated;
+        applySettings(onlyFields({ "printItemCount" }));
+        QList<ItemRow> rows;
+        for (int i = 1; i <= 150; ++i)
+            rows.append(ItemRow { 0, QStringLiteral("x") });
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, rows);
+        const PrintRun run = print(*collection);
+        QVERIFY(run.pdfWritten);
+        QVERIFY(run.pages.size() >= 2);
+
+        // The printer of the print dialog seam and the list's font, measured
+        // as the printout measures them.
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("measure.pdf")));
+        QPainter painter(&printer);
+        QFont font(QStringLiteral("Courier New"), 10, QFont::Bold);
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        painter.setFont(font);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int margin = 50;
+        const int pageHeight = printer.height();
+        painter.end();
+        // The first line's top is below the heading; each line takes its
+        // ascent and descent.
+        const int firstTop = metrics.ascent() + metrics.lineSpacing();
+        const int step = metrics.ascent() + metrics.descent();
+        const int perPage = (pageHeight - 2 * margin - firstTop) / step + 1;
+        QVERIFY(perPage > 10);
+
+        const QStringList first = PrintFixture::simplifiedLines(run.pages.at(0));
+        QCOMPARE(first.size(), 1 + perPage);
+        QCOMPARE(first.last(), QStringLiteral("%1|").arg(perPage));
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.at(1)).value(1), QStringLiteral("%1|").arg(perPage + 1));
     }
 
     void emptyRegisterPrintsTheHeadingOnly()
