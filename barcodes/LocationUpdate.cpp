@@ -2,6 +2,7 @@
 
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/StorageCheck.h"
 #include "desktop/MessageBox.h"
 
 #include <QDate>
@@ -32,6 +33,23 @@ QString inventoryNumber(const QString &text)
     bool ok = false;
     const qlonglong number = text.toLongLong(&ok, 10);
     return ok ? QString::number(number) : QString();
+}
+
+// The record's kind as the scanner writes it.
+QString recordKind(const LocationRecord &record)
+{
+    switch (record.form) {
+    case LocationRecord::Count:
+        return QStringLiteral("I");
+    case LocationRecord::Move:
+        return QStringLiteral("F");
+    case LocationRecord::Place:
+    case LocationRecord::PlaceCopy:
+        return QStringLiteral("S");
+    case LocationRecord::Ignored:
+        break;
+    }
+    return QString();
 }
 
 Item *findBySerial(const DBItemCollection &collection, const QString &serial)
@@ -96,6 +114,18 @@ bool LocationUpdate::ReadFile(const QString &fileName)
     return true;
 }
 
+StorageCheck::CountReading LocationUpdate::readCountField(const LocationRecord &record, const QString &id, int *count)
+{
+    const StorageCheck::CountReading reading = StorageCheck::readCount(record.count, count);
+    if (reading == StorageCheck::CountBeyondRange) {
+        warn(tr("Post %1 for vare %2 mislykkedes: antallet %3 ligger uden for det, en vare kan have (%4 til %5)")
+                 .arg(recordKind(record), id.isNull() ? record.inventoryId : id, record.count)
+                 .arg(StorageCheck::minCount)
+                 .arg(StorageCheck::maxCount));
+    }
+    return reading;
+}
+
 int LocationUpdate::checkedLocation(const DBItemCollection &collection, const QString &text, bool second)
 {
     const int groups = collection.groups().size();
@@ -144,17 +174,26 @@ bool LocationUpdate::applyCount(DBItemCollection &collection, const LocationReco
     const int location = checkedLocation(collection, record.location1, false);
     if (location < 0)
         return false;
+    int change = 0;
+    if (readCountField(record, id, &change) != StorageCheck::CountRead)
+        return false;
     Item *item = collection.findByGroupAndSerial(location, id);
-    bool ok = false;
-    const int change = record.count.toInt(&ok, 10);
-    if (!item || !ok)
+    if (!item)
         return false;
     const int count = item->numberOfItems();
-    if (count + change < 0) {
+    if (qint64(count) + change < 0) {
         warn(tr("Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)")
                  .arg(count)
                  .arg(id)
                  .arg(change));
+        return false;
+    }
+    if (!StorageCheck::countChangeFits(count, change)) {
+        warn(tr("Optælling (I) mislykkedes for vare %1: %2 + %3 stykker er flere, end en vare kan have (%4)")
+                 .arg(id)
+                 .arg(count)
+                 .arg(change)
+                 .arg(StorageCheck::maxCount));
         return false;
     }
     item->setNumberOfItems(count + change);
@@ -171,16 +210,18 @@ bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecor
     const int to = checkedLocation(collection, record.location2, true);
     if (to < 0)
         return false;
+    int moved = 0;
+    const StorageCheck::CountReading reading = readCountField(record, id, &moved);
+    if (reading == StorageCheck::CountBeyondRange)
+        return false;
     Item *source = id.isNull() ? nullptr : collection.findByGroupAndSerial(from, id);
-    bool ok = false;
-    const int moved = record.count.toInt(&ok, 10);
-    if (!source || !ok) {
+    if (!source || reading != StorageCheck::CountRead) {
         warn(tr("Move failed, ItemId: %1 - not found at location: %2")
                  .arg(id.isNull() ? record.inventoryId : id, record.location1));
         return false;
     }
     const int count = source->numberOfItems();
-    if (count - moved < 0) {
+    if (qint64(count) - moved < 0) {
         warn(tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)").arg(count).arg(id).arg(moved));
         return false;
     }
@@ -195,6 +236,15 @@ bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecor
     Item *target = from == to ? source : collection.findByGroupAndSerial(to, id);
     if (target == source)
         return true;
+    if (target && !StorageCheck::countChangeFits(target->numberOfItems(), moved)) {
+        warn(tr("Flytning mislykkedes for vare %1: %2 + %3 stykker på lokation %4 er flere, end en vare kan have (%5)")
+                 .arg(id)
+                 .arg(target->numberOfItems())
+                 .arg(moved)
+                 .arg(to)
+                 .arg(StorageCheck::maxCount));
+        return false;
+    }
     source->setNumberOfItems(count - moved);
     source->setDate(today());
     if (target) {
@@ -235,16 +285,24 @@ bool LocationUpdate::applyPlaceCopy(DBItemCollection &collection, const Location
     const int location = checkedLocation(collection, record.location1, false);
     if (location < 0)
         return false;
-    const Item *item = findBySerial(collection, id);
-    bool ok = false;
-    const int count = record.count.toInt(&ok, 10);
-    if (!item || !ok || count < 1)
+    int count = 0;
+    if (readCountField(record, id, &count) != StorageCheck::CountRead)
         return false;
+    const Item *item = findBySerial(collection, id);
+    if (!item || count < 1)
+        return false;
+    const int highest = collection.highestSerialNumber();
+    if (highest >= Item::maxSerialNumber) {
+        warn(tr("Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare")
+                 .arg(id)
+                 .arg(highest));
+        return false;
+    }
     auto copy = std::make_unique<Item>(*item);
     copy->setGroup(location);
     copy->setNumberOfItems(count);
     copy->setDate(today());
-    copy->setSerialno(QString::number(collection.highestSerialNumber() + 1));
+    copy->setSerialno(QString::number(highest + 1));
     collection.add(std::move(copy));
     return true;
 }

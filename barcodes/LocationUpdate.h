@@ -1,6 +1,7 @@
 #pragma once
 
 #include "barcodes/LocationRecord.h"
+#include "database/StorageCheck.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,6 +55,9 @@ private:
     bool applyMove(DBItemCollection &collection, const LocationRecord &record, const QString &id);
     bool applyPlace(DBItemCollection &collection, const LocationRecord &record, const QString &id);
     bool applyPlaceCopy(DBItemCollection &collection, const LocationRecord &record, const QString &id);
+    // The record's count field read as a count an item can have; a number
+    // out of that range is told in a warning naming the record.
+    StorageCheck::CountReading readCountField(const LocationRecord &record, const QString &id, int *count);
     // The location as a group number, or -1 after the warning naming it.
     int checkedLocation(const DBItemCollection &collection, const QString &text, bool second);
     void warn(const QString &text);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstring>
+#include <limits>
 
 // One entry of the register: one thing a household owns, one coin, one
 // picture or one stock item. A plain value class; the collection holds items
@@ -147,6 +148,9 @@ public:
     static QDate dateFromText(const QString &text);
     // The serial number as a decimal integer; 0 when it is not one.
     int serialNumberValue() const;
+    // The highest serial number serialNumberValue reads: numbering new
+    // items stops there, as a number above it would read as 0.
+    static constexpr int maxSerialNumber = std::numeric_limits<int>::max();
 
     // A multi-line description for the debug output and the event log.
     QString dump() const;

@@ -6,6 +6,7 @@
 #include "database/StoredText.h"
 #include "database/userItemCollection.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -83,6 +84,24 @@ QString StorageCheck::numberProblem(double value)
     if (StoredText::isStorableNumber(value))
         return QString();
     return tr("Tallet %1 kan ikke gemmes; kun endelige tal kan.").arg(value);
+}
+
+StorageCheck::CountReading StorageCheck::readCount(QStringView text, int *count)
+{
+    text = text.trimmed();
+    QStringView digits = text;
+    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+        digits = digits.sliced(1);
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return NotACount;
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok, 10);
+    // Digits beyond even a 64-bit number are beyond the range too.
+    if (!ok || !countFits(value))
+        return CountBeyondRange;
+    if (count)
+        *count = int(value);
+    return CountRead;
 }
 
 bool StorageCheck::editionKeepsProductModel()

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QtGlobal>
+
+#include <limits>
 
 #include "database/StoredText.h"
 
@@ -58,6 +61,24 @@ public:
     static QString unstorableCharacters(QStringView text);
     // Why the number cannot be stored; empty when it can.
     static QString numberProblem(double value);
+
+    // The counts (number of pieces) the file holds: the reader takes the
+    // count field as a signed 32-bit decimal integer, the writer writes one.
+    static constexpr int minCount = std::numeric_limits<int>::min();
+    static constexpr int maxCount = std::numeric_limits<int>::max();
+    static bool countFits(qint64 count) { return count >= minCount && count <= maxCount; }
+    // Whether a count changed by change pieces is still one the file holds;
+    // change is any int or the negation of one, so nothing overflows here.
+    static bool countChangeFits(int count, qint64 change) { return countFits(qint64(count) + change); }
+
+    enum CountReading {
+        CountRead, // a whole decimal number the file holds as a count
+        CountBeyondRange, // a whole decimal number outside minCount..maxCount
+        NotACount, // no whole decimal number (also the empty text)
+    };
+    // A count written as text (blanks around it allowed); *count is set
+    // only when the reading is CountRead.
+    static CountReading readCount(QStringView text, int *count);
     // The first field of the item, in file order, that the running edition's
     // file cannot hold as it is.
     static ItemProblem itemProblem(const Item &item);

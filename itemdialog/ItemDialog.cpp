@@ -16,8 +16,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -111,6 +113,7 @@ void ItemDialog::connectWidgets()
         connect(edit, &QLineEdit::inputRejected, this, [this, edit] { textInputRefused(edit); });
 
     if (m_collection) {
+        connect(m_collection, &DBItemCollection::itemChanged, this, &ItemDialog::itemChangedInCollection);
         connect(m_collection, &DBItemCollection::itemRemoved, this, &ItemDialog::itemRemovedFromCollection);
         connect(m_collection, &DBItemCollection::aboutToClear, this, &ItemDialog::collectionAboutToClear);
     }
@@ -139,6 +142,8 @@ void ItemDialog::newItem_slot()
     auto item = std::make_unique<Item>();
     item->setGroup(group);
     setCurrentItem(std::move(item));
+    // Every field of a new item is written.
+    m_shown.reset();
 
     // Coming from search mode OK and Save are off; a new item must be savable.
     const bool writable = !collectionIsReadOnly();
@@ -151,8 +156,7 @@ void ItemDialog::newItem_slot()
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
     } else if (isQuorvel()) {
         numberOfItemsLineEdit->setText(QStringLiteral("1"));
-        const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
-        serialnoLineEdit->setText(QString::number(highest + 1));
+        serialnoLineEdit->setText(nextSerialNumber());
         // No location chosen yet: the location check asks for one. Every
         // entry keeps its name, so the first location can be picked too.
         locationComboBox->setCurrentIndex(-1);
@@ -170,10 +174,8 @@ void ItemDialog::copy_slot()
         return;
     setCurrentItem(std::make_unique<Item>(*m_currentItem));
     setDatabaseModified(true);
-    if (isQuorvel()) {
-        const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
-        serialnoLineEdit->setText(QString::number(highest + 1));
-    }
+    if (isQuorvel())
+        serialnoLineEdit->setText(nextSerialNumber());
     for (QPushButton *button : { CopyPushButton, seachPushButton, PrevPushButton, NextPushButton })
         button->setEnabled(false);
 }
@@ -271,10 +273,15 @@ bool ItemDialog::save_slot()
     // the views follow the collection's announcement.
     if (!m_collection)
         return true;
-    if (m_unsavedItem)
-        m_currentItem = m_collection->add(std::move(m_unsavedItem));
-    else
-        m_collection->itemWasChanged(m_currentItem);
+    {
+        const QScopedValueRollback announcing(m_announcing, true);
+        if (m_unsavedItem)
+            m_currentItem = m_collection->add(std::move(m_unsavedItem));
+        else
+            m_collection->itemWasChanged(m_currentItem);
+    }
+    // From now on the fields are measured against what was saved.
+    m_shown = fieldTexts();
 
     for (QPushButton *button : { CopyPushButton, seachPushButton, resetPushButton, newPushButton, PrevPushButton,
              NextPushButton, printButton })
@@ -365,20 +372,31 @@ void ItemDialog::delete_slot()
     // Nothing in the form reaches this. An item the dialog made is simply not
     // saved. The collection announces the removal, so that the views drop
     // the item's row and this dialog moves to search mode.
-    if (showsCollectionItem())
+    if (showsCollectionItem()) {
+        const QScopedValueRollback announcing(m_announcing, true);
         m_collection->deleteItem(m_currentItem);
+    }
 }
 
 void ItemDialog::setCurrentItem(Item *item)
 {
     m_currentItem = item;
     m_unsavedItem.reset();
+    // showItem measures the fields afresh.
+    m_shown.reset();
 }
 
 void ItemDialog::setCurrentItem(std::unique_ptr<Item> unsaved)
 {
     m_currentItem = unsaved.get();
     m_unsavedItem = std::move(unsaved);
+}
+
+QString ItemDialog::nextSerialNumber() const
+{
+    const int highest = m_collection ? m_collection->highestSerialNumber() : 0;
+    // Past the highest number that numbering reads there is none to give.
+    return highest < Item::maxSerialNumber ? QString::number(highest + 1) : QString();
 }
 
 bool ItemDialog::showsCollectionItem() const
@@ -393,10 +411,54 @@ bool ItemDialog::collectionIsReadOnly() const
     return m_collection && m_collection->isReadOnly();
 }
 
+void ItemDialog::itemChangedInCollection(Item *item)
+{
+    if (m_announcing || !item || item != m_currentItem || m_unsavedItem)
+        return;
+    // A closed dialog's edits were given up with it.
+    if (!isVisible() || !hasUserEdits()) {
+        showItem(item);
+        return;
+    }
+    const FieldTexts typed = fieldTexts();
+    const FieldTexts before = *m_shown;
+    const int keep = MessageBox::showCustom(MessageBox::Question, this, tr("Varen er ændret"),
+        tr("Varen \"%1\" er blevet ændret et andet sted, mens du redigerede den her, for eksempel af en "
+           "indlæsning fra stregkodescanneren.\n\nBehold mine ændringer: de felter, du har ændret, beholder din "
+           "tekst, og de andre viser varens nye værdier.\nVis de nye værdier: dine ændringer forkastes.")
+            .arg(item->name()),
+        { tr("Behold mine ændringer"), tr("Vis de nye værdier") }, 0, 0);
+    // Nothing runs while the question is open that could take the item away;
+    // should something, the dialog has let go of it already.
+    if (item != m_currentItem)
+        return;
+    showItem(item);
+    if (keep != 0)
+        return;
+    // The user's own texts go back into the fields they changed; they stay
+    // changed against the values just shown, and so are written on saving.
+    // A count put back is not written into the item before that.
+    const bool wasFilling = std::exchange(m_filling, true);
+    for (int i = 0; i < EditFieldCount; ++i) {
+        if (typed[std::size_t(i)] != before[std::size_t(i)])
+            setFieldText(EditField(i), typed[std::size_t(i)]);
+    }
+    m_filling = wasFilling;
+}
+
 void ItemDialog::itemRemovedFromCollection(Item *item)
 {
-    if (item && item == m_currentItem && !m_unsavedItem)
-        leaveCurrentItem();
+    if (!item || item != m_currentItem || m_unsavedItem)
+        return;
+    const bool lostEdits = !m_announcing && isVisible() && hasUserEdits();
+    const QString name = m_shown ? (*m_shown)[NameField] : QString();
+    leaveCurrentItem();
+    if (lostEdits) {
+        MessageBox::information(this, tr("Varen er fjernet"),
+            tr("Varen \"%1\" er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning "
+               "fra stregkodescanneren. Dine ændringer kan ikke gemmes.")
+                .arg(name));
+    }
 }
 
 void ItemDialog::collectionAboutToClear()

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 #include "ui_ItemDialogBase.h"
 
@@ -32,6 +34,12 @@ class QLineEdit;
 //   new    - a fresh item, not yet in the collection, owned by the dialog;
 //   copy   - a copy of the shown item, likewise owned by the dialog;
 //   search - no current item.
+//
+// The item shown can change while the dialog is open (a scanner import, the
+// list, another dialog): the dialog follows the collection's itemChanged. An
+// untouched dialog shows the new values; one with edits asks whether to keep
+// them. Saving writes only the fields the user changed since the item was
+// shown, so a value read before someone else's change is never written back.
 //
 // Ownership: an item of the collection is never deleted here. An item the
 // dialog made and has not saved yet (new or copy) is held in m_unsavedItem
@@ -139,10 +147,43 @@ private:
     // An item the dialog made; it owns it until save_slot hands it over.
     void setCurrentItem(std::unique_ptr<Item> unsaved);
     void showSearchResult(Item *found);
+
+    // The fields that hold an item's values, each read as one text.
+    enum EditField {
+        GroupField,
+        NameField,
+        ProductField,
+        ProductModelField,
+        CountField,
+        PriceField,
+        PriceTodayField,
+        DateField,
+        LocationField,
+        SupplierField,
+        AddressField,
+        WwwField,
+        SerialnoField,
+        DescriptionField,
+        PhotolinkField,
+        ReceiptField,
+        DocumentField,
+        EditFieldCount
+    };
+    using FieldTexts = std::array<QString, EditFieldCount>;
+    FieldTexts fieldTexts() const;
+    void setFieldText(EditField field, const QString &text);
+    QLineEdit *lineEditOf(EditField field) const;
+    // Whether a field differs from what showItem put there.
+    bool isEdited(EditField field, const FieldTexts &now) const;
+    bool hasUserEdits() const;
+    void itemChangedInCollection(Item *item);
     void storeGeometry() const;
     void restoreStoredGeometry();
     bool collectionIsReadOnly() const;
     bool showsCollectionItem() const;
+    // The serial number after the highest in the collection; empty when the
+    // highest is the last that numbering reads.
+    QString nextSerialNumber() const;
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
     void leaveCurrentItem();
@@ -170,10 +211,11 @@ private:
     // While showItem or resetAllFields fill the fields, edits of the count
     // and price must not be written back into the item being shown.
     bool m_filling = false;
-    // The shown item's date text could not be read as a date; the date editor
-    // shows a placeholder that must not overwrite the item's text unless the
-    // user picks a date.
-    bool m_dateUnreadable = false;
+    // The fields as showItem (or the last save) left them; none for an item
+    // that was never shown (a new one), all of whose fields are written.
+    std::optional<FieldTexts> m_shown;
+    // The dialog is announcing its own change to the collection's listeners.
+    bool m_announcing = false;
 
     ItemValidation m_validation;
     ItemPicturePreviews *m_previews = nullptr;

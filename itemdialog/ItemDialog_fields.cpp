@@ -104,7 +104,6 @@ void ItemDialog::resetAllFields(bool SeachMode)
         supplierComboBox->setEnabled(true);
         buyQDateEdit->setDate(QDate::currentDate());
     }
-    m_dateUnreadable = false;
 
     nameLineEdit->clear();
     productLineEdit->clear();
@@ -152,7 +151,6 @@ void ItemDialog::showItem(Item *item)
     priceTotalLineEdit->setText(item->totalValueText());
     infoLineEdit->setText(item->description());
     const QDate date = item->dateValue();
-    m_dateUnreadable = !date.isValid();
     buyQDateEdit->setDate(date.isValid() ? date : noDate());
     locationComboBox->setCurrentIndex(item->location() < locationComboBox->count() ? item->location() : -1);
     setComboText(supplierComboBox, item->supplier());
@@ -183,6 +181,7 @@ void ItemDialog::showItem(Item *item)
     groupComboBox->setEnabled(true);
 
     m_filling = wasFilling;
+    m_shown = fieldTexts();
 
     if (m_currentPage && m_currentPage != basicPage)
         currentPageChangedSlot(m_currentPage);
@@ -193,31 +192,142 @@ void ItemDialog::updateCurrentItem()
     Item *item = m_currentItem;
     if (!item)
         return;
+    // A field the user left alone keeps the item's own value: someone else
+    // may have changed it since it was shown, and a field may show it only
+    // in part (a price rounded to cents, a placeholder for a date text that
+    // is no date).
+    const FieldTexts now = fieldTexts();
+    const auto changed = [&](EditField field) { return isEdited(field, now); };
     // A combo without a current entry (the item's number has no name in the
     // list) leaves the item's number alone.
-    if (groupComboBox->currentIndex() >= 0)
+    if (changed(GroupField) && groupComboBox->currentIndex() >= 0)
         item->setGroup(groupComboBox->currentIndex());
-    item->setName(nameLineEdit->text());
-    item->setProduct(productLineEdit->text());
-    item->setPrice(priceFromField(priceLineEdit->text(), item->price()));
-    item->setDescription(infoLineEdit->text());
-    if (!(m_dateUnreadable && buyQDateEdit->date() == noDate()))
+    if (changed(NameField))
+        item->setName(nameLineEdit->text());
+    if (changed(ProductField))
+        item->setProduct(productLineEdit->text());
+    if (changed(PriceField))
+        item->setPrice(priceFromField(priceLineEdit->text(), item->price()));
+    if (changed(DescriptionField))
+        item->setDescription(infoLineEdit->text());
+    if (changed(DateField))
         item->setDate(dateText(buyQDateEdit->date()));
-    if (locationComboBox->currentIndex() >= 0)
+    if (changed(LocationField) && locationComboBox->currentIndex() >= 0)
         item->setLocation(locationComboBox->currentIndex());
-    item->setSupplier(supplierComboBox->currentText());
-    item->setSerialno(serialnoLineEdit->text());
-    item->setPriceToday(priceFromField(priceTodayLineEdit->text(), item->priceToday()));
-    item->setAddress(addressLineEdit->text());
-    item->setPhotolink(photolinkLineEdit->text());
-    item->setNumberOfItems(numberOfItemsLineEdit->text().toInt(nullptr, 10));
-    item->setWww(wwwLineEdit->text());
-    item->setReceipt(receiptLineEdit->text());
-    item->setDocument(documentLineEdit->text());
-    if (!productBrandLineEdit->isHidden())
+    if (changed(SupplierField))
+        item->setSupplier(supplierComboBox->currentText());
+    if (changed(SerialnoField))
+        item->setSerialno(serialnoLineEdit->text());
+    if (changed(PriceTodayField))
+        item->setPriceToday(priceFromField(priceTodayLineEdit->text(), item->priceToday()));
+    if (changed(AddressField))
+        item->setAddress(addressLineEdit->text());
+    if (changed(PhotolinkField))
+        item->setPhotolink(photolinkLineEdit->text());
+    if (changed(CountField)) {
+        // An empty field, where an edition allows one, is stored as 0; a
+        // count the file cannot hold the save check has refused.
+        int count = 0;
+        StorageCheck::readCount(numberOfItemsLineEdit->text(), &count);
+        item->setNumberOfItems(count);
+    }
+    if (changed(WwwField))
+        item->setWww(wwwLineEdit->text());
+    if (changed(ReceiptField))
+        item->setReceipt(receiptLineEdit->text());
+    if (changed(DocumentField))
+        item->setDocument(documentLineEdit->text());
+    if (changed(ProductModelField) && !productBrandLineEdit->isHidden())
         item->setProductModel(productBrandLineEdit->text());
     if (!isVistrel())
         priceTotalLineEdit->setText(item->totalValueText());
+}
+
+QLineEdit *ItemDialog::lineEditOf(EditField field) const
+{
+    switch (field) {
+    case NameField:
+        return nameLineEdit;
+    case ProductField:
+        return productLineEdit;
+    case ProductModelField:
+        return productBrandLineEdit;
+    case CountField:
+        return numberOfItemsLineEdit;
+    case PriceField:
+        return priceLineEdit;
+    case PriceTodayField:
+        return priceTodayLineEdit;
+    case AddressField:
+        return addressLineEdit;
+    case WwwField:
+        return wwwLineEdit;
+    case SerialnoField:
+        return serialnoLineEdit;
+    case DescriptionField:
+        return infoLineEdit;
+    case PhotolinkField:
+        return photolinkLineEdit;
+    case ReceiptField:
+        return receiptLineEdit;
+    case DocumentField:
+        return documentLineEdit;
+    case GroupField:
+    case DateField:
+    case LocationField:
+    case SupplierField:
+    case EditFieldCount:
+        break;
+    }
+    return nullptr;
+}
+
+ItemDialog::FieldTexts ItemDialog::fieldTexts() const
+{
+    FieldTexts texts;
+    for (int i = 0; i < EditFieldCount; ++i) {
+        if (const QLineEdit *edit = lineEditOf(EditField(i)))
+            texts[std::size_t(i)] = edit->text();
+    }
+    texts[GroupField] = QString::number(groupComboBox->currentIndex());
+    texts[DateField] = buyQDateEdit->date().toString(Qt::ISODate);
+    texts[LocationField] = QString::number(locationComboBox->currentIndex());
+    texts[SupplierField] = supplierComboBox->currentText();
+    return texts;
+}
+
+void ItemDialog::setFieldText(EditField field, const QString &text)
+{
+    if (QLineEdit *edit = lineEditOf(field)) {
+        edit->setText(text);
+        return;
+    }
+    switch (field) {
+    case GroupField:
+        groupComboBox->setCurrentIndex(text.toInt());
+        break;
+    case DateField:
+        buyQDateEdit->setDate(QDate::fromString(text, Qt::ISODate));
+        break;
+    case LocationField:
+        locationComboBox->setCurrentIndex(text.toInt());
+        break;
+    case SupplierField:
+        setComboText(supplierComboBox, text);
+        break;
+    default:
+        break;
+    }
+}
+
+bool ItemDialog::isEdited(EditField field, const FieldTexts &now) const
+{
+    return !m_shown || now[std::size_t(field)] != (*m_shown)[std::size_t(field)];
+}
+
+bool ItemDialog::hasUserEdits() const
+{
+    return m_shown && fieldTexts() != *m_shown;
 }
 
 void ItemDialog::countChanged_slot()

@@ -127,9 +127,15 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
             return estimateProblem;
     }
 
+    const QString countRange = QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1");
     if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
-        return { CountOutOfRange,
-            QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount) };
+        return { CountOutOfRange, countRange.arg(MaxCount) };
+    // The other editions store an empty count as 0 and keep a count above
+    // the typing limit that came from the file, but never one the file
+    // cannot hold.
+    const QString count = form.numberOfItemsLineEdit->text();
+    if (!count.isEmpty() && StorageCheck::readCount(count, nullptr) != StorageCheck::CountRead)
+        return { CountOutOfRange, countRange.arg(StorageCheck::maxCount) };
 
     if (form.nameLineEdit->text().isEmpty())
         return { NameMissing, nameMissingText() };

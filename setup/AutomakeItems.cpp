@@ -47,6 +47,19 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
         MessageBox::critical(this, QCoreApplication::translate("AutomakeItemsClass", "Warning"), problem);
         return;
     }
+    // Numbers above the highest that serial numbers are read as would read
+    // as 0, and the next batch would number from the start again.
+    const int highest = m_collection->highestSerialNumber();
+    if (qint64(highest) + m_count > Item::maxSerialNumber) {
+        MessageBox::critical(this, QCoreApplication::translate("AutomakeItemsClass", "Warning"),
+            QCoreApplication::translate("AutomakeItemsClass",
+                "%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der kan højst "
+                "tælles til %3. Ingen varer er oprettet.")
+                .arg(m_count)
+                .arg(highest)
+                .arg(Item::maxSerialNumber));
+        return;
+    }
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     for (int made = 0; made < m_count; ++made) {
         auto item = std::make_unique<Item>();

@@ -492,6 +492,28 @@ TEXTS = {
     "Fejl": (None, "Feil", "Error"),
     "Felt grænseværdi fejl": ("Ugyldig værdi", "Ugyldig verdi", "Invalid value"),
     "Ret det !": ("Ret venligst feltet.", "Vennligst rett feltet.", "Please correct the field."),
+    # the shown item changed or was removed elsewhere while the dialog was open
+    "Varen er ændret": (None, "Varen er endret", "The item has changed"),
+    "Varen \"%1\" er blevet ændret et andet sted, mens du redigerede den her, for eksempel af en indlæsning "
+    "fra stregkodescanneren.\n\nBehold mine ændringer: de felter, du har ændret, beholder din tekst, og de "
+    "andre viser varens nye værdier.\nVis de nye værdier: dine ændringer forkastes.": (
+        None,
+        "Varen \"%1\" er endret et annet sted mens du redigerte den her, for eksempel av en innlesing fra "
+        "strekkodeleseren.\n\nBehold mine endringer: feltene du har endret, beholder teksten din, og de andre "
+        "viser varens nye verdier.\nVis de nye verdiene: endringene dine forkastes.",
+        "The item \"%1\" was changed elsewhere while you were editing it here, for example by an import from "
+        "the barcode scanner.\n\nKeep my changes: the fields you changed keep your text, and the others show "
+        "the item's new values.\nShow the new values: your changes are discarded."),
+    "Behold mine ændringer": (None, "Behold mine endringer", "Keep my changes"),
+    "Vis de nye værdier": (None, "Vis de nye verdiene", "Show the new values"),
+    "Varen er fjernet": (None, "Varen er fjernet", "The item was removed"),
+    "Varen \"%1\" er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra "
+    "stregkodescanneren. Dine ændringer kan ikke gemmes.": (
+        None,
+        "Varen \"%1\" er fjernet fra registeret mens du redigerte den her, for eksempel av en flytting fra "
+        "strekkodeleseren. Endringene dine kan ikke lagres.",
+        "The item \"%1\" was removed from the register while you were editing it here, for example by a move "
+        "from the barcode scanner. Your changes cannot be saved."),
     "Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)": (
         "Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",
         "Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",
@@ -922,6 +944,14 @@ TEXTS = {
         "Antall varer må være:\nfra 1 til og med 1000",
         "Number of items must be:\nfrom 1 to 1000"),
 
+    "%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der kan højst "
+    "tælles til %3. Ingen varer er oprettet.": (
+        None,
+        "%1 nye varer kan ikke få hvert sitt serienummer: det høyeste serienummeret er %2, og det kan høyst "
+        "telles til %3. Ingen varer er opprettet.",
+        "%1 new items cannot each get a serial number: the highest serial number is %2, and numbering goes no "
+        "higher than %3. No items were made."),
+
     # ----------------------------------------- barcodes and location import
     "Etiketprinter": (None, "Etikettskriver", "Label printer"),
     "Der er ikke angivet nogen etiketprinter i %1.": (
@@ -969,6 +999,22 @@ TEXTS = {
         "Opdatering mislykkedes for lokation: %1, varenummer: %2, antal: %3",
         "Oppdatering mislyktes for lokasjon: %1, varenummer: %2, antall: %3",
         "Update failed for location: %1, inventory ID: %2, items: %3"),
+    "Optælling (I) mislykkedes for vare %1: %2 + %3 stykker er flere, end en vare kan have (%4)": (
+        None,
+        "Opptelling (I) mislyktes for vare %1: %2 + %3 stykker er flere enn en vare kan ha (%4)",
+        "Update (I) failed for item %1: %2 + %3 pieces are more than an item can hold (%4)"),
+    "Flytning mislykkedes for vare %1: %2 + %3 stykker på lokation %4 er flere, end en vare kan have (%5)": (
+        None,
+        "Flytting mislyktes for vare %1: %2 + %3 stykker på lokasjon %4 er flere enn en vare kan ha (%5)",
+        "Move failed for item %1: %2 + %3 pieces at location %4 are more than an item can hold (%5)"),
+    "Post %1 for vare %2 mislykkedes: antallet %3 ligger uden for det, en vare kan have (%4 til %5)": (
+        None,
+        "Post %1 for vare %2 mislyktes: antallet %3 ligger utenfor det en vare kan ha (%4 til %5)",
+        "Record %1 for item %2 failed: the count %3 is outside what an item can hold (%4 to %5)"),
+    "Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare": (
+        None,
+        "Plassering (S) mislyktes for vare %1: det finnes ikke noe varenummer etter %2 til den nye varen",
+        "Placement (S) failed for item %1: there is no inventory number after %2 for the new item"),
     "Open_Location_File": ("Åbn lokationsfil", "Åpne lokasjonsfil", "Open location file"),
     "location file (*.txt *.loc)": (
         "Lokationsfil (*.txt *.loc)", "Lokasjonsfil (*.txt *.loc)", "Location file (*.txt *.loc)"),

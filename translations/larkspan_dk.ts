@@ -33,6 +33,10 @@ Greater than 0 and less than 1000</source>
         <translation>Antal varer skal være:
 fra 1 til og med 1000</translation>
     </message>
+    <message>
+        <source>%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der kan højst tælles til %3. Ingen varer er oprettet.</source>
+        <translation>%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der kan højst tælles til %3. Ingen varer er oprettet.</translation>
+    </message>
 </context>
 <context>
     <name>CommonSetup</name>
@@ -457,6 +461,36 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
     <message>
         <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</source>
         <translation>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</translation>
+    </message>
+    <message>
+        <source>Varen er ændret</source>
+        <translation>Varen er ændret</translation>
+    </message>
+    <message>
+        <source>Varen &quot;%1&quot; er blevet ændret et andet sted, mens du redigerede den her, for eksempel af en indlæsning fra stregkodescanneren.
+
+Behold mine ændringer: de felter, du har ændret, beholder din tekst, og de andre viser varens nye værdier.
+Vis de nye værdier: dine ændringer forkastes.</source>
+        <translation>Varen &quot;%1&quot; er blevet ændret et andet sted, mens du redigerede den her, for eksempel af en indlæsning fra stregkodescanneren.
+
+Behold mine ændringer: de felter, du har ændret, beholder din tekst, og de andre viser varens nye værdier.
+Vis de nye værdier: dine ændringer forkastes.</translation>
+    </message>
+    <message>
+        <source>Behold mine ændringer</source>
+        <translation>Behold mine ændringer</translation>
+    </message>
+    <message>
+        <source>Vis de nye værdier</source>
+        <translation>Vis de nye værdier</translation>
+    </message>
+    <message>
+        <source>Varen er fjernet</source>
+        <translation>Varen er fjernet</translation>
+    </message>
+    <message>
+        <source>Varen &quot;%1&quot; er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra stregkodescanneren. Dine ændringer kan ikke gemmes.</source>
+        <translation>Varen &quot;%1&quot; er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra stregkodescanneren. Dine ændringer kan ikke gemmes.</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1172,22 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
 %2</source>
         <translation>Filen %1 kunne ikke slettes, og dens flytninger vil blive udført igen ved næste indlæsning:
 %2</translation>
+    </message>
+    <message>
+        <source>Post %1 for vare %2 mislykkedes: antallet %3 ligger uden for det, en vare kan have (%4 til %5)</source>
+        <translation>Post %1 for vare %2 mislykkedes: antallet %3 ligger uden for det, en vare kan have (%4 til %5)</translation>
+    </message>
+    <message>
+        <source>Optælling (I) mislykkedes for vare %1: %2 + %3 stykker er flere, end en vare kan have (%4)</source>
+        <translation>Optælling (I) mislykkedes for vare %1: %2 + %3 stykker er flere, end en vare kan have (%4)</translation>
+    </message>
+    <message>
+        <source>Flytning mislykkedes for vare %1: %2 + %3 stykker på lokation %4 er flere, end en vare kan have (%5)</source>
+        <translation>Flytning mislykkedes for vare %1: %2 + %3 stykker på lokation %4 er flere, end en vare kan have (%5)</translation>
+    </message>
+    <message>
+        <source>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</source>
+        <translation>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</translation>
     </message>
 </context>
 <context>

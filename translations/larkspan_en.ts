@@ -33,6 +33,10 @@ Greater than 0 and less than 1000</source>
         <translation>Number of items must be:
 from 1 to 1000</translation>
     </message>
+    <message>
+        <source>%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der kan højst tælles til %3. Ingen varer er oprettet.</source>
+        <translation>%1 new items cannot each get a serial number: the highest serial number is %2, and numbering goes no higher than %3. No items were made.</translation>
+    </message>
 </context>
 <context>
     <name>CommonSetup</name>
@@ -457,6 +461,36 @@ If the program that locked the database is no longer running (after a crash, for
     <message>
         <source>Teksten indeholder usynlige styretegn (som ESC eller lodret tabulator), så den er ikke sat ind.</source>
         <translation>The text contains invisible control characters (such as ESC or vertical tab), so it was not inserted.</translation>
+    </message>
+    <message>
+        <source>Varen er ændret</source>
+        <translation>The item has changed</translation>
+    </message>
+    <message>
+        <source>Varen &quot;%1&quot; er blevet ændret et andet sted, mens du redigerede den her, for eksempel af en indlæsning fra stregkodescanneren.
+
+Behold mine ændringer: de felter, du har ændret, beholder din tekst, og de andre viser varens nye værdier.
+Vis de nye værdier: dine ændringer forkastes.</source>
+        <translation>The item &quot;%1&quot; was changed elsewhere while you were editing it here, for example by an import from the barcode scanner.
+
+Keep my changes: the fields you changed keep your text, and the others show the item&apos;s new values.
+Show the new values: your changes are discarded.</translation>
+    </message>
+    <message>
+        <source>Behold mine ændringer</source>
+        <translation>Keep my changes</translation>
+    </message>
+    <message>
+        <source>Vis de nye værdier</source>
+        <translation>Show the new values</translation>
+    </message>
+    <message>
+        <source>Varen er fjernet</source>
+        <translation>The item was removed</translation>
+    </message>
+    <message>
+        <source>Varen &quot;%1&quot; er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra stregkodescanneren. Dine ændringer kan ikke gemmes.</source>
+        <translation>The item &quot;%1&quot; was removed from the register while you were editing it here, for example by a move from the barcode scanner. Your changes cannot be saved.</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1172,22 @@ If the program that locked the database is no longer running (after a crash, for
 %2</source>
         <translation>The file %1 could not be deleted, and its movements would be applied again by the next import:
 %2</translation>
+    </message>
+    <message>
+        <source>Post %1 for vare %2 mislykkedes: antallet %3 ligger uden for det, en vare kan have (%4 til %5)</source>
+        <translation>Record %1 for item %2 failed: the count %3 is outside what an item can hold (%4 to %5)</translation>
+    </message>
+    <message>
+        <source>Optælling (I) mislykkedes for vare %1: %2 + %3 stykker er flere, end en vare kan have (%4)</source>
+        <translation>Update (I) failed for item %1: %2 + %3 pieces are more than an item can hold (%4)</translation>
+    </message>
+    <message>
+        <source>Flytning mislykkedes for vare %1: %2 + %3 stykker på lokation %4 er flere, end en vare kan have (%5)</source>
+        <translation>Move failed for item %1: %2 + %3 pieces at location %4 are more than an item can hold (%5)</translation>
+    </message>
+    <message>
+        <source>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</source>
+        <translation>Placement (S) failed for item %1: there is no inventory number after %2 for the new item</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "database/Item.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 using namespace TestSupport;
@@ -177,6 +178,159 @@ private slots:
         reread.deleteItems();
         reread.releaseLock();
         QFile::remove(DBItemCollection::lockFilePath());
+    }
+
+    // The edges of what a record may do, one small file each: the last group
+    // and one past it, a count brought down to exactly zero and one more,
+    // and counts at the top and bottom of what an item can hold.
+    void edges_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("hammerCount"); // the Hammer at 2, serial 123
+        QTest::addColumn<int>("sawCount"); // the Sav at 1, serial 200
+        QTest::addColumn<QString>("extraSerial"); // a Mutter at 0 with this serial
+        QTest::addColumn<QStringList>("expectedItems");
+        QTest::addColumn<QStringList>("expectedMessages");
+
+        const QString saws[] = { QStringLiteral("0:200:3:Sav:01.02.2020"), QStringLiteral("1:200:2:Sav:01.02.2020") };
+        const QString hammer = QStringLiteral("2:123:5:Hammer:01.02.2020");
+        const QStringList unchanged { saws[0], saws[1], hammer };
+        const QString top = QString::number(std::numeric_limits<int>::max());
+        const QString bottom = QString::number(std::numeric_limits<int>::min());
+        const auto beyond = [&](const char *kind, const char *count) {
+            return quorvel(
+                QString::fromUtf8("Post %1 for vare 123 mislykkedes: antallet %2 ligger uden for det, en vare kan "
+                                  "have (%3 til %4)")
+                    .arg(QLatin1String(kind), QLatin1String(count), bottom, top));
+        };
+        const int full = std::numeric_limits<int>::max();
+
+        QTest::newRow("I at the last group")
+            << "S;3;123\nI;3;123;1" << 5 << 2 << "" << QStringList { saws[0], saws[1], "3:123:6:Hammer:today" }
+            << QStringList();
+        QTest::newRow("I one past the group list")
+            << "I;4;123;1" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location1: 4 not found, max groups: 4"),
+                   quorvel("Update failed for location: 4, inventory_id: 123, items: 1") };
+        QTest::newRow("I before the group list")
+            << "I;-1;123;1" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location1: -1 not found, max groups: 4"),
+                   quorvel("Update failed for location: -1, inventory_id: 123, items: 1") };
+        QTest::newRow("F to the last group")
+            << "F;2;3;123;1" << 5 << 2 << ""
+            << QStringList { saws[0], saws[1], "2:123:4:Hammer:today", "3:123:1:Hammer:today" } << QStringList();
+        QTest::newRow("F to one past the group list")
+            << "F;2;4;123;1" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location2: 4 not found, max groups: 4") };
+        QTest::newRow("F from the last group")
+            << "S;3;123\nF;3;2;123;2" << 5 << 2 << ""
+            << QStringList { saws[0], saws[1], "2:123:2:Hammer:today", "3:123:3:Hammer:today" } << QStringList();
+        QTest::newRow("F from one past the group list")
+            << "F;4;2;123;1" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location1: 4 not found, max groups: 4") };
+        QTest::newRow("S to the last group")
+            << "S;3;123" << 5 << 2 << "" << QStringList { saws[0], saws[1], "3:123:5:Hammer:01.02.2020" }
+            << QStringList();
+        QTest::newRow("S to one past the group list")
+            << "S;4;123" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location1: 4 not found, max groups: 4"),
+                   quorvel("Update failed for location: 4, inventory_id: 123, items: ") };
+        QTest::newRow("S copy to the last group")
+            << "S;3;123;2" << 5 << 2 << "" << QStringList { saws[0], saws[1], hammer, "3:201:2:Hammer:today" }
+            << QStringList();
+        QTest::newRow("S copy to one past the group list")
+            << "S;4;123;2" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, location1: 4 not found, max groups: 4"),
+                   quorvel("Update failed for location: 4, inventory_id: 123, items: 2") };
+
+        QTest::newRow("I down to exactly zero keeps the item")
+            << "I;2;123;-5" << 5 << 2 << "" << QStringList { saws[0], saws[1], "2:123:0:Hammer:today" }
+            << QStringList();
+        QTest::newRow("I one below zero")
+            << "I;2;123;-6" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Update (I) failed, to few items: 5 in record: 123 - can not subtract (-6)"),
+                   quorvel("Update failed for location: 2, inventory_id: 123, items: -6") };
+        QTest::newRow("F of all pieces deletes the source")
+            << "F;2;3;123;5" << 5 << 2 << "" << QStringList { saws[0], saws[1], "3:123:5:Hammer:today" }
+            << QStringList();
+        QTest::newRow("F of all pieces onto an item there")
+            << "F;0;1;200;3" << 5 << 2 << "" << QStringList { "1:200:5:Sav:today", hammer } << QStringList();
+        QTest::newRow("F of one more than there are")
+            << "F;2;3;123;6" << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Move failed, to few items: 5 in record: 123 - can not subtract (6)") };
+
+        QTest::newRow("I up to the top") << "I;2;123;1" << full - 1 << 2 << ""
+                                         << QStringList { saws[0], saws[1], "2:123:" + top + ":Hammer:today" }
+                                         << QStringList();
+        QTest::newRow("I past the top") << "I;2;123;1" << full << 2 << ""
+                                        << QStringList { saws[0], saws[1], "2:123:" + top + ":Hammer:01.02.2020" }
+                                        << QStringList { quorvel(QString::fromUtf8(
+                                                             "Optælling (I) mislykkedes for vare 123: 2147483647 + 1 "
+                                                             "stykker er flere, end en vare kan have (2147483647)")),
+                                               quorvel("Update failed for location: 2, inventory_id: 123, items: 1") };
+        QTest::newRow("F onto a full item changes neither")
+            << "F;0;1;200;1" << 5 << full << "" << QStringList { saws[0], "1:200:" + top + ":Sav:01.02.2020", hammer }
+            << QStringList { quorvel(QString::fromUtf8("Flytning mislykkedes for vare 200: 2147483647 + 1 stykker "
+                                                       "på lokation 1 er flere, end en vare kan have (2147483647)")) };
+        QTest::newRow("F of a full item to a new place")
+            << "F;2;3;123;" + top << full << 2 << ""
+            << QStringList { saws[0], saws[1], "3:123:" + top + ":Hammer:today" } << QStringList();
+        QTest::newRow("I count past an int")
+            << "I;2;123;2147483648" << 5 << 2 << "" << unchanged
+            << QStringList { beyond("I", "2147483648"),
+                   quorvel("Update failed for location: 2, inventory_id: 123, items: 2147483648") };
+        QTest::newRow("I count below an int")
+            << "I;2;123;-2147483649" << 5 << 2 << "" << unchanged
+            << QStringList { beyond("I", "-2147483649"),
+                   quorvel("Update failed for location: 2, inventory_id: 123, items: -2147483649") };
+        QTest::newRow("F count past an int")
+            << "F;2;3;123;2147483648" << 5 << 2 << "" << unchanged << QStringList { beyond("F", "2147483648") };
+        QTest::newRow("S count past even 64 bits")
+            << "S;1;123;99999999999999999999" << 5 << 2 << "" << unchanged
+            << QStringList { beyond("S", "99999999999999999999"),
+                   quorvel("Update failed for location: 1, inventory_id: 123, items: 99999999999999999999") };
+        QTest::newRow("I count at the bottom of an int")
+            << "I;2;123;" + bottom << 5 << 2 << "" << unchanged
+            << QStringList { quorvel("Update (I) failed, to few items: 5 in record: 123 - can not subtract (" + bottom
+                                 + ")"),
+                   quorvel("Update failed for location: 2, inventory_id: 123, items: " + bottom) };
+        QTest::newRow("F count at the bottom of an int")
+            << "F;2;3;123;" + bottom << 5 << 2 << "" << unchanged
+            << QStringList { quorvel(
+                   "Move failed, ItemId: 123 - the number of items to move must be at least 1: " + bottom) };
+        QTest::newRow("S copy takes the last serial number")
+            << "S;1;123;2" << 5 << 2 << QString::number(full - 1)
+            << QStringList { saws[0], saws[1], hammer, "0:" + QString::number(full - 1) + ":1:Mutter:01.02.2020",
+                   "1:" + top + ":2:Hammer:today" }
+            << QStringList();
+        QTest::newRow("S copy when the serial numbers are used up")
+            << "S;1;123;2" << 5 << 2 << top
+            << QStringList { saws[0], saws[1], hammer, "0:" + top + ":1:Mutter:01.02.2020" }
+            << QStringList { quorvel(QString::fromUtf8("Placering (S) mislykkedes for vare 123: der er intet "
+                                                       "varenummer efter 2147483647 til den nye vare")),
+                   quorvel("Update failed for location: 1, inventory_id: 123, items: 2") };
+    }
+
+    void edges()
+    {
+        QFETCH(QString, lines);
+        QFETCH(int, hammerCount);
+        QFETCH(int, sawCount);
+        QFETCH(QString, extraSerial);
+        QFETCH(QStringList, expectedItems);
+        QFETCH(QStringList, expectedMessages);
+
+        m_collection->findByGroupAndSerial(2, QStringLiteral("123"))->setNumberOfItems(hammerCount);
+        m_collection->findByGroupAndSerial(1, QStringLiteral("200"))->setNumberOfItems(sawCount);
+        if (!extraSerial.isEmpty())
+            addItem(*m_collection, 0, extraSerial, 1, QStringLiteral("Mutter"));
+        QVERIFY(writeFile(importPath(), lines.toLatin1() + "\r\n"));
+
+        RecordedMessageBoxes boxes;
+        QVERIFY(LocationUpdate::importFile(importPath(), *m_collection));
+        QCOMPARE(texts(boxes), expectedMessages);
+        std::sort(expectedItems.begin(), expectedItems.end());
+        QCOMPARE(state(*m_collection), expectedItems);
     }
 
     void sameMinuteRefused()

@@ -249,6 +249,51 @@ private slots:
         QVERIFY(!StoredText::isStorableNumber(qQNaN()));
     }
 
+    // A count as the scanner's records and the item dialog give it: the
+    // range is the reader's, a signed 32-bit integer.
+    void counts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("reading");
+        QTest::addColumn<int>("value");
+        const int read = StorageCheck::CountRead, beyond = StorageCheck::CountBeyondRange,
+                  none = StorageCheck::NotACount;
+        QTest::newRow("plain") << "12" << read << 12;
+        QTest::newRow("blanks around") << " 12 " << read << 12;
+        QTest::newRow("plus") << "+5" << read << 5;
+        QTest::newRow("top") << "2147483647" << read << 2147483647;
+        QTest::newRow("bottom") << "-2147483648" << read << int(-2147483647 - 1);
+        QTest::newRow("one past the top") << "2147483648" << beyond << 0;
+        QTest::newRow("one below the bottom") << "-2147483649" << beyond << 0;
+        QTest::newRow("past 64 bits") << "123456789012345678901234567890" << beyond << 0;
+        QTest::newRow("empty") << "" << none << 0;
+        QTest::newRow("sign alone") << "-" << none << 0;
+        QTest::newRow("two signs") << "+-5" << none << 0;
+        QTest::newRow("letters") << "12x" << none << 0;
+        QTest::newRow("decimal") << "1.5" << none << 0;
+    }
+    void counts()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, reading);
+        QFETCH(int, value);
+        int count = 0;
+        QCOMPARE(int(StorageCheck::readCount(text, &count)), reading);
+        QCOMPARE(count, value);
+    }
+
+    void countChanges()
+    {
+        const int top = StorageCheck::maxCount, bottom = StorageCheck::minCount;
+        QVERIFY(StorageCheck::countChangeFits(top - 1, 1));
+        QVERIFY(!StorageCheck::countChangeFits(top, 1));
+        QVERIFY(StorageCheck::countChangeFits(top, -qint64(top)));
+        QVERIFY(!StorageCheck::countChangeFits(0, -qint64(bottom)));
+        QVERIFY(StorageCheck::countChangeFits(bottom, 0));
+        QVERIFY(!StorageCheck::countChangeFits(bottom, -1));
+        QVERIFY(StorageCheck::countChangeFits(bottom, top));
+    }
+
     // The title a refusal names a field by: the database's own from its
     // field-names list, else the list's initial heading for that field,
     // whatever the list shows at the moment.

@@ -394,17 +394,28 @@ private slots:
     void copyMakesASecondItem_data()
     {
         QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("highest"); // the shade's serial number; empty: 30
         QTest::addColumn<QString>("serial");
-        QTest::newRow("Ostrana") << int(OstranaEdition) << "7";
-        QTest::newRow("Quorvel") << int(QuorvelEdition) << "31";
+        QTest::newRow("Ostrana") << int(OstranaEdition) << ""
+                                 << "7";
+        QTest::newRow("Quorvel") << int(QuorvelEdition) << ""
+                                 << "31";
+        QTest::newRow("Quorvel, the last number") << int(QuorvelEdition) << "2147483646"
+                                                  << "2147483647";
+        // Numbering goes no further: the user types a number.
+        QTest::newRow("Quorvel, no number left") << int(QuorvelEdition) << "2147483647"
+                                                 << "";
     }
     void copyMakesASecondItem()
     {
         QFETCH(int, edition);
+        QFETCH(QString, highest);
         QFETCH(QString, serial);
         TestSupport::IsolatedSettings settings(edition);
         TestSupport::RecordedMessageBoxes boxes;
         Register reg;
+        if (!highest.isEmpty())
+            reg.shade->setSerialno(highest);
         auto d = reg.open(reg.sofa);
         QTest::mouseClick(d->CopyPushButton, Qt::LeftButton);
 

@@ -69,6 +69,9 @@ private slots:
         const QString priceText = QString::fromUtf8("'Købspris' skal være: 0.0 -> 9999999\n\nRet det !");
         const QString todayText = QString::fromUtf8("'Vurderet pris' skal være: 0.0 -> 9999999\n\nRet det !");
         const QString countText = QString::fromUtf8("'Antal' skal være i intervalet: 0 -> 100000\n\nRet det !");
+        // Where no count is demanded, any count the database file holds.
+        const QString storedCountText
+            = QString::fromUtf8("'Antal' skal være i intervalet: 0 -> 2147483647\n\nRet det !");
         const QString error = QStringLiteral("Fejl");
         const int ostrana = OstranaEdition, vistrel = VistrelEdition, numivax = NumivaxEdition,
                   quorvel = QuorvelEdition;
@@ -172,6 +175,36 @@ private slots:
                                                   << ""
                                                   << ""
                                                   << "99999999" << false << limit << todayText;
+        QTest::newRow("1 count past what the file holds") << ostrana << "Sofa"
+                                                          << "2147483648"
+                                                          << "250"
+                                                          << "100" << false << limit << countText;
+        QTest::newRow("2 count above the typing limit") << vistrel << "Sofa"
+                                                        << "200000"
+                                                        << ""
+                                                        << "" << false << ""
+                                                        << "";
+        QTest::newRow("2 count at the top the file holds") << vistrel << "Sofa"
+                                                           << "2147483647"
+                                                           << ""
+                                                           << "" << false << ""
+                                                           << "";
+        QTest::newRow("2 count past what the file holds") << vistrel << "Sofa"
+                                                          << "2147483648"
+                                                          << ""
+                                                          << "" << false << limit << storedCountText;
+        QTest::newRow("3 count past even 64 bits") << numivax << "1864"
+                                                   << "99999999999999999999"
+                                                   << ""
+                                                   << "" << false << limit << storedCountText;
+        QTest::newRow("3 count below what the file holds") << numivax << "1864"
+                                                           << "-2147483649"
+                                                           << ""
+                                                           << "" << false << limit << storedCountText;
+        QTest::newRow("3 count that is no number") << numivax << "1864"
+                                                   << "12x"
+                                                   << ""
+                                                   << "" << false << limit << storedCountText;
         QTest::newRow("3 name missing") << numivax << ""
                                         << "1"
                                         << "1"
@@ -205,6 +238,8 @@ private slots:
         const bool saved = d->save_slot();
         QCOMPARE(saved, text.isEmpty());
         QCOMPARE(reg.sofa->description(), saved ? QStringLiteral("checked") : QString::fromUtf8("Grøn"));
+        if (saved && !count.isEmpty())
+            QCOMPARE(QString::number(reg.sofa->numberOfItems()), count);
         QCOMPARE(databaseModified(), saved);
         if (saved) {
             QCOMPARE(boxes.count(), 0);

@@ -96,6 +96,49 @@ private slots:
         }
     }
 
+    // Serial numbers above the highest one that numbering reads would read as
+    // 0: a batch that would need one is not made at all.
+    void serialNumbersRunOut_data()
+    {
+        QTest::addColumn<QString>("highest");
+        QTest::addColumn<QString>("countText");
+        QTest::addColumn<int>("made");
+        QTest::newRow("the last number") << "2147483646"
+                                         << "1" << 1;
+        QTest::newRow("one past the last number") << "2147483646"
+                                                  << "2" << 0;
+        QTest::newRow("none left") << "2147483647"
+                                   << "1" << 0;
+    }
+    void serialNumbersRunOut()
+    {
+        QFETCH(QString, highest);
+        QFETCH(QString, countText);
+        QFETCH(int, made);
+        auto item = std::make_unique<Item>();
+        item->setSerialno(highest);
+        m_collection->add(std::move(item));
+
+        AutomakeItems dialog;
+        dialog.setCollection(m_collection.get());
+        RecordedMessageBoxes boxes;
+        QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("lineEdit")), countText);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("pushButtonMakeItems")), Qt::LeftButton);
+
+        QCOMPARE(m_collection->count(), 1 + made);
+        if (made) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(m_collection->at(1)->serialno(), QStringLiteral("2147483647"));
+            return;
+        }
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().text,
+            QString::fromUtf8("%1 nye varer kan ikke få hvert sit serienummer: det højeste serienummer er %2, og der "
+                              "kan højst tælles til 2147483647. Ingen varer er oprettet.")
+                .arg(countText, highest));
+    }
+
     void secondBatchContinues()
     {
         AutomakeItems dialog;
