@@ -1,5 +1,6 @@
 #include "barcodes/handlebarcodes.h"
 
+#include "barcodes/LabelTemplate.h"
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
@@ -10,7 +11,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,33 +29,6 @@ QString cut(const QString &text, int length)
 {
     const QString part = text.left(std::max(0, length));
     return part.isNull() ? QString(0, QChar()) : part;
-}
-
-// Ordered substitution: the lowest-numbered placeholder present (%1 to %99)
-// takes the first value, the next the second, and so on; a placeholder
-// without a value stays. One pass, so that a placeholder inside a value is
-// written as it is and never filled in turn.
-QString fill(const QString &text, const QStringList &values)
-{
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9][0-9]?)"));
-    QList<int> numbers;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
-        const int number = match.captured(1).toInt();
-        if (!numbers.contains(number))
-            numbers.append(number);
-    }
-    std::sort(numbers.begin(), numbers.end());
-
-    QString filled;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
-        const qsizetype index = numbers.indexOf(match.captured(1).toInt());
-        filled += QStringView(text).mid(done, match.capturedStart() - done);
-        filled += index < values.size() ? values.at(index) : match.captured();
-        done = match.capturedEnd();
-    }
-    filled += QStringView(text).mid(done);
-    return filled;
 }
 
 void logEntry(LogXML *log, const QString &entry, const QString &source, const QString &operation)
@@ -104,11 +77,11 @@ QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const
 
     QString label;
     if (!second.isNull() && third.isNull())
-        label = fill(labelTemplate, { id, second });
+        label = LabelTemplate::fill(labelTemplate, { id, second });
     else if (!second.isNull())
-        label = fill(labelTemplate, { id, second, third });
+        label = LabelTemplate::fill(labelTemplate, { id, second, third });
     else if (third.isNull())
-        label = fill(labelTemplate, { id, id });
+        label = LabelTemplate::fill(labelTemplate, { id, id });
 
     QFile output(outputFile);
     if (output.open(QIODevice::WriteOnly | QIODevice::Append)) {

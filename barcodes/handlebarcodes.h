@@ -10,7 +10,8 @@ class LogXML;
 class QWidget;
 
 // Barcode labels for a ZPL-type label printer. A label job collects the
-// filled label templates of its items (or of one location) in the work file
+// filled label templates of its items (or of one location; see LabelTemplate
+// for how the texts are made safe) in the work file
 // and copies that file raw to the printer named in the printer device file.
 // All paths are relative to the current folder, the program's run folder.
 //

@@ -30,6 +30,15 @@ void setDevice(const QByteArray &text)
     QVERIFY(writeFile(HandlerBarcodesC::printerDeviceFile(), text));
 }
 
+void setNames(bool on, int length)
+{
+    Settings settings;
+    settings.setValue(QStringLiteral("EnableNameOnLabels"), on);
+    settings.setValue(QStringLiteral("BarcodeItemNameLabelLength"), length);
+    settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), on);
+    settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), length);
+}
+
 } // namespace
 
 class tst_BarcodeLabels : public QObject
@@ -69,7 +78,12 @@ private slots:
         QCOMPARE(itemTemplate.count("\r\n"), 5);
         QVERIFY(itemTemplate.startsWith("^XA"));
         QVERIFY(itemTemplate.endsWith("^PQ1^XZ\r\n"));
-        QVERIFY(!readFile(HandlerBarcodesC::locationTemplateFile()).isEmpty());
+        const QByteArray locationTemplate = readFile(HandlerBarcodesC::locationTemplateFile());
+        QVERIFY(!locationTemplate.isEmpty());
+        // Latin-1 bytes print as written only when the printer reads them as
+        // Windows-1252, whatever it was left at.
+        for (const QByteArray &labelTemplate : { itemTemplate, locationTemplate })
+            QVERIFY(labelTemplate.left(labelTemplate.indexOf("\r\n")).contains("^CI27"));
         QVERIFY(!readFile(HandlerBarcodesC::printerDeviceFile()).trimmed().isEmpty());
         QVERIFY(QFileInfo(QStringLiteral("Work")).isDir());
     }
@@ -116,13 +130,7 @@ private slots:
                     testDataPath(QStringLiteral("barcodes/NamedSetup/") + QFileInfo(file).fileName()), file));
             }
         }
-        {
-            Settings settings;
-            settings.setValue(QStringLiteral("EnableNameOnLabels"), namesOn);
-            settings.setValue(QStringLiteral("BarcodeItemNameLabelLength"), nameLength);
-            settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), namesOn);
-            settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), nameLength);
-        }
+        setNames(namesOn, nameLength);
         setDevice("zebra\n");
         // A job starts with an empty work file.
         QVERIFY(writeFile(HandlerBarcodesC::workFile(), "left over from the last job\r\n"));
@@ -228,6 +236,77 @@ private slots:
             QCOMPARE(boxes.last().kind, MessageBox::Critical);
             QVERIFY2(boxes.last().text.contains(messagePart), qPrintable(boxes.last().text));
         }
+    }
+
+    // Names and numbers cannot give the printer commands: "^" and "~" start
+    // one wherever they stand.
+    void safeTexts_data()
+    {
+        QTest::addColumn<int>("job"); // Location: the text is the name; OneItem: the serial number
+        QTest::addColumn<QByteArray>("labelTemplate"); // empty: the shipped one
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("expected"); // a fixture under barcodes/expected/ when it ends in ".txt"
+
+        QTest::newRow("Latin-1 letters, shipped template")
+            << int(Location) << QByteArray() << QStringLiteral("Kælder Øst") << QByteArray("location_kaelder_oest.txt");
+        QTest::newRow("commands in a name, shipped template")
+            << int(Location) << QByteArray() << QStringLiteral("Hylde^XZ~JA_1") << QByteArray("location_commands.txt");
+        QTest::newRow("commands in a serial number, shipped template")
+            << int(OneItem) << QByteArray() << QStringLiteral("^XZ7") << QByteArray("item_commands.txt");
+        QTest::newRow("a field without ^FH gets one")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1 %2^FS^XZ") << QStringLiteral("a^b")
+            << QByteArray("^XA^FO0,0^FH^FD000002 a_5Eb^FS^XZ");
+        QTest::newRow("and its own _ keeps printing as _")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1_%2^FS^FO0,30^FDA_B^FS^XZ") << QStringLiteral("a~b_c")
+            << QByteArray("^XA^FO0,0^FH^FD000002_5Fa_7Eb_5Fc^FS^FO0,30^FDA_B^FS^XZ");
+        QTest::newRow("a field without ^FH and a plain name stays")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1_%2^FS^XZ") << QStringLiteral("Hylde_1")
+            << QByteArray("^XA^FO0,0^FD000002_Hylde_1^FS^XZ");
+        QTest::newRow("the field's own escape character")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FO0,0^FH\\^FD%2^FS^XZ") << QStringLiteral("a\\b^c_d")
+            << QByteArray("^XA^FD000002^FS^FO0,0^FH\\^FDa\\5Cb\\5Ec_d^FS^XZ");
+        QTest::newRow("^FH among the field's commands")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FO0,0^FH^A0N,20,20^FD%2^FS^XZ") << QStringLiteral("x_y")
+            << QByteArray("^XA^FD000002^FS^FO0,0^FH^A0N,20,20^FDx_5Fy^FS^XZ");
+        QTest::newRow("another field's ^FH is not this one's")
+            << int(Location) << QByteArray("^XA^FO0,0^FH^FD%1^FS^FO0,30^FD%2^FS^XZ") << QStringLiteral("a^b")
+            << QByteArray("^XA^FO0,0^FH^FD000002^FS^FO0,30^FH^FDa_5Eb^FS^XZ");
+        QTest::newRow("lower-case commands")
+            << int(Location) << QByteArray("^xa^fd%1^fs^fo0,0^fd%2^fs^xz") << QStringLiteral("x^y")
+            << QByteArray("^xa^fd000002^fs^fo0,0^FH^fdx_5Ey^fs^xz");
+        QTest::newRow("control characters")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FH^FD%2^FS^XZ") << QStringLiteral("a\tb") + QChar(0x85)
+            << QByteArray("^XA^FD000002^FS^FH^FDa_09b_85^FS^XZ");
+        QTest::newRow("outside a field") << int(Location) << QByteArray("^XA^FD%1^FS^PQ%2^XZ")
+                                         << QStringLiteral("1^XZ~JA") << QByteArray("^XA^FD000002^FS^PQ1?XZ?JA^XZ");
+        QTest::newRow("a template in another language")
+            << int(Location) << QByteArray("%1|%2\r\n") << QStringLiteral("a^b~c_d")
+            << QByteArray("000002|a?b?c_d\r\n");
+    }
+
+    void safeTexts()
+    {
+        QFETCH(int, job);
+        QFETCH(QByteArray, labelTemplate);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, expected);
+        setNames(true, 40);
+        setDevice("zebra");
+        if (!labelTemplate.isEmpty()) {
+            const QString file
+                = job == Location ? HandlerBarcodesC::locationTemplateFile() : HandlerBarcodesC::itemTemplateFile();
+            QVERIFY(writeFile(file, labelTemplate));
+        }
+        Item *item = addItem(*m_collection, 2, text, QStringLiteral("Hammer"));
+
+        ProcessRunner::Recording runs;
+        HandlerBarcodesC labels;
+        QVERIFY(job == Location ? labels.printLocationLabel(2, text, nullptr)
+                                : labels.printItemLabel(*item, nullptr, nullptr));
+        QCOMPARE(runs.count(), 1);
+        if (expected.endsWith(".txt"))
+            expected = readFile(testDataPath(QStringLiteral("barcodes/expected/") + QString::fromLatin1(expected)));
+        QCOMPARE(readFile(HandlerBarcodesC::workFile()), expected);
     }
 };
 
