@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -35,6 +36,11 @@ void logEntry(LogXML *log, const QString &entry, const QString &source, const QS
 {
     if (log)
         log->logItem(entry, source, operation);
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
 }
 
 } // namespace
@@ -69,12 +75,10 @@ QString HandlerBarcodesC::locationId(int position)
     return QString::number(position).rightJustified(6, QLatin1Char('0'));
 }
 
-QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+QString HandlerBarcodesC::makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
     const QString &second, const QString &third, LogXML *log)
 {
     qDebug("BarcodeID %s", qUtf8Printable(id));
-    const QString labelTemplate = readLatin1(templateFile);
-
     QString label;
     if (!second.isNull() && third.isNull())
         label = LabelTemplate::fill(labelTemplate, { id, second });
@@ -82,16 +86,53 @@ QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const
         label = LabelTemplate::fill(labelTemplate, { id, second, third });
     else if (third.isNull())
         label = LabelTemplate::fill(labelTemplate, { id, id });
+    logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    return label;
+}
 
+QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+    const QString &second, const QString &third, LogXML *log)
+{
+    const QString label = makeLabel(readLatin1(templateFile), outputFile, id, second, third, log);
     QFile output(outputFile);
     if (output.open(QIODevice::WriteOnly | QIODevice::Append)) {
         output.write(label.toLatin1());
         output.flush();
         output.close();
     }
-    logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
-    logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
     return label;
+}
+
+bool HandlerBarcodesC::readTemplate(const QString &file, QString *text, QWidget *parent)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        MessageBox::critical(parent, tr("Etiketprinter"),
+            tr("Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:\n%2")
+                .arg(nativePath(file), input.errorString()));
+        return false;
+    }
+    *text = QString::fromLatin1(input.readAll());
+    if (text->trimmed().isEmpty()) {
+        MessageBox::critical(parent, tr("Etiketprinter"),
+            tr("Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.").arg(nativePath(file)));
+        return false;
+    }
+    return true;
+}
+
+bool HandlerBarcodesC::writeWorkFile(const QString &labels, QWidget *parent)
+{
+    // Never written in place: a job is in the file whole or not at all.
+    QSaveFile file(workFile());
+    const QByteArray bytes = labels.toLatin1();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    MessageBox::critical(parent, tr("Etiketprinter"),
+        tr("Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:\n%2")
+            .arg(nativePath(workFile()), file.errorString()));
+    return false;
 }
 
 bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent)
@@ -100,9 +141,8 @@ bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QW
     const QString device = readLatin1(printerDeviceFile()).trimmed();
     const QString title = tr("Etiketprinter");
     if (device.isEmpty()) {
-        MessageBox::critical(parent, title,
-            tr("Der er ikke angivet nogen etiketprinter i %1.")
-                .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(printerDeviceFile()))));
+        MessageBox::critical(
+            parent, title, tr("Der er ikke angivet nogen etiketprinter i %1.").arg(nativePath(printerDeviceFile())));
         return false;
     }
 
@@ -150,16 +190,15 @@ void HandlerBarcodesC::startJob(LogXML *log, const QString &source, const QStrin
     }
 }
 
-void HandlerBarcodesC::writeItemLabel(const Item &item, LogXML *log)
+QString HandlerBarcodesC::itemLabel(const Item &item, const QString &labelTemplate, LogXML *log)
 {
     const QString id = itemId(item.serialno());
     Settings settings;
     if (settings.value(QStringLiteral("EnableNameOnLabels"), false).toBool()) {
         const int length = settings.value(QStringLiteral("BarcodeItemNameLabelLength"), 10).toInt();
-        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, id, cut(item.name(), length), log);
-    } else {
-        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, QString(), QString(), log);
+        return makeLabel(labelTemplate, workFile(), id, id, cut(item.name(), length), log);
     }
+    return makeLabel(labelTemplate, workFile(), id, QString(), QString(), log);
 }
 
 bool HandlerBarcodesC::printGroupLabels(
@@ -169,14 +208,18 @@ bool HandlerBarcodesC::printGroupLabels(
     const int group = collection.groups().indexOf(groupName);
     if (group < 0)
         return false;
-    int written = 0;
+    QList<const Item *> items;
     for (const Item *item : collection) {
-        if (item->group() != group)
-            continue;
-        writeItemLabel(*item, log);
-        ++written;
+        if (item->group() == group)
+            items.append(item);
     }
-    if (written == 0)
+    QString labelTemplate;
+    if (items.isEmpty() || !readTemplate(itemTemplateFile(), &labelTemplate, parent))
+        return false;
+    QString labels;
+    for (const Item *item : std::as_const(items))
+        labels += itemLabel(*item, labelTemplate, log);
+    if (!writeWorkFile(labels, parent))
         return false;
     const bool sent = PrintBarcode(workFile(), log, parent);
     logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - group"));
@@ -186,7 +229,10 @@ bool HandlerBarcodesC::printGroupLabels(
 bool HandlerBarcodesC::printItemLabel(const Item &item, LogXML *log, QWidget *parent)
 {
     startJob(log, QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));
-    writeItemLabel(item, log);
+    QString labelTemplate;
+    if (!readTemplate(itemTemplateFile(), &labelTemplate, parent)
+        || !writeWorkFile(itemLabel(item, labelTemplate, log), parent))
+        return false;
     const bool sent = PrintBarcode(workFile(), log, parent);
     logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - one item"));
     return sent;
@@ -196,13 +242,17 @@ bool HandlerBarcodesC::printLocationLabel(int position, const QString &name, QWi
 {
     qDebug("Index %d", position);
     startJob(nullptr, QString(), QString());
+    QString labelTemplate;
+    if (!readTemplate(locationTemplateFile(), &labelTemplate, parent))
+        return false;
     const QString id = locationId(position);
     Settings settings;
+    QString label;
     if (settings.value(QStringLiteral("EnableLocationNameOnLabels"), false).toBool()) {
         const int length = settings.value(QStringLiteral("BarcodeLocationNameLabeLength"), 10).toInt();
-        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, cut(name, length), QString(), nullptr);
+        label = makeLabel(labelTemplate, workFile(), id, cut(name, length), QString(), nullptr);
     } else {
-        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, QString(), QString(), nullptr);
+        label = makeLabel(labelTemplate, workFile(), id, QString(), QString(), nullptr);
     }
-    return PrintBarcode(workFile(), nullptr, parent);
+    return writeWorkFile(label, parent) && PrintBarcode(workFile(), nullptr, parent);
 }

@@ -9,11 +9,15 @@ class Item;
 class LogXML;
 class QWidget;
 
-// Barcode labels for a ZPL-type label printer. A label job collects the
-// filled label templates of its items (or of one location; see LabelTemplate
-// for how the texts are made safe) in the work file
-// and copies that file raw to the printer named in the printer device file.
-// All paths are relative to the current folder, the program's run folder.
+// Barcode labels for a ZPL-type label printer. A label job fills the label
+// template once per item (or for one location, see LabelTemplate for how the
+// texts are made safe), replaces the work file with the whole job and copies
+// that file raw to the printer named in the printer device file. All paths
+// are relative to the current folder, the program's run folder.
+//
+// A job is sent only when the work file holds it: a template that cannot be
+// read or is empty, or a work file that cannot be replaced, is told to the
+// user and nothing goes to the printer, so a previous job is never sent again.
 //
 // The printer device file names either a print queue, which gets the file
 // through "lp -d QUEUE -o raw FILE", or a device file path (/dev/usb/lp0),
@@ -37,7 +41,8 @@ public:
 
     // Fills the template with the ID and the optional second and third
     // texts (null for absent) in placeholder order, appends the label to
-    // outputFile and returns it. A missing template reads as empty.
+    // outputFile and returns it. A missing template reads as empty; the print
+    // jobs below refuse one instead.
     QString ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
         const QString &second, const QString &third, LogXML *log);
     // Sends the work file to the label printer; false, after telling the
@@ -46,10 +51,6 @@ public:
 
     // A new job: the work file of the previous one goes.
     static void startJob(LogXML *log, const QString &source, const QString &operation);
-
-    // Appends the item's label to the work file, with its name when
-    // "EnableNameOnLabels" is set.
-    void writeItemLabel(const Item &item, LogXML *log);
 
     // The labels of every item of the named group, in collection order, in one
     // job; nothing is sent for a name that is not in the group list or a group
@@ -60,4 +61,16 @@ public:
     // The label of the location at position (0-based in the group list), with
     // its name when "EnableLocationNameOnLabels" is set.
     bool printLocationLabel(int position, const QString &name, QWidget *parent);
+
+private:
+    // The filled template; the label and the output file name go to the log.
+    static QString makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
+        const QString &second, const QString &third, LogXML *log);
+    // The item's label, with its name when "EnableNameOnLabels" is set.
+    static QString itemLabel(const Item &item, const QString &labelTemplate, LogXML *log);
+    // False, after telling the user, when the template cannot be read or is empty.
+    static bool readTemplate(const QString &file, QString *text, QWidget *parent);
+    // Replaces the work file with the job whole; false, after telling the
+    // user, when it could not.
+    static bool writeWorkFile(const QString &labels, QWidget *parent);
 };

@@ -258,6 +258,22 @@ If the program that locked the database is no longer running (after a crash, for
         <translation>The labels could not be sent to the label printer %1:
 %2</translation>
     </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>The label template %1 could not be read, so nothing was sent to the label printer:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.</source>
+        <translation>The label template %1 is empty, so nothing was sent to the label printer.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>The label file %1 could not be written, so nothing was sent to the label printer:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

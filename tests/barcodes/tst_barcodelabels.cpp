@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ReadOnlyFolder.h"
 #include "TestSupport.h"
 #include "barcodes/handlebarcodes.h"
 #include "core/Edition.h"
@@ -236,6 +237,108 @@ private slots:
             QCOMPARE(boxes.last().kind, MessageBox::Critical);
             QVERIFY2(boxes.last().text.contains(messagePart), qPrintable(boxes.last().text));
         }
+    }
+
+    // A job that cannot replace the work file is refused: the labels of the
+    // last job, still in it, must not reach the printer a second time.
+    void workFileNotReplaced_data()
+    {
+        QTest::addColumn<QString>("work"); // "read-only", "plain file" or "missing"
+        QTest::addColumn<int>("job");
+        QTest::newRow("read-only Work, one item") << "read-only" << int(OneItem);
+        QTest::newRow("read-only Work, group") << "read-only" << int(Group);
+        QTest::newRow("read-only Work, location") << "read-only" << int(Location);
+        QTest::newRow("Work is a plain file") << "plain file" << int(OneItem);
+        QTest::newRow("Work is missing") << "missing" << int(Location);
+    }
+
+    void workFileNotReplaced()
+    {
+        QFETCH(QString, work);
+        QFETCH(int, job);
+        setDevice("zebra");
+        const QByteArray lastJob = "^XA^FDID:000099^FS^XZ\r\n";
+        QVERIFY(writeFile(HandlerBarcodesC::workFile(), lastJob));
+        Item *seven = addItem(*m_collection, 2, QStringLiteral("7"), QStringLiteral("Hammer"));
+
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (work == QLatin1String("read-only")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(QStringLiteral("Work"));
+            if (!readOnly->isReadOnly())
+                QSKIP("the folder cannot be made read-only here");
+        } else {
+            QVERIFY(QDir(QStringLiteral("Work")).removeRecursively());
+            if (work == QLatin1String("plain file"))
+                QVERIFY(writeFile(QStringLiteral("Work"), lastJob));
+        }
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        HandlerBarcodesC labels;
+        bool sent = true;
+        if (job == OneItem)
+            sent = labels.printItemLabel(*seven, nullptr, nullptr);
+        else if (job == Group)
+            sent = labels.printGroupLabels(*m_collection, QStringLiteral("Hylde tre"), nullptr, nullptr);
+        else
+            sent = labels.printLocationLabel(2, QStringLiteral("Hylde tre"), nullptr);
+
+        QVERIFY(!sent);
+        QCOMPARE(runs.count(), 0);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QVERIFY2(boxes.last().text.contains(
+                     QDir::toNativeSeparators(QDir::current().absoluteFilePath(HandlerBarcodesC::workFile()))),
+            qPrintable(boxes.last().text));
+        if (readOnly)
+            QCOMPARE(readFile(HandlerBarcodesC::workFile()), lastJob);
+    }
+
+    void templateRefused_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QByteArray>("labelTemplate"); // null: no template file
+        QTest::addColumn<QString>("messagePart");
+        const QString unreadable = QStringLiteral("kunne ikke læses");
+        const QString empty = QStringLiteral("er tom");
+        QTest::newRow("item template missing") << int(OneItem) << QByteArray() << unreadable;
+        QTest::newRow("item template empty, group") << int(Group) << QByteArray("") << empty;
+        QTest::newRow("item template of line ends") << int(OneItem) << QByteArray("\r\n\r\n") << empty;
+        QTest::newRow("location template missing") << int(Location) << QByteArray() << unreadable;
+        QTest::newRow("location template empty") << int(Location) << QByteArray("") << empty;
+    }
+
+    void templateRefused()
+    {
+        QFETCH(int, job);
+        QFETCH(QByteArray, labelTemplate);
+        QFETCH(QString, messagePart);
+        setDevice("zebra");
+        QVERIFY(writeFile(HandlerBarcodesC::workFile(), "^XA^FDID:000099^FS^XZ\r\n"));
+        Item *seven = addItem(*m_collection, 2, QStringLiteral("7"), QStringLiteral("Hammer"));
+        const QString file
+            = job == Location ? HandlerBarcodesC::locationTemplateFile() : HandlerBarcodesC::itemTemplateFile();
+        QVERIFY(QFile::remove(file));
+        if (!labelTemplate.isNull())
+            QVERIFY(writeFile(file, labelTemplate));
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        HandlerBarcodesC labels;
+        bool sent = true;
+        if (job == OneItem)
+            sent = labels.printItemLabel(*seven, nullptr, nullptr);
+        else if (job == Group)
+            sent = labels.printGroupLabels(*m_collection, QStringLiteral("Hylde tre"), nullptr, nullptr);
+        else
+            sent = labels.printLocationLabel(2, QStringLiteral("Hylde tre"), nullptr);
+
+        QVERIFY(!sent);
+        QCOMPARE(runs.count(), 0);
+        QCOMPARE(boxes.count(), 1);
+        const QString text = boxes.last().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(QDir::current().absoluteFilePath(file))), qPrintable(text));
+        QVERIFY2(text.contains(messagePart), qPrintable(text));
     }
 
     // Names and numbers cannot give the printer commands: "^" and "~" start
