@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -41,6 +42,12 @@ void logEntry(LogXML *log, const QString &entry, const QString &source, const QS
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+}
+
+// No print queue name holds either.
+bool isDevicePath(const QString &device)
+{
+    return device.contains(QLatin1Char('/')) || device.contains(QLatin1Char('\\'));
 }
 
 } // namespace
@@ -135,6 +142,32 @@ bool HandlerBarcodesC::writeWorkFile(const QString &labels, QWidget *parent)
     return false;
 }
 
+QString HandlerBarcodesC::copyToDevice(const QString &workFileName, const QString &device)
+{
+    // A mistyped device path must not leave a file that looks like a
+    // printout, nor swallow the labels into one.
+    const QFileInfo info(device);
+    if (!info.exists())
+        return tr("Enheden findes ikke.");
+    if (info.isDir())
+        return tr("Det er en mappe, ikke en printerenhed.");
+    if (info.isFile())
+        return tr("Det er en almindelig fil, ikke en printerenhed.");
+    if (!info.isWritable())
+        return tr("Der kan ikke skrives til enheden.");
+
+    QFile source(workFileName);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    QFile target(device);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
+        return target.errorString();
+    const QByteArray bytes = source.readAll();
+    if (target.write(bytes) != bytes.size() || !target.flush())
+        return target.errorString();
+    return QString();
+}
+
 bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent)
 {
     // The file holds one name; a line end after it is not part of the name.
@@ -147,20 +180,10 @@ bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QW
     }
 
     QString failure;
-    if (device.startsWith(QLatin1Char('/'))) {
+    if (isDevicePath(device)) {
         logEntry(log, QStringLiteral("copy %1 %2").arg(workFileName, device), QStringLiteral("handlebarcodes"),
             QStringLiteral("PrintBarcode"));
-        QFile source(workFileName);
-        QFile target(device);
-        if (!source.open(QIODevice::ReadOnly)) {
-            failure = source.errorString();
-        } else if (!target.open(QIODevice::WriteOnly)) {
-            failure = target.errorString();
-        } else {
-            const QByteArray bytes = source.readAll();
-            if (target.write(bytes) != bytes.size() || !target.flush())
-                failure = target.errorString();
-        }
+        failure = copyToDevice(workFileName, device);
     } else {
         const QStringList arguments { QStringLiteral("-d"), device, QStringLiteral("-o"), QStringLiteral("raw"),
             workFileName };

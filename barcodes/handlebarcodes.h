@@ -20,9 +20,11 @@ class QWidget;
 // user and nothing goes to the printer, so a previous job is never sent again.
 //
 // The printer device file names either a print queue, which gets the file
-// through "lp -d QUEUE -o raw FILE", or a device file path (/dev/usb/lp0),
-// which gets the bytes written to it directly. A copy that fails is told to
-// the user: there is no console window here that would show the outcome.
+// through "lp -d QUEUE -o raw FILE", or a device path (any text with "/" or
+// "\", which no queue name may hold, such as /dev/usb/lp0). A device path
+// must name an existing device that can be written to; a plain file, a folder
+// or a missing path is refused and never created. A copy that fails is told
+// to the user: there is no console window here that would show the outcome.
 class HandlerBarcodesC
 {
     Q_DECLARE_TR_FUNCTIONS(HandlerBarcodesC)
@@ -73,4 +75,6 @@ private:
     // Replaces the work file with the job whole; false, after telling the
     // user, when it could not.
     static bool writeWorkFile(const QString &labels, QWidget *parent);
+    // Copies the work file to the device path; why it could not, or empty.
+    static QString copyToDevice(const QString &workFileName, const QString &device);
 };

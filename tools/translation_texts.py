@@ -936,6 +936,12 @@ TEXTS = {
         None,
         "Etikettfilen %1 kunne ikke skrives, så ingenting er sendt til etikettskriveren:\n%2",
         "The label file %1 could not be written, so nothing was sent to the label printer:\n%2"),
+    "Enheden findes ikke.": (None, "Enheten finnes ikke.", "The device does not exist."),
+    "Det er en mappe, ikke en printerenhed.": (
+        None, "Det er en mappe, ikke en skriverenhet.", "It is a folder, not a printer device."),
+    "Det er en almindelig fil, ikke en printerenhed.": (
+        None, "Det er en vanlig fil, ikke en skriverenhet.", "It is a plain file, not a printer device."),
+    "Der kan ikke skrives til enheden.": (None, "Det kan ikke skrives til enheten.", "The device cannot be written to."),
     "File: does not exist": ("Filen findes ikke", "Filen finnes ikke", "File: does not exist"),
     "Copy of file: %1 to %2 failed": (
         "Filen %1 kunne ikke kopieres til %2", "Filen %1 kunne ikke kopieres til %2", "Copy of file: %1 to %2 failed"),

@@ -274,6 +274,22 @@ If the program that locked the database is no longer running (after a crash, for
         <translation>The label file %1 could not be written, so nothing was sent to the label printer:
 %2</translation>
     </message>
+    <message>
+        <source>Enheden findes ikke.</source>
+        <translation>The device does not exist.</translation>
+    </message>
+    <message>
+        <source>Det er en mappe, ikke en printerenhed.</source>
+        <translation>It is a folder, not a printer device.</translation>
+    </message>
+    <message>
+        <source>Det er en almindelig fil, ikke en printerenhed.</source>
+        <translation>It is a plain file, not a printer device.</translation>
+    </message>
+    <message>
+        <source>Der kan ikke skrives til enheden.</source>
+        <translation>The device cannot be written to.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

@@ -274,6 +274,22 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <translation>Etikettfilen %1 kunne ikke skrives, så ingenting er sendt til etikettskriveren:
 %2</translation>
     </message>
+    <message>
+        <source>Enheden findes ikke.</source>
+        <translation>Enheten finnes ikke.</translation>
+    </message>
+    <message>
+        <source>Det er en mappe, ikke en printerenhed.</source>
+        <translation>Det er en mappe, ikke en skriverenhet.</translation>
+    </message>
+    <message>
+        <source>Det er en almindelig fil, ikke en printerenhed.</source>
+        <translation>Det er en vanlig fil, ikke en skriverenhet.</translation>
+    </message>
+    <message>
+        <source>Der kan ikke skrives til enheden.</source>
+        <translation>Det kan ikke skrives til enheten.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

@@ -11,6 +11,12 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace TestSupport;
 
 namespace {
@@ -39,6 +45,44 @@ void setNames(bool on, int length)
     settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), on);
     settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), length);
 }
+
+#ifdef Q_OS_UNIX
+// A named pipe standing in for the printer's device. The test holds its
+// reading end open, so a writer never waits; a label is far smaller than
+// what the pipe holds.
+class PipeDevice
+{
+public:
+    PipeDevice(const QString &path, mode_t mode)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        if (::mkfifo(name.constData(), mode) == 0)
+            m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    }
+    ~PipeDevice()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    PipeDevice(const PipeDevice &) = delete;
+    PipeDevice &operator=(const PipeDevice &) = delete;
+
+    bool isValid() const { return m_fd >= 0; }
+
+    // What has been written to it so far.
+    QByteArray received()
+    {
+        QByteArray bytes;
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(m_fd, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, got);
+        return bytes;
+    }
+
+private:
+    int m_fd = -1;
+};
+#endif
 
 } // namespace
 
@@ -182,35 +226,72 @@ private slots:
 
     void printer_data()
     {
-        QTest::addColumn<QByteArray>("device");
-        QTest::addColumn<bool>("deviceIsFile"); // device names a file below the run folder
+        QTest::addColumn<QString>("device"); // "{run}" stands for the run folder
+        QTest::addColumn<QString>("existing"); // what stands at {run}/lp0: "", "file", "folder", "pipe", "locked pipe"
         QTest::addColumn<int>("lpExit"); // -2: lp not started; -1: not run
         QTest::addColumn<bool>("sent");
         QTest::addColumn<QString>("messagePart");
 
-        QTest::newRow("queue") << QByteArray("labels\r\n") << false << 0 << true << QString();
-        QTest::newRow("queue refused") << QByteArray("labels") << false << 1 << false
+        QTest::newRow("queue") << "labels\r\n"
+                               << "" << 0 << true << QString();
+        QTest::newRow("queue on a print server") << "labels@printhost"
+                                                 << "" << 0 << true << QString();
+        QTest::newRow("queue refused") << "labels"
+                                       << "" << 1 << false
                                        << QStringLiteral("lp: The printer or class does not exist.");
-        QTest::newRow("lp missing") << QByteArray("labels") << false << -2 << false << QStringLiteral("lp");
-        QTest::newRow("device file") << QByteArray("device") << true << -1 << true << QString();
-        QTest::newRow("device that cannot be opened") << QByteArray("/nonexistent-folder/lp0") << false << -1 << false
-                                                      << QStringLiteral("/nonexistent-folder/lp0");
-        QTest::newRow("no device named") << QByteArray("  \r\n") << false << -1 << false
-                                         << QStringLiteral("PrinterDevice.txt");
+        QTest::newRow("lp missing") << "labels"
+                                    << "" << -2 << false << QStringLiteral("lp");
+        QTest::newRow("device") << "{run}/lp0\n"
+                                << "pipe" << -1 << true << QString();
+        QTest::newRow("system device") << "/dev/null"
+                                       << "" << -1 << true << QString();
+        QTest::newRow("plain file") << "{run}/lp0"
+                                    << "file" << -1 << false
+                                    << QStringLiteral("Det er en almindelig fil, ikke en printerenhed.");
+        QTest::newRow("folder") << "{run}/lp0"
+                                << "folder" << -1 << false << QStringLiteral("Det er en mappe, ikke en printerenhed.");
+        QTest::newRow("missing device") << "{run}/lp0"
+                                        << "" << -1 << false << QStringLiteral("Enheden findes ikke.");
+        QTest::newRow("missing folder") << "/nonexistent-folder/lp0"
+                                        << "" << -1 << false << QStringLiteral("/nonexistent-folder/lp0");
+        QTest::newRow("relative path") << "Work/lp0"
+                                       << "" << -1 << false << QStringLiteral("Work/lp0");
+        QTest::newRow("device not writable")
+            << "{run}/lp0"
+            << "locked pipe" << -1 << false << QStringLiteral("Der kan ikke skrives til enheden.");
+        QTest::newRow("no device named") << "  \r\n"
+                                         << "" << -1 << false << QStringLiteral("PrinterDevice.txt");
     }
 
     void printer()
     {
-        QFETCH(QByteArray, device);
-        QFETCH(bool, deviceIsFile);
+        QFETCH(QString, device);
+        QFETCH(QString, existing);
         QFETCH(int, lpExit);
         QFETCH(bool, sent);
         QFETCH(QString, messagePart);
 
         const QString devicePath = QDir::current().absoluteFilePath(QStringLiteral("lp0"));
-        setDevice(deviceIsFile ? devicePath.toLocal8Bit() + "\n" : device);
+        device.replace(QStringLiteral("{run}"), QDir::currentPath());
+        setDevice(device.toLocal8Bit());
         const QByteArray label = "^XA^FDID:000007^FS^XZ\r\n";
         QVERIFY(writeFile(HandlerBarcodesC::workFile(), label));
+        if (existing == QLatin1String("file"))
+            QVERIFY(writeFile(devicePath, "earlier"));
+        else if (existing == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(devicePath));
+#ifdef Q_OS_UNIX
+        std::unique_ptr<PipeDevice> pipe;
+        if (existing.endsWith(QLatin1String("pipe"))) {
+            pipe = std::make_unique<PipeDevice>(devicePath, existing == QLatin1String("pipe") ? 0600 : 0400);
+            QVERIFY(pipe->isValid());
+            if (existing != QLatin1String("pipe") && QFileInfo(devicePath).isWritable())
+                QSKIP("permissions are not enforced for this user");
+        }
+#else
+        if (existing.endsWith(QLatin1String("pipe")))
+            QSKIP("needs a named pipe for a device");
+#endif
 
         ProcessRunner::Recording runs;
         if (lpExit >= 0) {
@@ -229,13 +310,22 @@ private slots:
 
         QCOMPARE(runs.count(), lpExit == -1 ? 0 : 1);
         if (lpExit != -1)
-            QCOMPARE(runs.requests().first().arguments.at(1), QStringLiteral("labels"));
-        if (deviceIsFile)
-            QCOMPARE(readFile(devicePath), label);
+            QCOMPARE(runs.requests().first().arguments.at(1), device.trimmed());
+#ifdef Q_OS_UNIX
+        if (pipe)
+            QCOMPARE(pipe->received(), sent ? label : QByteArray());
+#endif
+        // A device path is used as it is, never made.
+        if (existing == QLatin1String("file"))
+            QCOMPARE(readFile(devicePath), QByteArray("earlier"));
+        else if (existing.isEmpty())
+            QVERIFY(!QFileInfo::exists(devicePath) && !QFileInfo::exists(QStringLiteral("Work/lp0")));
         QCOMPARE(boxes.count(), sent ? 0 : 1);
         if (!sent) {
             QCOMPARE(boxes.last().kind, MessageBox::Critical);
             QVERIFY2(boxes.last().text.contains(messagePart), qPrintable(boxes.last().text));
+            if (lpExit == -1 && !device.trimmed().isEmpty())
+                QVERIFY2(boxes.last().text.contains(device.trimmed()), qPrintable(boxes.last().text));
         }
     }
 
