@@ -1,5 +1,6 @@
 #include "barcodes/handlebarcodes.h"
 
+#include "barcodes/LabelTemplate.h"
 #include "core/LabelSettings.h"
 #include "core/LogXML.h"
 #include "database/DBItemCollection.h"
@@ -10,7 +11,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -31,37 +33,21 @@ QString cut(const QString &text, int length)
     return part.isNull() ? QString(0, QChar()) : part;
 }
 
-// Ordered substitution: the lowest-numbered placeholder present (%1 to %99)
-// takes the first value, the next the second, and so on; a placeholder
-// without a value stays. One pass, so that a placeholder inside a value is
-// written as it is and never filled in turn.
-QString fill(const QString &text, const QStringList &values)
-{
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9][0-9]?)"));
-    QList<int> numbers;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
-        const int number = match.captured(1).toInt();
-        if (!numbers.contains(number))
-            numbers.append(number);
-    }
-    std::sort(numbers.begin(), numbers.end());
-
-    QString filled;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
-        const qsizetype index = numbers.indexOf(match.captured(1).toInt());
-        filled += QStringView(text).mid(done, match.capturedStart() - done);
-        filled += index < values.size() ? values.at(index) : match.captured();
-        done = match.capturedEnd();
-    }
-    filled += QStringView(text).mid(done);
-    return filled;
-}
-
 void logEntry(LogXML *log, const QString &entry, const QString &source, const QString &operation)
 {
     if (log)
         log->logItem(entry, source, operation);
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+}
+
+// No print queue name holds either.
+bool isDevicePath(const QString &device)
+{
+    return device.contains(QLatin1Char('/')) || device.contains(QLatin1Char('\\'));
 }
 
 } // namespace
@@ -96,29 +82,90 @@ QString HandlerBarcodesC::locationId(int position)
     return QString::number(position).rightJustified(6, QLatin1Char('0'));
 }
 
-QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+QString HandlerBarcodesC::makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
     const QString &second, const QString &third, LogXML *log)
 {
     qDebug("BarcodeID %s", qUtf8Printable(id));
-    const QString labelTemplate = readLatin1(templateFile);
-
     QString label;
     if (!second.isNull() && third.isNull())
-        label = fill(labelTemplate, { id, second });
+        label = LabelTemplate::fill(labelTemplate, { id, second });
     else if (!second.isNull())
-        label = fill(labelTemplate, { id, second, third });
+        label = LabelTemplate::fill(labelTemplate, { id, second, third });
     else if (third.isNull())
-        label = fill(labelTemplate, { id, id });
+        label = LabelTemplate::fill(labelTemplate, { id, id });
+    logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
+    return label;
+}
 
+QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
+    const QString &second, const QString &third, LogXML *log)
+{
+    const QString label = makeLabel(readLatin1(templateFile), outputFile, id, second, third, log);
     QFile output(outputFile);
     if (output.open(QIODevice::WriteOnly | QIODevice::Append)) {
         output.write(label.toLatin1());
         output.flush();
         output.close();
     }
-    logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
-    logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
     return label;
+}
+
+bool HandlerBarcodesC::readTemplate(const QString &file, QString *text, QWidget *parent)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        MessageBox::critical(parent, tr("Etiketprinter"),
+            tr("Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:\n%2")
+                .arg(nativePath(file), input.errorString()));
+        return false;
+    }
+    *text = QString::fromLatin1(input.readAll());
+    if (text->trimmed().isEmpty()) {
+        MessageBox::critical(parent, tr("Etiketprinter"),
+            tr("Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.").arg(nativePath(file)));
+        return false;
+    }
+    return true;
+}
+
+bool HandlerBarcodesC::writeWorkFile(const QString &labels, QWidget *parent)
+{
+    // Never written in place: a job is in the file whole or not at all.
+    QSaveFile file(workFile());
+    const QByteArray bytes = labels.toLatin1();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    MessageBox::critical(parent, tr("Etiketprinter"),
+        tr("Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:\n%2")
+            .arg(nativePath(workFile()), file.errorString()));
+    return false;
+}
+
+QString HandlerBarcodesC::copyToDevice(const QString &workFileName, const QString &device)
+{
+    // A mistyped device path must not leave a file that looks like a
+    // printout, nor swallow the labels into one.
+    const QFileInfo info(device);
+    if (!info.exists())
+        return tr("Enheden findes ikke.");
+    if (info.isDir())
+        return tr("Det er en mappe, ikke en printerenhed.");
+    if (info.isFile())
+        return tr("Det er en almindelig fil, ikke en printerenhed.");
+    if (!info.isWritable())
+        return tr("Der kan ikke skrives til enheden.");
+
+    QFile source(workFileName);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    QFile target(device);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
+        return target.errorString();
+    const QByteArray bytes = source.readAll();
+    if (target.write(bytes) != bytes.size() || !target.flush())
+        return target.errorString();
+    return QString();
 }
 
 bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent)
@@ -127,27 +174,16 @@ bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QW
     const QString device = readLatin1(printerDeviceFile()).trimmed();
     const QString title = tr("Etiketprinter");
     if (device.isEmpty()) {
-        MessageBox::critical(parent, title,
-            tr("Der er ikke angivet nogen etiketprinter i %1.")
-                .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(printerDeviceFile()))));
+        MessageBox::critical(
+            parent, title, tr("Der er ikke angivet nogen etiketprinter i %1.").arg(nativePath(printerDeviceFile())));
         return false;
     }
 
     QString failure;
-    if (device.startsWith(QLatin1Char('/'))) {
+    if (isDevicePath(device)) {
         logEntry(log, QStringLiteral("copy %1 %2").arg(workFileName, device), QStringLiteral("handlebarcodes"),
             QStringLiteral("PrintBarcode"));
-        QFile source(workFileName);
-        QFile target(device);
-        if (!source.open(QIODevice::ReadOnly)) {
-            failure = source.errorString();
-        } else if (!target.open(QIODevice::WriteOnly)) {
-            failure = target.errorString();
-        } else {
-            const QByteArray bytes = source.readAll();
-            if (target.write(bytes) != bytes.size() || !target.flush())
-                failure = target.errorString();
-        }
+        failure = copyToDevice(workFileName, device);
     } else {
         const QStringList arguments { QStringLiteral("-d"), device, QStringLiteral("-o"), QStringLiteral("raw"),
             workFileName };
@@ -177,15 +213,14 @@ void HandlerBarcodesC::startJob(LogXML *log, const QString &source, const QStrin
     }
 }
 
-void HandlerBarcodesC::writeItemLabel(const Item &item, LogXML *log)
+QString HandlerBarcodesC::itemLabel(const Item &item, const QString &labelTemplate, LogXML *log)
 {
     const QString id = itemId(item.serialno());
     if (LabelSettings::namesOnItemLabels()) {
         const int length = LabelSettings::itemNameLength();
-        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, id, cut(item.name(), length), log);
-    } else {
-        ExportToBarcodeFile(itemTemplateFile(), workFile(), id, QString(), QString(), log);
+        return makeLabel(labelTemplate, workFile(), id, id, cut(item.name(), length), log);
     }
+    return makeLabel(labelTemplate, workFile(), id, QString(), QString(), log);
 }
 
 bool HandlerBarcodesC::printGroupLabels(
@@ -195,14 +230,18 @@ bool HandlerBarcodesC::printGroupLabels(
     const int group = collection.groups().indexOf(groupName);
     if (group < 0)
         return false;
-    int written = 0;
+    QList<const Item *> items;
     for (const Item *item : collection) {
-        if (item->group() != group)
-            continue;
-        writeItemLabel(*item, log);
-        ++written;
+        if (item->group() == group)
+            items.append(item);
     }
-    if (written == 0)
+    QString labelTemplate;
+    if (items.isEmpty() || !readTemplate(itemTemplateFile(), &labelTemplate, parent))
+        return false;
+    QString labels;
+    for (const Item *item : std::as_const(items))
+        labels += itemLabel(*item, labelTemplate, log);
+    if (!writeWorkFile(labels, parent))
         return false;
     const bool sent = PrintBarcode(workFile(), log, parent);
     logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - group"));
@@ -212,7 +251,10 @@ bool HandlerBarcodesC::printGroupLabels(
 bool HandlerBarcodesC::printItemLabel(const Item &item, LogXML *log, QWidget *parent)
 {
     startJob(log, QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));
-    writeItemLabel(item, log);
+    QString labelTemplate;
+    if (!readTemplate(itemTemplateFile(), &labelTemplate, parent)
+        || !writeWorkFile(itemLabel(item, labelTemplate, log), parent))
+        return false;
     const bool sent = PrintBarcode(workFile(), log, parent);
     logEntry(log, workFile(), QStringLiteral("larkspanwindow"), QStringLiteral("PrintBarcode - one item"));
     return sent;
@@ -222,12 +264,16 @@ bool HandlerBarcodesC::printLocationLabel(int position, const QString &name, QWi
 {
     qDebug("Index %d", position);
     startJob(nullptr, QString(), QString());
+    QString labelTemplate;
+    if (!readTemplate(locationTemplateFile(), &labelTemplate, parent))
+        return false;
     const QString id = locationId(position);
+    QString label;
     if (LabelSettings::namesOnLocationLabels()) {
         const int length = LabelSettings::locationNameLength();
-        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, cut(name, length), QString(), nullptr);
+        label = makeLabel(labelTemplate, workFile(), id, cut(name, length), QString(), nullptr);
     } else {
-        ExportToBarcodeFile(locationTemplateFile(), workFile(), id, QString(), QString(), nullptr);
+        label = makeLabel(labelTemplate, workFile(), id, QString(), QString(), nullptr);
     }
-    return PrintBarcode(workFile(), nullptr, parent);
+    return writeWorkFile(label, parent) && PrintBarcode(workFile(), nullptr, parent);
 }

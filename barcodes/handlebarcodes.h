@@ -9,15 +9,22 @@ class Item;
 class LogXML;
 class QWidget;
 
-// Barcode labels for a ZPL-type label printer. A label job collects the
-// filled label templates of its items (or of one location) in the work file
-// and copies that file raw to the printer named in the printer device file.
-// All paths are relative to the current folder, the program's run folder.
+// Barcode labels for a ZPL-type label printer. A label job fills the label
+// template once per item (or for one location, see LabelTemplate for how the
+// texts are made safe), replaces the work file with the whole job and copies
+// that file raw to the printer named in the printer device file. All paths
+// are relative to the current folder, the program's run folder.
+//
+// A job is sent only when the work file holds it: a template that cannot be
+// read or is empty, or a work file that cannot be replaced, is told to the
+// user and nothing goes to the printer, so a previous job is never sent again.
 //
 // The printer device file names either a print queue, which gets the file
-// through "lp -d QUEUE -o raw FILE", or a device file path (/dev/usb/lp0),
-// which gets the bytes written to it directly. A copy that fails is told to
-// the user: there is no console window here that would show the outcome.
+// through "lp -d QUEUE -o raw FILE", or a device path (any text with "/" or
+// "\", which no queue name may hold, such as /dev/usb/lp0). A device path
+// must name an existing device that can be written to; a plain file, a folder
+// or a missing path is refused and never created. A copy that fails is told
+// to the user: there is no console window here that would show the outcome.
 class HandlerBarcodesC
 {
     Q_DECLARE_TR_FUNCTIONS(HandlerBarcodesC)
@@ -36,7 +43,8 @@ public:
 
     // Fills the template with the ID and the optional second and third
     // texts (null for absent) in placeholder order, appends the label to
-    // outputFile and returns it. A missing template reads as empty.
+    // outputFile and returns it. A missing template reads as empty; the print
+    // jobs below refuse one instead.
     QString ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
         const QString &second, const QString &third, LogXML *log);
     // Sends the work file to the label printer; false, after telling the
@@ -45,10 +53,6 @@ public:
 
     // A new job: the work file of the previous one goes.
     static void startJob(LogXML *log, const QString &source, const QString &operation);
-
-    // Appends the item's label to the work file, with its name when
-    // "EnableNameOnLabels" is set.
-    void writeItemLabel(const Item &item, LogXML *log);
 
     // The labels of every item of the named group, in collection order, in one
     // job; nothing is sent for a name that is not in the group list or a group
@@ -59,4 +63,18 @@ public:
     // The label of the location at position (0-based in the group list), with
     // its name when "EnableLocationNameOnLabels" is set.
     bool printLocationLabel(int position, const QString &name, QWidget *parent);
+
+private:
+    // The filled template; the label and the output file name go to the log.
+    static QString makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
+        const QString &second, const QString &third, LogXML *log);
+    // The item's label, with its name when "EnableNameOnLabels" is set.
+    static QString itemLabel(const Item &item, const QString &labelTemplate, LogXML *log);
+    // False, after telling the user, when the template cannot be read or is empty.
+    static bool readTemplate(const QString &file, QString *text, QWidget *parent);
+    // Replaces the work file with the job whole; false, after telling the
+    // user, when it could not.
+    static bool writeWorkFile(const QString &labels, QWidget *parent);
+    // Copies the work file to the device path; why it could not, or empty.
+    static QString copyToDevice(const QString &workFileName, const QString &device);
 };

@@ -962,6 +962,24 @@ TEXTS = {
         "The labels could not be sent to the label printer %1:\n%2"),
     "Programmet lp kunne ikke startes.": (None, "Programmet lp kunne ikke startes.", "The program lp could not be started."),
     "lp sluttede med fejlkode %1.": (None, "lp avsluttet med feilkode %1.", "lp ended with error code %1."),
+    "Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:\n%2": (
+        None,
+        "Etikettmalen %1 kunne ikke leses, så ingenting er sendt til etikettskriveren:\n%2",
+        "The label template %1 could not be read, so nothing was sent to the label printer:\n%2"),
+    "Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.": (
+        None,
+        "Etikettmalen %1 er tom, så ingenting er sendt til etikettskriveren.",
+        "The label template %1 is empty, so nothing was sent to the label printer."),
+    "Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:\n%2": (
+        None,
+        "Etikettfilen %1 kunne ikke skrives, så ingenting er sendt til etikettskriveren:\n%2",
+        "The label file %1 could not be written, so nothing was sent to the label printer:\n%2"),
+    "Enheden findes ikke.": (None, "Enheten finnes ikke.", "The device does not exist."),
+    "Det er en mappe, ikke en printerenhed.": (
+        None, "Det er en mappe, ikke en skriverenhet.", "It is a folder, not a printer device."),
+    "Det er en almindelig fil, ikke en printerenhed.": (
+        None, "Det er en vanlig fil, ikke en skriverenhet.", "It is a plain file, not a printer device."),
+    "Der kan ikke skrives til enheden.": (None, "Det kan ikke skrives til enheten.", "The device cannot be written to."),
     "File: does not exist": ("Filen findes ikke", "Filen finnes ikke", "File: does not exist"),
     "Copy of file: %1 to %2 failed": (
         "Filen %1 kunne ikke kopieres til %2", "Filen %1 kunne ikke kopieres til %2", "Copy of file: %1 to %2 failed"),

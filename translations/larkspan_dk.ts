@@ -262,6 +262,38 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <translation>Etiketterne kunne ikke sendes til etiketprinteren %1:
 %2</translation>
     </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.</source>
+        <translation>Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:
+%2</translation>
+    </message>
+    <message>
+        <source>Enheden findes ikke.</source>
+        <translation>Enheden findes ikke.</translation>
+    </message>
+    <message>
+        <source>Det er en mappe, ikke en printerenhed.</source>
+        <translation>Det er en mappe, ikke en printerenhed.</translation>
+    </message>
+    <message>
+        <source>Det er en almindelig fil, ikke en printerenhed.</source>
+        <translation>Det er en almindelig fil, ikke en printerenhed.</translation>
+    </message>
+    <message>
+        <source>Der kan ikke skrives til enheden.</source>
+        <translation>Der kan ikke skrives til enheden.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

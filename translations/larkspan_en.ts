@@ -262,6 +262,38 @@ If the program that locked the database is no longer running (after a crash, for
         <translation>The labels could not be sent to the label printer %1:
 %2</translation>
     </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>The label template %1 could not be read, so nothing was sent to the label printer:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.</source>
+        <translation>The label template %1 is empty, so nothing was sent to the label printer.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>The label file %1 could not be written, so nothing was sent to the label printer:
+%2</translation>
+    </message>
+    <message>
+        <source>Enheden findes ikke.</source>
+        <translation>The device does not exist.</translation>
+    </message>
+    <message>
+        <source>Det er en mappe, ikke en printerenhed.</source>
+        <translation>It is a folder, not a printer device.</translation>
+    </message>
+    <message>
+        <source>Det er en almindelig fil, ikke en printerenhed.</source>
+        <translation>It is a plain file, not a printer device.</translation>
+    </message>
+    <message>
+        <source>Der kan ikke skrives til enheden.</source>
+        <translation>The device cannot be written to.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

@@ -262,6 +262,38 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <translation>Etikettene kunne ikke sendes til etikettskriveren %1:
 %2</translation>
     </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>Etikettmalen %1 kunne ikke leses, så ingenting er sendt til etikettskriveren:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.</source>
+        <translation>Etikettmalen %1 er tom, så ingenting er sendt til etikettskriveren.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kunne ikke skrives, så der er ikke sendt noget til etiketprinteren:
+%2</source>
+        <translation>Etikettfilen %1 kunne ikke skrives, så ingenting er sendt til etikettskriveren:
+%2</translation>
+    </message>
+    <message>
+        <source>Enheden findes ikke.</source>
+        <translation>Enheten finnes ikke.</translation>
+    </message>
+    <message>
+        <source>Det er en mappe, ikke en printerenhed.</source>
+        <translation>Det er en mappe, ikke en skriverenhet.</translation>
+    </message>
+    <message>
+        <source>Det er en almindelig fil, ikke en printerenhed.</source>
+        <translation>Det er en vanlig fil, ikke en skriverenhet.</translation>
+    </message>
+    <message>
+        <source>Der kan ikke skrives til enheden.</source>
+        <translation>Det kan ikke skrives til enheten.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

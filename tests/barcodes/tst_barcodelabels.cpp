@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ReadOnlyFolder.h"
 #include "TestSupport.h"
 #include "barcodes/handlebarcodes.h"
 #include "core/Edition.h"
@@ -9,6 +10,12 @@
 #include "desktop/ProcessRunner.h"
 
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace TestSupport;
 
@@ -29,6 +36,53 @@ void setDevice(const QByteArray &text)
 {
     QVERIFY(writeFile(HandlerBarcodesC::printerDeviceFile(), text));
 }
+
+void setNames(bool on, int length)
+{
+    Settings settings;
+    settings.setValue(QStringLiteral("EnableNameOnLabels"), on);
+    settings.setValue(QStringLiteral("BarcodeItemNameLabelLength"), length);
+    settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), on);
+    settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), length);
+}
+
+#ifdef Q_OS_UNIX
+// A named pipe standing in for the printer's device. The test holds its
+// reading end open, so a writer never waits; a label is far smaller than
+// what the pipe holds.
+class PipeDevice
+{
+public:
+    PipeDevice(const QString &path, mode_t mode)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        if (::mkfifo(name.constData(), mode) == 0)
+            m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    }
+    ~PipeDevice()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    PipeDevice(const PipeDevice &) = delete;
+    PipeDevice &operator=(const PipeDevice &) = delete;
+
+    bool isValid() const { return m_fd >= 0; }
+
+    // What has been written to it so far.
+    QByteArray received()
+    {
+        QByteArray bytes;
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(m_fd, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, got);
+        return bytes;
+    }
+
+private:
+    int m_fd = -1;
+};
+#endif
 
 } // namespace
 
@@ -69,7 +123,12 @@ private slots:
         QCOMPARE(itemTemplate.count("\r\n"), 5);
         QVERIFY(itemTemplate.startsWith("^XA"));
         QVERIFY(itemTemplate.endsWith("^PQ1^XZ\r\n"));
-        QVERIFY(!readFile(HandlerBarcodesC::locationTemplateFile()).isEmpty());
+        const QByteArray locationTemplate = readFile(HandlerBarcodesC::locationTemplateFile());
+        QVERIFY(!locationTemplate.isEmpty());
+        // Latin-1 bytes print as written only when the printer reads them as
+        // Windows-1252, whatever it was left at.
+        for (const QByteArray &labelTemplate : { itemTemplate, locationTemplate })
+            QVERIFY(labelTemplate.left(labelTemplate.indexOf("\r\n")).contains("^CI27"));
         QVERIFY(!readFile(HandlerBarcodesC::printerDeviceFile()).trimmed().isEmpty());
         QVERIFY(QFileInfo(QStringLiteral("Work")).isDir());
     }
@@ -116,13 +175,7 @@ private slots:
                     testDataPath(QStringLiteral("barcodes/NamedSetup/") + QFileInfo(file).fileName()), file));
             }
         }
-        {
-            Settings settings;
-            settings.setValue(QStringLiteral("EnableNameOnLabels"), namesOn);
-            settings.setValue(QStringLiteral("BarcodeItemNameLabelLength"), nameLength);
-            settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), namesOn);
-            settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), nameLength);
-        }
+        setNames(namesOn, nameLength);
         setDevice("zebra\n");
         // A job starts with an empty work file.
         QVERIFY(writeFile(HandlerBarcodesC::workFile(), "left over from the last job\r\n"));
@@ -173,35 +226,72 @@ private slots:
 
     void printer_data()
     {
-        QTest::addColumn<QByteArray>("device");
-        QTest::addColumn<bool>("deviceIsFile"); // device names a file below the run folder
+        QTest::addColumn<QString>("device"); // "{run}" stands for the run folder
+        QTest::addColumn<QString>("existing"); // what stands at {run}/lp0: "", "file", "folder", "pipe", "locked pipe"
         QTest::addColumn<int>("lpExit"); // -2: lp not started; -1: not run
         QTest::addColumn<bool>("sent");
         QTest::addColumn<QString>("messagePart");
 
-        QTest::newRow("queue") << QByteArray("labels\r\n") << false << 0 << true << QString();
-        QTest::newRow("queue refused") << QByteArray("labels") << false << 1 << false
+        QTest::newRow("queue") << "labels\r\n"
+                               << "" << 0 << true << QString();
+        QTest::newRow("queue on a print server") << "labels@printhost"
+                                                 << "" << 0 << true << QString();
+        QTest::newRow("queue refused") << "labels"
+                                       << "" << 1 << false
                                        << QStringLiteral("lp: The printer or class does not exist.");
-        QTest::newRow("lp missing") << QByteArray("labels") << false << -2 << false << QStringLiteral("lp");
-        QTest::newRow("device file") << QByteArray("device") << true << -1 << true << QString();
-        QTest::newRow("device that cannot be opened") << QByteArray("/nonexistent-folder/lp0") << false << -1 << false
-                                                      << QStringLiteral("/nonexistent-folder/lp0");
-        QTest::newRow("no device named") << QByteArray("  \r\n") << false << -1 << false
-                                         << QStringLiteral("PrinterDevice.txt");
+        QTest::newRow("lp missing") << "labels"
+                                    << "" << -2 << false << QStringLiteral("lp");
+        QTest::newRow("device") << "{run}/lp0\n"
+                                << "pipe" << -1 << true << QString();
+        QTest::newRow("system device") << "/dev/null"
+                                       << "" << -1 << true << QString();
+        QTest::newRow("plain file") << "{run}/lp0"
+                                    << "file" << -1 << false
+                                    << QStringLiteral("Det er en almindelig fil, ikke en printerenhed.");
+        QTest::newRow("folder") << "{run}/lp0"
+                                << "folder" << -1 << false << QStringLiteral("Det er en mappe, ikke en printerenhed.");
+        QTest::newRow("missing device") << "{run}/lp0"
+                                        << "" << -1 << false << QStringLiteral("Enheden findes ikke.");
+        QTest::newRow("missing folder") << "/nonexistent-folder/lp0"
+                                        << "" << -1 << false << QStringLiteral("/nonexistent-folder/lp0");
+        QTest::newRow("relative path") << "Work/lp0"
+                                       << "" << -1 << false << QStringLiteral("Work/lp0");
+        QTest::newRow("device not writable")
+            << "{run}/lp0"
+            << "locked pipe" << -1 << false << QStringLiteral("Der kan ikke skrives til enheden.");
+        QTest::newRow("no device named") << "  \r\n"
+                                         << "" << -1 << false << QStringLiteral("PrinterDevice.txt");
     }
 
     void printer()
     {
-        QFETCH(QByteArray, device);
-        QFETCH(bool, deviceIsFile);
+        QFETCH(QString, device);
+        QFETCH(QString, existing);
         QFETCH(int, lpExit);
         QFETCH(bool, sent);
         QFETCH(QString, messagePart);
 
         const QString devicePath = QDir::current().absoluteFilePath(QStringLiteral("lp0"));
-        setDevice(deviceIsFile ? devicePath.toLocal8Bit() + "\n" : device);
+        device.replace(QStringLiteral("{run}"), QDir::currentPath());
+        setDevice(device.toLocal8Bit());
         const QByteArray label = "^XA^FDID:000007^FS^XZ\r\n";
         QVERIFY(writeFile(HandlerBarcodesC::workFile(), label));
+        if (existing == QLatin1String("file"))
+            QVERIFY(writeFile(devicePath, "earlier"));
+        else if (existing == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(devicePath));
+#ifdef Q_OS_UNIX
+        std::unique_ptr<PipeDevice> pipe;
+        if (existing.endsWith(QLatin1String("pipe"))) {
+            pipe = std::make_unique<PipeDevice>(devicePath, existing == QLatin1String("pipe") ? 0600 : 0400);
+            QVERIFY(pipe->isValid());
+            if (existing != QLatin1String("pipe") && QFileInfo(devicePath).isWritable())
+                QSKIP("permissions are not enforced for this user");
+        }
+#else
+        if (existing.endsWith(QLatin1String("pipe")))
+            QSKIP("needs a named pipe for a device");
+#endif
 
         ProcessRunner::Recording runs;
         if (lpExit >= 0) {
@@ -220,14 +310,196 @@ private slots:
 
         QCOMPARE(runs.count(), lpExit == -1 ? 0 : 1);
         if (lpExit != -1)
-            QCOMPARE(runs.requests().first().arguments.at(1), QStringLiteral("labels"));
-        if (deviceIsFile)
-            QCOMPARE(readFile(devicePath), label);
+            QCOMPARE(runs.requests().first().arguments.at(1), device.trimmed());
+#ifdef Q_OS_UNIX
+        if (pipe)
+            QCOMPARE(pipe->received(), sent ? label : QByteArray());
+#endif
+        // A device path is used as it is, never made.
+        if (existing == QLatin1String("file"))
+            QCOMPARE(readFile(devicePath), QByteArray("earlier"));
+        else if (existing.isEmpty())
+            QVERIFY(!QFileInfo::exists(devicePath) && !QFileInfo::exists(QStringLiteral("Work/lp0")));
         QCOMPARE(boxes.count(), sent ? 0 : 1);
         if (!sent) {
             QCOMPARE(boxes.last().kind, MessageBox::Critical);
             QVERIFY2(boxes.last().text.contains(messagePart), qPrintable(boxes.last().text));
+            if (lpExit == -1 && !device.trimmed().isEmpty())
+                QVERIFY2(boxes.last().text.contains(device.trimmed()), qPrintable(boxes.last().text));
         }
+    }
+
+    // A job that cannot replace the work file is refused: the labels of the
+    // last job, still in it, must not reach the printer a second time.
+    void workFileNotReplaced_data()
+    {
+        QTest::addColumn<QString>("work"); // "read-only", "plain file" or "missing"
+        QTest::addColumn<int>("job");
+        QTest::newRow("read-only Work, one item") << "read-only" << int(OneItem);
+        QTest::newRow("read-only Work, group") << "read-only" << int(Group);
+        QTest::newRow("read-only Work, location") << "read-only" << int(Location);
+        QTest::newRow("Work is a plain file") << "plain file" << int(OneItem);
+        QTest::newRow("Work is missing") << "missing" << int(Location);
+    }
+
+    void workFileNotReplaced()
+    {
+        QFETCH(QString, work);
+        QFETCH(int, job);
+        setDevice("zebra");
+        const QByteArray lastJob = "^XA^FDID:000099^FS^XZ\r\n";
+        QVERIFY(writeFile(HandlerBarcodesC::workFile(), lastJob));
+        Item *seven = addItem(*m_collection, 2, QStringLiteral("7"), QStringLiteral("Hammer"));
+
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (work == QLatin1String("read-only")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(QStringLiteral("Work"));
+            if (!readOnly->isReadOnly())
+                QSKIP("the folder cannot be made read-only here");
+        } else {
+            QVERIFY(QDir(QStringLiteral("Work")).removeRecursively());
+            if (work == QLatin1String("plain file"))
+                QVERIFY(writeFile(QStringLiteral("Work"), lastJob));
+        }
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        HandlerBarcodesC labels;
+        bool sent = true;
+        if (job == OneItem)
+            sent = labels.printItemLabel(*seven, nullptr, nullptr);
+        else if (job == Group)
+            sent = labels.printGroupLabels(*m_collection, QStringLiteral("Hylde tre"), nullptr, nullptr);
+        else
+            sent = labels.printLocationLabel(2, QStringLiteral("Hylde tre"), nullptr);
+
+        QVERIFY(!sent);
+        QCOMPARE(runs.count(), 0);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QVERIFY2(boxes.last().text.contains(
+                     QDir::toNativeSeparators(QDir::current().absoluteFilePath(HandlerBarcodesC::workFile()))),
+            qPrintable(boxes.last().text));
+        if (readOnly)
+            QCOMPARE(readFile(HandlerBarcodesC::workFile()), lastJob);
+    }
+
+    void templateRefused_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QByteArray>("labelTemplate"); // null: no template file
+        QTest::addColumn<QString>("messagePart");
+        const QString unreadable = QStringLiteral("kunne ikke læses");
+        const QString empty = QStringLiteral("er tom");
+        QTest::newRow("item template missing") << int(OneItem) << QByteArray() << unreadable;
+        QTest::newRow("item template empty, group") << int(Group) << QByteArray("") << empty;
+        QTest::newRow("item template of line ends") << int(OneItem) << QByteArray("\r\n\r\n") << empty;
+        QTest::newRow("location template missing") << int(Location) << QByteArray() << unreadable;
+        QTest::newRow("location template empty") << int(Location) << QByteArray("") << empty;
+    }
+
+    void templateRefused()
+    {
+        QFETCH(int, job);
+        QFETCH(QByteArray, labelTemplate);
+        QFETCH(QString, messagePart);
+        setDevice("zebra");
+        QVERIFY(writeFile(HandlerBarcodesC::workFile(), "^XA^FDID:000099^FS^XZ\r\n"));
+        Item *seven = addItem(*m_collection, 2, QStringLiteral("7"), QStringLiteral("Hammer"));
+        const QString file
+            = job == Location ? HandlerBarcodesC::locationTemplateFile() : HandlerBarcodesC::itemTemplateFile();
+        QVERIFY(QFile::remove(file));
+        if (!labelTemplate.isNull())
+            QVERIFY(writeFile(file, labelTemplate));
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        HandlerBarcodesC labels;
+        bool sent = true;
+        if (job == OneItem)
+            sent = labels.printItemLabel(*seven, nullptr, nullptr);
+        else if (job == Group)
+            sent = labels.printGroupLabels(*m_collection, QStringLiteral("Hylde tre"), nullptr, nullptr);
+        else
+            sent = labels.printLocationLabel(2, QStringLiteral("Hylde tre"), nullptr);
+
+        QVERIFY(!sent);
+        QCOMPARE(runs.count(), 0);
+        QCOMPARE(boxes.count(), 1);
+        const QString text = boxes.last().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(QDir::current().absoluteFilePath(file))), qPrintable(text));
+        QVERIFY2(text.contains(messagePart), qPrintable(text));
+    }
+
+    // Names and numbers cannot give the printer commands: "^" and "~" start
+    // one wherever they stand.
+    void safeTexts_data()
+    {
+        QTest::addColumn<int>("job"); // Location: the text is the name; OneItem: the serial number
+        QTest::addColumn<QByteArray>("labelTemplate"); // empty: the shipped one
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("expected"); // a fixture under barcodes/expected/ when it ends in ".txt"
+
+        QTest::newRow("Latin-1 letters, shipped template")
+            << int(Location) << QByteArray() << QStringLiteral("Kælder Øst") << QByteArray("location_kaelder_oest.txt");
+        QTest::newRow("commands in a name, shipped template")
+            << int(Location) << QByteArray() << QStringLiteral("Hylde^XZ~JA_1") << QByteArray("location_commands.txt");
+        QTest::newRow("commands in a serial number, shipped template")
+            << int(OneItem) << QByteArray() << QStringLiteral("^XZ7") << QByteArray("item_commands.txt");
+        QTest::newRow("a field without ^FH gets one")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1 %2^FS^XZ") << QStringLiteral("a^b")
+            << QByteArray("^XA^FO0,0^FH^FD000002 a_5Eb^FS^XZ");
+        QTest::newRow("and its own _ keeps printing as _")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1_%2^FS^FO0,30^FDA_B^FS^XZ") << QStringLiteral("a~b_c")
+            << QByteArray("^XA^FO0,0^FH^FD000002_5Fa_7Eb_5Fc^FS^FO0,30^FDA_B^FS^XZ");
+        QTest::newRow("a field without ^FH and a plain name stays")
+            << int(Location) << QByteArray("^XA^FO0,0^FD%1_%2^FS^XZ") << QStringLiteral("Hylde_1")
+            << QByteArray("^XA^FO0,0^FD000002_Hylde_1^FS^XZ");
+        QTest::newRow("the field's own escape character")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FO0,0^FH\\^FD%2^FS^XZ") << QStringLiteral("a\\b^c_d")
+            << QByteArray("^XA^FD000002^FS^FO0,0^FH\\^FDa\\5Cb\\5Ec_d^FS^XZ");
+        QTest::newRow("^FH among the field's commands")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FO0,0^FH^A0N,20,20^FD%2^FS^XZ") << QStringLiteral("x_y")
+            << QByteArray("^XA^FD000002^FS^FO0,0^FH^A0N,20,20^FDx_5Fy^FS^XZ");
+        QTest::newRow("another field's ^FH is not this one's")
+            << int(Location) << QByteArray("^XA^FO0,0^FH^FD%1^FS^FO0,30^FD%2^FS^XZ") << QStringLiteral("a^b")
+            << QByteArray("^XA^FO0,0^FH^FD000002^FS^FO0,30^FH^FDa_5Eb^FS^XZ");
+        QTest::newRow("lower-case commands")
+            << int(Location) << QByteArray("^xa^fd%1^fs^fo0,0^fd%2^fs^xz") << QStringLiteral("x^y")
+            << QByteArray("^xa^fd000002^fs^fo0,0^FH^fdx_5Ey^fs^xz");
+        QTest::newRow("control characters")
+            << int(Location) << QByteArray("^XA^FD%1^FS^FH^FD%2^FS^XZ") << QStringLiteral("a\tb") + QChar(0x85)
+            << QByteArray("^XA^FD000002^FS^FH^FDa_09b_85^FS^XZ");
+        QTest::newRow("outside a field") << int(Location) << QByteArray("^XA^FD%1^FS^PQ%2^XZ")
+                                         << QStringLiteral("1^XZ~JA") << QByteArray("^XA^FD000002^FS^PQ1?XZ?JA^XZ");
+        QTest::newRow("a template in another language")
+            << int(Location) << QByteArray("%1|%2\r\n") << QStringLiteral("a^b~c_d")
+            << QByteArray("000002|a?b?c_d\r\n");
+    }
+
+    void safeTexts()
+    {
+        QFETCH(int, job);
+        QFETCH(QByteArray, labelTemplate);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, expected);
+        setNames(true, 40);
+        setDevice("zebra");
+        if (!labelTemplate.isEmpty()) {
+            const QString file
+                = job == Location ? HandlerBarcodesC::locationTemplateFile() : HandlerBarcodesC::itemTemplateFile();
+            QVERIFY(writeFile(file, labelTemplate));
+        }
+        Item *item = addItem(*m_collection, 2, text, QStringLiteral("Hammer"));
+
+        ProcessRunner::Recording runs;
+        HandlerBarcodesC labels;
+        QVERIFY(job == Location ? labels.printLocationLabel(2, text, nullptr)
+                                : labels.printItemLabel(*item, nullptr, nullptr));
+        QCOMPARE(runs.count(), 1);
+        if (expected.endsWith(".txt"))
+            expected = readFile(testDataPath(QStringLiteral("barcodes/expected/") + QString::fromLatin1(expected)));
+        QCOMPARE(readFile(HandlerBarcodesC::workFile()), expected);
     }
 };
 
