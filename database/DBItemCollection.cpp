@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "core/Edition.h"
 #include "core/LogXML.h"
@@ -98,6 +99,8 @@ bool DBItemCollection::MakeDynamicLists()
     m_locations.clear();
     m_suppliers.clear();
     m_fields.clear();
+    // The lists are read again from their files: nothing waits to be written.
+    m_dueLists.clear();
     if (folder.isEmpty())
         return true;
 
@@ -140,6 +143,8 @@ bool DBItemCollection::MakeDynamicLists()
 
 bool DBItemCollection::SaveDynamicLists()
 {
+    if (m_readOnly)
+        return false;
     QString folder = lastDbDir();
     if (folder.isEmpty())
         folder = QDir::currentPath();
@@ -178,6 +183,140 @@ bool DBItemCollection::SaveDynamicLists()
                 QCoreApplication::translate("DBItemCollection", file.key) + QDir::toNativeSeparators(path)
                     + QLatin1Char('\n') + reason);
         }
+    }
+    return allSaved;
+}
+
+userItemCollection &DBItemCollection::namedList(NamedList list)
+{
+    return const_cast<userItemCollection &>(std::as_const(*this).namedList(list));
+}
+
+const userItemCollection &DBItemCollection::namedList(NamedList list) const
+{
+    switch (list) {
+    case LocationList:
+        return m_locations;
+    case SupplierList:
+        return m_suppliers;
+    default:
+        return m_groups;
+    }
+}
+
+QString DBItemCollection::listFilePath(NamedList list)
+{
+    QString folder = lastDbDir();
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    QString name = QStringLiteral("groups");
+    if (list == LocationList)
+        name = QStringLiteral("location");
+    else if (list == SupplierList)
+        name = QStringLiteral("supplier");
+    return folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1Char('.') + currentLanguage()
+        + QStringLiteral(".txt");
+}
+
+namespace {
+
+// The number by which an item refers to an entry of the list; -1 for the
+// suppliers, which items keep as text.
+int entryNumber(const Item &item, DBItemCollection::NamedList list)
+{
+    switch (list) {
+    case DBItemCollection::GroupList:
+        return item.group();
+    case DBItemCollection::LocationList:
+        return item.location();
+    default:
+        return -1;
+    }
+}
+
+bool writeListFile(userItemCollection &names, const QString &path)
+{
+    // A folder that cannot be made shows as a file that cannot be written,
+    // which the list tells the user.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return names.save(path);
+}
+
+} // namespace
+
+int DBItemCollection::itemsUsingEntry(NamedList list, int position) const
+{
+    if (list == SupplierList || position < 0)
+        return 0;
+    int users = 0;
+    for (const Item *item : m_items) {
+        if (entryNumber(*item, list) == position)
+            ++users;
+    }
+    return users;
+}
+
+bool DBItemCollection::removeListEntry(NamedList list, int position)
+{
+    userItemCollection &names = namedList(list);
+    const int size = names.size();
+    if (m_readOnly || position < 0 || position >= size || itemsUsingEntry(list, position) > 0)
+        return false;
+
+    emit listEntryAboutToBeRemoved(list, position);
+    names.removeAt(position);
+    // Only numbers that named a later entry move: a number past the end of
+    // the list named nothing, and must not come to name the last entry.
+    QList<Item *> renumbered;
+    if (list != SupplierList) {
+        for (Item *item : std::as_const(m_items)) {
+            const int number = entryNumber(*item, list);
+            if (number <= position || number >= size)
+                continue;
+            if (list == GroupList)
+                item->setGroup(number - 1);
+            else
+                item->setLocation(number - 1);
+            renumbered.append(item);
+        }
+    }
+    if (!renumbered.isEmpty()) {
+        setDatabaseModified(true);
+        if (!m_dueLists.contains(list))
+            m_dueLists.append(list);
+        for (Item *item : std::as_const(renumbered))
+            emit itemChanged(item);
+    }
+    emit listEntryRemoved(list, position);
+    return true;
+}
+
+bool DBItemCollection::saveList(NamedList list)
+{
+    if (m_readOnly)
+        return false;
+    if (isListDue(list))
+        return true;
+    return writeListFile(namedList(list), listFilePath(list));
+}
+
+bool DBItemCollection::isListDue(NamedList list) const
+{
+    return m_dueLists.contains(list);
+}
+
+bool DBItemCollection::saveDueLists()
+{
+    if (m_readOnly)
+        return m_dueLists.isEmpty();
+    bool allSaved = true;
+    const QList<int> due = m_dueLists;
+    for (int list : due) {
+        const auto named = NamedList(list);
+        if (writeListFile(namedList(named), listFilePath(named)))
+            m_dueLists.removeAll(list);
+        else
+            allSaved = false;
     }
     return allSaved;
 }

@@ -24,8 +24,8 @@ void setDatabaseModified(bool modified);
 // item handed over with add() is deleted by deleteItem() (the user deletes
 // it) or deleteItems() (the main window replaces the whole database).
 // Listeners follow the register through itemAdded(), itemChanged(),
-// itemRemoved() and aboutToClear(), so that every view shows what is there
-// and none keeps a pointer to an item that is gone.
+// itemRemoved(), aboutToClear() and the list entry signals, so that every
+// view shows what is there and none keeps a pointer to an item that is gone.
 class DBItemCollection : public QObject
 {
     Q_OBJECT
@@ -96,7 +96,40 @@ public:
     // Loads the four lists from the lastDbDir folder, with their fall-backs.
     bool MakeDynamicLists();
     // Writes the four lists into the lastDbDir folder; false when one failed.
+    // Nothing is written while the collection is read-only: the lists belong
+    // to the program that holds the lock.
     bool SaveDynamicLists();
+
+    // The lists the list setup edits, numbered as its kinds are. Items refer
+    // to an entry of the group and location lists by its position, and keep
+    // their supplier as text.
+    enum NamedList { GroupList = 1, LocationList = 2, SupplierList = 3 };
+    userItemCollection &namedList(NamedList list);
+    const userItemCollection &namedList(NamedList list) const;
+    // The list's file in the lastDbDir folder (the current folder when that
+    // is empty).
+    static QString listFilePath(NamedList list);
+    // How many items refer to the entry at position: by group for the group
+    // list, by location for the location list; 0 for the suppliers.
+    int itemsUsingEntry(NamedList list, int position) const;
+    // Takes the entry at position out of the list, so that every item keeps
+    // its group and location name: the items numbered after it move up one
+    // number. Refused (false, nothing changed) while read-only, for a
+    // position outside the list and for an entry that items use. When items
+    // were renumbered, the database is marked modified, each of them is
+    // announced with itemChanged(), and the list's file is due: it is written
+    // with the database file (saveDueLists), never before, so that the list
+    // file and the database file on disk always agree.
+    bool removeListEntry(NamedList list, int position);
+    // Writes the list's file. Refused (false, nothing written) while
+    // read-only. A due list is not written here but with the database.
+    bool saveList(NamedList list);
+    // Whether the list's file waits for the next save of the database file.
+    bool isListDue(NamedList list) const;
+    // Writes the due lists; the owner of the database calls it right after
+    // the database file itself (not a copy of it) was written. False when one
+    // could not be written; it then stays due and the user was told.
+    bool saveDueLists();
 
     // The database file.
     bool LoadFromAsciiFile(const QString &path);
@@ -177,6 +210,11 @@ signals:
     void itemRemoved(Item *item);
     // Emitted before clear() or deleteItems() drops all items.
     void aboutToClear();
+    // Emitted around removeListEntry(): the entry goes and the items after
+    // it are renumbered (each announced with itemChanged) in between, so a
+    // view may stand still until the list and the items agree again.
+    void listEntryAboutToBeRemoved(int list, int position);
+    void listEntryRemoved(int list, int position);
 
 private:
     friend class DatabaseFile;
@@ -193,4 +231,6 @@ private:
     // The lock file this collection created and has not removed yet.
     QString m_heldLockPath;
     int m_searchPosition = 0;
+    // The named lists whose files wait for the database file.
+    QList<int> m_dueLists;
 };

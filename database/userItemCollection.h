@@ -24,6 +24,12 @@ public:
     QString errorString() const { return m_errorString; }
 
     void add(const QString &text) { m_entries.append(text); }
+    // Takes out the entry at index; nothing happens for an index out of range.
+    void removeAt(int index)
+    {
+        if (index >= 0 && index < m_entries.size())
+            m_entries.removeAt(index);
+    }
     void clear() { m_entries.clear(); }
     // The entry, or an empty text when index is out of range.
     QString entry(int index) const;

@@ -170,6 +170,14 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         connect(collection, &DBItemCollection::itemChanged, this, &ItemListView::itemChangedInCollection);
         connect(collection, &DBItemCollection::itemRemoved, this, &ItemListView::itemRemovedFromCollection);
         connect(collection, &DBItemCollection::aboutToClear, this, &ItemListView::collectionAboutToClear);
+        // A list entry taken out renumbers the items after it: the rows are
+        // built again once, rather than moved one by one to group rows that
+        // are about to change.
+        connect(collection, &DBItemCollection::listEntryAboutToBeRemoved, this, [this] { m_waitingForList = true; });
+        connect(collection, &DBItemCollection::listEntryRemoved, this, [this] {
+            m_waitingForList = false;
+            RebuildList();
+        });
     }
 }
 
@@ -585,6 +593,8 @@ void ItemListView::itemAddedToCollection(Item *item)
 
 void ItemListView::itemChangedInCollection(Item *item)
 {
+    if (m_waitingForList)
+        return;
     if (funiQListViewItem *row = rowForItem(item))
         RefreshRow(row, item);
     else

@@ -28,7 +28,9 @@ class QMenu;
 // collection: an added item gets its row (selected), a changed item's row is
 // rewritten or moved to its group, a removed item's row goes, and a clear
 // drops every item row, so it never keeps a row for an item that is gone.
-// Loading a file announces nothing: FillList makes those rows in one go.
+// A group or location taken out of its list (which renumbers the items after
+// it) builds the list again. Loading a file announces nothing: FillList makes
+// those rows in one go.
 //
 // The rows are those of an ItemListModel, which holds a pointer per item row
 // and nothing more. Callers work with rows through funiQListViewItem handles,
@@ -185,6 +187,9 @@ private:
     // rows), so that the view's own current-row changes do not count as the
     // user's choice.
     bool m_ignoreSelection = false;
+    // Set while the collection takes an entry out of its group or location
+    // list: the changed items wait for the rebuild that follows.
+    bool m_waitingForList = false;
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;
     QIcon m_documentIcon;

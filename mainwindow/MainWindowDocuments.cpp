@@ -273,6 +273,10 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
     // marked and says nothing about items saved.
     if (saved) {
         if (setCurrentFileName) {
+            // Lists whose entries were taken out renumbered items: their files
+            // go with the database file, never without it. A backup (not the
+            // database's own file) has its lists written beside it.
+            m_collection->saveDueLists();
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
             setWindowTitle(windowCaption(m_currentFileName));

@@ -11,7 +11,6 @@
 #include "itemdialog/StoredTextValidator.h"
 
 #include <QDebug>
-#include <QDir>
 
 setupdialog::setupdialog(
     DBItemCollection *collection, int kind, QWidget *parent, const QString &name, bool modal, Qt::WindowFlags flags)
@@ -51,9 +50,9 @@ setupdialog::setupdialog(
         printButton->hide();
     }
 
-    for (const QString &entry : *m_list)
-        listLineEdit->addItem(entry);
+    fillListBox();
     m_changed = false;
+    enableEditing(!m_collection->isReadOnly());
 
     buttonHelp->setVisible(HelpTopics::listSetupHelpShown(edition(), currentLanguage()));
     selectedItemLineEdit->setValidator(new StoredTextValidator(selectedItemLineEdit));
@@ -65,22 +64,48 @@ setupdialog::setupdialog(
     connect(buttonOk, &QPushButton::clicked, this, &setupdialog::OKSlot);
     connect(printButton, &QPushButton::clicked, this, &setupdialog::PrintSlot);
     connect(buttonCancel, &QPushButton::clicked, this, &setupdialog::reject);
-    connect(listLineEdit, &QListWidget::currentItemChanged, this,
-        [this](QListWidgetItem *current) { listLineEdit_highlighted(current); });
+    // Only an entry the user picks counts: the list box makes its first row
+    // current (not selected) when it gets the focus, and that is no choice.
+    connect(listLineEdit, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = chosenRow();
+        if (row >= 0)
+            listLineEdit_highlighted(listLineEdit->item(row));
+    });
+}
+
+void setupdialog::fillListBox()
+{
+    listLineEdit->clear();
+    int position = 0;
+    for (const QString &entry : *m_list) {
+        auto *row = new QListWidgetItem(entry, listLineEdit);
+        row->setData(Qt::UserRole, position++);
+    }
+}
+
+int setupdialog::savedPosition(const QListWidgetItem *row)
+{
+    const QVariant position = row ? row->data(Qt::UserRole) : QVariant();
+    return position.isValid() ? position.toInt() : -1;
+}
+
+int setupdialog::chosenRow() const
+{
+    const QList<QListWidgetItem *> chosen = listLineEdit->selectedItems();
+    return chosen.isEmpty() ? -1 : listLineEdit->row(chosen.first());
+}
+
+void setupdialog::enableEditing(bool writable)
+{
+    addButton->setEnabled(writable);
+    DeleteButton->setEnabled(writable);
+    saveButton->setEnabled(writable);
+    selectedItemLineEdit->setReadOnly(!writable);
 }
 
 QString setupdialog::listFilePath(int kind)
 {
-    QString folder = lastDbDir();
-    if (folder.isEmpty())
-        folder = QDir::currentPath();
-    QString name = QStringLiteral("groups");
-    if (kind == Locations)
-        name = QStringLiteral("location");
-    else if (kind == Suppliers)
-        name = QStringLiteral("supplier");
-    return folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1Char('.') + currentLanguage()
-        + QStringLiteral(".txt");
+    return DBItemCollection::listFilePath(DBItemCollection::NamedList(kind));
 }
 
 void setupdialog::listLineEdit_highlighted(QListWidgetItem *item)
@@ -89,8 +114,21 @@ void setupdialog::listLineEdit_highlighted(QListWidgetItem *item)
         selectedItemLineEdit->setText(item->text());
 }
 
-bool setupdialog::acceptName(const QString &text)
+bool setupdialog::acceptName(const QString &text, int renamed)
 {
+    if (text.isEmpty()) {
+        MessageBox::critical(this, tr("Fejl indtastning"), tr("Skriv et navn i feltet først."));
+        return false;
+    }
+    // A new name is refused when the list holds it (an entry deleted but not
+    // yet saved counts too) or an entry begins with it, in any case.
+    bool present = renamed < 0 && m_list->contains(text);
+    for (int row = 0; row < listLineEdit->count() && !present; ++row)
+        present = row != renamed && listLineEdit->item(row)->text().startsWith(text, Qt::CaseInsensitive);
+    if (present) {
+        MessageBox::critical(this, tr("Fejl indtastning"), tr("Dette navn er allerede anvendt"));
+        return false;
+    }
     const QString problem = StorageCheck::textProblem(text);
     if (problem.isEmpty())
         return true;
@@ -98,23 +136,65 @@ bool setupdialog::acceptName(const QString &text)
     return false;
 }
 
+bool setupdialog::acceptDeletion(int position)
+{
+    const int users = m_collection->itemsUsingEntry(namedList(), position);
+    if (users == 0)
+        return true;
+    const QString name = m_list->entry(position);
+    QString text;
+    if (m_kind == Groups && isQuorvel()) {
+        text = tr("Lokationen \"%1\" kan ikke slettes, fordi der ligger varer på den (%2 i alt). "
+                  "Flyt dem først til en anden lokation.");
+    } else if (m_kind == Groups) {
+        text = tr("Gruppen \"%1\" kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). "
+                  "Flyt dem først til en anden gruppe.");
+    } else if (isQuorvel()) {
+        text = tr("Navnet \"%1\" kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). "
+                  "Flyt dem først til et andet navn i listen.");
+    } else {
+        text = tr("Lokalet \"%1\" kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). "
+                  "Flyt dem først til et andet lokale.");
+    }
+    MessageBox::critical(this, tr("Fejl"), text.arg(name, QString::number(users)));
+    return false;
+}
+
+bool setupdialog::confirmLabelShift(int row)
+{
+    if (m_kind != Groups || !isQuorvel())
+        return true;
+    // Only locations saved before carry printed labels.
+    const int last = listLineEdit->count() - 1;
+    bool labelsShift = false;
+    for (int later = row + 1; later <= last && !labelsShift; ++later)
+        labelsShift = savedPosition(listLineEdit->item(later)) >= 0;
+    if (!labelsShift)
+        return true;
+
+    const QString name = listLineEdit->item(row)->text();
+    // The locations after the deleted one take the numbers row to last - 1.
+    const QString text = row == last - 1
+        ? tr("Sletter du \"%1\", får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal "
+             "udskrives igen.\n\nSlet \"%1\"?")
+              .arg(name, HandlerBarcodesC::locationId(row))
+        : tr("Sletter du \"%1\", får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal "
+             "udskrives igen.\n\nSlet \"%1\"?")
+              .arg(name, HandlerBarcodesC::locationId(row), HandlerBarcodesC::locationId(last - 1));
+    return MessageBox::question(this, tr("Slet lokation"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 void setupdialog::AddSlot()
 {
+    if (m_collection->isReadOnly())
+        return;
     if (unsigned(listLineEdit->count()) >= m_list->limit()) {
         MessageBox::critical(this, tr("SETUP_WARNING"), tr("SETUP_MAX_LIMIT_REACHED"));
         return;
     }
     const QString text = selectedItemLineEdit->text();
-    if (text.isEmpty())
-        return;
-    bool present = m_list->contains(text);
-    for (int row = 0; row < listLineEdit->count() && !present; ++row)
-        present = listLineEdit->item(row)->text().startsWith(text, Qt::CaseInsensitive);
-    if (present) {
-        MessageBox::critical(this, tr("Fejl indtastning"), tr("Dette navn er allerede anvendt"));
-        return;
-    }
-    if (!acceptName(text))
+    if (!acceptName(text, -1))
         return;
     listLineEdit->addItem(text);
     m_changed = true;
@@ -122,41 +202,77 @@ void setupdialog::AddSlot()
 
 void setupdialog::DeleteSlot()
 {
-    if (m_kind == Groups && m_collection->maxGroup() + 1 >= listLineEdit->count()) {
-        MessageBox::critical(this, tr("Fejl"),
-            tr("Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper"));
+    if (m_collection->isReadOnly())
         return;
-    }
-    if (m_kind == Locations && m_collection->maxLocation() + 1 >= listLineEdit->count()) {
-        MessageBox::critical(this, tr("Fejl"), tr("Kan ikke have færre lokaler end dem der allerede er i databasen"));
-        return;
-    }
-    const int row = listLineEdit->currentRow();
+    const int row = chosenRow();
     if (row < 0)
         return;
+    if (entriesAreNumbered()) {
+        const int position = savedPosition(listLineEdit->item(row));
+        if (position >= 0 && !acceptDeletion(position))
+            return;
+        if (!confirmLabelShift(row))
+            return;
+    }
     delete listLineEdit->takeItem(row);
+    // The next deletion is the user's choice too, not the neighbour's.
+    listLineEdit->clearSelection();
+    listLineEdit->setCurrentItem(nullptr);
+    selectedItemLineEdit->clear();
     m_changed = true;
+}
+
+bool setupdialog::removeDeletedEntries()
+{
+    QList<bool> kept(m_list->size(), false);
+    for (int row = 0; row < listLineEdit->count(); ++row) {
+        const int position = savedPosition(listLineEdit->item(row));
+        if (position >= 0 && position < kept.size())
+            kept[position] = true;
+    }
+    // Checked again: the items may have changed since the deletion.
+    for (int position = 0; position < kept.size(); ++position) {
+        if (!kept.at(position) && !acceptDeletion(position))
+            return false;
+    }
+    // From the last, so that the positions still to come stay where they are.
+    for (int position = int(kept.size()) - 1; position >= 0; --position) {
+        if (!kept.at(position))
+            m_collection->removeListEntry(namedList(), position);
+    }
+    return true;
 }
 
 void setupdialog::SaveSlot()
 {
-    const int row = listLineEdit->currentRow();
-    if (row >= 0 && !m_changed) {
-        const QString text = selectedItemLineEdit->text();
-        if (!acceptName(text))
+    if (m_collection->isReadOnly())
+        return;
+    if (!m_changed) {
+        // Nothing added or deleted: the save renames the chosen entry, and
+        // without one there is nothing to save.
+        const int row = chosenRow();
+        if (row < 0)
             return;
-        listLineEdit->item(row)->setText(text);
-        if (m_kind == Groups)
-            emit groupRenamed(row, text);
+        QListWidgetItem *entry = listLineEdit->item(row);
+        const QString text = selectedItemLineEdit->text();
+        if (text != entry->text()) {
+            if (!acceptName(text, row))
+                return;
+            entry->setText(text);
+            if (m_kind == Groups)
+                emit groupRenamed(row, text);
+        }
+    } else if (entriesAreNumbered() && !removeDeletedEntries()) {
+        return;
     }
 
     m_list->clear();
-    for (int entry = 0; entry < listLineEdit->count(); ++entry)
-        m_list->add(listLineEdit->item(entry)->text());
-    const QString path = listFilePath(m_kind);
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    for (int row = 0; row < listLineEdit->count(); ++row) {
+        m_list->add(listLineEdit->item(row)->text());
+        listLineEdit->item(row)->setData(Qt::UserRole, row);
+    }
     // A list that cannot be written is told by the list itself.
-    m_list->save(path);
+    m_collection->saveList(namedList());
 
     if (m_changed)
         emit listRebuilt();
@@ -183,10 +299,18 @@ void setupdialog::PrintSlot()
         return;
     }
     qDebug("Quorvel_DB");
-    const int row = listLineEdit->currentRow();
+    const int row = chosenRow();
     if (row < 0 || selectedItemLineEdit->text().isEmpty()) {
         MessageBox::critical(this, tr("SETUP_ERROR"), tr("NO_ITEM_SELECTED"));
         return;
     }
-    HandlerBarcodesC().printLocationLabel(row, selectedItemLineEdit->text(), this);
+    // A label carries the location's number in the saved list: after an
+    // unsaved add or delete the list box's positions are not those numbers.
+    if (m_changed) {
+        MessageBox::critical(this, tr("SETUP_ERROR"),
+            tr("Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte "
+               "nummer."));
+        return;
+    }
+    HandlerBarcodesC().printLocationLabel(row, m_list->entry(row), this);
 }

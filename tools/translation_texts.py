@@ -885,14 +885,57 @@ TEXTS = {
         "Listen kan ikke rumme flere navne.", "Listen kan ikke romme flere navn.", "The list cannot hold more names."),
     "Fejl indtastning": (None, "Feil ved inntasting", "Input error"),
     "Dette navn er allerede anvendt": (None, "Dette navnet er allerede brukt", "This name is already in use"),
-    "Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper": (
-        "Kan ikke have færre grupper end i databasen - flyt eventuelt varer til andre grupper",
-        "Kan ikke ha færre grupper enn i databasen - flytt eventuelt varer til andre grupper",
-        "Cannot have fewer groups than the database uses - move items to other groups first"),
-    "Kan ikke have færre lokaler end dem der allerede er i databasen": (
+    "Skriv et navn i feltet først.": (None, "Skriv inn et navn i feltet først.", "Type a name in the field first."),
+    # An entry that items use cannot be deleted; %2 is the number of items.
+    "Gruppen \"%1\" kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). "
+    "Flyt dem først til en anden gruppe.": (
         None,
-        "Kan ikke ha færre rom enn dem som allerede er i databasen",
-        "Cannot have fewer locations than the database already uses"),
+        "Gruppen \"%1\" kan ikke slettes fordi gjenstander i databasen bruker den (%2 i alt). "
+        "Flytt dem først til en annen gruppe.",
+        "The group \"%1\" cannot be deleted because items in the database use it (%2 in all). "
+        "Move them to another group first."),
+    "Lokalet \"%1\" kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). "
+    "Flyt dem først til et andet lokale.": (
+        None,
+        "Plasseringen \"%1\" kan ikke slettes fordi gjenstander i databasen bruker den (%2 i alt). "
+        "Flytt dem først til en annen plassering.",
+        "The location \"%1\" cannot be deleted because items in the database use it (%2 in all). "
+        "Move them to another location first."),
+    "Lokationen \"%1\" kan ikke slettes, fordi der ligger varer på den (%2 i alt). "
+    "Flyt dem først til en anden lokation.": (
+        None,
+        "Lokasjonen \"%1\" kan ikke slettes fordi det ligger varer på den (%2 i alt). "
+        "Flytt dem først til en annen lokasjon.",
+        "The location \"%1\" cannot be deleted because stock items are kept there (%2 in all). "
+        "Move them to another location first."),
+    "Navnet \"%1\" kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). "
+    "Flyt dem først til et andet navn i listen.": (
+        None,
+        "Navnet \"%1\" kan ikke slettes fordi varer i databasen bruker det (%2 i alt). "
+        "Flytt dem først til et annet navn i listen.",
+        "The name \"%1\" cannot be deleted because stock items in the database use it (%2 in all). "
+        "Move them to another name in the list first."),
+    # A stock location's label carries its position in the list.
+    "Slet lokation": (None, "Slett lokasjon", "Delete location"),
+    "Sletter du \"%1\", får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal "
+    "udskrives igen.\n\nSlet \"%1\"?": (
+        None,
+        "Sletter du \"%1\", får lokasjonene etter den nye numre, og etikettene for lokasjon %2 til %3 må "
+        "skrives ut på nytt.\n\nSlette \"%1\"?",
+        "Deleting \"%1\" gives the locations after it new numbers: the labels of locations %2 to %3 must be "
+        "printed again.\n\nDelete \"%1\"?"),
+    "Sletter du \"%1\", får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal "
+    "udskrives igen.\n\nSlet \"%1\"?": (
+        None,
+        "Sletter du \"%1\", får lokasjonen etter den et nytt nummer, og etiketten for lokasjon %2 må "
+        "skrives ut på nytt.\n\nSlette \"%1\"?",
+        "Deleting \"%1\" gives the location after it a new number: the label of location %2 must be "
+        "printed again.\n\nDelete \"%1\"?"),
+    "Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.": (
+        None,
+        "Listen har endringer som ikke er lagret. Lagre listen først, så etiketten får lokasjonens lagrede nummer.",
+        "The list has changes that are not saved. Save the list first, so that the label carries the location's "
+        "saved number."),
     "SETUP_ERROR": ("Fejl", "Feil", "Error"),
     "NO_ITEM_SELECTED": (
         "Vælg en lokation i listen først.", "Velg en lokasjon i listen først.", "Choose a location in the list first."),

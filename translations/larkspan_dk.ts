@@ -2105,20 +2105,56 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>Fejl</translation>
     </message>
     <message>
-        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
-        <translation>Kan ikke have færre grupper end i databasen - flyt eventuelt varer til andre grupper</translation>
-    </message>
-    <message>
-        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-        <translation>Kan ikke have færre lokaler end dem der allerede er i databasen</translation>
-    </message>
-    <message>
         <source>SETUP_ERROR</source>
         <translation>Fejl</translation>
     </message>
     <message>
         <source>NO_ITEM_SELECTED</source>
         <translation>Vælg en lokation i listen først.</translation>
+    </message>
+    <message>
+        <source>Skriv et navn i feltet først.</source>
+        <translation>Skriv et navn i feltet først.</translation>
+    </message>
+    <message>
+        <source>Lokationen &quot;%1&quot; kan ikke slettes, fordi der ligger varer på den (%2 i alt). Flyt dem først til en anden lokation.</source>
+        <translation>Lokationen &quot;%1&quot; kan ikke slettes, fordi der ligger varer på den (%2 i alt). Flyt dem først til en anden lokation.</translation>
+    </message>
+    <message>
+        <source>Gruppen &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). Flyt dem først til en anden gruppe.</source>
+        <translation>Gruppen &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). Flyt dem først til en anden gruppe.</translation>
+    </message>
+    <message>
+        <source>Navnet &quot;%1&quot; kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). Flyt dem først til et andet navn i listen.</source>
+        <translation>Navnet &quot;%1&quot; kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). Flyt dem først til et andet navn i listen.</translation>
+    </message>
+    <message>
+        <source>Lokalet &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). Flyt dem først til et andet lokale.</source>
+        <translation>Lokalet &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). Flyt dem først til et andet lokale.</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Sletter du &quot;%1&quot;, får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal udskrives igen.
+
+Slet &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Sletter du &quot;%1&quot;, får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal udskrives igen.
+
+Slet &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Slet lokation</source>
+        <translation>Slet lokation</translation>
+    </message>
+    <message>
+        <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
+        <translation>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</translation>
     </message>
 </context>
 <context>

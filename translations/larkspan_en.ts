@@ -2105,20 +2105,56 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>Error</translation>
     </message>
     <message>
-        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
-        <translation>Cannot have fewer groups than the database uses - move items to other groups first</translation>
-    </message>
-    <message>
-        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-        <translation>Cannot have fewer locations than the database already uses</translation>
-    </message>
-    <message>
         <source>SETUP_ERROR</source>
         <translation>Error</translation>
     </message>
     <message>
         <source>NO_ITEM_SELECTED</source>
         <translation>Choose a location in the list first.</translation>
+    </message>
+    <message>
+        <source>Skriv et navn i feltet først.</source>
+        <translation>Type a name in the field first.</translation>
+    </message>
+    <message>
+        <source>Lokationen &quot;%1&quot; kan ikke slettes, fordi der ligger varer på den (%2 i alt). Flyt dem først til en anden lokation.</source>
+        <translation>The location &quot;%1&quot; cannot be deleted because stock items are kept there (%2 in all). Move them to another location first.</translation>
+    </message>
+    <message>
+        <source>Gruppen &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). Flyt dem først til en anden gruppe.</source>
+        <translation>The group &quot;%1&quot; cannot be deleted because items in the database use it (%2 in all). Move them to another group first.</translation>
+    </message>
+    <message>
+        <source>Navnet &quot;%1&quot; kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). Flyt dem først til et andet navn i listen.</source>
+        <translation>The name &quot;%1&quot; cannot be deleted because stock items in the database use it (%2 in all). Move them to another name in the list first.</translation>
+    </message>
+    <message>
+        <source>Lokalet &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). Flyt dem først til et andet lokale.</source>
+        <translation>The location &quot;%1&quot; cannot be deleted because items in the database use it (%2 in all). Move them to another location first.</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Deleting &quot;%1&quot; gives the location after it a new number: the label of location %2 must be printed again.
+
+Delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Deleting &quot;%1&quot; gives the locations after it new numbers: the labels of locations %2 to %3 must be printed again.
+
+Delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Slet lokation</source>
+        <translation>Delete location</translation>
+    </message>
+    <message>
+        <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
+        <translation>The list has changes that are not saved. Save the list first, so that the label carries the location&apos;s saved number.</translation>
     </message>
 </context>
 <context>

@@ -2105,20 +2105,56 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>Feil</translation>
     </message>
     <message>
-        <source>Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper</source>
-        <translation>Kan ikke ha færre grupper enn i databasen - flytt eventuelt varer til andre grupper</translation>
-    </message>
-    <message>
-        <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-        <translation>Kan ikke ha færre rom enn dem som allerede er i databasen</translation>
-    </message>
-    <message>
         <source>SETUP_ERROR</source>
         <translation>Feil</translation>
     </message>
     <message>
         <source>NO_ITEM_SELECTED</source>
         <translation>Velg en lokasjon i listen først.</translation>
+    </message>
+    <message>
+        <source>Skriv et navn i feltet først.</source>
+        <translation>Skriv inn et navn i feltet først.</translation>
+    </message>
+    <message>
+        <source>Lokationen &quot;%1&quot; kan ikke slettes, fordi der ligger varer på den (%2 i alt). Flyt dem først til en anden lokation.</source>
+        <translation>Lokasjonen &quot;%1&quot; kan ikke slettes fordi det ligger varer på den (%2 i alt). Flytt dem først til en annen lokasjon.</translation>
+    </message>
+    <message>
+        <source>Gruppen &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger den (%2 i alt). Flyt dem først til en anden gruppe.</source>
+        <translation>Gruppen &quot;%1&quot; kan ikke slettes fordi gjenstander i databasen bruker den (%2 i alt). Flytt dem først til en annen gruppe.</translation>
+    </message>
+    <message>
+        <source>Navnet &quot;%1&quot; kan ikke slettes, fordi varer i databasen bruger det (%2 i alt). Flyt dem først til et andet navn i listen.</source>
+        <translation>Navnet &quot;%1&quot; kan ikke slettes fordi varer i databasen bruker det (%2 i alt). Flytt dem først til et annet navn i listen.</translation>
+    </message>
+    <message>
+        <source>Lokalet &quot;%1&quot; kan ikke slettes, fordi databasens genstande bruger det (%2 i alt). Flyt dem først til et andet lokale.</source>
+        <translation>Plasseringen &quot;%1&quot; kan ikke slettes fordi gjenstander i databasen bruker den (%2 i alt). Flytt dem først til en annen plassering.</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationen efter den et nyt nummer, og etiketten for lokation %2 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Sletter du &quot;%1&quot;, får lokasjonen etter den et nytt nummer, og etiketten for lokasjon %2 må skrives ut på nytt.
+
+Slette &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sletter du &quot;%1&quot;, får lokationerne efter den nye numre, og etiketterne for lokation %2 til %3 skal udskrives igen.
+
+Slet &quot;%1&quot;?</source>
+        <translation>Sletter du &quot;%1&quot;, får lokasjonene etter den nye numre, og etikettene for lokasjon %2 til %3 må skrives ut på nytt.
+
+Slette &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Slet lokation</source>
+        <translation>Slett lokasjon</translation>
+    </message>
+    <message>
+        <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
+        <translation>Listen har endringer som ikke er lagret. Lagre listen først, så etiketten får lokasjonens lagrede nummer.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/Item.h"
 #include "database/userItemCollection.h"
 
 using TestSupport::readFile;
@@ -635,6 +636,133 @@ private slots:
         QCOMPARE(collection.groups().errorString(), TestSupport::FailingDevice::reason());
         QVERIFY(boxes.last().text.contains(collection.groups().errorString()));
         QCOMPARE(QDir(database.filePath("groups")).entryList(QDir::Files), QStringList { "groups.dk.txt" });
+    }
+
+    // --- entries taken out of the numbered lists --------------------------
+
+    void removeListEntryRenumbersLaterItems_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QList<int>>("numbers"); // of the five items afterwards
+        QTest::addColumn<bool>("due");
+
+        // The items' numbers in the list are 0, 2, 3, 7 (past the end) and -1.
+        const QList<int> before { 0, 2, 3, 7, -1 };
+        const int groups = DBItemCollection::GroupList;
+        const int locations = DBItemCollection::LocationList;
+        QTest::newRow("unused group before used ones") << groups << 1 << true << QList<int> { 0, 1, 2, 7, -1 } << true;
+        QTest::newRow("unused location before used ones")
+            << locations << 1 << true << QList<int> { 0, 1, 2, 7, -1 } << true;
+        QTest::newRow("unused last group") << groups << 4 << true << before << false;
+        QTest::newRow("used group") << groups << 2 << false << before << false;
+        QTest::newRow("used location") << locations << 0 << false << before << false;
+        QTest::newRow("past the end") << groups << 5 << false << before << false;
+        QTest::newRow("before the start") << groups << -1 << false << before << false;
+        QTest::newRow("supplier, kept as text by the items")
+            << int(DBItemCollection::SupplierList) << 0 << true << QList<int> { 3, 3, 3, 3, 3 } << false;
+    }
+
+    void removeListEntryRenumbersLaterItems()
+    {
+        QFETCH(int, list);
+        QFETCH(int, position);
+        QFETCH(bool, removed);
+        QFETCH(QList<int>, numbers);
+        QFETCH(bool, due);
+
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        DBItemCollection collection(nullptr);
+        const QStringList names { "A", "B", "C", "D", "E" };
+        for (userItemCollection *list_ : { &collection.groups(), &collection.locations(), &collection.suppliers() }) {
+            list_->clear();
+            for (const QString &name : names)
+                list_->add(name);
+        }
+        const auto named = DBItemCollection::NamedList(list);
+        // The other numbered list is left alone: its numbers are all 3.
+        for (int number : { 0, 2, 3, 7, -1 }) {
+            auto item = std::make_unique<Item>();
+            item->setGroup(named == DBItemCollection::GroupList ? number : 3);
+            item->setLocation(named == DBItemCollection::LocationList ? number : 3);
+            collection.add(std::move(item));
+        }
+        setDatabaseModified(false);
+
+        QStringList events;
+        connect(&collection, &DBItemCollection::listEntryAboutToBeRemoved, this,
+            [&](int which, int at) { events << QStringLiteral("about %1 %2").arg(which).arg(at); });
+        connect(&collection, &DBItemCollection::itemChanged, this, [&](Item *item) {
+            // Announced with the number it has now, its list already without the entry.
+            events << QStringLiteral("changed %1 of %2")
+                          .arg(named == DBItemCollection::LocationList ? item->location() : item->group())
+                          .arg(collection.namedList(named).size());
+        });
+        connect(&collection, &DBItemCollection::listEntryRemoved, this,
+            [&](int which, int at) { events << QStringLiteral("removed %1 %2").arg(which).arg(at); });
+
+        QCOMPARE(collection.removeListEntry(named, position), removed);
+        QStringList expectedNames = names;
+        if (removed)
+            expectedNames.removeAt(position);
+        QCOMPARE(collection.namedList(named).entries(), expectedNames);
+        QList<int> after;
+        for (const Item *item : collection) {
+            after << (named == DBItemCollection::LocationList ? item->location() : item->group());
+            QCOMPARE(named == DBItemCollection::LocationList ? item->group() : item->location(), 3);
+        }
+        QCOMPARE(after, numbers);
+        QCOMPARE(collection.isListDue(named), due);
+        QCOMPARE(databaseModified(), due);
+
+        QStringList expectedEvents;
+        if (removed) {
+            expectedEvents << QStringLiteral("about %1 %2").arg(list).arg(position);
+            if (due)
+                expectedEvents << QStringLiteral("changed 1 of 4") << QStringLiteral("changed 2 of 4");
+            expectedEvents << QStringLiteral("removed %1 %2").arg(list).arg(position);
+        }
+        QCOMPARE(events, expectedEvents);
+        collection.deleteItems();
+    }
+
+    void dueListIsWrittenWithTheDatabase()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        QTemporaryDir database;
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        Settings().setValue("LastDBDir", database.path());
+        DBItemCollection collection(nullptr);
+        collection.groups().clear();
+        for (const char *name : { "Stue", "Gang", "Loft" })
+            collection.groups().add(QString::fromLatin1(name));
+        auto item = std::make_unique<Item>();
+        item->setGroup(2);
+        collection.add(std::move(item));
+        QVERIFY(collection.SaveDynamicLists());
+        const QString path = DBItemCollection::listFilePath(DBItemCollection::GroupList);
+        QCOMPARE(path, database.path() + "/groups/groups.dk.txt");
+
+        QVERIFY(collection.removeListEntry(DBItemCollection::GroupList, 1));
+        // The list's own save leaves the file for the database save, even
+        // after another change to the list.
+        collection.groups().add("Kælder");
+        QVERIFY(collection.saveList(DBItemCollection::GroupList));
+        QCOMPARE(readFile(path), crlfLines({ "Stue", "Gang", "Loft" }));
+
+        QVERIFY(collection.saveDueLists());
+        QCOMPARE(readFile(path), crlfLines({ "Stue", "Loft", "K\xe6lder" }));
+        QVERIFY(!collection.isListDue(DBItemCollection::GroupList));
+        QVERIFY(collection.saveList(DBItemCollection::GroupList));
+
+        // Lists read again from their files wait for nothing.
+        QVERIFY(collection.removeListEntry(DBItemCollection::GroupList, 0));
+        QVERIFY(collection.isListDue(DBItemCollection::GroupList));
+        collection.MakeDynamicLists();
+        QVERIFY(!collection.isListDue(DBItemCollection::GroupList));
+        QCOMPARE(boxes.count(), 0);
+        collection.deleteItems();
     }
 };
 

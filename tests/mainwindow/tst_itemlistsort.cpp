@@ -212,6 +212,8 @@ private slots:
     void currentRowSurvivesSortsAndMoves();
     void rowsFollowTheCollectionWhileSorted_data();
     void rowsFollowTheCollectionWhileSorted();
+    void changedRowLandsInItsPlace_data();
+    void changedRowLandsInItsPlace();
 };
 
 void tst_ItemListSort::sortsAsTheReference_data()
@@ -420,6 +422,106 @@ void tst_ItemListSort::rowsFollowTheCollectionWhileSorted()
         referenceSort(expected, less, order);
         QCOMPARE(shownItems(view, view.listModel()->rowOfGroup(group)), expected);
     }
+}
+
+void tst_ItemListSort::changedRowLandsInItsPlace_data()
+{
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("item"); // the name of the item that changes
+    QTest::addColumn<QString>("name"); // its new name; empty: it moves to group 1
+    QTest::addColumn<QStringList>("shown"); // the names its group then shows
+    QTest::addColumn<int>("place"); // the changed row's place among them
+
+    const Qt::SortOrder up = Qt::AscendingOrder;
+    const Qt::SortOrder down = Qt::DescendingOrder;
+    // Group 0 holds B, D, F and H, group 1 C and E.
+    QTest::newRow("one place down") << up << "B"
+                                    << "E" << QStringList { "D", "E", "F", "H" } << 1;
+    QTest::newRow("two places down") << up << "B"
+                                     << "G" << QStringList { "D", "F", "G", "H" } << 2;
+    QTest::newRow("down to the last place") << up << "B"
+                                            << "Z" << QStringList { "D", "F", "H", "Z" } << 3;
+    QTest::newRow("from the next to last to the last place") << up << "F"
+                                                             << "I" << QStringList { "B", "D", "H", "I" } << 3;
+    QTest::newRow("one place up") << up << "F"
+                                  << "C" << QStringList { "B", "C", "D", "H" } << 1;
+    QTest::newRow("up to the first place") << up << "H"
+                                           << "A" << QStringList { "A", "B", "D", "F" } << 0;
+    QTest::newRow("new name, same place") << up << "D"
+                                          << "E" << QStringList { "B", "E", "F", "H" } << 1;
+    QTest::newRow("equal to the row below: stays") << up << "B"
+                                                   << "D" << QStringList { "D", "D", "F", "H" } << 0;
+    QTest::newRow("equal to the row above: stays") << up << "D"
+                                                   << "B" << QStringList { "B", "B", "F", "H" } << 1;
+    QTest::newRow("one place down, descending") << down << "H"
+                                                << "E" << QStringList { "F", "E", "D", "B" } << 1;
+    QTest::newRow("down to the last place, descending") << down << "H"
+                                                        << "A" << QStringList { "F", "D", "B", "A" } << 3;
+    QTest::newRow("one place up, descending") << down << "D"
+                                              << "G" << QStringList { "H", "G", "F", "B" } << 1;
+    QTest::newRow("to another group, between its rows") << up << "D"
+                                                        << "" << QStringList { "C", "D", "E" } << 1;
+    QTest::newRow("to another group, descending") << down << "D"
+                                                  << "" << QStringList { "E", "D", "C" } << 1;
+    QTest::newRow("to another group, last place") << up << "H"
+                                                  << "" << QStringList { "C", "E", "H" } << 2;
+}
+
+void tst_ItemListSort::changedRowLandsInItsPlace()
+{
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, item);
+    QFETCH(QString, name);
+    QFETCH(QStringList, shown);
+    QFETCH(int, place);
+
+    IsolatedSettings settings;
+    DBItemCollection collection(nullptr);
+    collection.groups().clear();
+    collection.groups().add(QStringLiteral("Stue"));
+    collection.groups().add(QStringLiteral("Gang"));
+    Item *changed = nullptr;
+    for (const char *fields : { "0B", "0D", "0F", "0H", "1C", "1E" }) {
+        auto row = std::make_unique<Item>();
+        row->setGroup(fields[0] - '0');
+        row->setName(QString::fromLatin1(fields + 1));
+        if (row->name() == item)
+            changed = row.get();
+        collection.add(std::move(row));
+    }
+    ItemListView view;
+    view.SetCollection(&collection);
+    view.FillList(&collection);
+    view.ViewAll(true);
+    view.sortByColumn(ItemListView::NameColumn, order);
+    view.show();
+    funiQListViewItem *row = view.FindListViewItem(changed);
+    view.ItemSelected(row);
+
+    if (name.isEmpty())
+        changed->setGroup(1);
+    else
+        changed->setName(name);
+    collection.itemWasChanged(changed);
+
+    const int group = changed->group();
+    QStringList names;
+    for (const Item *listed : view.listModel()->itemsOf(group))
+        names << listed->name();
+    QCOMPARE(names, shown);
+    // The view shows the rows in that order, and the changed row, the one
+    // the list works on, is still current and the only one selected.
+    const QModelIndex groupIndex = view.listModel()->groupIndex(group);
+    QStringList onScreen;
+    for (QModelIndex below = view.indexBelow(groupIndex); below.isValid() && below.parent() == groupIndex;
+         below = view.indexBelow(below))
+        onScreen << view.listModel()->itemAt(below)->name();
+    QCOMPARE(onScreen, shown);
+    QCOMPARE(view.rowForItem(changed), row);
+    QCOMPARE(view.listModel()->itemAt(view.currentIndex()), changed);
+    QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { row });
+    QCOMPARE(view.currentIndex().row(), place);
+    collection.deleteItems();
 }
 
 QTEST_MAIN(tst_ItemListSort)

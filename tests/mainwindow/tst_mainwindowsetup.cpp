@@ -27,22 +27,29 @@ namespace {
 // works in a copy of the run folder's label files.
 struct StockWindow : TestWorld
 {
-    StockWindow()
+    // The bolt lies at the first location, the nut at the last; with
+    // lockedByAnother another program holds the database's lock.
+    explicit StockWindow(
+        const QStringList &groups = { QStringLiteral("Lager"), QStringLiteral("Butik") }, bool lockedByAnother = false)
         : TestWorld(QuorvelEdition)
         , run({ QStringLiteral("Setup"), QStringLiteral("Work") })
     {
-        DatabaseFixture::writeLists(dir.path(), { QStringLiteral("Lager"), QStringLiteral("Butik") });
+        DatabaseFixture::writeLists(dir.path(), groups);
         QByteArray bytes = DatabaseFixture::headerLine(QuorvelEdition) + "\r\n";
         bytes += "0;Bolt;Make;1.000000;1.000000;01.02.2020;Shop;7;;;;1;0;;;;\r\n";
-        bytes += "1;Nut;Make;1.000000;1.000000;01.02.2020;Shop;8;;;;4;0;;;;\r\n";
+        bytes += QByteArray::number(groups.size() - 1) + ";Nut;Make;1.000000;1.000000;01.02.2020;Shop;8;;;;4;0;;;;\r\n";
         database = QDir(dir.path()).filePath(QStringLiteral("stock.db"));
         writeFile(database, bytes);
         Settings s;
         s.setValue(QStringLiteral("LastSavedDBFile"), database);
         s.setValue(QStringLiteral("LastDBDir"), dir.path());
+        if (lockedByAnother)
+            writeFile(DBItemCollection::lockFilePath(), "stock.db Locked by PC: STORE1, User: anna");
         setDatabaseModified(false);
         window = std::make_unique<MainWindow>();
     }
+
+    QString groupsFile() const { return QDir(dir.path()).filePath(QStringLiteral("groups/groups.dk.txt")); }
     ~StockWindow()
     {
         window.reset();
@@ -120,6 +127,80 @@ private slots:
         // Every item still has its row after the rebuild.
         QVERIFY(list->rowForItem(w.item(QStringLiteral("7"))));
         QVERIFY(list->rowForItem(w.item(QStringLiteral("8"))));
+    }
+
+    void deletedLocationGoesWithTheDatabaseSave_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("database saved") << true;
+        QTest::newRow("database not saved") << false;
+    }
+
+    void deletedLocationGoesWithTheDatabaseSave()
+    {
+        QFETCH(bool, saved);
+        StockWindow w({ QStringLiteral("Lager"), QStringLiteral("Tom"), QStringLiteral("Butik") });
+        ItemListView *list = w.window->listView();
+        const QByteArray groupsBefore = readFile(w.groupsFile());
+        const QByteArray databaseBefore = readFile(w.database);
+        w.window->SetupGroups();
+        auto *dialog = w.window->findChild<setupdialog *>(QStringLiteral("Setup Groups"));
+        QVERIFY(dialog);
+
+        dialog->listLineEdit->setCurrentRow(1);
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QTest::mouseClick(dialog->DeleteButton, Qt::LeftButton);
+        QCOMPARE(w.boxes.count(), 1);
+        QVERIFY(w.boxes.last().text.contains(QStringLiteral("etiketten for lokation 000001 skal udskrives igen")));
+        QTest::mouseClick(dialog->buttonOk, Qt::LeftButton);
+
+        // The nut is still at "Butik", now number 1, and the list shows it there.
+        Item *nut = w.item(QStringLiteral("8"));
+        QCOMPARE(nut->group(), 1);
+        QCOMPARE(list->GetNumberOfGroups(), 2);
+        QCOMPARE(list->rowForItem(nut)->parent(), list->groupRow(1));
+        QCOMPARE(list->groupRow(1)->text(ItemListView::GroupColumn), QStringLiteral("Butik"));
+        QVERIFY(databaseModified());
+        // Neither file has changed yet: they change together.
+        QCOMPARE(readFile(w.groupsFile()), groupsBefore);
+        QCOMPARE(readFile(w.database), databaseBefore);
+
+        if (saved) {
+            w.window->Save();
+            QVERIFY(!databaseModified());
+            QCOMPARE(readFile(w.groupsFile()), QByteArray("Lager\r\nButik\r\n"));
+            QVERIFY(readFile(w.database).contains("\n1;Nut;"));
+        } else {
+            MessageBox::queueAnswerIndex(1);
+            w.window->FileNew();
+            QCOMPARE(readFile(w.groupsFile()), groupsBefore);
+            QCOMPARE(readFile(w.database), databaseBefore);
+        }
+    }
+
+    void lockedOutWindowWritesNoList()
+    {
+        StockWindow w({ QStringLiteral("Lager"), QStringLiteral("Butik") }, true);
+        QVERIFY(w.window->collection()->isReadOnly());
+        const QByteArray groupsBefore = readFile(w.groupsFile());
+        w.window->SetupGroups();
+        auto *dialog = w.window->findChild<setupdialog *>(QStringLiteral("Setup Groups"));
+        QVERIFY(dialog);
+        QVERIFY(!dialog->addButton->isEnabled());
+        QVERIFY(!dialog->DeleteButton->isEnabled());
+        QVERIFY(!dialog->saveButton->isEnabled());
+        QTest::keyClicks(dialog->selectedItemLineEdit, QStringLiteral("Kælder"));
+        QTest::mouseClick(dialog->addButton, Qt::LeftButton);
+        QTest::mouseClick(dialog->buttonOk, Qt::LeftButton);
+        QCOMPARE(w.window->collection()->groups().size(), 2);
+        QCOMPARE(readFile(w.groupsFile()), groupsBefore);
+
+        // Save As writes neither the database nor its lists elsewhere.
+        const QString other = QDir(w.dir.path()).filePath(QStringLiteral("other/stock.db"));
+        QVERIFY(QDir().mkpath(QFileInfo(other).absolutePath()));
+        FileDialog::queueAnswer(other);
+        w.window->SaveAs();
+        QVERIFY(!QFileInfo::exists(QFileInfo(other).absolutePath() + QStringLiteral("/groups")));
     }
 
     void otherDialogs()

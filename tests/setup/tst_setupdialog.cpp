@@ -33,6 +33,18 @@ userItemCollection &listOf(DBItemCollection &collection, int kind)
     return collection.groups();
 }
 
+// The name every item shows for the list: its group's or its location's.
+QStringList itemNames(const DBItemCollection &collection, int kind)
+{
+    QStringList names;
+    for (const Item *item : collection) {
+        const int number = kind == setupdialog::Locations ? item->location() : item->group();
+        names << item->name() + QLatin1Char('=')
+                + (kind == setupdialog::Locations ? collection.locations() : collection.groups()).entry(number);
+    }
+    return names;
+}
+
 QStringList fileEntries(const QString &path)
 {
     QStringList entries = QString::fromLatin1(readFile(path)).split(QStringLiteral("\r\n"));
@@ -68,6 +80,31 @@ private:
         item->setGroup(highestGroup);
         item->setLocation(highestLocation);
         m_collection->add(std::move(item));
+    }
+
+    // Five names in every list, with items in groups 0, 1, 1 and 3 and at
+    // locations 3, 1, 1 and 0: in both lists the entries 2 and 4 are unused.
+    // The list files are on disk as well.
+    void makeUsedCollection(int edition, int names = 5)
+    {
+        const QStringList entries = QStringList { "A", "B", "C", "D", "E" }.mid(0, names);
+        makeCollection(edition, entries, 0, 3);
+        m_collection->deleteItems();
+        const struct
+        {
+            const char *name;
+            int group;
+            int location;
+        } items[] = { { "Sofa", 0, 3 }, { "Bord", 1, 1 }, { "Stol", 1, 1 }, { "Lampe", 3, 0 } };
+        for (const auto &fields : items) {
+            auto item = std::make_unique<Item>();
+            item->setName(QString::fromLatin1(fields.name));
+            item->setGroup(fields.group);
+            item->setLocation(fields.location);
+            m_collection->add(std::move(item));
+        }
+        QVERIFY(m_collection->SaveDynamicLists());
+        setDatabaseModified(false);
     }
 
     void selectRow(setupdialog &dialog, int row)
@@ -108,7 +145,7 @@ private slots:
         QTest::newRow("name present") << 2 << 9999u << "Stue" << names << "Dette navn er allerede anvendt";
         QTest::newRow("first letters of a name, other case")
             << 1 << 9999u << "kØK" << names << "Dette navn er allerede anvendt";
-        QTest::newRow("empty name") << 1 << 9999u << "" << names << "";
+        QTest::newRow("empty name") << 1 << 9999u << "" << names << "Skriv et navn i feltet først.";
         QTest::newRow("list full") << 1 << 3u << "Loft" << names << "SETUP_MAX_LIMIT_REACHED";
         QTest::newRow("separator cannot be typed")
             << 3 << 9999u << "Lo;ft" << QStringList { "Køkken", "Stue", "Kælder", "Loft" } << "";
@@ -139,53 +176,273 @@ private slots:
         QVERIFY(!QFile::exists(setupdialog::listFilePath(kind)));
     }
 
-    void deleteGuards_data()
+    void deleteEntry_data()
     {
+        QTest::addColumn<int>("edition");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("names");
-        QTest::addColumn<int>("highestGroup");
-        QTest::addColumn<int>("highestLocation");
-        QTest::addColumn<bool>("deleted");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("renumbered");
 
-        QTest::newRow("5 groups, group 4 used")
-            << 1 << 5 << 4 << 0 << false
-            << "Kan ikke have færre grupper end i databasen - omplacer evt. ostrana til andre grupper";
-        QTest::newRow("6 groups, group 4 used") << 1 << 6 << 4 << 0 << true << "";
-        QTest::newRow("5 locations, location 4 used")
-            << 2 << 5 << 0 << 4 << false << "Kan ikke have færre lokaler end dem der allerede er i databasen";
-        QTest::newRow("6 locations, location 4 used") << 2 << 6 << 0 << 4 << true << "";
-        QTest::newRow("suppliers have no guard") << 3 << 5 << 4 << 4 << true << "";
+        const QStringList all { "A", "B", "C", "D", "E" };
+        const int ostrana = OstranaEdition;
+        const int quorvel = QuorvelEdition;
+        QTest::newRow("group used by two items")
+            << ostrana << 1 << 5 << 1
+            << "Gruppen \"B\" kan ikke slettes, fordi databasens genstande bruger den (2 i alt). Flyt dem først til "
+               "en anden gruppe."
+            << "" << false << all << false;
+        QTest::newRow("location used by one item")
+            << ostrana << 2 << 5 << 0
+            << "Lokalet \"A\" kan ikke slettes, fordi databasens genstande bruger det (1 i alt). Flyt dem først til "
+               "et andet lokale."
+            << "" << false << all << false;
+        QTest::newRow("unused group before used ones") << ostrana << 1 << 5 << 2 << ""
+                                                       << "" << false << QStringList { "A", "B", "D", "E" } << true;
+        QTest::newRow("unused location before used ones") << ostrana << 2 << 5 << 2 << ""
+                                                          << "" << false << QStringList { "A", "B", "D", "E" } << true;
+        QTest::newRow("unused last group") << ostrana << 1 << 5 << 4 << ""
+                                           << "" << false << QStringList { "A", "B", "C", "D" } << false;
+        QTest::newRow("suppliers are names only") << ostrana << 3 << 5 << 1 << ""
+                                                  << "" << false << QStringList { "A", "C", "D", "E" } << false;
+        QTest::newRow("stock location in use")
+            << quorvel << 1 << 5 << 3
+            << "Lokationen \"D\" kan ikke slettes, fordi der ligger varer på den (1 i alt). Flyt dem først til en "
+               "anden lokation."
+            << "" << false << all << false;
+        QTest::newRow("category in use")
+            << quorvel << 2 << 5 << 1
+            << "Navnet \"B\" kan ikke slettes, fordi varer i databasen bruger det (2 i alt). Flyt dem først til et "
+               "andet navn i listen."
+            << "" << false << all << false;
+        const QString shift = "Sletter du \"C\", får lokationerne efter den nye numre, og etiketterne for lokation "
+                              "000002 til 000003 skal udskrives igen.\n\nSlet \"C\"?";
+        QTest::newRow("stock location, labels to print again, kept")
+            << quorvel << 1 << 5 << 2 << "" << shift << false << all << false;
+        QTest::newRow("stock location, labels to print again, deleted")
+            << quorvel << 1 << 5 << 2 << "" << shift << true << QStringList { "A", "B", "D", "E" } << true;
+        QTest::newRow("stock location, one label to print again")
+            << quorvel << 1 << 4 << 2 << ""
+            << "Sletter du \"C\", får lokationen efter den et nyt nummer, og etiketten for lokation 000002 skal "
+               "udskrives igen.\n\nSlet \"C\"?"
+            << true << QStringList { "A", "B", "D" } << true;
+        QTest::newRow("last stock location, no labels to print")
+            << quorvel << 1 << 5 << 4 << ""
+            << "" << false << QStringList { "A", "B", "C", "D" } << false;
     }
 
-    void deleteGuards()
+    void deleteEntry()
     {
+        QFETCH(int, edition);
         QFETCH(int, kind);
         QFETCH(int, names);
-        QFETCH(int, highestGroup);
-        QFETCH(int, highestLocation);
-        QFETCH(bool, deleted);
-        QFETCH(QString, message);
+        QFETCH(int, row);
+        QFETCH(QString, refusal);
+        QFETCH(QString, question);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, renumbered);
 
-        QStringList entries;
-        for (int n = 0; n < names; ++n)
-            entries << QStringLiteral("Navn %1").arg(n);
-        makeCollection(OstranaEdition, entries, highestGroup, highestLocation);
+        makeUsedCollection(edition, names);
+        const QStringList before = listOf(*m_collection, kind).entries();
+        const QStringList groupNames = itemNames(*m_collection, setupdialog::Groups);
+        const QStringList locationNames = itemNames(*m_collection, setupdialog::Locations);
+        const QString path = setupdialog::listFilePath(kind);
         setupdialog dialog(m_collection.get(), kind);
-        // Without a current entry nothing is deleted, whatever the guard says.
+        QSignalSpy changed(m_collection.get(), &DBItemCollection::itemChanged);
+
+        RecordedMessageBoxes boxes;
+        selectRow(dialog, row);
+        if (!question.isEmpty())
+            MessageBox::queueAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
+        QCOMPARE(boxes.count(), refusal.isEmpty() && question.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(boxes.last().kind, MessageBox::Critical);
+            QCOMPARE(boxes.last().text, refusal);
+        }
+        if (!question.isEmpty()) {
+            QCOMPARE(boxes.last().kind, MessageBox::Question);
+            QCOMPARE(boxes.last().text, question);
+        }
+        QCOMPARE(listBox(dialog), expected);
+        // Nothing reaches the collection before the save.
+        QCOMPARE(listOf(*m_collection, kind).entries(), before);
+
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        QCOMPARE(boxes.count(), refusal.isEmpty() && question.isEmpty() ? 0 : 1);
+        QCOMPARE(listOf(*m_collection, kind).entries(), expected);
+        // Every item keeps its group and its location name.
+        QCOMPARE(itemNames(*m_collection, setupdialog::Groups), groupNames);
+        QCOMPARE(itemNames(*m_collection, setupdialog::Locations), locationNames);
+        QCOMPARE(changed.count(), renumbered ? 1 : 0);
+        QCOMPARE(databaseModified(), renumbered);
+        // A list whose entries renumbered items is written with the database
+        // file; any other is written at once.
+        QCOMPARE(m_collection->isListDue(DBItemCollection::NamedList(kind)), renumbered);
+        QCOMPARE(fileEntries(path), renumbered ? before : expected);
+    }
+
+    void deletionSurvivesSaveAndReload_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("groups") << 1;
+        QTest::newRow("locations") << 2;
+    }
+
+    void deletionSurvivesSaveAndReload()
+    {
+        QFETCH(int, kind);
+        makeUsedCollection(OstranaEdition);
+        const QStringList groupNames = itemNames(*m_collection, setupdialog::Groups);
+        const QStringList locationNames = itemNames(*m_collection, setupdialog::Locations);
+        const QString database = m_folder->filePath(QStringLiteral("register.db"));
+        {
+            setupdialog dialog(m_collection.get(), kind);
+            selectRow(dialog, 2);
+            QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
+            // An added entry after the deleted one goes with the same list file.
+            type(dialog, QStringLiteral("Loft"));
+            QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+            QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        }
+        const QStringList expected { "A", "B", "D", "E", "Loft" };
+        QCOMPARE(fileEntries(setupdialog::listFilePath(kind)), (QStringList { "A", "B", "C", "D", "E" }));
+
+        QVERIFY(m_collection->SaveToFileAsAscii(database));
+        QVERIFY(m_collection->saveDueLists());
+        QCOMPARE(fileEntries(setupdialog::listFilePath(kind)), expected);
+        QVERIFY(!m_collection->isListDue(DBItemCollection::NamedList(kind)));
+
+        DBItemCollection reloaded(nullptr);
+        QVERIFY(reloaded.LoadFromAsciiFile(database));
+        QCOMPARE(listOf(reloaded, kind).entries(), expected);
+        QCOMPARE(itemNames(reloaded, setupdialog::Groups).size(), groupNames.size());
+        for (const QString &name : groupNames)
+            QVERIFY2(itemNames(reloaded, setupdialog::Groups).contains(name), qPrintable(name));
+        for (const QString &name : locationNames)
+            QVERIFY2(itemNames(reloaded, setupdialog::Locations).contains(name), qPrintable(name));
+        reloaded.deleteItems();
+    }
+
+    void readOnlyCollectionWritesNoList()
+    {
+        makeUsedCollection(QuorvelEdition);
+        QVERIFY(writeFile(DBItemCollection::lockFilePath(), "other.db Locked by PC: STORE1, User: anna"));
+        QVERIFY(!m_collection->LockDB(m_folder->filePath(QStringLiteral("stock.db"))));
+        QVERIFY(m_collection->isReadOnly());
+        QVERIFY(QDir(m_folder->path()).removeRecursively() && QDir().mkpath(m_folder->path()));
+        QVERIFY(writeFile(DBItemCollection::lockFilePath(), "other.db Locked by PC: STORE1, User: anna"));
+
+        setupdialog dialog(m_collection.get(), setupdialog::Groups);
+        QVERIFY(!dialog.addButton->isEnabled());
+        QVERIFY(!dialog.DeleteButton->isEnabled());
+        QVERIFY(!dialog.saveButton->isEnabled());
+        QVERIFY(dialog.selectedItemLineEdit->isReadOnly());
+        QVERIFY(dialog.buttonOk->isEnabled());
+        QVERIFY(dialog.printButton->isEnabled());
+
+        // The slots refuse as well, whoever calls them.
+        RecordedMessageBoxes boxes;
+        selectRow(dialog, 2);
+        dialog.selectedItemLineEdit->setText(QStringLiteral("Loft"));
+        dialog.AddSlot();
+        dialog.SaveSlot();
+        dialog.DeleteSlot();
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        QCOMPARE(listBox(dialog), (QStringList { "A", "B", "C", "D", "E" }));
+        QCOMPARE(m_collection->groups().entries(), (QStringList { "A", "B", "C", "D", "E" }));
+        QCOMPARE(boxes.count(), 0);
+
+        // Nor does the collection write a list for anyone else.
+        QVERIFY(!m_collection->removeListEntry(DBItemCollection::GroupList, 2));
+        QVERIFY(!m_collection->saveList(DBItemCollection::GroupList));
+        QVERIFY(!m_collection->SaveDynamicLists());
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList { QStringLiteral("LockFile") });
+    }
+
+    void opensWithNothingChosen()
+    {
+        makeUsedCollection(QuorvelEdition);
+        RunFolderCopy run({ QStringLiteral("Setup"), QStringLiteral("Work") });
+        QVERIFY(run.isValid());
+        const QString path = setupdialog::listFilePath(setupdialog::Groups);
+        QVERIFY(QFile::remove(path));
+        setupdialog dialog(m_collection.get(), setupdialog::Groups);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The list box takes the focus and makes its first row current: no choice.
+        dialog.listLineEdit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(dialog.listLineEdit->currentRow(), 0);
+        QCOMPARE(dialog.chosenRow(), -1);
+        QVERIFY(dialog.selectedItemLineEdit->text().isEmpty());
+
+        ProcessRunner::Recording runs;
         RecordedMessageBoxes boxes;
         QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
-        QCOMPARE(listBox(dialog), entries);
-        boxes.clear();
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        QCOMPARE(listBox(dialog), (QStringList { "A", "B", "C", "D", "E" }));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(boxes.count(), 0);
+        QTest::mouseClick(dialog.printButton, Qt::LeftButton);
+        QCOMPARE(runs.count(), 0);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().text, QStringLiteral("NO_ITEM_SELECTED"));
 
-        selectRow(dialog, 1);
+        // A deletion leaves nothing chosen either: the next one is the user's choice.
+        selectRow(dialog, 4);
         QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
-        if (deleted)
-            entries.removeAt(1);
-        QCOMPARE(listBox(dialog), entries);
-        QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QCOMPARE(boxes.last().text, message);
+        QCOMPARE(dialog.chosenRow(), -1);
+        QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
+        QCOMPARE(listBox(dialog), (QStringList { "A", "B", "C", "D" }));
+    }
+
+    void renameRefused_data()
+    {
+        QTest::addColumn<QString>("typed"); // "-": emptied
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << "-"
+                               << "Skriv et navn i feltet først.";
+        QTest::newRow("another entry's name") << "D"
+                                              << "Dette navn er allerede anvendt";
+        QTest::newRow("first letters of another, other case") << "c"
+                                                              << "Dette navn er allerede anvendt";
+    }
+
+    void renameRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        makeUsedCollection(OstranaEdition);
+        const QString path = setupdialog::listFilePath(setupdialog::Groups);
+        QVERIFY(QFile::remove(path));
+        setupdialog dialog(m_collection.get(), setupdialog::Groups);
+        QSignalSpy renamed(&dialog, &setupdialog::groupRenamed);
+        selectRow(dialog, 1);
+        if (typed == QLatin1String("-"))
+            dialog.selectedItemLineEdit->clear();
+        else
+            type(dialog, typed);
+
+        RecordedMessageBoxes boxes;
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().text, message);
+        QCOMPARE(listBox(dialog), (QStringList { "A", "B", "C", "D", "E" }));
+        QCOMPARE(m_collection->groups().entries(), listBox(dialog));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(renamed.count(), 0);
+
+        // Its own name is no duplicate: the save goes ahead.
+        type(dialog, QStringLiteral("B"));
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(fileEntries(path), listBox(dialog));
     }
 
     void save_data()
@@ -203,6 +460,7 @@ private slots:
         // After an add, the typed text renames nothing until the next save.
         QTest::newRow("add, then the rename waits")
             << 1 << "add+rename" << QStringList { "A", "B", "C", "D", "Loft" } << 0 << 1;
+        QTest::newRow("delete an unused group") << 1 << "delete" << QStringList { "A", "C", "D" } << 0 << 1;
     }
 
     void save()
@@ -228,7 +486,7 @@ private slots:
         }
         if (action.endsWith(QLatin1String("rename"))) {
             selectRow(dialog, 1);
-            type(dialog, QStringLiteral("Loft"));
+            type(dialog, action == QLatin1String("rename") ? QStringLiteral("Loft") : QStringLiteral("Vind"));
         }
         QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
 
@@ -242,7 +500,7 @@ private slots:
         if (action == QLatin1String("add+rename")) {
             // The next save takes the rename.
             QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
-            QCOMPARE(listOf(*m_collection, kind).entries(), (QStringList { "A", "Loft", "C", "D", "Loft" }));
+            QCOMPARE(listOf(*m_collection, kind).entries(), (QStringList { "A", "Vind", "C", "D", "Loft" }));
             QCOMPARE(rebuilt.count(), 1);
         }
     }
@@ -343,6 +601,62 @@ private slots:
             QCOMPARE(boxes.last().title, QStringLiteral("SETUP_ERROR"));
             QCOMPARE(boxes.last().text, QStringLiteral("NO_ITEM_SELECTED"));
         }
+    }
+
+    void labelsPrintFromTheSavedList_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("printedBeforeSave");
+        QTest::addColumn<QString>("nameAfterSave");
+        QTest::newRow("unsaved add") << "add" << false << "Hylde";
+        QTest::newRow("unsaved delete") << "delete" << false << "Hylde";
+        QTest::newRow("unsaved rename") << "rename" << true << "Reol";
+    }
+
+    void labelsPrintFromTheSavedList()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, printedBeforeSave);
+        QFETCH(QString, nameAfterSave);
+
+        makeCollection(QuorvelEdition, { "Lager", "Butik", "Hylde", "Kasse" }, 0, 0);
+        Settings().setValue(QStringLiteral("EnableLocationNameOnLabels"), true);
+        RunFolderCopy run({ QStringLiteral("Setup"), QStringLiteral("Work") });
+        QVERIFY(run.isValid());
+        setupdialog dialog(m_collection.get(), setupdialog::Groups);
+        if (change == QLatin1String("add")) {
+            type(dialog, QStringLiteral("Loft"));
+            QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+        } else if (change == QLatin1String("delete")) {
+            selectRow(dialog, 3);
+            QTest::mouseClick(dialog.DeleteButton, Qt::LeftButton);
+        }
+        selectRow(dialog, 2);
+        if (change == QLatin1String("rename"))
+            type(dialog, QStringLiteral("Reol"));
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        QTest::mouseClick(dialog.printButton, Qt::LeftButton);
+        QCOMPARE(runs.count(), printedBeforeSave ? 1 : 0);
+        if (printedBeforeSave) {
+            // The label names the location as saved, not as typed.
+            QVERIFY(readFile(HandlerBarcodesC::workFile()).contains("^FDLOC:Hylde^FS"));
+            QCOMPARE(boxes.count(), 0);
+        } else {
+            QCOMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.last().text,
+                QStringLiteral("Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får "
+                               "lokationens gemte nummer."));
+        }
+
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        selectRow(dialog, 2);
+        QTest::mouseClick(dialog.printButton, Qt::LeftButton);
+        QCOMPARE(runs.count(), printedBeforeSave ? 2 : 1);
+        const QByteArray label = readFile(HandlerBarcodesC::workFile());
+        QVERIFY(label.contains("^FD000002^FS"));
+        QVERIFY2(label.contains("^FDLOC:" + nameAfterSave.toLatin1() + "^FS"), label.constData());
     }
 
     void help_data()
