@@ -69,7 +69,8 @@ int CheckedSetting::number(const QSettings &settings, const QString &key, int fa
     return int(*value);
 }
 
-int CheckedSetting::oneOf(const QSettings &settings, const QString &key, int fallback, std::initializer_list<int> allowed)
+int CheckedSetting::oneOf(
+    const QSettings &settings, const QString &key, int fallback, std::initializer_list<int> allowed)
 {
     const std::optional<qlonglong> value = wholeNumber(settings.value(key));
     if (!value || std::find(allowed.begin(), allowed.end(), *value) == allowed.end())
