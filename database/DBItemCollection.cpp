@@ -506,11 +506,11 @@ Item *DBItemCollection::findByGroupAndSerial(int group, const QString &serial) c
 // ---------------------------------------------------------------------------
 // Queries
 
-int DBItemCollection::countItems(int group, bool byPieces) const
+qint64 DBItemCollection::countItems(int group, bool byPieces) const
 {
     if (group > AllGroups)
         return 0;
-    int total = 0;
+    qint64 total = 0;
     for (const Item *item : m_items) {
         if (inGroup(item, group))
             total += byPieces ? item->numberOfItems() : 1;

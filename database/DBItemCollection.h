@@ -186,7 +186,8 @@ public:
     Item *findByGroupAndSerial(int group, const QString &serial) const;
 
     // Queries.
-    int countItems(int group, bool byPieces) const;
+    // A sum of pieces can pass what one item holds, so it is counted in 64 bits.
+    qint64 countItems(int group, bool byPieces) const;
     double sumValues(int group, bool valueToday, bool price) const;
     int maxGroup() const;
     int maxLocation() const;

@@ -162,17 +162,17 @@ private slots:
     void countAndSum_data()
     {
         QTest::addColumn<int>("group");
-        QTest::addColumn<int>("itemCount");
-        QTest::addColumn<int>("pieces");
+        QTest::addColumn<qint64>("itemCount");
+        QTest::addColumn<qint64>("pieces");
         QTest::addColumn<double>("total");
         QTest::addColumn<double>("prices");
         QTest::addColumn<double>("today");
-        QTest::newRow("all") << 10000 << 3 << 7 << 51.0 << 17.2 << 111.0;
-        QTest::newRow("group 1") << 1 << 2 << 2 << 20.0 << 11.0 << 11.0;
-        QTest::newRow("group 4") << 4 << 1 << 5 << 31.0 << 6.2 << 100.0;
-        QTest::newRow("empty group") << 2 << 0 << 0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("above all") << 10001 << 0 << 0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("negative") << -3 << 0 << 0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("all") << 10000 << qint64(3) << qint64(7) << 51.0 << 17.2 << 111.0;
+        QTest::newRow("group 1") << 1 << qint64(2) << qint64(2) << 20.0 << 11.0 << 11.0;
+        QTest::newRow("group 4") << 4 << qint64(1) << qint64(5) << 31.0 << 6.2 << 100.0;
+        QTest::newRow("empty group") << 2 << qint64(0) << qint64(0) << 0.0 << 0.0 << 0.0;
+        QTest::newRow("above all") << 10001 << qint64(0) << qint64(0) << 0.0 << 0.0 << 0.0;
+        QTest::newRow("negative") << -3 << qint64(0) << qint64(0) << 0.0 << 0.0 << 0.0;
     }
     void countAndSum()
     {
@@ -197,6 +197,18 @@ private slots:
         QCOMPARE(collection.sumValues(group, false, true), prices);
         QCOMPARE(collection.sumValues(group, true, false), today);
         QCOMPARE(collection.sumValues(group, true, true), today);
+    }
+
+    // Two items full to the count's limit: the group report's sum of pieces
+    // must not wrap into a negative number.
+    void countOfFullItemsDoesNotWrap()
+    {
+        Items items;
+        DBItemCollection collection(nullptr);
+        collection.add(items.make(1, "a", 2147483647, 1.0));
+        collection.add(items.make(1, "b", 2147483647, 1.0));
+        QCOMPARE(collection.countItems(1, true), qint64(4294967294));
+        QCOMPARE(collection.countItems(DBItemCollection::AllGroups, true), qint64(4294967294));
     }
 
     void maxGroupAndLocation()
