@@ -157,6 +157,46 @@ private slots:
             optional);
     }
 
+    // The optional fields a header announces are read as fields (texts up to
+    // their separators), also where the level keeps none of them: an empty
+    // field is still one field, and the next line is read from its start.
+    void optionalFieldsAreRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        // Per item: name, location, www, receipt, document.
+        QTest::addColumn<QStringList>("items");
+        const QByteArray base = "4;Lampe;LP;10.5;12;01.02.2003;Lys;77;PH;Stue;pic.jpg;2;";
+        const QByteArray next = "5;Stol;;1;1;;;;;;;1;";
+        QTest::newRow("2.5.2, empty www and receipt")
+            << ("#2.5.2\n" + base + "3;;;\n" + next + "6;;;\n") << QStringList { "Lampe/3///", "Stol/6///" };
+        QTest::newRow("2.5.2, www and receipt read but not kept")
+            << ("#2.5.2\n" + base + "3;w;r;\n" + next + "6;" + QByteArray(199, 'w') + ";r;\n")
+            << QStringList { "Lampe/3///", "Stol/6///" };
+        QTest::newRow("2.5.3, www, receipt and document kept")
+            << ("#2.5.3\n" + base + "3;;;;\n" + next + "6;w;r;d;\n") << QStringList { "Lampe/3///", "Stol/6/w/r/d" };
+        QTest::newRow("2.4.1, three empty fields")
+            << ("#2.4.1\n" + base + "3;;;;\n" + next + "6;;;;\n") << QStringList { "Lampe/3///", "Stol/6///" };
+    }
+    void optionalFieldsAreRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, items);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("optional.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(path));
+        QCOMPARE(boxes.count(), 0);
+        QStringList loaded;
+        for (const Item *item : c.db) {
+            loaded << QStringList { item->name(), QString::number(item->location()), item->www(), item->receipt(),
+                item->document() }
+                          .join(QLatin1Char('/'));
+        }
+        QCOMPARE(loaded, items);
+    }
+
     void editionTag_data()
     {
         QTest::addColumn<int>("edition");
