@@ -93,19 +93,35 @@ private:
     int m_open = 0;
 };
 
+QString nativeLockPath()
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
+}
+
 // Another program holds the inventory edition's lock: the database opens
 // read-only. A program that was killed leaves its lock behind: the user
 // needs the file's place to remove it, and its text to know whose it is.
 void tellLockedByAnother(const QString &lockText)
 {
-    const QString lockPath
-        = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
+    const QString lockPath = nativeLockPath();
     Notices::critical(QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
         QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER") + lockText + QStringLiteral("\n\n")
             + QCoreApplication::translate("DBItemCollection",
                 "Låsefil: %1\nKører programmet, der har låst databasen, ikke "
                 "længere (fx efter et nedbrud), kan låsefilen slettes.")
                   .arg(lockPath));
+}
+
+// The lock could not be taken, and no other program holds it (a folder that
+// takes no new files, for instance): without it another program could write
+// the database at the same time, so it opens read-only.
+void tellLockNotTaken(const QString &reason)
+{
+    Notices::critical(QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke låses"),
+        QCoreApplication::translate("DBItemCollection",
+            "Låsefilen %1 kunne ikke oprettes:\n%2\n\nDatabasen åbnes derfor skrivebeskyttet: "
+            "ændringer kan ikke gemmes.")
+            .arg(nativeLockPath(), reason));
 }
 
 // What tells one version of a file at a path from the next: a program that
@@ -336,8 +352,12 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
     collection.m_formatLevel = DatabaseReader::levelNoHeader;
     LoadLog log(collection.m_log, path);
 
-    if (isQuorvel() && !collection.LockDB(path))
-        tellLockedByAnother(collection.m_lockText);
+    if (isQuorvel() && !collection.LockDB(path)) {
+        if (!collection.lockFailure().isEmpty())
+            tellLockNotTaken(collection.lockFailure());
+        else
+            tellLockedByAnother(collection.lockText());
+    }
 
     QByteArray bytes;
     if (!readWholeFile(path, bytes))

@@ -66,6 +66,12 @@ TEXTS = {
         "Databasen er åben hos en anden bruger og åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.\n\n",
         "Databasen er åpen hos en annen bruker og åpnes derfor skrivebeskyttet: endringer kan ikke lagres.\n\n",
         "The database is open by another user, so it is opened read-only: changes cannot be saved.\n\n"),
+    "Databasen kunne ikke låses": (None, "Databasen kunne ikke låses", "The database could not be locked"),
+    "Låsefilen %1 kunne ikke oprettes:\n%2\n\nDatabasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.": (
+        None,
+        "Låsefilen %1 kunne ikke opprettes:\n%2\n\nDatabasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.",
+        "The lock file %1 could not be created:\n%2\n\nThe database is therefore opened read-only: "
+        "changes cannot be saved."),
     "READ ONLY": ("Skrivebeskyttet", "Skrivebeskyttet", "Read-only"),
     "READ ONLY MODE - No Save": (
         "Databasen er åbnet skrivebeskyttet og kan ikke gemmes.",

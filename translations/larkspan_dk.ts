@@ -226,6 +226,20 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Eksporterer</source>
         <translation>Eksporterer</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>Databasen kunne ikke låses</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

@@ -226,6 +226,20 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Eksporterer</source>
         <translation>Exporting</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>The database could not be locked</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>The lock file %1 could not be created:
+%2
+
+The database is therefore opened read-only: changes cannot be saved.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>

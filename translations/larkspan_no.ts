@@ -226,6 +226,20 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Eksporterer</source>
         <translation>Eksporterer</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>Databasen kunne ikke låses</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>Låsefilen %1 kunne ikke opprettes:
+%2
+
+Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
