@@ -15,7 +15,7 @@
 
 class AsyncBlockWriter;
 class DBItemCollection;
-class QFile;
+class SaveTarget;
 struct PrintSettingsSnapshot;
 
 // Writes the register as an XML file or as an HTML page: the list of all
@@ -29,8 +29,9 @@ struct PrintSettingsSnapshot;
 //
 // No item text reaches a page as markup: every text of an item (including
 // the link inside a picture's src attribute and every cell of the table) is
-// written with &, <, >, " and ' as entities. A file that could not be
-// written whole is removed.
+// written with &, <, >, " and ' as entities. The file is written beside the
+// older one of its name and replaces it only when whole: a file that could
+// not be written whole leaves the older one as it was.
 //
 // Both writers sort the collection by group first (the table then by the
 // print settings' sort); the order stays in the collection afterwards.
@@ -95,7 +96,7 @@ private:
     void writeItems(const Item *singleItem, bool specialCases, bool asTable);
 
     DBItemCollection &m_collection;
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<SaveTarget> m_file;
     std::unique_ptr<char[]> m_buffer;
     // The buffer being written while m_buffer fills.
     std::unique_ptr<char[]> m_spare;
