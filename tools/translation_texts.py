@@ -806,6 +806,12 @@ TEXTS = {
     "Printing...": ("Udskriver...", "Skriver ut...", "Printing..."),
     "Printing (page %1)...": ("Udskriver (side %1)...", "Skriver ut (side %1)...", "Printing (page %1)..."),
     "Print færdig": ("Udskrift færdig", "Utskrift ferdig", "Printing done"),
+    "Print mislykkedes": ("Udskrift mislykkedes", "Utskrift mislyktes", "Printing failed"),
+    "Udskriften mislykkedes": (None, "Utskriften mislyktes", "The printout failed"),
+    "Udskriften kunne ikke gemmes i %1:\n%2\n\nEn tidligere fil af det navn er uændret.": (
+        None,
+        "Utskriften kunne ikke lagres i %1:\n%2\n\nEn tidligere fil med det navnet er uendret.",
+        "The printout could not be saved in %1:\n%2\n\nAn earlier file of that name is unchanged."),
     "Rapport (Samlet oversigt)": (None, "Rapport (samlet oversikt)", "Report (summary)"),
     "Sum af alt inventar efter gruppe": (None, "Sum av alle gjenstander etter gruppe", "Sum of all items by group"),
     "&Udskriv": (None, "Skriv &ut", "&Print"),

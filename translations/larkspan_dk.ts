@@ -1112,6 +1112,10 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
         <source>Print færdig</source>
         <translation>Udskrift færdig</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Udskrift mislykkedes</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1657,6 +1661,27 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>Udskriften mislykkedes</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</translation>
     </message>
 </context>
 <context>

@@ -1112,6 +1112,10 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
         <source>Print færdig</source>
         <translation>Printing done</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Printing failed</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1657,6 +1661,27 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>ITEM_COUNT</source>
         <translation>No.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>The file could not be written completely</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>The printout failed</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>The printout could not be saved in %1:
+%2
+
+An earlier file of that name is unchanged.</translation>
     </message>
 </context>
 <context>

@@ -1112,6 +1112,10 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
         <source>Print færdig</source>
         <translation>Utskrift ferdig</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1657,6 +1661,27 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>Utskriften mislyktes</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>Utskriften kunne ikke lagres i %1:
+%2
+
+En tidligere fil med det navnet er uendret.</translation>
     </message>
 </context>
 <context>
