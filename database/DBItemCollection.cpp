@@ -357,40 +357,58 @@ bool DBItemCollection::LockDB(const QString &databasePath)
     // when the collection moves on, rather than being left behind for good.
     if (!m_heldLockPath.isEmpty() && m_heldLockPath != path)
         releaseLock();
+    m_lockText.clear();
+    m_lockFailure.clear();
 
-    // Created exclusively: the test for an existing lock and its creation
-    // are one step, so two programs cannot both take it.
-    QFile lock(path);
-    if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
-            + QStringLiteral(", User: ") + SystemNames::userName();
-        const QByteArray bytes = content.toLatin1();
-        if (lock.write(bytes) != bytes.size()) {
+    // A holder that quits between a failed creation here and the reading of
+    // its lock leaves the place free: the lock is tried again. Whatever else
+    // keeps it from being taken makes the database read-only, so that no
+    // program writes a database it has not locked.
+    constexpr int attempts = 50;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        // Created exclusively: the test for an existing lock and its
+        // creation are one step, so two programs cannot both take it.
+        QFile lock(path);
+        if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
+                + QStringLiteral(", User: ") + SystemNames::userName();
+            const QByteArray bytes = content.toLatin1();
+            if (lock.write(bytes) != bytes.size()) {
+                m_lockFailure = lock.errorString();
+                lock.close();
+                lock.remove();
+                break;
+            }
             lock.close();
-            lock.remove();
-            logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
+            logItem(m_log, path + QStringLiteral(" Created"), QStringLiteral("LockDB()"));
+            m_heldLockPath = path;
+            m_readOnly = false;
+            return true;
+        }
+        m_lockFailure = lock.errorString();
+
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly)) {
+            QByteArray line = existing.readLine(maxLockLineBytes + 1);
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            m_lockText = QString::fromLatin1(line);
+            m_lockFailure.clear();
+            m_readOnly = true;
             return false;
         }
-        lock.close();
-        logItem(m_log, path + QStringLiteral(" Created"), QStringLiteral("LockDB()"));
-        m_heldLockPath = path;
-        m_readOnly = false;
-        return true;
+        // There, but not to be read: held all the same.
+        if (QFileInfo::exists(path)) {
+            m_lockFailure.clear();
+            m_readOnly = true;
+            return false;
+        }
     }
 
-    if (!QFile::exists(path)) {
-        logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
-        return false;
-    }
-
+    logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
+    if (m_lockFailure.isEmpty())
+        m_lockFailure = QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives.");
     m_readOnly = true;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly)) {
-        QByteArray line = existing.readLine(maxLockLineBytes + 1);
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        m_lockText = QString::fromLatin1(line);
-    }
     return false;
 }
 
@@ -416,6 +434,7 @@ void DBItemCollection::clear()
     releaseLock();
     m_readOnly = false;
     m_lockText.clear();
+    m_lockFailure.clear();
     emit aboutToClear();
     m_items.clear();
     m_searchPosition = 0;

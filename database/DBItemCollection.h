@@ -146,8 +146,9 @@ public:
     // The lock of the inventory edition: the file "LockFile" in the lastDbDir
     // folder, created exclusively, so of two programs taking it at the same
     // moment exactly one succeeds. LockDB is true when this collection now
-    // holds the lock; when another program holds it the collection turns
-    // read-only and lockText() names the holder. releaseLock removes only a
+    // holds the lock; otherwise the collection turns read-only: when another
+    // program holds it, lockText() names the holder; when the lock could not
+    // be created at all, lockFailure() says why. releaseLock removes only a
     // lock file that this collection created. Nothing happens outside the
     // inventory edition.
     bool LockDB(const QString &databasePath);
@@ -156,6 +157,7 @@ public:
     static QString lockFilePath();
     bool isReadOnly() const { return m_readOnly; }
     QString lockText() const { return m_lockText; }
+    QString lockFailure() const { return m_lockFailure; }
 
     // Items.
     // Releases this collection's own lock, ends the read-only state that
@@ -229,6 +231,8 @@ private:
     LogXML *m_log = nullptr;
     bool m_readOnly = false;
     QString m_lockText;
+    // Why the last LockDB could neither take the lock nor find its holder.
+    QString m_lockFailure;
     // The lock file this collection created and has not removed yet.
     QString m_heldLockPath;
     int m_searchPosition = 0;

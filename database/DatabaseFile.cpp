@@ -12,6 +12,7 @@
 #include "database/StorageCheck.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,11 @@
 #include <future>
 #include <limits>
 #include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 // The per-line trace of loading. Off unless switched on with
 // QT_LOGGING_RULES="larkspan.database.file.debug=true": building it for every
@@ -87,13 +93,17 @@ private:
     int m_open = 0;
 };
 
+QString nativeLockPath()
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
+}
+
 // Another program holds the inventory edition's lock: the database opens
 // read-only. A program that was killed leaves its lock behind: the user
 // needs the file's place to remove it, and its text to know whose it is.
 void tellLockedByAnother(const QString &lockText)
 {
-    const QString lockPath
-        = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(DBItemCollection::lockFilePath()).absoluteFilePath()));
+    const QString lockPath = nativeLockPath();
     Notices::critical(QCoreApplication::translate("DBItemCollection", "FILE_ALLREADY_OPEN_WARNING"),
         QCoreApplication::translate("DBItemCollection", "DB_OPEN_BY_ANOTHER_USER") + lockText + QStringLiteral("\n\n")
             + QCoreApplication::translate("DBItemCollection",
@@ -102,55 +112,132 @@ void tellLockedByAnother(const QString &lockText)
                   .arg(lockPath));
 }
 
-// Reads size bytes at offset into to; false unless all of them came.
-bool readPart(QFile &file, qint64 offset, char *to, qint64 size)
+// The lock could not be taken, and no other program holds it (a folder that
+// takes no new files, for instance): without it another program could write
+// the database at the same time, so it opens read-only.
+void tellLockNotTaken(const QString &reason)
 {
-    if (!file.seek(offset))
-        return false;
+    Notices::critical(QCoreApplication::translate("DBItemCollection", "Databasen kunne ikke låses"),
+        QCoreApplication::translate("DBItemCollection",
+            "Låsefilen %1 kunne ikke oprettes:\n%2\n\nDatabasen åbnes derfor skrivebeskyttet: "
+            "ændringer kan ikke gemmes.")
+            .arg(nativeLockPath(), reason));
+}
+
+// What tells one version of a file at a path from the next: a program that
+// saves over it, in place or by putting a new file there, changes at least
+// one of these.
+struct FileVersion
+{
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    QDateTime changed;
+
+    static FileVersion at(const QString &path)
+    {
+        QFileInfo info(path);
+        info.setCaching(false);
+        FileVersion version;
+        version.exists = info.exists();
+        if (version.exists) {
+            version.size = info.size();
+            version.modified = info.lastModified();
+            version.changed = info.metadataChangeTime();
+        }
+        return version;
+    }
+    bool operator==(const FileVersion &) const = default;
+};
+
+std::function<void()> &betweenHalvesPause()
+{
+    static std::function<void()> pause;
+    return pause;
+}
+
+#ifdef Q_OS_UNIX
+// Reads size bytes at offset of the open file into to, without moving the
+// file's position, so that two threads can read the one open file at once;
+// false unless all of them came.
+bool readAt(int handle, qint64 offset, char *to, qint64 size)
+{
     while (size > 0) {
-        const qint64 got = file.read(to, size);
+        const ssize_t got = ::pread(handle, to, std::size_t(std::min<qint64>(size, qint64(1) << 30)), off_t(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got <= 0)
             return false;
         to += got;
+        offset += got;
         size -= got;
     }
     return true;
 }
 
-// The whole file at once, to be parsed from memory. A large file is read
-// in two halves at once: the system's copying of the bytes is a good part
-// of a load's time.
-bool readWholeFile(const QString &path, QByteArray &bytes)
+// A large file is read in two halves at once: the system's copying of the
+// bytes is a good part of a load's time. Both halves come from the one open
+// file, so a file put in its place meanwhile is never half read. False when
+// it was not read that way (the caller reads it the usual way).
+bool readInTwoHalves(QFile &file, qint64 size, QByteArray &bytes)
 {
-    constexpr qint64 twoHalvesLeast = qint64(8) << 20;
+    const int handle = file.handle();
+    if (handle < 0)
+        return false;
+    std::future<bool> second;
+    try {
+        bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+        char *secondHalf = bytes.data() + size / 2;
+        second = std::async(std::launch::async, [handle, size, secondHalf] {
+            if (betweenHalvesPause())
+                betweenHalvesPause()();
+            return readAt(handle, size / 2, secondHalf, size - size / 2);
+        });
+    } catch (const std::system_error &) {
+        return false; // no thread to be had
+    }
+    const bool firstRead = readAt(handle, 0, bytes.data(), size / 2);
+    const bool secondRead = second.get();
+    // A file that grew meanwhile has more to read than the halves took.
+    char more;
+    return firstRead && secondRead && ::pread(handle, &more, 1, off_t(size)) == 0;
+}
+#endif
+
+// The whole file of one version, to be parsed from memory.
+bool readOneVersion(const QString &path, QByteArray &bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+#ifdef Q_OS_UNIX
+    constexpr qint64 twoHalvesLeast = qint64(8) << 20;
     const qint64 size = file.size();
-    if (size >= twoHalvesLeast && size < std::numeric_limits<qsizetype>::max()) {
-        QFile secondFile(path);
-        std::future<bool> second;
-        try {
-            bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
-            if (secondFile.open(QIODevice::ReadOnly))
-                second = std::async(std::launch::async, readPart, std::ref(secondFile), size / 2,
-                    bytes.data() + size / 2, size - size / 2);
-        } catch (const std::system_error &) {
-            // No thread to be had: the file is read the usual way.
-        }
-        if (second.valid()) {
-            const bool firstRead = readPart(file, 0, bytes.data(), size / 2);
-            const bool secondRead = second.get();
-            // A file that changed size meanwhile is read again, the usual way.
-            char more;
-            if (firstRead && secondRead && secondFile.read(&more, 1) == 0)
-                return true;
-            if (!file.seek(0))
-                return false;
-        }
-    }
+    if (size >= twoHalvesLeast && size < std::numeric_limits<qsizetype>::max() && readInTwoHalves(file, size, bytes))
+        return true;
+    if (!file.seek(0))
+        return false;
+#endif
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError;
+}
+
+// The whole file, as one version of it: a file that another program saved
+// over while it was read (in place, or by putting a new file at its path) is
+// read again, so the register is never part one version and part the next.
+bool readWholeFile(const QString &path, QByteArray &bytes)
+{
+    constexpr int attempts = 5;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const FileVersion before = FileVersion::at(path);
+        if (!readOneVersion(path, bytes))
+            return false;
+        if (FileVersion::at(path) == before)
+            return true;
+    }
+    // A file that changes all the time has no version to read.
+    bytes.clear();
+    return false;
 }
 
 QString saveFailedTitle()
@@ -255,13 +342,22 @@ QByteArray DatabaseFile::headerLine()
                              "photolink;number_of_items;location;www;receipt;document;producttype;;");
 }
 
+void DatabaseFile::setBetweenHalvesPause(std::function<void()> pause)
+{
+    betweenHalvesPause() = std::move(pause);
+}
+
 bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 {
     collection.m_formatLevel = DatabaseReader::levelNoHeader;
     LoadLog log(collection.m_log, path);
 
-    if (isQuorvel() && !collection.LockDB(path))
-        tellLockedByAnother(collection.m_lockText);
+    if (isQuorvel() && !collection.LockDB(path)) {
+        if (!collection.lockFailure().isEmpty())
+            tellLockNotTaken(collection.lockFailure());
+        else
+            tellLockedByAnother(collection.lockText());
+    }
 
     QByteArray bytes;
     if (!readWholeFile(path, bytes))

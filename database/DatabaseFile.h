@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class DBItemCollection;
 
 // Reads and writes the database text file for a collection: one header line
@@ -13,7 +15,9 @@ class DatabaseFile
 public:
     // Appends the file's items to the collection. True when the file was read
     // to its end; false when it could not be opened, belongs to another
-    // edition, or a line could not be read (the user is told).
+    // edition, or a line could not be read (the user is told). A file that
+    // another program saves over while it is read is read again: the items
+    // are always those of one version of the file.
     static bool load(DBItemCollection &collection, const QString &path);
     // Writes the whole collection, sorted by group. The old file stays whole
     // until the new one is complete; false when refused or not written (the
@@ -22,4 +26,8 @@ public:
 
     // The header line the running edition writes, without its line end.
     static QByteArray headerLine();
+
+    // Test seam: a large file is read in two halves at once, and pause (when
+    // set) runs on the second half's thread just before that half is read.
+    static void setBetweenHalvesPause(std::function<void()> pause);
 };

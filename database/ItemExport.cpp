@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFile>
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
@@ -12,6 +11,7 @@
 #include "database/AsyncBlockWriter.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/SaveTarget.h"
 #include "database/StoredText.h"
 
 #include <algorithm>
@@ -183,11 +183,11 @@ bool ItemExport::open(const QString &fileName)
     m_errorString.clear();
     m_failed = false;
     m_used = 0;
-    // Written in place: a page of a hundred thousand items is tens of
-    // megabytes, and waiting for them to reach the disk (as a save-and-swap
-    // file does) would take longer than writing them.
-    m_file = std::make_unique<QFile>(fileName);
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // Written beside the older file of that name, which it replaces only
+    // once it is whole: an export that fails on the way (a full disk) leaves
+    // the older export as it was, and no half page.
+    m_file = std::make_unique<SaveTarget>(fileName);
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_errorString = m_file->errorString();
         m_file.reset();
         return false;
@@ -196,7 +196,7 @@ bool ItemExport::open(const QString &fileName)
         m_buffer = std::make_unique<char[]>(std::size_t(bufferSize));
         m_spare = std::make_unique<char[]>(std::size_t(bufferSize));
     }
-    m_writer = std::make_unique<AsyncBlockWriter>(*m_file);
+    m_writer = std::make_unique<AsyncBlockWriter>(m_file->device());
     m_titles = visibleTitles();
     m_currentFolder = QDir::currentPath();
     return true;
@@ -208,15 +208,13 @@ bool ItemExport::finish()
     if (!m_writer->wait())
         m_failed = true;
     m_writer.reset();
-    if (!m_failed) {
-        m_file->close();
-        m_failed = m_file->error() != QFileDevice::NoError;
-    }
     if (m_failed) {
-        // No half page is left to be taken for the register.
+        m_errorString
+            = m_file->writeFailure(QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives."));
+        m_file->cancel();
+    } else if (!m_file->commit()) {
+        m_failed = true;
         m_errorString = m_file->errorString();
-        m_file->close();
-        m_file->remove();
     }
     m_file.reset();
     return !m_failed;

@@ -15,7 +15,7 @@
 
 class AsyncBlockWriter;
 class DBItemCollection;
-class QFile;
+class SaveTarget;
 struct PrintSettingsSnapshot;
 
 // Writes the register as an XML file or as an HTML page: the list of all
@@ -34,7 +34,9 @@ struct PrintSettingsSnapshot;
 // control characters that XML does not allow (below U+0020 but the tab, line
 // feed and carriage return), which a database may hold, are written as "?",
 // so that every XML file is well-formed. The pages declare their character
-// set. A file that could not be written whole is removed.
+// set. The file is written beside the older one of its name and replaces it
+// only when whole: a file that could not be written whole leaves the older
+// one as it was.
 //
 // Both writers sort the collection by group first (the table then by the
 // print settings' sort); the order stays in the collection afterwards.
@@ -101,7 +103,7 @@ private:
     void writeItems(const Item *singleItem, bool specialCases, bool asTable);
 
     DBItemCollection &m_collection;
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<SaveTarget> m_file;
     std::unique_ptr<char[]> m_buffer;
     // The buffer being written while m_buffer fills.
     std::unique_ptr<char[]> m_spare;

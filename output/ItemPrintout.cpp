@@ -11,6 +11,7 @@
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/PrintDialog.h"
+#include "desktop/PrintJob.h"
 #include "output/PrintFieldTitles.h"
 
 namespace {
@@ -70,9 +71,12 @@ void ItemPrintout::print(const Item *item, const DBItemCollection *collection, Q
     if (!PrintDialog::exec(printer, parent))
         return;
 
+    PrintJob job(printer);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!job.begin(painter)) {
+        job.tellFailure(parent);
         return;
+    }
     painter.setFont(font);
     if (item) {
         const QFontMetrics metrics = painter.fontMetrics();
@@ -84,5 +88,6 @@ void ItemPrintout::print(const Item *item, const DBItemCollection *collection, Q
             painter.drawText(260, y, line.second);
         }
     }
-    painter.end();
+    if (!job.end(painter))
+        job.tellFailure(parent);
 }

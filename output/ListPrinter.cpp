@@ -11,6 +11,7 @@
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/PrintDialog.h"
+#include "desktop/PrintJob.h"
 #include "desktop/WaitCursor.h"
 #include "output/PrintFieldTitles.h"
 
@@ -177,9 +178,12 @@ void ListPrinter::Print(QWidget *parent)
 
     WaitCursor printing;
     emit message(tr("Printing..."), 0);
+    PrintJob job(printer);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!job.begin(painter)) {
+        failed(job, printing, parent);
         return;
+    }
 
     QFont font(QStringLiteral("Courier New"), 10, QFont::Bold);
     // Wherever Courier New is missing, another fixed-pitch font keeps the columns.
@@ -199,7 +203,7 @@ void ListPrinter::Print(QWidget *parent)
     const int ascent = metrics.ascent();
     const int descent = metrics.descent();
     const int lineSpacing = metrics.lineSpacing();
-    const int pageHeight = printer.height();
+    const int pageHeight = job.device().height();
 
     int y = ascent;
     drawHeading(y);
@@ -212,7 +216,7 @@ void ListPrinter::Print(QWidget *parent)
         if (pageHeight - margin < y + margin) {
             ++page;
             emit message(tr("Printing (page %1)...").arg(page), 0);
-            printer.newPage();
+            job.device().newPage();
             y = ascent;
             drawHeading(y);
             y += lineSpacing;
@@ -226,6 +230,19 @@ void ListPrinter::Print(QWidget *parent)
         }
     }
 
-    painter.end();
+    if (!job.end(painter)) {
+        failed(job, printing, parent);
+        return;
+    }
     emit message(tr("Print færdig"), 2000);
+}
+
+void ListPrinter::failed(const PrintJob &job, WaitCursor &printing, QWidget *parent)
+{
+    // Nothing claims that a print which did not reach its file is done.
+    if (job.fileName().isEmpty())
+        return;
+    printing.restore();
+    emit message(tr("Print mislykkedes"), 2000);
+    job.tellFailure(parent);
 }

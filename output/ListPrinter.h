@@ -7,7 +7,9 @@
 
 class DBItemCollection;
 class Item;
+class PrintJob;
 class QWidget;
+class WaitCursor;
 
 // The printed list of the register: one heading line per page and one line
 // per item in a fixed-pitch font, with the columns, widths, separator,
@@ -39,7 +41,8 @@ public:
     // The whole print run: sorts the collection by "Print/sortMethod" (the
     // order stays), asks for a printer (the dialog's parent is parent) and
     // prints the heading and the item lines, page by page, reporting through
-    // message().
+    // message(). A print into a file that fails says so, in a box and in
+    // message(), and leaves an older file of that name as it was.
     void Print(QWidget *parent);
 
     const PrintSettingsSnapshot &settings() const { return m_settings; }
@@ -52,6 +55,7 @@ signals:
 
 private:
     QString listName(int index, bool location) const;
+    void failed(const PrintJob &job, WaitCursor &printing, QWidget *parent);
 
     DBItemCollection *m_collection;
     PrintSettingsSnapshot m_settings;

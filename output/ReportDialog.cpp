@@ -11,6 +11,7 @@
 #include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "desktop/PrintDialog.h"
+#include "desktop/PrintJob.h"
 #include "output/PrintFieldTitles.h"
 
 namespace {
@@ -126,20 +127,23 @@ void ReportDialog::report_slot()
     if (!PrintDialog::exec(printer, this))
         return;
 
+    PrintJob job(printer);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!job.begin(painter)) {
+        job.tellFailure(this);
         return;
+    }
     painter.setFont(font);
     m_painter = &painter;
     m_x = 200;
     m_y = 0;
 
     const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = printer.height();
+    const int pageHeight = job.device().height();
     // A report longer than a page goes on over the next ones, each with the heading.
     const auto makeRoom = [&] {
         if (m_y + metrics.ascent() + metrics.descent() > pageHeight - bottomMargin) {
-            printer.newPage();
+            job.device().newPage();
             m_y = 0;
             PrintHeader();
         }
@@ -154,6 +158,7 @@ void ReportDialog::report_slot()
     }
     makeRoom();
     printLine(m_countLine);
-    painter.end();
     m_painter = nullptr;
+    if (!job.end(painter))
+        job.tellFailure(this);
 }

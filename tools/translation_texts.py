@@ -66,6 +66,12 @@ TEXTS = {
         "Databasen er åben hos en anden bruger og åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.\n\n",
         "Databasen er åpen hos en annen bruker og åpnes derfor skrivebeskyttet: endringer kan ikke lagres.\n\n",
         "The database is open by another user, so it is opened read-only: changes cannot be saved.\n\n"),
+    "Databasen kunne ikke låses": (None, "Databasen kunne ikke låses", "The database could not be locked"),
+    "Låsefilen %1 kunne ikke oprettes:\n%2\n\nDatabasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.": (
+        None,
+        "Låsefilen %1 kunne ikke opprettes:\n%2\n\nDatabasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.",
+        "The lock file %1 could not be created:\n%2\n\nThe database is therefore opened read-only: "
+        "changes cannot be saved."),
     "READ ONLY": ("Skrivebeskyttet", "Skrivebeskyttet", "Read-only"),
     "READ ONLY MODE - No Save": (
         "Databasen er åbnet skrivebeskyttet og kan ikke gemmes.",
@@ -830,6 +836,12 @@ TEXTS = {
     "Printing...": ("Udskriver...", "Skriver ut...", "Printing..."),
     "Printing (page %1)...": ("Udskriver (side %1)...", "Skriver ut (side %1)...", "Printing (page %1)..."),
     "Print færdig": ("Udskrift færdig", "Utskrift ferdig", "Printing done"),
+    "Print mislykkedes": ("Udskrift mislykkedes", "Utskrift mislyktes", "Printing failed"),
+    "Udskriften mislykkedes": (None, "Utskriften mislyktes", "The printout failed"),
+    "Udskriften kunne ikke gemmes i %1:\n%2\n\nEn tidligere fil af det navn er uændret.": (
+        None,
+        "Utskriften kunne ikke lagres i %1:\n%2\n\nEn tidligere fil med det navnet er uendret.",
+        "The printout could not be saved in %1:\n%2\n\nAn earlier file of that name is unchanged."),
     "Rapport (Samlet oversigt)": (None, "Rapport (samlet oversikt)", "Report (summary)"),
     "Sum af alt inventar efter gruppe": (None, "Sum av alle gjenstander etter gruppe", "Sum of all items by group"),
     "&Udskriv": (None, "Skriv &ut", "&Print"),

@@ -230,6 +230,20 @@ Kører programmet, der har låst databasen, ikke længere (fx efter et nedbrud),
         <source>Eksporterer</source>
         <translation>Eksporterer</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>Databasen kunne ikke låses</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1168,6 +1182,10 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <source>Print færdig</source>
         <translation>Udskrift færdig</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Udskrift mislykkedes</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1729,6 +1747,27 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>Udskriften mislykkedes</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,20 @@ If the program that locked the database is no longer running (after a crash, for
         <source>Eksporterer</source>
         <translation>Exporting</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>The database could not be locked</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>The lock file %1 could not be created:
+%2
+
+The database is therefore opened read-only: changes cannot be saved.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1168,6 +1182,10 @@ Show the new values: your changes are discarded.</translation>
         <source>Print færdig</source>
         <translation>Printing done</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Printing failed</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1729,6 +1747,27 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>ITEM_COUNT</source>
         <translation>No.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>The file could not be written completely</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>The printout failed</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>The printout could not be saved in %1:
+%2
+
+An earlier file of that name is unchanged.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,20 @@ Kjører ikke programmet som har låst databasen lenger (f.eks. etter et krasj), 
         <source>Eksporterer</source>
         <translation>Eksporterer</translation>
     </message>
+    <message>
+        <source>Databasen kunne ikke låses</source>
+        <translation>Databasen kunne ikke låses</translation>
+    </message>
+    <message>
+        <source>Låsefilen %1 kunne ikke oprettes:
+%2
+
+Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</source>
+        <translation>Låsefilen %1 kunne ikke opprettes:
+%2
+
+Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation>
+    </message>
 </context>
 <context>
     <name>ExternalViewers</name>
@@ -1168,6 +1182,10 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>Print færdig</source>
         <translation>Utskrift ferdig</translation>
     </message>
+    <message>
+        <source>Print mislykkedes</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1729,6 +1747,27 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Filen kunne ikke skrives helt</source>
+        <translation>Filen kunne ikke skrives helt</translation>
+    </message>
+    <message>
+        <source>Udskriften mislykkedes</source>
+        <translation>Utskriften mislyktes</translation>
+    </message>
+    <message>
+        <source>Udskriften kunne ikke gemmes i %1:
+%2
+
+En tidligere fil af det navn er uændret.</source>
+        <translation>Utskriften kunne ikke lagres i %1:
+%2
+
+En tidligere fil med det navnet er uendret.</translation>
     </message>
 </context>
 <context>

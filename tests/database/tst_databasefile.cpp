@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -155,6 +156,46 @@ private slots:
         QCOMPARE(QStringList({ QString::number(item->location()), item->www(), item->receipt(), item->document(),
                      item->productModel() }),
             optional);
+    }
+
+    // The optional fields a header announces are read as fields (texts up to
+    // their separators), also where the level keeps none of them: an empty
+    // field is still one field, and the next line is read from its start.
+    void optionalFieldsAreRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        // Per item: name, location, www, receipt, document.
+        QTest::addColumn<QStringList>("items");
+        const QByteArray base = "4;Lampe;LP;10.5;12;01.02.2003;Lys;77;PH;Stue;pic.jpg;2;";
+        const QByteArray next = "5;Stol;;1;1;;;;;;;1;";
+        QTest::newRow("2.5.2, empty www and receipt")
+            << ("#2.5.2\n" + base + "3;;;\n" + next + "6;;;\n") << QStringList { "Lampe/3///", "Stol/6///" };
+        QTest::newRow("2.5.2, www and receipt read but not kept")
+            << ("#2.5.2\n" + base + "3;w;r;\n" + next + "6;" + QByteArray(199, 'w') + ";r;\n")
+            << QStringList { "Lampe/3///", "Stol/6///" };
+        QTest::newRow("2.5.3, www, receipt and document kept")
+            << ("#2.5.3\n" + base + "3;;;;\n" + next + "6;w;r;d;\n") << QStringList { "Lampe/3///", "Stol/6/w/r/d" };
+        QTest::newRow("2.4.1, three empty fields")
+            << ("#2.4.1\n" + base + "3;;;;\n" + next + "6;;;;\n") << QStringList { "Lampe/3///", "Stol/6///" };
+    }
+    void optionalFieldsAreRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, items);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        TestSupport::RecordedMessageBoxes boxes;
+        const QString path = m_dir.filePath(QStringLiteral("optional.inb"));
+        QVERIFY(TestSupport::writeFile(path, content));
+        Collection c;
+        QVERIFY(c.db.LoadFromAsciiFile(path));
+        QCOMPARE(boxes.count(), 0);
+        QStringList loaded;
+        for (const Item *item : c.db) {
+            loaded << QStringList { item->name(), QString::number(item->location()), item->www(), item->receipt(),
+                item->document() }
+                          .join(QLatin1Char('/'));
+        }
+        QCOMPARE(loaded, items);
     }
 
     void editionTag_data()
@@ -342,6 +383,79 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("line %1 read as %2").arg(i).arg(c.db.at(i)->name())));
         }
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // Another program saves over a large file while it is being read (the
+    // pause holds the second half back until it has): the register is one
+    // version of the file whole, never part of each.
+    void fileSavedOverDuringALoad_data()
+    {
+        QTest::addColumn<bool>("inPlace");
+        QTest::addColumn<int>("newLines");
+        QTest::newRow("new file put in its place, same size") << false << 50000;
+        QTest::newRow("new file put in its place, larger") << false << 60000;
+        QTest::newRow("written over in place, same size") << true << 50000;
+        QTest::newRow("written over in place, smaller") << true << 45000;
+    }
+    void fileSavedOverDuringALoad()
+    {
+        QFETCH(bool, inPlace);
+        QFETCH(int, newLines);
+        TestSupport::IsolatedSettings settings(OstranaEdition);
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
+        TestSupport::RecordedMessageBoxes boxes;
+        const auto version = [](const QByteArray &name, int lines) {
+            QByteArray file = ostranaHeader + "\n";
+            for (int i = 0; i < lines; ++i) {
+                file += QByteArray::number(i % 30) + ';' + name + ' ' + QByteArray::number(i) + ";;1.5;2;;;;"
+                    + QByteArray(150, 'd') + ";;;1;0;;;;;\n";
+            }
+            return file;
+        };
+        const int oldLines = 50000;
+        const QByteArray oldFile = version("Gammel", oldLines);
+        const QByteArray newFile = version("Ny-ny-", newLines);
+        QVERIFY(oldFile.size() > (qint64(8) << 20));
+        const QString path = m_dir.filePath(QStringLiteral("shared.inb"));
+        QVERIFY(TestSupport::writeFile(path, oldFile));
+        {
+            // Saved a while ago, as a file being opened usually is.
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+
+        int pauses = 0;
+        bool savedOver = false;
+        DatabaseFile::setBetweenHalvesPause([&] {
+            if (pauses++ > 0)
+                return;
+            if (inPlace) {
+                QFile file(path);
+                savedOver
+                    = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(newFile) == newFile.size();
+            } else {
+                QSaveFile file(path);
+                savedOver = file.open(QIODevice::WriteOnly) && file.write(newFile) == newFile.size() && file.commit();
+            }
+        });
+        Collection c;
+        const bool loaded = c.db.LoadFromAsciiFile(path);
+        DatabaseFile::setBetweenHalvesPause({});
+        QVERIFY(savedOver);
+        QVERIFY(loaded);
+        QCOMPARE(boxes.count(), 0);
+
+        const bool isNew = c.db.count() > 0 && c.db.at(0)->name().startsWith(QStringLiteral("Ny-ny-"));
+        QCOMPARE(c.db.count(), isNew ? newLines : oldLines);
+        const QString name = isNew ? QStringLiteral("Ny-ny- %1") : QStringLiteral("Gammel %1");
+        for (int i = 0; i < c.db.count(); ++i) {
+            if (c.db.at(i)->name() != name.arg(i))
+                QFAIL(qPrintable(QStringLiteral("item %1 read as %2").arg(i).arg(c.db.at(i)->name())));
+        }
+        // Written over in place, the old version is gone: it is read again.
+        if (inPlace)
+            QVERIFY(isNew);
     }
 
     // Reading never drops or garbles good data: each file is read to its

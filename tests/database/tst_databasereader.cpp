@@ -85,6 +85,9 @@ private slots:
             "+3;a;b;+1;-2;;;;;;;+1; 7 ;;;;;\n",
             "-0;a;b;-.5;5.;;;;;;;x;0x1;;;;;\n",
             "1234567890;a;b;1;2;;;;;;;1;0;;;;;\n",
+            "1234567890;5;6;7;8;;;;;;;1;0;;;;;\n",
+            "9999999999;5;6;7;8;;;;;;;1;0;;;;;\n",
+            "4294967297;5;6;7;8;;;;;;;1;0;;;;;\n",
             "123456789;a;b;1e3;2E-2;;;;;;;1;0;;;;;\n",
             "1;a;b;1.2.3;.;;;;;;;1;0;;;;;\n",
             "1;a;b;1e999;-1e999;;;;;;;1;0;;;;;\n",
@@ -123,6 +126,59 @@ private slots:
         compareBothWays(header + plainLine.repeated(5) + line + plainLine.repeated(2));
         compareBothWays(header + plainLine.repeated(2) + line + plainLine.repeated(5));
         compareBothWays(header + plainLine.repeated(3) + line + "#2.4.1\n" + plainLine.repeated(4));
+    }
+
+    // Where a field's reading changes, as the file means it: the quick way
+    // and the fields' way must both give exactly this.
+    void boundaries_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        // group|name size|product|price|value today, or "failed: parameter"
+        QTest::addColumn<QString>("read");
+        const QByteArray rest = ";5;6;7;8;;;;;;;1;0;;;;;\n";
+        QTest::newRow("nine digits") << ("999999999" + rest) << "999999999|1|6|7|8";
+        QTest::newRow("ten digits") << ("1234567890" + rest) << "1234567890|1|6|7|8";
+        QTest::newRow("ten digits, leading zeros") << ("0000000042" + rest) << "42|1|6|7|8";
+        QTest::newRow("largest int") << ("2147483647" + rest) << "2147483647|1|6|7|8";
+        QTest::newRow("smallest int") << ("-2147483648" + rest) << "-2147483648|1|6|7|8";
+        QTest::newRow("one past the largest int") << ("2147483648" + rest) << "failed: Type";
+        QTest::newRow("one past the smallest int") << ("-2147483649" + rest) << "failed: Type";
+        QTest::newRow("ten digits past 2^32") << ("4294967297" + rest) << "failed: Type";
+        QTest::newRow("ten nines") << ("9999999999" + rest) << "failed: Type";
+
+        const QByteArray tail = ";b;1;2;;;;;;;1;0;;;;;\n";
+        QTest::newRow("text one byte short of the limit") << ("1;" + QByteArray(198, 'n') + tail) << "1|198|b|1|2";
+        QTest::newRow("text of the limit") << ("1;" + QByteArray(199, 'n') + tail) << "1|199|b|1|2";
+        // The field takes its limit; the byte past it goes to the separator
+        // and the fields after it are one off, up to the price.
+        QTest::newRow("text one byte past the limit") << ("1;" + QByteArray(200, 'n') + tail) << "failed: Price";
+    }
+    void boundaries()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, read);
+        const QByteArray file = "#2.5.5 (INB)\n" + line + plainLine;
+        for (const bool quickLines : { true, false }) {
+            DatabaseReader reader(file, quickLines);
+            QVERIFY(reader.atHeader());
+            QVERIFY(reader.readHeader().accepted);
+            const std::unique_ptr<Item> item = reader.readItem();
+            const QString got = item
+                ? QStringLiteral("%1|%2|%3|%4|%5")
+                      .arg(item->group())
+                      .arg(item->name().size())
+                      .arg(item->product())
+                      .arg(item->price())
+                      .arg(item->priceToday())
+                : QStringLiteral("failed: ") + reader.failureMessage().section('(', 1).section(')', 0, 0);
+            QCOMPARE(got, read);
+            if (item) {
+                // The next line is read from its start.
+                const std::unique_ptr<Item> next = reader.readItem();
+                QVERIFY(next);
+                QCOMPARE(next->name(), QStringLiteral("Sofa"));
+            }
+        }
     }
 
     // Plain lines with a few bytes changed at random places.

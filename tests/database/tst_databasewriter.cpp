@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "../common/FailingDevice.h"
+#include "database/AsyncBlockWriter.h"
 #include "database/DatabaseWriter.h"
 #include "database/Item.h"
 
@@ -126,6 +127,61 @@ private slots:
         QVERIFY(buffer.data() == expected);
         QCOMPARE(announced.size(), list.size());
         QVERIFY(std::equal(announced.cbegin(), announced.cend(), list.cbegin()));
+    }
+
+    // A device that takes nothing, without saying why, ends the writing
+    // with a failure at once rather than being offered the block for ever.
+    // (After many offers it fails outright, so that a writer that would go
+    // on fails this test instead of hanging it.)
+    void blockWriterGivesUpOnADeviceThatTakesNothing_data()
+    {
+        QTest::addColumn<qint64>("takes");
+        QTest::newRow("nothing at all") << qint64(0);
+        QTest::newRow("part of the first block") << qint64(100);
+        QTest::newRow("the first block") << qint64(4096);
+    }
+    void blockWriterGivesUpOnADeviceThatTakesNothing()
+    {
+        QFETCH(qint64, takes);
+        class TakesNothing : public QIODevice
+        {
+        public:
+            explicit TakesNothing(qint64 takes)
+                : m_left(takes)
+            {
+                open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+            }
+            int offers = 0;
+
+        protected:
+            qint64 readData(char *, qint64) override { return -1; }
+            qint64 writeData(const char *, qint64 size) override
+            {
+                const qint64 taken = std::min(size, m_left);
+                m_left -= taken;
+                if (taken == 0 && ++offers > 1000)
+                    return -1;
+                return taken;
+            }
+
+        private:
+            qint64 m_left;
+        };
+        TakesNothing device(takes);
+        const QByteArray block(4096, 'x');
+        qint64 started = -1;
+        bool written = false;
+        {
+            AsyncBlockWriter writer(device, [&started](qint64 start, qint64) { started = start; });
+            bool going = true;
+            for (int i = 0; i < 3 && going; ++i)
+                going = writer.write(block.constData(), block.size());
+            written = going && writer.wait();
+        }
+        QVERIFY(!written);
+        QCOMPARE(device.offers, 1);
+        // Only a block written whole is reported as written.
+        QCOMPARE(started, takes == block.size() ? 0 : -1);
     }
 
     // A full disk anywhere in a large register ends the writing with a

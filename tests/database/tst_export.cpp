@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "FailingDevice.h"
 #include "TestSupport.h"
 #include "core/ColumnTitles.h"
 #include "core/PrintSettings.h"
@@ -97,6 +98,8 @@ private slots:
     void exportSortsTheCollection();
     void failedExportWritesNothing_data();
     void failedExportWritesNothing();
+    void fullDiskKeepsTheOlderExport_data();
+    void fullDiskKeepsTheOlderExport();
     void exportOverwrites();
     void outputFilePath_data();
     void outputFilePath();
@@ -447,6 +450,50 @@ void tst_Export::failedExportWritesNothing()
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(!writePage(collection, Page(page), folder, &error));
     QVERIFY(QFileInfo(folder).isDir());
+}
+
+void tst_Export::fullDiskKeepsTheOlderExport_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<qint64>("room");
+    for (Page page : { Xml, List, SpecialCases, Table, SingleItem }) {
+        for (const qint64 room : { 0, 1, 100 }) {
+            QTest::addRow("page %d, %lld bytes of room", int(page), room) << int(page) << room;
+        }
+    }
+}
+
+// A disk that fills up during an export: the export fails with the disk's
+// reason, the older export of that name stays as it was, and nothing else
+// is left in the folder.
+void tst_Export::fullDiskKeepsTheOlderExport()
+{
+    QFETCH(int, page);
+    QFETCH(qint64, room);
+
+    DBItemCollection collection(nullptr);
+    loadFixture(collection);
+    QDir folder(m_dir->filePath(QStringLiteral("out")));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString path = folder.filePath(QStringLiteral("page.out"));
+    QVERIFY(writePage(collection, Page(page), path));
+    const QByteArray older = TestSupport::readFile(path);
+    QVERIFY(older.size() > room);
+
+    QString error;
+    {
+        TestSupport::FailingSaves full(room);
+        QVERIFY(!writePage(collection, Page(page), path, &error));
+    }
+    QCOMPARE(error, TestSupport::FailingDevice::reason());
+    QCOMPARE(TestSupport::readFile(path), older);
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList { QStringLiteral("page.out") });
+
+    // With room again the export replaces it.
+    for (Item *item : collection)
+        item->setName(item->name() + QStringLiteral(" Zq9"));
+    QVERIFY(writePage(collection, Page(page), path));
+    QVERIFY(TestSupport::readFile(path).contains(" Zq9"));
 }
 
 void tst_Export::exportOverwrites()

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QLoggingCategory>
+
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -196,29 +198,135 @@ private slots:
         QCOMPARE(readFile(lockPath()), QByteArray("someone else"));
     }
 
-    void lockThatCannotBeCreated()
+    // A lock that cannot be taken, with no holder to name, leaves the
+    // database read-only: without the lock another program could write it
+    // at the same time. The reason is kept for the user.
+    void lockThatCannotBeCreatedMakesReadOnly_data()
     {
-        Settings().setValue("LastDBDir", m_folder->path() + "/missing");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("missing folder") << QStringLiteral("/missing");
+        QTest::newRow("folder that takes no files") << QStringLiteral("/closed");
+    }
+    void lockThatCannotBeCreatedMakesReadOnly()
+    {
+        QFETCH(QString, folder);
+        const QString lockFolder = m_folder->path() + folder;
+        if (folder == QLatin1String("/closed")) {
+            QVERIFY(QDir().mkpath(lockFolder));
+            QVERIFY(QFile::setPermissions(lockFolder, QFile::ReadOwner | QFile::ExeOwner));
+            if (QFile probe(lockFolder + "/probe"); probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QSKIP("This user writes into any folder (root).");
+            }
+        }
+        Settings().setValue("LastDBDir", lockFolder);
         DBItemCollection collection(nullptr);
         QVERIFY(!collection.LockDB("/a.db"));
-        QVERIFY(!collection.isReadOnly());
+        QVERIFY(collection.isReadOnly());
         QCOMPARE(collection.lockText(), QString());
+        QVERIFY(!collection.lockFailure().isEmpty());
+        QVERIFY(!QFileInfo::exists(lockFolder + "/LockFile"));
+        // A new start ends it; a lock that can be taken then is taken.
+        collection.clear();
+        QVERIFY(!collection.isReadOnly());
+        QVERIFY(collection.lockFailure().isEmpty());
+        Settings().setValue("LastDBDir", m_folder->path());
+        QVERIFY(collection.LockDB("/a.db"));
+        QVERIFY(collection.lockFailure().isEmpty());
+        collection.clear();
+        QFile::setPermissions(lockFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    void lockThatCannotBeRemovedIsReported()
+    void loadWithoutALockIsReadOnly()
     {
         TestSupport::RecordedMessageBoxes boxes;
+        const QString database = m_folder->path() + "/stock.db";
+        QVERIFY(writeFile(database, quorvelDatabase));
+        Settings().setValue("LastDBDir", m_folder->path() + "/missing");
         DBItemCollection collection(nullptr);
-        QVERIFY(collection.LockDB("/a.db"));
-        // Something that cannot be removed like a file takes the lock's place.
-        QVERIFY(QFile::remove(lockPath()));
-        QVERIFY(QDir().mkpath(lockPath() + "/inside"));
-        collection.releaseLock();
+        QVERIFY(collection.LoadFromAsciiFile(database));
+        QCOMPARE(collection.count(), 1);
+        QVERIFY(collection.isReadOnly());
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
-        QCOMPARE(boxes.last().title, QStringLiteral("ERROR"));
-        QCOMPARE(boxes.last().text, "CAN_NOT_DELETE_LOCK_FILE:" + lockPath());
-        QVERIFY(QDir(lockPath()).removeRecursively());
+        QCOMPARE(boxes.last().title, QStringLiteral("Databasen kunne ikke låses"));
+        // The lock file's place and why it could not be made, not a holder.
+        const QString text = boxes.last().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(m_folder->path() + "/missing/LockFile")), qPrintable(text));
+        QVERIFY2(text.contains(collection.lockFailure()), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("skrivebeskyttet")), qPrintable(text));
+
+        QVERIFY(!collection.SaveToFileAsAscii(database));
+        QCOMPARE(boxes.last().title, QStringLiteral("READ ONLY"));
+        QCOMPARE(readFile(database), quorvelDatabase);
+        collection.deleteItems();
+    }
+
+#ifdef Q_OS_UNIX
+    // A lock that is there to the creation and gone to the reading, every
+    // time (a link to nowhere), is never taken: the database is read-only,
+    // and the user is told that no lock could be made.
+    void lockThereYetNotThereMakesReadOnly()
+    {
+        TestSupport::RecordedMessageBoxes boxes;
+        QVERIFY(QFile::link(m_folder->path() + "/gone", lockPath()));
+        const QString database = m_folder->path() + "/stock.db";
+        QVERIFY(writeFile(database, quorvelDatabase));
+        DBItemCollection collection(nullptr);
+        QVERIFY(collection.LoadFromAsciiFile(database));
+        QVERIFY(collection.isReadOnly());
+        QVERIFY(!collection.lockFailure().isEmpty());
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("Databasen kunne ikke låses"));
+        QVERIFY(!collection.SaveToFileAsAscii(database));
+        QCOMPARE(readFile(database), quorvelDatabase);
+        collection.deleteItems();
+        // Nothing of the link was touched.
+        QCOMPARE(QFileInfo(lockPath()).symLinkTarget(), m_folder->path() + "/gone");
+        QVERIFY(QFile::remove(lockPath()));
+    }
+#endif
+
+    // A program that takes the lock just as its holder quits either gets
+    // it or finds it held: it is never without the lock and yet writable,
+    // and never holds it at the same time as another. The holder here takes
+    // and drops the lock over and over while the other tries.
+    void lockTakenAsItsHolderQuits()
+    {
+        // The lock names its path in the debug output at every try.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        DBItemCollection holder(nullptr);
+        DBItemCollection other(nullptr);
+        std::atomic<bool> stop { false };
+        std::thread flapping([&] {
+            while (!stop.load()) {
+                if (holder.LockDB("/holder.db"))
+                    holder.releaseLock();
+                holder.clear();
+            }
+        });
+        constexpr int tries = 3000;
+        int taken = 0;
+        int writableWithoutLock = 0;
+        for (int i = 0; i < tries; ++i) {
+            const bool locked = other.LockDB("/other.db");
+            if (locked != !other.isReadOnly())
+                ++writableWithoutLock;
+            if (locked) {
+                ++taken;
+                // Nobody else took it meanwhile.
+                if (readFile(lockPath()) != expectedText("/other.db").toLatin1())
+                    ++writableWithoutLock;
+            }
+            other.clear();
+        }
+        stop = true;
+        flapping.join();
+        holder.clear();
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(writableWithoutLock, 0);
+        QVERIFY(!QFileInfo::exists(lockPath()));
+        qDebug("lock taken in %d of %d tries", taken, tries);
     }
 
     void racingCollectionsExactlyOneHoldsTheLock()

@@ -333,15 +333,16 @@ private slots:
         QCOMPARE(run.messages.last(), qMakePair(QStringLiteral("Print færdig"), 2000));
     }
 
-    // Cancelled, or with a printer that cannot be opened, nothing is
-    // printed and nothing claims it was.
+    // Cancelled, or into a file that cannot be made, nothing is printed and
+    // nothing claims it was: a print that failed says so, naming the file.
     void runsThatPrintNothing_data()
     {
         QTest::addColumn<QString>("pdfName");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("cancelled") << QString() << QStringList { QStringLiteral("Print afbrudt") };
-        QTest::newRow("printer cannot be opened")
-            << QStringLiteral("missing-folder/list.pdf") << QStringList { QStringLiteral("Printing...") };
+        QTest::newRow("file in a folder that is not there")
+            << QStringLiteral("missing-folder/list.pdf")
+            << QStringList { QStringLiteral("Printing..."), QStringLiteral("Print mislykkedes") };
     }
 
     void runsThatPrintNothing()
@@ -349,16 +350,21 @@ private slots:
         QFETCH(QString, pdfName);
         QFETCH(QStringList, messages);
         TestSupport::IsolatedSettings isolated;
+        TestSupport::RecordedMessageBoxes boxes;
         auto collection
             = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, { ItemRow { 0, QStringLiteral("X") } });
-        if (!pdfName.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         const PrintRun run = print(*collection, pdfName);
         QVERIFY(!run.pdfWritten);
         QStringList shown;
         for (const auto &message : run.messages)
             shown.append(message.first);
         QCOMPARE(shown, messages);
+        QCOMPARE(boxes.count(), pdfName.isEmpty() ? 0 : 1);
+        if (!pdfName.isEmpty()) {
+            QCOMPARE(boxes.last().kind, MessageBox::Critical);
+            QCOMPARE(boxes.last().title, QStringLiteral("Udskriften mislykkedes"));
+            QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(pdfName)), qPrintable(boxes.last().text));
+        }
     }
 
     // The sort of the settings orders the print and stays in the register.

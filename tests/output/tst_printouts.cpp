@@ -1,15 +1,18 @@
 #include <QDir>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
+#include "FailingDevice.h"
 #include "PrintFixture.h"
 #include "TestSupport.h"
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "desktop/PrintDialog.h"
 #include "output/ItemPrintout.h"
+#include "output/ListPrinter.h"
 #include "output/ReportDialog.h"
 
 using PrintFixture::ItemRow;
@@ -202,6 +205,91 @@ private slots:
         PrintDialog::queueCancel();
         ItemPrintout::print(&item, nullptr, nullptr);
         QVERIFY(!QFile::exists(pdfPath(dir)));
+    }
+
+    // A print into a PDF file that fails (a full disk, a folder where the
+    // file should be, a folder that is not there) says so, naming the file
+    // and why, and leaves the older file of that name as it was: the list,
+    // the item and the report alike.
+    void failedPrintKeepsTheOlderFile_data()
+    {
+        QTest::addColumn<int>("print");
+        QTest::addColumn<QString>("failure");
+        const char *const prints[] = { "list", "item", "report" };
+        for (int print = 0; print < 3; ++print) {
+            for (const char *failure :
+                { "full disk", "disk full after 3000 bytes", "folder in its place", "missing folder" }) {
+                QTest::addRow("%s, %s", prints[print], failure) << print << QString::fromLatin1(failure);
+            }
+        }
+    }
+    void failedPrintKeepsTheOlderFile()
+    {
+        QFETCH(int, print);
+        QFETCH(QString, failure);
+        TestSupport::IsolatedSettings isolated;
+        TestSupport::RecordedMessageBoxes boxes;
+        const auto register_ = smallRegister();
+        QTemporaryDir dir;
+        const bool fullDisk = failure.contains(QLatin1String("full"));
+        const QString pdf = failure == QLatin1String("missing folder") ? dir.filePath(QStringLiteral("missing/out.pdf"))
+                                                                       : pdfPath(dir);
+        if (failure == QLatin1String("folder in its place"))
+            QVERIFY(QDir().mkpath(pdf));
+
+        PrintDialog::Recording recording;
+        ListPrinter list(register_.get());
+        QSignalSpy messages(&list, &ListPrinter::message);
+        ReportDialog report(register_.get());
+        const auto printOnce = [&] {
+            PrintDialog::queuePdf(pdf);
+            if (print == 0)
+                list.Print(nullptr);
+            else if (print == 1)
+                ItemPrintout::print(register_->at(0), register_.get(), nullptr);
+            else
+                report.report_slot();
+        };
+
+        QByteArray older;
+        if (fullDisk) {
+            printOnce();
+            older = TestSupport::readFile(pdf);
+            QVERIFY(older.startsWith("%PDF"));
+            QVERIFY(older.size() > 3000);
+            QCOMPARE(boxes.count(), 0);
+            messages.clear();
+        }
+        {
+            std::unique_ptr<TestSupport::FailingSaves> full;
+            if (fullDisk)
+                full = std::make_unique<TestSupport::FailingSaves>(failure.contains(QLatin1String("3000")) ? 3000 : 0);
+            printOnce();
+        }
+
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Critical);
+        QCOMPARE(boxes.last().title, QStringLiteral("Udskriften mislykkedes"));
+        const QString text = boxes.last().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(pdf)), qPrintable(text));
+        if (fullDisk)
+            QVERIFY2(text.contains(TestSupport::FailingDevice::reason()), qPrintable(text));
+        if (print == 0) {
+            QVERIFY(!messages.isEmpty());
+            // In the Danish catalogue's words.
+            QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Udskrift mislykkedes"));
+            for (const QList<QVariant> &message : std::as_const(messages))
+                QVERIFY(message.at(0).toString() != QLatin1String("Udskrift færdig"));
+        }
+
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        if (fullDisk) {
+            QCOMPARE(TestSupport::readFile(pdf), older);
+            QCOMPARE(files, QStringList { QStringLiteral("out.pdf") });
+        } else {
+            QCOMPARE(files, QStringList());
+            QCOMPARE(QFileInfo(pdf).isDir(), failure == QLatin1String("folder in its place"));
+        }
     }
 };
 
