@@ -136,7 +136,7 @@ void PrintJob::tellFailure(QWidget *parent) const
     if (m_fileName.isEmpty())
         return;
     MessageBox::critical(parent, QCoreApplication::translate("PrintJob", "Udskriften mislykkedes"),
-        QCoreApplication::translate("PrintJob",
-            "Udskriften kunne ikke gemmes i %1:\n%2\n\nEn tidligere fil af det navn er uændret.")
+        QCoreApplication::translate(
+            "PrintJob", "Udskriften kunne ikke gemmes i %1:\n%2\n\nEn tidligere fil af det navn er uændret.")
             .arg(QDir::toNativeSeparators(m_fileName), m_errorString));
 }

@@ -7,7 +7,6 @@
 
 #include <cmath>
 
-#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/PrintDialog.h"
@@ -166,7 +165,7 @@ void ListPrinter::Print(QWidget *parent)
 {
     reloadSettings();
     if (m_collection)
-        m_collection->sort(Settings().value(QStringLiteral("/Print/sortMethod"), 0).toInt());
+        m_collection->sort(m_settings.sortMethod);
 
     WaitCursor creating;
     QPrinter printer;
