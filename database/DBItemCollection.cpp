@@ -101,8 +101,10 @@ bool DBItemCollection::MakeDynamicLists()
     m_fields.clear();
     // The lists are read again from their files: nothing waits to be written.
     m_dueLists.clear();
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        emit listsChanged();
         return true;
+    }
 
     const QString language = currentLanguage();
     // Loads from the database folder, then from the alternative file.
@@ -138,6 +140,7 @@ bool DBItemCollection::MakeDynamicLists()
         demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
     loadWithFallBack(m_fields, folder + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
         demo + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"));
+    emit listsChanged();
     return true;
 }
 
@@ -288,7 +291,17 @@ bool DBItemCollection::removeListEntry(NamedList list, int position)
             emit itemChanged(item);
     }
     emit listEntryRemoved(list, position);
+    emit listsChanged();
     return true;
+}
+
+void DBItemCollection::setListEntries(NamedList list, const QStringList &entries)
+{
+    userItemCollection &names = namedList(list);
+    names.clear();
+    for (const QString &entry : entries)
+        names.add(entry);
+    emit listsChanged();
 }
 
 bool DBItemCollection::saveList(NamedList list)

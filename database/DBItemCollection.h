@@ -121,6 +121,11 @@ public:
     // with the database file (saveDueLists), never before, so that the list
     // file and the database file on disk always agree.
     bool removeListEntry(NamedList list, int position);
+    // Replaces the list's entries with these, in this order, and announces
+    // it with listsChanged(). The items keep their numbers, so an entry
+    // renamed or added at the end leaves every item on its entry; an entry
+    // is taken out with removeListEntry, which renumbers the items.
+    void setListEntries(NamedList list, const QStringList &entries);
     // Writes the list's file. Refused (false, nothing written) while
     // read-only. A due list is not written here but with the database.
     bool saveList(NamedList list);
@@ -218,6 +223,12 @@ signals:
     // view may stand still until the list and the items agree again.
     void listEntryAboutToBeRemoved(int list, int position);
     void listEntryRemoved(int list, int position);
+    // Emitted after the names of a list changed: MakeDynamicLists read the
+    // lists again, setListEntries replaced one, or removeListEntry took an
+    // entry out (after listEntryRemoved). A view that shows the names takes
+    // them afresh; apart from a removal, a position names the same entry as
+    // before (renamed, perhaps), or none when it is past the end.
+    void listsChanged();
 
 private:
     friend class DatabaseFile;

@@ -266,11 +266,12 @@ void setupdialog::SaveSlot()
         return;
     }
 
-    m_list->clear();
+    QStringList entries;
     for (int row = 0; row < listLineEdit->count(); ++row) {
-        m_list->add(listLineEdit->item(row)->text());
+        entries << listLineEdit->item(row)->text();
         listLineEdit->item(row)->setData(Qt::UserRole, row);
     }
+    m_collection->setListEntries(namedList(), entries);
     // A list that cannot be written is told by the list itself.
     m_collection->saveList(namedList());
 
