@@ -105,6 +105,9 @@ void ItemDialog::connectWidgets()
     connect(documentLineEdit, &QLineEdit::textChanged, this, &ItemDialog::documentChangedSlot);
     connect(priceLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
     connect(numberOfItemsLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
+    // A choice the user makes replaces one that a deletion took away.
+    connect(groupComboBox, &QComboBox::activated, this, [this] { m_lostGroup.clear(); });
+    connect(locationComboBox, &QComboBox::activated, this, [this] { m_lostLocation.clear(); });
     connect(primaryTabWidget, &QTabWidget::currentChanged, this,
         [this](int index) { currentPageChangedSlot(primaryTabWidget->widget(index)); });
     for (QLineEdit *edit :
@@ -116,6 +119,10 @@ void ItemDialog::connectWidgets()
         connect(m_collection, &DBItemCollection::itemChanged, this, &ItemDialog::itemChangedInCollection);
         connect(m_collection, &DBItemCollection::itemRemoved, this, &ItemDialog::itemRemovedFromCollection);
         connect(m_collection, &DBItemCollection::aboutToClear, this, &ItemDialog::collectionAboutToClear);
+        connect(
+            m_collection, &DBItemCollection::listEntryAboutToBeRemoved, this, &ItemDialog::listEntryAboutToBeRemoved);
+        connect(m_collection, &DBItemCollection::listEntryRemoved, this, [this] { m_removingListEntry = false; });
+        connect(m_collection, &DBItemCollection::listsChanged, this, &ItemDialog::listsChangedInCollection);
     }
 }
 
@@ -238,6 +245,8 @@ void ItemDialog::showSearchResult(Item *found)
 
 bool ItemDialog::validateInput()
 {
+    if (!chosenEntriesStillListed())
+        return false;
     const ItemValidation::Result result = m_validation.check(*this, columnTitle(ListColumns::LocationColumn));
     if (result.ok())
         return true;
@@ -382,6 +391,8 @@ void ItemDialog::setCurrentItem(Item *item)
 {
     m_currentItem = item;
     m_unsavedItem.reset();
+    m_lostGroup.clear();
+    m_lostLocation.clear();
     // showItem measures the fields afresh.
     m_shown.reset();
 }
@@ -390,6 +401,8 @@ void ItemDialog::setCurrentItem(std::unique_ptr<Item> unsaved)
 {
     m_currentItem = unsaved.get();
     m_unsavedItem = std::move(unsaved);
+    m_lostGroup.clear();
+    m_lostLocation.clear();
 }
 
 QString ItemDialog::nextSerialNumber() const
@@ -413,7 +426,10 @@ bool ItemDialog::collectionIsReadOnly() const
 
 void ItemDialog::itemChangedInCollection(Item *item)
 {
-    if (m_announcing || !item || item != m_currentItem || m_unsavedItem)
+    // A renumbering for a deleted list entry changes no name the dialog
+    // shows, and it has moved its own numbers along (see
+    // listEntryAboutToBeRemoved).
+    if (m_announcing || m_removingListEntry || !item || item != m_currentItem || m_unsavedItem)
         return;
     // A closed dialog's edits were given up with it.
     if (!isVisible() || !hasUserEdits()) {

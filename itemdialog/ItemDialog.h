@@ -41,6 +41,13 @@ class QLineEdit;
 // them. Saving writes only the fields the user changed since the item was
 // shown, so a value read before someone else's change is never written back.
 //
+// The group, location and supplier combo boxes follow the collection's lists
+// while the dialog is open (the list setup can add, rename and delete
+// entries): each keeps its choice on the same entry, the user's pending one
+// too. Where a deletion takes out the entry chosen here (unused by the
+// register, so chosen but not saved yet), the combo is left without a choice
+// and the save asks for another.
+//
 // Ownership: an item of the collection is never deleted here. An item the
 // dialog made and has not saved yet (new or copy) is held in m_unsavedItem
 // until save_slot hands it to the collection; it goes when it is replaced or
@@ -140,6 +147,18 @@ private:
     // every new item and when a search finds an item. Refilling the combo
     // boxes also undoes any text that setComboText put in place of an entry.
     void refillFromCollection();
+    // The combo boxes take the collection's lists afresh, in list order.
+    void fillListCombos();
+    // The collection's lists changed: each combo keeps the entry at its
+    // position (renamed, perhaps), the supplier its text.
+    void listsChangedInCollection();
+    // An entry is about to leave the group or location list: the combo
+    // drops it, and every number the dialog holds moves with the entries
+    // after it, as the collection renumbers its items.
+    void listEntryAboutToBeRemoved(int list, int position);
+    // False, after telling the user, when a combo's choice was deleted from
+    // its list and no other has been chosen since.
+    bool chosenEntriesStillListed();
     // Writing is off while the collection is read-only.
     void disableWritingWhenReadOnly();
     // An item of the collection, or none.
@@ -216,6 +235,13 @@ private:
     std::optional<FieldTexts> m_shown;
     // The dialog is announcing its own change to the collection's listeners.
     bool m_announcing = false;
+    // The collection is renumbering its items for a list entry it takes
+    // out; the dialog has moved its numbers already.
+    bool m_removingListEntry = false;
+    // The name of the entry chosen in the group or location combo that a
+    // deletion took out; empty while the combo's choice is listed.
+    QString m_lostGroup;
+    QString m_lostLocation;
 
     ItemValidation m_validation;
     ItemPicturePreviews *m_previews = nullptr;

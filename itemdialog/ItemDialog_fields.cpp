@@ -13,7 +13,10 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QLabel>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -51,7 +54,7 @@ QString ItemDialog::dateText(const QDate &date)
     return date.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-void ItemDialog::refillFromCollection()
+void ItemDialog::fillListCombos()
 {
     for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
         combo->clear();
@@ -59,10 +62,99 @@ void ItemDialog::refillFromCollection()
         groupComboBox->addItems(m_collection->groups().entries());
         locationComboBox->addItems(m_collection->locations().entries());
         supplierComboBox->addItems(m_collection->suppliers().entries());
-        ItemDialogEditionLook::applyFieldTitles(*this, m_collection->fields());
     }
+}
+
+void ItemDialog::refillFromCollection()
+{
+    fillListCombos();
+    if (m_collection)
+        ItemDialogEditionLook::applyFieldTitles(*this, m_collection->fields());
     for (QComboBox *combo : { groupComboBox, locationComboBox, supplierComboBox })
         combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+}
+
+void ItemDialog::listsChangedInCollection()
+{
+    // Positions name the same entries as before, so the numbers the dialog
+    // holds (the combos' and those of m_shown) stay as they are.
+    const int group = groupComboBox->currentIndex();
+    const int location = locationComboBox->currentIndex();
+    const QString supplier = supplierComboBox->currentText();
+    fillListCombos();
+    groupComboBox->setCurrentIndex(group < groupComboBox->count() ? group : -1);
+    locationComboBox->setCurrentIndex(location < locationComboBox->count() ? location : -1);
+    setComboText(supplierComboBox, supplier);
+    if (m_collection)
+        ItemDialogEditionLook::applyFieldTitles(*this, m_collection->fields());
+}
+
+void ItemDialog::listEntryAboutToBeRemoved(int list, int position)
+{
+    // Items keep their supplier as text: listsChanged is enough for it.
+    if (!m_collection || (list != DBItemCollection::GroupList && list != DBItemCollection::LocationList))
+        return;
+    m_removingListEntry = true;
+    const bool groups = list == DBItemCollection::GroupList;
+    QComboBox *combo = groups ? groupComboBox : locationComboBox;
+    const EditField field = groups ? GroupField : LocationField;
+    const int size = m_collection->namedList(DBItemCollection::NamedList(list)).size();
+    // As the collection renumbers: a number past the end named nothing and
+    // stays; the deleted entry's own number names nothing any more.
+    const auto moved = [position, size](int number) {
+        if (number < position || number >= size)
+            return number;
+        return number == position ? -1 : number - 1;
+    };
+
+    const int chosen = combo->currentIndex();
+    if (chosen == position && chosen >= 0)
+        (groups ? m_lostGroup : m_lostLocation) = combo->itemText(chosen);
+    {
+        const QSignalBlocker blocker(combo);
+        if (position < combo->count())
+            combo->removeItem(position);
+        combo->setCurrentIndex(moved(chosen));
+    }
+    if (m_shown) {
+        const int shown = (*m_shown)[std::size_t(field)].toInt();
+        // A shown entry that goes can only be one the register does not use
+        // (a copy's); no number stands for it, so any choice now differs.
+        (*m_shown)[std::size_t(field)] = shown == position ? QString() : QString::number(moved(shown));
+    }
+    // The collection renumbers only its own items.
+    if (m_unsavedItem) {
+        if (groups)
+            m_unsavedItem->setGroup(std::max(moved(m_unsavedItem->group()), 0));
+        else
+            m_unsavedItem->setLocation(std::max(moved(m_unsavedItem->location()), 0));
+    }
+}
+
+bool ItemDialog::chosenEntriesStillListed()
+{
+    const struct
+    {
+        QComboBox *combo;
+        QLabel *label;
+        const QString &lost;
+    } fields[]
+        = { { groupComboBox, TypeTextLabel, m_lostGroup }, { locationComboBox, LocationTextLabel, m_lostLocation } };
+    for (const auto &f : fields) {
+        if (f.lost.isEmpty() || f.combo->currentIndex() >= 0)
+            continue;
+        QString title = f.label->text().remove(QLatin1Char('&')).trimmed();
+        if (title.endsWith(QLatin1Char(':')))
+            title.chop(1);
+        MessageBox::critical(this, tr("Fejl"),
+            tr("Du valgte \"%1\" i feltet \"%2\", men navnet er slettet fra listen siden. Vælg et andet navn, før "
+               "du gemmer.")
+                .arg(f.lost, title),
+            QMessageBox::Ok);
+        f.combo->setFocus();
+        return false;
+    }
+    return true;
 }
 
 void ItemDialog::setComboText(QComboBox *combo, const QString &text)

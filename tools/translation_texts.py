@@ -520,6 +520,13 @@ TEXTS = {
         "strekkodeleseren. Endringene dine kan ikke lagres.",
         "The item \"%1\" was removed from the register while you were editing it here, for example by a move "
         "from the barcode scanner. Your changes cannot be saved."),
+    "Du valgte \"%1\" i feltet \"%2\", men navnet er slettet fra listen siden. Vælg et andet navn, før du "
+    "gemmer.": (
+        None,
+        "Du valgte \"%1\" i feltet \"%2\", men navnet er slettet fra listen siden. Velg et annet navn før du "
+        "lagrer.",
+        "You chose \"%1\" in the field \"%2\", but that name has since been deleted from the list. Choose "
+        "another name before you save."),
     "Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)": (
         "Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",
         "Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)",

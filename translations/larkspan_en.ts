@@ -538,6 +538,10 @@ Show the new values: your changes are discarded.</translation>
         <source>Varen &quot;%1&quot; er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra stregkodescanneren. Dine ændringer kan ikke gemmes.</source>
         <translation>The item &quot;%1&quot; was removed from the register while you were editing it here, for example by a move from the barcode scanner. Your changes cannot be saved.</translation>
     </message>
+    <message>
+        <source>Du valgte &quot;%1&quot; i feltet &quot;%2&quot;, men navnet er slettet fra listen siden. Vælg et andet navn, før du gemmer.</source>
+        <translation>You chose &quot;%1&quot; in the field &quot;%2&quot;, but that name has since been deleted from the list. Choose another name before you save.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>

@@ -538,6 +538,10 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>Varen &quot;%1&quot; er fjernet fra registret, mens du redigerede den her, for eksempel af en flytning fra stregkodescanneren. Dine ændringer kan ikke gemmes.</source>
         <translation>Varen &quot;%1&quot; er fjernet fra registeret mens du redigerte den her, for eksempel av en flytting fra strekkodeleseren. Endringene dine kan ikke lagres.</translation>
     </message>
+    <message>
+        <source>Du valgte &quot;%1&quot; i feltet &quot;%2&quot;, men navnet er slettet fra listen siden. Vælg et andet navn, før du gemmer.</source>
+        <translation>Du valgte &quot;%1&quot; i feltet &quot;%2&quot;, men navnet er slettet fra listen siden. Velg et annet navn før du lagrer.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
