@@ -116,27 +116,74 @@ private slots:
 
         const int groups = setupdialog::Groups;
         const int locations = setupdialog::Locations;
-        QTest::newRow("group, untouched") << groups << false << "edit" << "" << "Kontor" << "" << "Kontor";
-        QTest::newRow("group, untouched, list setup") << groups << true << "edit" << "" << "Kontor" << "" << "Kontor";
-        QTest::newRow("group, later picked before") << groups << false << "edit" << "Loft" << "Loft" << "" << "Loft";
-        QTest::newRow("group, earlier picked before, list setup")
-            << groups << true << "edit" << "Stue" << "Stue" << "" << "Stue";
-        QTest::newRow("group, later picked after, list setup")
-            << groups << true << "edit" << "" << "Kontor" << "Loft" << "Loft";
+        QTest::newRow("group, untouched") << groups << false << "edit"
+                                          << ""
+                                          << "Kontor"
+                                          << ""
+                                          << "Kontor";
+        QTest::newRow("group, untouched, list setup") << groups << true << "edit"
+                                                      << ""
+                                                      << "Kontor"
+                                                      << ""
+                                                      << "Kontor";
+        QTest::newRow("group, later picked before") << groups << false << "edit"
+                                                    << "Loft"
+                                                    << "Loft"
+                                                    << ""
+                                                    << "Loft";
+        QTest::newRow("group, earlier picked before, list setup") << groups << true << "edit"
+                                                                  << "Stue"
+                                                                  << "Stue"
+                                                                  << ""
+                                                                  << "Stue";
+        QTest::newRow("group, later picked after, list setup") << groups << true << "edit"
+                                                               << ""
+                                                               << "Kontor"
+                                                               << "Loft"
+                                                               << "Loft";
         QTest::newRow("group, deleted one picked, list setup")
-            << groups << true << "edit" << QString::fromUtf8("Køkken") << "" << "Stue" << "Stue";
-        QTest::newRow("location, untouched, list setup") << locations << true << "edit" << "" << "Rum3" << "" << "Rum3";
-        QTest::newRow("location, later picked before") << locations << false << "edit" << "Rum4" << "Rum4" << ""
+            << groups << true << "edit" << QString::fromUtf8("Køkken") << ""
+            << "Stue"
+            << "Stue";
+        QTest::newRow("location, untouched, list setup") << locations << true << "edit"
+                                                         << ""
+                                                         << "Rum3"
+                                                         << ""
+                                                         << "Rum3";
+        QTest::newRow("location, later picked before") << locations << false << "edit"
+                                                       << "Rum4"
+                                                       << "Rum4"
+                                                       << ""
                                                        << "Rum4";
-        QTest::newRow("location, later picked after") << locations << false << "edit" << "" << "Rum3" << "Rum4"
+        QTest::newRow("location, later picked after") << locations << false << "edit"
+                                                      << ""
+                                                      << "Rum3"
+                                                      << "Rum4"
                                                       << "Rum4";
-        QTest::newRow("location, deleted one picked")
-            << locations << false << "edit" << "Rum2" << "" << "Rum4" << "Rum4";
-        QTest::newRow("new item, later picked before") << groups << false << "new" << "Loft" << "Loft" << "" << "Loft";
+        QTest::newRow("location, deleted one picked") << locations << false << "edit"
+                                                      << "Rum2"
+                                                      << ""
+                                                      << "Rum4"
+                                                      << "Rum4";
+        QTest::newRow("new item, later picked before") << groups << false << "new"
+                                                       << "Loft"
+                                                       << "Loft"
+                                                       << ""
+                                                       << "Loft";
         QTest::newRow("new item, deleted one picked, list setup")
-            << groups << true << "new" << QString::fromUtf8("Køkken") << "" << "Kontor" << "Kontor";
-        QTest::newRow("copy, untouched") << groups << false << "copy" << "" << "Kontor" << "" << "Kontor";
-        QTest::newRow("search") << groups << true << "search" << "" << "" << "" << "";
+            << groups << true << "new" << QString::fromUtf8("Køkken") << ""
+            << "Kontor"
+            << "Kontor";
+        QTest::newRow("copy, untouched") << groups << false << "copy"
+                                         << ""
+                                         << "Kontor"
+                                         << ""
+                                         << "Kontor";
+        QTest::newRow("search") << groups << true << "search"
+                                << ""
+                                << ""
+                                << ""
+                                << "";
     }
     void deletion()
     {
@@ -203,12 +250,24 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("picked");
 
-        QTest::newRow("group added, picked") << 1 << -1 << "Have" << "Kontor" << "Have";
-        QTest::newRow("group of the item renamed") << 1 << 2 << "Arbejdsrum" << "Arbejdsrum" << "";
-        QTest::newRow("other group renamed, picked") << 1 << 3 << "Hems" << "Kontor" << "Hems";
-        QTest::newRow("location added, picked") << 2 << -1 << "Rum5" << "Rum3" << "Rum5";
-        QTest::newRow("location of the item renamed") << 2 << 2 << "Gang" << "Gang" << "";
-        QTest::newRow("supplier added, picked") << 3 << -1 << "Silvan" << "Bauhaus" << "Silvan";
+        QTest::newRow("group added, picked") << 1 << -1 << "Have"
+                                             << "Kontor"
+                                             << "Have";
+        QTest::newRow("group of the item renamed") << 1 << 2 << "Arbejdsrum"
+                                                   << "Arbejdsrum"
+                                                   << "";
+        QTest::newRow("other group renamed, picked") << 1 << 3 << "Hems"
+                                                     << "Kontor"
+                                                     << "Hems";
+        QTest::newRow("location added, picked") << 2 << -1 << "Rum5"
+                                                << "Rum3"
+                                                << "Rum5";
+        QTest::newRow("location of the item renamed") << 2 << 2 << "Gang"
+                                                      << "Gang"
+                                                      << "";
+        QTest::newRow("supplier added, picked") << 3 << -1 << "Silvan"
+                                                << "Bauhaus"
+                                                << "Silvan";
     }
     void addAndRename()
     {
