@@ -284,6 +284,8 @@ bool ItemListView::writeItemPage(const QString &path, Item *item)
     if (m_collection->SaveAsHtmlFile(path, false, item, false, false, &reason))
         return true;
     waitCursor.restore();
-    emit message(tr("%1 blev ikke gemt: %2").arg(QDir::toNativeSeparators(path), reason), 10000);
+    const QString shown = QDir::toNativeSeparators(path);
+    emit message(tr("%1 blev ikke gemt: %2").arg(shown, reason), 10000);
+    MessageBox::critical(this, tr("Eksporten mislykkedes"), tr("%1 blev ikke gemt:\n%2").arg(shown, reason));
     return false;
 }

@@ -9,6 +9,7 @@
 #include "database/DBItemCollection.h"
 #include "database/ItemExport.h"
 #include "desktop/ExternalViewers.h"
+#include "desktop/MessageBox.h"
 #include "desktop/WaitCursor.h"
 
 namespace {
@@ -141,7 +142,10 @@ QString MainWindow::exportHtml(bool showSpecialCase, bool saveAsHtmlTable, QStri
     return htmlOutputFile;
 }
 
+// A status message goes by unseen: a failed export is told in a box too.
 void MainWindow::reportExportFailure(const QString &file, const QString &reason)
 {
-    emit message(tr("%1 blev ikke gemt: %2").arg(QDir::toNativeSeparators(file), reason), 10000);
+    const QString shown = QDir::toNativeSeparators(file);
+    emit message(tr("%1 blev ikke gemt: %2").arg(shown, reason), 10000);
+    MessageBox::critical(this, tr("Eksporten mislykkedes"), tr("%1 blev ikke gemt:\n%2").arg(shown, reason));
 }

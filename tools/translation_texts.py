@@ -25,6 +25,8 @@ TEXTS = {
     "Indlæser databasen": (None, "Laster inn databasen", "Loading the database"),
     "Gemmer databasen": (None, "Lagrer databasen", "Saving the database"),
     "Eksporterer": (None, "Eksporterer", "Exporting"),
+    "Eksporten mislykkedes": (None, "Eksporten mislyktes", "The export failed"),
+    "%1 blev ikke gemt:\n%2": (None, "%1 ble ikke lagret:\n%2", "%1 was not saved:\n%2"),
     "En vare kan ikke gemmes i databasefilen, som den er. Intet er gemt, og filen er uændret."
     "\n\nVare: %1\nGruppe: %2, nr. %3 i gruppen\nFelt: %4\n%5": (
         None,
@@ -237,8 +239,8 @@ TEXTS = {
         "Gemmer en kopi af databasen i en fil, du vælger (*.bak). Den åbne fil og dens navn ændres ikke.",
         "Lagrer en kopi av databasen i en fil du velger (*.bak). Den åpne filen og navnet endres ikke.",
         "Saves a copy of the database in a file you choose (*.bak). The open file and its name stay as they are."),
-    "SAVE_AS_HTML": ("Gem som &HTML...", "Lagre som &HTML...", "Save as &HTML..."),
-    "SAVE_AS_XML": ("Gem som &XML...", "Lagre som &XML...", "Save as &XML..."),
+    "SAVE_AS_HTML": ("Gem som &HTML", "Lagre som &HTML", "Save as &HTML"),
+    "SAVE_AS_XML": ("Gem som &XML", "Lagre som &XML", "Save as &XML"),
     "SAVE_SETTINGS": ("Gem &indstillinger", "Lagre &innstillinger", "Save Se&ttings"),
     "HELP_TEXT_FILE_SAVESETTINGS": (
         "Gemmer vinduets størrelse og placering, kolonnebredderne, listen over de seneste filer og \"Vis alle\".",

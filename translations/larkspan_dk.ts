@@ -1160,6 +1160,16 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <source>%1 blev ikke gemt: %2</source>
         <translation>%1 blev ikke gemt: %2</translation>
     </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislykkedes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1383,6 +1393,16 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>%1 blev ikke gemt: %2</translation>
     </message>
     <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislykkedes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -1463,11 +1483,11 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
     <message>
         <source>SAVE_AS_HTML</source>
-        <translation>Gem som &amp;HTML...</translation>
+        <translation>Gem som &amp;HTML</translation>
     </message>
     <message>
         <source>SAVE_AS_XML</source>
-        <translation>Gem som &amp;XML...</translation>
+        <translation>Gem som &amp;XML</translation>
     </message>
     <message>
         <source>SAVE_SETTINGS</source>

@@ -1160,6 +1160,16 @@ Show the new values: your changes are discarded.</translation>
         <source>%1 blev ikke gemt: %2</source>
         <translation>%1 was not saved: %2</translation>
     </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>The export failed</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1383,6 +1393,16 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>%1 was not saved: %2</translation>
     </message>
     <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>The export failed</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>
@@ -1463,11 +1483,11 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
     <message>
         <source>SAVE_AS_HTML</source>
-        <translation>Save as &amp;HTML...</translation>
+        <translation>Save as &amp;HTML</translation>
     </message>
     <message>
         <source>SAVE_AS_XML</source>
-        <translation>Save as &amp;XML...</translation>
+        <translation>Save as &amp;XML</translation>
     </message>
     <message>
         <source>SAVE_SETTINGS</source>

@@ -1160,6 +1160,16 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>%1 blev ikke gemt: %2</source>
         <translation>%1 ble ikke lagret: %2</translation>
     </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislyktes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1383,6 +1393,16 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>%1 ble ikke lagret: %2</translation>
     </message>
     <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislyktes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -1463,11 +1483,11 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
     <message>
         <source>SAVE_AS_HTML</source>
-        <translation>Lagre som &amp;HTML...</translation>
+        <translation>Lagre som &amp;HTML</translation>
     </message>
     <message>
         <source>SAVE_AS_XML</source>
-        <translation>Lagre som &amp;XML...</translation>
+        <translation>Lagre som &amp;XML</translation>
     </message>
     <message>
         <source>SAVE_SETTINGS</source>
