@@ -23,7 +23,7 @@ constexpr int bottomMargin = 50;
 
 QString amount(double value)
 {
-    return QString::number(value, 'f', 1).rightJustified(9);
+    return QString::number(value, 'f', 1);
 }
 
 } // namespace
@@ -49,27 +49,60 @@ ReportDialog::ReportDialog(
         build(*collection);
 }
 
+ReportDialog::Widths ReportDialog::widths()
+{
+    // A title longer than its column widens the column, on every line alike.
+    const auto width = [](int least, PrintFields::Field field) {
+        return std::max(least, int(PrintFieldTitles::title(field).size()));
+    };
+    Widths widths;
+    widths.name = width(25, PrintFields::Group);
+    widths.count = width(4, PrintFields::Count);
+    widths.value = width(9, PrintFields::Price);
+    widths.estimate = width(9, PrintFields::PriceToday);
+    return widths;
+}
+
+QString ReportDialog::lineText(
+    const QString &name, const QString &count, const QString &value, const QString &estimate, QChar fill)
+{
+    const Widths w = widths();
+    const QString nameCell = name.leftJustified(w.name, fill);
+    const QString valueCell = value.rightJustified(w.value, fill);
+    const QString estimateCell = estimate.rightJustified(w.estimate, fill);
+    if (isVistrel())
+        return tr("VISTREL_GROUP_LINE_TEXT").arg(nameCell, valueCell, estimateCell);
+    return tr("FUNI_GROUP_LINE_TEXT").arg(nameCell, count.rightJustified(w.count, fill), valueCell, estimateCell);
+}
+
 QString ReportDialog::columnHeadingLine()
 {
     const QString group = PrintFieldTitles::title(PrintFields::Group);
+    const QString count = PrintFieldTitles::title(PrintFields::Count);
     const QString price = PrintFieldTitles::title(PrintFields::Price);
     const QString estimate = PrintFieldTitles::title(PrintFields::PriceToday);
-    if (isVistrel())
-        return QStringLiteral("-------%1-------------------%3----%4").arg(group, price, estimate);
-    return QStringLiteral("-------%1----------------%2---%3----%4")
-        .arg(group, PrintFieldTitles::title(PrintFields::Count), price, estimate);
+    // The titles in the cells of a line, dashes around them: the same line
+    // text and widths as the group lines, so each title stands over its column.
+    // The blanks of the line text between the cells become dashes too; the
+    // same line with the titles marked tells them from blanks in a title.
+    QString heading = lineText(group, count, price, estimate, QLatin1Char('-'));
+    const QChar marker(0x1);
+    const auto mark = [marker](const QString &title) { return QString(title.size(), marker); };
+    const QString titles = lineText(mark(group), mark(count), mark(price), mark(estimate), QLatin1Char(' '));
+    for (qsizetype i = 0; i < heading.size() && i < titles.size(); ++i) {
+        if (titles.at(i) != marker && heading.at(i) == QLatin1Char(' '))
+            heading[i] = QLatin1Char('-');
+    }
+    return heading;
 }
 
 QString ReportDialog::groupLine(const DBItemCollection &collection, int group, const QString &name)
 {
-    const QString paddedName = name.leftJustified(25);
     const QString estimate = amount(collection.sumValues(group, true, false));
     if (isVistrel())
-        return tr("VISTREL_GROUP_LINE_TEXT")
-            .arg(paddedName, amount(collection.sumValues(group, false, true)), estimate);
-    return tr("FUNI_GROUP_LINE_TEXT")
-        .arg(paddedName, QString::number(collection.countItems(group, true)).rightJustified(4),
-            amount(collection.sumValues(group, false, false)), estimate);
+        return lineText(name, QString(), amount(collection.sumValues(group, false, true)), estimate);
+    return lineText(name, QString::number(collection.countItems(group, true)),
+        amount(collection.sumValues(group, false, false)), estimate);
 }
 
 QString ReportDialog::headerText()
@@ -104,6 +137,7 @@ void ReportDialog::build(const DBItemCollection &collection)
 void ReportDialog::PrintHeader()
 {
     printLine(headerText());
+    printLine(columnHeadingLine());
 }
 
 void ReportDialog::printLine(const QString &text)

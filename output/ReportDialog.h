@@ -15,9 +15,11 @@ class QPrinter;
 // when the dialog is made; later edits do not change it.
 //
 // The line texts come from the catalogue ("FUNI_GROUP_LINE_TEXT", or
-// "VISTREL_GROUP_LINE_TEXT" for pictures, which have no count); the numbers
-// are padded before they are put in, so the columns line up in a fixed-pitch
-// font whatever the language.
+// "VISTREL_GROUP_LINE_TEXT" for pictures, which have no count); the names
+// and numbers are padded to the column widths before they are put in, and
+// the column heading is laid out by the same line text and widths, so the
+// columns and their titles line up in a fixed-pitch font whatever the
+// language and the database's column titles.
 class ReportDialog : public QDialog, public Ui::ReportDialogBase
 {
     Q_OBJECT
@@ -34,7 +36,9 @@ public:
     // The line of one group (or of all items, for DBItemCollection::AllGroups)
     // under the given name.
     static QString groupLine(const DBItemCollection &collection, int group, const QString &name);
-    // The heading of the report on screen (column titles between dashes).
+    // The column heading (the column titles between dashes), on screen and
+    // under the printed heading: the group title starts where the names
+    // start, every other title ends where its numbers end.
     static QString columnHeadingLine();
     // The heading of the printed report.
     static QString headerText();
@@ -46,6 +50,21 @@ public slots:
     void PrintHeader();
 
 private:
+    // The widths of the columns: the names to 25, the count to 4, the
+    // amounts to 9 characters, or wider where a column's title is longer.
+    struct Widths
+    {
+        int name = 0;
+        int count = 0;
+        int value = 0;
+        int estimate = 0;
+    };
+    static Widths widths();
+    // A line of the edition's line text with the cells padded to the widths
+    // with fill: the name to the left, the numbers to the right.
+    static QString lineText(const QString &name, const QString &count, const QString &value, const QString &estimate,
+        QChar fill = QLatin1Char(' '));
+
     void build(const DBItemCollection &collection);
     // Moves down by one line and draws text there.
     void printLine(const QString &text);

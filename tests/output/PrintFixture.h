@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -7,6 +8,8 @@
 #include <memory>
 
 #include "database/DBItemCollection.h"
+#include "core/ColumnTitles.h"
+#include "core/Edition.h"
 #include "database/Item.h"
 
 // A register made in memory for the print tests, and the text of a printed
@@ -94,6 +97,59 @@ inline QStringList pdfFonts(const QString &path, int page)
             names.append(name);
     }
     return names;
+}
+
+// The editions and the folders of their demo databases.
+struct EditionDemo
+{
+    int edition;
+    const char *tag;
+    const char *folder;
+};
+inline const QList<EditionDemo> &editionDemos()
+{
+    static const QList<EditionDemo> demos {
+        { OstranaEdition, "ostrana", "DemoDBStd" },
+        { VistrelEdition, "vistrel", "DemoDBCinvaro" },
+        { NumivaxEdition, "numivax", "DemoDBNumivax" },
+        { QuorvelEdition, "quorvel", "DemoQuorvel" },
+    };
+    return demos;
+}
+inline const QStringList &languages()
+{
+    static const QStringList codes { QStringLiteral("dk"), QStringLiteral("no"), QStringLiteral("en") };
+    return codes;
+}
+
+// The field names of an edition's demo database in a language (its
+// field-names list, Latin-1, a name a line); empty when the file is missing.
+inline QStringList demoFieldNames(const char *folder, const QString &language)
+{
+    QFile file(
+        QStringLiteral(LARKSPAN_SOURCE_DIR "/data/db/%1/fields/fields.%2.txt").arg(QLatin1String(folder), language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        names.append(QString::fromLatin1(line.trimmed()));
+    while (!names.isEmpty() && names.last().isEmpty())
+        names.removeLast();
+    return names;
+}
+
+// Gives the column titles the field names, as the item list does when it
+// shows a database with that field-names list; false for too short a list.
+inline bool useFieldNames(const QStringList &names)
+{
+    // The column of each entry of the list.
+    const int columns[] = { 0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3 };
+    if (names.size() < int(std::size(columns)))
+        return false;
+    resetColumnTitles();
+    for (int entry = 0; entry < int(std::size(columns)); ++entry)
+        setColumnTitle(columns[entry], names.at(entry));
+    return true;
 }
 
 } // namespace PrintFixture

@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 #include "desktop/PrintDialog.h"
 #include "output/ItemPrintout.h"
 #include "output/ListPrinter.h"
+#include "output/PrintFieldTitles.h"
 #include "output/ReportDialog.h"
 
 using PrintFixture::ItemRow;
@@ -38,6 +41,38 @@ private:
 
     static QString pdfPath(const QTemporaryDir &dir) { return dir.filePath(QStringLiteral("out.pdf")); }
 
+    // Where a report's columns disagree with its heading: the group title
+    // must start where the lines start, every number title end in the
+    // column where its numbers end (the last numbers of each line). Empty
+    // when they all line up.
+    static QString misalignment(const QString &heading, const QStringList &lines, const QStringList &titles)
+    {
+        const qsizetype indent = heading.indexOf(titles.first());
+        if (indent < 0 || heading.left(indent).trimmed().size() > 0)
+            return QStringLiteral("the heading does not start with %1: %2").arg(titles.first(), heading);
+        QList<qsizetype> ends;
+        qsizetype from = indent + titles.first().size();
+        for (const QString &title : titles.mid(1)) {
+            const qsizetype at = heading.indexOf(title, from);
+            if (at < 0)
+                return QStringLiteral("%1 missing from the heading: %2").arg(title, heading);
+            from = at + title.size();
+            ends.append(from);
+        }
+        static const QRegularExpression word(QStringLiteral("\\S+"));
+        for (const QString &line : lines) {
+            if (line.left(indent).trimmed().size() > 0 || line.at(indent).isSpace())
+                return QStringLiteral("the line does not start under the group title:\n%1\n%2").arg(heading, line);
+            QList<qsizetype> numberEnds;
+            for (auto it = word.globalMatch(line); it.hasNext();)
+                numberEnds.append(it.next().capturedEnd());
+            numberEnds = numberEnds.mid(numberEnds.size() - ends.size());
+            if (numberEnds != ends)
+                return QStringLiteral("the numbers are not under their titles:\n%1\n%2").arg(heading, line);
+        }
+        return QString();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -54,12 +89,13 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("printedHeading");
         const QString dash = QStringLiteral("---------------------------------------------------------\n");
-        // Name to 25, count to 4, amounts with one decimal to 9, sorted by text.
+        // Name to 25, count to 5 (as wide as its title "Antal"), amounts
+        // with one decimal to 9, sorted by text.
         const QString numbered[] = {
-            QStringLiteral("Have                         0        0.0        0.0"),
-            QStringLiteral("Køkken                       5      230.0       55.0"),
-            QStringLiteral("Stue                         1     1000.0      900.0"),
-            QStringLiteral("I alt                       11     1236.0      958.0"),
+            QStringLiteral("Have                          0        0.0        0.0"),
+            QStringLiteral("Køkken                        5      230.0       55.0"),
+            QStringLiteral("Stue                          1     1000.0      900.0"),
+            QStringLiteral("I alt                        11     1236.0      958.0"),
         };
         // Pictures have no count; their sum is of the prices alone.
         const QString pictures[] = {
@@ -88,8 +124,8 @@ private slots:
         QCOMPARE(dialog.ReportLines(), lines);
         QCOMPARE(dialog.countLine(), QStringLiteral("Antal poster: 5"));
 
-        const QString heading = edition == 2 ? QStringLiteral("-------Gruppe-------------------Pris----Vurd.")
-                                             : QStringLiteral("-------Gruppe----------------Antal---Pris----Vurd.");
+        const QString heading = edition == 2 ? QStringLiteral("Gruppe--------------------------Pris------Vurd.")
+                                             : QStringLiteral("Gruppe--------------------Antal-------Pris------Vurd.");
         const QStringList shown = dialog.reportMultiLineEdit->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(shown.first(), heading);
         QCOMPARE(shown.mid(1, 3), lines.mid(0, 3));
@@ -98,18 +134,85 @@ private slots:
         QCOMPARE(shown.last(), QStringLiteral("Antal poster: 5"));
         QVERIFY(!dialog.isModal());
 
-        // On paper: the edition's heading, the lines, the count.
+        // On paper: the edition's heading, the column heading, the lines, the count.
         QTemporaryDir dir;
         PrintDialog::Recording recording;
         PrintDialog::queuePdf(pdfPath(dir));
         QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
         const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
         QCOMPARE(pages.size(), 1);
-        QStringList expected { printedHeading };
+        QStringList expected { printedHeading, heading };
         for (const QString &line : lines)
             expected.append(line.simplified());
         expected.append(QStringLiteral("Antal poster: 5"));
         QCOMPARE(PrintFixture::simplifiedLines(pages.first()), expected);
+    }
+
+    // The heading's titles stand over their columns in every edition and
+    // language, with the edition's own column titles (some longer than the
+    // numbers below them), on screen and on paper.
+    void reportColumnsLineUp_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        for (const PrintFixture::EditionDemo &demo : PrintFixture::editionDemos()) {
+            for (const QString &language : PrintFixture::languages())
+                QTest::addRow("%s %s", demo.tag, qPrintable(language))
+                    << demo.edition << language << QString::fromLatin1(demo.folder);
+        }
+    }
+
+    void reportColumnsLineUp()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        TestSupport::IsolatedSettings isolated(edition);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("larkspan_") + language, TestSupport::runDir()));
+        QCoreApplication::removeTranslator(&m_translator);
+        QCoreApplication::installTranslator(&translator);
+        const auto restore = qScopeGuard([this, &translator] {
+            QCoreApplication::removeTranslator(&translator);
+            QCoreApplication::installTranslator(&m_translator);
+            resetColumnTitles();
+        });
+        QVERIFY(PrintFixture::useFieldNames(PrintFixture::demoFieldNames(folder.toLatin1().constData(), language)));
+
+        QStringList titles { PrintFieldTitles::title(PrintFields::Group) };
+        if (edition != VistrelEdition)
+            titles.append(PrintFieldTitles::title(PrintFields::Count));
+        titles += { PrintFieldTitles::title(PrintFields::Price), PrintFieldTitles::title(PrintFields::PriceToday) };
+
+        const auto register_ = smallRegister();
+        ReportDialog dialog(register_.get());
+        const QStringList shown = dialog.reportMultiLineEdit->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(shown.size(), 7);
+        // The group lines and the totals line, not the dash line or the count.
+        QStringList lines = shown.mid(1, 3);
+        lines.append(shown.at(5));
+        const QString onScreen = misalignment(shown.first(), lines, titles);
+        QVERIFY2(onScreen.isEmpty(), qPrintable(onScreen));
+
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QCOMPARE(pages.size(), 1);
+        QStringList printed;
+        for (const QString &line : pages.first().split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty())
+                printed.append(line);
+        }
+        // The printed heading, the column heading, three groups, the dashes, the totals, the count.
+        QCOMPARE(printed.size(), 8);
+        QCOMPARE(printed.first().trimmed(), ReportDialog::headerText());
+        QStringList printedLines = printed.mid(2, 3);
+        printedLines.append(printed.at(6));
+        const QString onPaper = misalignment(printed.at(1), printedLines, titles);
+        QVERIFY2(onPaper.isEmpty(), qPrintable(onPaper));
     }
 
     // A report longer than a page goes on over the next pages, each starting
@@ -136,7 +239,8 @@ private slots:
         for (const QString &page : pages) {
             QStringList lines = PrintFixture::simplifiedLines(page);
             QCOMPARE(lines.value(0), QStringLiteral("Samlet oversigt efter gruppe"));
-            printed += lines.mid(1);
+            QCOMPARE(lines.value(1), ReportDialog::columnHeadingLine());
+            printed += lines.mid(2);
         }
         QCOMPARE(printed.size(), 90 + 3);
         for (int i = 0; i < 90; ++i)
