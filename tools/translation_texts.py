@@ -831,6 +831,10 @@ TEXTS = {
     "Udvalg": (None, "Utvalg", "Selection"),
     "PrintGroup": ("Kun gruppen", "Bare gruppen", "Only the group"),
     "PrintLocation": ("Kun rummet", "Bare rommet", "Only the room"),
+    # a check box that prints only the items of one group or location, %1 the column title
+    "Kun %1": (None, "Bare %1", "Only %1"),
+    # sorting by the total price, %1 the price column title
+    "%1 (i alt)": (None, "%1 (totalt)", "%1 (total)"),
     "Skilletegn mellem felter": (None, "Skilletegn mellom felt", "Separator between fields"),
     "'Adresse felt længde' skal være: 1 -> %2": (
         "Adressefeltets længde skal være mellem 1 og %2.",

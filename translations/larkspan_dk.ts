@@ -1969,6 +1969,14 @@ En tidligere fil af det navn er uændret.</translation>
         <source>Ret det !</source>
         <translation>Ret venligst feltet.</translation>
     </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Kun %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (i alt)</translation>
+    </message>
 </context>
 <context>
     <name>printSelectDataDialogBase</name>

@@ -1969,6 +1969,14 @@ An earlier file of that name is unchanged.</translation>
         <source>Ret det !</source>
         <translation>Please correct the field.</translation>
     </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Only %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (total)</translation>
+    </message>
 </context>
 <context>
     <name>printSelectDataDialogBase</name>

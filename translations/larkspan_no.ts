@@ -1969,6 +1969,14 @@ En tidligere fil med det navnet er uendret.</translation>
         <source>Ret det !</source>
         <translation>Vennligst rett feltet.</translation>
     </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Bare %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (totalt)</translation>
+    </message>
 </context>
 <context>
     <name>printSelectDataDialogBase</name>

@@ -1,4 +1,11 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 #include "PrintFixture.h"
 #include "TestSupport.h"
@@ -75,6 +82,74 @@ private slots:
         }
         QTest::mouseClick(dialog.buttonCancel, Qt::LeftButton);
         QVERIFY(Settings().allKeys().isEmpty());
+    }
+
+    // The dialog names the fields as the open database does: the length
+    // labels, the sort choices and the "only the group/location" check boxes
+    // show the edition's column titles, in every language, and no text on
+    // the dialog names a field of another edition (no "Room" where the
+    // database calls it "Storage place").
+    void speaksTheEditionsTitles_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        for (const PrintFixture::EditionDemo &demo : PrintFixture::editionDemos()) {
+            for (const QString &language : PrintFixture::languages())
+                QTest::addRow("%s %s", demo.tag, qPrintable(language)) << language << QString::fromLatin1(demo.folder);
+        }
+    }
+
+    void speaksTheEditionsTitles()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        TestSupport::IsolatedSettings isolated;
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("larkspan_") + language, TestSupport::runDir()));
+        QCoreApplication::installTranslator(&translator);
+        const auto restore = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        const QStringList own = PrintFixture::demoFieldNames(folder.toLatin1().constData(), language);
+        QVERIFY(PrintFixture::useFieldNames(own));
+
+        const auto register_ = collection();
+        printSelectDataDialog dialog(register_.get());
+        const auto title = [](PrintFields::Field field) { return PrintFieldTitles::title(field); };
+        QCOMPARE(dialog.PrintGroupCheckBox->text(), printSelectDataDialog::tr("Kun %1").arg(title(PrintFields::Group)));
+        QCOMPARE(dialog.PrintLocationCheckBox->text(),
+            printSelectDataDialog::tr("Kun %1").arg(title(PrintFields::Location)));
+        QCOMPARE(dialog.sortTypeRadioButton->text(), title(PrintFields::Group));
+        QCOMPARE(dialog.sortNameRadioButton->text(), title(PrintFields::Name));
+        QCOMPARE(dialog.sortModelRadioButton->text(), title(PrintFields::Model));
+        QCOMPARE(dialog.sortPriceRadioButton->text(),
+            printSelectDataDialog::tr("%1 (i alt)").arg(title(PrintFields::Price)));
+        QCOMPARE(dialog.sortDateradioButton->text(), title(PrintFields::Date));
+        QCOMPARE(dialog.sortLocationButton->text(), title(PrintFields::Location));
+        for (int i = 0; i < PrintFields::FieldCount; ++i) {
+            if (QLabel *label = dialog.lengthLabel(PrintFields::Field(i)))
+                QCOMPARE(label->text(), title(PrintFields::Field(i)));
+        }
+
+        // Every text the dialog shows, and the field names of the other
+        // editions in this language that this edition does not use.
+        QStringList shown;
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            shown.append(label->text());
+        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+            shown.append(button->text().remove(QLatin1Char('&')));
+        for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
+            shown.append(box->title());
+        const QString ownText = own.join(QLatin1Char('\n'));
+        for (const PrintFixture::EditionDemo &other : PrintFixture::editionDemos()) {
+            for (const QString &name : PrintFixture::demoFieldNames(other.folder, language)) {
+                const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(name)),
+                    QRegularExpression::CaseInsensitiveOption);
+                if (name.isEmpty() || ownText.contains(word))
+                    continue;
+                for (const QString &text : std::as_const(shown))
+                    QVERIFY2(!text.contains(word),
+                        qPrintable(QStringLiteral("%1 (of %2) in \"%3\"").arg(name, QLatin1String(other.tag), text)));
+            }
+        }
     }
 
     void movingFields()
