@@ -308,6 +308,20 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
         <source>Der kan ikke skrives til enheden.</source>
         <translation>Der kan ikke skrives til enheden.</translation>
     </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</source>
+        <translation>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</translation>
+    </message>
+    <message>
+        <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
+        <translation>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
