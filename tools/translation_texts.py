@@ -102,6 +102,17 @@ TEXTS = {
     "Vælg internet (www) program": ("Vælg internetprogram (www)", "Velg nettleser (www)", "Choose a web browser"),
     "Internet (www) program (*.exe)": ("Internetprogram (*.exe)", "Nettleser (*.exe)", "Web browser (*.exe)"),
     "FileError": ("Filfejl", "Filfeil", "File error"),
+    "Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. "
+    "Næste gang programmet startes, åbner det demodatabasen %2.": (
+        None,
+        "Databasefilen %1 kan ikke åpnes eller leses, og programmet avsluttes. Filen er ikke endret. "
+        "Neste gang programmet startes, åpner det demodatabasen %2.",
+        "The database file %1 cannot be opened or read, and the program ends. The file has not been changed. "
+        "The next time the program starts, it opens the demo database %2."),
+    "Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.": (
+        None,
+        "Demodatabasen %1 kan ikke åpnes eller leses, og programmet avsluttes.",
+        "The demo database %1 cannot be opened or read, and the program ends."),
     "ERROR_DB_FILE_CAN_NOT_BE_OPENED": (
         "Databasefilen kan ikke åbnes eller læses.",
         "Databasefilen kan ikke åpnes eller leses.",

@@ -1417,6 +1417,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
 %2</translation>
     </message>
     <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>

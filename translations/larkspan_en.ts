@@ -1417,6 +1417,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
 %2</translation>
     </message>
     <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>The demo database %1 cannot be opened or read, and the program ends.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>The database file %1 cannot be opened or read, and the program ends. The file has not been changed. The next time the program starts, it opens the demo database %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>

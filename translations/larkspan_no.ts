@@ -1417,6 +1417,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
 %2</translation>
     </message>
     <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>Demodatabasen %1 kan ikke åpnes eller leses, og programmet avsluttes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>Databasefilen %1 kan ikke åpnes eller leses, og programmet avsluttes. Filen er ikke endret. Neste gang programmet startes, åpner det demodatabasen %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
