@@ -39,6 +39,18 @@ void logEntry(LogXML *log, const QString &entry, const QString &source, const QS
         log->logItem(entry, source, operation);
 }
 
+// A label without an inventory number would carry 000000, which no item's
+// number matches when the scanner's file is read back.
+bool hasInventoryNumber(const Item &item)
+{
+    return !item.serialno().trimmed().isEmpty();
+}
+
+QString shownName(const Item &item)
+{
+    return item.name().isEmpty() ? HandlerBarcodesC::tr("(uden navn)") : item.name();
+}
+
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
@@ -231,9 +243,22 @@ bool HandlerBarcodesC::printGroupLabels(
     if (group < 0)
         return false;
     QList<const Item *> items;
+    QStringList leftOut;
     for (const Item *item : collection) {
-        if (item->group() == group)
+        if (item->group() != group)
+            continue;
+        if (hasInventoryNumber(*item))
             items.append(item);
+        else
+            leftOut.append(shownName(*item));
+    }
+    // The other items of the shelf still get their labels: one new item
+    // without a number does not hold back the rest.
+    if (!leftOut.isEmpty()) {
+        MessageBox::warning(parent, tr("Etiketprinter"),
+            tr("Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan "
+               "genkendes ved en lokationsopdatering:\n%1")
+                .arg(leftOut.join(QLatin1Char('\n'))));
     }
     QString labelTemplate;
     if (items.isEmpty() || !readTemplate(itemTemplateFile(), &labelTemplate, parent))
@@ -251,6 +276,13 @@ bool HandlerBarcodesC::printGroupLabels(
 bool HandlerBarcodesC::printItemLabel(const Item &item, LogXML *log, QWidget *parent)
 {
     startJob(log, QStringLiteral("larkspanwindow"), QStringLiteral("MainWindow::PrintBarcode - QFile::remove"));
+    if (!hasInventoryNumber(item)) {
+        MessageBox::warning(parent, tr("Etiketprinter"),
+            tr("Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket "
+               "uden varenummer kan aldrig genkendes ved en lokationsopdatering.")
+                .arg(shownName(item)));
+        return false;
+    }
     QString labelTemplate;
     if (!readTemplate(itemTemplateFile(), &labelTemplate, parent)
         || !writeWorkFile(itemLabel(item, labelTemplate, log), parent))

@@ -56,9 +56,11 @@ public:
 
     // The labels of every item of the named group, in collection order, in one
     // job; nothing is sent for a name that is not in the group list or a group
-    // without items. True when the labels were sent.
+    // without items. Items without an inventory number get no label: the user
+    // is told their names and the others are sent. True when labels were sent.
     bool printGroupLabels(const DBItemCollection &collection, const QString &groupName, LogXML *log, QWidget *parent);
-    // The label of one item in one job.
+    // The label of one item in one job; an item without an inventory number
+    // is refused, telling the user its name.
     bool printItemLabel(const Item &item, LogXML *log, QWidget *parent);
     // The label of the location at position (0-based in the group list), with
     // its name when "EnableLocationNameOnLabels" is set.

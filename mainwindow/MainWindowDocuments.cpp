@@ -63,8 +63,10 @@ void MainWindow::openStartDatabase()
 {
     m_demoDatabasePath = demoDatabaseFor(edition(), currentLanguage());
     m_currentFileName = Settings().value(QStringLiteral("LastSavedDBFile"), m_demoDatabasePath).toString();
+    m_openingStartDatabase = true;
     if (!m_currentFileName.isEmpty() && !LoadItemFile())
         m_startSucceeded = false;
+    m_openingStartDatabase = false;
 }
 
 void MainWindow::ensureCollection()
@@ -98,10 +100,23 @@ bool MainWindow::LoadItemFile()
         loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
     }
     if (!loaded) {
-        MessageBox::showCustom(
-            MessageBox::Critical, nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"), { tr("Ok") });
+        // The next start opens the demo database. The file itself is left
+        // as it is and the recent files are not touched, so that it can be
+        // opened again once it can be read.
+        const QString demoDatabase = demoDatabaseFor(edition(), currentLanguage());
+        QString text;
+        if (!m_openingStartDatabase)
+            text = tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED");
+        else if (QFileInfo(m_currentFileName).absoluteFilePath() == QFileInfo(demoDatabase).absoluteFilePath())
+            text = tr("Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.")
+                       .arg(QDir::toNativeSeparators(m_currentFileName));
+        else
+            text = tr("Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. "
+                      "Næste gang programmet startes, åbner det demodatabasen %2.")
+                       .arg(QDir::toNativeSeparators(m_currentFileName), QDir::toNativeSeparators(demoDatabase));
+        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("FileError"), text, { tr("Ok") });
         Settings settings;
-        settings.setValue(QStringLiteral("LastSavedDBFile"), demoDatabaseFor(edition(), currentLanguage()));
+        settings.setValue(QStringLiteral("LastSavedDBFile"), demoDatabase);
         settings.setValue(QStringLiteral("LastDBDir"), demoFolder(edition()));
         discardDatabase();
         return false;

@@ -177,6 +177,8 @@ private:
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;
     bool m_startSucceeded = true;
+    // Set while the start database is read: a failure then ends the program.
+    bool m_openingStartDatabase = false;
     bool m_sessionClosed = false;
 
     // Colours to restore when an unlocked database follows a locked one.

@@ -102,6 +102,17 @@ TEXTS = {
     "Vælg internet (www) program": ("Vælg internetprogram (www)", "Velg nettleser (www)", "Choose a web browser"),
     "Internet (www) program (*.exe)": ("Internetprogram (*.exe)", "Nettleser (*.exe)", "Web browser (*.exe)"),
     "FileError": ("Filfejl", "Filfeil", "File error"),
+    "Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. "
+    "Næste gang programmet startes, åbner det demodatabasen %2.": (
+        None,
+        "Databasefilen %1 kan ikke åpnes eller leses, og programmet avsluttes. Filen er ikke endret. "
+        "Neste gang programmet startes, åpner det demodatabasen %2.",
+        "The database file %1 cannot be opened or read, and the program ends. The file has not been changed. "
+        "The next time the program starts, it opens the demo database %2."),
+    "Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.": (
+        None,
+        "Demodatabasen %1 kan ikke åpnes eller leses, og programmet avsluttes.",
+        "The demo database %1 cannot be opened or read, and the program ends."),
     "ERROR_DB_FILE_CAN_NOT_BE_OPENED": (
         "Databasefilen kan ikke åbnes eller læses.",
         "Databasefilen kan ikke åpnes eller leses.",
@@ -1034,6 +1045,20 @@ TEXTS = {
         None,
         "Etikettmalen %1 kunne ikke leses, så ingenting er sendt til etikettskriveren:\n%2",
         "The label template %1 could not be read, so nothing was sent to the label printer:\n%2"),
+    "Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket "
+    "uden varenummer kan aldrig genkendes ved en lokationsopdatering.": (
+        None,
+        "Varen %1 har ikke noe varenummer, så ingen etikett er sendt til etikettskriveren: en etikett "
+        "uten varenummer kan aldri gjenkjennes ved en lokasjonsoppdatering.",
+        "The stock item %1 has no item number, so no label was sent to the label printer: a label "
+        "without an item number can never be recognised by a location update."),
+    "Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan "
+    "genkendes ved en lokationsopdatering:\n%1": (
+        None,
+        "Disse varene har ikke noe varenummer og får ingen etikett, fordi en etikett uten varenummer aldri kan "
+        "gjenkjennes ved en lokasjonsoppdatering:\n%1",
+        "These stock items have no item number and get no label, since a label without an item number can "
+        "never be recognised by a location update:\n%1"),
     "Etiketskabelonen %1 er tom, så der er ikke sendt noget til etiketprinteren.": (
         None,
         "Etikettmalen %1 er tom, så ingenting er sendt til etikettskriveren.",

@@ -308,6 +308,20 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
         <source>Der kan ikke skrives til enheden.</source>
         <translation>Der kan ikke skrives til enheden.</translation>
     </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</source>
+        <translation>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</translation>
+    </message>
+    <message>
+        <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
+        <translation>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1401,6 +1415,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
 %2</source>
         <translation>%1 blev ikke gemt:
 %2</translation>
+    </message>
+    <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</translation>
     </message>
     <message>
         <source>Gruppe</source>

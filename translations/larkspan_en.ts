@@ -308,6 +308,20 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
         <source>Der kan ikke skrives til enheden.</source>
         <translation>The device cannot be written to.</translation>
     </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</source>
+        <translation>These stock items have no item number and get no label, since a label without an item number can never be recognised by a location update:
+%1</translation>
+    </message>
+    <message>
+        <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
+        <translation>The stock item %1 has no item number, so no label was sent to the label printer: a label without an item number can never be recognised by a location update.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1401,6 +1415,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
 %2</source>
         <translation>%1 was not saved:
 %2</translation>
+    </message>
+    <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>The demo database %1 cannot be opened or read, and the program ends.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>The database file %1 cannot be opened or read, and the program ends. The file has not been changed. The next time the program starts, it opens the demo database %2.</translation>
     </message>
     <message>
         <source>Gruppe</source>

@@ -308,6 +308,20 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
         <source>Der kan ikke skrives til enheden.</source>
         <translation>Det kan ikke skrives til enheten.</translation>
     </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uten navn)</translation>
+    </message>
+    <message>
+        <source>Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan genkendes ved en lokationsopdatering:
+%1</source>
+        <translation>Disse varene har ikke noe varenummer og får ingen etikett, fordi en etikett uten varenummer aldri kan gjenkjennes ved en lokasjonsoppdatering:
+%1</translation>
+    </message>
+    <message>
+        <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
+        <translation>Varen %1 har ikke noe varenummer, så ingen etikett er sendt til etikettskriveren: en etikett uten varenummer kan aldri gjenkjennes ved en lokasjonsoppdatering.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1401,6 +1415,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
 %2</source>
         <translation>%1 ble ikke lagret:
 %2</translation>
+    </message>
+    <message>
+        <source>Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.</source>
+        <translation>Demodatabasen %1 kan ikke åpnes eller leses, og programmet avsluttes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</source>
+        <translation>Databasefilen %1 kan ikke åpnes eller leses, og programmet avsluttes. Filen er ikke endret. Neste gang programmet startes, åpner det demodatabasen %2.</translation>
     </message>
     <message>
         <source>Gruppe</source>

@@ -2,6 +2,7 @@
 
 #include "ReadOnlyFolder.h"
 #include "TestSupport.h"
+#include "barcodes/LabelTemplate.h"
 #include "barcodes/handlebarcodes.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -9,6 +10,9 @@
 #include "database/Item.h"
 #include "desktop/ProcessRunner.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -44,6 +48,68 @@ void setNames(bool on, int length)
     settings.setValue(QStringLiteral("BarcodeItemNameLabelLength"), length);
     settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), on);
     settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), length);
+}
+
+// Modules of a Code 128 symbol of a text of digits as the printer's automatic
+// mode codes it: start, data, check and stop symbols of 11 modules each, the
+// stop 13. Subset C holds two digits a symbol; an odd digit is either coded
+// after a switch to subset B or the whole text is coded in subset B, which is
+// narrower for a single digit.
+int code128Modules(int digits)
+{
+    const int frame = 11 + 11 + 13; // start, check, stop
+    if (digits % 2 == 0)
+        return frame + 11 * (digits / 2);
+    const int allB = frame + 11 * digits;
+    const int switched = frame + 11 * ((digits - 1) / 2 + 2);
+    return std::min(allB, switched);
+}
+
+int number(const QRegularExpressionMatch &match, int group)
+{
+    return match.captured(group).toInt();
+}
+
+// Checks that every field of a filled ZPL label lies inside the print width:
+// a Code 128 barcode with its quiet zone of ten modules either side, and a
+// text of font 0 with no character wider than the font's width, which holds
+// for that proportional font. Empty when it fits, else what does not.
+QString overflow(const QString &label)
+{
+    const QRegularExpressionMatch width = QRegularExpression(QStringLiteral("\\^PW(\\d+)")).match(label);
+    if (!width.hasMatch())
+        return QStringLiteral("no ^PW");
+    const int printWidth = number(width, 1);
+    int module = 2; // the printer's default
+    const QRegularExpression moduleCommand(QStringLiteral("\\^BY(\\d+)"));
+    const QRegularExpression origin(QStringLiteral("\\^FO(\\d+),\\d+"));
+    const QRegularExpression font(QStringLiteral("\\^A0[NRIB]?,(\\d+),(\\d+)"));
+    const QRegularExpression data(QStringLiteral("\\^FD([^^~]*)"));
+    for (const QString &field : label.split(QStringLiteral("^FS"))) {
+        for (const QRegularExpressionMatch &m : moduleCommand.globalMatch(field))
+            module = number(m, 1);
+        const QRegularExpressionMatch at = origin.match(field);
+        const QRegularExpressionMatch text = data.match(field);
+        if (!at.hasMatch() || !text.hasMatch())
+            continue;
+        const int x = number(at, 1);
+        const QString shown = text.captured(1);
+        if (field.contains(QStringLiteral("^BC"))) {
+            const int quiet = 10 * module;
+            const int bars = code128Modules(int(shown.size())) * module;
+            if (x < quiet || x + bars + quiet > printWidth)
+                return QStringLiteral("barcode %1 at x %2: %3 dots and quiet zones of %4 in %5")
+                    .arg(shown)
+                    .arg(x)
+                    .arg(bars)
+                    .arg(quiet)
+                    .arg(printWidth);
+        } else if (const QRegularExpressionMatch f = font.match(field); f.hasMatch()) {
+            if (x + shown.size() * number(f, 2) > printWidth)
+                return QStringLiteral("text %1 at x %2 in %3").arg(shown).arg(x).arg(printWidth);
+        }
+    }
+    return QString();
 }
 
 #ifdef Q_OS_UNIX
@@ -500,6 +566,129 @@ private slots:
         if (expected.endsWith(".txt"))
             expected = readFile(testDataPath(QStringLiteral("barcodes/expected/") + QString::fromLatin1(expected)));
         QCOMPARE(readFile(HandlerBarcodesC::workFile()), expected);
+    }
+
+    // The shipped templates on the 295 dots wide label: inventory numbers
+    // and location numbers up to eight digits, the location's name at the
+    // standard length.
+    void labelsFitTheLabel_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<int>("digits");
+        for (int digits = 1; digits <= 8; ++digits) {
+            QTest::addRow("item, %d digits", digits) << int(OneItem) << digits;
+            QTest::addRow("location, %d digits", digits) << int(Location) << digits;
+        }
+    }
+
+    void labelsFitTheLabel()
+    {
+        QFETCH(int, job);
+        QFETCH(int, digits);
+        const QString file
+            = job == Location ? HandlerBarcodesC::locationTemplateFile() : HandlerBarcodesC::itemTemplateFile();
+        const QString labelTemplate = QString::fromLatin1(readFile(file));
+        QVERIFY(labelTemplate.contains(QStringLiteral("^PW295")));
+        QVERIFY(labelTemplate.contains(QStringLiteral("^BC")));
+        const QString serial = QStringLiteral("98765432").left(digits);
+        QStringList values;
+        if (job == Location) {
+            const QString id = HandlerBarcodesC::locationId(serial.toInt());
+            values = QStringList { id, id };
+            const QString fullName(10, QLatin1Char('W')); // the standard name length
+            QCOMPARE(overflow(LabelTemplate::fill(labelTemplate, { id, fullName })), QString());
+        } else {
+            const QString id = HandlerBarcodesC::itemId(serial);
+            values = QStringList { id, id };
+        }
+        QCOMPARE(values.first().size(), std::max(6, digits));
+        QCOMPARE(overflow(LabelTemplate::fill(labelTemplate, values)), QString());
+    }
+
+    // The width check itself: the former template at ^BY3 held six digits
+    // but not seven.
+    void overflowIsFound_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("fits");
+        const QString old = QStringLiteral("^XA^PW295^BY3^FO42,28^BCN,109,N,N,N,A^FH^FD%1^FS^XZ");
+        QTest::newRow("6 digits at ^BY3") << old.arg(QStringLiteral("000007")) << true;
+        QTest::newRow("7 digits at ^BY3") << old.arg(QStringLiteral("1234567")) << false;
+        QTest::newRow("8 digits at ^BY3") << old.arg(QStringLiteral("12345678")) << false;
+        QTest::newRow("no quiet zone in front") << QStringLiteral("^XA^PW295^BY2^FO19,0^BCN^FD12^FS^XZ") << false;
+        QTest::newRow("wide text") << QStringLiteral("^XA^PW295^A0N,44,50^FO44,142^FH^FDID:00000007^FS^XZ") << false;
+        QTest::newRow("narrow text") << QStringLiteral("^XA^PW295^A0N,44,25^FO10,142^FH^FDID:00000007^FS^XZ") << true;
+    }
+
+    void overflowIsFound()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, fits);
+        QCOMPARE(overflow(label).isEmpty(), fits);
+    }
+
+    // A label without an inventory number would carry 000000, which the
+    // location update never finds: such an item gets none.
+    void itemsWithoutNumber_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QStringList>("serials"); // of the items of "Hylde tre", named A, B, ...
+        QTest::addColumn<QString>("expectedText"); // the box; empty: none
+        QTest::addColumn<QStringList>("labelled"); // the IDs on the work file's labels
+        const QString one = QStringLiteral(
+            "Varen A har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket "
+            "uden varenummer kan aldrig genkendes ved en lokationsopdatering.");
+        const QString some = QStringLiteral(
+            "Disse varer har intet varenummer og får ingen etiket, da en etiket uden varenummer aldrig kan "
+            "genkendes ved en lokationsopdatering:\n%1");
+        QTest::newRow("one item, empty") << int(OneItem) << QStringList { QString() } << one << QStringList();
+        QTest::newRow("one item, blanks")
+            << int(OneItem) << QStringList { QStringLiteral("  ") } << one << QStringList();
+        QTest::newRow("one item, zero is a number")
+            << int(OneItem) << QStringList { QStringLiteral("0") } << QString() << QStringList { "000000" };
+        QTest::newRow("group, the others are printed")
+            << int(Group) << QStringList { QStringLiteral("7"), QString(), QStringLiteral("42"), QString() }
+            << some.arg(QStringLiteral("B\nD")) << QStringList { "000007", "000042" };
+        QTest::newRow("group, none has a number")
+            << int(Group) << QStringList { QString(), QString() } << some.arg(QStringLiteral("A\nB")) << QStringList();
+    }
+
+    void itemsWithoutNumber()
+    {
+        QFETCH(int, job);
+        QFETCH(QStringList, serials);
+        QFETCH(QString, expectedText);
+        QFETCH(QStringList, labelled);
+        setDevice("zebra");
+        QVERIFY(writeFile(HandlerBarcodesC::workFile(), "^XA^FDID:000099^FS^XZ\r\n"));
+        QList<Item *> items;
+        for (int i = 0; i < serials.size(); ++i)
+            items.append(addItem(*m_collection, 2, serials.at(i), QString(QLatin1Char('A' + i))));
+
+        ProcessRunner::Recording runs;
+        RecordedMessageBoxes boxes;
+        HandlerBarcodesC labels;
+        const bool sent = job == OneItem
+            ? labels.printItemLabel(*items.first(), nullptr, nullptr)
+            : labels.printGroupLabels(*m_collection, QStringLiteral("Hylde tre"), nullptr, nullptr);
+
+        QCOMPARE(sent, !labelled.isEmpty());
+        QCOMPARE(runs.count(), labelled.isEmpty() ? 0 : 1);
+        if (expectedText.isEmpty()) {
+            QCOMPARE(boxes.count(), 0);
+        } else {
+            QCOMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.last().kind, MessageBox::Warning);
+            QCOMPARE(boxes.last().title, QStringLiteral("Etiketprinter"));
+            QCOMPARE(boxes.last().text, expectedText);
+        }
+        // The last job's labels are never sent again.
+        const QString work = QString::fromLatin1(readFile(HandlerBarcodesC::workFile()));
+        QVERIFY(!work.contains(QStringLiteral("000099")));
+        QStringList found;
+        for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral("\\^FDID:(\\w+)")).globalMatch(work))
+            found.append(m.captured(1));
+        QCOMPARE(found, labelled);
     }
 };
 

@@ -117,6 +117,8 @@ private slots:
     void startOpensLastSavedDatabase();
     void startWithUnreadableDatabase_data();
     void startWithUnreadableDatabase();
+    void startWithUnreadableDemoDatabase();
+    void openingUnreadableFileKeepsRunning();
     void startWithoutSettingsOpensDemoDatabase();
     void openAsksForFile();
     void openCancelledReadsOpenDatabaseAgain();
@@ -196,18 +198,19 @@ void TestMainWindow::startWithUnreadableDatabase_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("demoDatabase");
     QTest::addColumn<QString>("demoFolder");
-    QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk"
-                                << "db/DemoDBStd/OstranaStdDemoDatabase.dk.db"
-                                << "db/DemoDBStd/";
-    QTest::newRow("Vistrel no") << int(VistrelEdition) << "no"
-                                << "db/DemoDBCinvaro/Cinvaro.no.db"
-                                << "db/DemoDBCinvaro/";
-    QTest::newRow("Numivax en") << int(NumivaxEdition) << "en"
-                                << "db/DemoDBNumivax/DemoDBNumivax.en.txt"
-                                << "db/DemoDBNumivax/";
-    QTest::newRow("Quorvel dk") << int(QuorvelEdition) << "dk"
-                                << "db/DemoQuorvel/DemoQuorvel.dk.db"
-                                << "db/DemoQuorvel/";
+    QTest::addColumn<QByteArray>("content"); // empty: no such file
+    QTest::newRow("Ostrana dk, missing") << int(OstranaEdition) << "dk"
+                                         << "db/DemoDBStd/OstranaStdDemoDatabase.dk.db"
+                                         << "db/DemoDBStd/" << QByteArray();
+    QTest::newRow("Vistrel no, missing") << int(VistrelEdition) << "no"
+                                         << "db/DemoDBCinvaro/Cinvaro.no.db"
+                                         << "db/DemoDBCinvaro/" << QByteArray();
+    QTest::newRow("Numivax en, missing") << int(NumivaxEdition) << "en"
+                                         << "db/DemoDBNumivax/DemoDBNumivax.en.txt"
+                                         << "db/DemoDBNumivax/" << QByteArray();
+    QTest::newRow("Quorvel dk, not a database") << int(QuorvelEdition) << "dk"
+                                                << "db/DemoQuorvel/DemoQuorvel.dk.db"
+                                                << "db/DemoQuorvel/" << QByteArray("no database here\r\n");
 }
 
 void TestMainWindow::startWithUnreadableDatabase()
@@ -216,24 +219,71 @@ void TestMainWindow::startWithUnreadableDatabase()
     QFETCH(QString, language);
     QFETCH(QString, demoDatabase);
     QFETCH(QString, demoFolder);
+    QFETCH(QByteArray, content);
     Env env(edition);
     Settings().setValue(QStringLiteral("Language"), language);
-    env.startWith(env.path(QStringLiteral("missing.db")));
+    const QString file = env.path(QStringLiteral("stock.db"));
+    if (!content.isEmpty())
+        QVERIFY(TestSupport::writeFile(file, content));
+    env.startWith(file);
+    Settings().setValue(QStringLiteral("RecentFiles/NumberOfItems"), 1);
+    Settings().setValue(QStringLiteral("RecentFiles/RecentFile0/"), file);
 
     MainWindow w;
     QVERIFY(!w.startSucceeded());
     QCOMPARE(w.demoDatabasePath(), demoDatabase);
-    QCOMPARE(env.boxes.count(), 1);
+    // A file that is not a database has first been told by the reader.
+    QCOMPARE(env.boxes.count(), content.isEmpty() ? 1 : 2);
     QCOMPARE(env.boxes.last().kind, MessageBox::Critical);
     QCOMPARE(env.boxes.last().title, QStringLiteral("FileError"));
-    QCOMPARE(env.boxes.last().text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
+    QCOMPARE(env.boxes.last().text,
+        QStringLiteral("Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. "
+                       "Næste gang programmet startes, åbner det demodatabasen %2.")
+            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(demoDatabase)));
     QCOMPARE(env.boxes.last().buttons, QStringList { QStringLiteral("Ok") });
-    // The next start opens the demo database.
+    // The next start opens the demo database; the file stays as it was and
+    // can still be opened from the recent files.
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), demoDatabase);
     QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), demoFolder);
+    QCOMPARE(QFileInfo::exists(file), !content.isEmpty());
+    if (!content.isEmpty())
+        QCOMPARE(TestSupport::readFile(file), content);
+    QCOMPARE(setting(QStringLiteral("RecentFiles/RecentFile0/")).toString(), file);
+    QCOMPARE(w.recentFiles(), QStringList { file });
     QCOMPARE(w.listView()->topLevelItemCount(), 0);
     QCOMPARE(w.collection()->count(), 0);
     QVERIFY(!action(w, "Print")->isEnabled());
+}
+
+void TestMainWindow::startWithUnreadableDemoDatabase()
+{
+    // No database remembered and no demo database in the run folder: the
+    // box does not promise that the next start does better.
+    Env env(OstranaEdition);
+    TestSupport::RunFolderCopy emptyRun({});
+    QVERIFY(emptyRun.isValid());
+    MainWindow w;
+    QVERIFY(!w.startSucceeded());
+    QCOMPARE(env.boxes.count(), 1);
+    QCOMPARE(env.boxes.last().text,
+        QStringLiteral("Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.")
+            .arg(QDir::toNativeSeparators(QStringLiteral("db/DemoDBStd/OstranaStdDemoDatabase.dk.db"))));
+}
+
+void TestMainWindow::openingUnreadableFileKeepsRunning()
+{
+    // Only a failure at start ends the program; its box is the one above.
+    Env env;
+    const QString first = env.database(QStringLiteral("a/first.db"));
+    env.startWith(first);
+    MainWindow w;
+    QVERIFY(w.startSucceeded());
+
+    FileDialog::queueAnswer(env.path(QStringLiteral("missing.db")));
+    w.Load();
+    QVERIFY(w.startSucceeded());
+    QCOMPARE(env.boxes.count(), 1);
+    QCOMPARE(env.boxes.last().text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
 }
 
 void TestMainWindow::startWithoutSettingsOpensDemoDatabase()
