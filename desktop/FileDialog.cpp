@@ -36,13 +36,14 @@ FileDialog::Answer recordedAnswer(FileDialog::Seam &recorder, const FileDialog::
     while (const std::optional<FileDialog::QueuedAnswer> queued = recorder.takeAnswer()) {
         if (queued->cancelled || queued->path.isEmpty())
             return answer;
-        if (asksOverwrite && QFileInfo::exists(queued->path)) {
-            recorder.extra().append(queued->path);
+        const QString path = FileDialog::withDefaultSuffix(request, queued->path);
+        if (asksOverwrite && QFileInfo::exists(path)) {
+            recorder.extra().append(path);
             // Refused, the dialog stays open for another choice.
             if (!queued->replaceExisting)
                 continue;
         }
-        answer.path = queued->path;
+        answer.path = path;
         if (!queued->folder.isEmpty())
             answer.folder = queued->folder;
         return answer;
@@ -80,6 +81,8 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        // The dialog adds the suffix before it asks about an existing file.
+        dialog.setDefaultSuffix(request.defaultSuffix);
         break;
     case Directory:
         dialog.setFileMode(QFileDialog::Directory);
@@ -97,8 +100,20 @@ FileDialog::Answer FileDialog::ask(QWidget *parent, const Request &request)
     answer.folder = dialog.directory().absolutePath();
     answer.selectedFilter = dialog.selectedNameFilter();
     if (accepted)
-        answer.path = dialog.selectedFiles().value(0);
+        answer.path = withDefaultSuffix(request, dialog.selectedFiles().value(0));
     return answer;
+}
+
+QString FileDialog::withDefaultSuffix(const Request &request, const QString &path)
+{
+    if (request.mode != AnyFile || request.defaultSuffix.isEmpty() || path.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    if (info.isDir() || !info.suffix().isEmpty())
+        return path;
+    // "copy." has no extension either: the dot is not doubled.
+    return path.endsWith(QLatin1Char('.')) ? path + request.defaultSuffix
+                                           : path + QLatin1Char('.') + request.defaultSuffix;
 }
 
 namespace {

@@ -16,8 +16,10 @@ class QWidget;
 //
 // A recorded answer behaves like the real dialog: the folder the dialog shows
 // when it closes is the folder it started in, whatever full path was typed,
-// unless the test says otherwise. A request that confirms overwriting asks
-// about an existing file; refused, the dialog stays open for the next answer.
+// unless the test says otherwise. A default suffix is added to a chosen name
+// without an extension. A request that confirms overwriting asks about an
+// existing file (the name with its suffix); refused, the dialog stays open
+// for the next answer.
 //
 // Typical use:
 //
@@ -53,6 +55,10 @@ public:
         // AnyFile only: ask before an existing file is chosen (save
         // dialogs); program choosers pick existing files and do not ask.
         bool confirmOverwrite = false;
+        // AnyFile only: the extension (without the dot, e.g. "db") added to
+        // a chosen name that has none, before the overwrite question, so the
+        // question and the answer are about the file that will be written.
+        QString defaultSuffix;
     };
 
     struct Answer
@@ -84,6 +90,10 @@ public:
     // Every request made while recording, oldest first.
     static const QList<Request> &asked();
     static void clearAsked();
+    // The name a dialog of the request returns for the chosen path: with the
+    // request's default suffix when the name has no extension of its own.
+    static QString withDefaultSuffix(const Request &request, const QString &path);
+
     // Queues the answer to the next dialog: the chosen path; folder is the
     // folder the dialog shows when it closes, by default the one it started
     // in. Should the overwrite question come up, the answer is yes.

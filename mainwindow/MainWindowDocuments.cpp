@@ -57,6 +57,13 @@ QString demoDatabaseFor(int edition, const QString &language)
     }
 }
 
+// The extension Save As gives a name typed without one: that of the edition's
+// own demo database, one of those the Open dialog's filter shows.
+QString databaseSuffixFor(int edition)
+{
+    return QFileInfo(demoDatabaseFor(edition, QStringLiteral("dk"))).suffix();
+}
+
 } // namespace
 
 void MainWindow::openStartDatabase()
@@ -316,6 +323,10 @@ bool MainWindow::saveDatabaseAs()
     request.folder = lastDbDir();
     request.filters = { DatabaseFilter };
     request.confirmOverwrite = true;
+    // A name typed without an extension gets the edition's, so that the
+    // database shows in the Open dialog; the overwrite question is about
+    // that name.
+    request.defaultSuffix = databaseSuffixFor(edition());
     const FileDialog::Answer answer = FileDialog::ask(this, request);
     // A cancelled dialog writes nothing, not even under the old name.
     if (!answer.accepted())

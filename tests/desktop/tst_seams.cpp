@@ -327,6 +327,61 @@ private slots:
         QCOMPARE(dialogs.last().confirmOverwrite, confirm);
     }
 
+    // A save dialog with a default suffix gives a name typed without an
+    // extension that suffix, and asks about that file: not about the typed
+    // name, which may be another file or none.
+    void fileDialogDefaultSuffix_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refuse"); // answer "no" should the question come
+        QTest::addColumn<QString>("chosen"); // "" = cancelled
+        QTest::addColumn<QStringList>("questions");
+        QTest::newRow("added") << int(FileDialog::AnyFile) << "new" << false << "new.db" << QStringList();
+        QTest::newRow("own extension kept")
+            << int(FileDialog::AnyFile) << "new.inb" << false << "new.inb" << QStringList();
+        QTest::newRow("trailing dot") << int(FileDialog::AnyFile) << "new." << false << "new.db" << QStringList();
+        QTest::newRow("extended name exists, yes")
+            << int(FileDialog::AnyFile) << "old" << false << "old.db" << QStringList { "old.db" };
+        QTest::newRow("extended name exists, no")
+            << int(FileDialog::AnyFile) << "old" << true << "" << QStringList { "old.db" };
+        QTest::newRow("typed name exists, extended not")
+            << int(FileDialog::AnyFile) << "plain" << true << "plain.db" << QStringList();
+        QTest::newRow("open dialogs add nothing")
+            << int(FileDialog::ExistingFile) << "plain" << false << "plain" << QStringList();
+    }
+    void fileDialogDefaultSuffix()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(bool, refuse);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, questions);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("old.db")), "keep"));
+        QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("plain")), "keep"));
+
+        FileDialog::Recording dialogs;
+        FileDialog::Request request;
+        request.mode = FileDialog::Mode(mode);
+        request.folder = dir.path();
+        request.confirmOverwrite = true;
+        request.defaultSuffix = QStringLiteral("db");
+        if (refuse)
+            FileDialog::queueOverwriteRefused(root.filePath(typed));
+        else
+            FileDialog::queueAnswer(root.filePath(typed));
+
+        const FileDialog::Answer answer = FileDialog::ask(nullptr, request);
+        QCOMPARE(answer.path, chosen.isEmpty() ? QString() : root.filePath(chosen));
+        QStringList asked;
+        for (const QString &name : questions)
+            asked.append(root.filePath(name));
+        QCOMPARE(FileDialog::overwriteQuestions(), asked);
+        QCOMPARE(dialogs.last().defaultSuffix, QStringLiteral("db"));
+    }
+
     // A box, dialog or launch that no test expected ends the test program at
     // once and names itself, rather than waiting for the test's timeout.
     void unexpectedModalEndsTheTestProgram_data()

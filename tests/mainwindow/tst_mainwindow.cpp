@@ -131,6 +131,7 @@ private slots:
     void save_data();
     void save();
     void saveOnNewDatabaseAsksForName();
+    void saveAs_data();
     void saveAs();
     void saveAsCancelledWritesNothing();
     void backup_data();
@@ -550,19 +551,36 @@ void TestMainWindow::saveOnNewDatabaseAsksForName()
     QCOMPARE(spy.count(), 1);
 }
 
+void TestMainWindow::saveAs_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<QString>("typed"); // in b/
+    QTest::addColumn<QString>("saved"); // in b/
+    QTest::newRow("no extension: the edition's") << int(OstranaEdition) << "copy"
+                                                 << "copy.db";
+    QTest::newRow("no extension, coins") << int(NumivaxEdition) << "copy"
+                                         << "copy.txt";
+    QTest::newRow("own extension kept") << int(OstranaEdition) << "copy.inb"
+                                        << "copy.inb";
+    QTest::newRow("other extension kept") << int(VistrelEdition) << "copy.old"
+                                          << "copy.old";
+}
+
 void TestMainWindow::saveAs()
 {
-    Env env;
+    QFETCH(int, edition);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    Env env(edition);
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
     w.DeleteItem();
     QDir().mkpath(env.path(QStringLiteral("b")));
-    // Typed without an extension: none is added.
-    const QString target = env.path(QStringLiteral("b/copy"));
+    const QString target = env.path(QStringLiteral("b/") + saved);
 
-    FileDialog::queueAnswer(target);
+    FileDialog::queueAnswer(env.path(QStringLiteral("b/") + typed));
     w.SaveAs();
 
     const FileDialog::Request &request = env.dialogs.last();
@@ -570,9 +588,12 @@ void TestMainWindow::saveAs()
     QCOMPARE(request.title, QStringLiteral("Åben ostrana register fil"));
     QCOMPARE(request.filters, QStringList { QStringLiteral("DB (*.inb *.txt *.db)") });
     QCOMPARE(request.folder, QFileInfo(file).absolutePath());
+    QCOMPARE(request.defaultSuffix, QLatin1String(edition == NumivaxEdition ? "txt" : "db"));
 
     QCOMPARE(dataLines(target).size(), 2);
     QCOMPARE(dataLines(file).size(), 3);
+    QCOMPARE(
+        QDir(env.path(QStringLiteral("b"))).entryList({ QStringLiteral("copy*") }, QDir::Files), QStringList { saved });
     QCOMPARE(w.currentFileName(), target);
     QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(env.path(QStringLiteral("b"))));
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), target);
@@ -1064,16 +1085,21 @@ void TestMainWindow::replacingAFileIsAsked_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("replace");
-    QTest::newRow("Save As, no") << "SaveAs" << false;
-    QTest::newRow("Save As, yes") << "SaveAs" << true;
-    QTest::newRow("Backup, no") << "Backup" << false;
-    QTest::newRow("Backup, yes") << "Backup" << true;
+    QTest::addColumn<QString>("typed"); // in a/, beside other.db
+    QTest::newRow("Save As, no") << "SaveAs" << false << "other.db";
+    QTest::newRow("Save As, yes") << "SaveAs" << true << "other.db";
+    // The name gets its extension before the question.
+    QTest::newRow("Save As without extension, no") << "SaveAs" << false << "other";
+    QTest::newRow("Save As without extension, yes") << "SaveAs" << true << "other";
+    QTest::newRow("Backup, no") << "Backup" << false << "other.db";
+    QTest::newRow("Backup, yes") << "Backup" << true << "other.db";
 }
 
 void TestMainWindow::replacingAFileIsAsked()
 {
     QFETCH(QString, command);
     QFETCH(bool, replace);
+    QFETCH(QString, typed);
     Env env;
     const QString file = env.database(QStringLiteral("a/home.db"));
     const QString other
@@ -1083,10 +1109,10 @@ void TestMainWindow::replacingAFileIsAsked()
     MainWindow w;
 
     if (replace) {
-        FileDialog::queueAnswer(other);
+        FileDialog::queueAnswer(env.path(QStringLiteral("a/") + typed));
     } else {
         // "No" to the question, then the dialog is closed.
-        FileDialog::queueOverwriteRefused(other);
+        FileDialog::queueOverwriteRefused(env.path(QStringLiteral("a/") + typed));
         FileDialog::queueCancel();
     }
     QVERIFY(QMetaObject::invokeMethod(&w, command.toLatin1().constData()));
