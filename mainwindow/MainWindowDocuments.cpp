@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -62,6 +63,31 @@ QString demoDatabaseFor(int edition, const QString &language)
 QString databaseSuffixFor(int edition)
 {
     return QFileInfo(demoDatabaseFor(edition, QStringLiteral("dk"))).suffix();
+}
+
+// Whether the folder is one of the demo folders under the program's working
+// folder (a relative demo folder is taken from the current folder).
+bool isDemoFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    for (int edition : { OstranaEdition, VistrelEdition, NumivaxEdition, QuorvelEdition }) {
+        if (absolute == QDir::cleanPath(QFileInfo(demoFolder(edition)).absoluteFilePath()))
+            return true;
+    }
+    return false;
+}
+
+// The folder proposed for the user's own databases while none has been used:
+// the documents folder, or the home folder should it be missing, never the
+// working folder that holds the demo databases.
+QString userDatabaseFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
 
 } // namespace
@@ -240,7 +266,9 @@ void MainWindow::Load(bool ShowOpenDialog)
         FileDialog::Request request;
         request.mode = FileDialog::ExistingFile;
         request.objectName = tr("Åben ostrana register fil");
-        request.folder = lastDbDir();
+        // Until the user has used a database of their own, the dialog starts
+        // among the user's documents rather than beside the demo database.
+        request.folder = isDemoFolder(lastDbDir()) ? userDatabaseFolder() : lastDbDir();
         request.filters = { FileDialog::allFilesFilter(), DatabaseFilter };
         request.selectedFilter = DatabaseFilter;
         const FileDialog::Answer answer = FileDialog::ask(this, request);
@@ -320,7 +348,11 @@ bool MainWindow::saveDatabaseAs()
     FileDialog::Request request;
     request.mode = FileDialog::AnyFile;
     request.title = tr("Åben ostrana register fil");
-    request.folder = lastDbDir();
+    // A new database and a copy of the demo database go among the user's
+    // documents, not into the working folder beside the demo databases.
+    const bool usersOwnFile
+        = !m_currentFileName.isEmpty() && !isDemoFolder(QFileInfo(m_currentFileName).absolutePath());
+    request.folder = usersOwnFile ? lastDbDir() : userDatabaseFolder();
     request.filters = { DatabaseFilter };
     request.confirmOverwrite = true;
     // A name typed without an extension gets the edition's, so that the

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -106,6 +107,38 @@ public:
     }
 };
 
+// Points the user's folders at a temporary home for the object's lifetime:
+// the documents folder is then its "Documents".
+class TemporaryHome
+{
+public:
+    explicit TemporaryHome(const QString &home)
+        : m_home(qgetenv("HOME"))
+        , m_configHome(qgetenv("XDG_CONFIG_HOME"))
+        , m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        QDir().mkpath(home + QStringLiteral("/Documents"));
+        qputenv("HOME", QFile::encodeName(home));
+        // No user-dirs file there: the documents folder is the default one.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+    }
+    ~TemporaryHome()
+    {
+        qputenv("HOME", m_home);
+        if (m_hadConfigHome)
+            qputenv("XDG_CONFIG_HOME", m_configHome);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+    TemporaryHome(const TemporaryHome &) = delete;
+    TemporaryHome &operator=(const TemporaryHome &) = delete;
+
+private:
+    QByteArray m_home;
+    QByteArray m_configHome;
+    bool m_hadConfigHome;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -134,6 +167,8 @@ private slots:
     void saveAs_data();
     void saveAs();
     void saveAsCancelledWritesNothing();
+    void usersDatabasesGoAmongTheirDocuments_data();
+    void usersDatabasesGoAmongTheirDocuments();
     void backup_data();
     void backup();
     void backupCancelled();
@@ -617,6 +652,59 @@ void TestMainWindow::saveAsCancelledWritesNothing()
     QCOMPARE(w.currentFileName(), file);
     QVERIFY(databaseModified());
     setDatabaseModified(false);
+}
+
+void TestMainWindow::usersDatabasesGoAmongTheirDocuments_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("start"); // "demo", "none" (nothing stored) or "own"
+    QTest::addColumn<bool>("newDatabase"); // File, New before the command
+    QTest::addColumn<QString>("proposed"); // "documents" or "own" (the folder a/)
+    QTest::newRow("Save As of the demo database") << "SaveAs"
+                                                  << "demo" << false << "documents";
+    QTest::newRow("Save As of a new database") << "SaveAs"
+                                               << "own" << true << "documents";
+    QTest::newRow("Save As of the user's database") << "SaveAs"
+                                                    << "own" << false << "own";
+    QTest::newRow("Open beside the demo database") << "Load"
+                                                   << "demo" << false << "documents";
+    QTest::newRow("Open with nothing stored") << "Load"
+                                              << "none" << false << "documents";
+    QTest::newRow("Open after the user's database") << "Load"
+                                                    << "own" << false << "own";
+}
+
+void TestMainWindow::usersDatabasesGoAmongTheirDocuments()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, start);
+    QFETCH(bool, newDatabase);
+    QFETCH(QString, proposed);
+    Env env;
+    TestSupport::RunFolderCopy run({ QStringLiteral("db/DemoDBStd") });
+    QVERIFY(run.isValid());
+    TemporaryHome home(env.path(QStringLiteral("home")));
+    const QString documents = env.path(QStringLiteral("home/Documents"));
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), documents);
+    const QString own = env.database(QStringLiteral("a/home.db"));
+    if (start == QLatin1String("own")) {
+        env.startWith(own);
+    } else if (start == QLatin1String("demo")) {
+        Settings().setValue(
+            QStringLiteral("LastSavedDBFile"), QStringLiteral("db/DemoDBStd/OstranaStdDemoDatabase.dk.db"));
+        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("db/DemoDBStd/"));
+    }
+    MainWindow w;
+    QVERIFY(w.startSucceeded());
+    if (newDatabase)
+        w.FileNew();
+
+    FileDialog::queueCancel();
+    QVERIFY(QMetaObject::invokeMethod(&w, command.toLatin1().constData()));
+    QCOMPARE(env.dialogs.count(), 1);
+    QCOMPARE(env.dialogs.last().folder, proposed == QLatin1String("own") ? QFileInfo(own).absolutePath() : documents);
+    // Only the dialog's proposal changes: nothing was chosen, so nothing is stored.
+    QCOMPARE(QDir(documents).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestMainWindow::backup_data()
