@@ -215,7 +215,10 @@ private:
 
     // Link handling.
     void clearPicturePreview();
-    QString chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter);
+    // An existing file only (an open dialog) or also a name still to be made.
+    enum class Chooser { ExistingFile, AnyFile };
+    QString chooseFile(
+        Chooser chooser, const QString &settingsKey, const QString &defaultFolder, const QString &filter);
     void offerProductModel(bool itemHasOne);
     bool isStorableLink(const QString &link);
     // A text field reported a change its validator refused.

@@ -81,11 +81,11 @@ void ItemDialog::currentPageChangedSlot(QWidget *page)
     }
 }
 
-QString ItemDialog::chooseFile(const QString &settingsKey, const QString &defaultFolder, const QString &filter)
+QString ItemDialog::chooseFile(
+    Chooser chooser, const QString &settingsKey, const QString &defaultFolder, const QString &filter)
 {
     FileDialog::Request request;
-    // A file that does not exist yet may be named too.
-    request.mode = FileDialog::AnyFile;
+    request.mode = chooser == Chooser::ExistingFile ? FileDialog::ExistingFile : FileDialog::AnyFile;
     request.folder = Settings().value(settingsKey, defaultFolder).toString();
     request.filters = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     return FileDialog::ask(this, request).path;
@@ -106,8 +106,9 @@ bool ItemDialog::isStorableLink(const QString &link)
 
 void ItemDialog::browsePhoto_slot()
 {
-    const QString path = chooseFile(QStringLiteral("PicturePath"), defaultPicturePath(),
-        tr("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)"));
+    // Pictures and receipts are files that exist: an open dialog.
+    const QString path = chooseFile(Chooser::ExistingFile, QStringLiteral("PicturePath"), defaultPicturePath(),
+        tr("Billed fil (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.mng *.pnm *.xbm *.xpm);;Alle (*.*)"));
     if (path.isEmpty())
         return;
     const QString link = QDir::toNativeSeparators(path);
@@ -121,8 +122,8 @@ void ItemDialog::browsePhoto_slot()
 
 void ItemDialog::browseReceipt_slot()
 {
-    const QString path = chooseFile(QStringLiteral("ReceiptPath"), defaultDocumentPath(),
-        tr("Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)"));
+    const QString path = chooseFile(Chooser::ExistingFile, QStringLiteral("ReceiptPath"), defaultDocumentPath(),
+        tr("Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle (*.*)"));
     const QString link = QDir::toNativeSeparators(path);
     if (!path.isEmpty() && isStorableLink(link))
         receiptLineEdit->setText(link);
@@ -130,7 +131,8 @@ void ItemDialog::browseReceipt_slot()
 
 void ItemDialog::InsertDocumentSlot()
 {
-    const QString path = chooseFile(QStringLiteral("DocumentPath"), defaultDocumentPath(),
+    // A document may be named before it is written.
+    const QString path = chooseFile(Chooser::AnyFile, QStringLiteral("DocumentPath"), defaultDocumentPath(),
         tr("Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)"));
     const QString link = QDir::toNativeSeparators(path);
     if (!path.isEmpty() && isStorableLink(link))

@@ -457,14 +457,6 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
         <translation>Please correct the field.</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
-    </message>
-    <message>
         <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
         <translation>Documents (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
     </message>
@@ -555,6 +547,14 @@ Show the new values: your changes are discarded.</translation>
     <message>
         <source>Du valgte &quot;%1&quot; i feltet &quot;%2&quot;, men navnet er slettet fra listen siden. Vælg et andet navn, før du gemmer.</source>
         <translation>You chose &quot;%1&quot; in the field &quot;%2&quot;, but that name has since been deleted from the list. Choose another name before you save.</translation>
+    </message>
+    <message>
+        <source>Billed fil (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+        <translation>Picture files (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+        <translation>Receipts (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
     </message>
 </context>
 <context>

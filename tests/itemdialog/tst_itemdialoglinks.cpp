@@ -214,12 +214,14 @@ private slots:
         QTest::mouseClick(d->browsePhotoPushButton, Qt::LeftButton);
         QCOMPARE(files.count(), 1);
         const FileDialog::Request asked = files.last();
-        QCOMPARE(asked.mode, FileDialog::AnyFile);
+        // An open dialog: the picture exists.
+        QCOMPARE(asked.mode, FileDialog::ExistingFile);
+        QVERIFY(!asked.confirmOverwrite);
         QCOMPARE(asked.title, QString());
         QCOMPARE(
             asked.folder, QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         QCOMPARE(asked.filters,
-            QStringList({ QStringLiteral("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm)"),
+            QStringList({ QStringLiteral("Billed fil (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.mng *.pnm *.xbm *.xpm)"),
                 QStringLiteral("Alle (*.*)") }));
         QCOMPARE(d->photolinkLineEdit->text(), QString());
         QVERIFY(!tabEnabled(d.get(), d->picturePage));
@@ -245,14 +247,16 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("mode");
+        // A receipt exists: an open dialog. A document may be named first.
         QTest::newRow("receipt") << "browseReceiptPushButton"
                                  << "ReceiptPath"
-                                 << "Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm)"
-                                 << "receiptLineEdit";
+                                 << "Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm)"
+                                 << "receiptLineEdit" << int(FileDialog::ExistingFile);
         QTest::newRow("document") << "insertDocumentPushButton"
                                   << "DocumentPath"
                                   << "Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif)"
-                                  << "documentLineEdit";
+                                  << "documentLineEdit" << int(FileDialog::AnyFile);
     }
     void browseReceiptAndDocument()
     {
@@ -260,6 +264,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, filter);
         QFETCH(QString, field);
+        QFETCH(int, mode);
         TestSupport::IsolatedSettings settings(OstranaEdition);
         FileDialog::Recording files;
         Register reg;
@@ -274,7 +279,8 @@ private slots:
         }
         QCOMPARE(files.last().folder, QDir::toNativeSeparators(QStringLiteral("/opt/programs/Taldrum")));
         QCOMPARE(files.last().filters, QStringList({ filter, QStringLiteral("Alle (*.*)") }));
-        QCOMPARE(files.last().mode, FileDialog::AnyFile);
+        QCOMPARE(int(files.last().mode), mode);
+        QVERIFY(!files.last().confirmOverwrite);
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
         {
