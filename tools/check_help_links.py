@@ -2,7 +2,9 @@
 """Checks the help pages: every link, picture and style sheet a page refers to
 resolves to a file in the help folder, and every #fragment to an id of the
 page it points into. Also checks what the pages need to be read by anyone: a
-language, a title, and a text alternative for every picture.
+language, a title, the declared encoding (UTF-8, as the files are written)
+and a text alternative for every picture; and that every Danish page has its
+Norwegian counterpart (release notes aside).
 
 Usage: check_help_links.py [HELP_FOLDER]   (default: data/help)
 Exit status 1 with one line per fault when anything does not resolve.
@@ -23,6 +25,7 @@ class Page(html.parser.HTMLParser):
         self.title = ''
         self._in_title = False
         self.images_without_alt = []
+        self.charset = None
 
     def handle_starttag(self, tag, attrs):
         attrs = dict(attrs)
@@ -30,6 +33,8 @@ class Page(html.parser.HTMLParser):
             self.ids.add(attrs['id'])
         if tag == 'a' and 'name' in attrs:
             self.ids.add(attrs['name'])
+        if tag == 'meta' and attrs.get('charset'):
+            self.charset = attrs['charset'].lower()
         if tag == 'html':
             self.lang = attrs.get('lang')
         if tag == 'title':
@@ -74,6 +79,8 @@ def check(folder):
     for path, page in sorted(pages.items()):
         if not page.lang:
             faults.append('%s: no lang attribute on <html>' % path)
+        if page.charset != 'utf-8':
+            faults.append('%s: does not declare <meta charset="utf-8">' % path)
         if not page.title.strip():
             faults.append('%s: no title' % path)
         for line in page.images_without_alt:
@@ -102,6 +109,12 @@ def check(folder):
                     faults.append(where + ' has a fragment but does not point to a page')
                 elif url.fragment not in pages[target].ids:
                     faults.append(where + ' names no id of its page')
+    for path in sorted(pages):
+        name = os.path.basename(path)
+        if name.endswith('.dk.htm') and not name.startswith('releasenotes.'):
+            norwegian = path[:-len('.dk.htm')] + '.no.htm'
+            if norwegian not in pages:
+                faults.append('%s: no Norwegian page %s' % (path, os.path.basename(norwegian)))
     return faults, len(pages)
 
 
