@@ -536,12 +536,12 @@ private slots:
         QTest::addColumn<bool>("print");
         QTest::addColumn<bool>("help");
 
-        QTest::newRow("Quorvel groups") << int(QuorvelEdition) << "dk" << 1 << true << false;
-        QTest::newRow("Quorvel locations") << int(QuorvelEdition) << "dk" << 2 << false << false;
+        QTest::newRow("Quorvel groups") << int(QuorvelEdition) << "dk" << 1 << true << true;
+        QTest::newRow("Quorvel locations") << int(QuorvelEdition) << "dk" << 2 << false << true;
         QTest::newRow("Ostrana groups") << int(OstranaEdition) << "dk" << 1 << false << true;
         QTest::newRow("Ostrana suppliers, Norwegian") << int(OstranaEdition) << "no" << 3 << false << true;
-        QTest::newRow("Ostrana, English") << int(OstranaEdition) << "en" << 1 << false << false;
-        QTest::newRow("Numivax groups") << int(NumivaxEdition) << "dk" << 1 << false << false;
+        QTest::newRow("Ostrana, English") << int(OstranaEdition) << "en" << 1 << false << true;
+        QTest::newRow("Numivax groups") << int(NumivaxEdition) << "dk" << 1 << false << true;
     }
 
     void buttonsByEdition()
