@@ -16,7 +16,6 @@ namespace {
 
 const QString danish = QStringLiteral("dk");
 const QString norwegian = QStringLiteral("no");
-const QString english = QStringLiteral("en");
 
 QString page(const char *pattern, const QString &language)
 {
@@ -39,7 +38,8 @@ QString pageName(Topic topic, int edition, const QString &language)
     case Contents:
         switch (edition) {
         case VistrelEdition:
-            return QStringLiteral("Help.htm");
+            // The Danish contents came first and kept its name without a language.
+            return language == danish ? QStringLiteral("Help.htm") : page("HelpVistrel.%1.htm", language);
         case NumivaxEdition:
             return page("HelpNumivax.%1.htm", language);
         default:
@@ -69,22 +69,6 @@ QString pageName(Topic topic, int edition, const QString &language)
         }
     }
     return QString();
-}
-
-bool isOffered(Topic topic, int edition, const QString &language)
-{
-    switch (topic) {
-    case Contents:
-        if (edition == OstranaEdition)
-            return language == danish || language == norwegian;
-        return (edition == VistrelEdition || edition == NumivaxEdition) && language == danish;
-    case Tutorial:
-        return edition != QuorvelEdition || language == danish;
-    case ErrorHandling:
-    case Links:
-        return true;
-    }
-    return false;
 }
 
 ReleaseNotes releaseNotes(int edition, const QString &language)
@@ -127,17 +111,19 @@ QString printSetupPage(int edition, const QString &language)
     return page("printSetupDialog.%1.htm", language);
 }
 
-QString listSetupPage(int edition, int listKind)
+QString listSetupPage(int edition, const QString &language, int listKind)
 {
-    if (edition != OstranaEdition && edition != QuorvelEdition)
-        return QString();
+    // One page per list for every edition: the lists work alike everywhere.
+    // The first Danish pages kept their names without a language.
+    Q_UNUSED(edition);
+    const bool dk = language == danish;
     switch (listKind) {
     case 1:
-        return QStringLiteral("SetupOstranaTyperDialog.htm");
+        return dk ? QStringLiteral("SetupOstranaTyperDialog.htm") : page("SetupOstranaTyperDialog.%1.htm", language);
     case 2:
-        return QStringLiteral("SetupLokalerDialog.htm");
+        return dk ? QStringLiteral("SetupLokalerDialog.htm") : page("SetupLokalerDialog.%1.htm", language);
     case 3:
-        return QStringLiteral("SetupSupplierDialog.dk.htm");
+        return page("SetupSupplierDialog.%1.htm", language);
     default:
         return QString();
     }
@@ -150,47 +136,17 @@ QString commonSetupPage(int edition, const QString &language)
     return page("CommonSetupDialog.%1.htm", language);
 }
 
-bool itemDialogHelpEnabled(int edition, const QString &language)
-{
-    if (edition == OstranaEdition || edition == QuorvelEdition)
-        return language != english;
-    return language != english && language != norwegian;
-}
-
-bool printSetupHelpEnabled(int edition, const QString &language)
-{
-    return (edition == OstranaEdition && language != english) || (edition == NumivaxEdition && language == danish);
-}
-
-bool listSetupHelpShown(int edition, const QString &language)
-{
-    return edition == OstranaEdition && language != english;
-}
-
-bool commonSetupHelpEnabled(int edition, const QString &language)
-{
-    Q_UNUSED(edition);
-    return language != english;
-}
-
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
-    for (Topic topic : { Contents, Tutorial, ErrorHandling, Links }) {
-        if (isOffered(topic, edition, language))
-            pages.append(pageName(topic, edition, language));
-    }
+    for (Topic topic : { Contents, Tutorial, ErrorHandling, Links })
+        pages.append(pageName(topic, edition, language));
     pages.append(releaseNotes(edition, language).name);
-    if (itemDialogHelpEnabled(edition, language))
-        pages.append(itemDialogPage(edition, language));
-    if (printSetupHelpEnabled(edition, language))
-        pages.append(printSetupPage(edition, language));
-    if (listSetupHelpShown(edition, language)) {
-        for (int kind = 1; kind <= 3; ++kind)
-            pages.append(listSetupPage(edition, kind));
-    }
-    if (commonSetupHelpEnabled(edition, language))
-        pages.append(commonSetupPage(edition, language));
+    pages.append(itemDialogPage(edition, language));
+    pages.append(printSetupPage(edition, language));
+    for (int kind = 1; kind <= 3; ++kind)
+        pages.append(listSetupPage(edition, language, kind));
+    pages.append(commonSetupPage(edition, language));
     pages.removeDuplicates();
     return pages;
 }

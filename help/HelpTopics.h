@@ -23,10 +23,8 @@ enum Topic {
 };
 
 // The page a help command opens, e.g. "index.dk.htm" for Contents in Ostrana.
+// The Help menu offers every command in every edition and language.
 QString pageName(Topic topic, int edition, const QString &language);
-
-// Whether the Help menu offers the command in that edition and language.
-bool isOffered(Topic topic, int edition, const QString &language);
 
 struct ReleaseNotes
 {
@@ -35,18 +33,13 @@ struct ReleaseNotes
 };
 ReleaseNotes releaseNotes(int edition, const QString &language);
 
-// The help pages of the dialogs' help buttons, "" where the button opens
-// nothing. listKind is 1 (groups), 2 (locations) or 3 (suppliers).
+// The help pages of the dialogs' help buttons, which every edition offers in
+// every language. listKind is 1 (groups), 2 (locations) or 3 (suppliers); ""
+// for any other kind.
 QString itemDialogPage(int edition, const QString &language);
 QString printSetupPage(int edition, const QString &language);
-QString listSetupPage(int edition, int listKind);
+QString listSetupPage(int edition, const QString &language, int listKind);
 QString commonSetupPage(int edition, const QString &language);
-
-// Whether the dialogs' help buttons can be used in that edition and language.
-bool itemDialogHelpEnabled(int edition, const QString &language);
-bool printSetupHelpEnabled(int edition, const QString &language);
-bool listSetupHelpShown(int edition, const QString &language);
-bool commonSetupHelpEnabled(int edition, const QString &language);
 
 // Every file name in the help folder that some command or help button of that
 // edition opens in that language: what an installation must hold.

@@ -5,7 +5,6 @@
 #include "core/Edition.h"
 #include "core/Settings.h"
 #include "database/userItemCollection.h"
-#include "help/HelpTopics.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -30,13 +29,6 @@ void removeHelp(std::initializer_list<QWidget *> widgets)
         widget->setToolTip(QString());
         widget->setWhatsThis(QString());
     }
-}
-
-void applyHelpButton(Ui::ItemDialogBase &form)
-{
-    // Only the help pages that are installed are offered.
-    if (!HelpTopics::itemDialogHelpEnabled(edition(), currentLanguage()))
-        form.helpPushButton->setEnabled(false);
 }
 
 void applyVistrel(QDialog &dialog, Ui::ItemDialogBase &f)
@@ -75,8 +67,6 @@ void applyNumivax(QDialog &dialog, Ui::ItemDialogBase &f)
 
 void ItemDialogEditionLook::apply(QDialog &dialog, Ui::ItemDialogBase &f)
 {
-    applyHelpButton(f);
-
     if (isQuorvel()) {
         // The inventory edition numbers its items itself.
         f.serialnoLineEdit->setEnabled(false);

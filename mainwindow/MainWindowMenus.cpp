@@ -2,7 +2,6 @@
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
-#include "help/HelpTopics.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/funiQListViewItem.h"
 #include "mainwindow/larkspanwindow.h"
@@ -311,13 +310,10 @@ void MainWindowMenus::createHelpMenu()
     m_helpMenu = m_window->menuBar()->addMenu(tr("&Hjælp"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
 
-    const QString language = currentLanguage();
-    if (HelpTopics::isOffered(HelpTopics::Contents, edition(), language))
-        m_helpMenu->addAction(
-            makeAction(tr("&Hjælp..."), QString(), QKeySequence(Qt::Key_F1), QIcon(), &MainWindow::Help));
-    if (HelpTopics::isOffered(HelpTopics::Tutorial, edition(), language))
-        m_helpMenu->addAction(
-            makeAction(tr("&Tutorial..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpTutorial));
+    // Every edition has every help page in every language.
+    m_helpMenu->addAction(makeAction(tr("&Hjælp..."), QString(), QKeySequence(Qt::Key_F1), QIcon(), &MainWindow::Help));
+    m_helpMenu->addAction(
+        makeAction(tr("&Tutorial..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpTutorial));
     m_helpMenu->addAction(makeAction(tr("&Links..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpLinks));
     m_helpMenu->addAction(
         makeAction(tr("&ErrorHandling..."), QString(), QKeySequence(), QIcon(), &MainWindow::HelpErrorHandling));

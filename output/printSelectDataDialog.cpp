@@ -100,8 +100,6 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection *collection, QWidg
     }
     PrintGroupComboBox->setCurrentIndex(settings.groupToPrint);
     PrintLocationComboBox->setCurrentIndex(settings.locationToPrint);
-
-    buttonHelp->setEnabled(hasHelp());
 }
 
 QList<PrintFields::Field> printSelectDataDialog::listedFields()
@@ -169,11 +167,6 @@ QLabel *printSelectDataDialog::lengthLabel(PrintFields::Field field) const
             return label;
     }
     return nullptr;
-}
-
-bool printSelectDataDialog::hasHelp()
-{
-    return HelpTopics::printSetupHelpEnabled(edition(), currentLanguage());
 }
 
 QString printSelectDataDialog::helpPage()

@@ -31,8 +31,6 @@ public:
 
     // The help page of the edition and language ("printSetupDialog.dk.htm").
     static QString helpPage();
-    // Whether the edition has a help page for this dialog in the current language.
-    static bool hasHelp();
 
 public slots:
     void add_slot();

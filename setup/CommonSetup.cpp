@@ -25,9 +25,6 @@ CommonSetup::CommonSetup(QWidget *parent, const QString &name, bool modal, Qt::W
     ReceiptPathLineEdit->setText(m_receiptPath);
     DocumentPathLineEdit->setText(m_documentPath);
 
-    if (currentLanguage() == QLatin1String("en"))
-        buttonHelp->setEnabled(false);
-
     if (isNumivax()) {
         PicturePathLabel->setText(tr("NUMIVAX_FRONT_PICTURE_PATH"));
         ReceipthPathLabel->setText(tr("NUMIVAX_BACK_PICTURE_PATH"));

@@ -54,7 +54,6 @@ setupdialog::setupdialog(
     m_changed = false;
     enableEditing(!m_collection->isReadOnly());
 
-    buttonHelp->setVisible(HelpTopics::listSetupHelpShown(edition(), currentLanguage()));
     selectedItemLineEdit->setValidator(new StoredTextValidator(selectedItemLineEdit));
 
     connect(addButton, &QPushButton::clicked, this, &setupdialog::AddSlot);
@@ -288,7 +287,7 @@ void setupdialog::OKSlot()
 
 void setupdialog::HelpSlot()
 {
-    const QString page = HelpTopics::listSetupPage(edition(), m_kind);
+    const QString page = HelpTopics::listSetupPage(edition(), currentLanguage(), m_kind);
     if (!page.isEmpty())
         openHtmlPage(page, QString(), false);
 }

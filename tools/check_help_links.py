@@ -6,12 +6,17 @@ language, a title, the declared encoding (UTF-8, as the files are written)
 and a text alternative for every picture; and that every Danish page has its
 Norwegian counterpart (release notes aside).
 
-Usage: check_help_links.py [HELP_FOLDER]   (default: data/help)
+With --required-by PROGRAM it also runs PROGRAM, which prints one line
+"EDITION LANGUAGE FILE" for every help file a command or help button of the
+program can open, and checks that each of those files is in the folder.
+
+Usage: check_help_links.py [HELP_FOLDER] [--required-by PROGRAM]   (default: data/help)
 Exit status 1 with one line per fault when anything does not resolve.
 """
 
 import html.parser
 import os
+import subprocess
 import sys
 import urllib.parse
 
@@ -118,9 +123,36 @@ def check(folder):
     return faults, len(pages)
 
 
+def check_required(folder, program):
+    """The files the program can open that the folder lacks, one fault each."""
+    result = subprocess.run([program], capture_output=True, text=True)
+    if result.returncode != 0:
+        return ['%s failed (%d): %s' % (program, result.returncode, result.stderr.strip())]
+    faults = []
+    wanted = {}
+    for line in result.stdout.splitlines():
+        edition, language, name = line.split(' ', 2)
+        wanted.setdefault(name, []).append('%s/%s' % (edition, language))
+    if not wanted:
+        faults.append('%s names no help files' % program)
+    for name, users in sorted(wanted.items()):
+        if not os.path.isfile(os.path.join(folder, name)):
+            faults.append('%s: opened in edition/language %s but missing' % (os.path.join(folder, name), ', '.join(users)))
+    return faults
+
+
 def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..', 'data', 'help')
-    faults, count = check(os.path.normpath(folder))
+    args = sys.argv[1:]
+    program = None
+    if '--required-by' in args:
+        at = args.index('--required-by')
+        program = args[at + 1]
+        del args[at:at + 2]
+    folder = args[0] if args else os.path.join(os.path.dirname(__file__), '..', 'data', 'help')
+    folder = os.path.normpath(folder)
+    faults, count = check(folder)
+    if program:
+        faults += check_required(folder, program)
     for fault in faults:
         print(fault)
     if faults:

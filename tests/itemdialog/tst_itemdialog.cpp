@@ -787,29 +787,28 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("help");
         QTest::addColumn<bool>("serialEnabled");
         QTest::addColumn<QString>("countToolTip");
         QTest::addColumn<QString>("nameToolTip");
         QTest::addColumn<QString>("receiptToolTip");
         QTest::newRow("Ostrana dk") << int(OstranaEdition) << "dk"
-                                    << "Inventar" << true << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                    << "Inventar" << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
                                     << "TOOLTIP_NAME_FIELD"
                                     << "TOOLTIP_BROWSE_RECEIPT_BTN";
         QTest::newRow("Ostrana en") << int(OstranaEdition) << "en"
-                                    << "Inventar" << false << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                    << "Inventar" << true << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
                                     << "TOOLTIP_NAME_FIELD"
                                     << "TOOLTIP_BROWSE_RECEIPT_BTN";
         QTest::newRow("Quorvel") << int(QuorvelEdition) << "no"
-                                 << "Inventar" << true << false << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
+                                 << "Inventar" << false << "TOOLTIP_NUMBER_OF_ITEMS_FIELD"
                                  << "TOOLTIP_NAME_FIELD"
                                  << "";
         QTest::newRow("Vistrel no") << int(VistrelEdition) << "no"
-                                    << "PICTURE_GALLERY" << false << true << "TOOLTIP_VISTREL_REG_NUMBER"
+                                    << "PICTURE_GALLERY" << true << "TOOLTIP_VISTREL_REG_NUMBER"
                                     << "TOOLTIP_NAME_FIELD"
                                     << "";
         QTest::newRow("Numivax dk") << int(NumivaxEdition) << "dk"
-                                    << "NUMIVAX_DIALOG_TITLE" << true << true << "TOOLTIP_DB_NUMBEROF"
+                                    << "NUMIVAX_DIALOG_TITLE" << true << "TOOLTIP_DB_NUMBEROF"
                                     << ""
                                     << "TOOLTIP_BROWSE_BACKSIDE_PICTURE_NUMIVAX";
     }
@@ -818,7 +817,6 @@ private slots:
         QFETCH(int, edition);
         QFETCH(QString, language);
         QFETCH(QString, title);
-        QFETCH(bool, help);
         QFETCH(bool, serialEnabled);
         QFETCH(QString, countToolTip);
         QFETCH(QString, nameToolTip);
@@ -828,7 +826,6 @@ private slots:
         Register reg;
         auto d = reg.open(reg.sofa);
         QCOMPARE(d->windowTitle(), title);
-        QCOMPARE(d->helpPushButton->isEnabled(), help);
         QCOMPARE(d->serialnoLineEdit->isEnabled(), serialEnabled);
         QCOMPARE(d->numberOfItemsLineEdit->toolTip(), countToolTip);
         QCOMPARE(d->nameLineEdit->toolTip(), nameToolTip);

@@ -189,7 +189,7 @@ private slots:
                                  << QStringList { "BILLED_PATH", "KVITTERINGS_PATH", "DOCUMENT_PATH" } << true;
         QTest::newRow("Numivax, English")
             << int(NumivaxEdition) << "en"
-            << QStringList { "NUMIVAX_FRONT_PICTURE_PATH", "NUMIVAX_BACK_PICTURE_PATH", "DOCUMENT_PATH" } << false;
+            << QStringList { "NUMIVAX_FRONT_PICTURE_PATH", "NUMIVAX_BACK_PICTURE_PATH", "DOCUMENT_PATH" } << true;
     }
 
     void editionLabels()
