@@ -1,15 +1,32 @@
 # cmake --install: the program folder PREFIX/lib/larkspan (the program under
 # its edition names, the catalogues and the installation data db/, help/,
 # Setup/, Work/), a launcher per edition in PREFIX/bin, and a desktop entry and
-# icon per edition under PREFIX/share, so that each edition starts from the
+# icons per edition under PREFIX/share, so that each edition starts from the
 # desktop's menu. Every file installed is listed in install_manifest.txt in
-# the build folder, which is what an uninstall removes.
+# the build folder, and in the installation's own record
+# PREFIX/share/larkspan/installed.txt together with the folders the
+# installation made; scripts/uninstall.sh removes what the record lists.
 #
 # The launchers run the program in a working folder of the user's own (see
 # packaging/larkspan-launcher.sh): nothing the user saves lands among the
 # files that the next installation replaces.
 
 set(LARKSPAN_PROGRAM_FOLDER lib/larkspan)
+set(LARKSPAN_INSTALL_RECORD share/larkspan/installed.txt)
+# The sizes of the edition icons in packaging/icons/ (tools/make_icons.sh).
+set(LARKSPAN_ICON_SIZES 16 24 32 48 64 128 256)
+
+# The folders that get files, outside the program folder too; the first step
+# notes which of them (and of their parents) do not exist yet.
+set(LARKSPAN_INSTALL_FOLDERS
+  bin ${LARKSPAN_PROGRAM_FOLDER} share/applications share/larkspan share/icons/hicolor/scalable/apps)
+foreach(size IN LISTS LARKSPAN_ICON_SIZES)
+  list(APPEND LARKSPAN_INSTALL_FOLDERS share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(CODE "
+  set(LARKSPAN_INSTALL_FOLDERS \"${LARKSPAN_INSTALL_FOLDERS}\")
+  set(LARKSPAN_INSTALL_RECORD \"${LARKSPAN_INSTALL_RECORD}\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallBegin.cmake)
 
 install(TARGETS larkspan RUNTIME DESTINATION ${LARKSPAN_PROGRAM_FOLDER})
 
@@ -22,7 +39,9 @@ install(FILES
 install(FILES ${LARKSPAN_RUN_DIR}/qt_dk.qm ${LARKSPAN_RUN_DIR}/qt_no.qm
   DESTINATION ${LARKSPAN_PROGRAM_FOLDER} OPTIONAL)
 
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${LARKSPAN_PROGRAM_FOLDER})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${LARKSPAN_PROGRAM_FOLDER}
+  PATTERN .gitattributes EXCLUDE
+  PATTERN .keep EXCLUDE)
 # The label folders exist even before they hold anything.
 install(DIRECTORY DESTINATION ${LARKSPAN_PROGRAM_FOLDER}/Setup)
 install(DIRECTORY DESTINATION ${LARKSPAN_PROGRAM_FOLDER}/Work)
@@ -44,8 +63,12 @@ foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
   list(GET fields 4 generic_nb)
 
   install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/larkspan-launcher.sh DESTINATION bin RENAME ${edition})
-  install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/${edition}.png
-    DESTINATION share/icons/hicolor/32x32/apps RENAME larkspan-${edition}.png)
+  foreach(size IN LISTS LARKSPAN_ICON_SIZES)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${size}x${size}/${edition}.png
+      DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME larkspan-${edition}.png)
+  endforeach()
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${edition}.svg
+    DESTINATION share/icons/hicolor/scalable/apps RENAME larkspan-${edition}.svg)
 
   # Links and desktop entries name the final prefix, known only at install time.
   install(CODE "
@@ -58,3 +81,6 @@ foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
     set(LARKSPAN_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/larkspan.desktop.in\")")
   install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallEdition.cmake)
 endforeach()
+
+# Last: the installation's record, once every other file is in place.
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallEnd.cmake)

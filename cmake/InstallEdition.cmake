@@ -1,6 +1,7 @@
 # Install-time part of one edition: the edition's name as a link to the
 # program in the program folder, and its desktop entry, which names the
-# final prefix. Both go into install_manifest.txt like every other file.
+# final prefix. Both go into install_manifest.txt like every other file,
+# under the final prefix (without DESTDIR), as CMake lists its own.
 # Set by the caller: LARKSPAN_EDITION, LARKSPAN_EDITION_TITLE,
 # LARKSPAN_GENERIC_EN/DA/NB, LARKSPAN_PROGRAM_FOLDER, LARKSPAN_DESKTOP_TEMPLATE.
 
@@ -11,10 +12,10 @@ set(link "${staged}/${LARKSPAN_PROGRAM_FOLDER}/${LARKSPAN_EDITION}")
 message(STATUS "Installing: ${link}")
 if(WIN32)
   file(COPY_FILE "${staged}/${LARKSPAN_PROGRAM_FOLDER}/larkspan.exe" "${link}.exe")
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}.exe")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${prefix}/${LARKSPAN_PROGRAM_FOLDER}/${LARKSPAN_EDITION}.exe")
 else()
   file(CREATE_LINK larkspan "${link}" SYMBOLIC)
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${prefix}/${LARKSPAN_PROGRAM_FOLDER}/${LARKSPAN_EDITION}")
 endif()
 
 set(EDITION "${LARKSPAN_EDITION}")
@@ -27,7 +28,7 @@ set(COMMENT_DA "${LARKSPAN_EDITION_TITLE} - ${LARKSPAN_GENERIC_DA}")
 set(COMMENT_NB "${LARKSPAN_EDITION_TITLE} - ${LARKSPAN_GENERIC_NB}")
 set(LAUNCHER "${prefix}/bin/${LARKSPAN_EDITION}")
 set(PROGRAM_FOLDER "${prefix}/${LARKSPAN_PROGRAM_FOLDER}")
-set(desktop_entry "${staged}/share/applications/larkspan-${LARKSPAN_EDITION}.desktop")
-message(STATUS "Installing: ${desktop_entry}")
-configure_file("${LARKSPAN_DESKTOP_TEMPLATE}" "${desktop_entry}" @ONLY)
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${desktop_entry}")
+set(desktop_entry "share/applications/larkspan-${LARKSPAN_EDITION}.desktop")
+message(STATUS "Installing: ${staged}/${desktop_entry}")
+configure_file("${LARKSPAN_DESKTOP_TEMPLATE}" "${staged}/${desktop_entry}" @ONLY)
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${prefix}/${desktop_entry}")

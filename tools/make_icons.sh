@@ -2,16 +2,20 @@
 # Writes the program's icons into desktop/icons/ (compiled in through desktop/larkspan.qrc).
 #
 # The toolbar and list icons are the 32x32 pictures of the Tango icon theme
-# (Debian package tango-icon-theme, public domain). The receipt icon and the
-# four edition icons are drawn here with ImageMagick at 128x128 and scaled
-# down, so their edges are smooth. See ICONS.md for the source of each file.
+# (Debian package tango-icon-theme, public domain). The receipt icon is drawn
+# here with ImageMagick at 128x128 and scaled down, so its edges are smooth.
+# The four edition icons are drawings of their own, packaging/icons/EDITION.svg:
+# each is rendered at every size a desktop asks for (packaging/icons/NxN/,
+# installed into the hicolor icon theme) and at 32x32 for the program's
+# window. See ICONS.md for the source of each file.
 #
-#   sudo apt-get install tango-icon-theme imagemagick
+#   sudo apt-get install tango-icon-theme imagemagick librsvg2-bin
 #   sh tools/make_icons.sh
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/desktop/icons"
+editions="$root/packaging/icons"
 tango=/usr/share/icons/Tango/32x32
 mkdir -p "$out"
 
@@ -48,35 +52,15 @@ draw receipt.png \
     -draw 'line 38,28 86,28' -draw 'line 38,44 74,44' -draw 'line 38,58 82,58' -draw 'line 38,72 66,72' \
     -stroke '#204a87' -strokewidth 8 -draw 'line 52,92 86,92'
 
-# Ostrana, home contents: a house.
-draw ostrana.png \
-    -fill '#eeeeec' -stroke '#555753' -strokewidth 5 -draw 'rectangle 24,58 104,116' \
-    -fill '#cc0000' -stroke '#a40000' -strokewidth 5 -draw 'polygon 10,62 64,12 118,62' \
-    -fill '#8f5902' -stroke '#5c3a00' -strokewidth 4 -draw 'rectangle 34,78 58,116' \
-    -fill '#729fcf' -stroke '#3465a4' -strokewidth 4 -draw 'rectangle 72,74 94,96' \
-    -stroke '#3465a4' -strokewidth 3 -draw 'line 83,74 83,96' -draw 'line 72,85 94,85'
-
-# Vistrel, pictures: a landscape in a gilt frame.
-draw vistrel.png \
-    -fill '#c4a000' -stroke '#8f5902' -strokewidth 4 -draw 'rectangle 8,16 120,112' \
-    -fill '#9fc5e8' -stroke '#8f5902' -strokewidth 3 -draw 'rectangle 22,30 106,98' \
-    -stroke none -fill '#fce94f' -draw 'circle 48,50 48,60' \
-    -fill '#4e9a06' -draw 'polygon 22,98 22,78 50,64 74,80 92,68 106,76 106,98'
-
-# Numivax, coins: a gold coin with its value.
-draw numivax.png \
-    -fill '#8f5902' -draw 'circle 66,66 66,10' \
-    -fill '#edd400' -stroke '#c4a000' -strokewidth 4 -draw 'circle 62,62 62,8' \
-    -fill none -stroke '#c4a000' -strokewidth 4 -draw 'circle 62,62 62,20' \
-    -stroke none -fill '#8f5902' -font /usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf \
-    -pointsize 64 -gravity center -annotate +0+2 '1'
-
-# Quorvel, inventory: a cardboard box with a barcode label.
-draw quorvel.png \
-    -fill '#c17d11' -stroke '#8f5902' -strokewidth 4 -draw 'polygon 14,40 64,22 114,40 64,58' \
-    -fill '#e9b96e' -draw 'polygon 14,40 64,58 64,118 14,100' \
-    -fill '#c17d11' -draw 'polygon 64,58 114,40 114,100 64,118' \
-    -fill white -stroke '#555753' -strokewidth 2 -draw 'rectangle 22,64 56,96' \
-    -stroke black -strokewidth 3 \
-    -draw 'line 27,68 27,90' -draw 'line 32,68 32,90' -draw 'line 35,68 35,90' \
-    -draw 'line 40,68 40,90' -draw 'line 45,68 45,90' -draw 'line 48,68 48,90' -draw 'line 52,68 52,90'
+# The edition icons, from their drawings. The sizes are those that
+# cmake/Install.cmake installs.
+render() {
+    rsvg-convert --width "$2" --height "$2" "$editions/$1.svg" | convert png:- $png_options "$3"
+}
+for edition in ostrana vistrel numivax quorvel; do
+    for size in 16 24 32 48 64 128 256; do
+        mkdir -p "$editions/${size}x$size"
+        render $edition $size "$editions/${size}x$size/$edition.png"
+    done
+    render $edition 32 "$out/$edition.png"
+done
