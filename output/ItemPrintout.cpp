@@ -89,13 +89,13 @@ void ItemPrintout::print(const Item *item, const DBItemCollection *collection, Q
     if (item) {
         const QFontMetrics metrics = painter.fontMetrics();
         const int step = metrics.ascent() + metrics.descent();
-        const int advance = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+        const qreal advance = PrintLayout::charWidth(painter);
         const int width = job.device().width();
         // A value takes the room from its column to the page's right margin
         // and goes on over as many lines as it needs; a label takes its column.
-        const int valueChars = std::max(1, (width - valueX - labelX) / advance);
-        const int labelChars = std::max(1, (valueX - labelX) / advance - 1);
-        const int pageChars = std::max(1, (width - 2 * labelX) / advance);
+        const int valueChars = std::max(1, int((width - valueX - labelX) / advance));
+        const int labelChars = std::max(1, int((valueX - labelX) / advance) - 1);
+        const int pageChars = std::max(1, int((width - 2 * labelX) / advance));
 
         // The lines of each page, known before the first is drawn.
         struct Printed

@@ -16,6 +16,7 @@
 #include "desktop/WaitCursor.h"
 #include "output/PageHeading.h"
 #include "output/PrintFieldTitles.h"
+#include "output/PrintLayout.h"
 
 namespace {
 
@@ -321,8 +322,7 @@ void ListPrinter::Print(QWidget *parent)
     const int step = ascent + metrics.descent();
     const int pageHeight = job.device().height();
     const int bottom = pageHeight - margin;
-    const int chars
-        = std::max(1, (job.device().width() - 2 * margin) / std::max(1, metrics.horizontalAdvance(QLatin1Char('M'))));
+    const int chars = std::max(1, int((job.device().width() - 2 * margin) / PrintLayout::charWidth(painter)));
 
     const PageHeading pageHeading(m_collection, PageHeading::listDetail(m_settings, m_collection));
     const QStringList heading = layout.headingLines();

@@ -38,7 +38,8 @@ QString PageHeading::listDetail(const PrintSettingsSnapshot &settings, const DBI
 {
     using namespace PrintFields;
     const auto only = [&](Field field, int index) {
-        return PrintFieldTitles::onlyText(field) + QStringLiteral(": ") + listEntry(collection, index, field == Location);
+        return PrintFieldTitles::onlyText(field) + QStringLiteral(": ")
+            + listEntry(collection, index, field == Location);
     };
     QString filter;
     if (settings.printGroupOnly && settings.printLocationOnly)

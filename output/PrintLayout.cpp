@@ -1,5 +1,8 @@
 #include "output/PrintLayout.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
@@ -226,4 +229,11 @@ QStringList PrintLayout::rowLines(int row) const
             cells.append(cellLines(m_columns.at(i), values.value(i), false));
     }
     return joined(cells);
+}
+
+qreal PrintLayout::charWidth(const QPainter &painter)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qreal width = metrics.horizontalAdvance(QString(100, QLatin1Char('M'))) / 100.0;
+    return width > 0 ? width : 1;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPainter;
+
 // The columns of a printed list laid out in characters of a fixed-pitch
 // font, so that a line fits the width the paper has room for.
 //
@@ -58,6 +60,9 @@ public:
     // slash, a backslash or a hyphen where there is one, elsewhere inside a
     // word. Blanks at the breaks are dropped.
     static QStringList wrapText(const QString &text, int width);
+    // The width of one character of the painter's fixed-pitch font on its
+    // device, measured over many as a line is drawn (never 0).
+    static qreal charWidth(const QPainter &painter);
 
 private:
     struct Placed

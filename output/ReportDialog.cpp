@@ -14,6 +14,7 @@
 #include "desktop/PrintJob.h"
 #include "output/PageHeading.h"
 #include "output/PrintFieldTitles.h"
+#include "output/PrintLayout.h"
 
 namespace {
 
@@ -177,8 +178,7 @@ void ReportDialog::report_slot()
     const QFontMetrics metrics = painter.fontMetrics();
     const int step = metrics.ascent() + metrics.descent();
     const int pageHeight = job.device().height();
-    const int chars = std::max(
-        1, (job.device().width() - m_x - bottomMargin) / std::max(1, metrics.horizontalAdvance(QLatin1Char('M'))));
+    const int chars = std::max(1, int((job.device().width() - m_x - bottomMargin) / PrintLayout::charWidth(painter)));
     const PageHeading pageHeading(m_collection);
     // The page heading, a blank line, the report's heading and its column heading.
     const int headingHeight = (int(pageHeading.lines(1, 1, chars).size()) + 3) * step;

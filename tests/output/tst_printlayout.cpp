@@ -36,9 +36,9 @@ private slots:
         QTest::newRow("at a blank, which goes")
             << QStringLiteral("Blue velvet sofa") << 8
             << QStringList { QStringLiteral("Blue"), QStringLiteral("velvet"), QStringLiteral("sofa") };
-        QTest::newRow("after a slash")
-            << QStringLiteral("/pics/living/sofa.jpg") << 8
-            << QStringList { QStringLiteral("/pics/"), QStringLiteral("living/"), QStringLiteral("sofa.jpg") };
+        QTest::newRow("after a slash") << QStringLiteral("/pics/living/sofa.jpg") << 8
+                                       << QStringList { QStringLiteral("/pics/"), QStringLiteral("living/"),
+                                              QStringLiteral("sofa.jpg") };
         QTest::newRow("inside a word too long")
             << QStringLiteral("Beskrivelse") << 4
             << QStringList { QStringLiteral("Besk"), QStringLiteral("rive"), QStringLiteral("lse") };
@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(layout.lineWidth(), 30);
         QCOMPARE(layout.wrappedTitles(), QStringList { QStringLiteral("Beskrivelse") });
         QCOMPARE(layout.rowLines(0),
-            (QStringList { QStringLiteral(" Sofa | Blue velvet | 123456 |"),
-                QStringLiteral("      | sofa        |        |") }));
+            (QStringList {
+                QStringLiteral(" Sofa | Blue velvet | 123456 |"), QStringLiteral("      | sofa        |        |") }));
         QCOMPARE(layout.headingLines(), QStringList { QStringLiteral(" Navn | Beskrivelse | Pris   |") });
 
         // Below the title's longest word only when the words are not enough.
@@ -96,8 +96,8 @@ private slots:
     // the end of the line, and named.
     void leavesOffColumnsLast()
     {
-        PrintLayout layout({ text(QStringLiteral("Navn"), 10), amount(QStringLiteral("Pris"), 9),
-                               amount(QStringLiteral("Vurd."), 9) },
+        PrintLayout layout(
+            { text(QStringLiteral("Navn"), 10), amount(QStringLiteral("Pris"), 9), amount(QStringLiteral("Vurd."), 9) },
             QStringLiteral("|"));
         layout.addRow({ QStringLiteral("Sofa"), QStringLiteral("1"), QStringLiteral("2") });
         layout.fitTo(7 + 12);
