@@ -136,6 +136,11 @@ public:
     // could not be written; it then stays due and the user was told.
     bool saveDueLists();
 
+    // The database file the collection shows, as the main window's caption
+    // names it; empty for a new database. Printouts name the database by it.
+    const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
+
     // The database file.
     bool LoadFromAsciiFile(const QString &path);
     bool SaveToFileAsAscii(const QString &path);
@@ -246,6 +251,7 @@ private:
     QString m_lockFailure;
     // The lock file this collection created and has not removed yet.
     QString m_heldLockPath;
+    QString m_fileName;
     int m_searchPosition = 0;
     // The named lists whose files wait for the database file.
     QList<int> m_dueLists;

@@ -179,6 +179,8 @@ void MainWindow::refreshDocumentState()
     if (!m_currentFileName.isEmpty())
         m_recentFiles->add(m_currentFileName);
 
+    if (m_collection)
+        m_collection->setFileName(m_currentFileName);
     setWindowTitle(windowCaption(m_currentFileName));
     if (m_menus)
         m_menus->retitle();
@@ -247,6 +249,7 @@ void MainWindow::FileNew()
     }
     m_currentFileName.clear();
     m_listView->SetCollection(m_collection.get());
+    m_collection->setFileName(QString());
     setWindowTitle(windowCaption(QString()));
 }
 
@@ -329,6 +332,7 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             m_collection->saveDueLists();
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
+            m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
         }
         const double seconds = stopwatch.elapsed() / 1000.0;

@@ -6,13 +6,17 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/PrintDialog.h"
 #include "desktop/PrintJob.h"
+#include "output/PageHeading.h"
 #include "output/PrintFieldTitles.h"
+#include "output/PrintLayout.h"
 
 namespace {
 
@@ -25,6 +29,10 @@ QString listName(const DBItemCollection *collection, int index, bool location)
         return QString::number(index);
     return list.entry(index);
 }
+
+// Where the labels and the values start, in printer units.
+constexpr int labelX = 60;
+constexpr int valueX = 260;
 
 QString title(PrintFields::Field field)
 {
@@ -80,12 +88,54 @@ void ItemPrintout::print(const Item *item, const DBItemCollection *collection, Q
     painter.setFont(font);
     if (item) {
         const QFontMetrics metrics = painter.fontMetrics();
-        int y = metrics.ascent();
+        const int step = metrics.ascent() + metrics.descent();
+        const qreal advance = PrintLayout::charWidth(painter);
+        const int width = job.device().width();
+        // A value takes the room from its column to the page's right margin
+        // and goes on over as many lines as it needs; a label takes its column.
+        const int valueChars = std::max(1, int((width - valueX - labelX) / advance));
+        const int labelChars = std::max(1, int((valueX - labelX) / advance) - 1);
+        const int pageChars = std::max(1, int((width - 2 * labelX) / advance));
+
+        // The lines of each page, known before the first is drawn.
+        struct Printed
+        {
+            QString label;
+            QString value;
+        };
+        QList<QList<Printed>> pages { {} };
+        const int top = metrics.ascent() + 2 * step;
+        const int bottom = job.device().height() - step;
+        int y = top;
         for (const Line &line : lines(*item, collection)) {
-            y += metrics.descent();
-            y += metrics.ascent();
-            painter.drawText(60, y, line.first);
-            painter.drawText(260, y, line.second);
+            const QStringList labels = PrintLayout::wrapText(line.first, labelChars);
+            const QStringList values = PrintLayout::wrapText(line.second, valueChars);
+            const qsizetype height = std::max(labels.size(), values.size());
+            if (y + height * step > bottom && !pages.last().isEmpty()) {
+                pages.append(QList<Printed>());
+                y = top;
+            }
+            for (qsizetype i = 0; i < height; ++i) {
+                pages.last().append({ labels.value(i), values.value(i) });
+                y += step;
+            }
+        }
+
+        const PageHeading heading(collection);
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            if (page > 0)
+                job.device().newPage();
+            int baseline = metrics.ascent() + step;
+            for (const QString &text : heading.lines(int(page) + 1, int(pages.size()), pageChars)) {
+                painter.drawText(labelX, baseline, text);
+                baseline += step;
+            }
+            baseline = top;
+            for (const Printed &printed : std::as_const(pages.at(page))) {
+                painter.drawText(labelX, baseline, printed.label);
+                painter.drawText(valueX, baseline, printed.value);
+                baseline += step;
+            }
         }
     }
     if (!job.end(painter))

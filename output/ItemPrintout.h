@@ -20,7 +20,9 @@ using Line = QPair<QString, QString>;
 QList<Line> lines(const Item &item, const DBItemCollection *collection);
 
 // Asks for a printer (the dialog's parent is parent) and prints the item's
-// lines on one page; with no item the page is empty. A cancelled dialog or a
+// lines under the page heading (database, date, "side N af M"); a long value
+// goes on over the following lines within the page's width instead of
+// running off it. With no item the page is empty. A cancelled dialog or a
 // printer that cannot be opened prints nothing and says nothing; a print into
 // a file that fails says why and leaves an older file of that name as it was.
 void print(const Item *item, const DBItemCollection *collection, QWidget *parent);

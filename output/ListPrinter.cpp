@@ -5,18 +5,25 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "desktop/MessageBox.h"
 #include "desktop/PrintDialog.h"
 #include "desktop/PrintJob.h"
 #include "desktop/WaitCursor.h"
+#include "output/PageHeading.h"
 #include "output/PrintFieldTitles.h"
+#include "output/PrintLayout.h"
 
 namespace {
 
 constexpr int margin = 50;
+// The list's font size, and the least it is made to fit the paper.
+constexpr qreal normalPoints = 10;
+constexpr qreal leastPoints = 7;
 constexpr int countWidth = 3;
 constexpr int dateWidth = 10;
 
@@ -89,8 +96,22 @@ QString ListPrinter::listName(int index, bool location) const
 QString ListPrinter::MakeItemLine(int n, const Item &item)
 {
     m_line.clear();
+    const QStringList cells = itemCells(n, item);
+    const QList<PrintLayout::Column> columns = this->columns();
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (columns.at(i).bare)
+            m_line += cells.at(i) + m_settings.separator;
+        else
+            m_line += QLatin1Char(' ') + cells.at(i) + QLatin1Char(' ') + m_settings.separator;
+    }
+    return m_line;
+}
+
+QStringList ListPrinter::itemCells(int n, const Item &item) const
+{
+    QStringList cells;
     if (!passesFilter(m_settings, item))
-        return m_line;
+        return cells;
 
     for (int i = 0; i < PrintFields::FieldCount; ++i) {
         const auto field = PrintFields::Field(i);
@@ -100,8 +121,8 @@ QString ListPrinter::MakeItemLine(int n, const Item &item)
         QString content;
         switch (field) {
         case PrintFields::ItemCount:
-            m_line += QString::number(n).rightJustified(countWidth) + m_settings.separator;
-            continue;
+            content = QString::number(n).rightJustified(countWidth);
+            break;
         case PrintFields::Group:
             content = leftCell(listName(item.group(), false), width);
             break;
@@ -156,9 +177,100 @@ QString ListPrinter::MakeItemLine(int n, const Item &item)
         case PrintFields::FieldCount:
             break;
         }
-        m_line += QLatin1Char(' ') + content + QLatin1Char(' ') + m_settings.separator;
+        cells.append(content);
     }
-    return m_line;
+    return cells;
+}
+
+QList<PrintLayout::Column> ListPrinter::columns() const
+{
+    using namespace PrintFields;
+    QList<PrintLayout::Column> result;
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto field = Field(i);
+        if (!m_settings.prints(field))
+            continue;
+        PrintLayout::Column column;
+        column.title = PrintFieldTitles::title(field);
+        column.width = field == ItemCount ? countWidth : field == Date ? dateWidth : m_settings.length(field);
+        column.bare = field == ItemCount;
+        // Amounts, counts and dates are never wrapped; every text may be.
+        column.wraps
+            = !(field == ItemCount || field == Count || field == Price || field == PriceToday || field == Date);
+        column.alignRight = field == ItemCount || field == Count || field == Price || field == PriceToday
+            || field == Date || field == Picture || field == Www || field == Receipt || field == Document;
+        result.append(column);
+    }
+    return result;
+}
+
+QFont ListPrinter::listFont(qreal points)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Bold);
+    // Wherever Courier New is missing, another fixed-pitch font keeps the columns.
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+int ListPrinter::roomFor(QPrinter &printer, QPageLayout::Orientation orientation, qreal points)
+{
+    QPageLayout page = printer.pageLayout();
+    page.setOrientation(orientation);
+    const int width = page.paintRectPixels(printer.resolution()).width() - 2 * margin;
+    const QFontMetricsF metrics(listFont(points), &printer);
+    // Measured over many characters, as the line is drawn.
+    const qreal advance = metrics.horizontalAdvance(QString(100, QLatin1Char('M'))) / 100.0;
+    return advance > 0 ? int(width / advance) : 0;
+}
+
+qreal ListPrinter::fitToPaper(QPrinter &printer, PrintLayout &layout)
+{
+    // The page as the user chose it, turned where a line is too wide for
+    // it; then a smaller font, down to the least that reads well; then the
+    // widest texts go on over several lines.
+    QList<QPageLayout::Orientation> orientations { QPageLayout::Landscape };
+    if (printer.pageLayout().orientation() == QPageLayout::Portrait)
+        orientations.prepend(QPageLayout::Portrait);
+    const int width = layout.lineWidth();
+    for (const QPageLayout::Orientation orientation : orientations) {
+        const bool smaller = orientation == QPageLayout::Landscape;
+        for (qreal points = normalPoints; points >= leastPoints; points -= smaller ? 0.5 : normalPoints) {
+            if (width <= roomFor(printer, orientation, points)) {
+                printer.setPageOrientation(orientation);
+                return points;
+            }
+        }
+    }
+    printer.setPageOrientation(QPageLayout::Landscape);
+    layout.fitTo(roomFor(printer, QPageLayout::Landscape, leastPoints));
+    return leastPoints;
+}
+
+bool ListPrinter::acceptCompromise(const PrintLayout &layout, QWidget *parent)
+{
+    const QStringList wrapped = layout.wrappedTitles();
+    const QStringList leftOff = layout.leftOffTitles();
+    if (wrapped.isEmpty() && leftOff.isEmpty())
+        return true;
+    const QString list = QStringLiteral(", ");
+    QString text = tr(
+        "De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).")
+                       .arg(leastPoints);
+    if (!wrapped.isEmpty())
+        text += QStringLiteral("\n\n")
+            + tr("Teksten i disse kolonner fortsætter derfor på flere linjer: %1.").arg(wrapped.join(list));
+    if (!leftOff.isEmpty())
+        text += QStringLiteral("\n\n")
+            + tr("Der er ikke plads til disse kolonner, så de udelades: %1.").arg(leftOff.join(list));
+    text += QStringLiteral("\n\n")
+        + tr("Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én "
+             "linje.");
+    const int chosen = MessageBox::showCustom(MessageBox::Warning, parent, tr("Listen er for bred til papiret"), text,
+        { tr("&Udskriv"), tr("&Annuller") }, 0, 1);
+    return chosen == 0;
 }
 
 void ListPrinter::Print(QWidget *parent)
@@ -175,6 +287,25 @@ void ListPrinter::Print(QWidget *parent)
         return;
     }
 
+    // The whole list is laid out before the first page is drawn, so that it
+    // fits the paper and every page can say how many there are.
+    PrintLayout layout(columns(), m_settings.separator);
+    int n = 0;
+    const QList<Item *> items = m_collection ? m_collection->items() : QList<Item *>();
+    for (const Item *item : items) {
+        ++n;
+        const QStringList cells = itemCells(n, *item);
+        if (!cells.isEmpty())
+            layout.addRow(cells);
+    }
+    if (!items.isEmpty())
+        MakeItemLine(n, *items.last());
+    const qreal points = fitToPaper(printer, layout);
+    if (!acceptCompromise(layout, parent)) {
+        emit message(tr("Print afbrudt"), 2000);
+        return;
+    }
+
     WaitCursor printing;
     emit message(tr("Printing..."), 0);
     PrintJob job(printer);
@@ -184,48 +315,69 @@ void ListPrinter::Print(QWidget *parent)
         return;
     }
 
-    QFont font(QStringLiteral("Courier New"), 10, QFont::Bold);
-    // Wherever Courier New is missing, another fixed-pitch font keeps the columns.
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    const auto drawHeading = [&](int y) {
-        font.setUnderline(true);
-        painter.setFont(font);
-        painter.drawText(margin, y + margin, MakeHeadingLine());
-        font.setUnderline(false);
-        font.setWeight(QFont::Normal);
-        painter.setFont(font);
-    };
-
+    QFont font = listFont(points);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();
-    const int descent = metrics.descent();
-    const int lineSpacing = metrics.lineSpacing();
+    const int step = ascent + metrics.descent();
     const int pageHeight = job.device().height();
+    const int bottom = pageHeight - margin;
+    const int chars = std::max(1, int((job.device().width() - 2 * margin) / PrintLayout::charWidth(painter)));
 
-    int y = ascent;
-    drawHeading(y);
-    y += lineSpacing;
+    const PageHeading pageHeading(m_collection, PageHeading::listDetail(m_settings, m_collection));
+    const QStringList heading = layout.headingLines();
+    const int headingLines = int(pageHeading.lines(1, 1, chars).size());
+    const int rowsTop
+        = margin + headingLines * step + step / 2 + int(heading.size()) * step + (metrics.lineSpacing() - step);
 
-    int page = 1;
-    int n = 0;
-    const QList<Item *> items = m_collection ? m_collection->items() : QList<Item *>();
-    for (const Item *item : items) {
-        if (pageHeight - margin < y + margin) {
-            ++page;
-            emit message(tr("Printing (page %1)...").arg(page), 0);
-            job.device().newPage();
-            y = ascent;
-            drawHeading(y);
-            y += lineSpacing;
+    // The rows of each page, a row kept on one page unless it is taller than a page.
+    QList<QStringList> pages { QStringList() };
+    int y = rowsTop;
+    for (int row = 0; row < layout.rowCount(); ++row) {
+        const QStringList lines = layout.rowLines(row);
+        if (y + int(lines.size()) * step > bottom && !pages.last().isEmpty()) {
+            pages.append(QStringList());
+            y = rowsTop;
         }
-        ++n;
-        const QString text = MakeItemLine(n, *item);
-        if (!text.isEmpty()) {
-            y += ascent;
-            painter.drawText(margin, y + margin, text);
-            y += descent;
+        for (const QString &line : lines) {
+            if (y + step > bottom && !pages.last().isEmpty()) {
+                pages.append(QStringList());
+                y = rowsTop;
+            }
+            pages.last().append(line);
+            y += step;
+        }
+    }
+
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        if (page > 0) {
+            emit message(tr("Printing (page %1)...").arg(page + 1), 0);
+            job.device().newPage();
+        }
+        int top = margin;
+        font.setWeight(QFont::Normal);
+        font.setUnderline(false);
+        painter.setFont(font);
+        for (const QString &line : pageHeading.lines(int(page) + 1, int(pages.size()), chars)) {
+            painter.drawText(margin, top + ascent, line);
+            top += step;
+        }
+        top += step / 2;
+        // Only the first page's heading is bold.
+        font.setWeight(page == 0 ? QFont::Bold : QFont::Normal);
+        font.setUnderline(true);
+        painter.setFont(font);
+        for (const QString &line : heading) {
+            painter.drawText(margin, top + ascent, line);
+            top += step;
+        }
+        font.setWeight(QFont::Normal);
+        font.setUnderline(false);
+        painter.setFont(font);
+        top = rowsTop;
+        for (const QString &line : std::as_const(pages.at(page))) {
+            painter.drawText(margin, top + ascent, line);
+            top += step;
         }
     }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/ColumnTitles.h"
+#include "database/DBItemCollection.h"
 
 namespace {
 
@@ -45,4 +46,29 @@ QString PrintFieldTitles::title(PrintFields::Field field)
     if (column <= 1)
         return QCoreApplication::translate("ItemListView", text.toUtf8().constData());
     return text;
+}
+
+QString PrintFieldTitles::onlyText(PrintFields::Field field)
+{
+    return QCoreApplication::translate("PrintFieldTitles", "Kun %1").arg(title(field));
+}
+
+QString PrintFieldTitles::sortText(int sortMethod)
+{
+    switch (sortMethod) {
+    case DBItemCollection::ByGroup:
+        return title(PrintFields::Group);
+    case DBItemCollection::ByName:
+        return title(PrintFields::Name);
+    case DBItemCollection::ByProduct:
+        return title(PrintFields::Model);
+    case DBItemCollection::ByTotalValue:
+        return QCoreApplication::translate("PrintFieldTitles", "%1 (i alt)").arg(title(PrintFields::Price));
+    case DBItemCollection::ByDate:
+        return title(PrintFields::Date);
+    case DBItemCollection::ByLocation:
+        return title(PrintFields::Location);
+    default:
+        return QString();
+    }
 }

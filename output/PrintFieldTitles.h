@@ -13,6 +13,12 @@ namespace PrintFieldTitles {
 
 QString title(PrintFields::Field field);
 
+// The print setup's words for printing one group or location only: "Kun Gruppe".
+QString onlyText(PrintFields::Field field);
+// The print setup's words for a sort method (the field's title; "Pris (i
+// alt)" for the total value); empty for a method that sorts nothing.
+QString sortText(int sortMethod);
+
 // The item list column that shows the field; -1 for the running number.
 int listColumn(PrintFields::Field field);
 

@@ -12,7 +12,9 @@
 #include "database/DBItemCollection.h"
 #include "desktop/PrintDialog.h"
 #include "desktop/PrintJob.h"
+#include "output/PageHeading.h"
 #include "output/PrintFieldTitles.h"
+#include "output/PrintLayout.h"
 
 namespace {
 
@@ -45,6 +47,7 @@ ReportDialog::ReportDialog(
     connect(reportPushButton, &QPushButton::clicked, this, &ReportDialog::report_slot);
     connect(buttonOk, &QPushButton::clicked, this, &ReportDialog::accept);
 
+    m_collection = collection;
     if (collection)
         build(*collection);
 }
@@ -173,25 +176,43 @@ void ReportDialog::report_slot()
     m_y = 0;
 
     const QFontMetrics metrics = painter.fontMetrics();
+    const int step = metrics.ascent() + metrics.descent();
     const int pageHeight = job.device().height();
-    // A report longer than a page goes on over the next ones, each with the heading.
-    const auto makeRoom = [&] {
-        if (m_y + metrics.ascent() + metrics.descent() > pageHeight - bottomMargin) {
-            job.device().newPage();
-            m_y = 0;
-            PrintHeader();
-        }
-    };
+    const int chars = std::max(1, int((job.device().width() - m_x - bottomMargin) / PrintLayout::charWidth(painter)));
+    const PageHeading pageHeading(m_collection);
+    // The page heading, a blank line, the report's heading and its column heading.
+    const int headingHeight = (int(pageHeading.lines(1, 1, chars).size()) + 3) * step;
 
-    PrintHeader();
+    // A report longer than a page goes on over the next ones, each with the
+    // headings; the pages are counted before the first is drawn.
+    QStringList body;
     for (const QString &line : std::as_const(m_reportLines)) {
-        if (line.isEmpty())
-            continue;
-        makeRoom();
-        printLine(line);
+        if (!line.isEmpty())
+            body.append(line);
     }
-    makeRoom();
-    printLine(m_countLine);
+    body.append(m_countLine);
+    QList<QStringList> pages { QStringList() };
+    int y = headingHeight;
+    for (const QString &line : std::as_const(body)) {
+        if (y + step > pageHeight - bottomMargin && !pages.last().isEmpty()) {
+            pages.append(QStringList());
+            y = headingHeight;
+        }
+        pages.last().append(line);
+        y += step;
+    }
+
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        if (page > 0)
+            job.device().newPage();
+        m_y = 0;
+        for (const QString &line : pageHeading.lines(int(page) + 1, int(pages.size()), chars))
+            printLine(line);
+        m_y += step;
+        PrintHeader();
+        for (const QString &line : std::as_const(pages.at(page)))
+            printLine(line);
+    }
     m_painter = nullptr;
     if (!job.end(painter))
         job.tellFailure(this);

@@ -44,7 +44,8 @@ public:
     static QString headerText();
 
 public slots:
-    // Prints the report, a page at a time, with the heading on every page.
+    // Prints the report, a page at a time, with the page heading (database,
+    // date, "side N af M") and the report's heading on every page.
     void report_slot();
     // Draws the printed heading at the current position.
     void PrintHeader();
@@ -69,6 +70,8 @@ private:
     // Moves down by one line and draws text there.
     void printLine(const QString &text);
 
+    // For the page heading's database name (not owned).
+    const DBItemCollection *m_collection = nullptr;
     QStringList m_reportLines;
     QString m_countLine;
     QString m_line;

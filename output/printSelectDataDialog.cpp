@@ -83,12 +83,12 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection *collection, QWidg
     }
 
     // The choices that name a field name it by the database's column title.
-    PrintGroupCheckBox->setText(tr("Kun %1").arg(PrintFieldTitles::title(PrintFields::Group)));
-    PrintLocationCheckBox->setText(tr("Kun %1").arg(PrintFieldTitles::title(PrintFields::Location)));
+    PrintGroupCheckBox->setText(PrintFieldTitles::onlyText(PrintFields::Group));
+    PrintLocationCheckBox->setText(PrintFieldTitles::onlyText(PrintFields::Location));
     sortTypeRadioButton->setText(PrintFieldTitles::title(PrintFields::Group));
     sortNameRadioButton->setText(PrintFieldTitles::title(PrintFields::Name));
     sortModelRadioButton->setText(PrintFieldTitles::title(PrintFields::Model));
-    sortPriceRadioButton->setText(tr("%1 (i alt)").arg(PrintFieldTitles::title(PrintFields::Price)));
+    sortPriceRadioButton->setText(PrintFieldTitles::sortText(DBItemCollection::ByTotalValue));
     sortDateradioButton->setText(PrintFieldTitles::title(PrintFields::Date));
     sortLocationButton->setText(PrintFieldTitles::title(PrintFields::Location));
 

@@ -860,6 +860,32 @@ TEXTS = {
     "Printing...": ("Udskriver...", "Skriver ut...", "Printing..."),
     "Printing (page %1)...": ("Udskriver (side %1)...", "Skriver ut (side %1)...", "Printing (page %1)..."),
     "Print færdig": ("Udskrift færdig", "Utskrift ferdig", "Printing done"),
+    # the heading on every printed page: the database, the date, what the list shows, the page
+    "side %1 af %2": (None, "side %1 av %2", "page %1 of %2"),
+    "Ny database (ikke gemt)": (None, "Ny database (ikke lagret)", "New database (not saved)"),
+    "Alle poster": (None, "Alle poster", "All records"),
+    # printing one group or one location, each "Kun <title>: <name>"
+    "%1 eller %2": (None, "%1 eller %2", "%1 or %2"),
+    "%1, sorteret efter %2": (None, "%1, sortert etter %2", "%1, sorted by %2"),
+    # asked before printing a list that does not fit the paper on one line per record
+    "Listen er for bred til papiret": (None, "Listen er for bred for papiret", "The list is too wide for the paper"),
+    "De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).": (
+        None,
+        "De valgte kolonnene er bredere enn papiret, også på tvers av siden og med den minste skriften (%1 punkter).",
+        "The chosen columns are wider than the paper, even in landscape and with the smallest font (%1 points)."),
+    "Teksten i disse kolonner fortsætter derfor på flere linjer: %1.": (
+        None,
+        "Teksten i disse kolonnene fortsetter derfor på flere linjer: %1.",
+        "The text in these columns therefore continues on several lines: %1."),
+    "Der er ikke plads til disse kolonner, så de udelades: %1.": (
+        None,
+        "Det er ikke plass til disse kolonnene, så de utelates: %1.",
+        "There is no room for these columns, so they are left out: %1."),
+    "Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én linje.": (
+        None,
+        "Velg færre felt eller kortere feltlengder under Oppsett, Utskrift for å få hver post på én linje.",
+        "Choose fewer fields or shorter field widths under Settings, Printing to get each record on one line."),
+    "&Annuller": (None, "&Avbryt", "&Cancel"),
     "Print mislykkedes": ("Udskrift mislykkedes", "Utskrift mislyktes", "Printing failed"),
     "Udskriften mislykkedes": (None, "Utskriften mislyktes", "The printout failed"),
     "Udskriften kunne ikke gemmes i %1:\n%2\n\nEn tidligere fil af det navn er uændret.": (

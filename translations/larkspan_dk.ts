@@ -1214,6 +1214,34 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <source>Print mislykkedes</source>
         <translation>Udskrift mislykkedes</translation>
     </message>
+    <message>
+        <source>De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).</source>
+        <translation>De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).</translation>
+    </message>
+    <message>
+        <source>Teksten i disse kolonner fortsætter derfor på flere linjer: %1.</source>
+        <translation>Teksten i disse kolonner fortsætter derfor på flere linjer: %1.</translation>
+    </message>
+    <message>
+        <source>Der er ikke plads til disse kolonner, så de udelades: %1.</source>
+        <translation>Der er ikke plads til disse kolonner, så de udelades: %1.</translation>
+    </message>
+    <message>
+        <source>Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én linje.</source>
+        <translation>Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én linje.</translation>
+    </message>
+    <message>
+        <source>Listen er for bred til papiret</source>
+        <translation>Listen er for bred til papiret</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>&amp;Annuller</source>
+        <translation>&amp;Annuller</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1789,10 +1817,41 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     </message>
 </context>
 <context>
+    <name>PageHeading</name>
+    <message>
+        <source>Ny database (ikke gemt)</source>
+        <translation>Ny database (ikke gemt)</translation>
+    </message>
+    <message>
+        <source>%1 eller %2</source>
+        <translation>%1 eller %2</translation>
+    </message>
+    <message>
+        <source>Alle poster</source>
+        <translation>Alle poster</translation>
+    </message>
+    <message>
+        <source>%1, sorteret efter %2</source>
+        <translation>%1, sorteret efter %2</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>side %1 af %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintFieldTitles</name>
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Kun %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (i alt)</translation>
     </message>
 </context>
 <context>
@@ -1990,14 +2049,6 @@ En tidligere fil af det navn er uændret.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Ret venligst feltet.</translation>
-    </message>
-    <message>
-        <source>Kun %1</source>
-        <translation>Kun %1</translation>
-    </message>
-    <message>
-        <source>%1 (i alt)</source>
-        <translation>%1 (i alt)</translation>
     </message>
 </context>
 <context>

@@ -1214,6 +1214,34 @@ Show the new values: your changes are discarded.</translation>
         <source>Print mislykkedes</source>
         <translation>Printing failed</translation>
     </message>
+    <message>
+        <source>De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).</source>
+        <translation>The chosen columns are wider than the paper, even in landscape and with the smallest font (%1 points).</translation>
+    </message>
+    <message>
+        <source>Teksten i disse kolonner fortsætter derfor på flere linjer: %1.</source>
+        <translation>The text in these columns therefore continues on several lines: %1.</translation>
+    </message>
+    <message>
+        <source>Der er ikke plads til disse kolonner, så de udelades: %1.</source>
+        <translation>There is no room for these columns, so they are left out: %1.</translation>
+    </message>
+    <message>
+        <source>Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én linje.</source>
+        <translation>Choose fewer fields or shorter field widths under Settings, Printing to get each record on one line.</translation>
+    </message>
+    <message>
+        <source>Listen er for bred til papiret</source>
+        <translation>The list is too wide for the paper</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Annuller</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1789,10 +1817,41 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     </message>
 </context>
 <context>
+    <name>PageHeading</name>
+    <message>
+        <source>Ny database (ikke gemt)</source>
+        <translation>New database (not saved)</translation>
+    </message>
+    <message>
+        <source>%1 eller %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>Alle poster</source>
+        <translation>All records</translation>
+    </message>
+    <message>
+        <source>%1, sorteret efter %2</source>
+        <translation>%1, sorted by %2</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintFieldTitles</name>
     <message>
         <source>ITEM_COUNT</source>
         <translation>No.</translation>
+    </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Only %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (total)</translation>
     </message>
 </context>
 <context>
@@ -1990,14 +2049,6 @@ An earlier file of that name is unchanged.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Please correct the field.</translation>
-    </message>
-    <message>
-        <source>Kun %1</source>
-        <translation>Only %1</translation>
-    </message>
-    <message>
-        <source>%1 (i alt)</source>
-        <translation>%1 (total)</translation>
     </message>
 </context>
 <context>

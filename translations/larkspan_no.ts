@@ -1214,6 +1214,34 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>Print mislykkedes</source>
         <translation>Utskrift mislyktes</translation>
     </message>
+    <message>
+        <source>De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).</source>
+        <translation>De valgte kolonnene er bredere enn papiret, også på tvers av siden og med den minste skriften (%1 punkter).</translation>
+    </message>
+    <message>
+        <source>Teksten i disse kolonner fortsætter derfor på flere linjer: %1.</source>
+        <translation>Teksten i disse kolonnene fortsetter derfor på flere linjer: %1.</translation>
+    </message>
+    <message>
+        <source>Der er ikke plads til disse kolonner, så de udelades: %1.</source>
+        <translation>Det er ikke plass til disse kolonnene, så de utelates: %1.</translation>
+    </message>
+    <message>
+        <source>Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én linje.</source>
+        <translation>Velg færre felt eller kortere feltlengder under Oppsett, Utskrift for å få hver post på én linje.</translation>
+    </message>
+    <message>
+        <source>Listen er for bred til papiret</source>
+        <translation>Listen er for bred for papiret</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Annuller</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
 </context>
 <context>
     <name>LocationUpdate</name>
@@ -1789,10 +1817,41 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     </message>
 </context>
 <context>
+    <name>PageHeading</name>
+    <message>
+        <source>Ny database (ikke gemt)</source>
+        <translation>Ny database (ikke lagret)</translation>
+    </message>
+    <message>
+        <source>%1 eller %2</source>
+        <translation>%1 eller %2</translation>
+    </message>
+    <message>
+        <source>Alle poster</source>
+        <translation>Alle poster</translation>
+    </message>
+    <message>
+        <source>%1, sorteret efter %2</source>
+        <translation>%1, sortert etter %2</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>side %1 av %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintFieldTitles</name>
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Kun %1</source>
+        <translation>Bare %1</translation>
+    </message>
+    <message>
+        <source>%1 (i alt)</source>
+        <translation>%1 (totalt)</translation>
     </message>
 </context>
 <context>
@@ -1990,14 +2049,6 @@ En tidligere fil med det navnet er uendret.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Vennligst rett feltet.</translation>
-    </message>
-    <message>
-        <source>Kun %1</source>
-        <translation>Bare %1</translation>
-    </message>
-    <message>
-        <source>%1 (i alt)</source>
-        <translation>%1 (totalt)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -80,6 +81,16 @@ inline QStringList simplifiedLines(const QString &page)
     return lines;
 }
 
+// The first line of a printed page's heading: the database's name, the
+// print date and "side N af M" (in the Danish source texts).
+inline QString pageHeadingLine(const QString &database, int page, int pages)
+{
+    return QStringLiteral("%1 %2 side %3 af %4")
+        .arg(database, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(page)
+        .arg(pages);
+}
+
 // The fonts a page of the PDF uses (pdffonts' name column).
 inline QStringList pdfFonts(const QString &path, int page)
 {
@@ -97,6 +108,21 @@ inline QStringList pdfFonts(const QString &path, int page)
             names.append(name);
     }
     return names;
+}
+
+// The size of the PDF's first page as pdfinfo gives it ("841.89 x 595.276
+// pts (A4)"); empty when pdfinfo failed.
+inline QString pdfPageSize(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), { path });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Page size:")))
+            return line.mid(10).trimmed();
+    }
+    return {};
 }
 
 // The editions and the folders of their demo databases.

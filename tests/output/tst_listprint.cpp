@@ -2,10 +2,14 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+
+#include <QScopeGuard>
 
 #include "PrintFixture.h"
 #include "TestSupport.h"
@@ -14,6 +18,7 @@
 #include "core/Settings.h"
 #include "desktop/PrintDialog.h"
 #include "output/ListPrinter.h"
+#include "output/PrintFieldTitles.h"
 
 using PrintFixture::ItemRow;
 
@@ -45,7 +50,7 @@ private:
         item->setPhotolink(QStringLiteral("/pics/living/sofa.jpg"));
         item->setDate(QStringLiteral("01.02.2003"));
         item->setLocation(overrides.value(QStringLiteral("location"), 0).toInt());
-        item->setDescription(QStringLiteral("Blue sofa"));
+        item->setDescription(overrides.value(QStringLiteral("description"), QStringLiteral("Blue sofa")).toString());
         item->setSupplier(QStringLiteral("Shop"));
         item->setAddress(QStringLiteral("Street 1"));
         item->setSerialno(QStringLiteral("S-42"));
@@ -53,6 +58,13 @@ private:
         item->setReceipt(QStringLiteral("r/sofa.png"));
         item->setDocument(QStringLiteral("d/manual.pdf"));
         return item;
+    }
+
+    // Whether pdfinfo's page size ("842 x 595 pts (A4)") is wider than high.
+    static bool landscape(const QString &pageSize)
+    {
+        const QStringList parts = pageSize.split(QLatin1Char(' '));
+        return parts.size() > 2 && parts.at(0).toDouble() > parts.at(2).toDouble();
     }
 
     static QVariantMap onlyFields(std::initializer_list<const char *> fields)
@@ -78,6 +90,7 @@ private:
         bool pdfWritten = false;
         QStringList firstPageFonts;
         QStringList secondPageFonts;
+        QString pageSize;
     };
 
     // Prints the collection through the print dialog seam: into a PDF, or
@@ -102,6 +115,7 @@ private:
             run.pages = PrintFixture::pdfPages(pdf);
             run.firstPageFonts = PrintFixture::pdfFonts(pdf, 1);
             run.secondPageFonts = PrintFixture::pdfFonts(pdf, 2);
+            run.pageSize = PrintFixture::pdfPageSize(pdf);
         }
         return run;
     }
@@ -199,21 +213,24 @@ private slots:
     {
         QTest::addColumn<QVariantMap>("settings");
         QTest::addColumn<QString>("printed");
+        // What the page heading says the list shows.
+        QTest::addColumn<QString>("detail");
         // Ten items: 4 and 7 in group 3; 2 and 7 in location 1. Sorted by
         // name, they keep their order, whatever their groups.
-        const auto row = [](const char *name, bool groupOnly, bool locationOnly, const char *printed) {
-            QTest::newRow(name) << QVariantMap { { QStringLiteral("printItemCount"), true },
-                { QStringLiteral("printGroupField"), false }, { QStringLiteral("printNameField"), false },
-                { QStringLiteral("printModelField"), false }, { QStringLiteral("printPriceField"), false },
-                { QStringLiteral("printPriceTodayField"), false }, { QStringLiteral("printDateField"), false },
-                { QStringLiteral("sortMethod"), 1 }, { QStringLiteral("printGroupOnly"), groupOnly },
-                { QStringLiteral("GroupToPrint"), 3 }, { QStringLiteral("printLocationOnly"), locationOnly },
-                { QStringLiteral("LocationToPrint"), 1 } }
-                                << QString::fromLatin1(printed);
-        };
-        row("one group keeps its numbers", true, false, "4| 7|");
-        row("one location", false, true, "2| 7|");
-        row("a group or a location", true, true, "2| 4| 7|");
+        const auto row
+            = [](const char *name, bool groupOnly, bool locationOnly, const char *printed, const char *detail) {
+                  QTest::newRow(name) << QVariantMap { { QStringLiteral("printItemCount"), true },
+                      { QStringLiteral("printGroupField"), false }, { QStringLiteral("printNameField"), false },
+                      { QStringLiteral("printModelField"), false }, { QStringLiteral("printPriceField"), false },
+                      { QStringLiteral("printPriceTodayField"), false }, { QStringLiteral("printDateField"), false },
+                      { QStringLiteral("sortMethod"), 1 }, { QStringLiteral("printGroupOnly"), groupOnly },
+                      { QStringLiteral("GroupToPrint"), 3 }, { QStringLiteral("printLocationOnly"), locationOnly },
+                      { QStringLiteral("LocationToPrint"), 1 } }
+                                      << QString::fromLatin1(printed) << QString::fromUtf8(detail);
+              };
+        row("one group keeps its numbers", true, false, "4| 7|", "Kun Gruppe: D, sorteret efter Navn");
+        row("one location", false, true, "2| 7|", "Kun Rum: There, sorteret efter Navn");
+        row("a group or a location", true, true, "2| 4| 7|", "Kun Gruppe: D eller Kun Rum: There, sorteret efter Navn");
     }
 
     // Through a whole print run, so that the filter is seen on paper.
@@ -221,6 +238,7 @@ private slots:
     {
         QFETCH(QVariantMap, settings);
         QFETCH(QString, printed);
+        QFETCH(QString, detail);
         TestSupport::IsolatedSettings isolated;
         applySettings(settings);
         QList<ItemRow> rows;
@@ -236,8 +254,9 @@ private slots:
             { QStringLiteral("Here"), QStringLiteral("There") }, rows);
         const PrintRun run = print(*collection);
         QCOMPARE(run.pages.size(), 1);
-        QCOMPARE(PrintFixture::simplifiedLines(run.pages.first()).join(QLatin1Char(' ')),
-            QStringLiteral("ITEM_COUNT| ") + printed);
+        const QStringList lines = PrintFixture::simplifiedLines(run.pages.first());
+        QCOMPARE(lines.value(1), detail);
+        QCOMPARE(lines.mid(2).join(QLatin1Char(' ')), QStringLiteral("ITEM_COUNT| ") + printed);
     }
 
     // Enough items for three pages: every page starts with the heading, no
@@ -255,10 +274,13 @@ private slots:
         QVERIFY(run.pdfWritten);
         QCOMPARE(run.pages.size(), 3);
         QStringList itemLines;
-        for (const QString &page : run.pages) {
-            QStringList lines = PrintFixture::simplifiedLines(page);
-            QCOMPARE(lines.value(0), QStringLiteral("ITEM_COUNT| Navn |"));
-            itemLines += lines.mid(1);
+        for (int page = 0; page < run.pages.size(); ++page) {
+            QStringList lines = PrintFixture::simplifiedLines(run.pages.at(page));
+            QCOMPARE(
+                lines.value(0), PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), page + 1, 3));
+            QCOMPARE(lines.value(1), QStringLiteral("Alle poster, sorteret efter Gruppe"));
+            QCOMPARE(lines.value(2), QStringLiteral("ITEM_COUNT| Navn |"));
+            itemLines += lines.mid(3);
         }
         QCOMPARE(itemLines.size(), 150);
         for (int i = 1; i <= 150; ++i)
@@ -309,17 +331,18 @@ private slots:
         const int margin = 50;
         const int pageHeight = printer.height();
         painter.end();
-        // The first line's top is below the heading; each line takes its
-        // ascent and descent.
-        const int firstTop = metrics.ascent() + metrics.lineSpacing();
+        // Each line takes its ascent and descent. The first item line's top
+        // is below the page heading's two lines, half a line of room and
+        // the column heading (with the font's leading).
         const int step = metrics.ascent() + metrics.descent();
-        const int perPage = (pageHeight - 2 * margin - firstTop) / step + 1;
+        const int firstTop = margin + 2 * step + step / 2 + metrics.lineSpacing();
+        const int perPage = (pageHeight - margin - firstTop) / step;
         QVERIFY(perPage > 10);
 
         const QStringList first = PrintFixture::simplifiedLines(run.pages.at(0));
-        QCOMPARE(first.size(), 1 + perPage);
+        QCOMPARE(first.size(), 3 + perPage);
         QCOMPARE(first.last(), QStringLiteral("%1|").arg(perPage));
-        QCOMPARE(PrintFixture::simplifiedLines(run.pages.at(1)).value(1), QStringLiteral("%1|").arg(perPage + 1));
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.at(1)).value(3), QStringLiteral("%1|").arg(perPage + 1));
     }
 
     void emptyRegisterPrintsTheHeadingOnly()
@@ -329,7 +352,9 @@ private slots:
         const PrintRun run = print(*collection);
         QCOMPARE(run.pages.size(), 1);
         QCOMPARE(PrintFixture::simplifiedLines(run.pages.first()),
-            QStringList { QStringLiteral("Gruppe | Navn | Fabrikat | Pris | Vurd. | Dato |") });
+            (QStringList { PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), 1, 1),
+                QStringLiteral("Alle poster, sorteret efter Gruppe"),
+                QStringLiteral("Gruppe | Navn | Fabrikat | Pris | Vurd. | Dato |") }));
         QCOMPARE(run.messages.last(), qMakePair(QStringLiteral("Print færdig"), 2000));
     }
 
@@ -367,6 +392,148 @@ private slots:
         }
     }
 
+    // Every field chosen, with the column titles of each edition's demo
+    // database: the page is turned, the font made smaller and the widest
+    // texts wrapped, which a box says before printing; every column's title
+    // stands on every page, under a page heading that counts the pages.
+    void widestSelectionFits_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("folder");
+        for (const PrintFixture::EditionDemo &demo : PrintFixture::editionDemos())
+            QTest::newRow(demo.tag) << demo.edition << QString::fromLatin1(demo.folder);
+    }
+    void widestSelectionFits()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, folder);
+        TestSupport::IsolatedSettings isolated(edition);
+        // In the program's own words ("Nr." for the running number).
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("larkspan_dk"), TestSupport::runDir()));
+        QCoreApplication::installTranslator(&translator);
+        const auto restore = qScopeGuard([&translator] {
+            QCoreApplication::removeTranslator(&translator);
+            resetColumnTitles();
+        });
+        QVERIFY(PrintFixture::useFieldNames(PrintFixture::demoFieldNames(folder.toLatin1().constData(), "dk")));
+        QVariantMap all;
+        for (int i = 0; i < PrintFields::FieldCount; ++i)
+            all.insert(PrintFields::flagKey(PrintFields::Field(i)).mid(6), true);
+        applySettings(all);
+        auto collection = PrintFixture::makeCollection(
+            { QStringLiteral("Køkken"), QStringLiteral("Stue") }, { QStringLiteral("Kælder") }, {});
+        for (int i = 0; i < 60; ++i)
+            collection->add(fullItem({ { QStringLiteral("description"), QStringLiteral("Blue velvet sofa") } }));
+
+        TestSupport::RecordedMessageBoxes boxes;
+        const PrintRun run = print(*collection);
+        QVERIFY(run.pdfWritten);
+        QVERIFY2(landscape(run.pageSize), qPrintable(run.pageSize));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().kind, MessageBox::Warning);
+        QCOMPARE(boxes.last().title, QStringLiteral("Listen er for bred til papiret"));
+        QVERIFY2(
+            boxes.last().text.contains(PrintFieldTitles::title(PrintFields::Describe)), qPrintable(boxes.last().text));
+        QVERIFY2(!boxes.last().text.contains(QLatin1String("udelades")), qPrintable(boxes.last().text));
+
+        QVERIFY(run.pages.size() >= 2);
+        QStringList numbers;
+        for (int page = 0; page < run.pages.size(); ++page) {
+            const QStringList lines = PrintFixture::simplifiedLines(run.pages.at(page));
+            QCOMPARE(lines.value(0),
+                PrintFixture::pageHeadingLine(
+                    QStringLiteral("Ny database (ikke gemt)"), page + 1, int(run.pages.size())));
+            QCOMPARE(lines.value(1),
+                QStringLiteral("Alle poster, sorteret efter %1").arg(PrintFieldTitles::title(PrintFields::Group)));
+            // The column heading: the lines above the first item's.
+            qsizetype first = 2;
+            while (first < lines.size() && !lines.at(first).contains(QRegularExpression(QStringLiteral("^\\d+\\|"))))
+                ++first;
+            QVERIFY(first < lines.size());
+            // Its cells, line after line; a title goes on over the lines of
+            // its column after a blank, a slash or a hyphen, and only where
+            // the room is least, inside a word.
+            QStringList cells;
+            for (const QString &line : lines.mid(2, first - 2)) {
+                for (const QString &cell : line.split(QLatin1Char('|')))
+                    cells.append(cell.trimmed());
+            }
+            const auto inHeading = [&cells](const QString &word) {
+                if (cells.contains(word))
+                    return true;
+                for (qsizetype at = 4; at < word.size(); ++at) {
+                    if (cells.contains(word.left(at)) && cells.contains(word.mid(at)))
+                        return true;
+                }
+                return false;
+            };
+            for (int i = 0; i < PrintFields::FieldCount; ++i) {
+                const QString title = PrintFieldTitles::title(PrintFields::Field(i));
+                QStringList words;
+                for (QString word : title.split(QLatin1Char(' '))) {
+                    static const QRegularExpression breaks(QStringLiteral("(?<=[/-])"));
+                    words += word.split(breaks, Qt::SkipEmptyParts);
+                }
+                for (const QString &word : std::as_const(words))
+                    QVERIFY2(cells.contains(title) || inHeading(word),
+                        qPrintable(word + QStringLiteral(" not in ") + cells.join(QLatin1Char('|'))));
+            }
+            for (const QString &line : lines.mid(first)) {
+                const QRegularExpressionMatch number = QRegularExpression(QStringLiteral("^(\\d+)\\|")).match(line);
+                if (number.hasMatch())
+                    numbers.append(number.captured(1));
+                // The amounts stand whole on the item's first line.
+                if (number.hasMatch())
+                    QVERIFY2(line.contains(QLatin1String("| 1235 | 1000 |")), qPrintable(line));
+            }
+        }
+        QCOMPARE(numbers.size(), 60);
+        QCOMPARE(numbers.last(), QStringLiteral("60"));
+    }
+
+    // A few fields more than the page takes upright: the page is turned,
+    // and nothing needs telling.
+    void turnsThePageWithoutAsking()
+    {
+        TestSupport::IsolatedSettings isolated;
+        applySettings({ { QStringLiteral("printItemCount"), true }, { QStringLiteral("printDescribeField"), true } });
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, {});
+        collection->add(fullItem({ { QStringLiteral("group"), 0 } }));
+        TestSupport::RecordedMessageBoxes boxes;
+        const PrintRun run = print(*collection);
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY2(landscape(run.pageSize), qPrintable(run.pageSize));
+        const QStringList lines = PrintFixture::simplifiedLines(run.pages.value(0));
+        QCOMPARE(lines.value(2),
+            QStringLiteral("ITEM_COUNT| Gruppe | Navn | Fabrikat | Pris | Vurd. | Dato | Beskrivelse |"));
+        QCOMPARE(lines.value(3), QStringLiteral("1| A | Sofa | Bo | 1235 | 1000 | 01.02.2003 | Blue sofa |"));
+
+        // The list that fits upright stays upright.
+        applySettings(onlyFields({ "printNameField" }));
+        const QString upright = print(*collection).pageSize;
+        QVERIFY2(!upright.isEmpty() && !landscape(upright), qPrintable(upright));
+    }
+
+    // Cancelled in the box that says what is wrapped: nothing is printed.
+    void cancelledWhenTold()
+    {
+        TestSupport::IsolatedSettings isolated;
+        QVariantMap all;
+        for (int i = 0; i < PrintFields::FieldCount; ++i)
+            all.insert(PrintFields::flagKey(PrintFields::Field(i)).mid(6), true);
+        applySettings(all);
+        auto collection = PrintFixture::makeCollection({ QStringLiteral("A") }, {}, {});
+        collection->add(fullItem({ { QStringLiteral("group"), 0 } }));
+        TestSupport::RecordedMessageBoxes boxes;
+        MessageBox::queueAnswerIndex(1);
+        const PrintRun run = print(*collection);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().buttons, (QStringList { QStringLiteral("&Udskriv"), QStringLiteral("&Annuller") }));
+        QVERIFY(!run.pdfWritten);
+        QCOMPARE(run.messages, (QList<QPair<QString, int>> { { QStringLiteral("Print afbrudt"), 2000 } }));
+    }
+
     // The sort of the settings orders the print and stays in the register.
     void sortsTheRegister()
     {
@@ -376,9 +543,9 @@ private slots:
             { ItemRow { 1, QStringLiteral("Cup") }, ItemRow { 0, QStringLiteral("Bowl") },
                 ItemRow { 1, QStringLiteral("Anvil") } });
         const PrintRun run = print(*collection);
-        QCOMPARE(PrintFixture::simplifiedLines(run.pages.value(0)),
-            (QStringList { QStringLiteral("Navn |"), QStringLiteral("Anvil |"), QStringLiteral("Bowl |"),
-                QStringLiteral("Cup |") }));
+        QCOMPARE(PrintFixture::simplifiedLines(run.pages.value(0)).mid(1),
+            (QStringList { QStringLiteral("Alle poster, sorteret efter Navn"), QStringLiteral("Navn |"),
+                QStringLiteral("Anvil |"), QStringLiteral("Bowl |"), QStringLiteral("Cup |") }));
         QCOMPARE(collection->at(0)->name(), QStringLiteral("Anvil"));
         QCOMPARE(collection->at(2)->name(), QStringLiteral("Cup"));
     }

@@ -141,7 +141,8 @@ private slots:
         QTest::mouseClick(dialog.reportPushButton, Qt::LeftButton);
         const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
         QCOMPARE(pages.size(), 1);
-        QStringList expected { printedHeading, heading };
+        QStringList expected { PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), 1, 1),
+            printedHeading, heading };
         for (const QString &line : lines)
             expected.append(line.simplified());
         expected.append(QStringLiteral("Antal poster: 5"));
@@ -206,12 +207,13 @@ private slots:
             if (!line.trimmed().isEmpty())
                 printed.append(line);
         }
-        // The printed heading, the column heading, three groups, the dashes, the totals, the count.
-        QCOMPARE(printed.size(), 8);
-        QCOMPARE(printed.first().trimmed(), ReportDialog::headerText());
-        QStringList printedLines = printed.mid(2, 3);
-        printedLines.append(printed.at(6));
-        const QString onPaper = misalignment(printed.at(1), printedLines, titles);
+        // The page heading, the printed heading, the column heading, three
+        // groups, the dashes, the totals, the count.
+        QCOMPARE(printed.size(), 9);
+        QCOMPARE(printed.at(1).trimmed(), ReportDialog::headerText());
+        QStringList printedLines = printed.mid(3, 3);
+        printedLines.append(printed.at(7));
+        const QString onPaper = misalignment(printed.at(2), printedLines, titles);
         QVERIFY2(onPaper.isEmpty(), qPrintable(onPaper));
     }
 
@@ -236,11 +238,13 @@ private slots:
         const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
         QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
         QStringList printed;
-        for (const QString &page : pages) {
-            QStringList lines = PrintFixture::simplifiedLines(page);
-            QCOMPARE(lines.value(0), QStringLiteral("Samlet oversigt efter gruppe"));
-            QCOMPARE(lines.value(1), ReportDialog::columnHeadingLine());
-            printed += lines.mid(2);
+        for (int page = 0; page < pages.size(); ++page) {
+            QStringList lines = PrintFixture::simplifiedLines(pages.at(page));
+            QCOMPARE(lines.value(0),
+                PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), page + 1, int(pages.size())));
+            QCOMPARE(lines.value(1), QStringLiteral("Samlet oversigt efter gruppe"));
+            QCOMPARE(lines.value(2), ReportDialog::columnHeadingLine());
+            printed += lines.mid(3);
         }
         QCOMPARE(printed.size(), 90 + 3);
         for (int i = 0; i < 90; ++i)
@@ -281,7 +285,8 @@ private slots:
         ItemPrintout::print(&item, register_.get(), nullptr);
         const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
         QCOMPARE(pages.size(), 1);
-        const QStringList printed = PrintFixture::simplifiedLines(pages.first());
+        QStringList printed = PrintFixture::simplifiedLines(pages.first());
+        QCOMPARE(printed.takeFirst(), PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), 1, 1));
         QStringList expected { QStringLiteral("Gruppe Køkken"), QStringLiteral("Navn Gryde"),
             QStringLiteral("Fabrikat"), QStringLiteral("Produktmodel"), QStringLiteral("Antal 3"),
             QStringLiteral("Pris 10.00"), QStringLiteral("Pris i alt 30.00"), QStringLiteral("Vurd. 7.50"),
@@ -291,6 +296,56 @@ private slots:
         if (edition == 2)
             expected.removeAt(6);
         QCOMPARE(printed, expected);
+    }
+
+    // Long texts go on over the following lines within the page instead of
+    // running off it: a description as long as the field takes (199
+    // characters), a long address, a link without a blank.
+    void itemPrintoutWrapsLongTexts()
+    {
+        TestSupport::IsolatedSettings isolated;
+        auto register_ = PrintFixture::makeCollection({ QStringLiteral("Køkken") }, {}, {});
+        QString description;
+        for (int word = 0; description.size() < 199; ++word)
+            description += QStringLiteral("ord%1 ").arg(word);
+        description = description.left(199);
+        QCOMPARE(description.toLatin1().size(), 199);
+        const QString address
+            = QStringLiteral("Lange Gade 117, 2. sal til venstre, baghuset, 8000 Aarhus C, Danmark, Europa");
+        const QString link
+            = QStringLiteral("C:/Dokumenter/Billeder/Stuen/Sofaen/forfra/med/puder/og/taeppe/i/solen/sofa.jpg");
+        Item item;
+        item.setName(QStringLiteral("Sofa"));
+        item.setDescription(description);
+        item.setAddress(address);
+        item.setPhotolink(link);
+
+        QTemporaryDir dir;
+        PrintDialog::Recording recording;
+        PrintDialog::queuePdf(pdfPath(dir));
+        ItemPrintout::print(&item, register_.get(), nullptr);
+        const QStringList pages = PrintFixture::pdfPages(pdfPath(dir));
+        QCOMPARE(pages.size(), 1);
+        const QStringList lines = PrintFixture::simplifiedLines(pages.first());
+        QCOMPARE(lines.first(), PrintFixture::pageHeadingLine(QStringLiteral("Ny database (ikke gemt)"), 1, 1));
+        // The value's lines follow its label, up to the next label.
+        const auto value = [&lines](const QString &label, const QString &next, const QString &joint) {
+            const qsizetype from = lines.indexOf(QRegularExpression(QLatin1Char('^') + label + QLatin1Char(' ')));
+            const qsizetype to = lines.indexOf(QRegularExpression(QLatin1Char('^') + next + QLatin1String("( |$)")));
+            if (from < 0 || to <= from)
+                return QString();
+            QStringList parts = lines.mid(from, to - from);
+            parts.first() = parts.first().mid(label.size() + 1);
+            return parts.join(joint);
+        };
+        const QString printedDescription
+            = value(QStringLiteral("Beskrivelse"), QStringLiteral("Billede"), QStringLiteral(" "));
+        QCOMPARE(printedDescription, description.simplified());
+        QVERIFY2(lines.indexOf(QRegularExpression(QStringLiteral("^Beskrivelse"))) + 3
+                < lines.indexOf(QRegularExpression(QStringLiteral("^Billede"))),
+            "the description takes several lines");
+        QCOMPARE(value(QStringLiteral("Adresse"), QStringLiteral("Serienr."), QStringLiteral(" ")), address);
+        QCOMPARE(value(QStringLiteral("Billede"), QStringLiteral("Www"), QString()), link);
     }
 
     // Search mode has no item: an empty page. Cancelled: no page at all.

@@ -116,14 +116,15 @@ private slots:
         const auto register_ = collection();
         printSelectDataDialog dialog(register_.get());
         const auto title = [](PrintFields::Field field) { return PrintFieldTitles::title(field); };
-        QCOMPARE(dialog.PrintGroupCheckBox->text(), printSelectDataDialog::tr("Kun %1").arg(title(PrintFields::Group)));
+        QCOMPARE(dialog.PrintGroupCheckBox->text(),
+            QCoreApplication::translate("PrintFieldTitles", "Kun %1").arg(title(PrintFields::Group)));
         QCOMPARE(dialog.PrintLocationCheckBox->text(),
-            printSelectDataDialog::tr("Kun %1").arg(title(PrintFields::Location)));
+            QCoreApplication::translate("PrintFieldTitles", "Kun %1").arg(title(PrintFields::Location)));
         QCOMPARE(dialog.sortTypeRadioButton->text(), title(PrintFields::Group));
         QCOMPARE(dialog.sortNameRadioButton->text(), title(PrintFields::Name));
         QCOMPARE(dialog.sortModelRadioButton->text(), title(PrintFields::Model));
         QCOMPARE(dialog.sortPriceRadioButton->text(),
-            printSelectDataDialog::tr("%1 (i alt)").arg(title(PrintFields::Price)));
+            QCoreApplication::translate("PrintFieldTitles", "%1 (i alt)").arg(title(PrintFields::Price)));
         QCOMPARE(dialog.sortDateradioButton->text(), title(PrintFields::Date));
         QCOMPARE(dialog.sortLocationButton->text(), title(PrintFields::Location));
         for (int i = 0; i < PrintFields::FieldCount; ++i) {
