@@ -13,7 +13,27 @@
 #include "itemdialog/ItemPicturePreviews.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+namespace {
+
+// The folder itself when it exists, else its nearest existing parent, else
+// empty (the current folder). A chooser given a folder that does not exist
+// would open elsewhere and offer the folder's name as the file name.
+QString existingFolder(const QString &folder)
+{
+    QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    while (!path.isEmpty() && !QFileInfo(path).isDir()) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0)
+            return QString();
+        path = slash == 0 ? QStringLiteral("/") : path.left(slash);
+    }
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 QString ItemDialog::defaultPicturePath()
 {
@@ -86,7 +106,7 @@ QString ItemDialog::chooseFile(
 {
     FileDialog::Request request;
     request.mode = chooser == Chooser::ExistingFile ? FileDialog::ExistingFile : FileDialog::AnyFile;
-    request.folder = Settings().value(settingsKey, defaultFolder).toString();
+    request.folder = existingFolder(Settings().value(settingsKey, defaultFolder).toString());
     request.filters = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     return FileDialog::ask(this, request).path;
 }

@@ -255,16 +255,23 @@ bool ListPrinter::acceptCompromise(const PrintLayout &layout, QWidget *parent)
     const QStringList leftOff = layout.leftOffTitles();
     if (wrapped.isEmpty() && leftOff.isEmpty())
         return true;
-    const QString list = QStringLiteral(", ");
+    // A title that ends with its abbreviation's dot ("Dok.") also ends
+    // the sentence: no second full stop after it.
+    const auto names = [](const QStringList &titles) {
+        QString joined = titles.join(QStringLiteral(", "));
+        if (joined.endsWith(QLatin1Char('.')))
+            joined.chop(1);
+        return joined;
+    };
     QString text = tr(
         "De valgte kolonner er bredere end papiret, også på tværs af siden og med den mindste skrift (%1 punkter).")
                        .arg(leastPoints);
     if (!wrapped.isEmpty())
         text += QStringLiteral("\n\n")
-            + tr("Teksten i disse kolonner fortsætter derfor på flere linjer: %1.").arg(wrapped.join(list));
+            + tr("Teksten i disse kolonner fortsætter derfor på flere linjer: %1.").arg(names(wrapped));
     if (!leftOff.isEmpty())
         text += QStringLiteral("\n\n")
-            + tr("Der er ikke plads til disse kolonner, så de udelades: %1.").arg(leftOff.join(list));
+            + tr("Der er ikke plads til disse kolonner, så de udelades: %1.").arg(names(leftOff));
     text += QStringLiteral("\n\n")
         + tr("Vælg færre felter eller kortere feltlængder under Opsætning, Udskrivning for at få hver post på én "
              "linje.");

@@ -210,6 +210,8 @@ private slots:
         Register reg;
         auto d = reg.open(reg.sofa);
 
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(QDir().mkpath(pictures));
         FileDialog::queueCancel();
         QTest::mouseClick(d->browsePhotoPushButton, Qt::LeftButton);
         QCOMPARE(files.count(), 1);
@@ -218,13 +220,19 @@ private slots:
         QCOMPARE(asked.mode, FileDialog::ExistingFile);
         QVERIFY(!asked.confirmOverwrite);
         QCOMPARE(asked.title, QString());
-        QCOMPARE(
-            asked.folder, QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+        QCOMPARE(asked.folder, QDir::toNativeSeparators(pictures));
         QCOMPARE(asked.filters,
             QStringList({ QStringLiteral("Billed fil (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.mng *.pnm *.xbm *.xpm)"),
                 QStringLiteral("Alle (*.*)") }));
         QCOMPARE(d->photolinkLineEdit->text(), QString());
         QVERIFY(!tabEnabled(d.get(), d->picturePage));
+
+        // A folder that is gone opens at its nearest parent that is there,
+        // never with the folder's name offered as the file's.
+        Settings().setValue(QStringLiteral("PicturePath"), dir.filePath(QStringLiteral("sub/gone/deeper")));
+        FileDialog::queueCancel();
+        QTest::mouseClick(d->browsePhotoPushButton, Qt::LeftButton);
+        QCOMPARE(files.last().folder, QDir::toNativeSeparators(dir.filePath(QStringLiteral("sub"))));
 
         Settings().setValue(QStringLiteral("PicturePath"), dir.path());
         FileDialog::queueAnswer(chosen);
@@ -272,17 +280,20 @@ private slots:
         auto *browse = d->findChild<QPushButton *>(button);
         auto *edit = d->findChild<QLineEdit *>(field);
 
+        QTemporaryDir programs;
+        QVERIFY(QDir().mkpath(programs.filePath(QStringLiteral("Taldrum"))));
         {
-            ProgramFilesVariable programFiles("/opt/programs");
+            ProgramFilesVariable programFiles(programs.path().toLocal8Bit());
             FileDialog::queueAnswer(QStringLiteral("/home/user/papers/new file.txt"));
             QTest::mouseClick(browse, Qt::LeftButton);
         }
-        QCOMPARE(files.last().folder, QDir::toNativeSeparators(QStringLiteral("/opt/programs/Taldrum")));
+        QCOMPARE(files.last().folder, QDir::toNativeSeparators(programs.filePath(QStringLiteral("Taldrum"))));
         QCOMPARE(files.last().filters, QStringList({ filter, QStringLiteral("Alle (*.*)") }));
         QCOMPARE(int(files.last().mode), mode);
         QVERIFY(!files.last().confirmOverwrite);
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
+        QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
         {
             ProgramFilesVariable noProgramFiles { QByteArray() };
             FileDialog::queueCancel();
@@ -292,10 +303,11 @@ private slots:
             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/home/user/papers/new file.txt")));
 
-        Settings().setValue(key, QStringLiteral("/srv/papers"));
+        QTemporaryDir papers;
+        Settings().setValue(key, papers.path());
         FileDialog::queueCancel();
         QTest::mouseClick(browse, Qt::LeftButton);
-        QCOMPARE(files.last().folder, QStringLiteral("/srv/papers"));
+        QCOMPARE(files.last().folder, QDir::toNativeSeparators(papers.path()));
     }
 
     // A chosen path goes into its field past the field's validator: one the

@@ -436,6 +436,7 @@ private slots:
         QVERIFY2(
             boxes.last().text.contains(PrintFieldTitles::title(PrintFields::Describe)), qPrintable(boxes.last().text));
         QVERIFY2(!boxes.last().text.contains(QLatin1String("udelades")), qPrintable(boxes.last().text));
+        QVERIFY2(!boxes.last().text.contains(QLatin1String("..")), qPrintable(boxes.last().text));
 
         QVERIFY(run.pages.size() >= 2);
         QStringList numbers;
