@@ -38,8 +38,7 @@ constexpr std::array<ColumnSetting, ListColumnCount> columnSettings { {
 } };
 
 // The order in which save() writes the widths.
-constexpr std::array<int, ListColumnCount> widthSaveOrder { 0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14,
-    15, 8, 16, 3 };
+constexpr std::array<int, ListColumnCount> widthSaveOrder { 0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3 };
 
 } // namespace
 
@@ -50,9 +49,8 @@ void ListColumnWidths::restore(QTreeView &view, int minimumDateWidth)
         const ColumnSetting &setting = columnSettings[column];
         // The date's fixed default is too narrow for a whole date in most
         // fonts; the default always shows one.
-        const int defaultWidth = column == ListColumns::DateColumn
-            ? std::max(setting.defaultWidth, minimumDateWidth)
-            : setting.defaultWidth;
+        const int defaultWidth = column == ListColumns::DateColumn ? std::max(setting.defaultWidth, minimumDateWidth)
+                                                                   : setting.defaultWidth;
         view.setColumnWidth(
             column, settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
     }
