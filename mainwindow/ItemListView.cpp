@@ -263,10 +263,22 @@ funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
         return row;
     }
 
-    // The item was moved to another group. The handle goes with it, so that
-    // whoever holds the row still holds the item's row.
-    takeRow(row, true);
-    return AddItem(item, true);
+    // The item was moved to another group. The row goes with it, as a move,
+    // so that whoever holds the row (or the view's index of it) still holds
+    // the item's row; it becomes the selected, current row, as a new one does.
+    const int group = item->group();
+    if (group < 0 || group > int(m_groupRows.size()) - 1) {
+        takeRow(row, true);
+        return AddItem(item, true);
+    }
+    m_ignoreSelection = true;
+    m_model->moveItem(item, group);
+    m_ignoreSelection = false;
+    clearSelection();
+    setSelected(row, true);
+    setCurrentItem(row);
+    ItemSelected(row);
+    return row;
 }
 
 QVariant ItemListView::cellData(const Item *item, int column, int role) const
