@@ -113,6 +113,13 @@ PrintSettingsSnapshot::PrintSettingsSnapshot()
     read(*this);
 }
 
+bool PrintSettingsSnapshot::shows(int group, int location) const
+{
+    if (printGroupOnly)
+        return group == groupToPrint || (printLocationOnly && location == locationToPrint);
+    return !printLocationOnly || location == locationToPrint;
+}
+
 const QStringList &PrintSettingsSnapshot::separatorChoices()
 {
     static const QStringList choices { QStringLiteral("|"), QStringLiteral(";"), QStringLiteral(":"),

@@ -75,6 +75,10 @@ struct PrintSettingsSnapshot
     int locationToPrint = 0;
 
     bool prints(PrintFields::Field field) const { return flags[field]; }
+    // Whether a print or table shows an item of the group and location: with
+    // only one group, an item of it; with only one location, an item there;
+    // with both, an item of the group or of the location.
+    bool shows(int group, int location) const;
     int length(PrintFields::Field field) const { return lengths[field]; }
 
     // The separators offered, in order; the first is the default.

@@ -1,5 +1,7 @@
 #include "database/Item.h"
 
+#include "database/MarkupText.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -110,7 +112,7 @@ QString Item::text(Text which, bool escape) const
         if (!bytes.isEmpty())
             std::memcpy(value.data(), bytes.data(), std::size_t(bytes.size()));
     }
-    return escape ? escaped(value) : value;
+    return escape ? MarkupText::escaped(value) : value;
 }
 
 void Item::setText(Text which, QStringView value)
@@ -233,11 +235,6 @@ QDate Item::dateFromText(const QString &text)
     return QDate(year, month, day);
 }
 
-bool Item::lessByDate(const Item *a, const Item *b)
-{
-    return a->dateValue() < b->dateValue();
-}
-
 int Item::serialNumberValue() const
 {
     // The next serial number looks at every item of the register: plain
@@ -259,35 +256,6 @@ int Item::serialNumberValue() const
     bool ok = false;
     const int value = serialno().toInt(&ok, 10);
     return ok ? value : 0;
-}
-
-QString Item::escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case '"':
-            out += QLatin1String("&quot;");
-            break;
-        case '\'':
-            out += QLatin1String("&apos;");
-            break;
-        default:
-            out += c;
-            break;
-        }
-    }
-    return out;
 }
 
 QString Item::dump() const

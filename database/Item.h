@@ -161,14 +161,10 @@ public:
     static bool lessByName(const Item *a, const Item *b) { return compareTexts(*a, *b, NameText) < 0; }
     static bool lessByProduct(const Item *a, const Item *b) { return compareTexts(*a, *b, ProductText) < 0; }
     static bool lessByTotalValue(const Item *a, const Item *b) { return a->totalValue() < b->totalValue(); }
-    static bool lessByDate(const Item *a, const Item *b);
     static bool lessByLocation(const Item *a, const Item *b) { return a->m_location < b->m_location; }
     // The order of one text of two items by character code: negative, zero
     // or positive.
     static int compareTexts(const Item &a, const Item &b, Text which);
-
-    // The text with &, <, >, " and ' replaced by XML entities.
-    static QString escaped(const QString &text);
 
     // Asks the processor for the memory of the items some steps after index:
     // the passes over every item of a register (saving, exporting, the save's

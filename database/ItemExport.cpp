@@ -8,49 +8,13 @@
 #include "core/Edition.h"
 #include "core/PrintSettings.h"
 #include "core/ProgressScope.h"
-#include "database/AsyncBlockWriter.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
-#include "database/SaveTarget.h"
-#include "database/StoredText.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstring>
+#include <memory>
 
 namespace {
-
-// Texts are converted in pieces of this many UTF-16 units, so that one piece
-// always fits the buffer whatever it holds.
-constexpr qsizetype textPiece = 4096;
-// The most bytes one UTF-16 unit can become ("&quot;").
-constexpr qsizetype maxBytesPerUnit = 6;
-
-// The Latin-1 bytes a text is written with other bytes for: a line end (as
-// CR LF), the characters of markup (as entities) and the control characters
-// that XML does not allow.
-struct MarkupBytes
-{
-    std::array<bool, 256> special {};
-    constexpr MarkupBytes()
-    {
-        for (const char c : { '\n', '&', '<', '>', '"', '\'' })
-            special[static_cast<unsigned char>(c)] = true;
-        for (char32_t c = 0; c < 0x20; ++c)
-            special[c] = special[c] || StoredText::isXmlForbidden(c);
-    }
-};
-constexpr MarkupBytes markupBytes;
-
-// A control character XML does not allow cannot be written even as a
-// character reference, and a file holding one is unreadable for every XML
-// reader: it is written as "?", as a character Latin-1 cannot hold is, so
-// that the page still shows that something stood there.
-constexpr char unwritable = '?';
-
-// The longest number text: a double in fixed notation (up to 309 digits).
-constexpr qsizetype maxNumberBytes = 400;
 
 // The texts written for every item carry their CR LF already (putRaw).
 
@@ -175,28 +139,10 @@ void ItemExport::sort(int method)
     m_collection.sort(method);
 }
 
-// ---------------------------------------------------------------------------
-// The file and its buffer
-
 bool ItemExport::open(const QString &fileName)
 {
-    m_errorString.clear();
-    m_failed = false;
-    m_used = 0;
-    // Written beside the older file of that name, which it replaces only
-    // once it is whole: an export that fails on the way (a full disk) leaves
-    // the older export as it was, and no half page.
-    m_file = std::make_unique<SaveTarget>(fileName);
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        m_errorString = m_file->errorString();
-        m_file.reset();
+    if (!m_out.open(fileName))
         return false;
-    }
-    if (!m_buffer) {
-        m_buffer = std::make_unique<char[]>(std::size_t(bufferSize));
-        m_spare = std::make_unique<char[]>(std::size_t(bufferSize));
-    }
-    m_writer = std::make_unique<AsyncBlockWriter>(m_file->device());
     m_titles = visibleTitles();
     m_currentFolder = QDir::currentPath();
     return true;
@@ -204,192 +150,27 @@ bool ItemExport::open(const QString &fileName)
 
 bool ItemExport::finish()
 {
-    flush();
-    if (!m_writer->wait())
-        m_failed = true;
-    m_writer.reset();
-    if (m_failed) {
-        m_errorString
-            = m_file->writeFailure(QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives."));
-        m_file->cancel();
-    } else if (!m_file->commit()) {
-        m_failed = true;
-        m_errorString = m_file->errorString();
-    }
-    m_file.reset();
-    return !m_failed;
+    return m_out.finish();
 }
 
-void ItemExport::flush()
-{
-    // The full buffer goes to the file on a thread of its own while the
-    // other one is filled.
-    if (m_used > 0 && !m_failed) {
-        if (m_writer->write(m_buffer.get(), m_used))
-            std::swap(m_buffer, m_spare);
-        else
-            m_failed = true;
-    }
-    m_used = 0;
-}
-
-void ItemExport::put(std::string_view ascii)
-{
-    reserve(qsizetype(ascii.size()) * 2);
-    char *out = m_buffer.get() + m_used;
-    while (!ascii.empty()) {
-        const auto lineEnd = ascii.find('\n');
-        const std::size_t length = lineEnd == std::string_view::npos ? ascii.size() : lineEnd;
-        std::memcpy(out, ascii.data(), length);
-        out += length;
-        if (lineEnd == std::string_view::npos)
-            break;
-        *out++ = '\r';
-        *out++ = '\n';
-        ascii.remove_prefix(length + 1);
-    }
-    m_used = out - m_buffer.get();
-}
-
-void ItemExport::putText(QStringView text)
-{
-    while (!text.isEmpty()) {
-        qsizetype take = std::min(text.size(), textPiece);
-        // A surrogate pair stays in one piece: it is one character, one "?".
-        if (take < text.size() && text.at(take - 1).isHighSurrogate())
-            --take;
-        reserve(take * maxBytesPerUnit);
-        char *out = m_buffer.get() + m_used;
-        const char16_t *in = text.utf16();
-        const char16_t *end = in + take;
-        for (; in < end; ++in) {
-            const char16_t c = *in;
-            if (c >= 0x100) {
-                if (QChar::isHighSurrogate(c) && in + 1 < end && QChar::isLowSurrogate(in[1]))
-                    ++in;
-                *out++ = unwritable;
-                continue;
-            }
-            switch (c) {
-            case u'\n':
-                *out++ = '\r';
-                *out++ = '\n';
-                continue;
-            case u'&':
-                std::memcpy(out, "&amp;", 5);
-                out += 5;
-                continue;
-            case u'<':
-                std::memcpy(out, "&lt;", 4);
-                out += 4;
-                continue;
-            case u'>':
-                std::memcpy(out, "&gt;", 4);
-                out += 4;
-                continue;
-            case u'"':
-                std::memcpy(out, "&quot;", 6);
-                out += 6;
-                continue;
-            case u'\'':
-                std::memcpy(out, "&apos;", 6);
-                out += 6;
-                continue;
-            default:
-                break;
-            }
-            *out++ = StoredText::isXmlForbidden(c) ? unwritable : char(c);
-        }
-        m_used = out - m_buffer.get();
-        text = text.mid(take);
-    }
-}
-
-void ItemExport::putText(const Item &item, Item::Text which)
-{
-    const QByteArrayView bytes = item.textBytes(which);
-    if (!item.textsAreLatin1() || bytes.size() > textPiece) {
-        putText(item.text(which));
-        return;
-    }
-    // The texts are Latin-1 already: runs of plain bytes are copied whole,
-    // and only a line end, a character that markup would take or a control
-    // character XML does not allow is changed.
-    reserve(bytes.size() * maxBytesPerUnit);
-    char *out = m_buffer.get() + m_used;
-    const char *in = bytes.data();
-    const char *end = in + bytes.size();
-    const auto &special = markupBytes.special;
-    while (in < end) {
-        const char *run = in;
-        while (in < end && !special[static_cast<unsigned char>(*in)])
-            ++in;
-        if (in > run) {
-            std::memcpy(out, run, std::size_t(in - run));
-            out += in - run;
-        }
-        if (in == end)
-            break;
-        std::string_view replacement = std::string_view(&unwritable, 1);
-        switch (*in++) {
-        case '\n':
-            replacement = "\r\n";
-            break;
-        case '&':
-            replacement = "&amp;";
-            break;
-        case '<':
-            replacement = "&lt;";
-            break;
-        case '>':
-            replacement = "&gt;";
-            break;
-        case '"':
-            replacement = "&quot;";
-            break;
-        case '\'':
-            replacement = "&apos;";
-            break;
-        default:
-            break;
-        }
-        std::memcpy(out, replacement.data(), replacement.size());
-        out += replacement.size();
-    }
-    m_used = out - m_buffer.get();
-}
-
-void ItemExport::putNumber(double value)
-{
-    reserve(maxNumberBytes);
-    char *out = m_buffer.get() + m_used;
-    const auto result = std::to_chars(out, out + maxNumberBytes, value, std::chars_format::fixed, 1);
-    m_used = result.ptr - m_buffer.get();
-}
-
-void ItemExport::putInteger(int value)
-{
-    reserve(16);
-    char *out = m_buffer.get() + m_used;
-    const auto result = std::to_chars(out, out + 16, value);
-    m_used = result.ptr - m_buffer.get();
-}
+// ---------------------------------------------------------------------------
+// The texts of a block
 
 void ItemExport::putListName(const QStringList &list, int index)
 {
     // A number the list does not reach is written as itself.
     if (index >= 0 && index < list.size())
-        putText(list.at(index));
+        m_out.putText(list.at(index));
     else
-        putInteger(index);
+        m_out.putInteger(index);
 }
 
 void ItemExport::putAbsolutePath(const QString &link)
 {
     if (QDir::isAbsolutePath(link))
-        putText(link);
+        m_out.putText(link);
     else
-        putText(QDir(m_currentFolder).absoluteFilePath(link));
+        m_out.putText(QDir(m_currentFolder).absoluteFilePath(link));
 }
 
 // ---------------------------------------------------------------------------
@@ -397,11 +178,11 @@ void ItemExport::putAbsolutePath(const QString &link)
 
 void ItemExport::putPicture(const QString &link, std::string_view pictureText)
 {
-    put("<img src=\"");
+    m_out.put("<img src=\"");
     putAbsolutePath(link);
-    put("\" ALT=\"");
-    put(pictureText);
-    put("\"><BR>");
+    m_out.put("\" ALT=\"");
+    m_out.put(pictureText);
+    m_out.put("\"><BR>");
 }
 
 void ItemExport::putItemBlock(const Item &item, int options)
@@ -434,14 +215,14 @@ void ItemExport::putItemBlock(const Item &item, int options)
             m_plainEnd = before + "</Item>\r\n";
         }
         for (const auto &[id, markup] : m_plainSteps) {
-            putRaw(markup);
+            m_out.putRaw(markup);
             putElementValue(item, id);
         }
-        putRaw(m_plainEnd);
+        m_out.putRaw(m_plainEnd);
         return;
     }
 
-    putRaw("<Item>\r\n");
+    m_out.putRaw("<Item>\r\n");
     for (int id = 0; id < ElementCount; ++id) {
         const Element &element = elements[id];
         if (special && element.special)
@@ -450,18 +231,18 @@ void ItemExport::putItemBlock(const Item &item, int options)
             putPicture(item.photolink(), "1. Image");
         else if (id == ReceiptElement && !item.textBytes(Item::ReceiptText).isEmpty())
             putPicture(item.receipt(), "2. Image");
-        put("<b>");
-        putText(m_titles.at(element.column));
-        put("</b>: ");
-        putRaw(element.open);
+        m_out.put("<b>");
+        m_out.putText(m_titles.at(element.column));
+        m_out.put("</b>: ");
+        m_out.putRaw(element.open);
         putElementValue(item, id);
         if (separators)
-            putRaw("; ");
+            m_out.putRaw("; ");
         if (lineBreaks)
-            putRaw("<BR>");
-        putRaw(element.close);
+            m_out.putRaw("<BR>");
+        m_out.putRaw(element.close);
     }
-    putRaw("</Item>\r\n");
+    m_out.putRaw("</Item>\r\n");
 }
 
 void ItemExport::putElementValue(const Item &item, int id)
@@ -473,53 +254,53 @@ void ItemExport::putElementValue(const Item &item, int id)
         putListName(groups, item.group());
         break;
     case NameElement:
-        putText(item, Item::NameText);
+        m_out.putText(item, Item::NameText);
         break;
     case ProductElement:
-        putText(item, Item::ProductText);
+        m_out.putText(item, Item::ProductText);
         break;
     case ModelElement:
-        putText(item, Item::ProductModelText);
+        m_out.putText(item, Item::ProductModelText);
         break;
     case PriceElement:
-        putNumber(item.price());
+        m_out.putNumber(item.price());
         break;
     case PriceTodayElement:
-        putNumber(item.priceToday());
+        m_out.putNumber(item.priceToday());
         break;
     // A date is text like any other: one holding markup stays text.
     case DateElement:
-        putText(item, Item::DateText);
+        m_out.putText(item, Item::DateText);
         break;
     case SupplierElement:
-        putText(item, Item::SupplierText);
+        m_out.putText(item, Item::SupplierText);
         break;
     case SerialNumberElement:
-        putText(item, Item::SerialnoText);
+        m_out.putText(item, Item::SerialnoText);
         break;
     case DescriptionElement:
-        putText(item, Item::DescriptionText);
+        m_out.putText(item, Item::DescriptionText);
         break;
     case FreeInfoElement:
-        putText(item, Item::AddressText);
+        m_out.putText(item, Item::AddressText);
         break;
     case NumberOfItemsElement:
-        putInteger(item.numberOfItems());
+        m_out.putInteger(item.numberOfItems());
         break;
     case LocationElement:
         putListName(locations, item.location());
         break;
     case WwwElement:
-        putText(item, Item::WwwText);
+        m_out.putText(item, Item::WwwText);
         break;
     case DocumentElement:
-        putText(item, Item::DocumentText);
+        m_out.putText(item, Item::DocumentText);
         break;
     case PictureElement:
-        putText(item, Item::PhotolinkText);
+        m_out.putText(item, Item::PhotolinkText);
         break;
     case ReceiptElement:
-        putText(item, Item::ReceiptText);
+        m_out.putText(item, Item::ReceiptText);
         break;
     default:
         break;
@@ -531,47 +312,41 @@ void ItemExport::putElementValue(const Item &item, int id)
 
 void ItemExport::putTableHead(const PrintSettingsSnapshot &settings)
 {
-    put("<table frame=\"border\" >\n<thead>\n<tr>\n");
+    m_out.put("<table frame=\"border\" >\n<thead>\n<tr>\n");
     for (int field = 0; field < PrintFields::FieldCount; ++field) {
         if (!settings.prints(PrintFields::Field(field)))
             continue;
-        put("<th>");
+        m_out.put("<th>");
         if (field == PrintFields::ItemCount)
-            put("No");
+            m_out.put("No");
         else
-            putText(m_titles.at(printColumns[field]));
-        putRaw("</th>\r\n");
+            m_out.putText(m_titles.at(printColumns[field]));
+        m_out.putRaw("</th>\r\n");
     }
-    put("</tr>\n</thead>\n");
+    m_out.put("</tr>\n</thead>\n");
 }
 
 void ItemExport::putPictureCell(const QString &link, const QString &title)
 {
-    put("\t<td>\n");
+    m_out.put("\t<td>\n");
     if (!link.isEmpty()) {
-        put("\t\t<img width=\"64\" height=\"64\" src=\"");
+        m_out.put("\t\t<img width=\"64\" height=\"64\" src=\"");
         putAbsolutePath(link);
-        put("\" ALT=\"");
-        putText(title);
-        put("\">\n");
+        m_out.put("\" ALT=\"");
+        m_out.putText(title);
+        m_out.put("\">\n");
     }
-    put("\t</td>\n");
+    m_out.put("\t</td>\n");
 }
 
 void ItemExport::putTableRow(const Item &item, int position, const PrintSettingsSnapshot &settings)
 {
-    // With both filters an item of the group or of the location is shown.
-    if (settings.printGroupOnly) {
-        if (item.group() != settings.groupToPrint
-            && !(settings.printLocationOnly && item.location() == settings.locationToPrint))
-            return;
-    } else if (settings.printLocationOnly && item.location() != settings.locationToPrint) {
+    if (!settings.shows(item.group(), item.location()))
         return;
-    }
 
     const QStringList &groups = m_collection.groups().entries();
     const QStringList &locations = m_collection.locations().entries();
-    put("<tr>\n");
+    m_out.put("<tr>\n");
     for (int field = 0; field < PrintFields::FieldCount; ++field) {
         if (!settings.prints(PrintFields::Field(field)))
             continue;
@@ -583,62 +358,62 @@ void ItemExport::putTableRow(const Item &item, int position, const PrintSettings
         }
         const bool number
             = field == PrintFields::Count || field == PrintFields::Price || field == PrintFields::PriceToday;
-        putRaw(number ? rightCellOpen : cellOpen);
+        m_out.putRaw(number ? rightCellOpen : cellOpen);
         switch (field) {
         case PrintFields::ItemCount:
-            putInteger(position);
+            m_out.putInteger(position);
             break;
         case PrintFields::Group:
             putListName(groups, item.group());
             break;
         case PrintFields::Name:
-            putText(item, Item::NameText);
+            m_out.putText(item, Item::NameText);
             break;
         case PrintFields::Model:
-            putText(item, Item::ProductText);
+            m_out.putText(item, Item::ProductText);
             break;
         case PrintFields::ProductType:
-            putText(item, Item::ProductModelText);
+            m_out.putText(item, Item::ProductModelText);
             break;
         case PrintFields::Count:
-            putInteger(item.numberOfItems());
+            m_out.putInteger(item.numberOfItems());
             break;
         case PrintFields::Price:
-            putNumber(item.price());
+            m_out.putNumber(item.price());
             break;
         case PrintFields::PriceToday:
-            putNumber(item.priceToday());
+            m_out.putNumber(item.priceToday());
             break;
         case PrintFields::Date:
-            putText(item, Item::DateText);
+            m_out.putText(item, Item::DateText);
             break;
         case PrintFields::Location:
             putListName(locations, item.location());
             break;
         case PrintFields::Describe:
-            putText(item, Item::DescriptionText);
+            m_out.putText(item, Item::DescriptionText);
             break;
         case PrintFields::Supplier:
-            putText(item, Item::SupplierText);
+            m_out.putText(item, Item::SupplierText);
             break;
         case PrintFields::Address:
-            putText(item, Item::AddressText);
+            m_out.putText(item, Item::AddressText);
             break;
         case PrintFields::SerialNumber:
-            putText(item, Item::SerialnoText);
+            m_out.putText(item, Item::SerialnoText);
             break;
         case PrintFields::Www:
-            putText(item, Item::WwwText);
+            m_out.putText(item, Item::WwwText);
             break;
         case PrintFields::Document:
-            putText(item, Item::DocumentText);
+            m_out.putText(item, Item::DocumentText);
             break;
         default:
             break;
         }
-        putRaw(cellClose);
+        m_out.putRaw(cellClose);
     }
-    putRaw("</tr>\r\n");
+    m_out.putRaw("</tr>\r\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -648,7 +423,7 @@ bool ItemExport::writeXml(const QString &fileName)
 {
     if (!open(fileName))
         return false;
-    put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
+    m_out.put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
     sort(DBItemCollection::ByGroup);
     const QList<Item *> &items = m_collection.items();
     ProgressScope progress(exportingText(), items.size());
@@ -657,7 +432,7 @@ bool ItemExport::writeXml(const QString &fileName)
         putItemBlock(*items.at(i), 0);
         progress.advance(i);
     }
-    putRaw("</Items>\r\n");
+    m_out.putRaw("</Items>\r\n");
     return finish();
 }
 
@@ -669,20 +444,20 @@ bool ItemExport::writeHtml(
     // Every text on the page is escaped, the ones the program writes itself
     // too: the column titles come from the database's field-names list and
     // the file name is the user's.
-    put("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n<head>"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" /><title>");
-    putText(editionName());
-    put("</title></head>\n<body>\n");
+    m_out.put("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\n<head>"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" /><title>");
+    m_out.putText(editionName());
+    m_out.put("</title></head>\n<body>\n");
     if (withHeading && !specialCases) {
-        put("<h2>");
-        putText(fileName);
-        put("</h2>\n<h3>");
-        putText(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT"));
+        m_out.put("<h2>");
+        m_out.putText(fileName);
+        m_out.put("</h2>\n<h3>");
+        m_out.putText(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT"));
         for (const Element &element : elements) {
-            putText(m_titles.at(element.column));
-            put(";");
+            m_out.putText(m_titles.at(element.column));
+            m_out.put(";");
         }
-        put("</h3>\n");
+        m_out.put("</h3>\n");
     }
 
     // The table's columns, filters and sort are the print settings of this moment.
@@ -691,7 +466,7 @@ bool ItemExport::writeHtml(
         settings = std::make_unique<PrintSettingsSnapshot>();
         putTableHead(*settings);
     } else {
-        put("<Items>\n");
+        m_out.put("<Items>\n");
     }
 
     sort(DBItemCollection::ByGroup);
@@ -716,16 +491,16 @@ bool ItemExport::writeHtml(
             const Item *item = items.at(i);
             if (specialCases && item->priceToday() != 0.0)
                 continue;
-            put("<p>\n");
-            putInteger(++number);
-            put("; ");
+            m_out.put("<p>\n");
+            m_out.putInteger(++number);
+            m_out.put("; ");
             putItemBlock(*item, options);
-            putRaw("</p>\r\n");
+            m_out.putRaw("</p>\r\n");
             progress.advance(i);
         }
     }
 
-    putRaw(asTable ? "</table>\r\n" : "</Items>\r\n");
-    put("</body>\n</html>\n");
+    m_out.putRaw(asTable ? "</table>\r\n" : "</Items>\r\n");
+    m_out.put("</body>\n</html>\n");
     return finish();
 }

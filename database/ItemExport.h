@@ -4,18 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "database/ExportFile.h"
 #include "database/Item.h"
 
-class AsyncBlockWriter;
 class DBItemCollection;
-class SaveTarget;
 struct PrintSettingsSnapshot;
 
 // Writes the register as an XML file or as an HTML page: the list of all
@@ -53,7 +50,7 @@ public:
     // on the special-cases page). singleItem: only that item, with labels.
     bool writeHtml(const QString &fileName, bool withHeading, const Item *singleItem, bool specialCases, bool asTable);
     // Why the last write failed (the file and the reason).
-    QString errorString() const { return m_errorString; }
+    QString errorString() const { return m_out.errorString(); }
 
     // The folder of generated pages: the environment variable "AppData" when
     // it is set, otherwise the database folder (lastDbDir).
@@ -69,29 +66,6 @@ private:
     bool open(const QString &fileName);
     bool finish();
 
-    static constexpr qsizetype bufferSize = qsizetype(1) << 20;
-    // Inline: the item blocks make millions of these calls for a register.
-    void reserve(qsizetype bytes)
-    {
-        if (m_used + bytes > bufferSize)
-            flush();
-    }
-    void flush();
-    // ASCII text; every "\n" becomes CR LF.
-    void put(std::string_view ascii);
-    // Bytes as they are.
-    void putRaw(std::string_view bytes)
-    {
-        reserve(qsizetype(bytes.size()));
-        std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
-        m_used += qsizetype(bytes.size());
-    }
-    // A text with &, <, >, " and ' as entities and the control characters
-    // XML does not allow as "?".
-    void putText(QStringView text);
-    void putText(const Item &item, Item::Text which);
-    void putNumber(double value);
-    void putInteger(int value);
     void putListName(const QStringList &list, int index);
     void putAbsolutePath(const QString &link);
     void putItemBlock(const Item &item, int options);
@@ -100,19 +74,9 @@ private:
     void putTableHead(const PrintSettingsSnapshot &settings);
     void putTableRow(const Item &item, int position, const PrintSettingsSnapshot &settings);
     void putPictureCell(const QString &link, const QString &title);
-    void writeItems(const Item *singleItem, bool specialCases, bool asTable);
 
     DBItemCollection &m_collection;
-    std::unique_ptr<SaveTarget> m_file;
-    std::unique_ptr<char[]> m_buffer;
-    // The buffer being written while m_buffer fills.
-    std::unique_ptr<char[]> m_spare;
-    // Made for each file; declared after the file and the buffers it
-    // writes from, so that it goes (waiting for its block) before them.
-    std::unique_ptr<AsyncBlockWriter> m_writer;
-    qsizetype m_used = 0;
-    bool m_failed = false;
-    QString m_errorString;
+    ExportFile m_out;
     // The list's seventeen column titles as the user sees them.
     QStringList m_titles;
     // The markup before each value of a block without labels, and after the

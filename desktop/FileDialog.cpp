@@ -185,11 +185,6 @@ const QList<FileDialog::Request> &FileDialog::asked()
     return seam().requests();
 }
 
-void FileDialog::clearAsked()
-{
-    seam().clearRequests();
-}
-
 void FileDialog::queueAnswer(const QString &path, const QString &folder)
 {
     seam().queue(QueuedAnswer { path.isEmpty(), path, folder, true });

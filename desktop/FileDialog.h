@@ -89,7 +89,6 @@ public:
     static bool isRecording();
     // Every request made while recording, oldest first.
     static const QList<Request> &asked();
-    static void clearAsked();
     // The name a dialog of the request returns for the chosen path: with the
     // request's default suffix when the name has no extension of its own.
     static QString withDefaultSuffix(const Request &request, const QString &path);

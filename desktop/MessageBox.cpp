@@ -230,11 +230,6 @@ const QList<MessageBox::Shown> &MessageBox::shown()
     return seam().requests();
 }
 
-void MessageBox::clearShown()
-{
-    seam().clearRequests();
-}
-
 void MessageBox::queueAnswer(QMessageBox::StandardButton button)
 {
     seam().queue(button);

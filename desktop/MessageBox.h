@@ -58,7 +58,6 @@ public:
     static void setRecording(bool on);
     static bool isRecording();
     static const QList<Shown> &shown();
-    static void clearShown();
     // Queues the answer to the next box: a QMessageBox::StandardButton for
     // show(), a button index (int) or button text (QString) for showCustom().
     // A standard box also takes a button's English name as text ("Yes").

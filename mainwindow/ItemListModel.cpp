@@ -274,6 +274,31 @@ bool ItemListModel::removeItem(const Item *item)
     return true;
 }
 
+QModelIndex ItemListModel::moveItem(const Item *item, int group)
+{
+    const int from = groupOfItem(item);
+    const int position = from < 0 ? -1 : positionOf(from, item);
+    if (position < 0)
+        return QModelIndex();
+    if (from == group) {
+        itemChanged(item);
+        return itemIndex(item);
+    }
+    std::vector<Item *> &source = m_groups[from].items;
+    std::vector<Item *> &target = m_groups.at(group).items;
+    Item *row = source[position];
+    const int destination = sortsItems() ? insertionPosition(target, item, true) : int(target.size());
+    beginMoveRows(groupIndex(from), position, position, groupIndex(group), destination);
+    source.erase(source.begin() + position);
+    target.insert(target.begin() + destination, row);
+    if (m_groupOfItemValid)
+        m_groupOfItem.insert(item, group);
+    endMoveRows();
+    emit dataChanged(createIndex(destination, 0, quintptr(group + 1)),
+        createIndex(destination, ListColumnCount - 1, quintptr(group + 1)));
+    return createIndex(destination, 0, quintptr(group + 1));
+}
+
 void ItemListModel::clearItems()
 {
     for (int group = 0; group < groupCount(); ++group) {

@@ -38,6 +38,11 @@ public:
     QModelIndex addItem(Item *item, int group);
     // Removes the item's row; false when no row holds it.
     bool removeItem(const Item *item);
+    // Moves the item's row under group row g (which must exist), where
+    // addItem would put it, as a move of the row: the indexes held of it
+    // (current row, selection) go with it. Returns its index; an invalid one
+    // when no row holds the item.
+    QModelIndex moveItem(const Item *item, int group);
     // Removes every item row; the group rows stay.
     void clearItems();
     // Repaints the item's row and, when sorted, moves it to its sorted place.

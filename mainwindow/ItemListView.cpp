@@ -1,12 +1,12 @@
 #include "mainwindow/ItemListView.h"
 
 #include "core/Edition.h"
-#include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
 #include "mainwindow/ItemListModel.h"
+#include "mainwindow/ListColumnWidths.h"
 
 #include <QAction>
 #include <QDebug>
@@ -17,40 +17,9 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
-#include <algorithm>
 #include <array>
 
 namespace {
-
-struct ColumnSetting
-{
-    const char *key;
-    int defaultWidth;
-};
-
-// Settings key (group "ListView") and default width of each column.
-constexpr std::array<ColumnSetting, ListColumnCount> columnSettings { {
-    { "GROUPCOLUMNwidth", 120 },
-    { "NAMECOLUMNwidth", 120 },
-    { "MODELCOLUMNwidth", 65 },
-    { "PRODUCTTYPECOLUMNwidth", 120 },
-    { "COUNTCOLUMNwidth", 36 },
-    { "PRICECOLUMNwidth", 65 },
-    { "PRICETODAYCOLUMNwidth", 70 },
-    { "PICTURECOLUMNwidth", 50 },
-    { "RECEIPTCOLUMNwidth", 50 },
-    { "DATECOLUMNwidth", 66 },
-    { "LOCATIONCOLUMNwidth", 120 },
-    { "DESCRIPTIONCOLUMNwidth", 120 },
-    { "SUPPLIERCOLUMNwidth", 120 },
-    { "ADDRESSCOLUMNwidth", 120 },
-    { "SERIALNOCOLUMNwidth", 120 },
-    { "WWWCOLUMNwidth", 120 },
-    { "DOCUMENTCOLUMNwidth", 50 },
-} };
-
-// The order in which SaveColumnWidths writes the widths.
-constexpr std::array<int, ListColumnCount> widthSaveOrder { 0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 8, 16, 3 };
 
 // Field-names list entry -> column whose title it gives.
 constexpr std::array<std::pair<int, int>, 15> fieldTitleColumns { {
@@ -89,16 +58,7 @@ ItemListView::ItemListView(QWidget *mainWindow)
     resetColumnTitles();
     m_model = new ItemListModel(this);
     setModel(m_model);
-    Settings settings;
-    for (int column = 0; column < ListColumnCount; ++column) {
-        const ColumnSetting &setting = columnSettings[column];
-        // The date's fixed default is too narrow for a whole date in most
-        // fonts; the default always shows one.
-        const int defaultWidth
-            = column == DateColumn ? std::max(setting.defaultWidth, wholeDateWidth()) : setting.defaultWidth;
-        setColumnWidth(
-            column, settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
-    }
+    ListColumnWidths::restore(*this, wholeDateWidth());
 
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -303,10 +263,22 @@ funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
         return row;
     }
 
-    // The item was moved to another group. The handle goes with it, so that
-    // whoever holds the row still holds the item's row.
-    takeRow(row, true);
-    return AddItem(item, true);
+    // The item was moved to another group. The row goes with it, as a move,
+    // so that whoever holds the row (or the view's index of it) still holds
+    // the item's row; it becomes the selected, current row, as a new one does.
+    const int group = item->group();
+    if (group < 0 || group > int(m_groupRows.size()) - 1) {
+        takeRow(row, true);
+        return AddItem(item, true);
+    }
+    m_ignoreSelection = true;
+    m_model->moveItem(item, group);
+    m_ignoreSelection = false;
+    clearSelection();
+    setSelected(row, true);
+    setCurrentItem(row);
+    ItemSelected(row);
+    return row;
 }
 
 QVariant ItemListView::cellData(const Item *item, int column, int role) const
@@ -451,13 +423,7 @@ void ItemListView::addToContextMenu(QAction *action)
 
 void ItemListView::SaveColumnWidths()
 {
-    Settings settings;
-    settings.beginGroup(QStringLiteral("ListView"));
-    settings.setValue(QStringLiteral("Colums"), m_model->columnCount());
-    settings.setValue(QStringLiteral("childCount"), topLevelItemCount());
-    for (int column : widthSaveOrder)
-        settings.setValue(QLatin1String(columnSettings[column].key), columnWidth(column));
-    settings.endGroup();
+    ListColumnWidths::save(*this);
 }
 
 funiQListViewItem *ItemListView::rowForItem(const Item *item) const

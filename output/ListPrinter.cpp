@@ -70,18 +70,6 @@ QString ListPrinter::MakeHeadingLine() const
     return heading;
 }
 
-bool ListPrinter::passesFilter(const PrintSettingsSnapshot &settings, const Item &item)
-{
-    if (settings.printGroupOnly) {
-        if (item.group() == settings.groupToPrint)
-            return true;
-        return settings.printLocationOnly && item.location() == settings.locationToPrint;
-    }
-    if (settings.printLocationOnly)
-        return item.location() == settings.locationToPrint;
-    return true;
-}
-
 QString ListPrinter::listName(int index, bool location) const
 {
     if (!m_collection)
@@ -110,7 +98,7 @@ QString ListPrinter::MakeItemLine(int n, const Item &item)
 QStringList ListPrinter::itemCells(int n, const Item &item) const
 {
     QStringList cells;
-    if (!passesFilter(m_settings, item))
+    if (!m_settings.shows(item.group(), item.location()))
         return cells;
 
     for (int i = 0; i < PrintFields::FieldCount; ++i) {

@@ -39,9 +39,6 @@ public:
     // The last line built.
     const QString &line() const { return m_line; }
 
-    // Whether the filter of the settings lets the item through.
-    static bool passesFilter(const PrintSettingsSnapshot &settings, const Item &item);
-
     // The whole print run: sorts the collection by "Print/sortMethod" (the
     // order stays), asks for a printer (the dialog's parent is parent) and
     // prints the item lines page by page, each page under the page heading

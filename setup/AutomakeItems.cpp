@@ -34,9 +34,6 @@ void AutomakeItems::on_lineEdit_textChanged(const QString &text)
     }
 }
 
-void AutomakeItems::on_pushButtonClose_clicked()
-{ }
-
 void AutomakeItems::on_pushButtonMakeItems_clicked()
 {
     if (m_count <= 0 || !m_collection)

@@ -25,7 +25,6 @@ public:
 
 private slots:
     void on_lineEdit_textChanged(const QString &text);
-    void on_pushButtonClose_clicked();
     void on_pushButtonMakeItems_clicked();
 
 private:

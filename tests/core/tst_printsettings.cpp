@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "PrintKeyRows.h"
 #include "TestSupport.h"
 #include "core/PrintSettings.h"
 #include "core/Settings.h"
@@ -9,22 +10,6 @@
 class tst_PrintSettings : public QObject
 {
     Q_OBJECT
-
-    // Every key of the print settings.
-    static QStringList allKeys()
-    {
-        QStringList keys;
-        for (int i = 0; i < PrintFields::FieldCount; ++i) {
-            const auto field = PrintFields::Field(i);
-            keys << PrintFields::flagKey(field);
-            if (PrintFields::hasLength(field))
-                keys << PrintFields::lengthKey(field);
-        }
-        keys << QStringLiteral("Print/printSeparator") << QStringLiteral("Print/sortMethod")
-             << QStringLiteral("Print/printGroupOnly") << QStringLiteral("Print/GroupToPrint")
-             << QStringLiteral("Print/printLocationOnly") << QStringLiteral("Print/LocationToPrint");
-        return keys;
-    }
 
     // The values read for the keys, by key.
     static QVariantMap valuesOf(const PrintSettingsSnapshot &values, const QStringList &keys)
@@ -52,47 +37,22 @@ class tst_PrintSettings : public QObject
     }
 
 private slots:
-    void keysAndDefaults_data()
-    {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("flagKey");
-        QTest::addColumn<bool>("flag");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("maxLength");
-        using namespace PrintFields;
-        const auto row = [](Field field, const char *key, bool flag, int length, int max) {
-            QTest::newRow(key) << int(field) << QString::fromLatin1(key) << flag << length << max;
-        };
-        row(ItemCount, "Print/printItemCount", false, 0, 0);
-        row(Group, "Print/printGroupField", true, 15, 200);
-        row(Name, "Print/printNameField", true, 15, 200);
-        row(Model, "Print/printModelField", true, 15, 200);
-        row(ProductType, "Print/printProductTypeField", false, 15, 200);
-        row(Count, "Print/printCountField", false, 3, 20);
-        row(Price, "Print/printPriceField", true, 9, 12);
-        row(PriceToday, "Print/printPriceTodayField", true, 9, 12);
-        row(Picture, "Print/printPictureField", false, 15, 200);
-        row(Date, "Print/printDateField", true, 0, 0);
-        row(Location, "Print/printLocationField", false, 15, 200);
-        row(Describe, "Print/printDescribeField", false, 15, 200);
-        row(Supplier, "Print/printSupplierField", false, 15, 200);
-        row(Address, "Print/printAddressField", false, 15, 200);
-        row(SerialNumber, "Print/printSerialNumberField", false, 15, 200);
-        row(Www, "Print/printWwwField", false, 15, 200);
-        row(Receipt, "Print/printReceiptField", false, 15, 200);
-        row(Document, "Print/printDocumentField", false, 15, 200);
-    }
+    void keysAndDefaults_data() { PrintKeyRows::add(); }
     void keysAndDefaults()
     {
         QFETCH(int, field);
         QFETCH(QString, flagKey);
         QFETCH(bool, flag);
+        QFETCH(QString, lengthKey);
         QFETCH(int, length);
         QFETCH(int, maxLength);
         TestSupport::IsolatedSettings settings;
         const auto f = PrintFields::Field(field);
         QCOMPARE(PrintFields::flagKey(f), flagKey);
-        QCOMPARE(PrintFields::lengthKey(f), length ? flagKey + QStringLiteral("Length") : QString());
+        QCOMPARE(PrintFields::defaultFlag(f), flag);
+        QCOMPARE(PrintFields::hasLength(f), !lengthKey.isEmpty());
+        QCOMPARE(PrintFields::lengthKey(f), lengthKey);
+        QCOMPARE(PrintFields::defaultLength(f), length);
         QCOMPARE(PrintFields::maxLength(f), maxLength);
 
         const PrintSettingsSnapshot fresh;
@@ -103,7 +63,7 @@ private slots:
         // values; the longest length the print setup takes among it.
         Settings().setValue(flagKey, !flag);
         if (length)
-            Settings().setValue(PrintFields::lengthKey(f), maxLength);
+            Settings().setValue(lengthKey, maxLength);
         const PrintSettingsSnapshot stored;
         QCOMPARE(stored.prints(f), !flag);
         QCOMPARE(stored.length(f), maxLength);
@@ -130,8 +90,12 @@ private slots:
     {
         QFETCH(QVariant, value);
         TestSupport::IsolatedSettings settings;
-        const QStringList keys = allKeys();
+        const QStringList keys = PrintKeyRows::allKeys();
         const QVariantMap defaults = valuesOf(PrintSettingsSnapshot(), keys);
+        // The program keeps its values under exactly these keys.
+        QStringList sorted = keys;
+        sorted.sort();
+        QCOMPARE(defaults.keys(), sorted);
         {
             Settings store;
             for (const QString &key : keys)
@@ -192,7 +156,7 @@ private slots:
     void absurdValuesAreNotWrittenBack()
     {
         TestSupport::IsolatedSettings settings;
-        const QStringList keys = allKeys();
+        const QStringList keys = PrintKeyRows::allKeys();
         const QVariantMap defaults = valuesOf(PrintSettingsSnapshot(), keys);
         {
             Settings store;
@@ -205,6 +169,42 @@ private slots:
         const Settings store;
         for (const QString &key : keys)
             QCOMPARE(store.value(key), defaults.value(key));
+    }
+
+    // Which items a print or table shows: every item, only one group's,
+    // only one location's, or with both the group's and the location's.
+    void filter_data()
+    {
+        QTest::addColumn<bool>("groupOnly");
+        QTest::addColumn<bool>("locationOnly");
+        QTest::addColumn<int>("group"); // the item's
+        QTest::addColumn<int>("location"); // the item's
+        QTest::addColumn<bool>("shown");
+        // The filter's group is 2 and its location 1 throughout.
+        QTest::newRow("no filter") << false << false << 0 << 0 << true;
+        QTest::newRow("group: of it") << true << false << 2 << 0 << true;
+        QTest::newRow("group: of another") << true << false << 1 << 1 << false;
+        QTest::newRow("location: there") << false << true << 0 << 1 << true;
+        QTest::newRow("location: elsewhere") << false << true << 2 << 0 << false;
+        QTest::newRow("both: of the group") << true << true << 2 << 0 << true;
+        QTest::newRow("both: at the location") << true << true << 0 << 1 << true;
+        QTest::newRow("both: of both") << true << true << 2 << 1 << true;
+        QTest::newRow("both: of neither") << true << true << 1 << 2 << false;
+    }
+    void filter()
+    {
+        QFETCH(bool, groupOnly);
+        QFETCH(bool, locationOnly);
+        QFETCH(int, group);
+        QFETCH(int, location);
+        QFETCH(bool, shown);
+        TestSupport::IsolatedSettings settings;
+        PrintSettingsSnapshot values;
+        values.printGroupOnly = groupOnly;
+        values.groupToPrint = 2;
+        values.printLocationOnly = locationOnly;
+        values.locationToPrint = 1;
+        QCOMPARE(values.shows(group, location), shown);
     }
 
     void otherValues()

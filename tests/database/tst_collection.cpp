@@ -6,6 +6,7 @@
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/MarkupText.h"
 
 #include <memory>
 #include <vector>
@@ -453,7 +454,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, escaped);
-        QCOMPARE(Item::escaped(text), escaped);
+        QCOMPARE(MarkupText::escaped(text), escaped);
         Item item;
         item.setName(text);
         item.setDocument(text);

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "DatabaseFixture.h"
+#include "ListModelCheck.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
 #include "core/Settings.h"
@@ -155,6 +156,7 @@ void TestExportCommands::commandWritesItsFile()
     if (appData)
         qputenv("AppData", env.path(QStringLiteral("appdata")).toLocal8Bit());
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(w.collection()->count(), 3);
 
     QSignalSpy spy(&w, qOverload<const QString &, int>(&MainWindow::message));
@@ -190,6 +192,7 @@ void TestExportCommands::failedExportOpensNothing()
     // A folder of generated pages that is not there.
     qputenv("AppData", env.path(QStringLiteral("gone")).toLocal8Bit());
     MainWindow w;
+    checkListModel(*w.listView());
     QSignalSpy spy(&w, qOverload<const QString &, int>(&MainWindow::message));
     run(w, Command(command));
 
@@ -222,6 +225,7 @@ void TestExportCommands::exportOfUnnamedDatabaseAsksForName()
     Env env;
     env.startWith(QString());
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.currentFileName().isEmpty());
     const QStringList before = QDir(env.path(QStringLiteral("db"))).entryList(QDir::Files);
 
@@ -260,6 +264,7 @@ void TestExportCommands::currentItemPage()
     if (appData)
         qputenv("AppData", env.path(QStringLiteral("appdata")).toLocal8Bit());
     MainWindow w;
+    checkListModel(*w.listView());
     if (row == QLatin1String("group"))
         w.listView()->ItemSelected(w.listView()->topLevelItem(1));
     else if (!row.isEmpty())
@@ -285,6 +290,7 @@ void TestExportCommands::itemDialogShowsListRowAsPage()
     env.startWith(env.database);
     qputenv("AppData", env.path(QStringLiteral("appdata")).toLocal8Bit());
     MainWindow w;
+    checkListModel(*w.listView());
     funiQListViewItem *row = rowOf(w, QStringLiteral("Sofa"));
     w.listView()->ItemSelected(row);
     ItemDialog *dialog = w.listView()->openItemDialog(

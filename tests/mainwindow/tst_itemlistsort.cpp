@@ -1,3 +1,4 @@
+#include "ListModelCheck.h"
 #include "TestSupport.h"
 
 #include "core/ColumnTitles.h"
@@ -9,6 +10,8 @@
 
 #include <QDate>
 #include <QRandomGenerator>
+#include <QPersistentModelIndex>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -214,6 +217,7 @@ private slots:
     void rowsFollowTheCollectionWhileSorted();
     void changedRowLandsInItsPlace_data();
     void changedRowLandsInItsPlace();
+    void persistentIndexesFollowTheirItems();
 };
 
 void tst_ItemListSort::sortsAsTheReference_data()
@@ -235,6 +239,7 @@ void tst_ItemListSort::sortsAsTheReference()
     IsolatedSettings settings;
     Register reg;
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
 
@@ -301,6 +306,7 @@ void tst_ItemListSort::largeListSortsAsTheReference()
     IsolatedSettings settings;
     Register reg(51000);
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -340,6 +346,7 @@ void tst_ItemListSort::currentRowSurvivesSortsAndMoves()
     IsolatedSettings settings;
     Register reg;
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -390,6 +397,7 @@ void tst_ItemListSort::rowsFollowTheCollectionWhileSorted()
     IsolatedSettings settings;
     Register reg;
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.sortByColumn(ItemListView::NameColumn, order);
@@ -490,6 +498,7 @@ void tst_ItemListSort::changedRowLandsInItsPlace()
         collection.add(std::move(row));
     }
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(&collection);
     view.FillList(&collection);
     view.ViewAll(true);
@@ -522,6 +531,105 @@ void tst_ItemListSort::changedRowLandsInItsPlace()
     QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { row });
     QCOMPARE(view.currentIndex().row(), place);
     collection.deleteItems();
+}
+
+// What the view keeps of the rows (current row, selection, open groups) it
+// keeps as persistent indexes: through sorts, moves, changes, additions and
+// removals each one stays on its own row, and one whose item went is invalid.
+void tst_ItemListSort::persistentIndexesFollowTheirItems()
+{
+    IsolatedSettings settings;
+    Register reg;
+    ItemListView view;
+    checkListModel(view);
+    view.SetCollection(reg.collection.get());
+    view.FillList(reg.collection.get());
+    view.ViewAll(true);
+    const ItemListModel *model = view.listModel();
+
+    struct HeldItem
+    {
+        QPersistentModelIndex index;
+        const Item *item;
+        int column;
+    };
+    std::vector<HeldItem> items;
+    const auto hold = [&](const Item *item) {
+        for (int column :
+            { int(ItemListView::GroupColumn), int(ItemListView::NameColumn), int(ItemListView::DateColumn) })
+            items.push_back({ QPersistentModelIndex(model->itemIndex(item, column)), item, column });
+    };
+    for (const Item *item : *reg.collection)
+        hold(item);
+    std::vector<std::pair<QPersistentModelIndex, int>> groups;
+    for (int group = 0; group < model->groupCount(); ++group) {
+        groups.emplace_back(model->groupIndex(group), group);
+        groups.emplace_back(model->groupIndex(group, ItemListView::NameColumn), group);
+    }
+    QSet<const Item *> gone;
+
+    // The first index that does not stand where its row is; empty when all do.
+    const auto misplaced = [&]() -> QString {
+        for (const HeldItem &held : items) {
+            const QString what
+                = QStringLiteral("item %1, column %2: ").arg(quintptr(held.item), 0, 16).arg(held.column);
+            if (gone.contains(held.item)) {
+                if (held.index.isValid())
+                    return what + QStringLiteral("still valid after its item went");
+                continue;
+            }
+            if (!held.index.isValid())
+                return what + QStringLiteral("invalid");
+            if (model->itemAt(held.index) != held.item)
+                return what + QStringLiteral("on another item's row");
+            if (held.index.column() != held.column)
+                return what + QStringLiteral("in column %1").arg(held.index.column());
+            if (QModelIndex(held.index) != model->itemIndex(held.item, held.column))
+                return what + QStringLiteral("not the row's index");
+            if (held.index.parent() != model->groupIndex(held.item->group()))
+                return what + QStringLiteral("under another group");
+        }
+        for (const auto &[index, group] : groups) {
+            if (model->groupAt(index) != group || QModelIndex(index) != model->groupIndex(group, index.column()))
+                return QStringLiteral("group %1: on row %2").arg(group).arg(index.row());
+        }
+        return QString();
+    };
+    QVERIFY2(misplaced().isEmpty(), qPrintable(misplaced()));
+
+    for (const auto &[column, order] : { std::pair(ItemListView::NameColumn, Qt::DescendingOrder),
+             std::pair(ItemListView::GroupColumn, Qt::DescendingOrder),
+             std::pair(ItemListView::DateColumn, Qt::AscendingOrder),
+             std::pair(ItemListView::NameColumn, Qt::AscendingOrder) }) {
+        view.sortByColumn(column, order);
+        QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("sorted by %1: ").arg(column) + misplaced()));
+    }
+
+    // To another group, and to another place among its group's rows.
+    Item *zebra = reg.collection->at(5);
+    zebra->setGroup(0);
+    reg.collection->itemWasChanged(zebra);
+    QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("moved to group 0: ") + misplaced()));
+    Item *renamed = reg.collection->at(1);
+    const int before = model->itemIndex(renamed).row();
+    renamed->setName(QStringLiteral("Aaa"));
+    reg.collection->itemWasChanged(renamed);
+    QCOMPARE_NE(model->itemIndex(renamed).row(), before);
+    QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("renamed: ") + misplaced()));
+
+    // Rows added before and after the held ones, and rows removed.
+    hold(reg.add({ 0, "Aaaa", "", "", 1.0, 1, 0 }));
+    hold(reg.add({ 2, "\u00e6", "", "", 1.0, 1, 0 }));
+    QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("added: ") + misplaced()));
+    for (Item *item : { reg.collection->at(0), zebra, renamed }) {
+        gone.insert(item);
+        reg.collection->deleteItem(item);
+        QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("removed: ") + misplaced()));
+    }
+    for (const Item *item : *reg.collection)
+        gone.insert(item);
+    reg.collection->deleteItems();
+    QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("cleared: ") + misplaced()));
 }
 
 QTEST_MAIN(tst_ItemListSort)

@@ -1,3 +1,4 @@
+#include "ListModelCheck.h"
 #include "TestSupport.h"
 
 #include "core/Edition.h"
@@ -178,6 +179,7 @@ void tst_ItemListView::rowsPerGroup()
     reg.add(0, QStringLiteral("Lampe"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
 
@@ -262,6 +264,7 @@ void tst_ItemListView::cellContents()
     item->setDocument(document);
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     funiQListViewItem *row = view.topLevelItem(1)->child(0);
@@ -314,6 +317,7 @@ void tst_ItemListView::receiptIconByEdition()
     item->setPhotolink(QStringLiteral("photo.png"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     funiQListViewItem *row = view.topLevelItem(0)->child(0);
@@ -344,6 +348,7 @@ void tst_ItemListView::emptyGroupListShowsNoRows()
 
     // One box for each group without a row, however many items it has.
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     QCOMPARE(view.topLevelItemCount(), 0);
@@ -370,6 +375,7 @@ void tst_ItemListView::addItemAtLimit()
     reg.add(2, QStringLiteral("last group"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     // The others are still listed; each bad one gets its box.
@@ -457,6 +463,7 @@ void tst_ItemListView::columnTitlesFromFieldList()
     setDatabaseFormatLevel(level);
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -480,6 +487,7 @@ void tst_ItemListView::viewAllOpensAndClosesGroups()
     reg.collection->fields().add(QStringLiteral("Type"));
 
     ItemListView view;
+    checkListModel(view);
     // With no rows at all nothing happens, not even the titles.
     view.ViewAll(true);
     QCOMPARE(columnTitle(0), QStringLiteral("Gruppe"));
@@ -508,6 +516,7 @@ void tst_ItemListView::dateColumnSortsByDate()
     reg.add(1, QStringLiteral("other group"), QStringLiteral("01.01.2000"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -539,6 +548,7 @@ void tst_ItemListView::otherColumnsSortByText()
     reg.add(0, QStringLiteral("hundred"))->setPrice(100);
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.sortItems(ItemListView::PriceColumn, Qt::AscendingOrder);
@@ -554,6 +564,7 @@ void tst_ItemListView::refreshRowAfterEdit()
     item->setPhotolink(QStringLiteral("sofa.jpg"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     funiQListViewItem *row = view.topLevelItem(1)->child(0);
@@ -586,6 +597,7 @@ void tst_ItemListView::refreshRowMovesToNewGroup()
     reg.add(0, QStringLiteral("Stol"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     QSignalSpy selections(&view, &ItemListView::rowSelected);
@@ -612,6 +624,7 @@ void tst_ItemListView::refreshRowWithMismatchingGroupTextEnds()
     Item *item = reg.add(1, QStringLiteral("Sofa"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     // The group row no longer carries the group list's name.
@@ -657,6 +670,7 @@ void tst_ItemListView::rowsFollowTheGroupNumber()
     reg.add(from, QStringLiteral("Stol"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     funiQListViewItem *row = view.FindListViewItem(item);
@@ -704,6 +718,7 @@ void tst_ItemListView::dateColumnShowsWholeDate()
         reg.add(0, QStringLiteral("Ting"), QString::fromLatin1(date));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -729,6 +744,7 @@ void tst_ItemListView::deleteCurrentRow()
     reg.add(0, QStringLiteral("Stol"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -763,6 +779,7 @@ void tst_ItemListView::deleteOnGroupRowDoesNothing()
     reg.add(0, QStringLiteral("Sofa"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     setDatabaseModified(false);
@@ -781,6 +798,7 @@ void tst_ItemListView::collectionRemovalsDropRows()
     reg.add(1, QStringLiteral("Gryde"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.FindListViewItem(sofa);
@@ -830,6 +848,7 @@ void tst_ItemListView::rowsFollowTheCollection()
     Item *sofa = reg.add(0, QStringLiteral("Sofa"));
     reg.add(1, QStringLiteral("Gryde"));
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     // An item the collection gained without announcing it has no row.
@@ -895,6 +914,7 @@ void tst_ItemListView::deleteLeavesForeignItemAlone()
     reg.add(0, QStringLiteral("Sofa"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     // A row for an item that is not the collection's: the list may drop the
@@ -922,6 +942,7 @@ void tst_ItemListView::dialogShowingAnItemSelectsItsRow()
     Item *pot = reg.add(1, QStringLiteral("Gryde"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ItemSelected(view.topLevelItem(0)->child(0));
@@ -949,6 +970,7 @@ void tst_ItemListView::findListViewItem()
     Item *b = reg.add(2, QStringLiteral("b"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     funiQListViewItem *row = view.FindListViewItem(b);
@@ -972,6 +994,7 @@ void tst_ItemListView::clickSelectsAndReports()
     reg.add(0, QStringLiteral("b"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -1091,6 +1114,7 @@ void tst_ItemListView::showCommands()
         item->setDocument(link);
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     auto run = [&] {
@@ -1163,6 +1187,7 @@ void tst_ItemListView::pressOnLinkColumns()
     item->setDocument(manual);
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -1193,6 +1218,7 @@ void tst_ItemListView::doubleClickAndReturnOpenItemDialog()
     Item *item = reg.add(1, QStringLiteral("Gryde"));
 
     ItemListView view;
+    checkListModel(view);
     view.SetCollection(reg.collection.get());
     view.FillList(reg.collection.get());
     view.ViewAll(true);
@@ -1234,6 +1260,7 @@ void tst_ItemListView::contextMenu()
     reg.add(0, QStringLiteral("x"));
 
     ItemListView view;
+    checkListModel(view);
     QAction print(QStringLiteral("print"));
     QAction edit(QStringLiteral("edit"));
     view.addToContextMenu(&print);
@@ -1260,6 +1287,7 @@ void tst_ItemListView::columnWidthsSavedAndRestored()
     Register reg;
     {
         ItemListView view;
+        checkListModel(view);
         QCOMPARE(view.columnWidth(ItemListView::CountColumn), 36);
         QVERIFY(view.columnWidth(ItemListView::DateColumn) >= 66);
         view.SetCollection(reg.collection.get());
@@ -1276,6 +1304,7 @@ void tst_ItemListView::columnWidthsSavedAndRestored()
     QCOMPARE(store.value(QStringLiteral("ListView/childCount")).toInt(), 3);
 
     ItemListView restored;
+    checkListModel(restored);
     QCOMPARE(restored.columnWidth(ItemListView::WwwColumn), 211);
     QCOMPARE(restored.columnWidth(ItemListView::ReceiptColumn), 33);
     QCOMPARE(restored.columnWidth(ItemListView::ModelColumn), 77);

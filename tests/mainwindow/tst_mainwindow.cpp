@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "DatabaseFixture.h"
+#include "ListModelCheck.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
 #include "core/Edition.h"
@@ -209,6 +210,7 @@ void TestMainWindow::startOpensLastSavedDatabase()
     env.startWith(file);
 
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.startSucceeded());
     QCOMPARE(env.boxes.count(), 0);
     QCOMPARE(w.objectName(), QStringLiteral("main window"));
@@ -266,6 +268,7 @@ void TestMainWindow::startWithUnreadableDatabase()
     Settings().setValue(QStringLiteral("RecentFiles/RecentFile0/"), file);
 
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(!w.startSucceeded());
     QCOMPARE(w.demoDatabasePath(), demoDatabase);
     // A file that is not a database has first been told by the reader.
@@ -299,6 +302,7 @@ void TestMainWindow::startWithUnreadableDemoDatabase()
     TestSupport::RunFolderCopy emptyRun({});
     QVERIFY(emptyRun.isValid());
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(!w.startSucceeded());
     QCOMPARE(env.boxes.count(), 1);
     QCOMPARE(env.boxes.last().text,
@@ -313,6 +317,7 @@ void TestMainWindow::openingUnreadableFileKeepsRunning()
     const QString first = env.database(QStringLiteral("a/first.db"));
     env.startWith(first);
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.startSucceeded());
 
     FileDialog::queueAnswer(env.path(QStringLiteral("missing.db")));
@@ -330,6 +335,7 @@ void TestMainWindow::startWithoutSettingsOpensDemoDatabase()
     QVERIFY(run.isValid());
     Settings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(w.currentFileName(), QStringLiteral("db/DemoDBNumivax/DemoDBNumivax.en.txt"));
     QVERIFY(w.collection()->count() > 0);
     QCOMPARE(env.boxes.count(), 0);
@@ -344,6 +350,7 @@ void TestMainWindow::openAsksForFile()
             { QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z") });
     env.startWith(first);
     MainWindow w;
+    checkListModel(*w.listView());
 
     FileDialog::queueAnswer(second);
     w.Load();
@@ -377,6 +384,7 @@ void TestMainWindow::openCancelledReadsOpenDatabaseAgain()
     const QString first = env.database(QStringLiteral("a/first.db"));
     env.startWith(first);
     MainWindow w;
+    checkListModel(*w.listView());
 
     FileDialog::queueCancel();
     w.Load();
@@ -407,6 +415,7 @@ void TestMainWindow::saveQuestion()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
     w.DeleteItem();
     QVERIFY(databaseModified());
@@ -441,6 +450,7 @@ void TestMainWindow::saveQuestionKeepsChangesWhenSaveFails()
     const QString file = env.database(QStringLiteral("sub/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     w.show();
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
     w.DeleteItem();
@@ -468,6 +478,7 @@ void TestMainWindow::saveQuestionOnNewDatabase()
     Env env;
     env.startWith(QString());
     MainWindow w;
+    checkListModel(*w.listView());
     auto *item = new Item;
     item->setName(QStringLiteral("Lampe"));
     w.collection()->add(item);
@@ -509,6 +520,7 @@ void TestMainWindow::closeWindow()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     w.show();
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Gryde")));
     w.DeleteItem();
@@ -542,6 +554,7 @@ void TestMainWindow::save()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     Settings().setValue(QStringLiteral("LastSavedDBFile"), QStringLiteral("elsewhere.db"));
     w.setWindowTitle(QStringLiteral("before"));
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Komfur")));
@@ -566,6 +579,7 @@ void TestMainWindow::saveOnNewDatabaseAsksForName()
     Env env;
     env.startWith(QString());
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.currentFileName().isEmpty());
 
     FileDialog::queueCancel();
@@ -610,6 +624,7 @@ void TestMainWindow::saveAs()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
     w.DeleteItem();
     QDir().mkpath(env.path(QStringLiteral("b")));
@@ -643,6 +658,7 @@ void TestMainWindow::saveAsCancelledWritesNothing()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     w.listView()->FindListViewItem(itemNamed(w, QStringLiteral("Sofa")));
     w.DeleteItem();
 
@@ -695,6 +711,7 @@ void TestMainWindow::usersDatabasesGoAmongTheirDocuments()
         Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("db/DemoDBStd/"));
     }
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.startSucceeded());
     if (newDatabase)
         w.FileNew();
@@ -721,6 +738,7 @@ void TestMainWindow::backup()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     if (!folderStored)
         Settings().remove(QStringLiteral("LastDBDir"));
     const QVariant folderBefore = setting(QStringLiteral("LastDBDir"));
@@ -761,6 +779,7 @@ void TestMainWindow::backupCancelled()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
 
     FileDialog::queueCancel();
     w.Backup();
@@ -780,6 +799,7 @@ void TestMainWindow::recentFiles()
         files.append(env.database(QStringLiteral("db/file%1.db").arg(i)));
     env.startWith(files.first());
     MainWindow w;
+    checkListModel(*w.listView());
     for (int i = 1; i < files.size(); ++i) {
         FileDialog::queueAnswer(files.at(i));
         w.Load();
@@ -843,6 +863,7 @@ void TestMainWindow::readSettingsKeepsStoredOrder()
         s.setValue(QStringLiteral("RecentFiles/RecentFile3/"), QStringLiteral("z.db"));
     }
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(w.recentFiles(),
         (QStringList { file, QStringLiteral("x.db"), QStringLiteral("y.db"), QStringLiteral("z.db") }));
     QCOMPARE(recentEntries(w).at(2), QStringLiteral("&3 y.db"));
@@ -868,6 +889,7 @@ void TestMainWindow::languageChange()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     const QString title = w.windowTitle();
 
     QVERIFY(QMetaObject::invokeMethod(&w, slot.toLatin1().constData()));
@@ -896,6 +918,7 @@ void TestMainWindow::lockedDatabase()
     env.startWith(file);
 
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.startSucceeded());
     QCOMPARE(w.collection()->count(), 3);
     QVERIFY(w.collection()->isReadOnly());
@@ -935,6 +958,7 @@ void TestMainWindow::deleteCurrentRow()
     const QString file = env.database(QStringLiteral("a/home.db"));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     Item *komfur = itemNamed(w, QStringLiteral("Komfur"));
     QVERIFY(w.listView()->FindListViewItem(komfur));
 
@@ -976,6 +1000,7 @@ void TestMainWindow::showActionsFollowSelection()
     Env env;
     env.startWith(env.database(QStringLiteral("a/home.db")));
     MainWindow w;
+    checkListModel(*w.listView());
     for (const char *name : { "ViewCurInHTML", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc" })
         QVERIFY2(!action(w, name)->isEnabled(), name);
 
@@ -997,6 +1022,7 @@ void TestMainWindow::saveSettings()
     Env env;
     env.startWith(env.database(QStringLiteral("a/home.db")));
     MainWindow w;
+    checkListModel(*w.listView());
     w.resize(640, 480);
     action(w, "EditRegister")->setChecked(true);
     QVERIFY(!Settings().contains(QStringLiteral("geometri/mainWinWidth")));
@@ -1018,6 +1044,7 @@ void TestMainWindow::showAllSettingAppliedOnLoad()
     env.startWith(env.database(QStringLiteral("a/home.db")));
     Settings().setValue(QStringLiteral("Items/showAllItems"), true);
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(action(w, "EditRegister")->isChecked());
     QVERIFY(w.listView()->topLevelItem(1)->isExpanded());
 
@@ -1034,6 +1061,7 @@ void TestMainWindow::statusMessages()
     StatusCatalogue catalogue;
     QCoreApplication::installTranslator(&catalogue);
     MainWindow w;
+    checkListModel(*w.listView());
     const QRegularExpression read(QStringLiteral("^read (.*): 3 items in \\d+\\.\\d\\d s$"));
     const QRegularExpressionMatch readMatch = read.match(w.statusBar()->currentMessage());
     QVERIFY2(readMatch.hasMatch(), qPrintable(w.statusBar()->currentMessage()));
@@ -1054,6 +1082,7 @@ void TestMainWindow::editOpensItemDialog()
     Env env;
     env.startWith(env.database(QStringLiteral("a/home.db")));
     MainWindow w;
+    checkListModel(*w.listView());
 
     // No current row: a dialog on no item.
     action(w, "EditRecord")->trigger();
@@ -1089,6 +1118,7 @@ void TestMainWindow::eventLogInDatabaseFolder()
     env.startWith(file);
     qputenv("DEBUGTALDRUM", "1");
     MainWindow w;
+    checkListModel(*w.listView());
     qputenv("DEBUGTALDRUM", "");
     const QString logPath = env.path(QStringLiteral("a/log.xml"));
     QVERIFY(QFileInfo::exists(logPath));
@@ -1139,6 +1169,7 @@ void TestMainWindow::typedPathChoosesTheDatabaseFolder()
         QVERIFY(QDir().mkpath(env.path(QStringLiteral("b"))));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
 
     // The dialog still shows a/ when it closes: the path was typed.
     const QString target = env.path(chosen);
@@ -1195,6 +1226,7 @@ void TestMainWindow::replacingAFileIsAsked()
     const QByteArray otherBefore = TestSupport::readFile(other);
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
 
     if (replace) {
         FileDialog::queueAnswer(env.path(QStringLiteral("a/") + typed));
@@ -1226,6 +1258,7 @@ void TestMainWindow::newAfterLockedDatabaseCanBeSaved()
     QVERIFY(TestSupport::writeFile(lockFile, foreignLock));
     env.startWith(file);
     MainWindow w;
+    checkListModel(*w.listView());
     QVERIFY(w.collection()->isReadOnly());
     env.boxes.clear();
 

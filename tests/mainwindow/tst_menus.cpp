@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "DatabaseFixture.h"
+#include "ListModelCheck.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
 #include "core/Edition.h"
@@ -112,6 +113,7 @@ void TestMenus::menuBar()
     for (int edition : allEditions()) {
         Env env(edition);
         MainWindow w;
+        checkListModel(*w.listView());
         QStringList titles;
         for (QAction *a : w.menuBar()->actions())
             titles.append(a->text());
@@ -142,6 +144,7 @@ void TestMenus::fileMenu()
     QFETCH(QStringList, expected);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(entries(menu(w, 0)), expected);
     QCOMPARE(entry(menu(w, 0), QStringLiteral("QUIT"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
 }
@@ -338,6 +341,7 @@ void TestMenus::actionDetails()
     QFETCH(QString, toolTip);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     const QList<QAction *> found = w.findChildren<QAction *>(name);
     QCOMPARE(found.size(), 1);
     QAction *a = found.first();
@@ -367,6 +371,7 @@ void TestMenus::editionOnlyEntries()
     QFETCH(bool, inventory);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
 
     QStringList view { "EditRegister", "EditShowAllAsHTMLTable", "EditShowAllAsHTML" };
     if (specialCases)
@@ -403,6 +408,7 @@ void TestMenus::shortcutsAreUnique()
     QFETCH(int, edition);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     QHash<QString, QString> owners;
     for (QAction *top : w.menuBar()->actions()) {
         for (QAction *a : top->menu()->actions()) {
@@ -431,6 +437,7 @@ void TestMenus::setupAndLanguageMenus()
     QFETCH(bool, norwegian);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(entries(menu(w, 3)),
         (QStringList { "&Udskrivning...", "&Lokaler/rum...", "&Inventar typer (grupper)...", "LEVERANDØRER", "-",
             "&Billedvisnings program...", "Internet program (&www)...", "SetupDefaultDirectories" }));
@@ -459,6 +466,7 @@ void TestMenus::helpMenu()
     QFETCH(QString, language);
     Env env(edition, language);
     MainWindow w;
+    checkListModel(*w.listView());
 
     // Every edition offers every help command in every language.
     const QStringList expected { "&Hjælp...", "&Tutorial...", "&Links...", "&ErrorHandling...", "&Release noter...",
@@ -495,6 +503,7 @@ void TestMenus::toolBars()
     QFETCH(int, edition);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     const QList<QToolBar *> bars = w.findChildren<QToolBar *>();
     QCOMPARE(bars.size(), 2);
 
@@ -531,6 +540,7 @@ void TestMenus::contextMenu()
     QFETCH(QStringList, expected);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     QCOMPARE(entries(w.listView()->contextMenu()), expected);
 }
 
@@ -539,6 +549,7 @@ void TestMenus::printDisabledUntilLoad()
     Env env(OstranaEdition);
     const QString file = env.database();
     MainWindow w;
+    checkListModel(*w.listView());
     auto *print = w.findChild<QAction *>(QStringLiteral("Print"));
     auto *fil = w.findChild<QToolBar *>(QStringLiteral("Fil"));
     QVERIFY(!print->isEnabled());
@@ -565,6 +576,7 @@ void TestMenus::setupEntriesFollowColumnTitles()
     fields[10] = QStringLiteral("Forhandler");
     const QString file = env.database(fields);
     MainWindow w;
+    checkListModel(*w.listView());
     FileDialog::queueAnswer(file);
     w.Load();
 
@@ -601,6 +613,7 @@ void TestMenus::about()
     Env env(edition);
     const QString file = env.database();
     MainWindow w;
+    checkListModel(*w.listView());
     QAction *aboutEntry = menu(w, 5)->actions().last();
     QCOMPARE(aboutEntry->text(), QStringLiteral("&Om ostrana register..."));
 
@@ -638,6 +651,7 @@ void TestMenus::icons()
     QFETCH(QString, receiptIcon);
     Env env(edition);
     MainWindow w;
+    checkListModel(*w.listView());
     const auto image = [](const QIcon &icon) { return icon.pixmap(16, 16).toImage(); };
     const auto resource = [&](const QString &name) { return image(QIcon(QStringLiteral(":/icons/%1.png").arg(name))); };
     const QList<std::pair<const char *, QString>> expected {

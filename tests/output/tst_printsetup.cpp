@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "PrintFixture.h"
+#include "PrintKeyRows.h"
 #include "TestSupport.h"
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
@@ -183,45 +184,41 @@ private slots:
     }
 
     // Each field on its own: chosen (or not) and its width land under its own keys.
-    void storesEveryField_data()
-    {
-        QTest::addColumn<int>("field");
-        for (int i = 0; i < PrintFields::FieldCount; ++i)
-            QTest::newRow(qPrintable(PrintFields::flagKey(PrintFields::Field(i)))) << i;
-    }
+    void storesEveryField_data() { PrintKeyRows::add(); }
 
     void storesEveryField()
     {
         QFETCH(int, field);
+        QFETCH(bool, flag);
+        QFETCH(QString, lengthKey);
+        QFETCH(int, maxLength);
         const auto changed = PrintFields::Field(field);
         TestSupport::IsolatedSettings isolated;
         printSelectDataDialog dialog(nullptr);
 
         const QString title = PrintFieldTitles::title(changed);
-        const bool wasWanted = PrintFields::defaultFlag(changed);
-        QVERIFY(select(wasWanted ? dialog.wantedListBox : dialog.availableListBox, title));
-        QTest::mouseClick(wasWanted ? dialog.RemoveButton : dialog.AddButton, Qt::LeftButton);
-        const int width = PrintFields::hasLength(changed) ? PrintFields::maxLength(changed) : 0;
-        if (width) {
+        QVERIFY(select(flag ? dialog.wantedListBox : dialog.availableListBox, title));
+        QTest::mouseClick(flag ? dialog.RemoveButton : dialog.AddButton, Qt::LeftButton);
+        if (!lengthKey.isEmpty()) {
             dialog.lengthEdit(changed)->clear();
-            QTest::keyClicks(dialog.lengthEdit(changed), QString::number(width));
+            QTest::keyClicks(dialog.lengthEdit(changed), QString::number(maxLength));
         }
         QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
+        // Every field's keys are written: the changed field's with what was
+        // chosen, every other with its default (the rows of the key table).
         Settings settings;
-        for (int i = 0; i < PrintFields::FieldCount; ++i) {
-            const auto f = PrintFields::Field(i);
-            QVERIFY2(settings.contains(PrintFields::flagKey(f)), qPrintable(PrintFields::flagKey(f)));
-            const bool expectedFlag = f == changed ? !PrintFields::defaultFlag(f) : PrintFields::defaultFlag(f);
-            QCOMPARE(settings.value(PrintFields::flagKey(f)).toBool(), expectedFlag);
-            if (PrintFields::hasLength(f)) {
-                const int expectedLength = f == changed ? width : PrintFields::defaultLength(f);
-                QCOMPARE(settings.value(PrintFields::lengthKey(f)).toInt(), expectedLength);
-            }
+        for (const PrintKeyRows::Row &row : PrintKeyRows::rows) {
+            const QString key = QString::fromLatin1(row.flagKey);
+            QVERIFY2(settings.contains(key), qPrintable(key));
+            QCOMPARE(settings.value(key).toBool(), row.field == changed ? !row.flag : row.flag);
+            const QString length = QString::fromLatin1(row.lengthKey);
+            if (!length.isEmpty())
+                QCOMPARE(settings.value(length).toInt(), row.field == changed ? maxLength : row.length);
         }
         // The current values follow the store.
-        QCOMPARE(PrintSettings::current().prints(changed), !PrintFields::defaultFlag(changed));
+        QCOMPARE(PrintSettings::current().prints(changed), !flag);
     }
 
     void storesChoices_data()

@@ -1,0 +1,16 @@
+#pragma once
+
+class QTreeView;
+
+// The widths of the item list's seventeen columns in the settings store
+// (group "ListView"): each column's key and default width. The list reads
+// them when it is made and writes them when the main window closes.
+class ListColumnWidths
+{
+public:
+    // Gives every column its stored width, or its default; the date
+    // column's default is at least minimumDateWidth.
+    static void restore(QTreeView &view, int minimumDateWidth);
+    // Stores every column's width, and the numbers of columns and of group rows.
+    static void save(const QTreeView &view);
+};
