@@ -11,6 +11,7 @@ class Item;
 class MemoryBuffer;
 struct LineValues;
 struct ReadFields;
+struct Step;
 
 // Reads the lines of a database file held in memory, one at a time: a header
 // line ("#" first) sets the format level and the fields that follow in every
@@ -56,18 +57,14 @@ public:
     // How many of the bytes have been read.
     qsizetype position() const;
 
-    // The data lines of a file of at least this many bytes are read in two
-    // halves at once, with the same items in the same order; tests set it
-    // low to read small files so too.
-    static void setParallelMinimum(qsizetype bytes);
-
 private:
     bool readPlainLine(LineValues &values);
     LineValues valuesOfFields() const;
     static std::unique_ptr<Item> makeItem(const LineValues &values, int level);
-    struct ReadAhead;
-    void startReadAhead();
-    void takeReadAhead();
+    // Reads the plain lines ahead, into m_ready.
+    void readAhead();
+    static const char *parsePlainLines(const char *p, const char *limit, const char *end, const std::vector<Step> &plan,
+        int level, std::vector<std::unique_ptr<Item>> &items);
 
     const QByteArray &m_bytes;
     std::size_t m_skipped = 0;
@@ -76,8 +73,9 @@ private:
     std::unique_ptr<std::istream> m_in;
     int m_level = levelNoHeader;
     bool m_quickLines = true;
-    // The second half of a large file, read ahead; its items wait in m_ready.
-    std::unique_ptr<ReadAhead> m_readAhead;
+    mutable qsizetype m_lineCountEstimate = -1;
+    // The plain lines read ahead: a large file's are read in two halves at
+    // once. Their items wait here.
     bool m_readAheadTried = false;
     std::vector<std::unique_ptr<Item>> m_ready;
     std::size_t m_readyNext = 0;
