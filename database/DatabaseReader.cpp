@@ -17,7 +17,6 @@
 #include <charconv>
 #include <cstring>
 #include <istream>
-#include <iterator>
 #include <optional>
 #include <streambuf>
 #include <string_view>
@@ -316,12 +315,12 @@ qsizetype DatabaseReader::position() const
 
 bool DatabaseReader::atEnd() const
 {
-    return m_readyNext >= m_ready.size() && m_in->eof();
+    return m_readyNext >= m_ready.size() && m_readyLater.empty() && m_in->eof();
 }
 
 bool DatabaseReader::atHeader() const
 {
-    return m_readyNext >= m_ready.size() && m_in->peek() == '#';
+    return m_readyNext >= m_ready.size() && m_readyLater.empty() && m_in->peek() == '#';
 }
 
 void DatabaseReader::readAhead()
@@ -338,21 +337,24 @@ void DatabaseReader::readAhead()
     if (const void *lineFeed
         = std::memchr(begin + (end - begin) / 2, '\n', std::size_t(end - begin - (end - begin) / 2)))
         middle = static_cast<const char *>(lineFeed) + 1;
-    std::vector<std::unique_ptr<Item>> secondItems;
-    m_ready.reserve(std::size_t(lineCountEstimate()));
+    // Each half's items wait in a list of their own, of about half the
+    // lines: no list of them all is made.
+    std::vector<std::unique_ptr<Item>> &secondItems = m_readyLater;
+    m_ready.reserve(std::size_t(lineCountEstimate() / 2 + 1));
+    secondItems.reserve(std::size_t(lineCountEstimate() / 2 + 1));
     const char *firstStop = begin;
     const char *secondStop = middle;
     const std::vector<Step> &plan = m_fields->plan;
     Parallel::run(
         lineCountEstimate(), [&] { firstStop = parsePlainLines(begin, middle, end, plan, m_level, m_ready); },
         [&] { secondStop = parsePlainLines(middle, end, end, plan, m_level, secondItems); });
-    if (firstStop == middle && middle < end) {
-        std::move(secondItems.begin(), secondItems.end(), std::back_inserter(m_ready));
+    if (firstStop == middle && middle < end)
         firstStop = secondStop;
-    }
+    else
+        secondItems = std::vector<std::unique_ptr<Item>>();
     m_readyNext = 0;
     m_buffer->moveTo(firstStop);
-    m_fields->line.countLines(int(m_ready.size()));
+    m_fields->line.countLines(int(m_ready.size() + m_readyLater.size()));
 }
 
 DatabaseReader::Header DatabaseReader::readHeader()
@@ -374,9 +376,14 @@ std::unique_ptr<Item> DatabaseReader::readItem()
         m_readAheadTried = true;
         readAhead();
     }
+    if (m_readyNext >= m_ready.size() && !m_readyLater.empty()) {
+        m_ready = std::move(m_readyLater);
+        m_readyLater = std::vector<std::unique_ptr<Item>>();
+        m_readyNext = 0;
+    }
     if (m_readyNext < m_ready.size())
         return std::move(m_ready[m_readyNext++]);
-    m_ready.clear();
+    m_ready = std::vector<std::unique_ptr<Item>>();
     m_readyNext = 0;
 
     LineValues values;

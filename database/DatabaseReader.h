@@ -79,5 +79,7 @@ private:
     bool m_readAheadTried = false;
     std::vector<std::unique_ptr<Item>> m_ready;
     std::size_t m_readyNext = 0;
+    // The second half's items, once m_ready is used up.
+    std::vector<std::unique_ptr<Item>> m_readyLater;
     QString m_failure;
 };

@@ -231,9 +231,8 @@ void ItemSorter::sort(std::vector<Item *> &items, std::vector<quint32> *oldPosit
         else if (m_column == ProductColumn)
             texts = readTexts(items, [](const Item *item) { return SortText::of(item, Item::ProductText); });
         else
-            texts = readTexts(items, [this](const Item *item) {
-                return SortText(ItemColumnText::of(*item, m_column, m_locations));
-            });
+            texts = readTexts(
+                items, [this](const Item *item) { return SortText(ItemColumnText::of(*item, m_column, m_locations)); });
         sortTextRange(keys, 0, count, texts, 0, descending);
     }
 

@@ -128,7 +128,8 @@ private slots:
     {
         bool caught = false;
         try {
-            Parallel::run(Parallel::minimumWork(), [] {}, [] { throw std::bad_alloc(); });
+            Parallel::run(
+                Parallel::minimumWork(), [] {}, [] { throw std::bad_alloc(); });
         } catch (const std::bad_alloc &) {
             caught = true;
         }

@@ -93,8 +93,8 @@ private slots:
                 saved = c.SaveToFileAsAscii(path);
             } else {
                 const qint64 limit = how == QLatin1String("full at 10 bytes") ? 10
-                    : how == QLatin1String("full half way")                  ? size / 2
-                                                                             : size - 1;
+                    : how == QLatin1String("full half way")                   ? size / 2
+                                                                              : size - 1;
                 TestSupport::FailingSaves full(limit);
                 saved = c.SaveToFileAsAscii(path);
             }
@@ -173,7 +173,8 @@ private slots:
         QCOMPARE(boxes.last().kind, MessageBox::Critical);
         QCOMPARE(boxes.last().title, QStringLiteral("Databasen blev ikke gemt"));
         QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(boxes.last().text));
-        QVERIFY2(boxes.last().text.endsWith(QStringLiteral("\nFilen kunne ikke skrives.")), qPrintable(boxes.last().text));
+        QVERIFY2(
+            boxes.last().text.endsWith(QStringLiteral("\nFilen kunne ikke skrives.")), qPrintable(boxes.last().text));
         QCOMPARE(TestSupport::readFile(path), old);
         QCOMPARE(QDir(m_dir.path()).entryList({ QStringLiteral("kept*") }, QDir::Files | QDir::Hidden),
             QStringList { "kept.inb" });
