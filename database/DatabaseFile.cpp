@@ -361,6 +361,15 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
         ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
 
         int lineCount = 0;
+        const auto take = [&](std::unique_ptr<Item> item) {
+            qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
+            log.item(lineCount, *item);
+            // Loading is no change to the database: the items go in unannounced.
+            collection.m_items.append(item.release());
+            progress.advance(reader.position());
+            ++lineCount;
+        };
+        bool plainLinesRead = false;
         while (!reader.atEnd()) {
             if (reader.atHeader()) {
                 const DatabaseReader::Header header = reader.readHeader();
@@ -378,7 +387,12 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                 continue;
             }
 
-            qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
+            if (!plainLinesRead) {
+                // Most lines at once, a large file's two halves together.
+                plainLinesRead = true;
+                reader.readPlainItems(take);
+                continue;
+            }
             std::unique_ptr<Item> item = reader.readItem();
             if (!item) {
                 if (!reader.failed())
@@ -387,11 +401,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                 Notices::critical(errorTitle, reader.failureMessage());
                 return false;
             }
-            log.item(lineCount, *item);
-            // Loading is no change to the database: the items go in unannounced.
-            collection.m_items.append(item.release());
-            progress.advance(reader.position());
-            ++lineCount;
+            take(std::move(item));
         }
         log.loaded();
         return true;

@@ -16,6 +16,7 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <streambuf>
@@ -315,20 +316,22 @@ qsizetype DatabaseReader::position() const
 
 bool DatabaseReader::atEnd() const
 {
-    return m_readyNext >= m_ready.size() && m_readyLater.empty() && m_in->eof();
+    return m_readyNext >= m_ready.size() && m_in->eof();
 }
 
 bool DatabaseReader::atHeader() const
 {
-    return m_readyNext >= m_ready.size() && m_readyLater.empty() && m_in->peek() == '#';
+    return m_readyNext >= m_ready.size() && m_in->peek() == '#';
 }
 
-void DatabaseReader::readAhead()
+void DatabaseReader::readPlainItems(const std::function<void(std::unique_ptr<Item>)> &take)
 {
-    // The plain lines up to the first header or other line are read at once,
-    // a large file's in two halves on two threads; the second half starts
-    // at a line start as far as line feeds tell, and its items are used only
-    // if the first half's reading comes to that very place.
+    // The plain lines up to the first header or other line: a large file's
+    // in two halves on two threads. The first half's items go to take while
+    // the second half is read; the second half starts at a line start as
+    // far as line feeds tell, and its items are used only if the first
+    // half's reading comes to that very place.
+    m_readAheadTried = true;
     const char *begin = m_buffer->current();
     const char *end = m_buffer->limit();
     if (!m_quickLines || !m_in->good())
@@ -337,24 +340,34 @@ void DatabaseReader::readAhead()
     if (const void *lineFeed
         = std::memchr(begin + (end - begin) / 2, '\n', std::size_t(end - begin - (end - begin) / 2)))
         middle = static_cast<const char *>(lineFeed) + 1;
-    // Each half's items wait in a list of their own, of about half the
-    // lines: no list of them all is made.
-    std::vector<std::unique_ptr<Item>> &secondItems = m_readyLater;
-    m_ready.reserve(std::size_t(lineCountEstimate() / 2 + 1));
-    secondItems.reserve(std::size_t(lineCountEstimate() / 2 + 1));
-    const char *firstStop = begin;
+    std::vector<std::unique_ptr<Item>> secondItems;
     const char *secondStop = middle;
     const std::vector<Step> &plan = m_fields->plan;
     Parallel::run(
-        lineCountEstimate(), [&] { firstStop = parsePlainLines(begin, middle, end, plan, m_level, m_ready); },
-        [&] { secondStop = parsePlainLines(middle, end, end, plan, m_level, secondItems); });
-    if (firstStop == middle && middle < end)
-        firstStop = secondStop;
-    else
-        secondItems = std::vector<std::unique_ptr<Item>>();
-    m_readyNext = 0;
-    m_buffer->moveTo(firstStop);
-    m_fields->line.countLines(int(m_ready.size() + m_readyLater.size()));
+        lineCountEstimate(),
+        [&] {
+            MemoryShortage::pass(MemoryShortage::FileLines);
+            for (const char *p = begin; p < middle && *p != '#';) {
+                LineValues values;
+                const char *next = parsePlainLine(p, end, plan, values);
+                if (!next)
+                    break;
+                m_buffer->moveTo(next);
+                m_fields->line.countLine();
+                take(makeItem(values, m_level));
+                p = next;
+            }
+        },
+        [&] {
+            secondItems.reserve(std::size_t(lineCountEstimate() / 2 + 1));
+            secondStop = parsePlainLines(middle, end, end, plan, m_level, secondItems);
+        });
+    if (m_buffer->current() != middle || middle == end)
+        return;
+    m_buffer->moveTo(secondStop);
+    m_fields->line.countLines(int(secondItems.size()));
+    for (std::unique_ptr<Item> &item : secondItems)
+        take(std::move(item));
 }
 
 DatabaseReader::Header DatabaseReader::readHeader()
@@ -372,15 +385,8 @@ DatabaseReader::Header DatabaseReader::readHeader()
 std::unique_ptr<Item> DatabaseReader::readItem()
 {
     m_failure.clear();
-    if (!m_readAheadTried) {
-        m_readAheadTried = true;
-        readAhead();
-    }
-    if (m_readyNext >= m_ready.size() && !m_readyLater.empty()) {
-        m_ready = std::move(m_readyLater);
-        m_readyLater = std::vector<std::unique_ptr<Item>>();
-        m_readyNext = 0;
-    }
+    if (!m_readAheadTried)
+        readPlainItems([this](std::unique_ptr<Item> item) { m_ready.push_back(std::move(item)); });
     if (m_readyNext < m_ready.size())
         return std::move(m_ready[m_readyNext++]);
     m_ready = std::vector<std::unique_ptr<Item>>();

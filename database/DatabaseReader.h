@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <vector>
@@ -49,6 +50,12 @@ public:
     // The item of the next data line. Null at the end of the items (only
     // blanks remain) and when the line cannot be read; failed() tells which.
     std::unique_ptr<Item> readItem();
+    // Reads the plain data lines from here on, up to a header line, a line
+    // that is not plain or the end, and hands their items to take, in
+    // order, on this thread; readItem() reads on from there. A large file's
+    // second half is read on another thread meanwhile. The first readItem()
+    // does this (keeping the items) unless it was done before.
+    void readPlainItems(const std::function<void(std::unique_ptr<Item>)> &take);
     bool failed() const { return !m_failure.isEmpty(); }
     // Why the last line could not be read, as the field list words it.
     QString failureMessage() const { return m_failure; }
@@ -61,8 +68,6 @@ private:
     bool readPlainLine(LineValues &values);
     LineValues valuesOfFields() const;
     static std::unique_ptr<Item> makeItem(const LineValues &values, int level);
-    // Reads the plain lines ahead, into m_ready.
-    void readAhead();
     static const char *parsePlainLines(const char *p, const char *limit, const char *end, const std::vector<Step> &plan,
         int level, std::vector<std::unique_ptr<Item>> &items);
 
@@ -79,7 +84,5 @@ private:
     bool m_readAheadTried = false;
     std::vector<std::unique_ptr<Item>> m_ready;
     std::size_t m_readyNext = 0;
-    // The second half's items, once m_ready is used up.
-    std::vector<std::unique_ptr<Item>> m_readyLater;
     QString m_failure;
 };
