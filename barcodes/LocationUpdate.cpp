@@ -1,5 +1,7 @@
 #include "barcodes/LocationUpdate.h"
 
+#include "barcodes/SerialIndex.h"
+
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/StorageCheck.h"
@@ -50,15 +52,6 @@ QString recordKind(const LocationRecord &record)
         break;
     }
     return QString();
-}
-
-Item *findBySerial(const DBItemCollection &collection, const QString &serial)
-{
-    for (Item *item : collection) {
-        if (item->textEquals(Item::SerialnoText, serial))
-            return item;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -141,22 +134,26 @@ int LocationUpdate::checkedLocation(const DBItemCollection &collection, const QS
 
 void LocationUpdate::Apply(DBItemCollection &collection)
 {
+    // The serial numbers are looked up in an index made once, not in a pass
+    // over the register per record; it is told of every item added or
+    // deleted on the way.
+    SerialIndex serials(collection);
     for (const LocationRecord &record : std::as_const(m_records)) {
         const QString id = inventoryNumber(record.inventoryId);
         bool applied = false;
         switch (record.form) {
         case LocationRecord::Count:
-            applied = !id.isNull() && applyCount(collection, record, id);
+            applied = !id.isNull() && applyCount(collection, serials, record, id);
             break;
         case LocationRecord::Move:
-            applyMove(collection, record, id);
+            applyMove(collection, serials, record, id);
             // A move tells its own failures.
             continue;
         case LocationRecord::Place:
-            applied = !id.isNull() && applyPlace(collection, record, id);
+            applied = !id.isNull() && applyPlace(collection, serials, record, id);
             break;
         case LocationRecord::PlaceCopy:
-            applied = !id.isNull() && applyPlaceCopy(collection, record, id);
+            applied = !id.isNull() && applyPlaceCopy(collection, serials, record, id);
             break;
         case LocationRecord::Ignored:
             continue;
@@ -169,7 +166,8 @@ void LocationUpdate::Apply(DBItemCollection &collection)
     setDatabaseModified(true);
 }
 
-bool LocationUpdate::applyCount(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+bool LocationUpdate::applyCount(
+    DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id)
 {
     const int location = checkedLocation(collection, record.location1, false);
     if (location < 0)
@@ -177,7 +175,7 @@ bool LocationUpdate::applyCount(DBItemCollection &collection, const LocationReco
     int change = 0;
     if (readCountField(record, id, &change) != StorageCheck::CountRead)
         return false;
-    Item *item = collection.findByGroupAndSerial(location, id);
+    Item *item = serials.find(location, id);
     if (!item)
         return false;
     const int count = item->numberOfItems();
@@ -202,7 +200,8 @@ bool LocationUpdate::applyCount(DBItemCollection &collection, const LocationReco
     return true;
 }
 
-bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+bool LocationUpdate::applyMove(
+    DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id)
 {
     const int from = checkedLocation(collection, record.location1, false);
     if (from < 0)
@@ -214,7 +213,7 @@ bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecor
     const StorageCheck::CountReading reading = readCountField(record, id, &moved);
     if (reading == StorageCheck::CountBeyondRange)
         return false;
-    Item *source = id.isNull() ? nullptr : collection.findByGroupAndSerial(from, id);
+    Item *source = id.isNull() ? nullptr : serials.find(from, id);
     if (!source || reading != StorageCheck::CountRead) {
         warn(tr("Move failed, ItemId: %1 - not found at location: %2")
                  .arg(id.isNull() ? record.inventoryId : id, record.location1));
@@ -233,7 +232,7 @@ bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecor
         return false;
     }
 
-    Item *target = from == to ? source : collection.findByGroupAndSerial(to, id);
+    Item *target = from == to ? source : serials.find(to, id);
     if (target == source)
         return true;
     if (target && !StorageCheck::countChangeFits(target->numberOfItems(), moved)) {
@@ -256,21 +255,24 @@ bool LocationUpdate::applyMove(DBItemCollection &collection, const LocationRecor
         copy->setGroup(to);
         copy->setNumberOfItems(moved);
         copy->setDate(today());
-        collection.add(std::move(copy));
+        serials.added(collection.add(std::move(copy)));
     }
-    if (source->numberOfItems() == 0)
+    if (source->numberOfItems() == 0) {
+        serials.removing(source);
         collection.deleteItem(source);
-    else
+    } else {
         collection.itemWasChanged(source);
+    }
     return true;
 }
 
-bool LocationUpdate::applyPlace(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+bool LocationUpdate::applyPlace(
+    DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id)
 {
     const int location = checkedLocation(collection, record.location1, false);
     if (location < 0)
         return false;
-    Item *item = findBySerial(collection, id);
+    Item *item = serials.find(id);
     if (!item)
         return false;
     item->setGroup(location);
@@ -278,7 +280,8 @@ bool LocationUpdate::applyPlace(DBItemCollection &collection, const LocationReco
     return true;
 }
 
-bool LocationUpdate::applyPlaceCopy(DBItemCollection &collection, const LocationRecord &record, const QString &id)
+bool LocationUpdate::applyPlaceCopy(
+    DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id)
 {
     // Checked like every other form, so that no item gets a group that has
     // no name in the group list.
@@ -288,10 +291,10 @@ bool LocationUpdate::applyPlaceCopy(DBItemCollection &collection, const Location
     int count = 0;
     if (readCountField(record, id, &count) != StorageCheck::CountRead)
         return false;
-    const Item *item = findBySerial(collection, id);
+    const Item *item = serials.find(id);
     if (!item || count < 1)
         return false;
-    const int highest = collection.highestSerialNumber();
+    const int highest = serials.highestSerialNumber();
     if (highest >= Item::maxSerialNumber) {
         warn(tr("Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare")
                  .arg(id)
@@ -303,7 +306,7 @@ bool LocationUpdate::applyPlaceCopy(DBItemCollection &collection, const Location
     copy->setNumberOfItems(count);
     copy->setDate(today());
     copy->setSerialno(QString::number(highest + 1));
-    collection.add(std::move(copy));
+    serials.added(collection.add(std::move(copy)));
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 class DBItemCollection;
 class Item;
+class SerialIndex;
 class QWidget;
 
 // The stock movements a hand scanner recorded: counts at a location (I),
@@ -51,10 +52,13 @@ public:
     static void setClock(Clock clock);
 
 private:
-    bool applyCount(DBItemCollection &collection, const LocationRecord &record, const QString &id);
-    bool applyMove(DBItemCollection &collection, const LocationRecord &record, const QString &id);
-    bool applyPlace(DBItemCollection &collection, const LocationRecord &record, const QString &id);
-    bool applyPlaceCopy(DBItemCollection &collection, const LocationRecord &record, const QString &id);
+    bool applyCount(
+        DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id);
+    bool applyMove(DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id);
+    bool applyPlace(
+        DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id);
+    bool applyPlaceCopy(
+        DBItemCollection &collection, SerialIndex &serials, const LocationRecord &record, const QString &id);
     // The record's count field read as a count an item can have; a number
     // out of that range is told in a warning naming the record.
     StorageCheck::CountReading readCountField(const LocationRecord &record, const QString &id, int *count);

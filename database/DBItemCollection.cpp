@@ -10,6 +10,7 @@
 #include "core/Edition.h"
 #include "core/LogXML.h"
 #include "core/Notices.h"
+#include "core/Parallel.h"
 #include "core/Settings.h"
 #include "core/SystemNames.h"
 #include "database/DatabaseFile.h"
@@ -19,8 +20,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <future>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -723,25 +722,15 @@ SearchFind searchRange(const QList<Item *> &items, int first, int last, const st
 // once; the first half's find wins a tie.
 SearchFind searchFind(const QList<Item *> &items, const std::vector<ItemMatcher> &matchers, int firstStart)
 {
-    constexpr int oneThreadMost = 50000;
     const int count = int(items.size());
-    if (count > oneThreadMost) {
-        const int middle = count / 2;
-        std::atomic<std::size_t> firstHalfField { matchers.size() };
-        std::future<SearchFind> secondHalf;
-        try {
-            secondHalf = std::async(std::launch::async, searchRange, std::cref(items), middle, count,
-                std::cref(matchers), firstStart, nullptr, &firstHalfField);
-        } catch (const std::system_error &) {
-            // No thread to be had: one pass over every item.
-        }
-        if (secondHalf.valid()) {
-            const SearchFind first = searchRange(items, 0, middle, matchers, firstStart, &firstHalfField, nullptr);
-            const SearchFind second = secondHalf.get();
-            return second.field < first.field ? second : first;
-        }
-    }
-    return searchRange(items, 0, count, matchers, firstStart, nullptr, nullptr);
+    const int middle = count / 2;
+    std::atomic<std::size_t> firstHalfField { matchers.size() };
+    SearchFind first { matchers.size(), middle };
+    SearchFind second { matchers.size(), count };
+    Parallel::run(
+        count, [&] { first = searchRange(items, 0, middle, matchers, firstStart, &firstHalfField, nullptr); },
+        [&] { second = searchRange(items, middle, count, matchers, firstStart, nullptr, &firstHalfField); });
+    return second.field < first.field ? second : first;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "core/Edition.h"
 #include "core/LogXML.h"
+#include "core/MemoryShortage.h"
 #include "core/Notices.h"
+#include "core/Parallel.h"
 #include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseReader.h"
@@ -20,9 +22,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <future>
 #include <limits>
-#include <system_error>
+#include <new>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -150,6 +151,9 @@ struct FileVersion
     bool operator==(const FileVersion &) const = default;
 };
 
+// The work of reading a file is counted in lines of about this many bytes.
+constexpr qint64 bytesPerLine = 128;
+
 std::function<void()> &betweenHalvesPause()
 {
     static std::function<void()> pause;
@@ -177,27 +181,24 @@ bool readAt(int handle, qint64 offset, char *to, qint64 size)
 
 // A large file is read in two halves at once: the system's copying of the
 // bytes is a good part of a load's time. Both halves come from the one open
-// file, so a file put in its place meanwhile is never half read. False when
-// it was not read that way (the caller reads it the usual way).
+// file, so a file put in its place meanwhile is never half read.
+// False when it was not read that way (the caller reads it the usual way).
 bool readInTwoHalves(QFile &file, qint64 size, QByteArray &bytes)
 {
     const int handle = file.handle();
     if (handle < 0)
         return false;
-    std::future<bool> second;
-    try {
-        bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
-        char *secondHalf = bytes.data() + size / 2;
-        second = std::async(std::launch::async, [handle, size, secondHalf] {
+    bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+    bool firstRead = false;
+    bool secondRead = false;
+    Parallel::run(
+        qsizetype(size / bytesPerLine), [&] { firstRead = readAt(handle, 0, bytes.data(), size / 2); },
+        [&] {
             if (betweenHalvesPause())
                 betweenHalvesPause()();
-            return readAt(handle, size / 2, secondHalf, size - size / 2);
+            MemoryShortage::pass(MemoryShortage::FileBytes);
+            secondRead = readAt(handle, size / 2, bytes.data() + size / 2, size - size / 2);
         });
-    } catch (const std::system_error &) {
-        return false; // no thread to be had
-    }
-    const bool firstRead = readAt(handle, 0, bytes.data(), size / 2);
-    const bool secondRead = second.get();
     // A file that grew meanwhile has more to read than the halves took.
     char more;
     return firstRead && secondRead && ::pread(handle, &more, 1, off_t(size)) == 0;
@@ -211,9 +212,8 @@ bool readOneVersion(const QString &path, QByteArray &bytes)
     if (!file.open(QIODevice::ReadOnly))
         return false;
 #ifdef Q_OS_UNIX
-    constexpr qint64 twoHalvesLeast = qint64(8) << 20;
     const qint64 size = file.size();
-    if (size >= twoHalvesLeast && size < std::numeric_limits<qsizetype>::max() && readInTwoHalves(file, size, bytes))
+    if (size < std::numeric_limits<qsizetype>::max() && readInTwoHalves(file, size, bytes))
         return true;
     if (!file.seek(0))
         return false;
@@ -273,18 +273,11 @@ qsizetype firstUnstorableItem(const QList<Item *> &items)
         }
         return -1;
     };
-    constexpr qsizetype oneThreadMost = 50000;
-    if (items.size() <= oneThreadMost)
-        return scan(0, items.size());
     const qsizetype half = items.size() / 2;
-    std::future<qsizetype> secondHalf;
-    try {
-        secondHalf = std::async(std::launch::async, scan, half, items.size());
-    } catch (const std::system_error &) {
-        return scan(0, items.size()); // no thread to be had: one pass
-    }
-    const qsizetype first = scan(0, half);
-    const qsizetype second = secondHalf.get();
+    qsizetype first = -1;
+    qsizetype second = -1;
+    Parallel::run(
+        items.size(), [&] { first = scan(0, half); }, [&] { second = scan(half, items.size()); });
     return first >= 0 ? first : second;
 }
 
@@ -359,96 +352,125 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
             tellLockedByAnother(collection.lockText());
     }
 
-    QByteArray bytes;
-    if (!readWholeFile(path, bytes))
-        return false;
-    DatabaseReader reader(bytes);
-    collection.m_items.reserve(collection.m_items.size() + reader.lineCountEstimate());
-    ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
+    try {
+        QByteArray bytes;
+        if (!readWholeFile(path, bytes))
+            return false;
+        DatabaseReader reader(bytes);
+        collection.m_items.reserve(collection.m_items.size() + reader.lineCountEstimate());
+        ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
 
-    int lineCount = 0;
-    while (!reader.atEnd()) {
-        if (reader.atHeader()) {
-            const DatabaseReader::Header header = reader.readHeader();
-            log.header(header.text);
-            qCDebug(lcDatabaseFile).noquote() << header.text;
-            if (reader.formatLevel() != collection.m_formatLevel) {
-                collection.m_formatLevel = reader.formatLevel();
-                setDatabaseFormatLevel(reader.formatLevel());
+        int lineCount = 0;
+        const auto take = [&](std::unique_ptr<Item> item) {
+            qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
+            log.item(lineCount, *item);
+            // Loading is no change to the database: the items go in unannounced.
+            collection.m_items.append(item.release());
+            progress.advance(reader.position());
+            ++lineCount;
+        };
+        bool plainLinesRead = false;
+        while (!reader.atEnd()) {
+            if (reader.atHeader()) {
+                const DatabaseReader::Header header = reader.readHeader();
+                log.header(header.text);
+                qCDebug(lcDatabaseFile).noquote() << header.text;
+                if (reader.formatLevel() != collection.m_formatLevel) {
+                    collection.m_formatLevel = reader.formatLevel();
+                    setDatabaseFormatLevel(reader.formatLevel());
+                }
+                if (!header.accepted) {
+                    log.close();
+                    collection.releaseLock();
+                    return false;
+                }
+                continue;
             }
-            if (!header.accepted) {
+
+            if (!plainLinesRead) {
+                // Most lines at once, a large file's two halves together.
+                plainLinesRead = true;
+                reader.readPlainItems(take);
+                continue;
+            }
+            std::unique_ptr<Item> item = reader.readItem();
+            if (!item) {
+                if (!reader.failed())
+                    break; // only blanks after the last line end
                 log.close();
-                collection.releaseLock();
+                Notices::critical(errorTitle, reader.failureMessage());
                 return false;
             }
-            continue;
+            take(std::move(item));
         }
-
-        qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
-        std::unique_ptr<Item> item = reader.readItem();
-        if (!item) {
-            if (!reader.failed())
-                break; // only blanks after the last line end
-            log.close();
-            Notices::critical(errorTitle, reader.failureMessage());
-            return false;
-        }
-        log.item(lineCount, *item);
-        // Loading is no change to the database: the items go in unannounced.
-        collection.m_items.append(item.release());
-        progress.advance(reader.position());
-        ++lineCount;
+        log.loaded();
+        return true;
+    } catch (const std::bad_alloc &) {
+        // No memory for the file or its items: it could not be read, as a
+        // file that cannot be opened (the caller tells the user).
+        log.close();
+        return false;
     }
-    log.loaded();
-    return true;
 }
 
 bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
 {
     if (refusedAsReadOnly(collection))
         return false;
-    // What would not read back as the same item is never written.
-    if (tellUnstorableItem(collection))
-        return false;
-
-    SaveTarget target(path);
-    const bool opened = target.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered);
-
     LogXML *log = collection.m_log;
-    const bool logOpen = log && log->logItem(path, sourceName, saveFunction) && log->beginItem();
+    bool logOpen = false;
     const auto closeLog = [&] {
         if (logOpen)
             log->endItem();
+        logOpen = false;
     };
-    if (!opened) {
+    try {
+        // What would not read back as the same item is never written.
+        if (tellUnstorableItem(collection))
+            return false;
+
+        SaveTarget target(path);
+        const bool opened = target.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered);
+
+        logOpen = log && log->logItem(path, sourceName, saveFunction) && log->beginItem();
+        if (!opened) {
+            closeLog();
+            tellSaveFailed(path, target.errorString());
+            return false;
+        }
+
+        collection.sort(DBItemCollection::ByGroup);
+        ProgressScope progress(
+            QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.m_items.size());
+        qint64 itemsWritten = 0;
+        const auto itemWritten = [&](const Item &) { progress.advance(++itemsWritten); };
+        const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, itemWritten);
+
+        if (!written) {
+            closeLog();
+            const QString reason
+                = target.writeFailure(QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives."));
+            target.cancel();
+            tellSaveFailed(path, reason);
+            return false;
+        }
+        if (!target.commit()) {
+            closeLog();
+            tellSaveFailed(path, target.errorString());
+            return false;
+        }
+        // The log names the items of a save that is in the file, and only those.
+        if (logging(log)) {
+            for (const Item *item : std::as_const(collection.m_items))
+                log->element(QStringLiteral("Item"), item->dump());
+        }
         closeLog();
-        tellSaveFailed(path, target.errorString());
+        return true;
+    } catch (const std::bad_alloc &) {
+        // No memory for the lines: the new file goes unfinished with its
+        // target, and the old one stays as it was.
+        closeLog();
+        tellSaveFailed(path, QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives."));
         return false;
     }
-
-    collection.sort(DBItemCollection::ByGroup);
-    ProgressScope progress(
-        QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.m_items.size());
-    qint64 itemsWritten = 0;
-    const bool logItems = logging(log);
-    const auto itemWritten = [&](const Item &item) {
-        progress.advance(++itemsWritten);
-        if (logItems)
-            log->element(QStringLiteral("Item"), item.dump());
-    };
-    const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, itemWritten);
-    closeLog();
-
-    if (!written) {
-        const QString reason
-            = target.writeFailure(QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives."));
-        target.cancel();
-        tellSaveFailed(path, reason);
-        return false;
-    }
-    if (!target.commit()) {
-        tellSaveFailed(path, target.errorString());
-        return false;
-    }
-    return true;
 }

@@ -1,6 +1,8 @@
 #include "database/DatabaseReader.h"
 
 #include "core/Edition.h"
+#include "core/MemoryShortage.h"
+#include "core/Parallel.h"
 #include "database/ECharField.h"
 #include "database/EFloatField.h"
 #include "database/EIntField.h"
@@ -10,12 +12,11 @@
 #include "database/Item.h"
 
 #include <algorithm>
-#include <future>
-#include <system_error>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <streambuf>
@@ -140,26 +141,6 @@ struct Step
 };
 
 static const char *parsePlainLine(const char *p, const char *end, const std::vector<Step> &plan, LineValues &values);
-
-// The plain lines of a file's second half, read on a thread of their own.
-struct DatabaseReader::ReadAhead
-{
-    // Where the lines start, and with which format.
-    const char *start = nullptr;
-    int level = 0;
-    std::vector<Step> plan;
-    // Once done: the items, and where the plain lines ended.
-    std::vector<std::unique_ptr<Item>> items;
-    const char *stop = nullptr;
-    std::future<void> done;
-};
-
-namespace {
-
-// A file at least this large is read in two halves at once.
-qsizetype g_parallelMinimum = qsizetype(1) << 20;
-
-} // namespace
 
 // The field list of loading: twelve base fields, each followed by the one
 // separator field; a header line appends the optional ones.
@@ -318,7 +299,10 @@ DatabaseReader::~DatabaseReader() = default;
 
 qsizetype DatabaseReader::lineCountEstimate() const
 {
-    qsizetype lines = 1;
+    if (m_lineCountEstimate >= 0)
+        return m_lineCountEstimate;
+    qsizetype &lines = m_lineCountEstimate;
+    lines = 1;
     for (const char *p = m_bytes.constData(), *end = p + m_bytes.size();
          (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
         ++lines;
@@ -340,65 +324,50 @@ bool DatabaseReader::atHeader() const
     return m_readyNext >= m_ready.size() && m_in->peek() == '#';
 }
 
-void DatabaseReader::setParallelMinimum(qsizetype bytes)
+void DatabaseReader::readPlainItems(const std::function<void(std::unique_ptr<Item>)> &take)
 {
-    g_parallelMinimum = bytes;
-}
-
-void DatabaseReader::startReadAhead()
-{
-    // The second half starts at a line start as far as line feeds tell;
-    // takeReadAhead() uses its items only if the reading here comes to that
-    // very place, in the same format.
+    // The plain lines up to the first header or other line: a large file's
+    // in two halves on two threads. The first half's items go to take while
+    // the second half is read; the second half starts at a line start as
+    // far as line feeds tell, and its items are used only if the first
+    // half's reading comes to that very place.
+    m_readAheadTried = true;
     const char *begin = m_buffer->current();
     const char *end = m_buffer->limit();
-    if (!m_quickLines || !m_in->good() || end - begin < g_parallelMinimum)
+    if (!m_quickLines || !m_in->good())
         return;
-    const char *middle = begin + (end - begin) / 2;
-    const void *lineFeed = std::memchr(middle, '\n', std::size_t(end - middle));
-    if (!lineFeed || static_cast<const char *>(lineFeed) + 1 >= end)
+    const char *middle = end;
+    if (const void *lineFeed
+        = std::memchr(begin + (end - begin) / 2, '\n', std::size_t(end - begin - (end - begin) / 2)))
+        middle = static_cast<const char *>(lineFeed) + 1;
+    std::vector<std::unique_ptr<Item>> secondItems;
+    const char *secondStop = middle;
+    const std::vector<Step> &plan = m_fields->plan;
+    Parallel::run(
+        lineCountEstimate(),
+        [&] {
+            MemoryShortage::pass(MemoryShortage::FileLines);
+            for (const char *p = begin; p < middle && *p != '#';) {
+                LineValues values;
+                const char *next = parsePlainLine(p, end, plan, values);
+                if (!next)
+                    break;
+                m_buffer->moveTo(next);
+                m_fields->line.countLine();
+                take(makeItem(values, m_level));
+                p = next;
+            }
+        },
+        [&] {
+            secondItems.reserve(std::size_t(lineCountEstimate() / 2 + 1));
+            secondStop = parsePlainLines(middle, end, end, plan, m_level, secondItems);
+        });
+    if (m_buffer->current() != middle || middle == end)
         return;
-    m_readAhead = std::make_unique<ReadAhead>();
-    ReadAhead *ahead = m_readAhead.get();
-    ahead->start = static_cast<const char *>(lineFeed) + 1;
-    ahead->level = m_level;
-    ahead->plan = m_fields->plan;
-    const auto readLines = [ahead, end] {
-        const char *p = ahead->start;
-        // Up to a header line, a line that is not plain or the end: from
-        // there on the lines are read here, in order.
-        while (p < end && *p != '#') {
-            LineValues values;
-            const char *next = parsePlainLine(p, end, ahead->plan, values);
-            if (!next)
-                break;
-            ahead->items.push_back(makeItem(values, ahead->level));
-            p = next;
-        }
-        ahead->stop = p;
-    };
-    try {
-        ahead->done = std::async(std::launch::async, readLines);
-    } catch (const std::system_error &) {
-        m_readAhead.reset(); // no thread to be had: every line is read here
-    }
-}
-
-void DatabaseReader::takeReadAhead()
-{
-    const char *here = m_buffer->current();
-    if (here < m_readAhead->start)
-        return;
-    m_readAhead->done.wait();
-    // No stop means the thread ended early (out of memory): the lines are
-    // read here.
-    if (here == m_readAhead->start && m_readAhead->stop && m_in->good() && m_readyNext >= m_ready.size()) {
-        m_ready = std::move(m_readAhead->items);
-        m_readyNext = 0;
-        m_buffer->moveTo(m_readAhead->stop);
-        m_fields->line.countLines(int(m_ready.size()));
-    }
-    m_readAhead.reset();
+    m_buffer->moveTo(secondStop);
+    m_fields->line.countLines(int(secondItems.size()));
+    for (std::unique_ptr<Item> &item : secondItems)
+        take(std::move(item));
 }
 
 DatabaseReader::Header DatabaseReader::readHeader()
@@ -410,26 +379,17 @@ DatabaseReader::Header DatabaseReader::readHeader()
     result.text = QString::fromLatin1(header.data(), qsizetype(header.size())).trimmed();
     result.accepted = m_fields->applyHeader(header, m_level);
     m_fields->makePlan();
-    // Lines read ahead were read in the format before this header.
-    if (m_readAhead) {
-        m_readAhead->done.wait();
-        m_readAhead.reset();
-    }
     return result;
 }
 
 std::unique_ptr<Item> DatabaseReader::readItem()
 {
     m_failure.clear();
-    if (!m_readAheadTried) {
-        m_readAheadTried = true;
-        startReadAhead();
-    }
-    if (m_readAhead)
-        takeReadAhead();
+    if (!m_readAheadTried)
+        readPlainItems([this](std::unique_ptr<Item> item) { m_ready.push_back(std::move(item)); });
     if (m_readyNext < m_ready.size())
         return std::move(m_ready[m_readyNext++]);
-    m_ready.clear();
+    m_ready = std::vector<std::unique_ptr<Item>>();
     m_readyNext = 0;
 
     LineValues values;
@@ -594,6 +554,24 @@ static const char *parsePlainLine(
         return nullptr;
     if (*p++ == '\r' && p < end && *p == '\n')
         ++p;
+    return p;
+}
+
+// Reads the plain lines from p on, up to a header line, a line that is not
+// plain, the end, or the first line that starts at or after limit; returns
+// where it stopped. The items go to items.
+const char *DatabaseReader::parsePlainLines(const char *p, const char *limit, const char *end,
+    const std::vector<Step> &plan, int level, std::vector<std::unique_ptr<Item>> &items)
+{
+    MemoryShortage::pass(MemoryShortage::FileLines);
+    while (p < limit && *p != '#') {
+        LineValues values;
+        const char *next = parsePlainLine(p, end, plan, values);
+        if (!next)
+            break;
+        items.push_back(makeItem(values, level));
+        p = next;
+    }
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <vector>
@@ -11,6 +12,7 @@ class Item;
 class MemoryBuffer;
 struct LineValues;
 struct ReadFields;
+struct Step;
 
 // Reads the lines of a database file held in memory, one at a time: a header
 // line ("#" first) sets the format level and the fields that follow in every
@@ -48,6 +50,12 @@ public:
     // The item of the next data line. Null at the end of the items (only
     // blanks remain) and when the line cannot be read; failed() tells which.
     std::unique_ptr<Item> readItem();
+    // Reads the plain data lines from here on, up to a header line, a line
+    // that is not plain or the end, and hands their items to take, in
+    // order, on this thread; readItem() reads on from there. A large file's
+    // second half is read on another thread meanwhile. The first readItem()
+    // does this (keeping the items) unless it was done before.
+    void readPlainItems(const std::function<void(std::unique_ptr<Item>)> &take);
     bool failed() const { return !m_failure.isEmpty(); }
     // Why the last line could not be read, as the field list words it.
     QString failureMessage() const { return m_failure; }
@@ -56,18 +64,12 @@ public:
     // How many of the bytes have been read.
     qsizetype position() const;
 
-    // The data lines of a file of at least this many bytes are read in two
-    // halves at once, with the same items in the same order; tests set it
-    // low to read small files so too.
-    static void setParallelMinimum(qsizetype bytes);
-
 private:
     bool readPlainLine(LineValues &values);
     LineValues valuesOfFields() const;
     static std::unique_ptr<Item> makeItem(const LineValues &values, int level);
-    struct ReadAhead;
-    void startReadAhead();
-    void takeReadAhead();
+    static const char *parsePlainLines(const char *p, const char *limit, const char *end, const std::vector<Step> &plan,
+        int level, std::vector<std::unique_ptr<Item>> &items);
 
     const QByteArray &m_bytes;
     std::size_t m_skipped = 0;
@@ -76,8 +78,9 @@ private:
     std::unique_ptr<std::istream> m_in;
     int m_level = levelNoHeader;
     bool m_quickLines = true;
-    // The second half of a large file, read ahead; its items wait in m_ready.
-    std::unique_ptr<ReadAhead> m_readAhead;
+    mutable qsizetype m_lineCountEstimate = -1;
+    // The plain lines read ahead: a large file's are read in two halves at
+    // once. Their items wait here.
     bool m_readAheadTried = false;
     std::vector<std::unique_ptr<Item>> m_ready;
     std::size_t m_readyNext = 0;

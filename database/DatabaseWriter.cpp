@@ -1,6 +1,7 @@
 #include "database/DatabaseWriter.h"
 
-#include "database/AsyncBlockWriter.h"
+#include "core/MemoryShortage.h"
+#include "core/Parallel.h"
 #include "database/Item.h"
 
 #include <QFileDevice>
@@ -10,14 +11,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <condition_variable>
 #include <cstring>
 #include <memory>
-#include <mutex>
-#include <new>
-#include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #ifdef Q_OS_LINUX
@@ -194,6 +189,7 @@ constexpr qsizetype runItems = 4096;
 // Adds the lines of items[first, last) to lines.
 void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Lines &lines)
 {
+    MemoryShortage::pass(MemoryShortage::SaveLines);
     for (qsizetype i = first; i < last; ++i) {
         Item::prefetchAhead(items, i);
         const Item &item = *items.at(i);
@@ -202,154 +198,78 @@ void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Line
     }
 }
 
-// Makes every other run of lines (runs 1, 3, 5, ...) on a thread of its own,
-// a few runs ahead of the thread that writes them in order.
-class OddRunMaker
+// Gives the lines to the device whole, counting the bytes written; false
+// when the device took less. A device may take part of a block (a disk
+// filling up); offering it the rest makes it report why it takes no more.
+bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset)
 {
-public:
-    OddRunMaker(const QList<Item *> &items, qsizetype runCount)
-        : m_items(items)
-        , m_count(runCount / 2)
-    { }
-    ~OddRunMaker()
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    OddRunMaker(const OddRunMaker &) = delete;
-    OddRunMaker &operator=(const OddRunMaker &) = delete;
-
-    // False when no thread is to be had.
-    bool start()
-    {
-        try {
-            m_thread = std::thread([this] { work(); });
-        } catch (const std::system_error &) {
+    const char *data = lines.data();
+    qint64 size = lines.size();
+    const qint64 start = offset;
+    while (size > 0) {
+        const qint64 written = device.write(data, size);
+        if (written <= 0)
             return false;
-        }
-        return true;
+        data += written;
+        size -= written;
+        offset += written;
     }
-
-    // The lines of odd run 2k+1, once made; null when there was no memory
-    // for them. Taken in order, each after the one before was released.
-    const Lines *take(qsizetype k)
-    {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_made > k || m_failed; });
-        return m_made > k ? &m_slots[std::size_t(k % slotCount)] : nullptr;
-    }
-    // Odd run 2k+1 is written: its buffer may take another run.
-    void release(qsizetype k)
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_released = k + 1;
-        }
-        m_changed.notify_all();
-    }
-
-private:
-    void work()
-    {
-        for (qsizetype k = 0; k < m_count; ++k) {
-            {
-                std::unique_lock lock(m_mutex);
-                m_changed.wait(lock, [&] { return m_stop || k < m_released + slotCount; });
-                if (m_stop)
-                    return;
-            }
-            Lines &lines = m_slots[std::size_t(k % slotCount)];
-            const qsizetype first = (2 * k + 1) * runItems;
-            bool made = true;
-            try {
-                lines.clear();
-                makeLines(m_items, first, std::min(first + runItems, m_items.size()), lines);
-            } catch (const std::bad_alloc &) {
-                made = false;
-            }
-            {
-                const std::lock_guard lock(m_mutex);
-                if (made)
-                    m_made = k + 1;
-                else
-                    m_failed = true;
-            }
-            m_changed.notify_all();
-            if (!made)
-                return;
-        }
-    }
-
-    static constexpr qsizetype slotCount = 3;
-
-    const QList<Item *> &m_items;
-    const qsizetype m_count;
-    std::array<Lines, slotCount> m_slots;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    qsizetype m_made = 0;
-    qsizetype m_released = 0;
-    bool m_failed = false;
-    bool m_stop = false;
-    std::thread m_thread;
-};
+    if (lines.size() > 0)
+        startWriteback(device, start, lines.size());
+    return true;
+}
 
 } // namespace
 
 bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
 {
-    // The lines go out in runs, in order. A large register's odd runs are
-    // made on another thread while this one makes the even runs and hands
-    // every run, in order, to the thread that writes them.
-    constexpr qsizetype oneThreadMost = 50000;
-    const qsizetype runCount = std::max<qsizetype>(1, (items.size() + runItems - 1) / runItems);
-    std::optional<OddRunMaker> oddRuns;
-    if (items.size() > oneThreadMost) {
-        oddRuns.emplace(items, runCount);
-        if (!oddRuns->start())
-            oddRuns.reset(); // no thread to be had: every run is made here
-    }
-    std::array<Lines, 2> own;
-    // Declared after the buffers: it goes first, waiting for the one it
-    // writes from.
-    AsyncBlockWriter writer(m_device, [this](qint64 start, qint64 size) { startWriteback(m_device, start, size); });
+    // The lines go out in steps of two runs, in order. While one step's
+    // lines are written, the next step's are made, its two runs at once;
+    // a small register's all on this thread (Parallel).
+    const qsizetype total = items.size();
+    constexpr qsizetype stepItems = 2 * runItems;
+    const qsizetype steps = std::max<qsizetype>(1, (total + stepItems - 1) / stepItems);
+    using StepLines = std::array<Lines, 2>;
+    std::array<StepLines, 2> buffers;
+    const auto make = [&](qsizetype step, StepLines &lines) {
+        const qsizetype first = step * stepItems;
+        const qsizetype middle = std::min(first + runItems, total);
+        const qsizetype last = std::min(first + stepItems, total);
+        lines[0].clear();
+        lines[1].clear();
+        Parallel::run(
+            total,
+            [&] {
+                if (step == 0) {
+                    char *out = lines[0].reserve(std::size_t(header.size()) + 1);
+                    std::memcpy(out, header.constData(), std::size_t(header.size()));
+                    out += header.size();
+                    *out++ = '\n';
+                    lines[0].setEnd(out);
+                }
+                makeLines(items, first, middle, lines[0]);
+            },
+            [&] { makeLines(items, middle, last, lines[1]); });
+    };
 
-    qsizetype ownRuns = 0;
-    for (qsizetype run = 0; run < runCount; ++run) {
-        const qsizetype first = run * runItems;
-        const qsizetype last = std::min(first + runItems, items.size());
-        const bool odd = oddRuns && run % 2 == 1;
-        const Lines *lines = nullptr;
-        if (odd) {
-            lines = oddRuns->take(run / 2);
-            if (!lines)
-                return false; // no memory for those lines
-        } else {
-            Lines &mine = own[std::size_t(ownRuns++ % 2)];
-            mine.clear();
-            if (run == 0) {
-                char *out = mine.reserve(std::size_t(header.size()) + 1);
-                std::memcpy(out, header.constData(), std::size_t(header.size()));
-                out += header.size();
-                *out++ = '\n';
-                mine.setEnd(out);
-            }
-            makeLines(items, first, last, mine);
-            lines = &mine;
-        }
-        // Returns once the run before this one is written: when that was an
-        // odd run, its buffer may take another.
-        if (!writer.write(lines->data(), lines->size()))
+    qint64 offset = 0;
+    make(0, buffers[0]);
+    for (qsizetype step = 0; step < steps; ++step) {
+        const bool more = step + 1 < steps;
+        const StepLines &lines = buffers[std::size_t(step % 2)];
+        bool put = false;
+        Parallel::run(
+            more ? total : 0,
+            [&] {
+                if (more)
+                    make(step + 1, buffers[std::size_t((step + 1) % 2)]);
+            },
+            [&] { put = writeWhole(m_device, lines[0], offset) && writeWhole(m_device, lines[1], offset); });
+        if (!put)
             return false;
-        if (oddRuns && !odd && run > 0)
-            oddRuns->release((run - 1) / 2);
-        for (qsizetype i = first; written && i < last; ++i)
+        const qsizetype last = std::min((step + 1) * stepItems, total);
+        for (qsizetype i = step * stepItems; written && i < last; ++i)
             written(*items.at(i));
     }
-    return writer.wait();
+    return true;
 }

@@ -19,11 +19,13 @@ public:
         : m_device(device)
     { }
 
-    // Called after each item's line has been written.
+    // Called for each item, in order, once the device has taken its line
+    // whole; never for an item whose line it did not take.
     using ItemWritten = std::function<void(const Item &item)>;
 
     // False when the device took less than it was offered; its own error
-    // then says why.
+    // then says why. No memory for the lines throws std::bad_alloc, once
+    // every thread of the writing has ended.
     bool write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written = {});
 
 private:

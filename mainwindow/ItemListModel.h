@@ -96,7 +96,6 @@ private:
     void sortItemsOfEveryGroup(
         const std::vector<char> *tracked = nullptr, std::vector<std::vector<quint32>> *oldPositions = nullptr);
     void sortGroupRows();
-    void sortItemsOf(int group, std::vector<quint32> *oldPositions);
     bool sortsItems() const;
     // Where a row belongs among the others when sorted: past its equals for
     // a new row, before them for a changed one.

@@ -3,6 +3,7 @@
 #include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "database/ItemColumnText.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
 #include "mainwindow/ItemListModel.h"
@@ -300,42 +301,7 @@ QVariant ItemListView::cellData(const Item *item, int column, int role) const
         }
     }
 
-    switch (column) {
-    case NameColumn:
-        return item->name();
-    case ProductColumn:
-        return item->product();
-    case ModelColumn:
-        return item->productModel();
-    case CountColumn:
-        return QString::number(item->numberOfItems());
-    case PriceColumn:
-        // The picture edition shows the unit price, the others count times price.
-        return isVistrel() ? item->priceText(2) : item->totalValueText();
-    case PriceTodayColumn:
-        return item->priceTodayText(2);
-    case DateColumn:
-        return item->date();
-    case LocationColumn: {
-        const int location = item->location();
-        if (m_collection && location >= 0 && location < m_collection->locations().size())
-            return m_collection->locations().entry(location);
-        return QStringLiteral("Error");
-    }
-    case DescriptionColumn:
-        return item->description();
-    case SupplierColumn:
-        return item->supplier();
-    case AddressColumn:
-        return item->address();
-    case SerialnoColumn:
-        return item->serialno();
-    case WwwColumn:
-        return item->www();
-    default:
-        // The group column and the icon columns hold no text.
-        return QString();
-    }
+    return ItemColumnText::of(*item, column, m_collection ? &m_collection->locations() : nullptr);
 }
 
 void ItemListView::removeRow(funiQListViewItem *row)

@@ -1,6 +1,7 @@
 #include "mainwindow/funiQListViewItem.h"
 
 #include "database/Item.h"
+#include "database/ItemColumnText.h"
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 
@@ -76,29 +77,7 @@ void funiQListViewItem::refresh()
 
 qint64 funiQListViewItem::dayNumber(QAnyStringView text)
 {
-    // The usual "dd.mm.yyyy" read directly, to the date Item::dateFromText
-    // reads from it: sorting by date reads every item's date, in whatever
-    // form the item keeps it.
-    if (text.size() == 10) {
-        const qint64 day = text.visit([](auto view) -> qint64 {
-            if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
-                return -1; // not a form the register keeps dates in
-            const auto digit = [&view](int i) {
-                const char16_t unit = QChar(view[i]).unicode();
-                return unit >= u'0' && unit <= u'9' ? int(unit - u'0') : -1;
-            };
-            const int digits[8] = { digit(0), digit(1), digit(3), digit(4), digit(6), digit(7), digit(8), digit(9) };
-            if (!std::all_of(std::begin(digits), std::end(digits), [](int d) { return d >= 0; }))
-                return -1;
-            const QDate date(digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7],
-                digits[2] * 10 + digits[3], digits[0] * 10 + digits[1]);
-            return date.isValid() ? date.toJulianDay() : 0;
-        });
-        if (day >= 0)
-            return day;
-    }
-    const QDate date = Item::dateFromText(text.toString());
-    return date.isValid() ? date.toJulianDay() : 0;
+    return ItemColumnText::dayNumber(text);
 }
 
 int funiQListViewItem::compareDates(const QString &a, const QString &b)

@@ -8,6 +8,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <memory>
 
 AutomakeItems::AutomakeItems(QWidget *parent)
@@ -58,15 +59,21 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
         return;
     }
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    // The batch gets consecutive numbers, counted on from the highest: the
+    // register is looked through once, not once per item.
+    int next = highest;
     for (int made = 0; made < m_count; ++made) {
         auto item = std::make_unique<Item>();
         item->setNumberOfItems(1);
         item->setDate(today);
         item->setGroup(0);
-        // Each item joins before the next is made, so the batch gets
-        // consecutive numbers.
-        item->setSerialno(QString::number(m_collection->highestSerialNumber() + 1));
+        item->setSerialno(QString::number(next + 1));
         item->setName(name);
+        // Once the register has items, its highest number is that of its
+        // items (the start number counts only for an empty register).
+        const bool wasEmpty = m_collection->count() == 0;
+        const int number = item->serialNumberValue();
         m_collection->add(std::move(item));
+        next = wasEmpty ? std::max(0, number) : std::max(next, number);
     }
 }

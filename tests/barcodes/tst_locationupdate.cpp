@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QRandomGenerator>
+
 #include "TestSupport.h"
 #include "barcodes/LocationUpdate.h"
 #include "core/Edition.h"
@@ -61,6 +63,14 @@ QStringList texts(const RecordedMessageBoxes &boxes)
     for (const MessageBox::Shown &shown : boxes.shown())
         result << shown.title + QStringLiteral(" | ") + shown.text;
     return result;
+}
+
+// A clock one minute on at every reading, so that every import has its own
+// backup name.
+int g_minutes = 0;
+QDateTime tickingTime()
+{
+    return importTime.addSecs(60 * g_minutes++);
 }
 
 QString quorvel(const QString &text)
@@ -331,6 +341,68 @@ private slots:
         QCOMPARE(texts(boxes), expectedMessages);
         std::sort(expectedItems.begin(), expectedItems.end());
         QCOMPARE(state(*m_collection), expectedItems);
+    }
+
+    // The records of one import look their items up in one index made for
+    // the import: items that records add, move and delete on the way are
+    // found as when every record is imported on its own.
+    void manyRecordsAsOneImportOrEach()
+    {
+        DBItemCollection each(nullptr);
+        each.groups().clear();
+        for (int g = 0; g < 4; ++g)
+            each.groups().add(m_collection->groups().entry(g));
+        // The three items every test starts with, then many more.
+        addItem(each, 2, QStringLiteral("123"), 5, QStringLiteral("Hammer"));
+        addItem(each, 0, QStringLiteral("200"), 3, QStringLiteral("Sav"));
+        addItem(each, 1, QStringLiteral("200"), 2, QStringLiteral("Sav"));
+        for (DBItemCollection *collection : { m_collection.get(), &each }) {
+            for (int serial = 1; serial <= 3000; ++serial)
+                addItem(*collection, serial % 4, QString::number(serial), 1 + serial % 3, QStringLiteral("Ting"));
+        }
+        QRandomGenerator random(20260314);
+        QStringList lines;
+        for (int i = 0; i < 400; ++i) {
+            const int serial = 1 + int(random.bounded(3000 + i / 4));
+            const int group = int(random.bounded(4));
+            const int other = int(random.bounded(4));
+            const int count = 1 + int(random.bounded(3));
+            switch (random.bounded(4)) {
+            case 0:
+                lines << QStringLiteral("I;%1;%2;%3").arg(group).arg(serial).arg(count - 2);
+                break;
+            case 1:
+                lines << QStringLiteral("F;%1;%2;%3;%4").arg(group).arg(other).arg(serial).arg(count);
+                break;
+            case 2:
+                lines << QStringLiteral("S;%1;%2").arg(group).arg(serial);
+                break;
+            default:
+                lines << QStringLiteral("S;%1;%2;%3").arg(group).arg(serial).arg(count);
+            }
+        }
+
+        g_minutes = 0;
+        LocationUpdate::setClock(&tickingTime);
+        RecordedMessageBoxes boxes;
+        QVERIFY(writeFile(importPath(), lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n"));
+        QVERIFY(LocationUpdate::importFile(importPath(), *m_collection));
+        const QStringList together = texts(boxes);
+        for (const QString &line : std::as_const(lines)) {
+            QVERIFY(writeFile(importPath(), line.toLatin1() + "\r\n"));
+            QVERIFY(LocationUpdate::importFile(importPath(), each));
+        }
+        LocationUpdate::setClock(&fixedTime);
+        QCOMPARE(texts(boxes).mid(together.size()), together);
+        QVERIFY(m_collection->count() > 3000);
+        QCOMPARE(m_collection->highestSerialNumber(), each.highestSerialNumber());
+        QVERIFY(m_collection->highestSerialNumber() > 3000);
+        QCOMPARE(state(*m_collection), state(each));
+        // The same order as well: later lookups take the first item found.
+        QCOMPARE(m_collection->count(), each.count());
+        for (int i = 0; i < each.count(); ++i)
+            QCOMPARE(m_collection->at(i)->serialno(), each.at(i)->serialno());
+        each.deleteItems();
     }
 
     void sameMinuteRefused()

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "core/Edition.h"
+#include "core/Parallel.h"
 #include "database/DatabaseReader.h"
 #include "database/Item.h"
 
@@ -48,16 +49,16 @@ class tst_DatabaseReader : public QObject
         return read;
     }
 
-    // The quick reading, also with the second half read at once on another
-    // thread, against the fields alone.
+    // The quick reading, in two halves on one thread and on two, against
+    // the fields alone.
     static void compareBothWays(const QByteArray &bytes)
     {
         const QStringList fields = readAll(bytes, false);
-        DatabaseReader::setParallelMinimum(qsizetype(1) << 40);
+        Parallel::setMinimumWork(qsizetype(1) << 40);
         const QStringList quick = readAll(bytes, true);
-        DatabaseReader::setParallelMinimum(0);
+        Parallel::setMinimumWork(0);
         const QStringList halves = readAll(bytes, true);
-        DatabaseReader::setParallelMinimum(qsizetype(1) << 20);
+        Parallel::setMinimumWork(-1);
         if (quick != fields || halves != fields) {
             qWarning().noquote() << "bytes:" << bytes.toHex();
             QCOMPARE(quick, fields);
