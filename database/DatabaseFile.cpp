@@ -22,7 +22,9 @@
 #include <functional>
 #include <future>
 #include <limits>
+#include <memory>
 #include <system_error>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -263,7 +265,7 @@ bool refusedAsReadOnly(const DBItemCollection &collection)
 
 // The place of the first item the file cannot hold, or -1. Every save looks
 // at every item: a large register is looked at in two halves at once.
-qsizetype firstUnstorableItem(const QList<Item *> &items)
+qsizetype firstUnstorableItem(const ItemSpan &items)
 {
     const auto scan = [&items](qsizetype from, qsizetype to) -> qsizetype {
         for (qsizetype i = from; i < to; ++i) {
@@ -293,7 +295,7 @@ qsizetype firstUnstorableItem(const QList<Item *> &items)
 // and correct the field. False when every item can be stored.
 bool tellUnstorableItem(const DBItemCollection &collection)
 {
-    const QList<Item *> &items = collection.items();
+    const ItemSpan items = collection.items();
     const qsizetype first = firstUnstorableItem(items);
     for (qsizetype i = std::max<qsizetype>(first, 0); first >= 0 && i < items.size(); ++i) {
         const Item *item = items.at(i);
@@ -349,8 +351,16 @@ void DatabaseFile::setBetweenHalvesPause(std::function<void()> pause)
 
 bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 {
-    collection.m_formatLevel = DatabaseReader::levelNoHeader;
-    LoadLog log(collection.m_log, path);
+    // The items read and the file's format level go to the collection
+    // however the load ends: a file that fails part way keeps the items
+    // before the line that failed.
+    int formatLevel = DatabaseReader::levelNoHeader;
+    std::vector<std::unique_ptr<Item>> items;
+    const auto finish = [&](bool loaded) {
+        collection.adoptLoaded(std::move(items), formatLevel);
+        return loaded;
+    };
+    LoadLog log(collection.log(), path);
 
     if (isQuorvel() && !collection.LockDB(path)) {
         if (!collection.lockFailure().isEmpty())
@@ -361,9 +371,9 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 
     QByteArray bytes;
     if (!readWholeFile(path, bytes))
-        return false;
+        return finish(false);
     DatabaseReader reader(bytes);
-    collection.m_items.reserve(collection.m_items.size() + reader.lineCountEstimate());
+    items.reserve(std::size_t(reader.lineCountEstimate()));
     ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
 
     int lineCount = 0;
@@ -372,14 +382,14 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
             const DatabaseReader::Header header = reader.readHeader();
             log.header(header.text);
             qCDebug(lcDatabaseFile).noquote() << header.text;
-            if (reader.formatLevel() != collection.m_formatLevel) {
-                collection.m_formatLevel = reader.formatLevel();
+            if (reader.formatLevel() != formatLevel) {
+                formatLevel = reader.formatLevel();
                 setDatabaseFormatLevel(reader.formatLevel());
             }
             if (!header.accepted) {
                 log.close();
                 collection.releaseLock();
-                return false;
+                return finish(false);
             }
             continue;
         }
@@ -391,16 +401,16 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                 break; // only blanks after the last line end
             log.close();
             Notices::critical(errorTitle, reader.failureMessage());
-            return false;
+            return finish(false);
         }
         log.item(lineCount, *item);
         // Loading is no change to the database: the items go in unannounced.
-        collection.m_items.append(item.release());
+        items.push_back(std::move(item));
         progress.advance(reader.position());
         ++lineCount;
     }
     log.loaded();
-    return true;
+    return finish(true);
 }
 
 bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
@@ -414,7 +424,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
     SaveTarget target(path);
     const bool opened = target.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered);
 
-    LogXML *log = collection.m_log;
+    LogXML *log = collection.log();
     const bool logOpen = log && log->logItem(path, sourceName, saveFunction) && log->beginItem();
     const auto closeLog = [&] {
         if (logOpen)
@@ -427,8 +437,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
     }
 
     collection.sort(DBItemCollection::ByGroup);
-    ProgressScope progress(
-        QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.m_items.size());
+    ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.count());
     qint64 itemsWritten = 0;
     const bool logItems = logging(log);
     const auto itemWritten = [&](const Item &item) {
@@ -436,7 +445,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         if (logItems)
             log->element(QStringLiteral("Item"), item.dump());
     };
-    const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, itemWritten);
+    const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.items(), itemWritten);
     closeLog();
 
     if (!written) {

@@ -2,6 +2,7 @@
 
 #include "database/AsyncBlockWriter.h"
 #include "database/Item.h"
+#include "database/ItemSpan.h"
 
 #include <QFileDevice>
 #include <QIODevice>
@@ -192,7 +193,7 @@ std::size_t lineBytes(const Latin1Texts &texts)
 constexpr qsizetype runItems = 4096;
 
 // Adds the lines of items[first, last) to lines.
-void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Lines &lines)
+void makeLines(const ItemSpan &items, qsizetype first, qsizetype last, Lines &lines)
 {
     for (qsizetype i = first; i < last; ++i) {
         Item::prefetchAhead(items, i);
@@ -207,7 +208,7 @@ void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Line
 class OddRunMaker
 {
 public:
-    OddRunMaker(const QList<Item *> &items, qsizetype runCount)
+    OddRunMaker(const ItemSpan &items, qsizetype runCount)
         : m_items(items)
         , m_count(runCount / 2)
     { }
@@ -287,7 +288,7 @@ private:
 
     static constexpr qsizetype slotCount = 3;
 
-    const QList<Item *> &m_items;
+    const ItemSpan m_items;
     const qsizetype m_count;
     std::array<Lines, slotCount> m_slots;
     std::mutex m_mutex;
@@ -301,7 +302,7 @@ private:
 
 } // namespace
 
-bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
+bool DatabaseWriter::write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written)
 {
     // The lines go out in runs, in order. A large register's odd runs are
     // made on another thread while this one makes the even runs and hands

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 
 #include <functional>
 
 class Item;
+class ItemSpan;
 class QIODevice;
 
 // Writes the lines of a database file to a device: the header line, then
@@ -24,7 +24,7 @@ public:
 
     // False when the device took less than it was offered; its own error
     // then says why.
-    bool write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written = {});
+    bool write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written = {});
 
 private:
     QIODevice &m_device;

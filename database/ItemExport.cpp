@@ -650,7 +650,7 @@ bool ItemExport::writeXml(const QString &fileName)
         return false;
     put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
     sort(DBItemCollection::ByGroup);
-    const QList<Item *> &items = m_collection.items();
+    const ItemSpan items = m_collection.items();
     ProgressScope progress(exportingText(), items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         Item::prefetchAhead(items, i);
@@ -701,7 +701,7 @@ bool ItemExport::writeHtml(
     } else if (asTable) {
         if (settings->sortMethod != DBItemCollection::ByGroup)
             sort(settings->sortMethod);
-        const QList<Item *> &items = m_collection.items();
+        const ItemSpan items = m_collection.items();
         for (qsizetype i = 0; i < items.size(); ++i) {
             Item::prefetchAhead(items, i);
             putTableRow(*items.at(i), int(i), *settings);
@@ -709,7 +709,7 @@ bool ItemExport::writeHtml(
         }
     } else {
         const int options = specialCases ? Separators | SpecialSubset : Separators;
-        const QList<Item *> &items = m_collection.items();
+        const ItemSpan items = m_collection.items();
         int number = 0;
         for (qsizetype i = 0; i < items.size(); ++i) {
             Item::prefetchAhead(items, i);

@@ -107,7 +107,6 @@ private slots:
 
     void cleanup()
     {
-        m_collection->deleteItems();
         m_collection.reset();
         m_settings.reset();
     }
@@ -175,7 +174,6 @@ private slots:
         DBItemCollection reread(nullptr);
         QVERIFY(reread.LoadFromAsciiFile(database));
         QCOMPARE(state(reread), expectedItems);
-        reread.deleteItems();
         reread.releaseLock();
         QFile::remove(DBItemCollection::lockFilePath());
     }

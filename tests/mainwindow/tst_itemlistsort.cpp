@@ -83,11 +83,9 @@ struct Register
                               .arg(1990 + random.bounded(30)));
         }
     }
-    ~Register() { collection->deleteItems(); }
-
     Item *add(const Fields &fields)
     {
-        auto *item = new Item;
+        auto item = std::make_unique<Item>();
         item->setGroup(fields.group);
         item->setName(QString::fromUtf8(fields.name));
         item->setProduct(QString::fromUtf8(fields.product));
@@ -95,8 +93,7 @@ struct Register
         item->setPrice(fields.price);
         item->setNumberOfItems(fields.count);
         item->setLocation(fields.location);
-        collection->add(item);
-        return item;
+        return collection->add(std::move(item));
     }
 
     std::unique_ptr<DBItemCollection> collection;
@@ -409,7 +406,7 @@ void tst_ItemListSort::rowsFollowTheCollectionWhileSorted()
     } else if (change == QLatin1String("remove")) {
         reg.collection->deleteItem(stueItem);
     } else {
-        reg.collection->deleteItems();
+        reg.collection->clear();
     }
 
     const Less less = referenceLess(*reg.collection, ItemListView::NameColumn);
@@ -521,7 +518,6 @@ void tst_ItemListSort::changedRowLandsInItsPlace()
     QCOMPARE(view.listModel()->itemAt(view.currentIndex()), changed);
     QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { row });
     QCOMPARE(view.currentIndex().row(), place);
-    collection.deleteItems();
 }
 
 QTEST_MAIN(tst_ItemListSort)
