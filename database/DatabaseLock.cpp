@@ -62,8 +62,8 @@ bool DatabaseLock::take(const QString &databasePath, LogXML *log)
             }
             lock.close();
             if (log)
-                log->logItem(path + QStringLiteral(" Created"), QStringLiteral("DBItemCollection"),
-                    QStringLiteral("LockDB()"));
+                log->logItem(
+                    path + QStringLiteral(" Created"), QStringLiteral("DBItemCollection"), QStringLiteral("LockDB()"));
             m_heldPath = path;
             m_readOnly = false;
             return true;
@@ -89,8 +89,8 @@ bool DatabaseLock::take(const QString &databasePath, LogXML *log)
     }
 
     if (log)
-        log->logItem(path + QStringLiteral(" ErrorCreate"), QStringLiteral("DBItemCollection"),
-            QStringLiteral("LockDB()"));
+        log->logItem(
+            path + QStringLiteral(" ErrorCreate"), QStringLiteral("DBItemCollection"), QStringLiteral("LockDB()"));
     if (m_lockFailure.isEmpty())
         m_lockFailure = QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives.");
     m_readOnly = true;
