@@ -30,6 +30,7 @@
 #include <fstream>
 #include <string>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -144,10 +145,10 @@ const QStringList streets = {
     QStringLiteral("Vesterbrogade"),
 };
 
-Item *makeItem(QRandomGenerator &random, int i)
+std::unique_ptr<Item> makeItem(QRandomGenerator &random, int i)
 {
     const auto pick = [&random](const QStringList &list) { return list.at(int(random.bounded(list.size()))); };
-    auto *item = new Item;
+    auto item = std::make_unique<Item>();
     item->setGroup(int(random.bounded(30)));
     item->setName(pick(things) + QStringLiteral(" nr. %1").arg(i));
     item->setProduct(pick(makers));
@@ -208,7 +209,6 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             return 1;
         }
-        source.deleteItems();
     }
     std::printf("file: %d items, %.1f MB\n", itemCount, double(QFileInfo(path).size()) / 1e6);
     if (argc > 2) {
@@ -257,7 +257,6 @@ int main(int argc, char **argv)
                     "collection %.1f MB heap, RSS +%.1f MB\n",
             round + 1, loads.back(), loadCpu.back(), saves.back(), saveCpu.back(), floors.back(),
             heaps.back() / 1048576.0, rssDeltas.back() / 1048576.0);
-        collection.deleteItems();
     }
     if (QFile(path).size() != QFile(savePath).size())
         std::printf("warning: the saved file differs in size from the loaded one\n");

@@ -1,18 +1,12 @@
 #include "database/DBItemCollection.h"
 
-#include <QCoreApplication>
 #include <QDate>
-#include <QDebug>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "core/Edition.h"
 #include "core/LogXML.h"
 #include "core/Notices.h"
 #include "core/Parallel.h"
 #include "core/Settings.h"
-#include "core/SystemNames.h"
 #include "database/DatabaseFile.h"
 #include "database/ItemExport.h"
 #include "database/ItemMatcher.h"
@@ -20,31 +14,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <future>
+#include <iterator>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 namespace {
 
 bool g_databaseModified = false;
-
-const QString moduleName = QStringLiteral("DBItemCollection");
-
-// The event log is optional: a collection may be built without one.
-void logItem(LogXML *log, const QString &entry, const QString &function)
-{
-    if (log)
-        log->logItem(entry, moduleName, function);
-}
-
-void logElement(LogXML *log, const QString &name, const QString &text)
-{
-    if (log)
-        log->element(name, text);
-}
-
-// Texts of the lock file and of the list files are 8-bit; the lock line is
-// read up to this many bytes.
-constexpr qint64 maxLockLineBytes = 349;
 
 bool inGroup(const Item *item, int group)
 {
@@ -68,10 +46,6 @@ DBItemCollection::DBItemCollection(LogXML *log, QObject *parent)
     , m_log(log)
 {
     setDatabaseModified(false);
-    m_groups.setLimit(9999);
-    m_locations.setLimit(9999);
-    m_suppliers.setLimit(9999);
-    m_fields.setLimit(30);
     MakeDynamicLists();
 }
 
@@ -84,6 +58,9 @@ DBItemCollection::DBItemCollection(const QString &path, LogXML *log, QObject *pa
 DBItemCollection::~DBItemCollection()
 {
     releaseLock();
+    // A view that still shows the items lets go of them first.
+    if (!m_items.empty())
+        emit aboutToClear();
     m_items.clear();
 }
 
@@ -92,167 +69,23 @@ DBItemCollection::~DBItemCollection()
 
 bool DBItemCollection::MakeDynamicLists()
 {
-    const QString folder = lastDbDir();
-    logItem(m_log, folder, QStringLiteral("MakeDynamicLists()"));
-    m_groups.clear();
-    m_locations.clear();
-    m_suppliers.clear();
-    m_fields.clear();
-    // The lists are read again from their files: nothing waits to be written.
-    m_dueLists.clear();
-    if (folder.isEmpty()) {
-        emit listsChanged();
-        return true;
-    }
-
-    const QString language = currentLanguage();
-    // Loads from the database folder, then from the alternative file.
-    auto loadWithFallBack = [this](userItemCollection &list, const QString &path, const QString &alternative) {
-        logElement(m_log, QStringLiteral("Loading"), path);
-        if (list.load(path))
-            return true;
-        logElement(m_log, QStringLiteral("WARNING"), QStringLiteral("Not found"));
-        return list.load(alternative);
-    };
-
-    const bool groupsLoaded
-        = loadWithFallBack(m_groups, folder + QStringLiteral("/groups/groups.") + language + QStringLiteral(".txt"),
-            folder + QStringLiteral("/groups/groups.da.txt"));
-    bool locationsLoaded = false;
-    if (groupsLoaded) {
-        locationsLoaded = loadWithFallBack(m_locations,
-            folder + QStringLiteral("/location/location.") + language + QStringLiteral(".txt"),
-            folder + QStringLiteral("/location/location.da.txt"));
-    }
-    if (!locationsLoaded) {
-        // The program's own lists, relative to the working folder. They never
-        // replace a list that the database folder supplied.
-        if (!groupsLoaded)
-            m_groups.load(QStringLiteral("group/group.") + language + QStringLiteral(".txt"));
-        m_locations.load(QStringLiteral("location/location.") + language + QStringLiteral(".txt"));
-    }
-
-    // Suppliers and field titles fall back on the home-contents demo
-    // database, whatever the edition.
-    const QString demo = demoFolder(OstranaEdition);
-    loadWithFallBack(m_suppliers, folder + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
-        demo + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"));
-    loadWithFallBack(m_fields, folder + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
-        demo + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"));
+    m_lists.load(m_log);
     emit listsChanged();
     return true;
 }
 
 bool DBItemCollection::SaveDynamicLists()
 {
-    if (m_readOnly)
-        return false;
-    QString folder = lastDbDir();
-    if (folder.isEmpty())
-        folder = QDir::currentPath();
-    const QString language = currentLanguage();
-
-    struct ListFile
-    {
-        userItemCollection *list;
-        const char *subfolder;
-        const char *key;
-    };
-    const ListFile files[] = {
-        { &m_groups, "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:") },
-        { &m_locations, "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:") },
-        { &m_suppliers, "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:") },
-        { &m_fields, "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:") },
-    };
-
-    bool allSaved = true;
-    for (const ListFile &file : files) {
-        const QString name = QLatin1String(file.subfolder);
-        const QString subfolder = folder + QLatin1Char('/') + name;
-        const QString path = subfolder + QLatin1Char('/') + name + QLatin1Char('.') + language + QStringLiteral(".txt");
-        QString reason;
-        bool saved = QDir().mkpath(subfolder);
-        if (!saved)
-            reason = tr("Kan ikke oprette mappen %1").arg(QDir::toNativeSeparators(subfolder));
-        if (saved) {
-            saved = file.list->save(path, false);
-            if (!saved)
-                reason = file.list->errorString();
-        }
-        if (!saved) {
-            allSaved = false;
-            Notices::critical(QStringLiteral("Fil fejl"),
-                QCoreApplication::translate("DBItemCollection", file.key) + QDir::toNativeSeparators(path)
-                    + QLatin1Char('\n') + reason);
-        }
-    }
-    return allSaved;
+    return !isReadOnly() && m_lists.save();
 }
-
-userItemCollection &DBItemCollection::namedList(NamedList list)
-{
-    return const_cast<userItemCollection &>(std::as_const(*this).namedList(list));
-}
-
-const userItemCollection &DBItemCollection::namedList(NamedList list) const
-{
-    switch (list) {
-    case LocationList:
-        return m_locations;
-    case SupplierList:
-        return m_suppliers;
-    default:
-        return m_groups;
-    }
-}
-
-QString DBItemCollection::listFilePath(NamedList list)
-{
-    QString folder = lastDbDir();
-    if (folder.isEmpty())
-        folder = QDir::currentPath();
-    QString name = QStringLiteral("groups");
-    if (list == LocationList)
-        name = QStringLiteral("location");
-    else if (list == SupplierList)
-        name = QStringLiteral("supplier");
-    return folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1Char('.') + currentLanguage()
-        + QStringLiteral(".txt");
-}
-
-namespace {
-
-// The number by which an item refers to an entry of the list; -1 for the
-// suppliers, which items keep as text.
-int entryNumber(const Item &item, DBItemCollection::NamedList list)
-{
-    switch (list) {
-    case DBItemCollection::GroupList:
-        return item.group();
-    case DBItemCollection::LocationList:
-        return item.location();
-    default:
-        return -1;
-    }
-}
-
-bool writeListFile(userItemCollection &names, const QString &path)
-{
-    // A folder that cannot be made shows as a file that cannot be written,
-    // which the list tells the user.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return names.save(path);
-}
-
-} // namespace
 
 int DBItemCollection::itemsUsingEntry(NamedList list, int position) const
 {
     if (list == SupplierList || position < 0)
         return 0;
     int users = 0;
-    for (const Item *item : m_items) {
-        if (entryNumber(*item, list) == position)
+    for (const Item *item : *this) {
+        if (DynamicLists::entryNumber(*item, list) == position)
             ++users;
     }
     return users;
@@ -262,7 +95,7 @@ bool DBItemCollection::removeListEntry(NamedList list, int position)
 {
     userItemCollection &names = namedList(list);
     const int size = names.size();
-    if (m_readOnly || position < 0 || position >= size || itemsUsingEntry(list, position) > 0)
+    if (isReadOnly() || position < 0 || position >= size || itemsUsingEntry(list, position) > 0)
         return false;
 
     emit listEntryAboutToBeRemoved(list, position);
@@ -271,8 +104,8 @@ bool DBItemCollection::removeListEntry(NamedList list, int position)
     // the list named nothing, and must not come to name the last entry.
     QList<Item *> renumbered;
     if (list != SupplierList) {
-        for (Item *item : std::as_const(m_items)) {
-            const int number = entryNumber(*item, list);
+        for (Item *item : *this) {
+            const int number = DynamicLists::entryNumber(*item, list);
             if (number <= position || number >= size)
                 continue;
             if (list == GroupList)
@@ -284,8 +117,7 @@ bool DBItemCollection::removeListEntry(NamedList list, int position)
     }
     if (!renumbered.isEmpty()) {
         setDatabaseModified(true);
-        if (!m_dueLists.contains(list))
-            m_dueLists.append(list);
+        m_lists.markDue(list);
         for (Item *item : std::as_const(renumbered))
             emit itemChanged(item);
     }
@@ -305,32 +137,14 @@ void DBItemCollection::setListEntries(NamedList list, const QStringList &entries
 
 bool DBItemCollection::saveList(NamedList list)
 {
-    if (m_readOnly)
-        return false;
-    if (isListDue(list))
-        return true;
-    return writeListFile(namedList(list), listFilePath(list));
-}
-
-bool DBItemCollection::isListDue(NamedList list) const
-{
-    return m_dueLists.contains(list);
+    return !isReadOnly() && m_lists.saveList(list);
 }
 
 bool DBItemCollection::saveDueLists()
 {
-    if (m_readOnly)
-        return m_dueLists.isEmpty();
-    bool allSaved = true;
-    const QList<int> due = m_dueLists;
-    for (int list : due) {
-        const auto named = NamedList(list);
-        if (writeListFile(namedList(named), listFilePath(named)))
-            m_dueLists.removeAll(list);
-        else
-            allSaved = false;
-    }
-    return allSaved;
+    if (isReadOnly())
+        return !m_lists.anyDue();
+    return m_lists.saveDue();
 }
 
 // ---------------------------------------------------------------------------
@@ -346,94 +160,15 @@ bool DBItemCollection::SaveToFileAsAscii(const QString &path)
     return DatabaseFile::save(*this, path);
 }
 
-// ---------------------------------------------------------------------------
-// Lock
-
-QString DBItemCollection::lockFilePath()
+void DBItemCollection::adoptLoaded(std::vector<std::unique_ptr<Item>> items, int formatLevel)
 {
-    QString folder = lastDbDir();
-    // An empty folder would put the lock at the file system's root.
-    if (folder.isEmpty())
-        folder = QDir::currentPath();
-    return folder + QStringLiteral("/LockFile");
-}
-
-bool DBItemCollection::LockDB(const QString &databasePath)
-{
-    if (!isQuorvel())
-        return false;
-
-    const QString path = lockFilePath();
-    qDebug().noquote() << path;
-    // A lock still held in another folder is this collection's own: it goes
-    // when the collection moves on, rather than being left behind for good.
-    if (!m_heldLockPath.isEmpty() && m_heldLockPath != path)
-        releaseLock();
-    m_lockText.clear();
-    m_lockFailure.clear();
-
-    // A holder that quits between a failed creation here and the reading of
-    // its lock leaves the place free: the lock is tried again. Whatever else
-    // keeps it from being taken makes the database read-only, so that no
-    // program writes a database it has not locked.
-    constexpr int attempts = 50;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        // Created exclusively: the test for an existing lock and its
-        // creation are one step, so two programs cannot both take it.
-        QFile lock(path);
-        if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            const QString content = databasePath + QStringLiteral(" Locked by PC: ") + SystemNames::computerName()
-                + QStringLiteral(", User: ") + SystemNames::userName();
-            const QByteArray bytes = content.toLatin1();
-            if (lock.write(bytes) != bytes.size()) {
-                m_lockFailure = lock.errorString();
-                lock.close();
-                lock.remove();
-                break;
-            }
-            lock.close();
-            logItem(m_log, path + QStringLiteral(" Created"), QStringLiteral("LockDB()"));
-            m_heldLockPath = path;
-            m_readOnly = false;
-            return true;
-        }
-        m_lockFailure = lock.errorString();
-
-        QFile existing(path);
-        if (existing.open(QIODevice::ReadOnly)) {
-            QByteArray line = existing.readLine(maxLockLineBytes + 1);
-            while (line.endsWith('\n') || line.endsWith('\r'))
-                line.chop(1);
-            m_lockText = QString::fromLatin1(line);
-            m_lockFailure.clear();
-            m_readOnly = true;
-            return false;
-        }
-        // There, but not to be read: held all the same.
-        if (QFileInfo::exists(path)) {
-            m_lockFailure.clear();
-            m_readOnly = true;
-            return false;
-        }
-    }
-
-    logItem(m_log, path + QStringLiteral(" ErrorCreate"), QStringLiteral("LockDB()"));
-    if (m_lockFailure.isEmpty())
-        m_lockFailure = QCoreApplication::translate("DBItemCollection", "Filen kunne ikke skrives.");
-    m_readOnly = true;
-    return false;
-}
-
-void DBItemCollection::releaseLock()
-{
-    if (!isQuorvel() || m_heldLockPath.isEmpty())
+    m_formatLevel = formatLevel;
+    if (m_items.empty()) {
+        m_items = std::move(items);
         return;
-    const QString path = m_heldLockPath;
-    m_heldLockPath.clear();
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        Notices::critical(QStringLiteral("ERROR"),
-            QCoreApplication::translate("DBItemCollection", "CAN_NOT_DELETE_LOCK_FILE:") + path);
     }
+    m_items.reserve(m_items.size() + items.size());
+    std::move(items.begin(), items.end(), std::back_inserter(m_items));
 }
 
 // ---------------------------------------------------------------------------
@@ -443,35 +178,21 @@ void DBItemCollection::clear()
 {
     // Only a lock this collection took is removed; another program's lock
     // made the database it guards read-only, not whatever comes next.
-    releaseLock();
-    m_readOnly = false;
-    m_lockText.clear();
-    m_lockFailure.clear();
+    m_lock.reset();
     emit aboutToClear();
-    m_items.clear();
+    // The collection is empty while its items are deleted.
+    const std::vector<std::unique_ptr<Item>> doomed = std::exchange(m_items, {});
     m_searchPosition = 0;
-}
-
-void DBItemCollection::deleteItems()
-{
-    const QList<Item *> items = m_items;
-    clear();
-    qDeleteAll(items);
-}
-
-void DBItemCollection::add(Item *item)
-{
-    if (!item)
-        return;
-    m_items.append(item);
-    setDatabaseModified(true);
-    emit itemAdded(item);
 }
 
 Item *DBItemCollection::add(std::unique_ptr<Item> item)
 {
-    Item *added = item.release();
-    add(added);
+    if (!item)
+        return nullptr;
+    Item *added = item.get();
+    m_items.push_back(std::move(item));
+    setDatabaseModified(true);
+    emit itemAdded(added);
     return added;
 }
 
@@ -485,49 +206,46 @@ void DBItemCollection::itemWasChanged(Item *item)
 
 void DBItemCollection::deleteItem(Item *item)
 {
-    if (!contains(item))
-        return;
-    remove(item);
-    delete item;
-    setDatabaseModified(true);
+    // Deleted only after itemRemoved, which listeners may answer by
+    // looking at the item.
+    const std::unique_ptr<Item> removed = take(item);
+    if (removed)
+        setDatabaseModified(true);
 }
 
-void DBItemCollection::remove(Item *item)
+std::unique_ptr<Item> DBItemCollection::take(Item *item)
 {
-    const qsizetype index = m_items.indexOf(item);
+    const int index = indexOf(item);
     if (index < 0)
-        return;
-    m_items.removeAt(index);
+        return nullptr;
+    std::unique_ptr<Item> taken = std::move(m_items[std::size_t(index)]);
+    m_items.erase(m_items.begin() + index);
     // Keep a continued search on the item that followed the removed one.
     if (m_searchPosition > index)
         --m_searchPosition;
-    emit itemRemoved(item);
-}
-
-int DBItemCollection::indexOf(const Item *item) const
-{
-    return int(m_items.indexOf(const_cast<Item *>(item)));
+    emit itemRemoved(taken.get());
+    return taken;
 }
 
 Item *DBItemCollection::previous(Item *item, bool &atStart) const
 {
     const int index = indexOf(item);
     atStart = index <= 0;
-    return atStart ? item : m_items.at(index - 1);
+    return atStart ? item : at(index - 1);
 }
 
 Item *DBItemCollection::next(Item *item, bool &atEnd) const
 {
     const int index = indexOf(item);
     atEnd = index < 0 || index >= count() - 1;
-    return atEnd ? item : m_items.at(index + 1);
+    return atEnd ? item : at(index + 1);
 }
 
 Item *DBItemCollection::findByGroupAndSerial(int group, const QString &serial) const
 {
     if (group < 0 || serial.isEmpty())
         return nullptr;
-    for (Item *item : m_items) {
+    for (Item *item : *this) {
         if (item->group() == group && item->textEquals(Item::SerialnoText, serial))
             return item;
     }
@@ -542,7 +260,7 @@ qint64 DBItemCollection::countItems(int group, bool byPieces) const
     if (group > AllGroups)
         return 0;
     qint64 total = 0;
-    for (const Item *item : m_items) {
+    for (const Item *item : *this) {
         if (inGroup(item, group))
             total += byPieces ? item->numberOfItems() : 1;
     }
@@ -552,7 +270,7 @@ qint64 DBItemCollection::countItems(int group, bool byPieces) const
 double DBItemCollection::sumValues(int group, bool valueToday, bool price) const
 {
     double sum = 0.0;
-    for (const Item *item : m_items) {
+    for (const Item *item : *this) {
         if (!inGroup(item, group))
             continue;
         if (valueToday)
@@ -568,7 +286,7 @@ double DBItemCollection::sumValues(int group, bool valueToday, bool price) const
 int DBItemCollection::maxGroup() const
 {
     int highest = 0;
-    for (const Item *item : m_items)
+    for (const Item *item : *this)
         highest = std::max(highest, item->group());
     return highest;
 }
@@ -576,19 +294,19 @@ int DBItemCollection::maxGroup() const
 int DBItemCollection::maxLocation() const
 {
     int highest = 0;
-    for (const Item *item : m_items)
+    for (const Item *item : *this)
         highest = std::max(highest, item->location());
     return highest;
 }
 
 int DBItemCollection::highestSerialNumber() const
 {
-    if (m_items.isEmpty()) {
+    if (m_items.empty()) {
         Settings settings;
         return settings.value(QStringLiteral("Setup/StartSerialNumber"), 0).toInt();
     }
     int highest = 0;
-    for (const Item *item : m_items)
+    for (const Item *item : *this)
         highest = std::max(highest, item->serialNumberValue());
     return highest;
 }
@@ -598,13 +316,15 @@ void DBItemCollection::sort(int method)
     if (method == ByDate) {
         // A date is parsed from its text: once per item here, instead of
         // twice per comparison (half a second for a hundred thousand items).
-        std::vector<std::pair<QDate, Item *>> keyed;
-        keyed.reserve(std::size_t(m_items.size()));
-        for (Item *item : std::as_const(m_items))
-            keyed.emplace_back(item->dateValue(), item);
+        std::vector<std::pair<QDate, std::unique_ptr<Item>>> keyed;
+        keyed.reserve(m_items.size());
+        for (std::unique_ptr<Item> &item : m_items) {
+            const QDate date = item->dateValue();
+            keyed.emplace_back(date, std::move(item));
+        }
         std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        for (qsizetype i = 0; i < m_items.size(); ++i)
-            m_items[i] = keyed[std::size_t(i)].second;
+        for (std::size_t i = 0; i < m_items.size(); ++i)
+            m_items[i] = std::move(keyed[i].second);
         return;
     }
 
@@ -630,11 +350,13 @@ void DBItemCollection::sort(int method)
     }
     // Most registers are in group order already (saving sorts them), and a
     // look costs less than a sort.
-    if (std::is_sorted(m_items.cbegin(), m_items.cend(), less))
+    const auto lessOwned
+        = [less](const std::unique_ptr<Item> &a, const std::unique_ptr<Item> &b) { return less(a.get(), b.get()); };
+    if (std::is_sorted(m_items.cbegin(), m_items.cend(), lessOwned))
         return;
     // Stable: items that compare equal keep their order, so saving (which
     // sorts by group) writes the same file twice over.
-    std::stable_sort(m_items.begin(), m_items.end(), less);
+    std::stable_sort(m_items.begin(), m_items.end(), lessOwned);
 }
 
 // ---------------------------------------------------------------------------
@@ -665,13 +387,13 @@ bool DBItemCollection::SaveAsHtmlFile(
 int DBItemCollection::findNext(int field, const QString &criterion, bool &found, bool continueSearch)
 {
     found = false;
-    if (m_items.isEmpty() || criterion.isEmpty())
+    if (m_items.empty() || criterion.isEmpty())
         return count();
     if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
         m_searchPosition = 0;
     const ItemMatcher matcher(field, criterion);
     for (int index = m_searchPosition; index < count(); ++index) {
-        if (matcher.matches(*m_items.at(index))) {
+        if (matcher.matches(*at(index))) {
             found = true;
             m_searchPosition = index + 1;
             return index;
@@ -695,7 +417,7 @@ struct SearchFind
 // change the answer, the first field only from firstStart on. Where another
 // range before this one has found an item, that range's field (rival) wins
 // ties, so only fields before it are looked for here.
-SearchFind searchRange(const QList<Item *> &items, int first, int last, const std::vector<ItemMatcher> &matchers,
+SearchFind searchRange(const ItemSpan &items, int first, int last, const std::vector<ItemMatcher> &matchers,
     int firstStart, std::atomic<std::size_t> *published, const std::atomic<std::size_t> *rival)
 {
     SearchFind best { matchers.size(), last };
@@ -720,7 +442,7 @@ SearchFind searchRange(const QList<Item *> &items, int first, int last, const st
 // The search of every item: the first field that finds an item decides, at
 // the first item it finds. A large register is searched in two halves at
 // once; the first half's find wins a tie.
-SearchFind searchFind(const QList<Item *> &items, const std::vector<ItemMatcher> &matchers, int firstStart)
+SearchFind searchFind(const ItemSpan &items, const std::vector<ItemMatcher> &matchers, int firstStart)
 {
     const int count = int(items.size());
     const int middle = count / 2;
@@ -737,7 +459,7 @@ SearchFind searchFind(const QList<Item *> &items, const std::vector<ItemMatcher>
 
 Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
 {
-    if (m_items.isEmpty())
+    if (m_items.empty())
         return nullptr;
 
     static const struct
@@ -782,11 +504,11 @@ Item *DBItemCollection::search(const QStringList &criteria, bool continueSearch)
 
     if (!continueSearch || m_searchPosition < 0 || m_searchPosition > count())
         m_searchPosition = 0;
-    const SearchFind found = searchFind(m_items, matchers, m_searchPosition);
+    const SearchFind found = searchFind(items(), matchers, m_searchPosition);
     if (found.field == matchers.size()) {
         m_searchPosition = 0;
         return nullptr;
     }
     m_searchPosition = found.index + 1;
-    return m_items.at(found.index);
+    return at(found.index);
 }

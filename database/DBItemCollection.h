@@ -6,7 +6,11 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
+#include "database/DatabaseLock.h"
+#include "database/DynamicLists.h"
+#include "database/ItemSpan.h"
 #include "database/userItemCollection.h"
 
 class Item;
@@ -16,16 +20,18 @@ class LogXML;
 bool databaseModified();
 void setDatabaseModified(bool modified);
 
-// The in-memory database: the items, the four dynamic lists, the database
-// file's load and save, the lock of the inventory edition, queries and search.
+// The in-memory database: the items, the four dynamic lists (DynamicLists),
+// the database file's load and save, the lock of the inventory edition
+// (DatabaseLock), queries and search.
 //
-// Ownership: the collection holds its items by pointer and does NOT delete
-// them by itself. clear(), remove() and the destructor only drop pointers. An
-// item handed over with add() is deleted by deleteItem() (the user deletes
-// it) or deleteItems() (the main window replaces the whole database).
-// Listeners follow the register through itemAdded(), itemChanged(),
-// itemRemoved(), aboutToClear() and the list entry signals, so that every
-// view shows what is there and none keeps a pointer to an item that is gone.
+// Ownership: the collection owns its items. add() takes an item over;
+// clear() and the destructor delete every item; deleteItem() takes one out
+// and deletes it (the user deletes it); take() takes one out and hands it
+// back to the caller, alive. Listeners follow the register through
+// itemAdded(), itemChanged(), itemRemoved(), aboutToClear() and the list
+// entry signals, so that every view shows what is there and none keeps a
+// pointer to an item that is gone: itemRemoved() comes while the removed
+// item still exists, and aboutToClear() before the items are deleted.
 class DBItemCollection : public QObject
 {
     Q_OBJECT
@@ -81,18 +87,19 @@ public:
     explicit DBItemCollection(LogXML *log, QObject *parent = nullptr);
     // The same, then loads the database file at path.
     DBItemCollection(const QString &path, LogXML *log, QObject *parent = nullptr);
-    // Releases the lock (inventory edition) and drops the item pointers.
+    // Releases the lock (inventory edition), announces aboutToClear() when
+    // items are left and deletes them.
     ~DBItemCollection() override;
 
     // Dynamic lists.
-    userItemCollection &groups() { return m_groups; }
-    userItemCollection &locations() { return m_locations; }
-    userItemCollection &suppliers() { return m_suppliers; }
-    userItemCollection &fields() { return m_fields; }
-    const userItemCollection &groups() const { return m_groups; }
-    const userItemCollection &locations() const { return m_locations; }
-    const userItemCollection &suppliers() const { return m_suppliers; }
-    const userItemCollection &fields() const { return m_fields; }
+    userItemCollection &groups() { return m_lists.groups(); }
+    userItemCollection &locations() { return m_lists.locations(); }
+    userItemCollection &suppliers() { return m_lists.suppliers(); }
+    userItemCollection &fields() { return m_lists.fields(); }
+    const userItemCollection &groups() const { return m_lists.groups(); }
+    const userItemCollection &locations() const { return m_lists.locations(); }
+    const userItemCollection &suppliers() const { return m_lists.suppliers(); }
+    const userItemCollection &fields() const { return m_lists.fields(); }
     // Loads the four lists from the lastDbDir folder, with their fall-backs.
     bool MakeDynamicLists();
     // Writes the four lists into the lastDbDir folder; false when one failed.
@@ -103,12 +110,15 @@ public:
     // The lists the list setup edits, numbered as its kinds are. Items refer
     // to an entry of the group and location lists by its position, and keep
     // their supplier as text.
-    enum NamedList { GroupList = 1, LocationList = 2, SupplierList = 3 };
-    userItemCollection &namedList(NamedList list);
-    const userItemCollection &namedList(NamedList list) const;
+    using NamedList = DynamicLists::NamedList;
+    static constexpr NamedList GroupList = DynamicLists::GroupList;
+    static constexpr NamedList LocationList = DynamicLists::LocationList;
+    static constexpr NamedList SupplierList = DynamicLists::SupplierList;
+    userItemCollection &namedList(NamedList list) { return m_lists.namedList(list); }
+    const userItemCollection &namedList(NamedList list) const { return m_lists.namedList(list); }
     // The list's file in the lastDbDir folder (the current folder when that
     // is empty).
-    static QString listFilePath(NamedList list);
+    static QString listFilePath(NamedList list) { return DynamicLists::listFilePath(list); }
     // How many items refer to the entry at position: by group for the group
     // list, by location for the location list; 0 for the suppliers.
     int itemsUsingEntry(NamedList list, int position) const;
@@ -130,7 +140,7 @@ public:
     // read-only. A due list is not written here but with the database.
     bool saveList(NamedList list);
     // Whether the list's file waits for the next save of the database file.
-    bool isListDue(NamedList list) const;
+    bool isListDue(NamedList list) const { return m_lists.isDue(list); }
     // Writes the due lists; the owner of the database calls it right after
     // the database file itself (not a copy of it) was written. False when one
     // could not be written; it then stays due and the user was told.
@@ -145,6 +155,11 @@ public:
     bool LoadFromAsciiFile(const QString &path);
     bool SaveToFileAsAscii(const QString &path);
     int formatLevel() const { return m_formatLevel; }
+    // The reader's way in: appends the items read from a database file, in
+    // their order, and takes the file's format level. Loading is no change
+    // to the database: the items go in unannounced, and the database is not
+    // marked modified.
+    void adoptLoaded(std::vector<std::unique_ptr<Item>> items, int formatLevel);
 
     // The XML file and the HTML pages of the register (see ItemExport). Both
     // sort the items first. False, with the reason in *error when asked, when
@@ -161,38 +176,42 @@ public:
     // be created at all, lockFailure() says why. releaseLock removes only a
     // lock file that this collection created. Nothing happens outside the
     // inventory edition.
-    bool LockDB(const QString &databasePath);
-    void releaseLock();
+    bool LockDB(const QString &databasePath) { return m_lock.take(databasePath, m_log); }
+    void releaseLock() { m_lock.release(); }
     // The path of the lock file for the current database folder.
-    static QString lockFilePath();
-    bool isReadOnly() const { return m_readOnly; }
-    QString lockText() const { return m_lockText; }
-    QString lockFailure() const { return m_lockFailure; }
+    static QString lockFilePath() { return DatabaseLock::filePath(); }
+    bool isReadOnly() const { return m_lock.isReadOnly(); }
+    QString lockText() const { return m_lock.lockText(); }
+    QString lockFailure() const { return m_lock.lockFailure(); }
 
     // Items.
     // Releases this collection's own lock, ends the read-only state that
-    // another program's lock gave the old database, and drops the pointers.
+    // another program's lock gave the old database, announces aboutToClear()
+    // and then deletes every item (replacing the database).
     void clear();
-    // Deletes every item and empties the collection (replacing the database).
-    void deleteItems();
     int count() const { return int(m_items.size()); }
-    // Appends the item, marks the database modified and announces it.
-    void add(Item *item);
-    // The same for an item made elsewhere and handed over now.
+    // Takes the item over, appends it, marks the database modified and
+    // announces it. Returns the item, which the collection owns now; null
+    // (and nothing happens) for no item.
     Item *add(std::unique_ptr<Item> item);
     // Marks the database modified and announces that the item's fields were
     // changed (by the item dialog).
     void itemWasChanged(Item *item);
-    // Takes the item out, deletes it and marks the database modified.
+    // Takes the item out, deletes it and marks the database modified;
+    // nothing happens for an item that is not in the collection.
     void deleteItem(Item *item);
-    // Takes the item out without deleting it.
-    void remove(Item *item);
-    Item *at(int index) const { return m_items.at(index); }
-    int indexOf(const Item *item) const;
+    // Takes the item out and hands it to the caller (for an undo step, or
+    // another collection); null for an item that is not in the collection.
+    // The database is not marked modified: that is the caller's to decide.
+    std::unique_ptr<Item> take(Item *item);
+    Item *at(int index) const { return m_items[std::size_t(index)].get(); }
+    int indexOf(const Item *item) const { return int(items().indexOf(item)); }
     bool contains(const Item *item) const { return indexOf(item) >= 0; }
-    QList<Item *>::const_iterator begin() const { return m_items.cbegin(); }
-    QList<Item *>::const_iterator end() const { return m_items.cend(); }
-    const QList<Item *> &items() const { return m_items; }
+    // The items, in order, as plain pointers; valid until the collection
+    // next changes its items.
+    ItemSpan items() const { return ItemSpan(m_items.data(), qsizetype(m_items.size())); }
+    ItemSpan::const_iterator begin() const { return items().begin(); }
+    ItemSpan::const_iterator end() const { return items().end(); }
     Item *previous(Item *item, bool &atStart) const;
     Item *next(Item *item, bool &atEnd) const;
     Item *findByGroupAndSerial(int group, const QString &serial) const;
@@ -208,7 +227,7 @@ public:
 
     // Search. findNext returns the position of the item found, or count()
     // (the end) when none is found. The position a continued search goes on
-    // from is kept per collection; clear() and deleteItems() reset it.
+    // from is kept per collection; clear() resets it.
     int findNext(int field, const QString &criterion, bool &found, bool continueSearch);
     Item *search(const QStringList &criteria, bool continueSearch);
 
@@ -219,9 +238,12 @@ signals:
     void itemAdded(Item *item);
     // Emitted by itemWasChanged().
     void itemChanged(Item *item);
-    // Emitted after an item left the collection through remove().
+    // Emitted after an item left the collection through take() or
+    // deleteItem(), while the item still exists: a listener may look at it
+    // to forget it, but must not keep it (deleteItem() deletes it next).
     void itemRemoved(Item *item);
-    // Emitted before clear() or deleteItems() drops all items.
+    // Emitted before clear() or the destructor deletes all items; they are
+    // still there to be looked at.
     void aboutToClear();
     // Emitted around removeListEntry(): the entry goes and the items after
     // it are renumbered (each announced with itemChanged) in between, so a
@@ -236,23 +258,11 @@ signals:
     void listsChanged();
 
 private:
-    friend class DatabaseFile;
-
-    userItemCollection m_groups;
-    userItemCollection m_locations;
-    userItemCollection m_suppliers;
-    userItemCollection m_fields;
-    QList<Item *> m_items;
+    DynamicLists m_lists;
+    std::vector<std::unique_ptr<Item>> m_items;
     int m_formatLevel = 100;
     LogXML *m_log = nullptr;
-    bool m_readOnly = false;
-    QString m_lockText;
-    // Why the last LockDB could neither take the lock nor find its holder.
-    QString m_lockFailure;
-    // The lock file this collection created and has not removed yet.
-    QString m_heldLockPath;
+    DatabaseLock m_lock;
     QString m_fileName;
     int m_searchPosition = 0;
-    // The named lists whose files wait for the database file.
-    QList<int> m_dueLists;
 };

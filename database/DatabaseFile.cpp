@@ -23,7 +23,10 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <new>
+#include <system_error>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -263,7 +266,7 @@ bool refusedAsReadOnly(const DBItemCollection &collection)
 
 // The place of the first item the file cannot hold, or -1. Every save looks
 // at every item: a large register is looked at in two halves at once.
-qsizetype firstUnstorableItem(const QList<Item *> &items)
+qsizetype firstUnstorableItem(const ItemSpan &items)
 {
     const auto scan = [&items](qsizetype from, qsizetype to) -> qsizetype {
         for (qsizetype i = from; i < to; ++i) {
@@ -286,7 +289,7 @@ qsizetype firstUnstorableItem(const QList<Item *> &items)
 // and correct the field. False when every item can be stored.
 bool tellUnstorableItem(const DBItemCollection &collection)
 {
-    const QList<Item *> &items = collection.items();
+    const ItemSpan items = collection.items();
     const qsizetype first = firstUnstorableItem(items);
     for (qsizetype i = std::max<qsizetype>(first, 0); first >= 0 && i < items.size(); ++i) {
         const Item *item = items.at(i);
@@ -342,8 +345,16 @@ void DatabaseFile::setBetweenHalvesPause(std::function<void()> pause)
 
 bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 {
-    collection.m_formatLevel = DatabaseReader::levelNoHeader;
-    LoadLog log(collection.m_log, path);
+    // The items read and the file's format level go to the collection
+    // however the load ends: a file that fails part way keeps the items
+    // before the line that failed.
+    int formatLevel = DatabaseReader::levelNoHeader;
+    std::vector<std::unique_ptr<Item>> items;
+    const auto finish = [&](bool loaded) {
+        collection.adoptLoaded(std::move(items), formatLevel);
+        return loaded;
+    };
+    LoadLog log(collection.log(), path);
 
     if (isQuorvel() && !collection.LockDB(path)) {
         if (!collection.lockFailure().isEmpty())
@@ -355,9 +366,9 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
     try {
         QByteArray bytes;
         if (!readWholeFile(path, bytes))
-            return false;
+            return finish(false);
         DatabaseReader reader(bytes);
-        collection.m_items.reserve(collection.m_items.size() + reader.lineCountEstimate());
+        items.reserve(std::size_t(reader.lineCountEstimate()));
         ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
 
         int lineCount = 0;
@@ -365,7 +376,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
             qCDebug(lcDatabaseFile, "\r\nlinecount:%d", lineCount);
             log.item(lineCount, *item);
             // Loading is no change to the database: the items go in unannounced.
-            collection.m_items.append(item.release());
+            items.push_back(std::move(item));
             progress.advance(reader.position());
             ++lineCount;
         };
@@ -375,14 +386,14 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                 const DatabaseReader::Header header = reader.readHeader();
                 log.header(header.text);
                 qCDebug(lcDatabaseFile).noquote() << header.text;
-                if (reader.formatLevel() != collection.m_formatLevel) {
-                    collection.m_formatLevel = reader.formatLevel();
+                if (reader.formatLevel() != formatLevel) {
+                    formatLevel = reader.formatLevel();
                     setDatabaseFormatLevel(reader.formatLevel());
                 }
                 if (!header.accepted) {
                     log.close();
                     collection.releaseLock();
-                    return false;
+                    return finish(false);
                 }
                 continue;
             }
@@ -399,17 +410,19 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
                     break; // only blanks after the last line end
                 log.close();
                 Notices::critical(errorTitle, reader.failureMessage());
-                return false;
+                return finish(false);
             }
             take(std::move(item));
         }
         log.loaded();
-        return true;
+        return finish(true);
     } catch (const std::bad_alloc &) {
         // No memory for the file or its items: it could not be read, as a
-        // file that cannot be opened (the caller tells the user).
+        // file that cannot be opened (the caller tells the user). The items
+        // read so far go, to give the memory back.
         log.close();
-        return false;
+        items.clear();
+        return finish(false);
     }
 }
 
@@ -417,7 +430,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
 {
     if (refusedAsReadOnly(collection))
         return false;
-    LogXML *log = collection.m_log;
+    LogXML *log = collection.log();
     bool logOpen = false;
     const auto closeLog = [&] {
         if (logOpen)
@@ -440,11 +453,10 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         }
 
         collection.sort(DBItemCollection::ByGroup);
-        ProgressScope progress(
-            QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.m_items.size());
+        ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.count());
         qint64 itemsWritten = 0;
         const auto itemWritten = [&](const Item &) { progress.advance(++itemsWritten); };
-        const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.m_items, itemWritten);
+        const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.items(), itemWritten);
 
         if (!written) {
             closeLog();
@@ -461,7 +473,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         }
         // The log names the items of a save that is in the file, and only those.
         if (logging(log)) {
-            for (const Item *item : std::as_const(collection.m_items))
+            for (const Item *item : collection.items())
                 log->element(QStringLiteral("Item"), item->dump());
         }
         closeLog();

@@ -3,6 +3,7 @@
 #include "core/MemoryShortage.h"
 #include "core/Parallel.h"
 #include "database/Item.h"
+#include "database/ItemSpan.h"
 
 #include <QFileDevice>
 #include <QIODevice>
@@ -187,7 +188,7 @@ std::size_t lineBytes(const Latin1Texts &texts)
 constexpr qsizetype runItems = 4096;
 
 // Adds the lines of items[first, last) to lines.
-void makeLines(const QList<Item *> &items, qsizetype first, qsizetype last, Lines &lines)
+void makeLines(const ItemSpan &items, qsizetype first, qsizetype last, Lines &lines)
 {
     MemoryShortage::pass(MemoryShortage::SaveLines);
     for (qsizetype i = first; i < last; ++i) {
@@ -221,7 +222,7 @@ bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset)
 
 } // namespace
 
-bool DatabaseWriter::write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written)
+bool DatabaseWriter::write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written)
 {
     // The lines go out in steps of two runs, in order. While one step's
     // lines are written, the next step's are made, its two runs at once;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 
 #include <functional>
 
 class Item;
+class ItemSpan;
 class QIODevice;
 
 // Writes the lines of a database file to a device: the header line, then
@@ -26,7 +26,7 @@ public:
     // False when the device took less than it was offered; its own error
     // then says why. No memory for the lines throws std::bad_alloc, once
     // every thread of the writing has ended.
-    bool write(const QByteArray &header, const QList<Item *> &items, const ItemWritten &written = {});
+    bool write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written = {});
 
 private:
     QIODevice &m_device;

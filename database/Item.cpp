@@ -1,5 +1,6 @@
 #include "database/Item.h"
 
+#include "database/ItemSpan.h"
 #include "database/MarkupText.h"
 
 #include <algorithm>
@@ -168,7 +169,7 @@ int Item::compareTexts(const Item &a, const Item &b, Text which)
     return QString::compare(a.text(which), b.text(which), Qt::CaseSensitive);
 }
 
-void Item::prefetchAhead(const QList<Item *> &items, qsizetype index)
+void Item::prefetchAhead(const ItemSpan &items, qsizetype index)
 {
 #if defined(__GNUC__)
     // The item first, then (when it has come) its texts.

@@ -11,9 +11,11 @@
 #include <cstring>
 #include <limits>
 
+class ItemSpan;
+
 // One entry of the register: one thing a household owns, one coin, one
-// picture or one stock item. A plain value class; the collection holds items
-// by pointer (see DBItemCollection for who owns them).
+// picture or one stock item. A plain value class; the collection owns its
+// items (see DBItemCollection).
 //
 // Texts must not hold ";" or line breaks and are at most 199 bytes in Latin-1,
 // because the database file cannot hold more; the item dialog enforces that,
@@ -169,7 +171,7 @@ public:
     // Asks the processor for the memory of the items some steps after index:
     // the passes over every item of a register (saving, exporting, the save's
     // check) would otherwise wait on each item and each block of texts.
-    static void prefetchAhead(const QList<Item *> &items, qsizetype index);
+    static void prefetchAhead(const ItemSpan &items, qsizetype index);
 
 private:
     // The texts are kept in one block, a register of a million items being

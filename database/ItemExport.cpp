@@ -425,7 +425,7 @@ bool ItemExport::writeXml(const QString &fileName)
         return false;
     m_out.put("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<Items>\n");
     sort(DBItemCollection::ByGroup);
-    const QList<Item *> &items = m_collection.items();
+    const ItemSpan items = m_collection.items();
     ProgressScope progress(exportingText(), items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         Item::prefetchAhead(items, i);
@@ -476,7 +476,7 @@ bool ItemExport::writeHtml(
     } else if (asTable) {
         if (settings->sortMethod != DBItemCollection::ByGroup)
             sort(settings->sortMethod);
-        const QList<Item *> &items = m_collection.items();
+        const ItemSpan items = m_collection.items();
         for (qsizetype i = 0; i < items.size(); ++i) {
             Item::prefetchAhead(items, i);
             putTableRow(*items.at(i), int(i), *settings);
@@ -484,7 +484,7 @@ bool ItemExport::writeHtml(
         }
     } else {
         const int options = specialCases ? Separators | SpecialSubset : Separators;
-        const QList<Item *> &items = m_collection.items();
+        const ItemSpan items = m_collection.items();
         int number = 0;
         for (qsizetype i = 0; i < items.size(); ++i) {
             Item::prefetchAhead(items, i);

@@ -113,7 +113,7 @@ void MainWindow::discardDatabase()
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
     if (m_collection)
-        m_collection->deleteItems();
+        m_collection->clear();
     // A database another program holds makes only itself read-only: what
     // comes next (a new database, another file) may be saved again.
     showLockedState(false);

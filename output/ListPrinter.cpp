@@ -286,7 +286,7 @@ void ListPrinter::Print(QWidget *parent)
     // fits the paper and every page can say how many there are.
     PrintLayout layout(columns(), m_settings.separator);
     int n = 0;
-    const QList<Item *> items = m_collection ? m_collection->items() : QList<Item *>();
+    const ItemSpan items = m_collection ? m_collection->items() : ItemSpan();
     for (const Item *item : items) {
         ++n;
         const QStringList cells = itemCells(n, *item);
@@ -294,7 +294,7 @@ void ListPrinter::Print(QWidget *parent)
             layout.addRow(cells);
     }
     if (!items.isEmpty())
-        MakeItemLine(n, *items.last());
+        MakeItemLine(n, *items.at(items.size() - 1));
     const qreal points = fitToPaper(printer, layout);
     if (!acceptCompromise(layout, parent)) {
         emit message(tr("Print afbrudt"), 2000);

@@ -176,7 +176,6 @@ private slots:
 
     void cleanup()
     {
-        m_collection->deleteItems();
         m_collection.reset();
         m_run.reset();
         m_settings.reset();

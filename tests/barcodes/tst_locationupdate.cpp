@@ -117,7 +117,6 @@ private slots:
 
     void cleanup()
     {
-        m_collection->deleteItems();
         m_collection.reset();
         m_settings.reset();
     }
@@ -185,7 +184,6 @@ private slots:
         DBItemCollection reread(nullptr);
         QVERIFY(reread.LoadFromAsciiFile(database));
         QCOMPARE(state(reread), expectedItems);
-        reread.deleteItems();
         reread.releaseLock();
         QFile::remove(DBItemCollection::lockFilePath());
     }
@@ -402,7 +400,7 @@ private slots:
         QCOMPARE(m_collection->count(), each.count());
         for (int i = 0; i < each.count(); ++i)
             QCOMPARE(m_collection->at(i)->serialno(), each.at(i)->serialno());
-        each.deleteItems();
+        each.clear();
     }
 
     void sameMinuteRefused()

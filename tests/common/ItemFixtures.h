@@ -53,29 +53,23 @@ inline std::unique_ptr<Item> makeItem(int group, const QString &name, int seed)
     return item;
 }
 
-// Items for a collection that does not own them: the pool does, so it must
-// outlive the collections it fills.
-class Items
+// A plain item with the fields most tests look at; the rest are empty.
+inline std::unique_ptr<Item> plainItem(int group, const QString &name, int count = 0, double price = 0.0,
+    const QString &serial = QString(), int location = 0)
 {
-public:
-    Item *make(int group, const QString &name, int count = 0, double price = 0.0, const QString &serial = QString(),
-        int location = 0)
-    {
-        auto item = std::make_unique<Item>();
-        item->setGroup(group);
-        item->setName(name);
-        item->setNumberOfItems(count);
-        item->setPrice(price);
-        item->setSerialno(serial);
-        item->setLocation(location);
-        m_items.push_back(std::move(item));
-        return m_items.back().get();
-    }
-    Item *make(const QString &name) { return make(0, name); }
-
-private:
-    std::vector<std::unique_ptr<Item>> m_items;
-};
+    auto item = std::make_unique<Item>();
+    item->setGroup(group);
+    item->setName(name);
+    item->setNumberOfItems(count);
+    item->setPrice(price);
+    item->setSerialno(serial);
+    item->setLocation(location);
+    return item;
+}
+inline std::unique_ptr<Item> plainItem(const QString &name)
+{
+    return plainItem(0, name);
+}
 
 // The names of the collection's items, in its order.
 inline QStringList names(const DBItemCollection &collection)
@@ -86,15 +80,10 @@ inline QStringList names(const DBItemCollection &collection)
     return result;
 }
 
-// A collection without an event log that deletes its items when the test is
-// done with it.
+// A collection without an event log.
 struct Collection
 {
     DBItemCollection db { nullptr };
-    Collection() = default;
-    Collection(const Collection &) = delete;
-    Collection &operator=(const Collection &) = delete;
-    ~Collection() { db.deleteItems(); }
 };
 
 } // namespace ItemFixtures

@@ -85,7 +85,6 @@ private slots:
         QVERIFY(collection.SaveAsHtmlFile(m_dir.filePath(QStringLiteral("all.html")), true, nullptr, false, false));
         checkReport(QStringLiteral("Eksporterer"), 5000);
         QCOMPARE(boxes.count(), 0);
-        collection.deleteItems();
     }
 
     void quickWorkAndInnerWorkTellNothing()

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-using ItemFixtures::Items;
 using ItemFixtures::names;
+using ItemFixtures::plainItem;
 
 class tst_Collection : public QObject
 {
@@ -45,9 +45,7 @@ private slots:
         QCOMPARE(collection.suppliers().limit(), 9999u);
         QCOMPARE(collection.fields().limit(), 30u);
 
-        Items items;
-        Item *item = items.make("Stol");
-        collection.add(item);
+        Item *item = collection.add(plainItem("Stol"));
         QVERIFY(databaseModified());
         QCOMPARE(collection.count(), 1);
         QCOMPARE(collection.at(0), item);
@@ -57,50 +55,54 @@ private slots:
 
     void removeDropsFirstOccurrenceAndTells()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *a = items.make("a");
-        Item *b = items.make("b");
-        Item *c = items.make("c");
-        for (Item *item : { a, b, c, b })
-            collection.add(item);
+        collection.add(plainItem("a"));
+        Item *b = collection.add(plainItem("b"));
+        collection.add(plainItem("c"));
+        setDatabaseModified(false);
         QSignalSpy removed(&collection, &DBItemCollection::itemRemoved);
-        collection.remove(b);
-        QCOMPARE(names(collection), (QStringList { "a", "c", "b" }));
+        std::unique_ptr<Item> taken = collection.take(b);
+        QCOMPARE(taken.get(), b);
+        QCOMPARE(names(collection), (QStringList { "a", "c" }));
+        QVERIFY(!collection.contains(b));
         QCOMPARE(removed.count(), 1);
         QCOMPARE(removed.first().first().value<Item *>(), b);
-        QCOMPARE(collection.indexOf(b), 2);
-        // The item itself lives on: the collection does not own it.
-        QCOMPARE(b->name(), QStringLiteral("b"));
+        // The item lives on, the caller's now.
+        QCOMPARE(taken->name(), QStringLiteral("b"));
+        QVERIFY(!databaseModified());
+        // An item the collection does not hold is not taken, nor announced.
+        QVERIFY(!collection.take(b));
+        QVERIFY(!collection.take(nullptr));
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(collection.count(), 2);
+        // Handed back, it is the collection's again.
+        QCOMPARE(collection.add(std::move(taken)), b);
+        QCOMPARE(names(collection), (QStringList { "a", "c", "b" }));
+        setDatabaseModified(false);
     }
 
-    void clearAndDeleteItemsAnnounceThemselves()
+    void clearAnnouncesItself()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        collection.add(items.make("kept"));
+        collection.add(plainItem("kept"));
         QSignalSpy aboutToClear(&collection, &DBItemCollection::aboutToClear);
         collection.clear();
         QCOMPARE(collection.count(), 0);
         QCOMPARE(aboutToClear.count(), 1);
 
-        // deleteItems owns the deletion: these items come from new alone.
-        collection.add(new Item);
-        collection.add(new Item);
-        collection.deleteItems();
+        collection.add(std::make_unique<Item>());
+        collection.add(std::make_unique<Item>());
+        collection.clear();
         QCOMPARE(collection.count(), 0);
         QCOMPARE(aboutToClear.count(), 2);
     }
 
     void previousAndNext()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *a = items.make("a");
-        Item *b = items.make("b");
-        Item *c = items.make("c");
-        for (Item *item : { a, b, c })
-            collection.add(item);
+        Item *a = collection.add(plainItem("a"));
+        Item *b = collection.add(plainItem("b"));
+        Item *c = collection.add(plainItem("c"));
         bool flag = true;
         QCOMPARE(collection.previous(b, flag), a);
         QVERIFY(!flag);
@@ -112,11 +114,11 @@ private slots:
         QVERIFY(flag);
 
         DBItemCollection single(nullptr);
-        single.add(a);
+        Item *only = single.add(plainItem("only"));
         bool atStart = false;
         bool atEnd = false;
-        QCOMPARE(single.previous(a, atStart), a);
-        QCOMPARE(single.next(a, atEnd), a);
+        QCOMPARE(single.previous(only, atStart), only);
+        QCOMPARE(single.next(only, atEnd), only);
         QVERIFY(atStart && atEnd);
     }
 
@@ -145,14 +147,13 @@ private slots:
         QFETCH(int, group);
         QFETCH(QString, serial);
         QFETCH(QString, expected);
-        Items items;
         DBItemCollection collection(nullptr);
-        collection.add(items.make(1, "first", 1, 0, "17"));
-        collection.add(items.make(2, "second", 1, 0, "17"));
-        collection.add(items.make(2, "third", 1, 0, "17"));
-        collection.add(items.make(3, "fourth", 1, 0, "AB"));
-        collection.add(items.make(-1, "negative", 1, 0, "5"));
-        collection.add(items.make(0, "no serial", 1, 0, ""));
+        collection.add(plainItem(1, "first", 1, 0, "17"));
+        collection.add(plainItem(2, "second", 1, 0, "17"));
+        collection.add(plainItem(2, "third", 1, 0, "17"));
+        collection.add(plainItem(3, "fourth", 1, 0, "AB"));
+        collection.add(plainItem(-1, "negative", 1, 0, "5"));
+        collection.add(plainItem(0, "no serial", 1, 0, ""));
         const Item *found = collection.findByGroupAndSerial(group, serial);
         QCOMPARE(found ? found->name() : QString(), expected);
 
@@ -178,16 +179,10 @@ private slots:
     void countAndSum()
     {
         QFETCH(int, group);
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *a = items.make(1, "a", 2, 10.0);
-        Item *b = items.make(1, "b", 0, 1.0);
-        Item *c = items.make(4, "c", 5, 6.2);
-        a->setPriceToday(10.0);
-        b->setPriceToday(1.0);
-        c->setPriceToday(100.0);
-        for (Item *item : { a, b, c })
-            collection.add(item);
+        collection.add(plainItem(1, "a", 2, 10.0))->setPriceToday(10.0);
+        collection.add(plainItem(1, "b", 0, 1.0))->setPriceToday(1.0);
+        collection.add(plainItem(4, "c", 5, 6.2))->setPriceToday(100.0);
         // c: 5 pieces at 6.2 give a total of 31; prices sum the purchase price.
         QTEST(collection.countItems(group, false), "itemCount");
         QTEST(collection.countItems(group, true), "pieces");
@@ -204,23 +199,21 @@ private slots:
     // must not wrap into a negative number.
     void countOfFullItemsDoesNotWrap()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        collection.add(items.make(1, "a", 2147483647, 1.0));
-        collection.add(items.make(1, "b", 2147483647, 1.0));
+        collection.add(plainItem(1, "a", 2147483647, 1.0));
+        collection.add(plainItem(1, "b", 2147483647, 1.0));
         QCOMPARE(collection.countItems(1, true), qint64(4294967294));
         QCOMPARE(collection.countItems(DBItemCollection::AllGroups, true), qint64(4294967294));
     }
 
     void maxGroupAndLocation()
     {
-        Items items;
         DBItemCollection collection(nullptr);
         QCOMPARE(collection.maxGroup(), 0);
         QCOMPARE(collection.maxLocation(), 0);
-        collection.add(items.make(3, "a", 1, 0, "", 9));
-        collection.add(items.make(12, "b", 1, 0, "", 2));
-        collection.add(items.make(5, "c", 1, 0, "", 4));
+        collection.add(plainItem(3, "a", 1, 0, "", 9));
+        collection.add(plainItem(12, "b", 1, 0, "", 2));
+        collection.add(plainItem(5, "c", 1, 0, "", 4));
         QCOMPARE(collection.maxGroup(), 12);
         QCOMPARE(collection.maxLocation(), 9);
     }
@@ -242,10 +235,9 @@ private slots:
         QFETCH(QStringList, serials);
         if (start.isValid())
             Settings().setValue("Setup/StartSerialNumber", start);
-        Items items;
         DBItemCollection collection(nullptr);
         for (const QString &serial : serials)
-            collection.add(items.make(0, "i", 1, 0, serial));
+            collection.add(plainItem(0, "i", 1, 0, serial));
         QTEST(collection.highestSerialNumber(), "expected");
     }
 
@@ -266,7 +258,6 @@ private slots:
     void sort()
     {
         QFETCH(int, method);
-        Items items;
         DBItemCollection collection(nullptr);
         struct Row
         {
@@ -285,10 +276,9 @@ private slots:
             { "Banana", 2, "Gamma", 1, 20.0, "01.01.2012", 1 },
         };
         for (const Row &row : rows) {
-            Item *item = items.make(row.group, row.name, row.count, row.price, "", row.location);
+            Item *item = collection.add(plainItem(row.group, row.name, row.count, row.price, "", row.location));
             item->setProduct(row.product);
             item->setDate(row.date);
-            collection.add(item);
         }
         collection.sort(method);
         QTEST(names(collection), "expected");
@@ -328,24 +318,21 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, criterion);
         QFETCH(int, expected);
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *a = items.make(2, "Desk Lamp", 1, 99.5, "X1", 3);
+        Item *a = collection.add(plainItem(2, "Desk Lamp", 1, 99.5, "X1", 3));
         a->setProduct("Philips");
         a->setPriceToday(19.6);
         a->setDate("01.01.2000");
         a->setSupplier("Bilka");
         a->setWww("http://example.com");
         a->setReceipt("/scan/kvittering.pdf");
-        Item *b = items.make(4, "Sofa", 3, 1499.6, "Ab7", 12);
+        Item *b = collection.add(plainItem(4, "Sofa", 3, 1499.6, "Ab7", 12));
         b->setProduct("IKEA");
         b->setDate("24.12.2011");
         b->setDescription("A scratch on the left arm");
         b->setAddress("Skovvej 3");
         b->setPhotolink("/pics/sofa.jpg");
         b->setDocument("/docs/Manual.pdf");
-        collection.add(a);
-        collection.add(b);
 
         bool found = false;
         const int position = collection.findNext(field, criterion, found, false);
@@ -355,10 +342,9 @@ private slots:
 
     void findNextSequence()
     {
-        Items items;
         DBItemCollection collection(nullptr);
         for (const char *name : { "Desk Lamp", "Chair", "Floor lamp", "Table", "lampshade" })
-            collection.add(items.make(name));
+            collection.add(plainItem(name));
         bool found = false;
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
         QVERIFY(found);
@@ -387,13 +373,11 @@ private slots:
 
     void searchPositionIsPerCollection()
     {
-        Items items;
         DBItemCollection first(nullptr);
         DBItemCollection second(nullptr);
         for (const char *name : { "lamp 1", "lamp 2" }) {
-            Item *item = items.make(name);
-            first.add(item);
-            second.add(item);
+            first.add(plainItem(name));
+            second.add(plainItem(name));
         }
         bool found = false;
         QCOMPARE(first.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
@@ -417,14 +401,13 @@ private slots:
     {
         QFETCH(int, removed);
         QFETCH(QString, nextFound);
-        Items items;
         DBItemCollection collection(nullptr);
         for (const char *name : { "lamp 1", "lamp 2", "other", "lamp 3" })
-            collection.add(items.make(name));
+            collection.add(plainItem(name));
         bool found = false;
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, false), 0);
         QCOMPARE(collection.findNext(DBItemCollection::FieldName, "lamp", found, true), 1);
-        collection.remove(collection.at(removed));
+        QVERIFY(collection.take(collection.at(removed)));
         const int position = collection.findNext(DBItemCollection::FieldName, "lamp", found, true);
         QCOMPARE(found, !nextFound.isEmpty());
         if (found)
@@ -465,13 +448,10 @@ private slots:
 
     void searchSequence()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *lamp1 = items.make(0, "Desk Lamp", 1);
-        Item *chair = items.make(0, "Chair", 4);
-        Item *lamp2 = items.make(0, "Floor lamp", 1);
-        for (Item *item : { lamp1, chair, lamp2 })
-            collection.add(item);
+        Item *lamp1 = collection.add(plainItem(0, "Desk Lamp", 1));
+        collection.add(plainItem(0, "Chair", 4));
+        Item *lamp2 = collection.add(plainItem(0, "Floor lamp", 1));
         QStringList criteria(DBItemCollection::CriterionCount);
         criteria[DBItemCollection::CritName] = "lamp";
 
@@ -484,12 +464,9 @@ private slots:
 
     void searchFieldsAreAlternatives()
     {
-        Items items;
         DBItemCollection collection(nullptr);
-        Item *chair = items.make(0, "Chair", 4);
-        Item *lamp = items.make(0, "Lamp", 1);
-        collection.add(chair);
-        collection.add(lamp);
+        Item *chair = collection.add(plainItem(0, "Chair", 4));
+        Item *lamp = collection.add(plainItem(0, "Lamp", 1));
         QStringList criteria(DBItemCollection::CriterionCount);
         // The name is tried before the count, so the lamp wins.
         criteria[DBItemCollection::CritName] = "lamp";
@@ -525,10 +502,9 @@ private slots:
         QFETCH(int, criterion);
         QFETCH(QString, text);
         QFETCH(bool, finds);
-        Items items;
         DBItemCollection collection(nullptr);
-        collection.add(items.make("decoy"));
-        Item *item = items.make(0, "Table", 2, 100.0, "S1", 7);
+        collection.add(plainItem("decoy"));
+        Item *item = collection.add(plainItem(0, "Table", 2, 100.0, "S1", 7));
         item->setProduct("IKEA");
         item->setPriceToday(80.0);
         item->setDate("01.01.1900");
@@ -541,7 +517,6 @@ private slots:
         item->setReceipt("r.pdf");
         item->setWww("www.example.com");
         item->setDocument("d.doc");
-        collection.add(item);
         QStringList criteria(DBItemCollection::CriterionCount);
         criteria[criterion] = text;
         QCOMPARE(collection.search(criteria, false), finds ? item : nullptr);

@@ -675,7 +675,6 @@ private slots:
             QCOMPARE(log.depth(), 1);
             QVERIFY(c.SaveToFileAsAscii(m_dir.filePath(QStringLiteral("logged.inb"))));
             QCOMPARE(log.depth(), 1);
-            c.deleteItems();
         }
         qunsetenv("DEBUGTALDRUM");
         const QByteArray xml = TestSupport::readFile(logPath);

@@ -197,20 +197,17 @@ private slots:
         Settings().setValue(QStringLiteral("LastDBDir"), m_dir.path());
         TestSupport::RecordedMessageBoxes boxes;
         Collection c;
-        std::vector<std::unique_ptr<Item>> items;
         for (int i = 0; i < 60000; ++i) {
             auto item = std::make_unique<Item>();
             item->setName(QStringLiteral("Ting %1").arg(i));
-            c.db.add(item.get());
-            items.push_back(std::move(item));
+            c.db.add(std::move(item));
         }
         for (const int index : unstorable)
-            items[std::size_t(index)]->setDescription(QStringLiteral("a;b"));
+            c.db.at(index)->setDescription(QStringLiteral("a;b"));
         QVERIFY(!c.db.SaveToFileAsAscii(m_dir.filePath(QStringLiteral("large.inb"))));
         QCOMPARE(boxes.count(), 1);
         const QString text = boxes.last().text;
         QVERIFY2(text.contains(QStringLiteral("Vare: Ting %1\n").arg(named)), qPrintable(text));
-        c.db.clear();
     }
 
     // The other side of the check: what the file can hold is written and read

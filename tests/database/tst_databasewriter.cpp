@@ -6,6 +6,7 @@
 #include "database/AsyncBlockWriter.h"
 #include "database/DatabaseWriter.h"
 #include "database/Item.h"
+#include "database/ItemSpan.h"
 
 #include <charconv>
 #include <cfloat>
@@ -39,7 +40,7 @@ class tst_DatabaseWriter : public QObject
         }
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!DatabaseWriter(buffer).write("#header", list))
+        if (!DatabaseWriter(buffer).write("#header", ItemSpan(items.data(), qsizetype(items.size()))))
             return {};
         QList<QByteArray> fields;
         const QList<QByteArray> lines = buffer.data().split('\n');
@@ -122,7 +123,8 @@ private slots:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QList<const Item *> announced;
-        QVERIFY(DatabaseWriter(buffer).write("#header", list, [&](const Item &item) { announced << &item; }));
+        QVERIFY(DatabaseWriter(buffer).write(
+            "#header", ItemSpan(items.data(), qsizetype(items.size())), [&](const Item &item) { announced << &item; }));
         QCOMPARE(buffer.data().size(), expected.size());
         QVERIFY(buffer.data() == expected);
         QCOMPARE(announced.size(), list.size());
@@ -206,14 +208,15 @@ private slots:
         QBuffer whole;
         whole.open(QIODevice::WriteOnly);
         qsizetype allTold = 0;
-        QVERIFY(DatabaseWriter(whole).write("#header", list, [&](const Item &) { ++allTold; }));
+        QVERIFY(DatabaseWriter(whole).write(
+            "#header", ItemSpan(items.data(), qsizetype(items.size())), [&](const Item &) { ++allTold; }));
         QCOMPARE(allTold, list.size());
         TestSupport::FailingDevice full(qint64(double(whole.size()) * share));
         // Only items whose lines the device took whole are told written, in order.
         qsizetype told = 0;
         bool inOrder = true;
         const auto written = [&](const Item &item) { inOrder = inOrder && &item == list.at(told++); };
-        QVERIFY(!DatabaseWriter(full).write("#header", list, written));
+        QVERIFY(!DatabaseWriter(full).write("#header", ItemSpan(items.data(), qsizetype(items.size())), written));
         QCOMPARE(full.errorString(), TestSupport::FailingDevice::reason());
         QVERIFY(inOrder);
         const qsizetype wholeLines = whole.data().left(full.taken()).count('\n') - 1;

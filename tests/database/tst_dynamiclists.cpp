@@ -724,7 +724,6 @@ private slots:
             expectedEvents << QStringLiteral("removed %1 %2").arg(list).arg(position);
         }
         QCOMPARE(events, expectedEvents);
-        collection.deleteItems();
     }
 
     void dueListIsWrittenWithTheDatabase()
@@ -762,7 +761,6 @@ private slots:
         collection.MakeDynamicLists();
         QVERIFY(!collection.isListDue(DBItemCollection::GroupList));
         QCOMPARE(boxes.count(), 0);
-        collection.deleteItems();
     }
 };
 

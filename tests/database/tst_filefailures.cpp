@@ -83,7 +83,7 @@ private slots:
                 DBItemCollection unlogged(nullptr);
                 fill(unlogged, items);
                 QVERIFY(unlogged.SaveToFileAsAscii(whole));
-                unlogged.deleteItems();
+                unlogged.clear();
             }
             const qint64 size = QFileInfo(whole).size();
             if (how == QLatin1String("read-only folder")) {
@@ -99,7 +99,7 @@ private slots:
                 saved = c.SaveToFileAsAscii(path);
             }
             QCOMPARE(log.depth(), 1);
-            c.deleteItems();
+            c.clear();
         }
         QVERIFY(!saved);
         QCOMPARE(boxes.count(), 1);

@@ -15,10 +15,10 @@
 
 namespace ItemDialogTest {
 
-inline Item *makeItem(int group, const QString &name, const QString &product, int count, double price,
+inline std::unique_ptr<Item> makeItem(int group, const QString &name, const QString &product, int count, double price,
     const QString &serial, const QString &date, int location, const QString &supplier)
 {
-    auto *item = new Item;
+    auto item = std::make_unique<Item>();
     item->setGroup(group);
     item->setName(name);
     item->setProduct(product);
@@ -56,21 +56,19 @@ struct Register
         collection.suppliers().add(QStringLiteral("Bauhaus"));
 
         if (withItems) {
-            sofa = makeItem(0, QStringLiteral("Sofa"), QString::fromUtf8("Børge"), 1, 5000, QStringLiteral("7"),
-                QStringLiteral("24.12.2011"), 1, QStringLiteral("IKEA"));
+            sofa = collection.add(makeItem(0, QStringLiteral("Sofa"), QString::fromUtf8("Børge"), 1, 5000,
+                QStringLiteral("7"), QStringLiteral("24.12.2011"), 1, QStringLiteral("IKEA")));
             sofa->setDescription(QString::fromUtf8("Grøn"));
             sofa->setAddress(QStringLiteral("Arvet"));
             sofa->setWww(QStringLiteral("www.sofa.dk"));
             sofa->setProductModel(QStringLiteral("Mogensen"));
-            lamp = makeItem(1, QStringLiteral("Desk Lamp"), QStringLiteral("Louis"), 2, 750.5, QStringLiteral("12"),
-                QStringLiteral("01.02.2010"), 0, QStringLiteral("Lampehuset"));
+            lamp = collection.add(makeItem(1, QStringLiteral("Desk Lamp"), QStringLiteral("Louis"), 2, 750.5,
+                QStringLiteral("12"), QStringLiteral("01.02.2010"), 0, QStringLiteral("Lampehuset")));
             lamp->setDocument(QStringLiteral("manual.pdf"));
-            shade = makeItem(2, QStringLiteral("Lamp shade"), QStringLiteral("Le Klint"), 3, 100, QStringLiteral("30"),
-                QStringLiteral("05.11.2009"), 0, QStringLiteral("Bauhaus"));
-            chair = makeItem(0, QStringLiteral("Chair"), QStringLiteral("Wegner"), 4, 250, QStringLiteral("A12"),
-                QStringLiteral("28.02.2008"), 1, QStringLiteral("IKEA"));
-            for (Item *item : { sofa, lamp, shade, chair })
-                collection.add(item);
+            shade = collection.add(makeItem(2, QStringLiteral("Lamp shade"), QStringLiteral("Le Klint"), 3, 100,
+                QStringLiteral("30"), QStringLiteral("05.11.2009"), 0, QStringLiteral("Bauhaus")));
+            chair = collection.add(makeItem(0, QStringLiteral("Chair"), QStringLiteral("Wegner"), 4, 250,
+                QStringLiteral("A12"), QStringLiteral("28.02.2008"), 1, QStringLiteral("IKEA")));
         }
 
         list = std::make_unique<ItemListView>();
@@ -83,7 +81,6 @@ struct Register
     {
         // Dialogs made by the list are its children and go with it.
         list.reset();
-        collection.deleteItems();
     }
 
     std::unique_ptr<ItemDialog> open(

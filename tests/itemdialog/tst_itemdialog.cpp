@@ -756,7 +756,7 @@ private slots:
             QVERIFY(!other->currentItem());
             QVERIFY(!reg.list->rowForItem(reg.lamp));
         } else {
-            reg.collection.deleteItems();
+            reg.collection.clear();
         }
         reg.lamp = nullptr;
 

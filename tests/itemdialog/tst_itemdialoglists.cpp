@@ -234,7 +234,7 @@ private slots:
         QTest::mouseClick(d->buttonOk, Qt::LeftButton);
         QVERIFY(!d->isVisible());
         QCOMPARE(boxes.count(), shown.isEmpty() ? 1 : 0);
-        const Item *item = mode == QLatin1String("edit") ? reg.shade : reg.collection.items().last();
+        const Item *item = mode == QLatin1String("edit") ? reg.shade : reg.collection.at(reg.collection.count() - 1);
         QCOMPARE(reg.collection.count(), mode == QLatin1String("edit") ? 4 : 5);
         QCOMPARE(nameIn(reg.collection, item, kind), saved);
         QCOMPARE(item->name(), mode == QLatin1String("new") ? QStringLiteral("Ny") : QStringLiteral("Lamp shade"));

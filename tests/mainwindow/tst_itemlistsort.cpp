@@ -86,11 +86,9 @@ struct Register
                               .arg(1990 + random.bounded(30)));
         }
     }
-    ~Register() { collection->deleteItems(); }
-
     Item *add(const Fields &fields)
     {
-        auto *item = new Item;
+        auto item = std::make_unique<Item>();
         item->setGroup(fields.group);
         item->setName(QString::fromUtf8(fields.name));
         item->setProduct(QString::fromUtf8(fields.product));
@@ -98,8 +96,7 @@ struct Register
         item->setPrice(fields.price);
         item->setNumberOfItems(fields.count);
         item->setLocation(fields.location);
-        collection->add(item);
-        return item;
+        return collection->add(std::move(item));
     }
 
     std::unique_ptr<DBItemCollection> collection;
@@ -417,7 +414,7 @@ void tst_ItemListSort::rowsFollowTheCollectionWhileSorted()
     } else if (change == QLatin1String("remove")) {
         reg.collection->deleteItem(stueItem);
     } else {
-        reg.collection->deleteItems();
+        reg.collection->clear();
     }
 
     const Less less = referenceLess(*reg.collection, ItemListView::NameColumn);
@@ -530,7 +527,6 @@ void tst_ItemListSort::changedRowLandsInItsPlace()
     QCOMPARE(view.listModel()->itemAt(view.currentIndex()), changed);
     QCOMPARE(view.selectedItems(), QList<funiQListViewItem *> { row });
     QCOMPARE(view.currentIndex().row(), place);
-    collection.deleteItems();
 }
 
 // What the view keeps of the rows (current row, selection, open groups) it
@@ -628,7 +624,7 @@ void tst_ItemListSort::persistentIndexesFollowTheirItems()
     }
     for (const Item *item : *reg.collection)
         gone.insert(item);
-    reg.collection->deleteItems();
+    reg.collection->clear();
     QVERIFY2(misplaced().isEmpty(), qPrintable(QStringLiteral("cleared: ") + misplaced()));
 }
 

@@ -30,7 +30,7 @@ using TestSupport::RecordedMessageBoxes;
 namespace {
 
 // A collection built in memory with its own group, location and field lists.
-// It deletes the items still in it at the end; the list deletes the ones it removes.
+// The collection deletes its items.
 struct Register
 {
     explicit Register(
@@ -46,17 +46,14 @@ struct Register
         collection->fields().clear();
         collection->suppliers().clear();
     }
-    ~Register() { collection->deleteItems(); }
-
     Item *add(int group, const QString &name, const QString &date = QString())
     {
-        auto *item = new Item;
+        auto item = std::make_unique<Item>();
         item->setGroup(group);
         item->setName(name);
         item->setDate(date);
         item->setNumberOfItems(1);
-        collection->add(item);
-        return item;
+        return collection->add(std::move(item));
     }
 
     std::unique_ptr<DBItemCollection> collection;
@@ -639,9 +636,9 @@ void tst_ItemListView::refreshRowWithMismatchingGroupTextEnds()
     QCOMPARE(refreshed->text(ItemListView::NameColumn), QStringLiteral("Chaiselong"));
     QCOMPARE(view.topLevelItem(1)->childCount(), 1);
 
-    auto *other = new Item;
-    other->setGroup(1);
-    reg.collection->add(other);
+    auto owned = std::make_unique<Item>();
+    owned->setGroup(1);
+    Item *other = reg.collection->add(std::move(owned));
     QVERIFY(view.AddItem(other, false));
     QCOMPARE(view.topLevelItem(1)->childCount(), 2);
     QCOMPARE(boxes.count(), 0);
@@ -803,13 +800,12 @@ void tst_ItemListView::collectionRemovalsDropRows()
     view.FillList(reg.collection.get());
     view.FindListViewItem(sofa);
 
-    reg.collection->remove(sofa);
-    delete sofa;
+    reg.collection->deleteItem(sofa);
     QCOMPARE(view.topLevelItem(0)->childCount(), 0);
     QVERIFY(!view.isItemSelected());
     QCOMPARE(view.topLevelItem(1)->childCount(), 1);
 
-    reg.collection->deleteItems();
+    reg.collection->clear();
     QCOMPARE(view.topLevelItemCount(), 3);
     QCOMPARE(view.topLevelItem(1)->childCount(), 0);
 }

@@ -479,9 +479,9 @@ void TestMainWindow::saveQuestionOnNewDatabase()
     env.startWith(QString());
     MainWindow w;
     checkListModel(*w.listView());
-    auto *item = new Item;
+    auto item = std::make_unique<Item>();
     item->setName(QStringLiteral("Lampe"));
-    w.collection()->add(item);
+    w.collection()->add(std::move(item));
     QVERIFY(databaseModified());
 
     // "&Gem" on a database without a name asks for one; cancelling it keeps everything.
@@ -1269,9 +1269,9 @@ void TestMainWindow::newAfterLockedDatabaseCanBeSaved()
     QVERIFY(action(w, "UpdateLocations")->isEnabled());
     QVERIFY(w.palette().color(QPalette::Window) != QColor(Qt::red));
 
-    auto *item = new Item;
+    auto item = std::make_unique<Item>();
     item->setName(QStringLiteral("Hylde"));
-    w.collection()->add(item);
+    w.collection()->add(std::move(item));
     QVERIFY(QDir().mkpath(env.path(QStringLiteral("c"))));
     const QString target = env.path(QStringLiteral("c/new.db"));
     FileDialog::queueAnswer(target);

@@ -29,7 +29,6 @@ private slots:
 
     void cleanup()
     {
-        m_collection->deleteItems();
         m_collection.reset();
         m_settings.reset();
     }

@@ -89,7 +89,7 @@ private:
     {
         const QStringList entries = QStringList { "A", "B", "C", "D", "E" }.mid(0, names);
         makeCollection(edition, entries, 0, 3);
-        m_collection->deleteItems();
+        m_collection->clear();
         const struct
         {
             const char *name;
@@ -123,8 +123,6 @@ private:
 private slots:
     void cleanup()
     {
-        if (m_collection)
-            m_collection->deleteItems();
         m_collection.reset();
         m_folder.reset();
         m_settings.reset();
@@ -326,7 +324,6 @@ private slots:
             QVERIFY2(itemNames(reloaded, setupdialog::Groups).contains(name), qPrintable(name));
         for (const QString &name : locationNames)
             QVERIFY2(itemNames(reloaded, setupdialog::Locations).contains(name), qPrintable(name));
-        reloaded.deleteItems();
     }
 
     void readOnlyCollectionWritesNoList()
