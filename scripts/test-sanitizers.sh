@@ -12,10 +12,11 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 # The tests of the code that runs on more than one thread: reading, writing
-# and saving the database, the lock, the collection's search, the list's sort
-# and the exports. Only these are built and run under ThreadSanitizer.
-tsan_tests=(databasereader databasewriter databasefile databasesave lockfile
-  collection itemsearch itemlistsort export exportcommands)
+# and saving the database, the lock, the collection's search, the list's sort,
+# the exports and the helper that splits the work. Only these are built and
+# run under ThreadSanitizer.
+tsan_tests=(parallel databasereader databasewriter databasefile databasesave
+  filefailures lockfile collection itemsearch itemlistsort export exportcommands)
 
 kind=${1:-}
 [ $# -gt 0 ] && shift
@@ -48,11 +49,6 @@ select=()
 case "$kind" in
   asan)
     lsan="suppressions=$supp/lsan.supp:print_suppressions=0"
-    # Kept apart: the leaks of items that a collection does not delete yet.
-    if [ -f "$supp/lsan-items-pending.supp" ]; then
-      cat "$supp/lsan.supp" "$supp/lsan-items-pending.supp" >"$build/lsan-all.supp"
-      lsan="suppressions=$root/$build/lsan-all.supp:print_suppressions=0"
-    fi
     export ASAN_OPTIONS="$common:detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
     export LSAN_OPTIONS="$lsan"
     export UBSAN_OPTIONS="$common"
