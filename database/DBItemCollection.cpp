@@ -8,6 +8,7 @@
 #include "core/Parallel.h"
 #include "core/Settings.h"
 #include "database/DatabaseFile.h"
+#include "database/ItemColumnText.h"
 #include "database/ItemExport.h"
 #include "database/ItemMatcher.h"
 #include "database/Item.h"
@@ -316,11 +317,12 @@ void DBItemCollection::sort(int method)
     if (method == ByDate) {
         // A date is parsed from its text: once per item here, instead of
         // twice per comparison (half a second for a hundred thousand items).
-        std::vector<std::pair<QDate, std::unique_ptr<Item>>> keyed;
+        // The list's date sort reads dates the same way (ItemColumnText).
+        std::vector<std::pair<qint64, std::unique_ptr<Item>>> keyed;
         keyed.reserve(m_items.size());
         for (std::unique_ptr<Item> &item : m_items) {
-            const QDate date = item->dateValue();
-            keyed.emplace_back(date, std::move(item));
+            const qint64 day = ItemColumnText::dayNumber(item->date());
+            keyed.emplace_back(day, std::move(item));
         }
         std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         for (std::size_t i = 0; i < m_items.size(); ++i)

@@ -3,6 +3,7 @@
 #include "core/Edition.h"
 #include "core/MemoryShortage.h"
 #include "core/Parallel.h"
+#include "database/ByteScan.h"
 #include "database/ECharField.h"
 #include "database/EFloatField.h"
 #include "database/EIntField.h"
@@ -431,28 +432,10 @@ bool DatabaseReader::readPlainLine(LineValues &values)
     return true;
 }
 
-// The first separator or zero byte in [p, limit), or null. A line holds
-// some sixteen texts of a dozen bytes or so: eight bytes are looked at in
-// one step.
+// The first separator or zero byte in [p, limit), or null.
 static const char *findSeparatorOrZero(const char *p, const char *const limit)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr quint64 ones = 0x0101010101010101ULL;
-        constexpr quint64 highs = 0x8080808080808080ULL;
-        // The lowest byte flagged is always one of the two; bytes above it may be flagged wrongly.
-        const auto zeroBytes = [](quint64 v) { return (v - ones) & ~v & highs; };
-        for (; limit - p >= 8; p += 8) {
-            quint64 word;
-            std::memcpy(&word, p, sizeof word);
-            if (const quint64 found = zeroBytes(word) | zeroBytes(word ^ (ones * ';')))
-                return p + std::countr_zero(found) / 8;
-        }
-    }
-    for (; p < limit; ++p) {
-        if (*p == ';' || *p == 0)
-            return p;
-    }
-    return nullptr;
+    return ByteScan::findFirst<';', '\0'>(p, limit);
 }
 
 // Nearly every line of a file is plain: numbers in their usual form, texts

@@ -2,6 +2,7 @@
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
+#include "database/ByteScan.h"
 #include "database/Item.h"
 #include "database/StoredText.h"
 #include "database/userItemCollection.h"
@@ -112,27 +113,11 @@ bool StorageCheck::editionKeepsProductModel()
 namespace {
 
 // Whether the Latin-1 bytes hold one the file cannot: the separator, a line
-// break or the zero character where the reader ends a text. Eight bytes are
-// looked at in one step: the texts of every item pass here at each save.
+// break or the zero character where the reader ends a text. The texts of
+// every item pass here at each save.
 bool holdsUnstorableByte(QByteArrayView bytes)
 {
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    constexpr quint64 highs = 0x8080808080808080ULL;
-    const auto hasZeroByte = [](quint64 v) { return (v - ones) & ~v & highs; };
-    const char *p = bytes.data();
-    const char *end = p + bytes.size();
-    for (; end - p >= 8; p += 8) {
-        quint64 word;
-        std::memcpy(&word, p, sizeof word);
-        if (hasZeroByte(word) | hasZeroByte(word ^ (ones * ';')) | hasZeroByte(word ^ (ones * '\n'))
-            | hasZeroByte(word ^ (ones * '\r')))
-            return true;
-    }
-    for (; p < end; ++p) {
-        if (*p == ';' || *p == '\n' || *p == '\r' || *p == 0)
-            return true;
-    }
-    return false;
+    return ByteScan::findFirst<';', '\n', '\r', '\0'>(bytes.data(), bytes.data() + bytes.size()) != nullptr;
 }
 
 // Whether every text and number of an item held in Latin-1 can be stored:

@@ -20,16 +20,6 @@
 
 namespace {
 
-QString listName(const DBItemCollection *collection, int index, bool location)
-{
-    if (!collection)
-        return QString::number(index);
-    const userItemCollection &list = location ? collection->locations() : collection->groups();
-    if (index < 0 || index >= list.size())
-        return QString::number(index);
-    return list.entry(index);
-}
-
 // Where the labels and the values start, in printer units.
 constexpr int labelX = 60;
 constexpr int valueX = 260;
@@ -45,7 +35,7 @@ QList<ItemPrintout::Line> ItemPrintout::lines(const Item &item, const DBItemColl
 {
     using namespace PrintFields;
     QList<Line> result {
-        { title(Group), listName(collection, item.group(), false) },
+        { title(Group), PrintFieldTitles::listEntry(collection, item.group(), false) },
         { title(Name), item.name() },
         { title(Model), item.product() },
         { title(ProductType), item.productModel() },
@@ -57,7 +47,7 @@ QList<ItemPrintout::Line> ItemPrintout::lines(const Item &item, const DBItemColl
     result.append({
         { title(PriceToday), item.priceTodayText(2) },
         { title(Date), item.date() },
-        { title(Location), listName(collection, item.location(), true) },
+        { title(Location), PrintFieldTitles::listEntry(collection, item.location(), true) },
         { title(Supplier), item.supplier() },
         { title(Address), item.address() },
         { title(SerialNumber), item.serialno() },

@@ -72,13 +72,7 @@ QString ListPrinter::MakeHeadingLine() const
 
 QString ListPrinter::listName(int index, bool location) const
 {
-    if (!m_collection)
-        return QString::number(index);
-    const userItemCollection &list = location ? m_collection->locations() : m_collection->groups();
-    // A number the list does not reach prints as itself.
-    if (index < 0 || index >= list.size())
-        return QString::number(index);
-    return list.entry(index);
+    return PrintFieldTitles::listEntry(m_collection, index, location);
 }
 
 QString ListPrinter::MakeItemLine(int n, const Item &item)

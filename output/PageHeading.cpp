@@ -7,20 +7,6 @@
 #include "output/PrintFieldTitles.h"
 #include "output/PrintLayout.h"
 
-namespace {
-
-QString listEntry(const DBItemCollection *collection, int index, bool location)
-{
-    if (!collection)
-        return QString::number(index);
-    const userItemCollection &list = location ? collection->locations() : collection->groups();
-    if (index < 0 || index >= list.size())
-        return QString::number(index);
-    return list.entry(index);
-}
-
-} // namespace
-
 PageHeading::PageHeading(const DBItemCollection *collection, const QString &detail)
     : m_name(databaseName(collection))
     , m_detail(detail)
@@ -39,7 +25,7 @@ QString PageHeading::listDetail(const PrintSettingsSnapshot &settings, const DBI
     using namespace PrintFields;
     const auto only = [&](Field field, int index) {
         return PrintFieldTitles::onlyText(field) + QStringLiteral(": ")
-            + listEntry(collection, index, field == Location);
+            + PrintFieldTitles::listEntry(collection, index, field == Location);
     };
     QString filter;
     if (settings.printGroupOnly && settings.printLocationOnly)

@@ -72,3 +72,13 @@ QString PrintFieldTitles::sortText(int sortMethod)
         return QString();
     }
 }
+
+QString PrintFieldTitles::listEntry(const DBItemCollection *collection, int index, bool location)
+{
+    if (!collection)
+        return QString::number(index);
+    const userItemCollection &list = location ? collection->locations() : collection->groups();
+    if (index < 0 || index >= list.size())
+        return QString::number(index);
+    return list.entry(index);
+}

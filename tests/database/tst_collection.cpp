@@ -284,6 +284,26 @@ private slots:
         QTEST(names(collection), "expected");
     }
 
+    // Dates that cannot be read come first, in the order they had; the rest
+    // by day, however the text writes it.
+    void sortByDateReadsEveryForm()
+    {
+        DBItemCollection collection(nullptr);
+        const std::pair<const char *, const char *> rows[] = {
+            { "padded", " 5.06.2019" },
+            { "empty", "" },
+            { "usual", "04.06.2019" },
+            { "no such day", "31.02.2020" },
+            { "trailing letter", "01.01.2001x" },
+            { "long ago", "01.01.1900" },
+        };
+        for (const auto &[name, date] : rows)
+            collection.add(plainItem(1, name, 1, 1.0, ""))->setDate(QString::fromLatin1(date));
+        collection.sort(DBItemCollection::ByDate);
+        QCOMPARE(names(collection),
+            QStringList({ "empty", "no such day", "trailing letter", "long ago", "usual", "padded" }));
+    }
+
     void findNextSelectors_data()
     {
         QTest::addColumn<int>("field");
