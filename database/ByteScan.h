@@ -12,8 +12,7 @@
 namespace ByteScan {
 
 // The first byte in [p, limit) that is one of Bytes, or null.
-template <char... Bytes>
-inline const char *findFirst(const char *p, const char *const limit)
+template <char... Bytes> inline const char *findFirst(const char *p, const char *const limit)
 {
     if constexpr (std::endian::native == std::endian::little) {
         constexpr quint64 ones = 0x0101010101010101ULL;
