@@ -75,15 +75,10 @@ void funiQListViewItem::refresh()
         m_list->listModel()->itemChanged(m_item);
 }
 
-qint64 funiQListViewItem::dayNumber(QAnyStringView text)
-{
-    return ItemColumnText::dayNumber(text);
-}
-
 int funiQListViewItem::compareDates(const QString &a, const QString &b)
 {
-    const qint64 dayA = dayNumber(a);
-    const qint64 dayB = dayNumber(b);
+    const qint64 dayA = ItemColumnText::dayNumber(a);
+    const qint64 dayB = ItemColumnText::dayNumber(b);
     if (dayA == 0 || dayB == 0) {
         // An unreadable date never compares equal to every date: that would
         // leave the sort without a consistent order.

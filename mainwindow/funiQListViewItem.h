@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QAnyStringView>
-
 #include <QIcon>
 #include <QModelIndex>
 #include <QString>
@@ -60,9 +58,6 @@ public:
     // before, on or after b. Texts that are no valid date come before all
     // valid dates and compare among themselves by text, so the order is total.
     static int compareDates(const QString &a, const QString &b);
-    // The day number of a date text read the way an item reads its date; 0
-    // when that is no valid date.
-    static qint64 dayNumber(QAnyStringView text);
 
 private:
     ItemListView *m_list;
