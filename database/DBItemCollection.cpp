@@ -7,6 +7,7 @@
 #include "core/Notices.h"
 #include "core/Parallel.h"
 #include "core/Settings.h"
+#include "database/CollectionJournal.h"
 #include "database/DatabaseFile.h"
 #include "database/ItemColumnText.h"
 #include "database/ItemExport.h"
@@ -121,8 +122,50 @@ bool DBItemCollection::removeListEntry(NamedList list, int position)
         m_lists.markDue(list);
         for (Item *item : std::as_const(renumbered))
             emit itemChanged(item);
+        // Only then a change of the database: a list whose entry went
+        // without renumbering an item is written by itself, at once.
+        tellJournals([&](CollectionJournal *journal) { journal->listEntryRemoved(list, position); });
+        changeMade();
     }
     emit listEntryRemoved(list, position);
+    emit listsChanged();
+    return true;
+}
+
+bool DBItemCollection::insertListEntry(NamedList list, int position, const QString &name)
+{
+    userItemCollection &names = namedList(list);
+    const int size = names.size();
+    if (isReadOnly() || position < 0 || position > size)
+        return false;
+    QStringList entries;
+    for (int i = 0; i < size; ++i)
+        entries << names.entry(i);
+    entries.insert(position, name);
+    names.clear();
+    for (const QString &entry : std::as_const(entries))
+        names.add(entry);
+    // The numbers removeListEntry moved down, from position to the old end,
+    // move up again; a number past the old end named nothing and stays.
+    QList<Item *> renumbered;
+    if (list != SupplierList) {
+        for (Item *item : *this) {
+            const int number = DynamicLists::entryNumber(*item, list);
+            if (number < position || number >= size)
+                continue;
+            if (list == GroupList)
+                item->setGroup(number + 1);
+            else
+                item->setLocation(number + 1);
+            renumbered.append(item);
+        }
+    }
+    setDatabaseModified(true);
+    m_lists.markDue(list);
+    for (Item *item : std::as_const(renumbered))
+        emit itemChanged(item);
+    tellJournals([&](CollectionJournal *journal) { journal->listEntryInserted(list, position, name); });
+    changeMade();
     emit listsChanged();
     return true;
 }
@@ -133,6 +176,12 @@ void DBItemCollection::setListEntries(NamedList list, const QStringList &entries
     names.clear();
     for (const QString &entry : entries)
         names.add(entry);
+    // A list that waits for the database save is part of the database's
+    // changes; any other is written by itself.
+    if (m_lists.isDue(list)) {
+        tellJournals([&](CollectionJournal *journal) { journal->listReplaced(list, entries); });
+        changeMade();
+    }
     emit listsChanged();
 }
 
@@ -188,21 +237,42 @@ void DBItemCollection::clear()
 
 Item *DBItemCollection::add(std::unique_ptr<Item> item)
 {
+    return insert(count(), std::move(item));
+}
+
+Item *DBItemCollection::insert(int index, std::unique_ptr<Item> item)
+{
     if (!item)
         return nullptr;
+    index = std::clamp(index, 0, count());
     Item *added = item.get();
-    m_items.push_back(std::move(item));
+    m_items.insert(m_items.begin() + index, std::move(item));
+    if (m_searchPosition > index)
+        ++m_searchPosition;
     setDatabaseModified(true);
     emit itemAdded(added);
+    tellJournals([&](CollectionJournal *journal) { journal->itemInserted(index, *added); });
+    changeMade();
     return added;
+}
+
+void DBItemCollection::aboutToChange(Item *item)
+{
+    const int index = indexOf(item);
+    if (index < 0 || m_journals.isEmpty())
+        return;
+    tellJournals([&](CollectionJournal *journal) { journal->itemAboutToChange(index, *item); });
 }
 
 void DBItemCollection::itemWasChanged(Item *item)
 {
-    if (!contains(item))
+    const int index = indexOf(item);
+    if (index < 0)
         return;
     setDatabaseModified(true);
     emit itemChanged(item);
+    tellJournals([&](CollectionJournal *journal) { journal->itemChanged(index, *item); });
+    changeMade();
 }
 
 void DBItemCollection::deleteItem(Item *item)
@@ -225,6 +295,8 @@ std::unique_ptr<Item> DBItemCollection::take(Item *item)
     if (m_searchPosition > index)
         --m_searchPosition;
     emit itemRemoved(taken.get());
+    tellJournals([&](CollectionJournal *journal) { journal->itemRemoved(index); });
+    changeMade();
     return taken;
 }
 
@@ -327,6 +399,7 @@ void DBItemCollection::sort(int method)
         std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         for (std::size_t i = 0; i < m_items.size(); ++i)
             m_items[i] = std::move(keyed[i].second);
+        tellJournals([&](CollectionJournal *journal) { journal->sorted(method); });
         return;
     }
 
@@ -359,6 +432,58 @@ void DBItemCollection::sort(int method)
     // Stable: items that compare equal keep their order, so saving (which
     // sorts by group) writes the same file twice over.
     std::stable_sort(m_items.begin(), m_items.end(), lessOwned);
+    tellJournals([&](CollectionJournal *journal) { journal->sorted(method); });
+}
+
+// ---------------------------------------------------------------------------
+// Journals and steps
+
+void DBItemCollection::addJournal(CollectionJournal *journal)
+{
+    if (journal && !m_journals.contains(journal))
+        m_journals.append(journal);
+}
+
+void DBItemCollection::removeJournal(CollectionJournal *journal)
+{
+    m_journals.removeAll(journal);
+}
+
+template<typename Call> void DBItemCollection::tellJournals(Call call)
+{
+    // A journal may take itself out while it is told.
+    const QList<CollectionJournal *> journals = m_journals;
+    for (CollectionJournal *journal : journals) {
+        if (m_journals.contains(journal))
+            call(journal);
+    }
+}
+
+void DBItemCollection::beginStep(const QString &text)
+{
+    if (m_stepDepth++ == 0) {
+        m_stepText = text;
+        m_stepChanged = false;
+    }
+}
+
+void DBItemCollection::endStep()
+{
+    if (m_stepDepth == 0 || --m_stepDepth > 0)
+        return;
+    if (m_stepChanged) {
+        m_stepChanged = false;
+        tellJournals([&](CollectionJournal *journal) { journal->stepEnded(m_stepText); });
+    }
+    m_stepText.clear();
+}
+
+void DBItemCollection::changeMade()
+{
+    if (m_stepDepth > 0)
+        m_stepChanged = true;
+    else
+        tellJournals([](CollectionJournal *journal) { journal->stepEnded(QString()); });
 }
 
 // ---------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "database/ItemSpan.h"
 #include "database/userItemCollection.h"
 
+class CollectionJournal;
 class Item;
 class LogXML;
 
@@ -136,6 +137,11 @@ public:
     // renamed or added at the end leaves every item on its entry; an entry
     // is taken out with removeListEntry, which renumbers the items.
     void setListEntries(NamedList list, const QStringList &entries);
+    // The exact reverse of removeListEntry: puts an entry named name back at
+    // position and moves the items that refer to it or a later entry one
+    // number up. Refused (false) while read-only and for a position past the
+    // end of the list.
+    bool insertListEntry(NamedList list, int position, const QString &name);
     // Writes the list's file. Refused (false, nothing written) while
     // read-only. A due list is not written here but with the database.
     bool saveList(NamedList list);
@@ -194,8 +200,15 @@ public:
     // announces it. Returns the item, which the collection owns now; null
     // (and nothing happens) for no item.
     Item *add(std::unique_ptr<Item> item);
+    // Takes the item over and puts it in at index (0 to count(), clamped),
+    // like add() otherwise.
+    Item *insert(int index, std::unique_ptr<Item> item);
+    // To be called before an item of the collection is changed in place, so
+    // that the journals can keep what it was; nothing happens for an item
+    // that is not in the collection.
+    void aboutToChange(Item *item);
     // Marks the database modified and announces that the item's fields were
-    // changed (by the item dialog).
+    // changed (by the item dialog). aboutToChange() came before.
     void itemWasChanged(Item *item);
     // Takes the item out, deletes it and marks the database modified;
     // nothing happens for an item that is not in the collection.
@@ -233,6 +246,17 @@ public:
 
     LogXML *log() const { return m_log; }
 
+    // The journals that follow every change of the items and the lists (see
+    // CollectionJournal). Not owned: a journal takes itself out before it
+    // goes.
+    void addJournal(CollectionJournal *journal);
+    void removeJournal(CollectionJournal *journal);
+    // Changes between beginStep and the matching endStep are one step, named
+    // text (see CollectionStep, which pairs them). A change made outside any
+    // step is a step of its own with an empty name.
+    void beginStep(const QString &text);
+    void endStep();
+
 signals:
     // Emitted after add() appended an item.
     void itemAdded(Item *item);
@@ -265,4 +289,13 @@ private:
     DatabaseLock m_lock;
     QString m_fileName;
     int m_searchPosition = 0;
+
+    template<typename Call> void tellJournals(Call call);
+    // Called after each elementary change: ends the change's own step when
+    // no step is open.
+    void changeMade();
+    QList<CollectionJournal *> m_journals;
+    int m_stepDepth = 0;
+    QString m_stepText;
+    bool m_stepChanged = false;
 };
