@@ -449,7 +449,7 @@ void DBItemCollection::removeJournal(CollectionJournal *journal)
     m_journals.removeAll(journal);
 }
 
-template<typename Call> void DBItemCollection::tellJournals(Call call)
+template <typename Call> void DBItemCollection::tellJournals(Call call)
 {
     // A journal may take itself out while it is told.
     const QList<CollectionJournal *> journals = m_journals;

@@ -290,7 +290,7 @@ private:
     QString m_fileName;
     int m_searchPosition = 0;
 
-    template<typename Call> void tellJournals(Call call);
+    template <typename Call> void tellJournals(Call call);
     // Called after each elementary change: ends the change's own step when
     // no step is open.
     void changeMade();
