@@ -24,19 +24,28 @@ public:
     QStringList calls;
     std::function<void()> onStepEnded;
 
-    void itemInserted(int index, const Item &item) override { add(QStringLiteral("insert %1 %2").arg(index).arg(item.name())); }
+    void itemInserted(int index, const Item &item) override
+    {
+        add(QStringLiteral("insert %1 %2").arg(index).arg(item.name()));
+    }
     void itemRemoved(int index) override { add(QStringLiteral("remove %1").arg(index)); }
     void itemAboutToChange(int index, const Item &item) override
     {
         add(QStringLiteral("before %1 %2").arg(index).arg(item.name()));
     }
-    void itemChanged(int index, const Item &item) override { add(QStringLiteral("change %1 %2").arg(index).arg(item.name())); }
+    void itemChanged(int index, const Item &item) override
+    {
+        add(QStringLiteral("change %1 %2").arg(index).arg(item.name()));
+    }
     void sorted(int method) override { add(QStringLiteral("sort %1").arg(method)); }
     void listReplaced(int list, const QStringList &entries) override
     {
         add(QStringLiteral("list %1 %2").arg(list).arg(entries.join(QLatin1Char(','))));
     }
-    void listEntryRemoved(int list, int position) override { add(QStringLiteral("entry- %1 %2").arg(list).arg(position)); }
+    void listEntryRemoved(int list, int position) override
+    {
+        add(QStringLiteral("entry- %1 %2").arg(list).arg(position));
+    }
     void listEntryInserted(int list, int position, const QString &name) override
     {
         add(QStringLiteral("entry+ %1 %2 %3").arg(list).arg(position).arg(name));
