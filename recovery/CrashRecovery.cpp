@@ -295,6 +295,8 @@ bool CrashRecovery::offerRecovery(DBItemCollection &collection)
            "Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.")
             .arg(shownName(m_database), QString::number(replay.steps()), when),
         { tr("&Gendan"), tr("&Kassér") }, 0, 0);
+    // A box closed without a choice gives nothing up: the changes come back,
+    // unsaved, for the user to keep or not.
     if (answer == 1) {
         QFile::remove(offered.path);
         return false;
