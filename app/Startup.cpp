@@ -15,6 +15,7 @@
 #include "core/Settings.h"
 #include "app/TerminationSignals.h"
 #include "mainwindow/larkspanwindow.h"
+#include "recovery/CrashRecovery.h"
 
 namespace Startup {
 
@@ -109,6 +110,10 @@ int runLarkspan(int argc, char **argv)
     if (!terminationSignals.wasReceived())
         (void)app.exec();
 
+    // Ended by a signal, without the save question: the unsaved changes stay
+    // in the recovery file for the next start.
+    if (terminationSignals.wasReceived() && mainWindow)
+        mainWindow->crashRecovery()->detach();
     // A window that was not closed (the loop was ended by a quit) still owns
     // the collection and the log: let it release them before the translators go.
     delete mainWindow.data();

@@ -15,6 +15,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
+#include "recovery/CrashRecovery.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -99,6 +100,8 @@ void MainWindow::openStartDatabase()
     m_openingStartDatabase = true;
     if (!m_currentFileName.isEmpty() && !LoadItemFile())
         m_startSucceeded = false;
+    else if (m_currentFileName.isEmpty())
+        m_recovery->databaseOpened(m_collection.get(), QString());
     m_openingStartDatabase = false;
 }
 
@@ -110,6 +113,7 @@ void MainWindow::ensureCollection()
 
 void MainWindow::discardDatabase()
 {
+    m_recovery->databaseClosed();
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
     if (m_collection)
@@ -163,6 +167,7 @@ bool MainWindow::LoadItemFile()
     m_listView->ViewAll(showAll);
 
     refreshDocumentState();
+    m_recovery->databaseOpened(m_collection.get(), m_currentFileName);
 
     const double seconds = stopwatch.elapsed() / 1000.0;
     emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
@@ -231,6 +236,7 @@ bool MainWindow::askToSaveChanges()
         setDatabaseModified(false);
         return true;
     case 1:
+        m_recovery->databaseClosed();
         setDatabaseModified(false);
         return true;
     default:
@@ -251,6 +257,9 @@ void MainWindow::FileNew()
     m_listView->SetCollection(m_collection.get());
     m_collection->setFileName(QString());
     setWindowTitle(windowCaption(QString()));
+    // While the window is built, the start database decides what follows.
+    if (m_menus)
+        m_recovery->databaseOpened(m_collection.get(), QString());
 }
 
 void MainWindow::Load(bool ShowOpenDialog)
@@ -290,6 +299,8 @@ void MainWindow::Load(bool ShowOpenDialog)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         LoadItemFile();
         QApplication::restoreOverrideCursor();
+    } else {
+        m_recovery->databaseOpened(m_collection.get(), QString());
     }
 }
 
@@ -332,6 +343,7 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             m_collection->saveDueLists();
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
+            m_recovery->databaseSaved(m_currentFileName);
             m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
         }

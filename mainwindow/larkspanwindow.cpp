@@ -15,6 +15,7 @@
 #include "output/ListPrinter.h"
 #include "output/ReportDialog.h"
 #include "output/printSelectDataDialog.h"
+#include "recovery/CrashRecovery.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget *parent)
     setObjectName(QStringLiteral("main window"));
     registerProgramResources();
     m_recentFiles = std::make_unique<RecentFiles>(this);
+    m_recovery = std::make_unique<CrashRecovery>(this);
 
     m_log = std::make_unique<LogXML>(QDir::cleanPath(lastDbDir() + QStringLiteral("/log.xml")), editionName(true));
     m_log->logItem(currentLanguage(), LogFileName, QStringLiteral("Language"));

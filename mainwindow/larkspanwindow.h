@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CrashRecovery;
 class DBItemCollection;
 class ItemListView;
 class LogXML;
@@ -49,6 +50,8 @@ public:
     DBItemCollection *collection() const { return m_collection.get(); }
     ItemListView *listView() const { return m_listView; }
     LogXML *eventLog() const { return m_log.get(); }
+    // Keeps the unsaved changes in the database's recovery file.
+    CrashRecovery *crashRecovery() const { return m_recovery.get(); }
     QString currentFileName() const { return m_currentFileName; }
     QStringList recentFiles() const;
     QString demoDatabasePath() const { return m_demoDatabasePath; }
@@ -173,6 +176,7 @@ private:
     QString m_currentFileName;
     ItemListView *m_listView = nullptr;
     std::unique_ptr<DBItemCollection> m_collection;
+    std::unique_ptr<CrashRecovery> m_recovery;
     QIcon m_editionIcon;
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;

@@ -13,10 +13,11 @@ root=$(pwd)
 
 # The tests of the code that runs on more than one thread: reading, writing
 # and saving the database, the lock, the collection's search, the list's sort,
-# the exports and the helper that splits the work. Only these are built and
-# run under ThreadSanitizer.
+# the exports, the recovery file's writer and the helper that splits the
+# work. Only these are built and run under ThreadSanitizer.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
-  filefailures lockfile collection itemsearch itemlistsort export exportcommands)
+  filefailures lockfile collection itemsearch itemlistsort export exportcommands
+  recoveryjournal crashrecovery)
 
 kind=${1:-}
 [ $# -gt 0 ] && shift
@@ -54,7 +55,9 @@ case "$kind" in
     export UBSAN_OPTIONS="$common"
     ;;
   tsan)
-    export TSAN_OPTIONS="$common:second_deadlock_stack=1:suppressions=$supp/tsan.supp"
+    # A test that starts a child program forks while Qt's threads run; the
+    # child only execs, which ThreadSanitizer would otherwise refuse.
+    export TSAN_OPTIONS="$common:second_deadlock_stack=1:die_after_fork=0:suppressions=$supp/tsan.supp"
     select=(-R "^tst_($(IFS='|'; echo "${tsan_tests[*]}"))\$")
     ;;
 esac

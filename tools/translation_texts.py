@@ -1166,6 +1166,63 @@ TEXTS = {
         "There is no program that can show the release notes. Install a text editor, or open the file in "
         "the help folder yourself."),
 
+    # --------------------------------------------------------------- recovery
+    # The recovery file of the unsaved changes, its offer at start and why one is refused.
+    "Ikke gemte ændringer": (None, "Ulagrede endringer", "Unsaved changes"),
+    "Programmet sluttede sidst uden at gemme ændringerne af %1.\n\nÆndringer: %2\nSeneste ændring: %3\n\n"
+    "Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.": (
+        None,
+        "Programmet ble sist avsluttet uten å lagre endringene i %1.\n\nEndringer: %2\nSiste endring: %3\n\n"
+        "Vil du gjenopprette dem? De gjenopprettede endringene er ikke lagret før du lagrer databasen.",
+        "The program last ended without saving the changes to %1.\n\nChanges: %2\nLast change: %3\n\n"
+        "Do you want to restore them? The restored changes are not saved until you save the database."),
+    "&Gendan": (None, "&Gjenopprett", "&Restore"),
+    "&Kassér": (None, "&Forkast", "&Discard"),
+    "gendannelse": (None, "gjenoppretting", "restore"),
+    "den nye database": (None, "den nye databasen", "the new database"),
+    "Gendannelsesfilen kunne ikke skrives": (
+        None, "Gjenopprettingsfilen kunne ikke skrives", "The recovery file could not be written"),
+    "De ikke gemte ændringer af %1 kunne ikke skrives til gendannelsesfilen %2:\n%3\n\n"
+    "Du kan arbejde videre som før; gem databasen for at sikre ændringerne. "
+    "Dette vises kun én gang for databasen.": (
+        None,
+        "De ulagrede endringene i %1 kunne ikke skrives til gjenopprettingsfilen %2:\n%3\n\n"
+        "Du kan arbeide videre som før; lagre databasen for å sikre endringene. "
+        "Dette vises bare én gang for databasen.",
+        "The unsaved changes to %1 could not be written to the recovery file %2:\n%3\n\n"
+        "You can go on working as before; save the database to keep the changes safe. "
+        "This is shown only once for the database."),
+    "Gendannelsesfilen bruges ikke": (None, "Gjenopprettingsfilen brukes ikke", "The recovery file is not used"),
+    "Gendannelsesfilen %1 bruges ikke: %2.\n\n%3": (
+        None, "Gjenopprettingsfilen %1 brukes ikke: %2.\n\n%3", "The recovery file %1 is not used: %2.\n\n%3"),
+    "Den er lagt til side som %1.": (None, "Den er lagt til side som %1.", "It has been put aside as %1."),
+    "Den kunne ikke lægges til side og er ikke ændret.": (
+        None, "Den kunne ikke legges til side og er ikke endret.", "It could not be put aside and is unchanged."),
+    "Ændringerne kunne ikke gendannes": (
+        None, "Endringene kunne ikke gjenopprettes", "The changes could not be restored"),
+    "Ændringerne af %1 kunne ikke gendannes: %2.\n\nGendannelsesfilen er lagt til side som %3.": (
+        None,
+        "Endringene i %1 kunne ikke gjenopprettes: %2.\n\nGjenopprettingsfilen er lagt til side som %3.",
+        "The changes to %1 could not be restored: %2.\n\nThe recovery file has been put aside as %3."),
+    "antallet af ændringer passer ikke": (
+        None, "antallet endringer stemmer ikke", "the number of changes does not match"),
+    "den er beskadiget": (None, "den er skadet", "it is damaged"),
+    "den er beskadiget (%1)": (None, "den er skadet (%1)", "it is damaged (%1)"),
+    "den er beskadiget (kontrolsummen passer ikke)": (
+        None, "den er skadet (kontrollsummen stemmer ikke)", "it is damaged (the checksum does not match)"),
+    "den kan ikke læses (%1)": (None, "den kan ikke leses (%1)", "it cannot be read (%1)"),
+    "den hører til programmet %1": (None, "den hører til programmet %1", "it belongs to the program %1"),
+    "den hører til en ny database": (None, "den hører til en ny database", "it belongs to a new database"),
+    "den hører til en anden database (%1)": (
+        None, "den hører til en annen database (%1)", "it belongs to another database (%1)"),
+    "databasefilen er ændret, siden ændringerne blev gjort": (
+        None, "databasefilen er endret siden endringene ble gjort",
+        "the database file has changed since the changes were made"),
+    "ændring nr. %1 kan ikke læses": (None, "endring nr. %1 kan ikke leses", "change no. %1 cannot be read"),
+    "ændring nr. %1 passer ikke til databasen": (
+        None, "endring nr. %1 passer ikke til databasen", "change no. %1 does not fit the database"),
+    "en vare kan ikke læses": (None, "en gjenstand kan ikke leses", "an item cannot be read"),
+
 }
 
 # Texts of one context that differ from TEXTS.

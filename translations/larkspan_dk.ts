@@ -133,6 +133,101 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>den nye database</source>
+        <translation>den nye database</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen kunne ikke skrives</source>
+        <translation>Gendannelsesfilen kunne ikke skrives</translation>
+    </message>
+    <message>
+        <source>De ikke gemte ændringer af %1 kunne ikke skrives til gendannelsesfilen %2:
+%3
+
+Du kan arbejde videre som før; gem databasen for at sikre ændringerne. Dette vises kun én gang for databasen.</source>
+        <translation>De ikke gemte ændringer af %1 kunne ikke skrives til gendannelsesfilen %2:
+%3
+
+Du kan arbejde videre som før; gem databasen for at sikre ændringerne. Dette vises kun én gang for databasen.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Den kunne ikke lægges til side og er ikke ændret.</source>
+        <translation>Den kunne ikke lægges til side og er ikke ændret.</translation>
+    </message>
+    <message>
+        <source>Den er lagt til side som %1.</source>
+        <translation>Den er lagt til side som %1.</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen bruges ikke</source>
+        <translation>Gendannelsesfilen bruges ikke</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen %1 bruges ikke: %2.
+
+%3</source>
+        <translation>Gendannelsesfilen %1 bruges ikke: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>antallet af ændringer passer ikke</source>
+        <translation>antallet af ændringer passer ikke</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (%1)</source>
+        <translation>den er beskadiget (%1)</translation>
+    </message>
+    <message>
+        <source>Ikke gemte ændringer</source>
+        <translation>Ikke gemte ændringer</translation>
+    </message>
+    <message>
+        <source>Programmet sluttede sidst uden at gemme ændringerne af %1.
+
+Ændringer: %2
+Seneste ændring: %3
+
+Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.</source>
+        <translation>Programmet sluttede sidst uden at gemme ændringerne af %1.
+
+Ændringer: %2
+Seneste ændring: %3
+
+Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Gendan</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Kassér</translation>
+    </message>
+    <message>
+        <source>gendannelse</source>
+        <translation>gendannelse</translation>
+    </message>
+    <message>
+        <source>Ændringerne kunne ikke gendannes</source>
+        <translation>Ændringerne kunne ikke gendannes</translation>
+    </message>
+    <message>
+        <source>Ændringerne af %1 kunne ikke gendannes: %2.
+
+Gendannelsesfilen er lagt til side som %3.</source>
+        <translation>Ændringerne af %1 kunne ikke gendannes: %2.
+
+Gendannelsesfilen er lagt til side som %3.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -1887,6 +1982,56 @@ En tidligere fil af det navn er uændret.</translation>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>Filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>den kan ikke læses (%1)</source>
+        <translation>den kan ikke læses (%1)</translation>
+    </message>
+    <message>
+        <source>den er beskadiget</source>
+        <translation>den er beskadiget</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (kontrolsummen passer ikke)</source>
+        <translation>den er beskadiget (kontrolsummen passer ikke)</translation>
+    </message>
+    <message>
+        <source>den hører til programmet %1</source>
+        <translation>den hører til programmet %1</translation>
+    </message>
+    <message>
+        <source>den hører til en ny database</source>
+        <translation>den hører til en ny database</translation>
+    </message>
+    <message>
+        <source>den hører til en anden database (%1)</source>
+        <translation>den hører til en anden database (%1)</translation>
+    </message>
+    <message>
+        <source>databasefilen er ændret, siden ændringerne blev gjort</source>
+        <translation>databasefilen er ændret, siden ændringerne blev gjort</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryReplay</name>
+    <message>
+        <source>ændring nr. %1 kan ikke læses</source>
+        <translation>ændring nr. %1 kan ikke læses</translation>
+    </message>
+    <message>
+        <source>en vare kan ikke læses</source>
+        <translation>en vare kan ikke læses</translation>
+    </message>
+    <message>
+        <source>ændring nr. %1 passer ikke til databasen</source>
+        <translation>ændring nr. %1 passer ikke til databasen</translation>
     </message>
 </context>
 <context>

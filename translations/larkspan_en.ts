@@ -133,6 +133,101 @@ from 1 to 1000</translation>
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>den nye database</source>
+        <translation>the new database</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen kunne ikke skrives</source>
+        <translation>The recovery file could not be written</translation>
+    </message>
+    <message>
+        <source>De ikke gemte ændringer af %1 kunne ikke skrives til gendannelsesfilen %2:
+%3
+
+Du kan arbejde videre som før; gem databasen for at sikre ændringerne. Dette vises kun én gang for databasen.</source>
+        <translation>The unsaved changes to %1 could not be written to the recovery file %2:
+%3
+
+You can go on working as before; save the database to keep the changes safe. This is shown only once for the database.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Den kunne ikke lægges til side og er ikke ændret.</source>
+        <translation>It could not be put aside and is unchanged.</translation>
+    </message>
+    <message>
+        <source>Den er lagt til side som %1.</source>
+        <translation>It has been put aside as %1.</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen bruges ikke</source>
+        <translation>The recovery file is not used</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen %1 bruges ikke: %2.
+
+%3</source>
+        <translation>The recovery file %1 is not used: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>antallet af ændringer passer ikke</source>
+        <translation>the number of changes does not match</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (%1)</source>
+        <translation>it is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>Ikke gemte ændringer</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Programmet sluttede sidst uden at gemme ændringerne af %1.
+
+Ændringer: %2
+Seneste ændring: %3
+
+Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.</source>
+        <translation>The program last ended without saving the changes to %1.
+
+Changes: %2
+Last change: %3
+
+Do you want to restore them? The restored changes are not saved until you save the database.</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>gendannelse</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>Ændringerne kunne ikke gendannes</source>
+        <translation>The changes could not be restored</translation>
+    </message>
+    <message>
+        <source>Ændringerne af %1 kunne ikke gendannes: %2.
+
+Gendannelsesfilen er lagt til side som %3.</source>
+        <translation>The changes to %1 could not be restored: %2.
+
+The recovery file has been put aside as %3.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -1887,6 +1982,56 @@ An earlier file of that name is unchanged.</translation>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>The file could not be written.</translation>
+    </message>
+    <message>
+        <source>den kan ikke læses (%1)</source>
+        <translation>it cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>den er beskadiget</source>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (kontrolsummen passer ikke)</source>
+        <translation>it is damaged (the checksum does not match)</translation>
+    </message>
+    <message>
+        <source>den hører til programmet %1</source>
+        <translation>it belongs to the program %1</translation>
+    </message>
+    <message>
+        <source>den hører til en ny database</source>
+        <translation>it belongs to a new database</translation>
+    </message>
+    <message>
+        <source>den hører til en anden database (%1)</source>
+        <translation>it belongs to another database (%1)</translation>
+    </message>
+    <message>
+        <source>databasefilen er ændret, siden ændringerne blev gjort</source>
+        <translation>the database file has changed since the changes were made</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryReplay</name>
+    <message>
+        <source>ændring nr. %1 kan ikke læses</source>
+        <translation>change no. %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>en vare kan ikke læses</source>
+        <translation>an item cannot be read</translation>
+    </message>
+    <message>
+        <source>ændring nr. %1 passer ikke til databasen</source>
+        <translation>change no. %1 does not fit the database</translation>
     </message>
 </context>
 <context>

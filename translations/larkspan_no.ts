@@ -133,6 +133,101 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>den nye database</source>
+        <translation>den nye databasen</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen kunne ikke skrives</source>
+        <translation>Gjenopprettingsfilen kunne ikke skrives</translation>
+    </message>
+    <message>
+        <source>De ikke gemte ændringer af %1 kunne ikke skrives til gendannelsesfilen %2:
+%3
+
+Du kan arbejde videre som før; gem databasen for at sikre ændringerne. Dette vises kun én gang for databasen.</source>
+        <translation>De ulagrede endringene i %1 kunne ikke skrives til gjenopprettingsfilen %2:
+%3
+
+Du kan arbeide videre som før; lagre databasen for å sikre endringene. Dette vises bare én gang for databasen.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Den kunne ikke lægges til side og er ikke ændret.</source>
+        <translation>Den kunne ikke legges til side og er ikke endret.</translation>
+    </message>
+    <message>
+        <source>Den er lagt til side som %1.</source>
+        <translation>Den er lagt til side som %1.</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen bruges ikke</source>
+        <translation>Gjenopprettingsfilen brukes ikke</translation>
+    </message>
+    <message>
+        <source>Gendannelsesfilen %1 bruges ikke: %2.
+
+%3</source>
+        <translation>Gjenopprettingsfilen %1 brukes ikke: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>antallet af ændringer passer ikke</source>
+        <translation>antallet endringer stemmer ikke</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (%1)</source>
+        <translation>den er skadet (%1)</translation>
+    </message>
+    <message>
+        <source>Ikke gemte ændringer</source>
+        <translation>Ulagrede endringer</translation>
+    </message>
+    <message>
+        <source>Programmet sluttede sidst uden at gemme ændringerne af %1.
+
+Ændringer: %2
+Seneste ændring: %3
+
+Vil du gendanne dem? De gendannede ændringer er ikke gemt, før du gemmer databasen.</source>
+        <translation>Programmet ble sist avsluttet uten å lagre endringene i %1.
+
+Endringer: %2
+Siste endring: %3
+
+Vil du gjenopprette dem? De gjenopprettede endringene er ikke lagret før du lagrer databasen.</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Gjenopprett</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Forkast</translation>
+    </message>
+    <message>
+        <source>gendannelse</source>
+        <translation>gjenoppretting</translation>
+    </message>
+    <message>
+        <source>Ændringerne kunne ikke gendannes</source>
+        <translation>Endringene kunne ikke gjenopprettes</translation>
+    </message>
+    <message>
+        <source>Ændringerne af %1 kunne ikke gendannes: %2.
+
+Gendannelsesfilen er lagt til side som %3.</source>
+        <translation>Endringene i %1 kunne ikke gjenopprettes: %2.
+
+Gjenopprettingsfilen er lagt til side som %3.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
@@ -1887,6 +1982,56 @@ En tidligere fil med det navnet er uendret.</translation>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>Filen kunne ikke skrives.</source>
+        <translation>Filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>den kan ikke læses (%1)</source>
+        <translation>den kan ikke leses (%1)</translation>
+    </message>
+    <message>
+        <source>den er beskadiget</source>
+        <translation>den er skadet</translation>
+    </message>
+    <message>
+        <source>den er beskadiget (kontrolsummen passer ikke)</source>
+        <translation>den er skadet (kontrollsummen stemmer ikke)</translation>
+    </message>
+    <message>
+        <source>den hører til programmet %1</source>
+        <translation>den hører til programmet %1</translation>
+    </message>
+    <message>
+        <source>den hører til en ny database</source>
+        <translation>den hører til en ny database</translation>
+    </message>
+    <message>
+        <source>den hører til en anden database (%1)</source>
+        <translation>den hører til en annen database (%1)</translation>
+    </message>
+    <message>
+        <source>databasefilen er ændret, siden ændringerne blev gjort</source>
+        <translation>databasefilen er endret siden endringene ble gjort</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryReplay</name>
+    <message>
+        <source>ændring nr. %1 kan ikke læses</source>
+        <translation>endring nr. %1 kan ikke leses</translation>
+    </message>
+    <message>
+        <source>en vare kan ikke læses</source>
+        <translation>en gjenstand kan ikke leses</translation>
+    </message>
+    <message>
+        <source>ændring nr. %1 passer ikke til databasen</source>
+        <translation>endring nr. %1 passer ikke til databasen</translation>
     </message>
 </context>
 <context>

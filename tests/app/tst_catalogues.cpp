@@ -70,7 +70,7 @@ private slots:
         QStringList arguments { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
             QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui") };
         for (const char *folder : { "core", "database", "desktop", "itemdialog", "mainwindow", "output", "setup",
-                 "barcodes", "help", "app" }) {
+                 "barcodes", "help", "recovery", "app" }) {
             const QString path = QDir(QStringLiteral(LARKSPAN_SOURCE_DIR)).filePath(QLatin1String(folder));
             if (QFileInfo::exists(path))
                 arguments << path;

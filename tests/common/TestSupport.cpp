@@ -47,10 +47,19 @@ IsolatedSettings::IsolatedSettings(int edition)
         QSettings::setPath(format, QSettings::SystemScope, system);
     }
     setEdition(edition);
+    // The user's state folder (the recovery files of new databases) too, so
+    // that no test finds what another one left there.
+    m_dataHome = qgetenv("XDG_DATA_HOME");
+    m_hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
 }
 
 IsolatedSettings::~IsolatedSettings()
 {
+    if (m_hadDataHome)
+        qputenv("XDG_DATA_HOME", m_dataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
     // Leave nothing pointing at the folder that is about to go.
     const QString gone = QDir::temp().filePath(QStringLiteral("larkspan-settings-gone"));
     for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {

@@ -12,7 +12,9 @@ namespace TestSupport {
 
 // Gives the test a fresh, empty settings store in a temporary folder, the
 // settings identity of the given edition ("Taldrum" and the edition's name)
-// and sets that edition. The folder and the settings go with the object.
+// and sets that edition; the user's data folder (XDG_DATA_HOME, where the
+// state folder is) lies in the temporary folder too. The folder and the
+// settings go with the object.
 class IsolatedSettings
 {
 public:
@@ -27,6 +29,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_dataHome;
+    bool m_hadDataHome = false;
 };
 
 // Records every message box instead of showing it, for the object's lifetime.
