@@ -12,6 +12,7 @@ own folder and of the folders below it, never of a folder above it:
     itemdialog          the item dialog
     barcodes            labels and the scanner import
     setup               the setup dialogs (they print location labels)
+    diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
     app                 start-up
 
@@ -34,6 +35,7 @@ LAYERS = [
     ["itemdialog"],
     ["barcodes"],
     ["setup"],
+    ["diskchanges"],
     ["mainwindow"],
     ["app"],
 ]
