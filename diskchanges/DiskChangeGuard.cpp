@@ -233,11 +233,11 @@ DiskChangeGuard::Decision DiskChangeGuard::beforeSave(const QString &path)
 
     m_answered = check.now;
     const QString text = changedText() + QLatin1Char(' ')
-        + tr("Gemmer du nu, erstattes det andet programs ændringer af dine.") + QStringLiteral("\n\n")
-        + choicesText() + QLatin1Char('\n') + tr("Fortryd: intet gemmes.");
+        + tr("Gemmer du nu, erstattes det andet programs ændringer af dine.") + QStringLiteral("\n\n") + choicesText()
+        + QLatin1Char('\n') + tr("Fortryd: intet gemmes.");
     const int answer = MessageBox::showCustom(MessageBox::Warning, m_window, tr("Databasefilen er ændret"), text,
-        { tr("&Indlæs igen"), tr("&Behold mine og overskriv"), tr("Gem mine under &andet navn..."), tr("&Fortryd") },
-        3, 3);
+        { tr("&Indlæs igen"), tr("&Behold mine og overskriv"), tr("Gem mine under &andet navn..."), tr("&Fortryd") }, 3,
+        3);
     switch (answer) {
     case 0:
         reload();
@@ -286,6 +286,5 @@ void DiskChangeGuard::reload()
     setDatabaseModified(false);
     m_actions.reload();
     if (!version.isEmpty())
-        emit message(
-            tr("Dine ændringer, der ikke var gemt, er gemt som %1").arg(QDir::toNativeSeparators(version)), 0);
+        emit message(tr("Dine ændringer, der ikke var gemt, er gemt som %1").arg(QDir::toNativeSeparators(version)), 0);
 }

@@ -205,8 +205,7 @@ void TestDiskChanges::changedWithUnsavedChanges()
     const MessageBox::Shown box = env.boxes.shown().first();
     QCOMPARE(box.kind, MessageBox::Warning);
     QCOMPARE(box.title, changedTitle);
-    QCOMPARE(box.text,
-        changedStart(file) + QStringLiteral(" Du har ændringer, der ikke er gemt.\n\n") + choices(file));
+    QCOMPARE(box.text, changedStart(file) + QStringLiteral(" Du har ændringer, der ikke er gemt.\n\n") + choices(file));
     QCOMPARE(box.buttons, threeChoices);
 
     const QStringList ours = { QStringLiteral("Gryde"), QStringLiteral("Komfur") };
@@ -307,8 +306,9 @@ void TestDiskChanges::checkBeforeSave()
     MainWindow w;
     deleteSofa(w);
     // Their file is a copy put over ours, as a sync client does.
-    const QString theirs = DatabaseFixture::writeDatabase(env.path(QStringLiteral(".")), QStringLiteral("theirs.db"),
-        OstranaEdition, { DatabaseFixture::Row { 1, QStringLiteral("Klaver"), QString(), QString(), QString(), QString(), 0 } });
+    const QString theirs
+        = DatabaseFixture::writeDatabase(env.path(QStringLiteral(".")), QStringLiteral("theirs.db"), OstranaEdition,
+            { DatabaseFixture::Row { 1, QStringLiteral("Klaver"), QString(), QString(), QString(), QString(), 0 } });
     runShell(QStringLiteral("cp %1 %2").arg(quoted(theirs), quoted(file)));
 
     MessageBox::queueAnswerIndex(answer);
