@@ -10,6 +10,7 @@
 
 #include "database/DatabaseLock.h"
 #include "database/DynamicLists.h"
+#include "database/FileFingerprint.h"
 #include "database/ItemSpan.h"
 #include "database/userItemCollection.h"
 
@@ -161,6 +162,10 @@ public:
     bool LoadFromAsciiFile(const QString &path);
     bool SaveToFileAsAscii(const QString &path);
     int formatLevel() const { return m_formatLevel; }
+    // The file the collection was last read from or written to, as it was
+    // then (null before the first); a failed save leaves it as it was.
+    const FileFingerprint &fileFingerprint() const { return m_fileFingerprint; }
+    void setFileFingerprint(const FileFingerprint &fingerprint) { m_fileFingerprint = fingerprint; }
     // The reader's way in: appends the items read from a database file, in
     // their order, and takes the file's format level. Loading is no change
     // to the database: the items go in unannounced, and the database is not
@@ -288,6 +293,7 @@ private:
     LogXML *m_log = nullptr;
     DatabaseLock m_lock;
     QString m_fileName;
+    FileFingerprint m_fileFingerprint;
     int m_searchPosition = 0;
 
     template <typename Call> void tellJournals(Call call);

@@ -8,7 +8,9 @@
 #include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseReader.h"
+#include "database/ContentHash.h"
 #include "database/DatabaseWriter.h"
+#include "database/FileFingerprint.h"
 #include "database/Item.h"
 #include "database/SaveTarget.h"
 #include "database/StorageCheck.h"
@@ -128,32 +130,6 @@ void tellLockNotTaken(const QString &reason)
             .arg(nativeLockPath(), reason));
 }
 
-// What tells one version of a file at a path from the next: a program that
-// saves over it, in place or by putting a new file there, changes at least
-// one of these.
-struct FileVersion
-{
-    bool exists = false;
-    qint64 size = 0;
-    QDateTime modified;
-    QDateTime changed;
-
-    static FileVersion at(const QString &path)
-    {
-        QFileInfo info(path);
-        info.setCaching(false);
-        FileVersion version;
-        version.exists = info.exists();
-        if (version.exists) {
-            version.size = info.size();
-            version.modified = info.lastModified();
-            version.changed = info.metadataChangeTime();
-        }
-        return version;
-    }
-    bool operator==(const FileVersion &) const = default;
-};
-
 // The work of reading a file is counted in lines of about this many bytes.
 constexpr qint64 bytesPerLine = 128;
 
@@ -225,17 +201,18 @@ bool readOneVersion(const QString &path, QByteArray &bytes)
     return file.error() == QFileDevice::NoError;
 }
 
-// The whole file, as one version of it: a file that another program saved
-// over while it was read (in place, or by putting a new file at its path) is
-// read again, so the register is never part one version and part the next.
-bool readWholeFile(const QString &path, QByteArray &bytes)
+// The whole file, as one version of it, and the stamp of that version: a
+// file that another program saved over while it was read (in place, or by
+// putting a new file at its path) is read again, so the register is never
+// part one version and part the next.
+bool readWholeFile(const QString &path, QByteArray &bytes, FileFingerprint &stamp)
 {
     constexpr int attempts = 5;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        const FileVersion before = FileVersion::at(path);
+        stamp = FileFingerprint::stampOf(path);
         if (!readOneVersion(path, bytes))
             return false;
-        if (FileVersion::at(path) == before)
+        if (FileFingerprint::stampOf(path).sameStamp(stamp))
             return true;
     }
     // A file that changes all the time has no version to read.
@@ -365,8 +342,12 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 
     try {
         QByteArray bytes;
-        if (!readWholeFile(path, bytes))
+        FileFingerprint stamp;
+        if (!readWholeFile(path, bytes, stamp))
             return finish(false);
+        // What the file was when it was read, to tell later whether another
+        // program changed it since.
+        collection.setFileFingerprint(stamp.withContents(ContentHash::of(bytes), bytes.size()));
         DatabaseReader reader(bytes);
         items.reserve(std::size_t(reader.lineCountEstimate()));
         ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());
@@ -456,7 +437,11 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
         ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Gemmer databasen"), collection.count());
         qint64 itemsWritten = 0;
         const auto itemWritten = [&](const Item &) { progress.advance(++itemsWritten); };
-        const bool written = DatabaseWriter(target.device()).write(headerLine(), collection.items(), itemWritten);
+        // The bytes are hashed as they are written, never read back.
+        ContentHash hash;
+        DatabaseWriter writer(target.device());
+        writer.setContentHash(&hash);
+        const bool written = writer.write(headerLine(), collection.items(), itemWritten);
 
         if (!written) {
             closeLog();
@@ -471,6 +456,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
             tellSaveFailed(path, target.errorString());
             return false;
         }
+        collection.setFileFingerprint(FileFingerprint::stampOf(path).withContents(hash.result(), hash.size()));
         // The log names the items of a save that is in the file, and only those.
         if (logging(log)) {
             for (const Item *item : collection.items())

@@ -2,6 +2,7 @@
 
 #include "core/MemoryShortage.h"
 #include "core/Parallel.h"
+#include "database/ContentHash.h"
 #include "database/Item.h"
 #include "database/ItemSpan.h"
 
@@ -199,10 +200,11 @@ void makeLines(const ItemSpan &items, qsizetype first, qsizetype last, Lines &li
     }
 }
 
-// Gives the lines to the device whole, counting the bytes written; false
-// when the device took less. A device may take part of a block (a disk
-// filling up); offering it the rest makes it report why it takes no more.
-bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset)
+// Gives the lines to the device whole, counting the bytes written (and
+// hashing them, when asked); false when the device took less. A device may
+// take part of a block (a disk filling up); offering it the rest makes it
+// report why it takes no more.
+bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset, ContentHash *hash)
 {
     const char *data = lines.data();
     qint64 size = lines.size();
@@ -217,6 +219,8 @@ bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset)
     }
     if (lines.size() > 0)
         startWriteback(device, start, lines.size());
+    if (hash)
+        hash->add(lines.data(), lines.size());
     return true;
 }
 
@@ -265,7 +269,9 @@ bool DatabaseWriter::write(const QByteArray &header, const ItemSpan &items, cons
                 if (more)
                     make(step + 1, buffers[std::size_t((step + 1) % 2)]);
             },
-            [&] { put = writeWhole(m_device, lines[0], offset) && writeWhole(m_device, lines[1], offset); });
+            [&] {
+                put = writeWhole(m_device, lines[0], offset, m_hash) && writeWhole(m_device, lines[1], offset, m_hash);
+            });
         if (!put)
             return false;
         const qsizetype last = std::min((step + 1) * stepItems, total);

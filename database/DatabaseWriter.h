@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class ContentHash;
 class Item;
 class ItemSpan;
 class QIODevice;
@@ -28,6 +29,10 @@ public:
     // every thread of the writing has ended.
     bool write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written = {});
 
+    // Every byte the device takes is added to hash (not owned; none when null).
+    void setContentHash(ContentHash *hash) { m_hash = hash; }
+
 private:
     QIODevice &m_device;
+    ContentHash *m_hash = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "desktop/FileDialog.h"
 #include "desktop/MessageBox.h"
 #include "desktop/WaitCursor.h"
+#include "diskchanges/DiskChangeGuard.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
@@ -111,9 +112,22 @@ void MainWindow::ensureCollection()
         m_collection = std::make_unique<DBItemCollection>(m_log.get());
 }
 
+void MainWindow::setUpDiskChanges()
+{
+    DiskChangeGuard::Actions actions;
+    actions.collection = [this] { return m_collection.get(); };
+    actions.reload = [this] { Load(false); };
+    actions.save = [this] { return saveDatabase(true); };
+    actions.saveElsewhere = [this] { return saveDatabaseAs(); };
+    m_diskChanges = new DiskChangeGuard(this, std::move(actions));
+    connect(m_diskChanges, &DiskChangeGuard::message, this, qOverload<const QString &, int>(&MainWindow::message));
+}
+
 void MainWindow::discardDatabase()
 {
     m_recovery->databaseClosed();
+    if (m_diskChanges)
+        m_diskChanges->stop();
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
     if (m_collection)
@@ -132,6 +146,7 @@ bool MainWindow::LoadItemFile()
 
     ensureCollection();
     bool loaded = false;
+    const DiskChangeGuard::Hold hold(*m_diskChanges);
     {
         WaitCursor wait;
         loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
@@ -160,6 +175,7 @@ bool MainWindow::LoadItemFile()
     }
 
     m_listView->FillList(m_collection.get());
+    m_diskChanges->follow(m_currentFileName, m_collection->fileFingerprint());
 
     const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
     if (m_menus)
@@ -325,6 +341,16 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
         return false;
     if (m_currentFileName.isEmpty())
         return saveDatabaseAs();
+    // Never over a file that another program changed since it was read here,
+    // unless the user says so.
+    if (setCurrentFileName) {
+        const DiskChangeGuard::Decision decision = m_diskChanges->beforeSave(m_currentFileName);
+        if (decision == DiskChangeGuard::SaveElsewhere)
+            return saveDatabaseAs();
+        if (decision == DiskChangeGuard::DontSave)
+            return false;
+    }
+    const DiskChangeGuard::Hold hold(*m_diskChanges);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer stopwatch;
@@ -346,6 +372,7 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             m_recovery->databaseSaved(m_currentFileName);
             m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
+            m_diskChanges->follow(m_currentFileName, m_collection->fileFingerprint());
         }
         const double seconds = stopwatch.elapsed() / 1000.0;
         emit message(

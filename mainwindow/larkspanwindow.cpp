@@ -106,6 +106,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
     connect(m_listView, &ItemListView::message, this, qOverload<const QString &, int>(&MainWindow::message));
 
+    setUpDiskChanges();
     FileNew();
     setCentralWidget(m_listView);
 

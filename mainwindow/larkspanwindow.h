@@ -10,6 +10,7 @@
 
 class CrashRecovery;
 class DBItemCollection;
+class DiskChangeGuard;
 class ItemListView;
 class LogXML;
 class MainWindowMenus;
@@ -160,6 +161,8 @@ private:
     // Drops the open database: the list's rows, then the items, then the lock.
     void discardDatabase();
     void ensureCollection();
+    // The watch over the open database's file (DiskChangeGuard).
+    void setUpDiskChanges();
     // Asks the save question and, unless cancelled, closes the log and the
     // collection; true when the window may go.
     bool finishSession();
@@ -190,6 +193,8 @@ private:
     QPalette m_normalListPalette;
     bool m_showingLocked = false;
 
+    // Asks before a save replaces a file another program changed; a child.
+    DiskChangeGuard *m_diskChanges = nullptr;
     std::unique_ptr<RecentFiles> m_recentFiles;
     // Built once the list view exists; null before.
     std::unique_ptr<MainWindowMenus> m_menus;

@@ -13,6 +13,7 @@ own folder and of the folders below it, never of a folder above it:
     barcodes            labels and the scanner import
     setup               the setup dialogs (they print location labels)
     recovery            the recovery file of the unsaved changes
+    diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
     app                 start-up
 
@@ -36,6 +37,7 @@ LAYERS = [
     ["barcodes"],
     ["setup"],
     ["recovery"],
+    ["diskchanges"],
     ["mainwindow"],
     ["app"],
 ]

@@ -1222,6 +1222,66 @@ TEXTS = {
     "ændring nr. %1 passer ikke til databasen": (
         None, "endring nr. %1 passer ikke til databasen", "change no. %1 does not fit the database"),
     "en vare kan ikke læses": (None, "en gjenstand kan ikke leses", "an item cannot be read"),
+    # ---------------------------------------------------- changes on disk
+    # diskchanges: the database file changed, replaced or deleted by another program
+    "Databasefilen er ændret": (None, "Databasefilen er endret", "The database file has changed"),
+    "Databasefilen %1 er ændret af et andet program, siden den blev læst her.": (
+        None,
+        "Databasefilen %1 er endret av et annet program siden den ble lest her.",
+        "The database file %1 was changed by another program after it was read here."),
+    "Du har ændringer, der ikke er gemt.": (
+        None, "Du har endringer som ikke er lagret.", "You have changes that are not saved."),
+    "Gemmer du nu, erstattes det andet programs ændringer af dine.": (
+        None,
+        "Lagrer du nå, erstattes det andre programmets endringer av dine.",
+        "If you save now, the other program's changes are replaced by yours."),
+    "Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version "
+    "i mappen %1.": (
+        None,
+        "Les inn på nytt: filen leses inn på nytt med det andre programmets endringer. Endringene dine lagres "
+        "først som en versjon i mappen %1.",
+        "Reload: the file is read again with the other program's changes. Your changes are first saved as a "
+        "version in the folder %1."),
+    "Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.": (
+        None,
+        "Behold mine og overskriv: endringene dine lagres i filen, og det andre programmets endringer går tapt.",
+        "Keep mine and overwrite: your changes are saved in the file, and the other program's changes are lost."),
+    "Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.": (
+        None,
+        "Lagre mine under et annet navn: endringene dine lagres i en ny fil, og den endrede filen blir som den er.",
+        "Save mine under another name: your changes are saved in a new file, and the changed file stays as it is."),
+    "Fortryd: intet gemmes.": (None, "Avbryt: ingenting lagres.", "Cancel: nothing is saved."),
+    "Vil du indlæse den igen og se ændringerne? Beholder du det viste, er filen uændret, og du bliver spurgt "
+    "igen, før du gemmer oven i den.": (
+        None,
+        "Vil du lese den inn på nytt og se endringene? Beholder du det som vises, er filen uendret, og du blir "
+        "spurt igjen før du lagrer over den.",
+        "Do you want to reload it and see the changes? If you keep what is shown, the file stays unchanged, and "
+        "you will be asked again before you save over it."),
+    "&Indlæs igen": (None, "&Les inn på nytt", "&Reload"),
+    "Behold det &viste": (None, "Behold det &viste", "&Keep what is shown"),
+    "&Behold mine og overskriv": (None, "&Behold mine og overskriv", "&Keep mine and overwrite"),
+    "Gem mine under &andet navn...": (None, "Lagre mine under &annet navn...", "&Save mine under another name..."),
+    "Databasefilen findes ikke": (None, "Databasefilen finnes ikke", "The database file is missing"),
+    "Databasefilen %1 findes ikke længere: den er slettet eller flyttet af et andet program.": (
+        None,
+        "Databasefilen %1 finnes ikke lenger: den er slettet eller flyttet av et annet program.",
+        "The database file %1 no longer exists: another program deleted or moved it."),
+    "Det viste er uændret. Når du gemmer, skrives filen igen under samme navn.": (
+        None,
+        "Det som vises, er uendret. Når du lagrer, skrives filen på nytt under samme navn.",
+        "What is shown is unchanged. When you save, the file is written again under the same name."),
+    "Databasefilen er ikke indlæst igen": (
+        None, "Databasefilen er ikke lest inn på nytt", "The database file was not reloaded"),
+    "Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. "
+    "Dine ændringer er der stadig.": (
+        None,
+        "Endringene dine kunne ikke lagres som en versjon i mappen %1, så databasefilen er ikke lest inn på nytt. "
+        "Endringene dine er der fortsatt.",
+        "Your changes could not be saved as a version in the folder %1, so the database file was not reloaded. "
+        "Your changes are still there."),
+    "Dine ændringer, der ikke var gemt, er gemt som %1": (
+        None, "Endringene dine som ikke var lagret, er lagret som %1", "Your unsaved changes were saved as %1"),
 
 }
 

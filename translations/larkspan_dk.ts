@@ -341,6 +341,93 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
     </message>
 </context>
 <context>
+    <name>DiskChangeGuard</name>
+    <message>
+        <source>Databasefilen %1 er ændret af et andet program, siden den blev læst her.</source>
+        <translation>Databasefilen %1 er ændret af et andet program, siden den blev læst her.</translation>
+    </message>
+    <message>
+        <source>Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version i mappen %1.</source>
+        <translation>Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version i mappen %1.</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
+        <translation>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</translation>
+    </message>
+    <message>
+        <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
+        <translation>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ændret</source>
+        <translation>Databasefilen er ændret</translation>
+    </message>
+    <message>
+        <source>Vil du indlæse den igen og se ændringerne? Beholder du det viste, er filen uændret, og du bliver spurgt igen, før du gemmer oven i den.</source>
+        <translation>Vil du indlæse den igen og se ændringerne? Beholder du det viste, er filen uændret, og du bliver spurgt igen, før du gemmer oven i den.</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs igen</source>
+        <translation>&amp;Indlæs igen</translation>
+    </message>
+    <message>
+        <source>Behold det &amp;viste</source>
+        <translation>Behold det &amp;viste</translation>
+    </message>
+    <message>
+        <source>Du har ændringer, der ikke er gemt.</source>
+        <translation>Du har ændringer, der ikke er gemt.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold mine og overskriv</source>
+        <translation>&amp;Behold mine og overskriv</translation>
+    </message>
+    <message>
+        <source>Gem mine under &amp;andet navn...</source>
+        <translation>Gem mine under &amp;andet navn...</translation>
+    </message>
+    <message>
+        <source>Databasefilen findes ikke</source>
+        <translation>Databasefilen findes ikke</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 findes ikke længere: den er slettet eller flyttet af et andet program.</source>
+        <translation>Databasefilen %1 findes ikke længere: den er slettet eller flyttet af et andet program.</translation>
+    </message>
+    <message>
+        <source>Det viste er uændret. Når du gemmer, skrives filen igen under samme navn.</source>
+        <translation>Det viste er uændret. Når du gemmer, skrives filen igen under samme navn.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gemmer du nu, erstattes det andet programs ændringer af dine.</source>
+        <translation>Gemmer du nu, erstattes det andet programs ændringer af dine.</translation>
+    </message>
+    <message>
+        <source>Fortryd: intet gemmes.</source>
+        <translation>Fortryd: intet gemmes.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ikke indlæst igen</source>
+        <translation>Databasefilen er ikke indlæst igen</translation>
+    </message>
+    <message>
+        <source>Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. Dine ændringer er der stadig.</source>
+        <translation>Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. Dine ændringer er der stadig.</translation>
+    </message>
+    <message>
+        <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
+        <translation>Dine ændringer, der ikke var gemt, er gemt som %1</translation>
+    </message>
+</context>
+<context>
     <name>ExternalViewers</name>
     <message>
         <source>HTML fejl</source>

@@ -341,6 +341,93 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
     </message>
 </context>
 <context>
+    <name>DiskChangeGuard</name>
+    <message>
+        <source>Databasefilen %1 er ændret af et andet program, siden den blev læst her.</source>
+        <translation>The database file %1 was changed by another program after it was read here.</translation>
+    </message>
+    <message>
+        <source>Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version i mappen %1.</source>
+        <translation>Reload: the file is read again with the other program&apos;s changes. Your changes are first saved as a version in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
+        <translation>Keep mine and overwrite: your changes are saved in the file, and the other program&apos;s changes are lost.</translation>
+    </message>
+    <message>
+        <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
+        <translation>Save mine under another name: your changes are saved in a new file, and the changed file stays as it is.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ændret</source>
+        <translation>The database file has changed</translation>
+    </message>
+    <message>
+        <source>Vil du indlæse den igen og se ændringerne? Beholder du det viste, er filen uændret, og du bliver spurgt igen, før du gemmer oven i den.</source>
+        <translation>Do you want to reload it and see the changes? If you keep what is shown, the file stays unchanged, and you will be asked again before you save over it.</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs igen</source>
+        <translation>&amp;Reload</translation>
+    </message>
+    <message>
+        <source>Behold det &amp;viste</source>
+        <translation>&amp;Keep what is shown</translation>
+    </message>
+    <message>
+        <source>Du har ændringer, der ikke er gemt.</source>
+        <translation>You have changes that are not saved.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold mine og overskriv</source>
+        <translation>&amp;Keep mine and overwrite</translation>
+    </message>
+    <message>
+        <source>Gem mine under &amp;andet navn...</source>
+        <translation>&amp;Save mine under another name...</translation>
+    </message>
+    <message>
+        <source>Databasefilen findes ikke</source>
+        <translation>The database file is missing</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 findes ikke længere: den er slettet eller flyttet af et andet program.</source>
+        <translation>The database file %1 no longer exists: another program deleted or moved it.</translation>
+    </message>
+    <message>
+        <source>Det viste er uændret. Når du gemmer, skrives filen igen under samme navn.</source>
+        <translation>What is shown is unchanged. When you save, the file is written again under the same name.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gemmer du nu, erstattes det andet programs ændringer af dine.</source>
+        <translation>If you save now, the other program&apos;s changes are replaced by yours.</translation>
+    </message>
+    <message>
+        <source>Fortryd: intet gemmes.</source>
+        <translation>Cancel: nothing is saved.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ikke indlæst igen</source>
+        <translation>The database file was not reloaded</translation>
+    </message>
+    <message>
+        <source>Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. Dine ændringer er der stadig.</source>
+        <translation>Your changes could not be saved as a version in the folder %1, so the database file was not reloaded. Your changes are still there.</translation>
+    </message>
+    <message>
+        <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
+        <translation>Your unsaved changes were saved as %1</translation>
+    </message>
+</context>
+<context>
     <name>ExternalViewers</name>
     <message>
         <source>HTML fejl</source>

@@ -341,6 +341,93 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
     </message>
 </context>
 <context>
+    <name>DiskChangeGuard</name>
+    <message>
+        <source>Databasefilen %1 er ændret af et andet program, siden den blev læst her.</source>
+        <translation>Databasefilen %1 er endret av et annet program siden den ble lest her.</translation>
+    </message>
+    <message>
+        <source>Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version i mappen %1.</source>
+        <translation>Les inn på nytt: filen leses inn på nytt med det andre programmets endringer. Endringene dine lagres først som en versjon i mappen %1.</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
+        <translation>Behold mine og overskriv: endringene dine lagres i filen, og det andre programmets endringer går tapt.</translation>
+    </message>
+    <message>
+        <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
+        <translation>Lagre mine under et annet navn: endringene dine lagres i en ny fil, og den endrede filen blir som den er.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ændret</source>
+        <translation>Databasefilen er endret</translation>
+    </message>
+    <message>
+        <source>Vil du indlæse den igen og se ændringerne? Beholder du det viste, er filen uændret, og du bliver spurgt igen, før du gemmer oven i den.</source>
+        <translation>Vil du lese den inn på nytt og se endringene? Beholder du det som vises, er filen uendret, og du blir spurt igjen før du lagrer over den.</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs igen</source>
+        <translation>&amp;Les inn på nytt</translation>
+    </message>
+    <message>
+        <source>Behold det &amp;viste</source>
+        <translation>Behold det &amp;viste</translation>
+    </message>
+    <message>
+        <source>Du har ændringer, der ikke er gemt.</source>
+        <translation>Du har endringer som ikke er lagret.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold mine og overskriv</source>
+        <translation>&amp;Behold mine og overskriv</translation>
+    </message>
+    <message>
+        <source>Gem mine under &amp;andet navn...</source>
+        <translation>Lagre mine under &amp;annet navn...</translation>
+    </message>
+    <message>
+        <source>Databasefilen findes ikke</source>
+        <translation>Databasefilen finnes ikke</translation>
+    </message>
+    <message>
+        <source>Databasefilen %1 findes ikke længere: den er slettet eller flyttet af et andet program.</source>
+        <translation>Databasefilen %1 finnes ikke lenger: den er slettet eller flyttet av et annet program.</translation>
+    </message>
+    <message>
+        <source>Det viste er uændret. Når du gemmer, skrives filen igen under samme navn.</source>
+        <translation>Det som vises, er uendret. Når du lagrer, skrives filen på nytt under samme navn.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Gemmer du nu, erstattes det andet programs ændringer af dine.</source>
+        <translation>Lagrer du nå, erstattes det andre programmets endringer av dine.</translation>
+    </message>
+    <message>
+        <source>Fortryd: intet gemmes.</source>
+        <translation>Avbryt: ingenting lagres.</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Databasefilen er ikke indlæst igen</source>
+        <translation>Databasefilen er ikke lest inn på nytt</translation>
+    </message>
+    <message>
+        <source>Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. Dine ændringer er der stadig.</source>
+        <translation>Endringene dine kunne ikke lagres som en versjon i mappen %1, så databasefilen er ikke lest inn på nytt. Endringene dine er der fortsatt.</translation>
+    </message>
+    <message>
+        <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
+        <translation>Endringene dine som ikke var lagret, er lagret som %1</translation>
+    </message>
+</context>
+<context>
     <name>ExternalViewers</name>
     <message>
         <source>HTML fejl</source>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QtGlobal>
+
+#include <vector>
+
+// A fast hash of a file's bytes, to tell whether two versions of a file have
+// the same contents. The bytes count in blocks of a fixed size from the start
+// of the file, each hashed on its own, so that the hash is the same whether
+// the bytes come in one piece (a file read whole) or in pieces of any size
+// (a file as it is written), and the blocks of a large file in memory can be
+// hashed in two halves at once.
+//
+// The hash is the process's own (it may differ from machine to machine): it
+// is compared only with hashes made in the same run, never stored.
+class ContentHash
+{
+public:
+    static constexpr qsizetype blockSize = qsizetype(1) << 20;
+
+    // Takes the next bytes of the file.
+    void add(const char *data, qsizetype size);
+    void add(QByteArrayView bytes) { add(bytes.data(), bytes.size()); }
+    // The hash of all bytes taken so far.
+    quint64 result() const;
+    qint64 size() const { return m_size; }
+
+    // The hash of bytes as one whole file.
+    static quint64 of(QByteArrayView bytes);
+
+private:
+    static quint64 ofBlock(const char *data, qsizetype size, qsizetype index);
+    static quint64 combine(const std::vector<quint64> &blocks, qint64 size);
+
+    std::vector<quint64> m_blocks;
+    // The start of a block not yet whole.
+    QByteArray m_partial;
+    qint64 m_size = 0;
+};
