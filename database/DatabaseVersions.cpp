@@ -36,9 +36,9 @@ bool DatabaseVersions::isVersionName(const QString &fileName, QDateTime *when) c
     const QFileInfo database(m_databasePath);
     const QString suffix = database.suffix().isEmpty() ? QString() : QLatin1Char('.') + database.suffix();
     static const QString stamp = QStringLiteral("(\\d{4}-\\d{2}-\\d{2} \\d{2}\\.\\d{2}\\.\\d{2})(?: \\(\\d+\\))?");
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(database.completeBaseName()) + QLatin1Char(' ') + stamp
-        + QRegularExpression::escape(suffix)));
+    const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(database.completeBaseName()) + QLatin1Char(' ')
+            + stamp + QRegularExpression::escape(suffix)));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch())
         return false;
