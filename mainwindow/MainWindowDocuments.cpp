@@ -15,6 +15,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
+#include "mainwindow/UndoHistory.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -104,14 +105,17 @@ void MainWindow::openStartDatabase()
 
 void MainWindow::ensureCollection()
 {
-    if (!m_collection)
+    if (!m_collection) {
         m_collection = std::make_unique<DBItemCollection>(m_log.get());
+        m_undoHistory->attach(m_collection.get());
+    }
 }
 
 void MainWindow::discardDatabase()
 {
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
+    m_undoHistory->clear();
     if (m_collection)
         m_collection->clear();
     // A database another program holds makes only itself read-only: what
@@ -156,6 +160,8 @@ bool MainWindow::LoadItemFile()
     }
 
     m_listView->FillList(m_collection.get());
+    // Reading a file is no step: the history starts here.
+    m_undoHistory->clear();
 
     const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
     if (m_menus)
@@ -332,6 +338,8 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             m_collection->saveDueLists();
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
+            m_undoHistory->markSaved();
+            setWindowModified(false);
             m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
         }

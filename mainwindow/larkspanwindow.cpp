@@ -12,6 +12,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
+#include "mainwindow/UndoHistory.h"
 #include "output/ListPrinter.h"
 #include "output/ReportDialog.h"
 #include "output/printSelectDataDialog.h"
@@ -100,6 +101,9 @@ MainWindow::MainWindow(QWidget *parent)
     // Loading, saving and exporting a large register show their progress here.
     (new StatusBarProgress(bar))->install();
 
+    m_undoHistory = new UndoHistory(this);
+    connect(m_undoHistory, &UndoHistory::modifiedChanged, this, &QWidget::setWindowModified);
+
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
     connect(m_listView, &ItemListView::message, this, qOverload<const QString &, int>(&MainWindow::message));
@@ -116,6 +120,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     discardDatabase();
+    m_undoHistory->attach(nullptr);
     m_collection.reset();
     m_log.reset();
 }
@@ -181,6 +186,7 @@ bool MainWindow::finishSession()
         return false;
     m_sessionClosed = true;
     discardDatabase();
+    m_undoHistory->attach(nullptr);
     m_collection.reset();
     m_log.reset();
     return true;

@@ -13,6 +13,7 @@ class ItemListView;
 class LogXML;
 class MainWindowMenus;
 class RecentFiles;
+class UndoHistory;
 class QAction;
 class QCloseEvent;
 class QMenu;
@@ -56,6 +57,8 @@ public:
     QIcon pictureIcon() const { return m_pictureIcon; }
     QIcon receiptIcon() const { return m_receiptIcon; }
     QMenu *fileMenu() const;
+    // The open database's undo history (Edit > Undo, Redo).
+    UndoHistory *undoHistory() const { return m_undoHistory; }
 
     // Reads currentFileName into the collection and shows it; false (after
     // the error box, with the start settings reset) when it cannot be read.
@@ -187,6 +190,8 @@ private:
     bool m_showingLocked = false;
 
     std::unique_ptr<RecentFiles> m_recentFiles;
+    // A child of the window; follows m_collection.
+    UndoHistory *m_undoHistory = nullptr;
     // Built once the list view exists; null before.
     std::unique_ptr<MainWindowMenus> m_menus;
 };

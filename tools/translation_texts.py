@@ -1166,6 +1166,22 @@ TEXTS = {
         "There is no program that can show the release notes. Install a text editor, or open the file in "
         "the help folder yourself."),
 
+    # ------------------------------------------------------------ undo, redo
+    # Edit > Undo / Redo with the name of the step; the steps' names.
+    "Fortryd": (None, "Angre", "Undo"),
+    "Fortryd %1": (None, "Angre %1", "Undo %1"),
+    "Gentag": (None, "Gjør om", "Redo"),
+    "Gentag %1": (None, "Gjør om %1", "Redo %1"),
+    "ændring": (None, "endring", "change"),
+    "ændring af '%1'": (None, "endring av '%1'", "change of '%1'"),
+    "kopi af '%1'": (None, "kopi av '%1'", "copy of '%1'"),
+    "tilføjelse af '%1'": (None, "tillegg av '%1'", "addition of '%1'"),
+    "sletning af '%1'": (None, "sletting av '%1'", "delete of '%1'"),
+    "sletning af %1 varer": (None, "sletting av %1 gjenstander", "delete of %1 items"),
+    "import": (None, "import", "import"),
+    "ændring af listen": (None, "endring av listen", "change of the list"),
+    "oprettelse af %1 varer": (None, "oppretting av %1 gjenstander", "creation of %1 items"),
+
 }
 
 # Texts of one context that differ from TEXTS.
