@@ -13,8 +13,8 @@ CollectionUndoRecorder::CollectionUndoRecorder(DBItemCollection &collection, Ste
     m_collection.addJournal(this);
     // The entry's name, which the journal call after the removal no longer
     // has.
-    QObject::connect(&m_collection, &DBItemCollection::listEntryAboutToBeRemoved, &m_context,
-        [this](int list, int position) {
+    QObject::connect(
+        &m_collection, &DBItemCollection::listEntryAboutToBeRemoved, &m_context, [this](int list, int position) {
             m_removedEntry = m_collection.namedList(DBItemCollection::NamedList(list)).entry(position);
         });
 }

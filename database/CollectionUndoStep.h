@@ -53,8 +53,7 @@ public:
 
     explicit CollectionUndoStep(const QString &text)
         : m_text(text)
-    {
-    }
+    { }
 
     const QString &text() const { return m_text; }
     // The recorder's count of sorts when the step was recorded or last

@@ -138,6 +138,7 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
     const int size = names.size();
     if (isReadOnly() || position < 0 || position > size)
         return false;
+    emit listEntryAboutToBeInserted(list, position);
     QStringList entries;
     for (int i = 0; i < size; ++i)
         entries << names.entry(i);
@@ -166,6 +167,7 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
         emit itemChanged(item);
     tellJournals([&](CollectionJournal *journal) { journal->listEntryInserted(list, position, name); });
     changeMade();
+    emit listEntryInserted(list, position);
     emit listsChanged();
     return true;
 }

@@ -295,6 +295,10 @@ signals:
     // view may stand still until the list and the items agree again.
     void listEntryAboutToBeRemoved(int list, int position);
     void listEntryRemoved(int list, int position);
+    // The same around insertListEntry(): the entry comes and the items from
+    // it on are renumbered (each announced with itemChanged) in between.
+    void listEntryAboutToBeInserted(int list, int position);
+    void listEntryInserted(int list, int position);
     // Emitted after the names of a list changed: MakeDynamicLists read the
     // lists again, setListEntries replaced one, or removeListEntry took an
     // entry out (after listEntryRemoved). A view that shows the names takes

@@ -280,6 +280,8 @@ bool ItemDialog::save_slot()
     WaitCursor wait;
     // The undo history keeps the fields as they were.
     const bool adding = m_unsavedItem != nullptr;
+    // A change is named after the item as the user knew it.
+    const QString oldName = m_currentItem->name();
     if (m_collection && !adding)
         m_collection->aboutToChange(m_currentItem);
     updateCurrentItem();
@@ -292,7 +294,7 @@ bool ItemDialog::save_slot()
     {
         QString text;
         if (!adding)
-            text = tr("ændring af '%1'").arg(m_currentItem->name());
+            text = tr("ændring af '%1'").arg(oldName);
         else if (!m_copiedFrom.isNull())
             text = tr("kopi af '%1'").arg(m_copiedFrom);
         else

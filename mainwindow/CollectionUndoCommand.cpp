@@ -8,8 +8,7 @@ CollectionUndoCommand::CollectionUndoCommand(
     : QUndoCommand(text)
     , m_recorder(recorder)
     , m_step(std::move(step))
-{
-}
+{ }
 
 CollectionUndoCommand::~CollectionUndoCommand() = default;
 

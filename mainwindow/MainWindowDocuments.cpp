@@ -339,7 +339,6 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
             m_undoHistory->markSaved();
-            setWindowModified(false);
             m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
         }

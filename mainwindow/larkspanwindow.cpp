@@ -102,7 +102,6 @@ MainWindow::MainWindow(QWidget *parent)
     (new StatusBarProgress(bar))->install();
 
     m_undoHistory = new UndoHistory(this);
-    connect(m_undoHistory, &UndoHistory::modifiedChanged, this, &QWidget::setWindowModified);
 
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);

@@ -156,43 +156,48 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("saveBetween");
         const QList<QPair<const char *, Change>> changes {
-            { "change", [](DBItemCollection &c) {
-                 changeInPlace(c, "Ting 4", [](Item &item) {
-                     item.setName("Sofa");
-                     item.setPrice(12.5);
-                 });
-             } },
-            { "move to another group", [](DBItemCollection &c) {
-                 changeInPlace(c, "Ting 1", [](Item &item) { item.setGroup(3); });
-             } },
-            { "move to another group and back", [](DBItemCollection &c) {
-                 changeInPlace(c, "Ting 6", [](Item &item) { item.setGroup(0); });
-                 changeInPlace(c, "Ting 6", [](Item &item) { item.setGroup(3); });
-             } },
+            { "change",
+                [](DBItemCollection &c) {
+                    changeInPlace(c, "Ting 4", [](Item &item) {
+                        item.setName("Sofa");
+                        item.setPrice(12.5);
+                    });
+                } },
+            { "move to another group",
+                [](DBItemCollection &c) { changeInPlace(c, "Ting 1", [](Item &item) { item.setGroup(3); }); } },
+            { "move to another group and back",
+                [](DBItemCollection &c) {
+                    changeInPlace(c, "Ting 6", [](Item &item) { item.setGroup(0); });
+                    changeInPlace(c, "Ting 6", [](Item &item) { item.setGroup(3); });
+                } },
             { "new item at the end", [](DBItemCollection &c) { c.add(makeItem(1, "Ny", 40)); } },
             { "new item inside", [](DBItemCollection &c) { c.insert(7, makeItem(3, "Ny", 41)); } },
             { "delete", [](DBItemCollection &c) { c.deleteItem(named(c, "Ting 6")); } },
             { "delete the last of a group", [](DBItemCollection &c) { c.deleteItem(named(c, "Ting 4")); } },
-            { "delete many", [](DBItemCollection &c) {
-                 c.deleteItems({ named(c, "Ting 0"), named(c, "Ting 1"), named(c, "Ting 7"), named(c, "Ting 11"),
-                     named(c, "Ting 5") });
-             } },
-            { "pre-creation", [](DBItemCollection &c) {
-                 for (int i = 0; i < 6; ++i)
-                     c.add(makeItem(i % 2 ? 4 : 0, QStringLiteral("Auto %1").arg(i), 50 + i));
-             } },
-            { "import", [](DBItemCollection &c) {
-                 changeInPlace(c, "Ting 3", [](Item &item) { item.setNumberOfItems(2); });
-                 auto copy = std::make_unique<Item>(*named(c, "Ting 3"));
-                 copy->setGroup(0);
-                 c.add(std::move(copy));
-                 c.deleteItem(named(c, "Ting 9"));
-                 changeInPlace(c, "Ting 10", [](Item &item) { item.setGroup(1); });
-             } },
-            { "list entry out, renumbering", [](DBItemCollection &c) {
-                 QVERIFY(c.removeListEntry(DBItemCollection::GroupList, 2));
-                 c.setListEntries(DBItemCollection::GroupList, { "G0", "G1", "G3 ny", "G4", "G5" });
-             } },
+            { "delete many",
+                [](DBItemCollection &c) {
+                    c.deleteItems({ named(c, "Ting 0"), named(c, "Ting 1"), named(c, "Ting 7"), named(c, "Ting 11"),
+                        named(c, "Ting 5") });
+                } },
+            { "pre-creation",
+                [](DBItemCollection &c) {
+                    for (int i = 0; i < 6; ++i)
+                        c.add(makeItem(i % 2 ? 4 : 0, QStringLiteral("Auto %1").arg(i), 50 + i));
+                } },
+            { "import",
+                [](DBItemCollection &c) {
+                    changeInPlace(c, "Ting 3", [](Item &item) { item.setNumberOfItems(2); });
+                    auto copy = std::make_unique<Item>(*named(c, "Ting 3"));
+                    copy->setGroup(0);
+                    c.add(std::move(copy));
+                    c.deleteItem(named(c, "Ting 9"));
+                    changeInPlace(c, "Ting 10", [](Item &item) { item.setGroup(1); });
+                } },
+            { "list entry out, renumbering",
+                [](DBItemCollection &c) {
+                    QVERIFY(c.removeListEntry(DBItemCollection::GroupList, 2));
+                    c.setListEntries(DBItemCollection::GroupList, { "G0", "G1", "G3 ny", "G4", "G5" });
+                } },
         };
         for (const auto &[name, change] : changes) {
             QTest::addRow("%s", name) << change << false;
