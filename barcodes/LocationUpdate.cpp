@@ -2,6 +2,7 @@
 
 #include "barcodes/SerialIndex.h"
 
+#include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/StorageCheck.h"
@@ -138,6 +139,8 @@ void LocationUpdate::Apply(DBItemCollection &collection)
     // over the register per record; it is told of every item added or
     // deleted on the way.
     SerialIndex serials(collection);
+    // The whole import is one step of the undo history.
+    const CollectionStep step(collection, tr("import"));
     for (const LocationRecord &record : std::as_const(m_records)) {
         const QString id = inventoryNumber(record.inventoryId);
         bool applied = false;
@@ -194,6 +197,7 @@ bool LocationUpdate::applyCount(
                  .arg(StorageCheck::maxCount));
         return false;
     }
+    collection.aboutToChange(item);
     item->setNumberOfItems(count + change);
     item->setDate(today());
     collection.itemWasChanged(item);
@@ -244,9 +248,10 @@ bool LocationUpdate::applyMove(
                  .arg(StorageCheck::maxCount));
         return false;
     }
-    source->setNumberOfItems(count - moved);
-    source->setDate(today());
+    // The source is changed (or deleted) last, so that the undo history
+    // keeps it as it was before the move.
     if (target) {
+        collection.aboutToChange(target);
         target->setNumberOfItems(target->numberOfItems() + moved);
         target->setDate(today());
         collection.itemWasChanged(target);
@@ -257,10 +262,13 @@ bool LocationUpdate::applyMove(
         copy->setDate(today());
         serials.added(collection.add(std::move(copy)));
     }
-    if (source->numberOfItems() == 0) {
+    if (count - moved == 0) {
         serials.removing(source);
         collection.deleteItem(source);
     } else {
+        collection.aboutToChange(source);
+        source->setNumberOfItems(count - moved);
+        source->setDate(today());
         collection.itemWasChanged(source);
     }
     return true;
@@ -275,6 +283,7 @@ bool LocationUpdate::applyPlace(
     Item *item = serials.find(id);
     if (!item)
         return false;
+    collection.aboutToChange(item);
     item->setGroup(location);
     collection.itemWasChanged(item);
     return true;

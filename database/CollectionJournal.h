@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <QStringList>
 
+#include <memory>
+
 class Item;
 
 // What listens to every change of a collection's contents, one elementary
@@ -26,6 +28,11 @@ public:
     virtual void itemInserted(int index, const Item &item) = 0;
     // The item that was at index went; those after it moved one up.
     virtual void itemRemoved(int index) = 0;
+    // deleteItem() or deleteItems() is done with the item whose removal
+    // itemRemoved() reported (in the same order, before the step ends): a
+    // journal that may put it back later takes it over here by moving it out
+    // of item; whatever is left in item is deleted next. Default: leave it.
+    virtual void itemDeleted(std::unique_ptr<Item> &item) { Q_UNUSED(item); }
     // The item at index is about to be changed in place; it still has its
     // old fields (DBItemCollection::aboutToChange).
     virtual void itemAboutToChange(int index, const Item &item)
@@ -37,6 +44,13 @@ public:
     virtual void itemChanged(int index, const Item &item) = 0;
     // The items were sorted with DBItemCollection::sort(method).
     virtual void sorted(int method) = 0;
+    // The named list is about to be given other entries through
+    // listReplaced(); these are the ones it holds now. Default: nothing.
+    virtual void listAboutToBeReplaced(int list, const QStringList &entries)
+    {
+        Q_UNUSED(list);
+        Q_UNUSED(entries);
+    }
     // The named list (DBItemCollection::NamedList) now holds these entries;
     // no item was renumbered.
     virtual void listReplaced(int list, const QStringList &entries) = 0;

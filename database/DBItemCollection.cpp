@@ -138,6 +138,7 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
     const int size = names.size();
     if (isReadOnly() || position < 0 || position > size)
         return false;
+    emit listEntryAboutToBeInserted(list, position);
     QStringList entries;
     for (int i = 0; i < size; ++i)
         entries << names.entry(i);
@@ -166,6 +167,7 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
         emit itemChanged(item);
     tellJournals([&](CollectionJournal *journal) { journal->listEntryInserted(list, position, name); });
     changeMade();
+    emit listEntryInserted(list, position);
     emit listsChanged();
     return true;
 }
@@ -173,11 +175,17 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
 void DBItemCollection::setListEntries(NamedList list, const QStringList &entries)
 {
     userItemCollection &names = namedList(list);
+    // A list that waits for the database save is part of the database's
+    // changes; any other is written by itself.
+    if (m_lists.isDue(list) && !m_journals.isEmpty()) {
+        QStringList old;
+        for (int i = 0; i < names.size(); ++i)
+            old << names.entry(i);
+        tellJournals([&](CollectionJournal *journal) { journal->listAboutToBeReplaced(list, old); });
+    }
     names.clear();
     for (const QString &entry : entries)
         names.add(entry);
-    // A list that waits for the database save is part of the database's
-    // changes; any other is written by itself.
     if (m_lists.isDue(list)) {
         tellJournals([&](CollectionJournal *journal) { journal->listReplaced(list, entries); });
         changeMade();
@@ -278,10 +286,15 @@ void DBItemCollection::itemWasChanged(Item *item)
 void DBItemCollection::deleteItem(Item *item)
 {
     // Deleted only after itemRemoved, which listeners may answer by
-    // looking at the item.
-    const std::unique_ptr<Item> removed = take(item);
-    if (removed)
+    // looking at the item, and after the journals had their chance to keep
+    // it; the removal and that chance are one step.
+    beginStep(QString());
+    std::unique_ptr<Item> removed = take(item);
+    if (removed) {
         setDatabaseModified(true);
+        tellJournals([&](CollectionJournal *journal) { journal->itemDeleted(removed); });
+    }
+    endStep();
 }
 
 std::unique_ptr<Item> DBItemCollection::take(Item *item)
@@ -447,16 +460,6 @@ void DBItemCollection::addJournal(CollectionJournal *journal)
 void DBItemCollection::removeJournal(CollectionJournal *journal)
 {
     m_journals.removeAll(journal);
-}
-
-template <typename Call> void DBItemCollection::tellJournals(Call call)
-{
-    // A journal may take itself out while it is told.
-    const QList<CollectionJournal *> journals = m_journals;
-    for (CollectionJournal *journal : journals) {
-        if (m_journals.contains(journal))
-            call(journal);
-    }
 }
 
 void DBItemCollection::beginStep(const QString &text)

@@ -222,6 +222,27 @@ public:
     // another collection); null for an item that is not in the collection.
     // The database is not marked modified: that is the caller's to decide.
     std::unique_ptr<Item> take(Item *item);
+    // The batches: many items in one pass over the collection instead of
+    // one pass per item (DBItemCollectionBatches.cpp). Each item is announced
+    // and reported to the journals one at a time, lowest position first, at
+    // its position as it is right after that item's own change.
+    //
+    // Takes the items at these positions (ascending, each once, all inside
+    // the collection; otherwise nothing happens) out and hands them back in
+    // that order. Like take(), the database is not marked modified.
+    std::vector<std::unique_ptr<Item>> takeAt(const std::vector<int> &positions);
+    // Deletes these items like deleteItem() each, as one step; items that
+    // are not in the collection (or named twice) are left alone.
+    void deleteItems(const QList<Item *> &items);
+    // Puts the items in so that each ends at its position (ascending, each
+    // once, positions counted with all of them in; a position past the end
+    // is clamped), marks the database modified and announces each like
+    // insert(). The exact reverse of takeAt().
+    void insertAt(const std::vector<int> &positions, std::vector<std::unique_ptr<Item>> items);
+    // Moves the item at from to position to (as it is after the move),
+    // keeping the item itself: the set of items stays, so views that sort
+    // on their own are not told; the journals see a removal and an insert.
+    void moveItem(int from, int to);
     Item *at(int index) const { return m_items[std::size_t(index)].get(); }
     int indexOf(const Item *item) const { return int(items().indexOf(item)); }
     bool contains(const Item *item) const { return indexOf(item) >= 0; }
@@ -279,6 +300,10 @@ signals:
     // view may stand still until the list and the items agree again.
     void listEntryAboutToBeRemoved(int list, int position);
     void listEntryRemoved(int list, int position);
+    // The same around insertListEntry(): the entry comes and the items from
+    // it on are renumbered (each announced with itemChanged) in between.
+    void listEntryAboutToBeInserted(int list, int position);
+    void listEntryInserted(int list, int position);
     // Emitted after the names of a list changed: MakeDynamicLists read the
     // lists again, setListEntries replaced one, or removeListEntry took an
     // entry out (after listEntryRemoved). A view that shows the names takes
@@ -305,3 +330,13 @@ private:
     QString m_stepText;
     bool m_stepChanged = false;
 };
+
+template <typename Call> void DBItemCollection::tellJournals(Call call)
+{
+    // A journal may take itself out while it is told.
+    const QList<CollectionJournal *> journals = m_journals;
+    for (CollectionJournal *journal : journals) {
+        if (m_journals.contains(journal))
+            call(journal);
+    }
+}

@@ -3,6 +3,7 @@
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
+#include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "desktop/ExternalViewers.h"
@@ -179,7 +180,9 @@ void ItemDialog::copy_slot()
 {
     if (!m_currentItem)
         return;
+    const QString copiedFrom = m_currentItem->name();
     setCurrentItem(std::make_unique<Item>(*m_currentItem));
+    m_copiedFrom = copiedFrom;
     setDatabaseModified(true);
     if (isQuorvel())
         serialnoLineEdit->setText(nextSerialNumber());
@@ -275,6 +278,12 @@ bool ItemDialog::save_slot()
         return true;
 
     WaitCursor wait;
+    // The undo history keeps the fields as they were.
+    const bool adding = m_unsavedItem != nullptr;
+    // A change is named after the item as the user knew it.
+    const QString oldName = m_currentItem->name();
+    if (m_collection && !adding)
+        m_collection->aboutToChange(m_currentItem);
     updateCurrentItem();
 
     // Without a collection there is nowhere to keep an item: an unsaved one
@@ -283,6 +292,14 @@ bool ItemDialog::save_slot()
     if (!m_collection)
         return true;
     {
+        QString text;
+        if (!adding)
+            text = tr("ændring af '%1'").arg(oldName);
+        else if (!m_copiedFrom.isNull())
+            text = tr("kopi af '%1'").arg(m_copiedFrom);
+        else
+            text = tr("tilføjelse af '%1'").arg(m_currentItem->name());
+        const CollectionStep step(*m_collection, text);
         const QScopedValueRollback announcing(m_announcing, true);
         if (m_unsavedItem)
             m_currentItem = m_collection->add(std::move(m_unsavedItem));
@@ -382,6 +399,7 @@ void ItemDialog::delete_slot()
     // saved. The collection announces the removal, so that the views drop
     // the item's row and this dialog moves to search mode.
     if (showsCollectionItem()) {
+        const CollectionStep step(*m_collection, tr("sletning af '%1'").arg(m_currentItem->name()));
         const QScopedValueRollback announcing(m_announcing, true);
         m_collection->deleteItem(m_currentItem);
     }
@@ -391,6 +409,7 @@ void ItemDialog::setCurrentItem(Item *item)
 {
     m_currentItem = item;
     m_unsavedItem.reset();
+    m_copiedFrom = QString();
     m_lostGroup.clear();
     m_lostLocation.clear();
     // showItem measures the fields afresh.
@@ -401,6 +420,7 @@ void ItemDialog::setCurrentItem(std::unique_ptr<Item> unsaved)
 {
     m_currentItem = unsaved.get();
     m_unsavedItem = std::move(unsaved);
+    m_copiedFrom = QString();
     m_lostGroup.clear();
     m_lostLocation.clear();
 }

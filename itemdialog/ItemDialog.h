@@ -228,6 +228,9 @@ private:
     Item *m_currentItem = nullptr;
     // The current item while it is one the dialog made and has not saved.
     std::unique_ptr<Item> m_unsavedItem;
+    // The name of the item the unsaved one is a copy of (the Copy button);
+    // null for any other.
+    QString m_copiedFrom;
     QWidget *m_currentPage = nullptr;
 
     // While showItem or resetAllFields fill the fields, edits of the count

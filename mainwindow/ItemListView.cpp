@@ -139,6 +139,12 @@ void ItemListView::watchCollection(DBItemCollection *collection)
             m_waitingForList = false;
             RebuildList();
         });
+        // The same for an entry put back (an undo of its removal).
+        connect(collection, &DBItemCollection::listEntryAboutToBeInserted, this, [this] { m_waitingForList = true; });
+        connect(collection, &DBItemCollection::listEntryInserted, this, [this] {
+            m_waitingForList = false;
+            RebuildList();
+        });
     }
 }
 

@@ -114,6 +114,8 @@ public:
     // The column the list is sorted by; -1 while unsorted.
     int sortColumn() const;
     void sortItems(int column, Qt::SortOrder order) { sortByColumn(column, order); }
+    // Deletes these items of the collection as one step, in one pass.
+    void DeleteItems(const QList<Item *> &items);
 
 public slots:
     // Makes the row holding the item current and returns it; null (current

@@ -7,6 +7,7 @@
 
 #include "core/Edition.h"
 #include "core/Settings.h"
+#include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/ItemExport.h"
@@ -68,10 +69,27 @@ void ItemListView::DeleteItem()
         return;
     // The row goes when the collection announces the removal. An item the
     // collection does not hold is not the list's to delete: only its row goes.
-    if (m_collection && m_collection->contains(item))
+    if (m_collection && m_collection->contains(item)) {
+        const CollectionStep step(*m_collection, tr("sletning af '%1'").arg(item->name()));
         m_collection->deleteItem(item);
-    else
+    } else {
         removeRow(m_currentRow);
+    }
+}
+
+void ItemListView::DeleteItems(const QList<Item *> &items)
+{
+    if (!m_collection || items.isEmpty())
+        return;
+    if (items.size() == 1) {
+        if (m_collection->contains(items.front())) {
+            const CollectionStep step(*m_collection, tr("sletning af '%1'").arg(items.front()->name()));
+            m_collection->deleteItem(items.front());
+        }
+        return;
+    }
+    const CollectionStep step(*m_collection, tr("sletning af %1 varer").arg(items.size()));
+    m_collection->deleteItems(items);
 }
 
 void ItemListView::SeachItem()

@@ -17,6 +17,7 @@
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
 #include "recovery/CrashRecovery.h"
+#include "mainwindow/UndoHistory.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -108,8 +109,10 @@ void MainWindow::openStartDatabase()
 
 void MainWindow::ensureCollection()
 {
-    if (!m_collection)
+    if (!m_collection) {
         m_collection = std::make_unique<DBItemCollection>(m_log.get());
+        m_undoHistory->attach(m_collection.get());
+    }
 }
 
 void MainWindow::setUpDiskChanges()
@@ -130,6 +133,7 @@ void MainWindow::discardDatabase()
         m_diskChanges->stop();
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
+    m_undoHistory->clear();
     if (m_collection)
         m_collection->clear();
     // A database another program holds makes only itself read-only: what
@@ -176,6 +180,8 @@ bool MainWindow::LoadItemFile()
 
     m_listView->FillList(m_collection.get());
     m_diskChanges->follow(m_currentFileName, m_collection->fileFingerprint());
+    // Reading a file is no step: the history starts here.
+    m_undoHistory->clear();
 
     const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
     if (m_menus)
@@ -370,6 +376,7 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
             m_recovery->databaseSaved(m_currentFileName);
+            m_undoHistory->markSaved();
             m_collection->setFileName(m_currentFileName);
             setWindowTitle(windowCaption(m_currentFileName));
             m_diskChanges->follow(m_currentFileName, m_collection->fileFingerprint());

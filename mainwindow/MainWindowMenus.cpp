@@ -3,6 +3,7 @@
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "mainwindow/ItemListView.h"
+#include "mainwindow/UndoHistory.h"
 #include "mainwindow/funiQListViewItem.h"
 #include "mainwindow/larkspanwindow.h"
 
@@ -62,6 +63,7 @@ void MainWindowMenus::databaseRead(bool showAll)
 void MainWindowMenus::setWritable(bool writable)
 {
     m_fileSaveAction->setEnabled(writable);
+    m_window->undoHistory()->setWritable(writable);
     if (m_updateLocationsAction)
         m_updateLocationsAction->setEnabled(writable);
 }
@@ -173,6 +175,9 @@ void MainWindowMenus::createEditMenu()
 {
     m_editMenu = m_window->menuBar()->addMenu(tr("&Rediger"));
     m_editMenu->setObjectName(QStringLiteral("editMenu"));
+    m_editMenu->addAction(m_window->undoHistory()->undoAction());
+    m_editMenu->addAction(m_window->undoHistory()->redoAction());
+    m_editMenu->addSeparator();
 
     m_editRecordAction = makeAction(
         byEdition(tr("TOOLTIP_EDIT_FURNITURE"), tr("VistrelEdit"), tr("NumivaxEdit"), tr("QuorvelEdit")),

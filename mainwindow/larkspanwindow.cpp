@@ -12,6 +12,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
+#include "mainwindow/UndoHistory.h"
 #include "output/ListPrinter.h"
 #include "output/ReportDialog.h"
 #include "output/printSelectDataDialog.h"
@@ -102,6 +103,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Loading, saving and exporting a large register show their progress here.
     (new StatusBarProgress(bar))->install();
 
+    m_undoHistory = new UndoHistory(this);
+
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
     connect(m_listView, &ItemListView::message, this, qOverload<const QString &, int>(&MainWindow::message));
@@ -119,6 +122,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     discardDatabase();
+    m_undoHistory->attach(nullptr);
     m_collection.reset();
     m_log.reset();
 }
@@ -184,6 +188,7 @@ bool MainWindow::finishSession()
         return false;
     m_sessionClosed = true;
     discardDatabase();
+    m_undoHistory->attach(nullptr);
     m_collection.reset();
     m_log.reset();
     return true;

@@ -15,6 +15,7 @@ class ItemListView;
 class LogXML;
 class MainWindowMenus;
 class RecentFiles;
+class UndoHistory;
 class QAction;
 class QCloseEvent;
 class QMenu;
@@ -60,6 +61,8 @@ public:
     QIcon pictureIcon() const { return m_pictureIcon; }
     QIcon receiptIcon() const { return m_receiptIcon; }
     QMenu *fileMenu() const;
+    // The open database's undo history (Edit > Undo, Redo).
+    UndoHistory *undoHistory() const { return m_undoHistory; }
 
     // Reads currentFileName into the collection and shows it; false (after
     // the error box, with the start settings reset) when it cannot be read.
@@ -196,6 +199,8 @@ private:
     // Asks before a save replaces a file another program changed; a child.
     DiskChangeGuard *m_diskChanges = nullptr;
     std::unique_ptr<RecentFiles> m_recentFiles;
+    // A child of the window; follows m_collection.
+    UndoHistory *m_undoHistory = nullptr;
     // Built once the list view exists; null before.
     std::unique_ptr<MainWindowMenus> m_menus;
 };

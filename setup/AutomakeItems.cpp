@@ -1,5 +1,6 @@
 #include "setup/AutomakeItems.h"
 
+#include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/StorageCheck.h"
@@ -62,6 +63,7 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
     // The batch gets consecutive numbers, counted on from the highest: the
     // register is looked through once, not once per item.
     int next = highest;
+    const CollectionStep step(*m_collection, tr("oprettelse af %1 varer").arg(m_count));
     for (int made = 0; made < m_count; ++made) {
         auto item = std::make_unique<Item>();
         item->setNumberOfItems(1);

@@ -3,6 +3,7 @@
 #include "barcodes/handlebarcodes.h"
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
+#include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
 #include "database/StorageCheck.h"
 #include "desktop/ExternalViewers.h"
@@ -246,6 +247,10 @@ void setupdialog::SaveSlot()
 {
     if (m_collection->isReadOnly())
         return;
+    // A save that renumbers items is one step of the undo history; one that
+    // renumbers nothing is written to the list's own file and is no change
+    // of the database.
+    const CollectionStep step(*m_collection, tr("ændring af listen"));
     if (!m_changed) {
         // Nothing added or deleted: the save renames the chosen entry, and
         // without one there is nothing to save.

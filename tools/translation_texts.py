@@ -1282,6 +1282,21 @@ TEXTS = {
         "Your changes are still there."),
     "Dine ændringer, der ikke var gemt, er gemt som %1": (
         None, "Endringene dine som ikke var lagret, er lagret som %1", "Your unsaved changes were saved as %1"),
+    # ------------------------------------------------------------ undo, redo
+    # Edit > Undo / Redo with the name of the step; the steps' names.
+    "Fortryd": (None, "Angre", "Undo"),
+    "Fortryd %1": (None, "Angre %1", "Undo %1"),
+    "Gentag": (None, "Gjør om", "Redo"),
+    "Gentag %1": (None, "Gjør om %1", "Redo %1"),
+    "ændring": (None, "endring", "change"),
+    "ændring af '%1'": (None, "endring av '%1'", "change of '%1'"),
+    "kopi af '%1'": (None, "kopi av '%1'", "copy of '%1'"),
+    "tilføjelse af '%1'": (None, "tillegg av '%1'", "addition of '%1'"),
+    "sletning af '%1'": (None, "sletting av '%1'", "delete of '%1'"),
+    "sletning af %1 varer": (None, "sletting av %1 gjenstander", "delete of %1 items"),
+    "import": (None, "import", "import"),
+    "ændring af listen": (None, "endring av listen", "change of the list"),
+    "oprettelse af %1 varer": (None, "oppretting av %1 gjenstander", "creation of %1 items"),
 
 }
 

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="da">
 <context>
+    <name>AutomakeItems</name>
+    <message>
+        <source>oprettelse af %1 varer</source>
+        <translation>oprettelse af %1 varer</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItemsClass</name>
     <message>
         <source>AutomakeItems</source>
@@ -738,6 +745,22 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <source>Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
         <translation>Kvitteringer (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
     </message>
+    <message>
+        <source>ændring af &apos;%1&apos;</source>
+        <translation>ændring af &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>kopi af &apos;%1&apos;</source>
+        <translation>kopi af &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>tilføjelse af &apos;%1&apos;</source>
+        <translation>tilføjelse af &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>sletning af &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1366,6 +1389,14 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <translation>%1 blev ikke gemt:
 %2</translation>
     </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>sletning af &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af %1 varer</source>
+        <translation>sletning af %1 varer</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1476,6 +1507,10 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
     <message>
         <source>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</source>
         <translation>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
     </message>
 </context>
 <context>
@@ -2213,6 +2248,29 @@ En tidligere fil af det navn er uændret.</translation>
     </message>
 </context>
 <context>
+    <name>UndoHistory</name>
+    <message>
+        <source>ændring</source>
+        <translation>ændring</translation>
+    </message>
+    <message>
+        <source>Fortryd %1</source>
+        <translation>Fortryd %1</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Fortryd</translation>
+    </message>
+    <message>
+        <source>Gentag %1</source>
+        <translation>Gentag %1</translation>
+    </message>
+    <message>
+        <source>Gentag</source>
+        <translation>Gentag</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>File: does not exist</source>
@@ -2531,6 +2589,10 @@ Slet &quot;%1&quot;?</translation>
     <message>
         <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
         <translation>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</translation>
+    </message>
+    <message>
+        <source>ændring af listen</source>
+        <translation>ændring af listen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="da">
 <context>
+    <name>AutomakeItems</name>
+    <message>
+        <source>oprettelse af %1 varer</source>
+        <translation>creation of %1 items</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItemsClass</name>
     <message>
         <source>AutomakeItems</source>
@@ -738,6 +745,22 @@ Show the new values: your changes are discarded.</translation>
         <source>Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
         <translation>Receipts (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
     </message>
+    <message>
+        <source>ændring af &apos;%1&apos;</source>
+        <translation>change of &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>kopi af &apos;%1&apos;</source>
+        <translation>copy of &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>tilføjelse af &apos;%1&apos;</source>
+        <translation>addition of &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>delete of &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1366,6 +1389,14 @@ Show the new values: your changes are discarded.</translation>
         <translation>%1 was not saved:
 %2</translation>
     </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>delete of &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af %1 varer</source>
+        <translation>delete of %1 items</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1476,6 +1507,10 @@ Show the new values: your changes are discarded.</translation>
     <message>
         <source>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</source>
         <translation>Placement (S) failed for item %1: there is no inventory number after %2 for the new item</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
     </message>
 </context>
 <context>
@@ -2213,6 +2248,29 @@ An earlier file of that name is unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>UndoHistory</name>
+    <message>
+        <source>ændring</source>
+        <translation>change</translation>
+    </message>
+    <message>
+        <source>Fortryd %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Gentag %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Gentag</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>File: does not exist</source>
@@ -2531,6 +2589,10 @@ Delete &quot;%1&quot;?</translation>
     <message>
         <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
         <translation>The list has changes that are not saved. Save the list first, so that the label carries the location&apos;s saved number.</translation>
+    </message>
+    <message>
+        <source>ændring af listen</source>
+        <translation>change of the list</translation>
     </message>
 </context>
 <context>

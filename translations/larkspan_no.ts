@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="da">
 <context>
+    <name>AutomakeItems</name>
+    <message>
+        <source>oprettelse af %1 varer</source>
+        <translation>oppretting av %1 gjenstander</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItemsClass</name>
     <message>
         <source>AutomakeItems</source>
@@ -738,6 +745,22 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>Kvittering (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
         <translation>Kvitteringer (*.png *.jpg *.jpeg *.pdf *.bmp *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
     </message>
+    <message>
+        <source>ændring af &apos;%1&apos;</source>
+        <translation>endring av &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>kopi af &apos;%1&apos;</source>
+        <translation>kopi av &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>tilføjelse af &apos;%1&apos;</source>
+        <translation>tillegg av &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>sletting av &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -1366,6 +1389,14 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <translation>%1 ble ikke lagret:
 %2</translation>
     </message>
+    <message>
+        <source>sletning af &apos;%1&apos;</source>
+        <translation>sletting av &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>sletning af %1 varer</source>
+        <translation>sletting av %1 gjenstander</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -1476,6 +1507,10 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
     <message>
         <source>Placering (S) mislykkedes for vare %1: der er intet varenummer efter %2 til den nye vare</source>
         <translation>Plassering (S) mislyktes for vare %1: det finnes ikke noe varenummer etter %2 til den nye varen</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
     </message>
 </context>
 <context>
@@ -2213,6 +2248,29 @@ En tidligere fil med det navnet er uendret.</translation>
     </message>
 </context>
 <context>
+    <name>UndoHistory</name>
+    <message>
+        <source>ændring</source>
+        <translation>endring</translation>
+    </message>
+    <message>
+        <source>Fortryd %1</source>
+        <translation>Angre %1</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Angre</translation>
+    </message>
+    <message>
+        <source>Gentag %1</source>
+        <translation>Gjør om %1</translation>
+    </message>
+    <message>
+        <source>Gentag</source>
+        <translation>Gjør om</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>File: does not exist</source>
@@ -2531,6 +2589,10 @@ Slette &quot;%1&quot;?</translation>
     <message>
         <source>Listen har ændringer, der ikke er gemt. Gem listen først, så etiketten får lokationens gemte nummer.</source>
         <translation>Listen har endringer som ikke er lagret. Lagre listen først, så etiketten får lokasjonens lagrede nummer.</translation>
+    </message>
+    <message>
+        <source>ændring af listen</source>
+        <translation>endring av listen</translation>
     </message>
 </context>
 <context>

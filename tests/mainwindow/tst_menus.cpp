@@ -387,7 +387,7 @@ void TestMenus::editionOnlyEntries()
          << "ViewReport";
     QCOMPARE(entries(menu(w, 2)), view);
 
-    QStringList edit { "EditRecord", "EditDelete", "EditSearch" };
+    QStringList edit { "EditUndo", "EditRedo", "-", "EditRecord", "EditDelete", "EditSearch" };
     if (inventory)
         edit << "Precreate items in Quorvel";
     QCOMPARE(entries(menu(w, 1)), edit);
