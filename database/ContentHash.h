@@ -11,14 +11,15 @@
 // of the file, each hashed on its own, so that the hash is the same whether
 // the bytes come in one piece (a file read whole) or in pieces of any size
 // (a file as it is written), and the blocks of a large file in memory can be
-// hashed in two halves at once.
+// hashed in two halves at once. The blocks are small, so that little of what
+// comes in pieces is copied to make whole blocks.
 //
 // The hash is the process's own (it may differ from machine to machine): it
 // is compared only with hashes made in the same run, never stored.
 class ContentHash
 {
 public:
-    static constexpr qsizetype blockSize = qsizetype(1) << 20;
+    static constexpr qsizetype blockSize = qsizetype(1) << 16;
 
     // Takes the next bytes of the file.
     void add(const char *data, qsizetype size);
