@@ -31,10 +31,13 @@ public:
     // The hash of bytes as one whole file.
     static quint64 of(QByteArrayView bytes);
 
-private:
+    // For a reader that hashes the blocks itself as they come in: the hash
+    // of the block at index (the last one may be short), and the file's hash
+    // from the hashes of all its blocks, in order.
     static quint64 ofBlock(const char *data, qsizetype size, qsizetype index);
     static quint64 combine(const std::vector<quint64> &blocks, qint64 size);
 
+private:
     std::vector<quint64> m_blocks;
     // The start of a block not yet whole.
     QByteArray m_partial;
