@@ -48,6 +48,11 @@ void ProgressScope::look(qint64 done)
     g_sink->advanced(done);
 }
 
+bool ProgressScope::isRunning()
+{
+    return g_active;
+}
+
 void ProgressScope::setSink(Sink *sink)
 {
     g_sink = sink;

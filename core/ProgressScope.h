@@ -36,6 +36,11 @@ public:
             look(done);
     }
 
+    // Whether a piece of work is running: the sink may let events through
+    // meanwhile, and what reacts to them must not take the register from
+    // under the work.
+    static bool isRunning();
+
     // The sink of the process (not owned; null for none).
     static void setSink(Sink *sink);
     static Sink *sink();

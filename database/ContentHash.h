@@ -11,14 +11,15 @@
 // of the file, each hashed on its own, so that the hash is the same whether
 // the bytes come in one piece (a file read whole) or in pieces of any size
 // (a file as it is written), and the blocks of a large file in memory can be
-// hashed in two halves at once.
+// hashed in two halves at once. The blocks are small, so that little of what
+// comes in pieces is copied to make whole blocks.
 //
 // The hash is the process's own (it may differ from machine to machine): it
 // is compared only with hashes made in the same run, never stored.
 class ContentHash
 {
 public:
-    static constexpr qsizetype blockSize = qsizetype(1) << 20;
+    static constexpr qsizetype blockSize = qsizetype(1) << 16;
 
     // Takes the next bytes of the file.
     void add(const char *data, qsizetype size);
@@ -30,10 +31,13 @@ public:
     // The hash of bytes as one whole file.
     static quint64 of(QByteArrayView bytes);
 
-private:
+    // For a reader that hashes the blocks itself as they come in: the hash
+    // of the block at index (the last one may be short), and the file's hash
+    // from the hashes of all its blocks, in order.
     static quint64 ofBlock(const char *data, qsizetype size, qsizetype index);
     static quint64 combine(const std::vector<quint64> &blocks, qint64 size);
 
+private:
     std::vector<quint64> m_blocks;
     // The start of a block not yet whole.
     QByteArray m_partial;

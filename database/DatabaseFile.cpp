@@ -158,60 +158,90 @@ bool readAt(int handle, qint64 offset, char *to, qint64 size)
     return true;
 }
 
+// Reads [from, to) of the open file into bytes in pieces of a few hash blocks,
+// hashing each block into blocks while it is still in the processor's cache;
+// from is the start of a block.
+bool readAndHash(int handle, QByteArray &bytes, qint64 from, qint64 to, std::vector<quint64> &blocks)
+{
+    constexpr qint64 piece = 4 * ContentHash::blockSize;
+    for (qint64 at = from; at < to; at += piece) {
+        const qint64 size = std::min(piece, to - at);
+        if (!readAt(handle, at, bytes.data() + at, size))
+            return false;
+        for (qint64 block = at; block < at + size; block += ContentHash::blockSize) {
+            blocks[std::size_t(block / ContentHash::blockSize)] = ContentHash::ofBlock(bytes.constData() + block,
+                qsizetype(std::min<qint64>(ContentHash::blockSize, to - block)),
+                qsizetype(block / ContentHash::blockSize));
+        }
+    }
+    return true;
+}
+
 // A large file is read in two halves at once: the system's copying of the
 // bytes is a good part of a load's time. Both halves come from the one open
-// file, so a file put in its place meanwhile is never half read.
+// file, so a file put in its place meanwhile is never half read; each half
+// hashes its blocks as they come (ContentHash).
 // False when it was not read that way (the caller reads it the usual way).
-bool readInTwoHalves(QFile &file, qint64 size, QByteArray &bytes)
+bool readInTwoHalves(QFile &file, qint64 size, QByteArray &bytes, quint64 &hash)
 {
     const int handle = file.handle();
     if (handle < 0)
         return false;
     bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+    const qint64 blockCount = (size + ContentHash::blockSize - 1) / ContentHash::blockSize;
+    std::vector<quint64> blocks(std::size_t(blockCount), 0);
+    // The halves part at the start of a block.
+    const qint64 half = blockCount / 2 * ContentHash::blockSize;
     bool firstRead = false;
     bool secondRead = false;
     Parallel::run(
-        qsizetype(size / bytesPerLine), [&] { firstRead = readAt(handle, 0, bytes.data(), size / 2); },
+        qsizetype(size / bytesPerLine), [&] { firstRead = readAndHash(handle, bytes, 0, half, blocks); },
         [&] {
             if (betweenHalvesPause())
                 betweenHalvesPause()();
             MemoryShortage::pass(MemoryShortage::FileBytes);
-            secondRead = readAt(handle, size / 2, bytes.data() + size / 2, size - size / 2);
+            secondRead = readAndHash(handle, bytes, half, size, blocks);
         });
     // A file that grew meanwhile has more to read than the halves took.
     char more;
-    return firstRead && secondRead && ::pread(handle, &more, 1, off_t(size)) == 0;
+    if (!firstRead || !secondRead || ::pread(handle, &more, 1, off_t(size)) != 0)
+        return false;
+    hash = ContentHash::combine(blocks, size);
+    return true;
 }
 #endif
 
-// The whole file of one version, to be parsed from memory.
-bool readOneVersion(const QString &path, QByteArray &bytes)
+// The whole file of one version, to be parsed from memory, and its hash.
+bool readOneVersion(const QString &path, QByteArray &bytes, quint64 &hash)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
 #ifdef Q_OS_UNIX
     const qint64 size = file.size();
-    if (size < std::numeric_limits<qsizetype>::max() && readInTwoHalves(file, size, bytes))
+    if (size < std::numeric_limits<qsizetype>::max() && readInTwoHalves(file, size, bytes, hash))
         return true;
     if (!file.seek(0))
         return false;
 #endif
     bytes = file.readAll();
+    hash = ContentHash::of(bytes);
     return file.error() == QFileDevice::NoError;
 }
 
-// The whole file, as one version of it, and the stamp of that version: a
+// The whole file, as one version of it, and that version's fingerprint: a
 // file that another program saved over while it was read (in place, or by
 // putting a new file at its path) is read again, so the register is never
 // part one version and part the next.
-bool readWholeFile(const QString &path, QByteArray &bytes, FileFingerprint &stamp)
+bool readWholeFile(const QString &path, QByteArray &bytes, FileFingerprint &fingerprint)
 {
     constexpr int attempts = 5;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        stamp = FileFingerprint::stampOf(path);
-        if (!readOneVersion(path, bytes))
+        const FileFingerprint stamp = FileFingerprint::stampOf(path);
+        quint64 hash = 0;
+        if (!readOneVersion(path, bytes, hash))
             return false;
+        fingerprint = stamp.withContents(hash, bytes.size());
         if (FileFingerprint::stampOf(path).sameStamp(stamp))
             return true;
     }
@@ -342,12 +372,12 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
 
     try {
         QByteArray bytes;
-        FileFingerprint stamp;
-        if (!readWholeFile(path, bytes, stamp))
+        FileFingerprint fingerprint;
+        if (!readWholeFile(path, bytes, fingerprint))
             return finish(false);
         // What the file was when it was read, to tell later whether another
         // program changed it since.
-        collection.setFileFingerprint(stamp.withContents(ContentHash::of(bytes), bytes.size()));
+        collection.setFileFingerprint(fingerprint);
         DatabaseReader reader(bytes);
         items.reserve(std::size_t(reader.lineCountEstimate()));
         ProgressScope progress(QCoreApplication::translate("DBItemCollection", "Indlæser databasen"), bytes.size());

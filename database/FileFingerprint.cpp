@@ -62,7 +62,7 @@ FileFingerprint FileFingerprint::ofFile(const QString &path)
         if (before.isNull() || !file.open(QIODevice::ReadOnly))
             return {};
         ContentHash hash;
-        QByteArray block(ContentHash::blockSize, Qt::Uninitialized);
+        QByteArray block(16 * ContentHash::blockSize, Qt::Uninitialized);
         for (;;) {
             const qint64 got = file.read(block.data(), block.size());
             if (got < 0)

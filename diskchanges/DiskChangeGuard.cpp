@@ -1,5 +1,6 @@
 #include "diskchanges/DiskChangeGuard.h"
 
+#include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseVersions.h"
 #include "desktop/MessageBox.h"
@@ -11,7 +12,8 @@
 
 namespace {
 
-// While another modal window is up, the file is looked at again this often.
+// While another modal window is up or work is running, the file is looked
+// at again this often.
 constexpr int modalRetryMilliseconds = 1000;
 
 QString absolute(const QString &path)
@@ -126,9 +128,10 @@ void DiskChangeGuard::checkNow()
         m_pending = true;
         return;
     }
-    // A question on top of another dialog (the item dialog, a file dialog)
-    // could take the database from under it: it waits until that is closed.
-    if (QApplication::activeModalWidget()) {
+    // A question on top of another dialog (the item dialog, a file dialog),
+    // or in the middle of an export or a print that shows its progress,
+    // could take the database from under it: it waits until they are done.
+    if (QApplication::activeModalWidget() || ProgressScope::isRunning()) {
         m_settle.start(modalRetryMilliseconds);
         return;
     }

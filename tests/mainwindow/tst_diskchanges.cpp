@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 #include "TestWorld.h"
 #include "core/Edition.h"
+#include "core/ProgressScope.h"
 #include "database/DBItemCollection.h"
 #include "database/DatabaseVersions.h"
 #include "database/FileFingerprint.h"
@@ -466,6 +467,20 @@ void TestDiskChanges::eventsWhileHeldGiveOneQuestion()
     QCOMPARE(reloads, 1);
     settle();
     QCOMPARE(world.boxes.shown().size(), 1);
+
+    // Work that shows its progress lets events through; the question waits
+    // for its end.
+    guard.follow(file, FileFingerprint::ofFile(file));
+    {
+        const ProgressScope work(QStringLiteral("Eksporterer"), 100);
+        addTheirLine(file);
+        QTRY_VERIFY(fileEvents.count() > 3);
+        settle();
+        QCOMPARE(world.boxes.shown().size(), 1);
+    }
+    MessageBox::queueAnswerIndex(1);
+    QTRY_COMPARE(world.boxes.shown().size(), 2);
+    QCOMPARE(reloads, 1);
 }
 
 // The window's fingerprint of its file, at load and at each save, is that of
