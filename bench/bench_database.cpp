@@ -6,6 +6,8 @@
 // With copy, the generated database file is also copied there (for
 // bench/compare_sqlite.sh, which reads the same rows into sqlite3).
 //
+// Each save keeps the file it replaces as a version, two of them at most.
+//
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
 
@@ -13,6 +15,7 @@
 #include "desktop/MessageBox.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/DatabaseVersions.h"
 #include "database/Item.h"
 
 #include <QCoreApplication>
@@ -196,6 +199,7 @@ int main(int argc, char **argv)
     setEdition(OstranaEdition);
     Settings::applyIdentity();
     Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
+    Settings().setValue(DatabaseVersions::keepKey(), 2);
     MessageBox::setRecording(true);
 
     const QString path = dir.filePath(QStringLiteral("bench.inb"));
@@ -247,7 +251,9 @@ int main(int argc, char **argv)
 
         cpu = cpuSeconds();
         timer.restart();
-        if (!collection.SaveToFileAsAscii(savePath)) {
+        // Saved as the user's save does: from the second round on the file
+        // replaced stays as a version, and from the fourth the oldest goes.
+        if (!collection.SaveToFileAsAscii(savePath, true)) {
             std::fprintf(stderr, "save failed\n");
             return 1;
         }
@@ -258,6 +264,7 @@ int main(int argc, char **argv)
             round + 1, loads.back(), loadCpu.back(), saves.back(), saveCpu.back(), floors.back(),
             heaps.back() / 1048576.0, rssDeltas.back() / 1048576.0);
     }
+    std::printf("versions kept: %d\n", int(DatabaseVersions(savePath).versions().size()));
     if (QFile(path).size() != QFile(savePath).size())
         std::printf("warning: the saved file differs in size from the loaded one\n");
     std::printf("peak RSS %.0f MB\n", statusValue("VmHWM") / 1048576.0);

@@ -159,7 +159,8 @@ public:
 
     // The database file.
     bool LoadFromAsciiFile(const QString &path);
-    bool SaveToFileAsAscii(const QString &path);
+    // With keepReplaced, the file replaced stays as a version of the database.
+    bool SaveToFileAsAscii(const QString &path, bool keepReplaced = false);
     int formatLevel() const { return m_formatLevel; }
     // The reader's way in: appends the items read from a database file, in
     // their order, and takes the file's format level. Loading is no change

@@ -318,7 +318,9 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName);
+    // The database's own file keeps what it replaces as a version; a backup
+    // (setCurrentFileName false) is a copy elsewhere and keeps none.
+    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName, setCurrentFileName);
     if (m_log)
         m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveToFileAsAscii()"));
 
