@@ -119,7 +119,7 @@ void MainWindow::discardDatabase()
     showLockedState(false);
 }
 
-bool MainWindow::LoadItemFile()
+bool MainWindow::LoadItemFile(const QString &readFrom)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();
@@ -130,7 +130,7 @@ bool MainWindow::LoadItemFile()
     bool loaded = false;
     {
         WaitCursor wait;
-        loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
+        loaded = m_collection->LoadFromAsciiFile(readFrom.isEmpty() ? m_currentFileName : readFrom);
     }
     if (!loaded) {
         // The next start opens the demo database. The file itself is left
