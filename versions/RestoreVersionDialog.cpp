@@ -78,7 +78,8 @@ void RestoreVersionDialog::startCounting()
             const qint64 count = DatabaseVersions::countDataLines(paths.at(row), &m_stopCounting);
             if (m_stopCounting)
                 return;
-            QMetaObject::invokeMethod(this, [this, row, count] { showCount(row, count); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, row, count] { showCount(row, count); }, Qt::QueuedConnection);
         }
     });
     m_counter->setParent(this);

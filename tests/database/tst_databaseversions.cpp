@@ -148,8 +148,7 @@ private slots:
         QStringList listed;
         for (const DatabaseVersions::Version &version : DatabaseVersions(databasePath()).versions())
             listed.append(QFileInfo(version.path).fileName());
-        QCOMPARE(listed,
-            (QStringList { names.at(2), names.at(0), names.at(3), names.at(4), names.at(1) }));
+        QCOMPARE(listed, (QStringList { names.at(2), names.at(0), names.at(3), names.at(4), names.at(1) }));
 
         // A version held (being restored) stays however few are kept.
         DatabaseVersions::hold(versions.filePath(names.at(1)));
@@ -162,15 +161,18 @@ private slots:
     {
         const QDir versions(versionsFolder());
         QVERIFY(QDir().mkpath(versions.path()));
-        const QDateTime when = QDateTime::fromString(QStringLiteral("2026-12-09 17.03.12"), QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+        const QDateTime when
+            = QDateTime::fromString(QStringLiteral("2026-12-09 17.03.12"), QStringLiteral("yyyy-MM-dd HH.mm.ss"));
         const DatabaseVersions database(databasePath());
         QCOMPARE(QFileInfo(database.newVersionPath(when)).fileName(), QStringLiteral("Hjem 2026-12-09 17.03.12.inb"));
         QVERIFY(TestSupport::writeFile(versions.filePath(QStringLiteral("Hjem 2026-12-09 17.03.12.inb")), "x"));
-        QCOMPARE(QFileInfo(database.newVersionPath(when)).fileName(), QStringLiteral("Hjem 2026-12-09 17.03.12 (2).inb"));
+        QCOMPARE(
+            QFileInfo(database.newVersionPath(when)).fileName(), QStringLiteral("Hjem 2026-12-09 17.03.12 (2).inb"));
         // The oldest ones of that second were removed: the next is still the newest.
         QVERIFY(QFile::remove(versions.filePath(QStringLiteral("Hjem 2026-12-09 17.03.12.inb"))));
         QVERIFY(TestSupport::writeFile(versions.filePath(QStringLiteral("Hjem 2026-12-09 17.03.12 (3).inb")), "x"));
-        QCOMPARE(QFileInfo(database.newVersionPath(when)).fileName(), QStringLiteral("Hjem 2026-12-09 17.03.12 (4).inb"));
+        QCOMPARE(
+            QFileInfo(database.newVersionPath(when)).fileName(), QStringLiteral("Hjem 2026-12-09 17.03.12 (4).inb"));
     }
 
     void dataLinesAreCounted_data()
@@ -182,8 +184,8 @@ private slots:
         QTest::newRow("header only") << header + "\r\n" << qint64(0);
         QTest::newRow("three lines") << header + "\r\na;\r\nb;\r\nc;\r\n" << qint64(3);
         QTest::newRow("no line end at the end") << header + "\na;\nb;" << qint64(2);
-        QTest::newRow("blank lines and a second header")
-            << header + "\r\n\r\na;\r\n\n" + header + "\r\nb;\r\n\r\n" << qint64(2);
+        QTest::newRow("blank lines and a second header") << header + "\r\n\r\na;\r\n\n" + header + "\r\nb;\r\n\r\n"
+                                                         << qint64(2);
         QByteArray large = header + "\r\n";
         const QByteArray line = QByteArray(150, 'x') + ";\r\n";
         for (int i = 0; i < 60000; ++i)
@@ -245,8 +247,8 @@ private slots:
             QCOMPARE(boxes.count(), 1);
             QCOMPARE(boxes.last().kind, MessageBox::Warning);
             QCOMPARE(versionNotices(boxes).size(), 1);
-            QVERIFY2(boxes.last().text.contains(QDir::toNativeSeparators(versionsFolder())),
-                qPrintable(boxes.last().text));
+            QVERIFY2(
+                boxes.last().text.contains(QDir::toNativeSeparators(versionsFolder())), qPrintable(boxes.last().text));
         } else {
             // The save itself fails as it always has; no word of versions.
             QCOMPARE(boxes.count(), 2);

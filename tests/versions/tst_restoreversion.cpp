@@ -150,7 +150,9 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(versionList(dialog)->topLevelItemCount(), 0);
         QVERIFY(!button(dialog, "restoreButton")->isEnabled());
-        QVERIFY(dialog->findChild<QLabel *>(QStringLiteral("introLabel"))->text().startsWith(QStringLiteral("Der er ingen")));
+        QVERIFY(dialog->findChild<QLabel *>(QStringLiteral("introLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("Der er ingen")));
         QTest::mouseClick(button(dialog, "closeButton"), Qt::LeftButton);
         QTRY_VERIFY(!w.findChild<RestoreVersionDialog *>());
 
@@ -171,7 +173,8 @@ private slots:
             const QFileInfo version(versions.at(row).path);
             QTRY_COMPARE(list->topLevelItem(row)->text(1), QString::number(row + 1));
             QCOMPARE(list->topLevelItem(row)->text(2), QLocale().formattedDataSize(replaced.at(row).size()));
-            QVERIFY2(list->topLevelItem(row)->text(0).endsWith(version.lastModified().toString(QStringLiteral("HH:mm:ss"))),
+            QVERIFY2(
+                list->topLevelItem(row)->text(0).endsWith(version.lastModified().toString(QStringLiteral("HH:mm:ss"))),
                 qPrintable(list->topLevelItem(row)->text(0)));
         }
         QCOMPARE(dialog->selectedVersion(), versions.at(0).path);
