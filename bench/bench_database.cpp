@@ -6,7 +6,8 @@
 // With copy, the generated database file is also copied there (for
 // bench/compare_sqlite.sh, which reads the same rows into sqlite3).
 //
-// Each save keeps the file it replaces as a version, two of them at most.
+// Each save keeps the file it replaces as a version, two of them at most
+// (BENCH_VERSIONS_KEEP=n keeps n; 0 none, as a save without versions).
 //
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
@@ -199,7 +200,8 @@ int main(int argc, char **argv)
     setEdition(OstranaEdition);
     Settings::applyIdentity();
     Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
-    Settings().setValue(DatabaseVersions::keepKey(), 2);
+    const char *keep = std::getenv("BENCH_VERSIONS_KEEP");
+    Settings().setValue(DatabaseVersions::keepKey(), keep ? std::atoi(keep) : 2);
     MessageBox::setRecording(true);
 
     const QString path = dir.filePath(QStringLiteral("bench.inb"));
