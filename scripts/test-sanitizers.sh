@@ -13,10 +13,12 @@ root=$(pwd)
 
 # The tests of the code that runs on more than one thread: reading, writing
 # and saving the database, the lock, the collection's search, the list's sort,
-# the exports and the helper that splits the work. Only these are built and
-# run under ThreadSanitizer.
+# the exports, the helper that splits the work, and the versions (their
+# removal and their count run on threads of their own). Only these are built
+# and run under ThreadSanitizer.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
-  filefailures lockfile collection itemsearch itemlistsort export exportcommands)
+  filefailures lockfile collection itemsearch itemlistsort export exportcommands
+  databaseversions restoreversion)
 
 kind=${1:-}
 [ $# -gt 0 ] && shift

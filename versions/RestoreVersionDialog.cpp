@@ -6,8 +6,9 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
-#include <QThread>
 #include <QTreeWidgetItem>
+
+#include <system_error>
 
 namespace {
 
@@ -46,8 +47,8 @@ RestoreVersionDialog::~RestoreVersionDialog()
 {
     // The count stops at its next block of bytes.
     m_stopCounting = true;
-    if (m_counter)
-        m_counter->wait();
+    if (m_counter.joinable())
+        m_counter.join();
 }
 
 void RestoreVersionDialog::fill()
@@ -73,17 +74,21 @@ void RestoreVersionDialog::startCounting()
     if (m_paths.isEmpty())
         return;
     const QStringList paths = m_paths;
-    m_counter = QThread::create([this, paths] {
+    const auto count = [this, paths] {
         for (int row = 0; row < paths.size(); ++row) {
-            const qint64 count = DatabaseVersions::countDataLines(paths.at(row), &m_stopCounting);
+            const qint64 lines = DatabaseVersions::countDataLines(paths.at(row), &m_stopCounting);
             if (m_stopCounting)
                 return;
             QMetaObject::invokeMethod(
-                this, [this, row, count] { showCount(row, count); }, Qt::QueuedConnection);
+                this, [this, row, lines] { showCount(row, lines); }, Qt::QueuedConnection);
         }
-    });
-    m_counter->setParent(this);
-    m_counter->start(QThread::LowPriority);
+    };
+    try {
+        m_counter = std::thread(count);
+    } catch (const std::system_error &) {
+        // No thread to be had: the counts come before the dialog shows.
+        count();
+    }
 }
 
 void RestoreVersionDialog::showCount(int row, qint64 count)

@@ -7,8 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
-
-class QThread;
+#include <thread>
 
 // The earlier versions of the open database (DatabaseVersions), newest first,
 // with the time each was saved, its number of items and its size. Restore
@@ -41,5 +40,5 @@ private:
 
     QStringList m_paths;
     std::atomic<bool> m_stopCounting { false };
-    QThread *m_counter = nullptr;
+    std::thread m_counter;
 };
