@@ -6,6 +6,9 @@
 // With copy, the generated database file is also copied there (for
 // bench/compare_sqlite.sh, which reads the same rows into sqlite3).
 //
+// Each save keeps the file it replaces as a version, two of them at most
+// (BENCH_VERSIONS_KEEP=n keeps n; 0 none, as a save without versions).
+//
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
 
@@ -13,6 +16,7 @@
 #include "desktop/MessageBox.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/DatabaseVersions.h"
 #include "database/Item.h"
 
 #include <QCoreApplication>
@@ -196,6 +200,8 @@ int main(int argc, char **argv)
     setEdition(OstranaEdition);
     Settings::applyIdentity();
     Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
+    const char *keep = std::getenv("BENCH_VERSIONS_KEEP");
+    Settings().setValue(DatabaseVersions::keepKey(), keep ? std::atoi(keep) : 2);
     MessageBox::setRecording(true);
 
     const QString path = dir.filePath(QStringLiteral("bench.inb"));
@@ -247,7 +253,9 @@ int main(int argc, char **argv)
 
         cpu = cpuSeconds();
         timer.restart();
-        if (!collection.SaveToFileAsAscii(savePath)) {
+        // Saved as the user's save does: from the second round on the file
+        // replaced stays as a version, and from the fourth the oldest goes.
+        if (!collection.SaveToFileAsAscii(savePath, true)) {
             std::fprintf(stderr, "save failed\n");
             return 1;
         }
@@ -258,6 +266,7 @@ int main(int argc, char **argv)
             round + 1, loads.back(), loadCpu.back(), saves.back(), saveCpu.back(), floors.back(),
             heaps.back() / 1048576.0, rssDeltas.back() / 1048576.0);
     }
+    std::printf("versions kept: %d\n", int(DatabaseVersions(savePath).versions().size()));
     if (QFile(path).size() != QFile(savePath).size())
         std::printf("warning: the saved file differs in size from the loaded one\n");
     std::printf("peak RSS %.0f MB\n", statusValue("VmHWM") / 1048576.0);

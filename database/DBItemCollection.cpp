@@ -213,9 +213,9 @@ bool DBItemCollection::LoadFromAsciiFile(const QString &path)
     return DatabaseFile::load(*this, path);
 }
 
-bool DBItemCollection::SaveToFileAsAscii(const QString &path)
+bool DBItemCollection::SaveToFileAsAscii(const QString &path, bool keepReplaced)
 {
-    return DatabaseFile::save(*this, path);
+    return DatabaseFile::save(*this, path, keepReplaced);
 }
 
 void DBItemCollection::adoptLoaded(std::vector<std::unique_ptr<Item>> items, int formatLevel)

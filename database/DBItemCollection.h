@@ -160,7 +160,8 @@ public:
 
     // The database file.
     bool LoadFromAsciiFile(const QString &path);
-    bool SaveToFileAsAscii(const QString &path);
+    // With keepReplaced, the file replaced stays as a version of the database.
+    bool SaveToFileAsAscii(const QString &path, bool keepReplaced = false);
     int formatLevel() const { return m_formatLevel; }
     // The file the collection was last read from or written to, as it was
     // then (null before the first); a failed save leaves it as it was.

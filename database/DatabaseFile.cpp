@@ -9,9 +9,11 @@
 #include "database/DBItemCollection.h"
 #include "database/DatabaseReader.h"
 #include "database/ContentHash.h"
+#include "database/DatabaseVersions.h"
 #include "database/DatabaseWriter.h"
 #include "database/FileFingerprint.h"
 #include "database/Item.h"
+#include "database/ReplacedVersion.h"
 #include "database/SaveTarget.h"
 #include "database/StorageCheck.h"
 
@@ -437,7 +439,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
     }
 }
 
-bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
+bool DatabaseFile::save(DBItemCollection &collection, const QString &path, bool keepReplaced)
 {
     if (refusedAsReadOnly(collection))
         return false;
@@ -481,12 +483,17 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path)
             tellSaveFailed(path, reason);
             return false;
         }
+        // The file replaced stays as a version, made just before the commit.
+        ReplacedVersion replaced(path, keepReplaced ? DatabaseVersions::keepSetting() : -1);
+        replaced.keep();
         if (!target.commit()) {
+            replaced.commitFailed();
             closeLog();
             tellSaveFailed(path, target.errorString());
             return false;
         }
         collection.setFileFingerprint(FileFingerprint::stampOf(path).withContents(hash.result(), hash.size()));
+        replaced.committed();
         // The log names the items of a save that is in the file, and only those.
         if (logging(log)) {
             for (const Item *item : collection.items())

@@ -21,8 +21,10 @@ public:
     static bool load(DBItemCollection &collection, const QString &path);
     // Writes the whole collection, sorted by group. The old file stays whole
     // until the new one is complete; false when refused or not written (the
-    // user is told why).
-    static bool save(DBItemCollection &collection, const QString &path);
+    // user is told why). With keepReplaced, the file the save replaces stays
+    // as a version of the database (see ReplacedVersion), as many as the
+    // setting keeps.
+    static bool save(DBItemCollection &collection, const QString &path, bool keepReplaced = false);
 
     // The header line the running edition writes, without its line end.
     static QByteArray headerLine();

@@ -141,7 +141,7 @@ void MainWindow::discardDatabase()
     showLockedState(false);
 }
 
-bool MainWindow::LoadItemFile()
+bool MainWindow::LoadItemFile(const QString &readFrom)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();
@@ -153,7 +153,7 @@ bool MainWindow::LoadItemFile()
     const DiskChangeGuard::Hold hold(*m_diskChanges);
     {
         WaitCursor wait;
-        loaded = m_collection->LoadFromAsciiFile(m_currentFileName);
+        loaded = m_collection->LoadFromAsciiFile(readFrom.isEmpty() ? m_currentFileName : readFrom);
     }
     if (!loaded) {
         // The next start opens the demo database. The file itself is left
@@ -361,7 +361,9 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName);
+    // The database's own file keeps what it replaces as a version; a backup
+    // (setCurrentFileName false) is a copy elsewhere and keeps none.
+    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName, setCurrentFileName);
     if (m_log)
         m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveToFileAsAscii()"));
 

@@ -66,6 +66,12 @@ void MainWindowMenus::setWritable(bool writable)
     m_window->undoHistory()->setWritable(writable);
     if (m_updateLocationsAction)
         m_updateLocationsAction->setEnabled(writable);
+    enableRestore();
+}
+
+void MainWindowMenus::enableRestore()
+{
+    m_restoreVersionAction->setEnabled(m_window->canRestoreVersion());
 }
 
 void MainWindowMenus::retitle()
@@ -140,6 +146,15 @@ void MainWindowMenus::createFileMenu()
     m_fileBackupAction = makeAction(tr("BACKUP..."), QStringLiteral("FileBackup"), QKeySequence(), QIcon(),
         &MainWindow::Backup, tr("HELP_TEXT_FILE_BACKUP"));
     m_fileMenu->addAction(m_fileBackupAction);
+    m_restoreVersionAction = makeAction(tr("Gendan en tidligere version..."), QStringLiteral("FileRestoreVersion"),
+        QKeySequence(), QIcon(), &MainWindow::RestoreVersion,
+        tr("Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet."));
+    m_fileMenu->addAction(m_restoreVersionAction);
+    // The entry follows the database's name, which the caption shows, and
+    // whether it may be written.
+    QObject::connect(m_window, &QWidget::windowTitleChanged, m_restoreVersionAction, [this] { enableRestore(); });
+    QObject::connect(m_fileMenu, &QMenu::aboutToShow, m_restoreVersionAction, [this] { enableRestore(); });
+    enableRestore();
     m_fileMenu->addSeparator();
 
     m_fileSaveAsHtmlAction = makeAction(

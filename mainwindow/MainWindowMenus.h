@@ -38,8 +38,11 @@ public:
     // Enables the Print entry once a database has been read, and sets the
     // show-all switch.
     void databaseRead(bool showAll);
-    // Save and the location update are for a database the program may write.
+    // Save, the location update and the restore of an earlier version are
+    // for a database the program may write.
     void setWritable(bool writable);
+    // Restore an earlier version is for a database with a file name.
+    void enableRestore();
     // Renames the Setup entries of the location, group and supplier lists
     // after the open database's column titles, and gives the About entry the
     // edition's text.
@@ -78,6 +81,7 @@ private:
     QAction *m_fileSaveAction = nullptr;
     QAction *m_fileSaveAsAction = nullptr;
     QAction *m_fileBackupAction = nullptr;
+    QAction *m_restoreVersionAction = nullptr;
     QAction *m_fileSaveAsHtmlAction = nullptr;
     QAction *m_fileSaveAsXmlAction = nullptr;
     QAction *m_fileSaveSettingsAction = nullptr;

@@ -28,8 +28,8 @@ QString windowCaption(const QString &fileName);
 // The program's one top-level window. It owns the item collection of the run,
 // the event log and the list view in its centre, and decides which database
 // file is open: the start database, New, Open, the recent files, Save, Save
-// As and Backup, with the save question before a database with unsaved
-// changes is closed or replaced.
+// As, Backup and the restore of an earlier version, with the save question
+// before a database with unsaved changes is closed or replaced.
 //
 // The menus and toolbars are built by MainWindowMenus and the recent files kept
 // by RecentFiles; the document commands are in MainWindowDocuments.cpp.
@@ -66,7 +66,9 @@ public:
 
     // Reads currentFileName into the collection and shows it; false (after
     // the error box, with the start settings reset) when it cannot be read.
-    bool LoadItemFile();
+    // With readFrom, the items are read from that file (an earlier version)
+    // and the database keeps its name.
+    bool LoadItemFile(const QString &readFrom = QString());
     // Asks whether to save unsaved changes; false when the user cancelled or
     // the changes could not be saved, so the caller must keep the database.
     bool askToSaveChanges();
@@ -76,6 +78,9 @@ public:
     // Asks for a new name and saves under it like SaveAs; false when the
     // dialog was cancelled or the file was not written.
     bool saveDatabaseAs();
+    // Whether File > Restore an earlier version applies: a database with a
+    // file name that the program may write (MainWindowVersions.cpp).
+    bool canRestoreVersion() const;
 
     // A generated file's path: the name with ".xml" or ".htm" in the folder
     // of generated pages (the "AppData" environment variable, otherwise the
@@ -100,6 +105,7 @@ public slots:
     void Save() { Save(true); }
     void SaveAs();
     void Backup();
+    void RestoreVersion();
     // Exports (MainWindowExport.cpp). An empty name is the database file's
     // name with ".htm" or ".xml" appended.
     void SaveAsHTML();
@@ -159,6 +165,8 @@ protected:
 
 private:
     void openStartDatabase();
+    // Opens the version in place of the database, after the save question.
+    void restoreVersion(const QString &versionPath);
     void refreshDocumentState();
     void setLanguage(const QString &code);
     // Drops the open database: the list's rows, then the items, then the lock.

@@ -2,6 +2,7 @@
 
 #include "core/Edition.h"
 #include "core/Settings.h"
+#include "database/DatabaseVersions.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/FileDialog.h"
 #include "help/HelpTopics.h"
@@ -24,6 +25,8 @@ CommonSetup::CommonSetup(QWidget *parent, const QString &name, bool modal, Qt::W
     PicturePathLineEdit->setText(m_picturePath);
     ReceiptPathLineEdit->setText(m_receiptPath);
     DocumentPathLineEdit->setText(m_documentPath);
+    VersionsKeepSpinBox->setRange(0, DatabaseVersions::maximumKeep);
+    VersionsKeepSpinBox->setValue(DatabaseVersions::keepSetting());
 
     if (isNumivax()) {
         PicturePathLabel->setText(tr("NUMIVAX_FRONT_PICTURE_PATH"));
@@ -76,6 +79,7 @@ void CommonSetup::Apply()
         settings.setValue(QStringLiteral("ReceiptPath"), m_receiptPath);
     if (!m_documentPath.isEmpty())
         settings.setValue(QStringLiteral("DocumentPath"), m_documentPath);
+    settings.setValue(DatabaseVersions::keepKey(), VersionsKeepSpinBox->value());
 }
 
 void CommonSetup::accept()

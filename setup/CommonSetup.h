@@ -8,8 +8,9 @@ class QLineEdit;
 
 // The start folders of the item dialog's file choosers for pictures,
 // receipts and documents, kept as "PicturePath", "ReceiptPath" and
-// "DocumentPath". Typed folders reach the settings only on Apply or OK; an
-// emptied field keeps the stored folder.
+// "DocumentPath", and how many earlier versions of the database a save keeps
+// ("Versions/Keep", see DatabaseVersions). Typed folders and the number reach
+// the settings only on Apply or OK; an emptied field keeps the stored folder.
 class CommonSetup : public CommonSetupBase
 {
     Q_OBJECT

@@ -11,7 +11,8 @@ own folder and of the folders below it, never of a folder above it:
     help, output        help pages; exports and printing
     itemdialog          the item dialog
     barcodes            labels and the scanner import
-    setup               the setup dialogs (they print location labels)
+    setup, versions     the setup dialogs (they print location labels); the
+                        earlier versions of the database
     recovery            the recovery file of the unsaved changes
     diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
@@ -35,7 +36,7 @@ LAYERS = [
     ["output"],
     ["itemdialog"],
     ["barcodes"],
-    ["setup"],
+    ["setup", "versions"],
     ["recovery"],
     ["diskchanges"],
     ["mainwindow"],

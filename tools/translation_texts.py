@@ -1297,6 +1297,65 @@ TEXTS = {
     "import": (None, "import", "import"),
     "ændring af listen": (None, "endring av listen", "change of the list"),
     "oprettelse af %1 varer": (None, "oppretting av %1 gjenstander", "creation of %1 items"),
+    # --------------------------------------------------------------- versions
+    # the file a save replaces, kept as a version; restoring one
+    "Filen kunne ikke få et navn i mappen med versioner.": (
+        None, "Filen kunne ikke få et navn i mappen med versjoner.",
+        "The file could not be given a name in the versions folder."),
+    "Mappen kunne ikke oprettes.": (None, "Mappen kunne ikke opprettes.", "The folder could not be created."),
+    "Databasefilen er flyttet": (None, "Databasefilen er flyttet", "The database file was moved"),
+    "Den hidtidige databasefil kunne ikke flyttes tilbage til %1:\n%2\n\nDen ligger nu i %3.": (
+        None,
+        "Den forrige databasefilen kunne ikke flyttes tilbake til %1:\n%2\n\nDen ligger nå i %3.",
+        "The previous database file could not be moved back to %1:\n%2\n\nIt is now in %3."),
+    "Ingen tidligere version gemt": (None, "Ingen tidligere versjon lagret", "No earlier version kept"),
+    "Databasen er gemt, men den fil, den erstattede, kunne ikke gemmes som tidligere version i %1:\n%2\n\n"
+    "Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes kun denne ene gang, "
+    "til programmet startes igen.": (
+        None,
+        "Databasen er lagret, men filen den erstattet, kunne ikke lagres som tidligere versjon i %1:\n%2\n\n"
+        "Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes bare denne ene gangen, "
+        "til programmet startes på nytt.",
+        "The database was saved, but the file it replaced could not be kept as an earlier version in %1:\n%2\n\n"
+        "The database is still saved as before, but without earlier versions. This is said only this once, "
+        "until the program is started again."),
+    "Gendan en tidligere version...": (
+        None, "Gjenopprett en tidligere versjon...", "Restore an earlier version..."),
+    "Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.": (
+        None,
+        "Åpner en av versjonene av databasefilen som de siste lagringene har erstattet.",
+        "Opens one of the versions of the database file that the latest saves replaced."),
+    "Gendan en tidligere version": (None, "Gjenopprett en tidligere versjon", "Restore an earlier version"),
+    "Gemt": (None, "Lagret", "Saved"),
+    "Poster": (None, "Poster", "Entries"),
+    "Størrelse": (None, "Størrelse", "Size"),
+    "&Gendan": (None, "&Gjenopprett", "&Restore"),
+    "&Luk": (None, "&Lukk", "&Close"),
+    "ukendt": (None, "ukjent", "unknown"),
+    "Der er ingen tidligere versioner af %1.": (
+        None, "Det finnes ingen tidligere versjoner av %1.", "There are no earlier versions of %1."),
+    "Tidligere versioner af %1, den nyeste først. En gendannet version åbnes i stedet for databasen, "
+    "og den gemmes først, når du gemmer.": (
+        None,
+        "Tidligere versjoner av %1, den nyeste først. En gjenopprettet versjon åpnes i stedet for databasen, "
+        "og den lagres først når du lagrer.",
+        "Earlier versions of %1, the newest first. A restored version opens in place of the database, "
+        "and is saved only when you save."),
+    "Versionen %1 findes ikke længere.": (
+        None, "Versjonen %1 finnes ikke lenger.", "The version %1 no longer exists."),
+    "Versionen fra %1 er gendannet, men endnu ikke gemt i %2.": (
+        None, "Versjonen fra %1 er gjenopprettet, men ennå ikke lagret i %2.",
+        "The version of %1 was restored, but is not yet saved in %2."),
+    "&Tidligere versioner, der gemmes:": (
+        None, "&Tidligere versjoner som lagres:", "Earlier &versions kept:"),
+    "Når databasen gemmes, gemmes den fil, den erstatter, i mappen versions ved siden af databasen. "
+    "De ældste versioner ud over dette antal slettes.": (
+        None,
+        "Når databasen lagres, lagres filen den erstatter, i mappen versions ved siden av databasen. "
+        "De eldste versjonene utover dette antallet slettes.",
+        "When the database is saved, the file it replaces is kept in the folder versions beside the database. "
+        "The oldest versions beyond this number are deleted."),
+    "Ingen": (None, "Ingen", "None"),
 
 }
 

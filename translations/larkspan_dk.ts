@@ -138,6 +138,18 @@ fra 1 til og med 1000</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Fortryd</translation>
     </message>
+    <message>
+        <source>&amp;Tidligere versioner, der gemmes:</source>
+        <translation>&amp;Tidligere versioner, der gemmes:</translation>
+    </message>
+    <message>
+        <source>Når databasen gemmes, gemmes den fil, den erstatter, i mappen versions ved siden af databasen. De ældste versioner ud over dette antal slettes.</source>
+        <translation>Når databasen gemmes, gemmes den fil, den erstatter, i mappen versions ved siden af databasen. De ældste versioner ud over dette antal slettes.</translation>
+    </message>
+    <message>
+        <source>Ingen</source>
+        <translation>Ingen</translation>
+    </message>
 </context>
 <context>
     <name>CrashRecovery</name>
@@ -1670,6 +1682,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>Databasefilen %1 kan ikke åbnes eller læses, og programmet afsluttes. Filen er ikke ændret. Næste gang programmet startes, åbner det demodatabasen %2.</translation>
     </message>
     <message>
+        <source>Versionen %1 findes ikke længere.</source>
+        <translation>Versionen %1 findes ikke længere.</translation>
+    </message>
+    <message>
+        <source>Versionen fra %1 er gendannet, men endnu ikke gemt i %2.</source>
+        <translation>Versionen fra %1 er gendannet, men endnu ikke gemt i %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -2032,6 +2052,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <source>Tools</source>
         <translation>Værktøjer</translation>
     </message>
+    <message>
+        <source>Gendan en tidligere version...</source>
+        <translation>Gendan en tidligere version...</translation>
+    </message>
+    <message>
+        <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
+        <translation>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2157,6 +2185,45 @@ En tidligere fil af det navn er uændret.</translation>
     </message>
 </context>
 <context>
+    <name>ReplacedVersion</name>
+    <message>
+        <source>Filen kunne ikke få et navn i mappen med versioner.</source>
+        <translation>Filen kunne ikke få et navn i mappen med versioner.</translation>
+    </message>
+    <message>
+        <source>Mappen kunne ikke oprettes.</source>
+        <translation>Mappen kunne ikke oprettes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er flyttet</source>
+        <translation>Databasefilen er flyttet</translation>
+    </message>
+    <message>
+        <source>Den hidtidige databasefil kunne ikke flyttes tilbage til %1:
+%2
+
+Den ligger nu i %3.</source>
+        <translation>Den hidtidige databasefil kunne ikke flyttes tilbage til %1:
+%2
+
+Den ligger nu i %3.</translation>
+    </message>
+    <message>
+        <source>Ingen tidligere version gemt</source>
+        <translation>Ingen tidligere version gemt</translation>
+    </message>
+    <message>
+        <source>Databasen er gemt, men den fil, den erstattede, kunne ikke gemmes som tidligere version i %1:
+%2
+
+Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes kun denne ene gang, til programmet startes igen.</source>
+        <translation>Databasen er gemt, men den fil, den erstattede, kunne ikke gemmes som tidligere version i %1:
+%2
+
+Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes kun denne ene gang, til programmet startes igen.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>VISTREL_GROUP_LINE_TEXT</source>
@@ -2204,6 +2271,45 @@ En tidligere fil af det navn er uændret.</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreVersionDialog</name>
+    <message>
+        <source>Gendan en tidligere version</source>
+        <translation>Gendan en tidligere version</translation>
+    </message>
+    <message>
+        <source>Gemt</source>
+        <translation>Gemt</translation>
+    </message>
+    <message>
+        <source>Poster</source>
+        <translation>Poster</translation>
+    </message>
+    <message>
+        <source>Størrelse</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Gendan</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Luk</translation>
+    </message>
+    <message>
+        <source>Der er ingen tidligere versioner af %1.</source>
+        <translation>Der er ingen tidligere versioner af %1.</translation>
+    </message>
+    <message>
+        <source>Tidligere versioner af %1, den nyeste først. En gendannet version åbnes i stedet for databasen, og den gemmes først, når du gemmer.</source>
+        <translation>Tidligere versioner af %1, den nyeste først. En gendannet version åbnes i stedet for databasen, og den gemmes først, når du gemmer.</translation>
+    </message>
+    <message>
+        <source>ukendt</source>
+        <translation>ukendt</translation>
     </message>
 </context>
 <context>

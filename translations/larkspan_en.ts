@@ -138,6 +138,18 @@ from 1 to 1000</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Tidligere versioner, der gemmes:</source>
+        <translation>Earlier &amp;versions kept:</translation>
+    </message>
+    <message>
+        <source>Når databasen gemmes, gemmes den fil, den erstatter, i mappen versions ved siden af databasen. De ældste versioner ud over dette antal slettes.</source>
+        <translation>When the database is saved, the file it replaces is kept in the folder versions beside the database. The oldest versions beyond this number are deleted.</translation>
+    </message>
+    <message>
+        <source>Ingen</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>CrashRecovery</name>
@@ -1670,6 +1682,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>The database file %1 cannot be opened or read, and the program ends. The file has not been changed. The next time the program starts, it opens the demo database %2.</translation>
     </message>
     <message>
+        <source>Versionen %1 findes ikke længere.</source>
+        <translation>The version %1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>Versionen fra %1 er gendannet, men endnu ikke gemt i %2.</source>
+        <translation>The version of %1 was restored, but is not yet saved in %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>
@@ -2032,6 +2052,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>Gendan en tidligere version...</source>
+        <translation>Restore an earlier version...</translation>
+    </message>
+    <message>
+        <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
+        <translation>Opens one of the versions of the database file that the latest saves replaced.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2157,6 +2185,45 @@ An earlier file of that name is unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>ReplacedVersion</name>
+    <message>
+        <source>Filen kunne ikke få et navn i mappen med versioner.</source>
+        <translation>The file could not be given a name in the versions folder.</translation>
+    </message>
+    <message>
+        <source>Mappen kunne ikke oprettes.</source>
+        <translation>The folder could not be created.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er flyttet</source>
+        <translation>The database file was moved</translation>
+    </message>
+    <message>
+        <source>Den hidtidige databasefil kunne ikke flyttes tilbage til %1:
+%2
+
+Den ligger nu i %3.</source>
+        <translation>The previous database file could not be moved back to %1:
+%2
+
+It is now in %3.</translation>
+    </message>
+    <message>
+        <source>Ingen tidligere version gemt</source>
+        <translation>No earlier version kept</translation>
+    </message>
+    <message>
+        <source>Databasen er gemt, men den fil, den erstattede, kunne ikke gemmes som tidligere version i %1:
+%2
+
+Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes kun denne ene gang, til programmet startes igen.</source>
+        <translation>The database was saved, but the file it replaced could not be kept as an earlier version in %1:
+%2
+
+The database is still saved as before, but without earlier versions. This is said only this once, until the program is started again.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>VISTREL_GROUP_LINE_TEXT</source>
@@ -2204,6 +2271,45 @@ An earlier file of that name is unchanged.</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreVersionDialog</name>
+    <message>
+        <source>Gendan en tidligere version</source>
+        <translation>Restore an earlier version</translation>
+    </message>
+    <message>
+        <source>Gemt</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Poster</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>Størrelse</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Der er ingen tidligere versioner af %1.</source>
+        <translation>There are no earlier versions of %1.</translation>
+    </message>
+    <message>
+        <source>Tidligere versioner af %1, den nyeste først. En gendannet version åbnes i stedet for databasen, og den gemmes først, når du gemmer.</source>
+        <translation>Earlier versions of %1, the newest first. A restored version opens in place of the database, and is saved only when you save.</translation>
+    </message>
+    <message>
+        <source>ukendt</source>
+        <translation>unknown</translation>
     </message>
 </context>
 <context>

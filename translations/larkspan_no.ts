@@ -138,6 +138,18 @@ fra 1 til og med 1000</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Avbryt</translation>
     </message>
+    <message>
+        <source>&amp;Tidligere versioner, der gemmes:</source>
+        <translation>&amp;Tidligere versjoner som lagres:</translation>
+    </message>
+    <message>
+        <source>Når databasen gemmes, gemmes den fil, den erstatter, i mappen versions ved siden af databasen. De ældste versioner ud over dette antal slettes.</source>
+        <translation>Når databasen lagres, lagres filen den erstatter, i mappen versions ved siden av databasen. De eldste versjonene utover dette antallet slettes.</translation>
+    </message>
+    <message>
+        <source>Ingen</source>
+        <translation>Ingen</translation>
+    </message>
 </context>
 <context>
     <name>CrashRecovery</name>
@@ -1670,6 +1682,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>Databasefilen %1 kan ikke åpnes eller leses, og programmet avsluttes. Filen er ikke endret. Neste gang programmet startes, åpner det demodatabasen %2.</translation>
     </message>
     <message>
+        <source>Versionen %1 findes ikke længere.</source>
+        <translation>Versjonen %1 finnes ikke lenger.</translation>
+    </message>
+    <message>
+        <source>Versionen fra %1 er gendannet, men endnu ikke gemt i %2.</source>
+        <translation>Versjonen fra %1 er gjenopprettet, men ennå ikke lagret i %2.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -2032,6 +2052,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <source>Tools</source>
         <translation>Verktøy</translation>
     </message>
+    <message>
+        <source>Gendan en tidligere version...</source>
+        <translation>Gjenopprett en tidligere versjon...</translation>
+    </message>
+    <message>
+        <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
+        <translation>Åpner en av versjonene av databasefilen som de siste lagringene har erstattet.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2157,6 +2185,45 @@ En tidligere fil med det navnet er uendret.</translation>
     </message>
 </context>
 <context>
+    <name>ReplacedVersion</name>
+    <message>
+        <source>Filen kunne ikke få et navn i mappen med versioner.</source>
+        <translation>Filen kunne ikke få et navn i mappen med versjoner.</translation>
+    </message>
+    <message>
+        <source>Mappen kunne ikke oprettes.</source>
+        <translation>Mappen kunne ikke opprettes.</translation>
+    </message>
+    <message>
+        <source>Databasefilen er flyttet</source>
+        <translation>Databasefilen er flyttet</translation>
+    </message>
+    <message>
+        <source>Den hidtidige databasefil kunne ikke flyttes tilbage til %1:
+%2
+
+Den ligger nu i %3.</source>
+        <translation>Den forrige databasefilen kunne ikke flyttes tilbake til %1:
+%2
+
+Den ligger nå i %3.</translation>
+    </message>
+    <message>
+        <source>Ingen tidligere version gemt</source>
+        <translation>Ingen tidligere versjon lagret</translation>
+    </message>
+    <message>
+        <source>Databasen er gemt, men den fil, den erstattede, kunne ikke gemmes som tidligere version i %1:
+%2
+
+Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes kun denne ene gang, til programmet startes igen.</source>
+        <translation>Databasen er lagret, men filen den erstattet, kunne ikke lagres som tidligere versjon i %1:
+%2
+
+Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes bare denne ene gangen, til programmet startes på nytt.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>VISTREL_GROUP_LINE_TEXT</source>
@@ -2204,6 +2271,45 @@ En tidligere fil med det navnet er uendret.</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreVersionDialog</name>
+    <message>
+        <source>Gendan en tidligere version</source>
+        <translation>Gjenopprett en tidligere versjon</translation>
+    </message>
+    <message>
+        <source>Gemt</source>
+        <translation>Lagret</translation>
+    </message>
+    <message>
+        <source>Poster</source>
+        <translation>Poster</translation>
+    </message>
+    <message>
+        <source>Størrelse</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>&amp;Gendan</source>
+        <translation>&amp;Gjenopprett</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Lukk</translation>
+    </message>
+    <message>
+        <source>Der er ingen tidligere versioner af %1.</source>
+        <translation>Det finnes ingen tidligere versjoner av %1.</translation>
+    </message>
+    <message>
+        <source>Tidligere versioner af %1, den nyeste først. En gendannet version åbnes i stedet for databasen, og den gemmes først, når du gemmer.</source>
+        <translation>Tidligere versjoner av %1, den nyeste først. En gjenopprettet versjon åpnes i stedet for databasen, og den lagres først når du lagrer.</translation>
+    </message>
+    <message>
+        <source>ukendt</source>
+        <translation>ukjent</translation>
     </message>
 </context>
 <context>

@@ -127,15 +127,15 @@ void TestMenus::fileMenu_data()
 {
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
-    const QStringList common { "FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "-",
-        "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-", "QUIT" };
+    const QStringList common { "FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "FileRestoreVersion",
+        "-", "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-", "QUIT" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Vistrel") << int(VistrelEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
     QTest::newRow("Quorvel") << int(QuorvelEdition)
                              << QStringList { "FileNew", "FileOpen", "UpdateLocations", "-", "FileSave", "FileSaveAs",
-                                    "FileBackup", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-",
-                                    "PrintBarcode", "Print", "-", "QUIT" };
+                                    "FileBackup", "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML",
+                                    "FileSaveSettings", "-", "PrintBarcode", "Print", "-", "QUIT" };
 }
 
 void TestMenus::fileMenu()

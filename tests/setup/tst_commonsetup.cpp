@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
+#include "database/DatabaseVersions.h"
 #include "desktop/FileDialog.h"
 #include "setup/CommonSetup.h"
 
@@ -206,6 +207,50 @@ private slots:
                      dialog.ReceipthPathLabel_2->text() }),
             labels);
         QCOMPARE(dialog.buttonHelp->isEnabled(), helpEnabled);
+    }
+
+    void versionsKept_data()
+    {
+        QTest::addColumn<QVariant>("before"); // invalid: not set
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QVariant>("after");
+        QTest::newRow("ten unless set, OK stores three") << QVariant() << 10 << "3"
+                                                         << "buttonOk" << QVariant(3);
+        QTest::newRow("Apply stores none") << QVariant(4) << 4 << "0"
+                                           << "buttonApply" << QVariant(0);
+        QTest::newRow("Cancel stores nothing") << QVariant(4) << 4 << "7"
+                                               << "buttonCancel" << QVariant(4);
+        QTest::newRow("more than the most") << QVariant() << 10 << "5000"
+                                            << "buttonOk" << QVariant(500);
+    }
+    void versionsKept()
+    {
+        QFETCH(QVariant, before);
+        QFETCH(int, shown);
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(QVariant, after);
+        IsolatedSettings settings(OstranaEdition);
+        if (before.isValid())
+            Settings().setValue(DatabaseVersions::keepKey(), before);
+        CommonSetup dialog;
+        dialog.show();
+        auto *spin = dialog.findChild<QSpinBox *>(QStringLiteral("VersionsKeepSpinBox"));
+        QVERIFY(spin);
+        QCOMPARE(spin->value(), shown);
+        auto *label = dialog.findChild<QLabel *>(QStringLiteral("VersionsKeepLabel"));
+        QVERIFY(label);
+        QCOMPARE(label->buddy(), spin);
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(Settings().value(DatabaseVersions::keepKey(), -1).toInt(), after.toInt());
+        QCOMPARE(DatabaseVersions::keepSetting(), after.toInt());
+        // None is said in words.
+        QCOMPARE(spin->minimum(), 0);
+        QCOMPARE(spin->specialValueText(), QStringLiteral("Ingen"));
     }
 };
 
