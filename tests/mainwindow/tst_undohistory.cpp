@@ -219,8 +219,7 @@ private slots:
         for (const auto &step : steps) {
             for (bool saveBetween : { true, false }) {
                 QTest::addRow("%s%s", step.step, saveBetween ? ", saved in between" : "")
-                    << step.edition << QString::fromUtf8(step.step) << QString::fromUtf8(step.undoText)
-                    << saveBetween;
+                    << step.edition << QString::fromUtf8(step.step) << QString::fromUtf8(step.undoText) << saveBetween;
             }
         }
     }
@@ -249,7 +248,8 @@ private slots:
         }
 
         w.undoAction()->trigger();
-        QCOMPARE(w.redoAction()->text(), QString(undoText).replace(QStringLiteral("Fortryd"), QStringLiteral("Gentag")));
+        QCOMPARE(
+            w.redoAction()->text(), QString(undoText).replace(QStringLiteral("Fortryd"), QStringLiteral("Gentag")));
         QVERIFY(!w.undoAction()->isEnabled());
         QCOMPARE(w.save(), before);
         QCOMPARE(readFile(QDir(w.dir.path()).filePath(QStringLiteral("groups/groups.dk.txt"))), groupsBefore);
