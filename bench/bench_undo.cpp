@@ -102,8 +102,8 @@ int main(int argc, char **argv)
         undoMs.push_back(timed([&] { undo->trigger(); }));
         redoMs.push_back(timed([&] { redo->trigger(); }));
     }
-    std::printf("one change: undo %.3f ms, redo %.3f ms (median of %d)\n", median(undoMs), median(redoMs),
-        ChangeRounds);
+    std::printf(
+        "one change: undo %.3f ms, redo %.3f ms (median of %d)\n", median(undoMs), median(redoMs), ChangeRounds);
 
     // A delete of many items spread over the register, in one step.
     const int deleted = std::min(DeleteCount, itemCount / 2);
