@@ -99,7 +99,12 @@ int main(int argc, char **argv)
             collection->itemWasChanged(item);
         }
         QCoreApplication::processEvents();
+        const QString changed = item->name();
         undoMs.push_back(timed([&] { undo->trigger(); }));
+        if (item->name() == changed) {
+            std::fprintf(stderr, "the change was not undone\n");
+            return 1;
+        }
         redoMs.push_back(timed([&] { redo->trigger(); }));
     }
     std::printf(
@@ -117,6 +122,10 @@ int main(int argc, char **argv)
             doomed.append(collection->at(i * stride));
         deleteMs.push_back(timed([&] { window.listView()->DeleteItems(doomed); }));
         deleteUndoMs.push_back(timed([&] { undo->trigger(); }));
+        if (collection->count() != itemCount) {
+            std::fprintf(stderr, "the delete was not undone\n");
+            return 1;
+        }
         deleteRedoMs.push_back(timed([&] { redo->trigger(); }));
         std::printf("round %d: delete of %d items %.1f ms, undo %.1f ms, redo %.1f ms\n", round + 1, deleted,
             deleteMs.back(), deleteUndoMs.back(), deleteRedoMs.back());
