@@ -2,7 +2,8 @@
 // command to a list that shows the result, for one change of one item and
 // for a delete of 10 000 items (fewer when the register is smaller: half of
 // it). The changes are made the way the item dialog and the list make them,
-// as one named step of the collection each.
+// as one named step of the collection each. A last line before the summary
+// shows the undo of such a delete after a save in between.
 //
 // Usage: bench_undo [items], 100000 items unless given.
 // Last line: items=100000 undo_ms=0.41 redo_ms=0.39 delete10k_undo_ms=95.1 delete10k_redo_ms=80.3
@@ -133,6 +134,18 @@ int main(int argc, char **argv)
         // The next round deletes from the whole register again.
         undo->trigger();
         QCoreApplication::processEvents();
+    }
+    // The same after a save, which sorts the register by group: the items
+    // go back by their neighbours instead of by their positions.
+    {
+        QList<Item *> doomed;
+        const int stride = collection->count() / deleted;
+        for (int i = 0; i < deleted; ++i)
+            doomed.append(collection->at(i * stride));
+        window.listView()->DeleteItems(doomed);
+        window.saveDatabase();
+        const double afterSave = timed([&] { undo->trigger(); });
+        std::printf("delete of %d items, saved, undone: %.1f ms\n", deleted, afterSave);
     }
     if (!MessageBox::shown().isEmpty())
         std::printf("unexpected box: %s\n", qPrintable(MessageBox::shown().first().text));
