@@ -422,6 +422,24 @@ private slots:
         QVERIFY(w.undoAction()->isEnabled());
     }
 
+    void changeTheHistoryCannotFollowEndsIt()
+    {
+        UndoWindow w;
+        makeStep(w, QStringLiteral("change"));
+        w.save();
+        // Changed without aboutToChange: there is no way back from here.
+        Item *sofa = w.item(QStringLiteral("Sofa"));
+        sofa->setName(QStringLiteral("Chaiselong"));
+        w.window->collection()->itemWasChanged(sofa);
+        QCOMPARE(w.window->undoHistory()->stack()->count(), 0);
+        QVERIFY(!w.undoAction()->isEnabled());
+        QVERIFY(databaseModified());
+        // Nor is the saved state one an undo can reach any more.
+        makeStep(w, QStringLiteral("delete in the list"));
+        w.undoAction()->trigger();
+        QVERIFY(databaseModified());
+    }
+
     void listEditThatRenumbersNothingIsNoStep()
     {
         UndoWindow w;
