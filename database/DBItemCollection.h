@@ -305,6 +305,11 @@ signals:
     // it on are renumbered (each announced with itemChanged) in between.
     void listEntryAboutToBeInserted(int list, int position);
     void listEntryInserted(int list, int position);
+    // Emitted around the announcements of a batch (takeAt, insertAt): a view
+    // may leave what it does once for a change (select the new row) to the
+    // end of the batch.
+    void batchAboutToBeAnnounced();
+    void batchAnnounced();
     // Emitted after the names of a list changed: MakeDynamicLists read the
     // lists again, setListEntries replaced one, or removeListEntry took an
     // entry out (after listEntryRemoved). A view that shows the names takes

@@ -53,6 +53,7 @@ std::vector<std::unique_ptr<Item>> DBItemCollection::takeAt(const std::vector<in
     m_searchPosition -= searchShift;
 
     beginStep(QString());
+    emit batchAboutToBeAnnounced();
     for (std::size_t i = 0; i < taken.size(); ++i) {
         // Lowest first: once the ones before it are gone, the item was at
         // its position less the number of those.
@@ -61,6 +62,7 @@ std::vector<std::unique_ptr<Item>> DBItemCollection::takeAt(const std::vector<in
         tellJournals([&](CollectionJournal *journal) { journal->itemRemoved(index); });
         changeMade();
     }
+    emit batchAnnounced();
     endStep();
     return taken;
 }
@@ -131,12 +133,14 @@ void DBItemCollection::insertAt(const std::vector<int> &positions, std::vector<s
 
     setDatabaseModified(true);
     beginStep(QString());
+    emit batchAboutToBeAnnounced();
     for (int place : places) {
         Item *added = m_items[std::size_t(place)].get();
         emit itemAdded(added);
         tellJournals([&](CollectionJournal *journal) { journal->itemInserted(place, *added); });
         changeMade();
     }
+    emit batchAnnounced();
     endStep();
 }
 

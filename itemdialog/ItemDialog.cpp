@@ -282,8 +282,16 @@ bool ItemDialog::save_slot()
     const bool adding = m_unsavedItem != nullptr;
     // A change is named after the item as the user knew it.
     const QString oldName = m_currentItem->name();
-    if (m_collection && !adding)
+    if (m_collection && !adding) {
+        // What the collection last knew of the item, without the count and
+        // price typed into it since.
+        if (m_beforeTyping)
+            std::swap(*m_currentItem, *m_beforeTyping);
         m_collection->aboutToChange(m_currentItem);
+        if (m_beforeTyping)
+            std::swap(*m_currentItem, *m_beforeTyping);
+    }
+    m_beforeTyping.reset();
     updateCurrentItem();
 
     // Without a collection there is nowhere to keep an item: an unsaved one
@@ -409,6 +417,7 @@ void ItemDialog::setCurrentItem(Item *item)
 {
     m_currentItem = item;
     m_unsavedItem.reset();
+    m_beforeTyping.reset();
     m_copiedFrom = QString();
     m_lostGroup.clear();
     m_lostLocation.clear();
@@ -420,6 +429,7 @@ void ItemDialog::setCurrentItem(std::unique_ptr<Item> unsaved)
 {
     m_currentItem = unsaved.get();
     m_unsavedItem = std::move(unsaved);
+    m_beforeTyping.reset();
     m_copiedFrom = QString();
     m_lostGroup.clear();
     m_lostLocation.clear();
@@ -449,6 +459,9 @@ void ItemDialog::itemChangedInCollection(Item *item)
     // A renumbering for a deleted list entry changes no name the dialog
     // shows, and it has moved its own numbers along (see
     // listEntryAboutToBeRemoved).
+    // Announced as it is now, typed count and price included.
+    if (item == m_currentItem && !m_announcing)
+        m_beforeTyping.reset();
     if (m_announcing || m_removingListEntry || !item || item != m_currentItem || m_unsavedItem)
         return;
     // A closed dialog's edits were given up with it.

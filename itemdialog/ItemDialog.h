@@ -231,6 +231,9 @@ private:
     // The name of the item the unsaved one is a copy of (the Copy button);
     // null for any other.
     QString m_copiedFrom;
+    // The item as the collection last announced it, once the count or price
+    // typed into it (see countChanged_slot) made it differ; null otherwise.
+    std::unique_ptr<Item> m_beforeTyping;
     QWidget *m_currentPage = nullptr;
 
     // While showItem or resetAllFields fill the fields, edits of the count

@@ -426,20 +426,21 @@ void ItemDialog::countChanged_slot()
 {
     if (m_filling || !m_currentItem)
         return;
-    // The total is worked out on a copy: the item itself changes only when
-    // the dialog saves it, so that the collection (and its undo history)
-    // knows of every change.
-    Item typed = *m_currentItem;
+    // The count and price go into the item as they are typed (and stay
+    // there when the dialog is cancelled); the save tells the collection
+    // what the item was before.
+    if (!m_beforeTyping && showsCollectionItem())
+        m_beforeTyping = std::make_unique<Item>(*m_currentItem);
     const int count = numberOfItemsLineEdit->text().toInt(nullptr, 10);
     if (count != 0)
-        typed.setNumberOfItems(count);
+        m_currentItem->setNumberOfItems(count);
     if (isVistrel())
         return;
     // A price half typed, or out of range, is no price yet: the item keeps
     // its own until the field holds one the file can hold.
     if (priceLineEdit->hasAcceptableInput())
-        typed.setPrice(priceLineEdit->text().toDouble());
-    priceTotalLineEdit->setText(typed.totalValueText());
+        m_currentItem->setPrice(priceLineEdit->text().toDouble());
+    priceTotalLineEdit->setText(m_currentItem->totalValueText());
 }
 
 void ItemDialog::textInputRefused(const QLineEdit *edit)

@@ -19,6 +19,7 @@
 #include <QStyleOptionViewItem>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -138,6 +139,14 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         connect(collection, &DBItemCollection::listEntryRemoved, this, [this] {
             m_waitingForList = false;
             RebuildList();
+        });
+        // Rows of a batch go in without selecting each; the last one is
+        // selected at the end, as a single new item's row is.
+        connect(collection, &DBItemCollection::batchAboutToBeAnnounced, this, [this] { m_inBatch = true; });
+        connect(collection, &DBItemCollection::batchAnnounced, this, [this] {
+            m_inBatch = false;
+            if (Item *last = std::exchange(m_lastBatchItem, nullptr); last && m_collection->contains(last))
+                AddItem(last, true);
         });
         // The same for an entry put back (an undo of its removal).
         connect(collection, &DBItemCollection::listEntryAboutToBeInserted, this, [this] { m_waitingForList = true; });
@@ -526,6 +535,11 @@ void ItemListView::ViewAll(bool showall)
 
 void ItemListView::itemAddedToCollection(Item *item)
 {
+    if (m_inBatch) {
+        m_lastBatchItem = item;
+        AddItem(item, false);
+        return;
+    }
     AddItem(item, true);
 }
 

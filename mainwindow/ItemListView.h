@@ -192,6 +192,10 @@ private:
     // Set while the collection takes an entry out of its group or location
     // list: the changed items wait for the rebuild that follows.
     bool m_waitingForList = false;
+    // A batch of the collection is being announced (see batchAnnounced),
+    // and the last item it added.
+    bool m_inBatch = false;
+    Item *m_lastBatchItem = nullptr;
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;
     QIcon m_documentIcon;

@@ -169,6 +169,20 @@ void makeStep(UndoWindow &w, const QString &step)
     }
 }
 
+// Whether the list shows every item of the collection, and no other.
+bool listShowsTheCollection(const UndoWindow &w)
+{
+    ItemListView *list = w.window->listView();
+    int rows = 0;
+    for (int group = 0; group < list->topLevelItemCount(); ++group)
+        rows += list->topLevelItem(group)->childCount();
+    for (Item *item : *w.window->collection()) {
+        if (!list->rowForItem(item))
+            return false;
+    }
+    return rows == w.window->collection()->count();
+}
+
 QStringList names(const DBItemCollection &collection)
 {
     QStringList all;
@@ -255,13 +269,16 @@ private slots:
         QCOMPARE(readFile(QDir(w.dir.path()).filePath(QStringLiteral("groups/groups.dk.txt"))), groupsBefore);
 
         w.redoAction()->trigger();
+        QVERIFY(listShowsTheCollection(w));
         const QByteArray after = w.save();
         QCOMPARE(after, m_after.value(step));
 
         // Both ways once more, now after saves that sorted the register.
         w.undoAction()->trigger();
+        QVERIFY(listShowsTheCollection(w));
         QCOMPARE(w.save(), before);
         w.redoAction()->trigger();
+        QVERIFY(listShowsTheCollection(w));
         QCOMPARE(w.save(), after);
         QCOMPARE(w.boxes.count(), edition == QuorvelEdition && step == QLatin1String("list entry out") ? 1 : 0);
     }
@@ -403,6 +420,24 @@ private slots:
         QVERIFY(w.item(QStringLiteral("Spisebord")));
         w.window->undoHistory()->setWritable(true);
         QVERIFY(w.undoAction()->isEnabled());
+    }
+
+    void changeTheHistoryCannotFollowEndsIt()
+    {
+        UndoWindow w;
+        makeStep(w, QStringLiteral("change"));
+        w.save();
+        // Changed without aboutToChange: there is no way back from here.
+        Item *sofa = w.item(QStringLiteral("Sofa"));
+        sofa->setName(QStringLiteral("Chaiselong"));
+        w.window->collection()->itemWasChanged(sofa);
+        QCOMPARE(w.window->undoHistory()->stack()->count(), 0);
+        QVERIFY(!w.undoAction()->isEnabled());
+        QVERIFY(databaseModified());
+        // Nor is the saved state one an undo can reach any more.
+        makeStep(w, QStringLiteral("delete in the list"));
+        w.undoAction()->trigger();
+        QVERIFY(databaseModified());
     }
 
     void listEditThatRenumbersNothingIsNoStep()
