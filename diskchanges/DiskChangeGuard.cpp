@@ -71,7 +71,9 @@ bool DiskChangeGuard::isFollowed(const QString &path) const
 
 // A file replaced by a rename (a save, ours or another program's) is a new
 // file that the watcher does not know: it is watched anew, and its folder
-// tells when a file comes back at the path.
+// tells when a file comes back at the path. The watch is always made again,
+// since the replaced file may live on under another name (a version keeps
+// it), and a watch on it would follow that file instead of the database.
 void DiskChangeGuard::rearm()
 {
     if (m_path.isEmpty())
@@ -79,7 +81,9 @@ void DiskChangeGuard::rearm()
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!m_watcher.directories().contains(folder))
         m_watcher.addPath(folder);
-    if (!m_watcher.files().contains(m_path) && QFileInfo::exists(m_path))
+    if (m_watcher.files().contains(m_path))
+        m_watcher.removePath(m_path);
+    if (QFileInfo::exists(m_path))
         m_watcher.addPath(m_path);
 }
 
@@ -170,7 +174,7 @@ QString DiskChangeGuard::choicesText() const
               "en version i mappen %1.")
                .arg(QDir::toNativeSeparators(DatabaseVersions(m_path).folder()))
         + QLatin1Char('\n')
-        + tr("Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.")
+        + tr("Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.")
         + QLatin1Char('\n')
         + tr("Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.");
 }
@@ -275,6 +279,12 @@ QString DiskChangeGuard::keepUnsavedAsVersion()
             { tr("Ok") });
         return QString();
     }
+    // The newest version stays; older ones beyond the number the user keeps
+    // go as after a save. With none kept, this one is still made: it holds
+    // the only copy of the changes.
+    const int keep = DatabaseVersions::keepSetting();
+    if (keep > 0)
+        versions.removeBeyond(keep);
     return version;
 }
 

@@ -9,6 +9,7 @@
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/FileFingerprint.h"
 #include "desktop/FileDialog.h"
 #include "desktop/MessageBox.h"
 #include "desktop/WaitCursor.h"
@@ -179,6 +180,11 @@ bool MainWindow::LoadItemFile(const QString &readFrom)
     }
 
     m_listView->FillList(m_collection.get());
+    // A version read in place of the database's file replaces that file at
+    // the next save: the file as it is now is the one followed, so that a
+    // change to it by another program still asks.
+    if (!readFrom.isEmpty())
+        m_collection->setFileFingerprint(FileFingerprint::ofFile(m_currentFileName));
     m_diskChanges->follow(m_currentFileName, m_collection->fileFingerprint());
     // Reading a file is no step: the history starts here.
     m_undoHistory->clear();

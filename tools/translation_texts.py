@@ -1242,10 +1242,10 @@ TEXTS = {
         "først som en versjon i mappen %1.",
         "Reload: the file is read again with the other program's changes. Your changes are first saved as a "
         "version in the folder %1."),
-    "Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.": (
+    "Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.": (
         None,
-        "Behold mine og overskriv: endringene dine lagres i filen, og det andre programmets endringer går tapt.",
-        "Keep mine and overwrite: your changes are saved in the file, and the other program's changes are lost."),
+        "Behold mine og overskriv: endringene dine lagres i filen i stedet for det andre programmets.",
+        "Keep mine and overwrite: your changes are saved in the file in place of the other program's."),
     "Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.": (
         None,
         "Lagre mine under et annet navn: endringene dine lagres i en ny fil, og den endrede filen blir som den er.",

@@ -370,10 +370,6 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
         <translation>Indlæs igen: filen læses igen med det andet programs ændringer. Dine ændringer gemmes først som en version i mappen %1.</translation>
     </message>
     <message>
-        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
-        <translation>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</translation>
-    </message>
-    <message>
         <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
         <translation>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</translation>
     </message>
@@ -444,6 +440,10 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
     <message>
         <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
         <translation>Dine ændringer, der ikke var gemt, er gemt som %1</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.</source>
+        <translation>Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.</translation>
     </message>
 </context>
 <context>

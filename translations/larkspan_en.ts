@@ -370,10 +370,6 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
         <translation>Reload: the file is read again with the other program&apos;s changes. Your changes are first saved as a version in the folder %1.</translation>
     </message>
     <message>
-        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
-        <translation>Keep mine and overwrite: your changes are saved in the file, and the other program&apos;s changes are lost.</translation>
-    </message>
-    <message>
         <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
         <translation>Save mine under another name: your changes are saved in a new file, and the changed file stays as it is.</translation>
     </message>
@@ -444,6 +440,10 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
     <message>
         <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
         <translation>Your unsaved changes were saved as %1</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.</source>
+        <translation>Keep mine and overwrite: your changes are saved in the file in place of the other program&apos;s.</translation>
     </message>
 </context>
 <context>

@@ -370,10 +370,6 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
         <translation>Les inn på nytt: filen leses inn på nytt med det andre programmets endringer. Endringene dine lagres først som en versjon i mappen %1.</translation>
     </message>
     <message>
-        <source>Behold mine og overskriv: dine ændringer gemmes i filen, og det andet programs ændringer går tabt.</source>
-        <translation>Behold mine og overskriv: endringene dine lagres i filen, og det andre programmets endringer går tapt.</translation>
-    </message>
-    <message>
         <source>Gem mine under andet navn: dine ændringer gemmes i en ny fil, og den ændrede fil bliver, som den er.</source>
         <translation>Lagre mine under et annet navn: endringene dine lagres i en ny fil, og den endrede filen blir som den er.</translation>
     </message>
@@ -444,6 +440,10 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
     <message>
         <source>Dine ændringer, der ikke var gemt, er gemt som %1</source>
         <translation>Endringene dine som ikke var lagret, er lagret som %1</translation>
+    </message>
+    <message>
+        <source>Behold mine og overskriv: dine ændringer gemmes i filen i stedet for det andet programs.</source>
+        <translation>Behold mine og overskriv: endringene dine lagres i filen i stedet for det andre programmets.</translation>
     </message>
 </context>
 <context>
