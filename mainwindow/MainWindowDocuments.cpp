@@ -195,9 +195,11 @@ bool MainWindow::LoadItemFile(const QString &readFrom)
     m_listView->ViewAll(showAll);
 
     refreshDocumentState();
+    // The reading's time, not the time the user takes over the recovery
+    // question.
+    const double seconds = stopwatch.elapsed() / 1000.0;
     m_recovery->databaseOpened(m_collection.get(), m_currentFileName);
 
-    const double seconds = stopwatch.elapsed() / 1000.0;
     emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
                      .arg(m_currentFileName, QString::number(m_collection->count()), QString::number(seconds, 'f', 2)),
         10000);

@@ -16,8 +16,8 @@ enum Column { SavedColumn, ItemsColumn, SizeColumn };
 
 QString savedText(const QDateTime &when)
 {
-    return QLocale().toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + when.time().toString(QStringLiteral("HH:mm:ss"));
+    // Dates as the register writes them, whatever the system's locale.
+    return when.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
 } // namespace
