@@ -263,8 +263,11 @@ Item *DBItemCollection::insert(int index, std::unique_ptr<Item> item)
 
 void DBItemCollection::aboutToChange(Item *item)
 {
+    // Without a journal nobody asks, and the search for the item is saved.
+    if (m_journals.isEmpty())
+        return;
     const int index = indexOf(item);
-    if (index < 0 || m_journals.isEmpty())
+    if (index < 0)
         return;
     tellJournals([&](CollectionJournal *journal) { journal->itemAboutToChange(index, *item); });
 }

@@ -17,8 +17,8 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/MainWindowMenus.h"
 #include "mainwindow/RecentFiles.h"
-#include "recovery/CrashRecovery.h"
 #include "mainwindow/UndoHistory.h"
+#include "recovery/CrashRecovery.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -89,10 +89,7 @@ void CrashRecovery::databaseSaved(const QString &path)
 {
     if (!m_collection)
         return;
-    m_timer.stop();
-    m_pendingSince.invalidate();
-    m_writeAgain = false;
-    finishWrite(false);
+    settle(false);
     removeFiles();
     const QString saved = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (saved != m_database) {
@@ -111,10 +108,7 @@ void CrashRecovery::databaseClosed()
 {
     if (!m_collection)
         return;
-    m_timer.stop();
-    m_pendingSince.invalidate();
-    m_writeAgain = false;
-    finishWrite(false);
+    settle(false);
     removeFiles();
     stopFollowing();
 }
@@ -137,12 +131,17 @@ void CrashRecovery::stopFollowing()
     m_journal.restart();
 }
 
-void CrashRecovery::writeNow(bool report)
+void CrashRecovery::settle(bool report)
 {
     m_timer.stop();
     m_pendingSince.invalidate();
     m_writeAgain = false;
     finishWrite(report);
+}
+
+void CrashRecovery::writeNow(bool report)
+{
+    settle(report);
     startWrite();
     finishWrite(report);
 }

@@ -84,6 +84,8 @@ private:
     void startWrite();
     // Waits for the write in progress, if any; reports a failure when asked.
     void finishWrite(bool report);
+    // Nothing waits to be written any more, and no write is under way.
+    void settle(bool report);
     void writeEnded(quint64 serial);
     void removeFiles();
     void stopFollowing();
