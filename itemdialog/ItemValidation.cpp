@@ -2,18 +2,14 @@
 
 #include "ui_ItemDialogBase.h"
 
-#include "core/Edition.h"
-#include "database/StorageCheck.h"
 #include "itemdialog/StoredTextValidator.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QStringList>
 
 namespace {
 
@@ -36,20 +32,6 @@ public:
         return ok && value > top() ? Invalid : state;
     }
 };
-
-QString nameMissingText()
-{
-    switch (edition()) {
-    case QuorvelEdition:
-        return QCoreApplication::translate("ItemDialog", "QuorvelNameMissing");
-    case VistrelEdition:
-        return QCoreApplication::translate("ItemDialog", "VistrelNameMissing");
-    case NumivaxEdition:
-        return QCoreApplication::translate("ItemDialog", "NumivaxNameMissing");
-    default:
-        return QCoreApplication::translate("ItemDialog", "OstranaNameMissing");
-    }
-}
 
 // The field's name as its label shows it, so that a relabelled field is
 // named by its database's own title.
@@ -103,46 +85,32 @@ void ItemValidation::attach(Ui::ItemDialogBase &form) const
 
 ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QString &locationTitle) const
 {
-    const QString maxPrice = QString::number(qint64(MaxPrice));
-    const Result priceProblem = { PriceOutOfRange,
-        QCoreApplication::translate("ItemDialog", "'Købspris' skal være: 0.0 -> %1").arg(maxPrice) };
-    const Result estimateProblem = { EstimatedPriceOutOfRange,
-        QCoreApplication::translate("ItemDialog", "'Vurderet pris' skal være: 0.0 -> %1").arg(maxPrice) };
+    const auto problem = [&](ItemRules::Problem which) -> Result {
+        return { which, ItemRules::message(which, locationTitle) };
+    };
+    const bool priceTyped = !form.priceLineEdit->text().isEmpty();
+    const bool estimateTyped = !form.priceTodayLineEdit->text().isEmpty();
 
-    // Every edition checks both prices; only the home-contents edition
-    // demands a price, and fills an empty estimate with it. Elsewhere an
-    // empty price is stored as 0.
-    if (isOstrana()) {
-        if (!form.priceLineEdit->hasAcceptableInput())
-            return priceProblem;
-        if (!form.priceTodayLineEdit->hasAcceptableInput()) {
-            if (!form.priceTodayLineEdit->text().isEmpty())
-                return estimateProblem;
+    // Every edition checks both prices (the validators hold the range and
+    // the notation); an empty estimate takes the price where the edition
+    // says so, and elsewhere an empty price is stored as 0.
+    if ((priceTyped || ItemRules::requiresPrice()) && !form.priceLineEdit->hasAcceptableInput())
+        return problem(ItemRules::PriceOutOfRange);
+    if (!form.priceTodayLineEdit->hasAcceptableInput()) {
+        if (estimateTyped)
+            return problem(ItemRules::EstimatedPriceOutOfRange);
+        if (ItemRules::estimateTakesPrice())
             form.priceTodayLineEdit->setText(form.priceLineEdit->text());
-        }
-    } else {
-        if (!form.priceLineEdit->text().isEmpty() && !form.priceLineEdit->hasAcceptableInput())
-            return priceProblem;
-        if (!form.priceTodayLineEdit->text().isEmpty() && !form.priceTodayLineEdit->hasAcceptableInput())
-            return estimateProblem;
     }
 
-    const QString countRange = QCoreApplication::translate("ItemDialog", "'Antal' skal være i intervalet: 0 -> %1");
-    if ((isOstrana() || isQuorvel()) && !form.numberOfItemsLineEdit->hasAcceptableInput())
-        return { CountOutOfRange, countRange.arg(MaxCount) };
-    // The other editions store an empty count as 0 and keep a count above
-    // the typing limit that came from the file, but never one the file
-    // cannot hold.
-    const QString count = form.numberOfItemsLineEdit->text();
-    if (!count.isEmpty() && StorageCheck::readCount(count, nullptr) != StorageCheck::CountRead)
-        return { CountOutOfRange, countRange.arg(StorageCheck::maxCount) };
+    if (const ItemRules::Result count = ItemRules::checkCount(form.numberOfItemsLineEdit->text(), nullptr); !count.ok())
+        return { count.problem, count.message };
 
-    if (form.nameLineEdit->text().isEmpty())
-        return { NameMissing, nameMissingText() };
+    if (const ItemRules::Result name = ItemRules::checkName(form.nameLineEdit->text()); !name.ok())
+        return { name.problem, name.message };
 
-    if (isQuorvel() && form.locationComboBox->currentText().isEmpty())
-        return { LocationMissing,
-            QCoreApplication::translate("ItemDialog", "QuorvelItemTypeHasNotBeenSelected") + locationTitle };
+    if (ItemRules::requiresLocation() && form.locationComboBox->currentText().isEmpty())
+        return problem(ItemRules::LocationMissing);
 
     QList<QWidget *> texts = { form.nameLineEdit, form.productLineEdit };
     // The product model is offered where the file keeps it, and for an item
@@ -154,16 +122,10 @@ ItemValidation::Result ItemValidation::check(Ui::ItemDialogBase &form, const QSt
     for (QWidget *field : std::as_const(texts)) {
         const auto *combo = qobject_cast<QComboBox *>(field);
         const QString text = combo ? combo->currentText() : static_cast<QLineEdit *>(field)->text();
-        // By the file's rule: a control character that the item brought from
-        // its database is kept (the exports replace it); typed or chosen ones
-        // never got this far.
-        const QString problem = StorageCheck::textProblem(text, StoredText::FileRule);
-        if (problem.isEmpty())
-            continue;
-        return { TextNotStorable,
-            QCoreApplication::translate("ItemDialog", "Feltet \"%1\" kan ikke gemmes i databasen.")
-                    .arg(fieldName(form, field))
-                + QLatin1Char('\n') + problem };
+        // Typed or chosen control characters never got this far.
+        const ItemRules::Result result = ItemRules::checkText(text, fieldName(form, field));
+        if (!result.ok())
+            return { result.problem, result.message };
     }
 
     return {};

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include "database/ItemRules.h"
 #include "database/StoredText.h"
 
 class QDoubleValidator;
@@ -17,41 +18,33 @@ class ItemDialogBase;
 // The typing limits of the item dialog's fields and the check that runs
 // before an item is saved. The limits keep every text storable in the
 // database file (see StoredText) and every price a finite number in range.
-// The save check enforces the number ranges and each edition's required
-// fields, then checks every text again (a field can be filled past its
-// validator: by a chooser, a copy or a shown item), and stops at the first
-// problem.
+// The save check enforces the register's rules (ItemRules: the number ranges
+// and each edition's required fields, shared with the spreadsheet import),
+// then checks every text again (a field can be filled past its validator: by
+// a chooser, a copy or a shown item), and stops at the first problem.
 class ItemValidation
 {
 public:
-    static constexpr double MaxPrice = 9999999.0;
-    static constexpr int MinCount = 1;
-    static constexpr int MaxCount = 100000;
+    static constexpr double MaxPrice = ItemRules::MaxPrice;
+    static constexpr int MinCount = ItemRules::MinCount;
+    static constexpr int MaxCount = ItemRules::MaxCount;
 
-    enum Problem {
-        NoProblem,
-        PriceOutOfRange,
-        EstimatedPriceOutOfRange,
-        CountOutOfRange,
-        NameMissing,
-        LocationMissing,
-        TextNotStorable,
-    };
+    using Problem = ItemRules::Problem;
 
     struct Result
     {
-        Problem problem = NoProblem;
+        Problem problem = ItemRules::NoProblem;
         // The translated message; a field-limit message still lacks the
         // "Ret det !" line that ItemDialog::ShowValidateError adds.
         QString message;
 
-        bool ok() const { return problem == NoProblem; }
+        bool ok() const { return problem == ItemRules::NoProblem; }
         // Field-limit problems go through ShowValidateError, the others
         // through a plain "Fejl" box.
         bool isFieldLimit() const
         {
-            return problem == PriceOutOfRange || problem == EstimatedPriceOutOfRange || problem == CountOutOfRange
-                || problem == TextNotStorable;
+            return problem == ItemRules::PriceOutOfRange || problem == ItemRules::EstimatedPriceOutOfRange
+                || problem == ItemRules::CountOutOfRange || problem == ItemRules::TextNotStorable;
         }
     };
 
