@@ -48,5 +48,12 @@ struct CsvImportPlan
     // A text cell held ";" or a line break and was given the substitute.
     int substitutedCells = 0;
 
+    // The lengths of the group, location and supplier lists the plan was
+    // made for: the new names are numbered after them, so a plan is not
+    // applied to lists that have changed since.
+    int groupCount = 0;
+    int locationCount = 0;
+    int supplierCount = 0;
+
     bool canApply() const { return failure.isEmpty() && !items.empty(); }
 };

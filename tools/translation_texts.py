@@ -1295,6 +1295,32 @@ TEXTS = {
     "sletning af '%1'": (None, "sletting av '%1'", "delete of '%1'"),
     "sletning af %1 varer": (None, "sletting av %1 gjenstander", "delete of %1 items"),
     "import": (None, "import", "import"),
+    # spreadsheet import: why a row of the file is not imported
+    "Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.": (
+        None,
+        "Cellen har tegn som ikke kunne leses i den valgte tegnkodingen; velg en annen tegnkoding.",
+        "The cell has characters that could not be read in the chosen encoding; choose another encoding."),
+    "Der skal være en pris fra 0 til %1.": (None, "Det må være en pris fra 0 til %1.", "A price from 0 to %1 is needed."),
+    "\"%1\" er ikke et tal; skriv fx 1499.50.": (
+        None, "\"%1\" er ikke et tall; skriv f.eks. 1499.50.", "\"%1\" is not a number; write 1499.50, for example."),
+    "\"%1\" kan læses på to måder; skriv fx 1499.50 eller 1499500.": (
+        None,
+        "\"%1\" kan leses på to måter; skriv f.eks. 1499.50 eller 1499500.",
+        "\"%1\" can be read in two ways; write 1499.50 or 1499500, for example."),
+    "Prisen skal være fra 0 til %1.": (None, "Prisen må være fra 0 til %1.", "The price must be from 0 to %1."),
+    "Antallet skal være et helt tal fra %1 til %2.": (
+        None, "Antallet må være et helt tall fra %1 til %2.", "The count must be a whole number from %1 to %2."),
+    "\"%1\" er ingen dato; skriv den som dd.mm.åååå.": (
+        None, "\"%1\" er ingen dato; skriv den som dd.mm.åååå.", "\"%1\" is no date; write it as dd.mm.yyyy."),
+    "\"%1\" er ingen dato; skriv den som åååå-mm-dd.": (
+        None, "\"%1\" er ingen dato; skriv den som åååå-mm-dd.", "\"%1\" is no date; write it as yyyy-mm-dd."),
+    "Listen har intet nummer %1.": (None, "Listen har ikke noe nummer %1.", "The list has no number %1."),
+    "Rækken har %1 celler, men filen har kun %2 kolonner.": (
+        None, "Raden har %1 celler, men filen har bare %2 kolonner.", "The row has %1 cells, but the file has only %2 columns."),
+    "Der er intet varenummer efter %1 til varen.": (
+        None, "Det er ikke noe varenummer etter %1 til varen.", "There is no item number after %1 for the item."),
+    "Kontrollerer regnearket": (None, "Kontrollerer regnearket", "Checking the spreadsheet"),
+    "Filen er tom.": (None, "Filen er tom.", "The file is empty."),
     "ændring af listen": (None, "endring av listen", "change of the list"),
     "oprettelse af %1 varer": (None, "oppretting av %1 gjenstander", "creation of %1 items"),
     # --------------------------------------------------------------- versions

@@ -247,6 +247,69 @@ Gendannelsesfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvImporter</name>
+    <message>
+        <source>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</source>
+        <translation>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</translation>
+    </message>
+    <message>
+        <source>Der skal være en pris fra 0 til %1.</source>
+        <translation>Der skal være en pris fra 0 til %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ikke et tal; skriv fx 1499.50.</source>
+        <translation>&quot;%1&quot; er ikke et tal; skriv fx 1499.50.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kan læses på to måder; skriv fx 1499.50 eller 1499500.</source>
+        <translation>&quot;%1&quot; kan læses på to måder; skriv fx 1499.50 eller 1499500.</translation>
+    </message>
+    <message>
+        <source>Prisen skal være fra 0 til %1.</source>
+        <translation>Prisen skal være fra 0 til %1.</translation>
+    </message>
+    <message>
+        <source>Antallet skal være et helt tal fra %1 til %2.</source>
+        <translation>Antallet skal være et helt tal fra %1 til %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som dd.mm.åååå.</source>
+        <translation>&quot;%1&quot; er ingen dato; skriv den som dd.mm.åååå.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som åååå-mm-dd.</source>
+        <translation>&quot;%1&quot; er ingen dato; skriv den som åååå-mm-dd.</translation>
+    </message>
+    <message>
+        <source>Listen har intet nummer %1.</source>
+        <translation>Listen har intet nummer %1.</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 celler, men filen har kun %2 kolonner.</source>
+        <translation>Rækken har %1 celler, men filen har kun %2 kolonner.</translation>
+    </message>
+    <message>
+        <source>Der er intet varenummer efter %1 til varen.</source>
+        <translation>Der er intet varenummer efter %1 til varen.</translation>
+    </message>
+    <message>
+        <source>Kontrollerer regnearket</source>
+        <translation>Kontrollerer regnearket</translation>
+    </message>
+    <message>
+        <source>Filen er tom.</source>
+        <translation>Filen er tom.</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:

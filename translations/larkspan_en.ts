@@ -247,6 +247,69 @@ The recovery file has been put aside as %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvImporter</name>
+    <message>
+        <source>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</source>
+        <translation>The cell has characters that could not be read in the chosen encoding; choose another encoding.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>This edition does not store the field in the database file, so it would be lost. Empty the field.</translation>
+    </message>
+    <message>
+        <source>Der skal være en pris fra 0 til %1.</source>
+        <translation>A price from 0 to %1 is needed.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ikke et tal; skriv fx 1499.50.</source>
+        <translation>&quot;%1&quot; is not a number; write 1499.50, for example.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kan læses på to måder; skriv fx 1499.50 eller 1499500.</source>
+        <translation>&quot;%1&quot; can be read in two ways; write 1499.50 or 1499500, for example.</translation>
+    </message>
+    <message>
+        <source>Prisen skal være fra 0 til %1.</source>
+        <translation>The price must be from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Antallet skal være et helt tal fra %1 til %2.</source>
+        <translation>The count must be a whole number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som dd.mm.åååå.</source>
+        <translation>&quot;%1&quot; is no date; write it as dd.mm.yyyy.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som åååå-mm-dd.</source>
+        <translation>&quot;%1&quot; is no date; write it as yyyy-mm-dd.</translation>
+    </message>
+    <message>
+        <source>Listen har intet nummer %1.</source>
+        <translation>The list has no number %1.</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 celler, men filen har kun %2 kolonner.</source>
+        <translation>The row has %1 cells, but the file has only %2 columns.</translation>
+    </message>
+    <message>
+        <source>Der er intet varenummer efter %1 til varen.</source>
+        <translation>There is no item number after %1 for the item.</translation>
+    </message>
+    <message>
+        <source>Kontrollerer regnearket</source>
+        <translation>Checking the spreadsheet</translation>
+    </message>
+    <message>
+        <source>Filen er tom.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:

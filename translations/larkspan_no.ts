@@ -247,6 +247,69 @@ Gjenopprettingsfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvImporter</name>
+    <message>
+        <source>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</source>
+        <translation>Cellen har tegn som ikke kunne leses i den valgte tegnkodingen; velg en annen tegnkoding.</translation>
+    </message>
+    <message>
+        <source>Denne udgave gemmer ikke feltet i databasefilen, så det ville gå tabt. Tøm feltet.</source>
+        <translation>Denne utgaven lagrer ikke feltet i databasefilen, så det ville gå tapt. Tøm feltet.</translation>
+    </message>
+    <message>
+        <source>Der skal være en pris fra 0 til %1.</source>
+        <translation>Det må være en pris fra 0 til %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ikke et tal; skriv fx 1499.50.</source>
+        <translation>&quot;%1&quot; er ikke et tall; skriv f.eks. 1499.50.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kan læses på to måder; skriv fx 1499.50 eller 1499500.</source>
+        <translation>&quot;%1&quot; kan leses på to måter; skriv f.eks. 1499.50 eller 1499500.</translation>
+    </message>
+    <message>
+        <source>Prisen skal være fra 0 til %1.</source>
+        <translation>Prisen må være fra 0 til %1.</translation>
+    </message>
+    <message>
+        <source>Antallet skal være et helt tal fra %1 til %2.</source>
+        <translation>Antallet må være et helt tall fra %1 til %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som dd.mm.åååå.</source>
+        <translation>&quot;%1&quot; er ingen dato; skriv den som dd.mm.åååå.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; er ingen dato; skriv den som åååå-mm-dd.</source>
+        <translation>&quot;%1&quot; er ingen dato; skriv den som åååå-mm-dd.</translation>
+    </message>
+    <message>
+        <source>Listen har intet nummer %1.</source>
+        <translation>Listen har ikke noe nummer %1.</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 celler, men filen har kun %2 kolonner.</source>
+        <translation>Raden har %1 celler, men filen har bare %2 kolonner.</translation>
+    </message>
+    <message>
+        <source>Der er intet varenummer efter %1 til varen.</source>
+        <translation>Det er ikke noe varenummer etter %1 til varen.</translation>
+    </message>
+    <message>
+        <source>Kontrollerer regnearket</source>
+        <translation>Kontrollerer regnearket</translation>
+    </message>
+    <message>
+        <source>Filen er tom.</source>
+        <translation>Filen er tom.</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>Databasen kunne ikke gemmes i %1:
