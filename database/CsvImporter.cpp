@@ -293,7 +293,8 @@ int CsvImporter::listEntry(const CsvRow &row, int nameField, int numberField, co
     if (name.isEmpty())
         return 0;
     const QHash<QString, int> &known = nameField == GroupColumn ? m_lookup->groups : m_lookup->locations;
-    const QString key = name.toString();
+    // The row's own cell, so that the look-up copies nothing.
+    const QString &key = row.cells.at(m_mapping.column(nameField));
     if (const auto found = known.constFind(key); found != known.cend())
         return found.value();
     *newName = key;
@@ -305,16 +306,13 @@ void CsvImporter::addRow(const CsvRow &row, CsvImportPlan &plan)
     ++plan.rows;
     if (std::all_of(row.cells.begin(), row.cells.end(), [](const QString &c) { return c.isEmpty(); }))
         return;
-    const auto refuse = [&](int field, const QString &reason) {
-        plan.errors.append({ row.line, field, reason });
-    };
+    const auto refuse = [&](int field, const QString &reason) { plan.errors.append({ row.line, field, reason }); };
     if (!m_header.isEmpty() && row.cells.size() > m_header.size()) {
         const bool extraFilled = std::any_of(
             row.cells.begin() + m_header.size(), row.cells.end(), [](const QString &c) { return !c.isEmpty(); });
         if (extraFilled) {
-            refuse(-1, tr("Rækken har %1 celler, men filen har kun %2 kolonner.")
-                           .arg(row.cells.size())
-                           .arg(m_header.size()));
+            refuse(-1,
+                tr("Rækken har %1 celler, men filen har kun %2 kolonner.").arg(row.cells.size()).arg(m_header.size()));
             return;
         }
     }
@@ -351,8 +349,8 @@ void CsvImporter::addRow(const CsvRow &row, CsvImportPlan &plan)
         const QDate iso = isoDate(isoCell);
         if (!iso.isValid()) {
             refuse(CsvColumns::IsoDateColumn,
-                named(columnName(CsvColumns::IsoDateColumn),
-                    cellProblem(CsvColumns::IsoDateColumn, isoCell.toString())));
+                named(
+                    columnName(CsvColumns::IsoDateColumn), cellProblem(CsvColumns::IsoDateColumn, isoCell.toString())));
             return;
         }
         date = iso.toString(QStringLiteral("dd.MM.yyyy"));
@@ -401,8 +399,8 @@ void CsvImporter::addRow(const CsvRow &row, CsvImportPlan &plan)
     int count = ItemRules::limitsCount() ? ItemRules::MinCount : 0;
     if (m_mapping.column(CountColumn) != CsvColumnMapping::NotPresent
         && !ItemRules::checkCount(cell(row, CountColumn), &count).ok()) {
-        refuse(CountColumn,
-            named(columnName(CountColumn), cellProblem(CountColumn, cell(row, CountColumn).toString())));
+        refuse(
+            CountColumn, named(columnName(CountColumn), cellProblem(CountColumn, cell(row, CountColumn).toString())));
         return;
     }
 
@@ -477,7 +475,8 @@ void CsvImporter::addRow(const CsvRow &row, CsvImportPlan &plan)
 
     const QStringView supplier = texts[Item::SupplierText];
     if (!supplier.isEmpty()) {
-        const QString name = supplier.toString();
+        const int column = m_mapping.column(SupplierColumn);
+        const QString name = substitutes[Item::SupplierText].isEmpty() ? row.cells.at(column) : supplier.toString();
         if (!m_lookup->suppliers.contains(name)) {
             m_lookup->suppliers.insert(name);
             plan.newSuppliers.append(name);
