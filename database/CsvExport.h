@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 #include "database/CsvFormat.h"
 
 class DBItemCollection;
@@ -34,6 +36,9 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
+    bool writeRows(const QString &fileName, qsizetype count, const CsvFormat &format,
+        const std::function<const Item *(qsizetype)> &at);
+
     const DBItemCollection &m_collection;
     QString m_errorString;
 };

@@ -40,6 +40,9 @@ public:
     // The first bytes of the device, for detectEncoding, read without
     // moving the device on (it must be random-access).
     static QByteArray head(QIODevice &device);
+    // Bytes of a file as text in the encoding, whole (a byte-order mark at
+    // the start left out), for detectSeparator and the like.
+    static QString decoded(QByteArrayView bytes, CsvFormat::Encoding encoding);
 
     CsvReader(QIODevice &device, CsvFormat::Encoding encoding, char16_t separator);
     ~CsvReader();
@@ -52,7 +55,7 @@ public:
         Failed, // see errorString(); nothing more is read
     };
     // The next row; a byte-order mark at the start is skipped, an empty
-    // last line is no row.
+    // line (nothing between two line ends, not even "") is no row.
     Status readRow(CsvRow &row);
     // Why reading failed, for the user: a quote not closed (with the line
     // it opened on), a zero byte in an 8-bit or UTF-8 file, the device's
@@ -63,6 +66,13 @@ public:
     // Whether some bytes were not valid in the encoding (they read as
     // U+FFFD, which the register cannot store).
     bool hadInvalidBytes() const;
+
+    // The bytes read from the device at a time (256 KiB unless set; at
+    // least 1). Set before the first row is read.
+    void setBlockSize(qsizetype bytes);
+    // The longest row read, in characters of its cells: a longer one fails,
+    // so that a file that is no spreadsheet cannot fill the memory.
+    static constexpr qsizetype maxRowLength = qsizetype(1) << 20;
 
 private:
     struct State;

@@ -80,6 +80,25 @@ TEXTS = {
         "Databasen er åpnet skrivebeskyttet og kan ikke lagres.",
         "The database is open read-only and cannot be saved."),
     "Filen kunne ikke skrives.": (None, "Filen kunne ikke skrives.", "The file could not be written."),
+    # spreadsheet files (CSV): encodings, extra columns, reading and writing
+    "UTF-8 med BOM": (None, "UTF-8 med BOM", "UTF-8 with BOM"),
+    "%1 nr.": (None, "%1 nr.", "%1 no."),
+    "%1 (ISO 8601)": (None, "%1 (ISO 8601)", "%1 (ISO 8601)"),
+    "Filen kunne ikke læses: %1": (None, "Filen kunne ikke leses: %1", "The file could not be read: %1"),
+    "Et anførselstegn på linje %1 bliver ikke lukket.": (
+        None, "Et anførselstegn på linje %1 blir ikke lukket.", "A quotation mark on line %1 is never closed."),
+    "Linje %1 indeholder et nul-tegn: filen er ikke tekst i det valgte tegnsæt.": (
+        None,
+        "Linje %1 inneholder et nulltegn: filen er ikke tekst i det valgte tegnsettet.",
+        "Line %1 contains a zero character: the file is not text in the chosen encoding."),
+    "Rækken på linje %1 er over %2 tegn lang: filen er ikke et regneark.": (
+        None,
+        "Raden på linje %1 er over %2 tegn lang: filen er ikke et regneark.",
+        "The row on line %1 is longer than %2 characters: the file is not a spreadsheet."),
+    "%1 kan ikke skrives i %2.": (None, "%1 kan ikke skrives i %2.", "%1 cannot be written in %2."),
+    "Skilletegnet skal være komma, semikolon eller tabulator.": (
+        None, "Skilletegnet må være komma, semikolon eller tabulator.",
+        "The separator must be a comma, a semicolon or a tab."),
     "Kan ikke gemme gruppe fil:": (
         "Kan ikke gemme gruppefilen: ", "Kan ikke lagre gruppefilen: ", "Cannot save the group file: "),
     "Kan ikke gemme lokale fil:": (

@@ -247,6 +247,35 @@ The recovery file has been put aside as %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvColumns</name>
+    <message>
+        <source>%1 nr.</source>
+        <translation>%1 no.</translation>
+    </message>
+    <message>
+        <source>%1 (ISO 8601)</source>
+        <translation>%1 (ISO 8601)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>%1 kan ikke skrives i %2.</source>
+        <translation>%1 cannot be written in %2.</translation>
+    </message>
+    <message>
+        <source>Skilletegnet skal være komma, semikolon eller tabulator.</source>
+        <translation>The separator must be a comma, a semicolon or a tab.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>UTF-8 med BOM</source>
+        <translation>UTF-8 with BOM</translation>
+    </message>
+</context>
+<context>
     <name>CsvImporter</name>
     <message>
         <source>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</source>
@@ -307,6 +336,25 @@ The recovery file has been put aside as %3.</translation>
     <message>
         <source>import</source>
         <translation>import</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Et anførselstegn på linje %1 bliver ikke lukket.</source>
+        <translation>A quotation mark on line %1 is never closed.</translation>
+    </message>
+    <message>
+        <source>Linje %1 indeholder et nul-tegn: filen er ikke tekst i det valgte tegnsæt.</source>
+        <translation>Line %1 contains a zero character: the file is not text in the chosen encoding.</translation>
+    </message>
+    <message>
+        <source>Rækken på linje %1 er over %2 tegn lang: filen er ikke et regneark.</source>
+        <translation>The row on line %1 is longer than %2 characters: the file is not a spreadsheet.</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke læses: %1</source>
+        <translation>The file could not be read: %1</translation>
     </message>
 </context>
 <context>

@@ -247,6 +247,35 @@ Gjenopprettingsfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvColumns</name>
+    <message>
+        <source>%1 nr.</source>
+        <translation>%1 nr.</translation>
+    </message>
+    <message>
+        <source>%1 (ISO 8601)</source>
+        <translation>%1 (ISO 8601)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>%1 kan ikke skrives i %2.</source>
+        <translation>%1 kan ikke skrives i %2.</translation>
+    </message>
+    <message>
+        <source>Skilletegnet skal være komma, semikolon eller tabulator.</source>
+        <translation>Skilletegnet må være komma, semikolon eller tabulator.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>UTF-8 med BOM</source>
+        <translation>UTF-8 med BOM</translation>
+    </message>
+</context>
+<context>
     <name>CsvImporter</name>
     <message>
         <source>Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.</source>
@@ -307,6 +336,25 @@ Gjenopprettingsfilen er lagt til side som %3.</translation>
     <message>
         <source>import</source>
         <translation>import</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Et anførselstegn på linje %1 bliver ikke lukket.</source>
+        <translation>Et anførselstegn på linje %1 blir ikke lukket.</translation>
+    </message>
+    <message>
+        <source>Linje %1 indeholder et nul-tegn: filen er ikke tekst i det valgte tegnsæt.</source>
+        <translation>Linje %1 inneholder et nulltegn: filen er ikke tekst i det valgte tegnsettet.</translation>
+    </message>
+    <message>
+        <source>Rækken på linje %1 er over %2 tegn lang: filen er ikke et regneark.</source>
+        <translation>Raden på linje %1 er over %2 tegn lang: filen er ikke et regneark.</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke læses: %1</source>
+        <translation>Filen kunne ikke leses: %1</translation>
     </message>
 </context>
 <context>
