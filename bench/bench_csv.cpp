@@ -1,19 +1,24 @@
-// Time of the spreadsheet export of a large register and of reading every
-// row of the file back.
+// Time of the spreadsheet export of a large register, of reading every row
+// of the file back, and of its import into an empty register (the dry run
+// of the whole file and the import as one step).
 //
 //   bench_csv [items] [keep.csv]     (default 100000)
 //
 // With a second argument the exported file is copied there (to time other
 // programs reading the same file).
-// Last line: items=N export_s=... read_s=... (medians over the rounds).
+// Last line: items=N export_s=... read_s=... import_s=... (medians over the
+// rounds).
 // Runs with its own temporary settings and files.
 
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
+#include "database/CsvColumnMapping.h"
 #include "database/CsvExport.h"
+#include "database/CsvImporter.h"
 #include "database/CsvReader.h"
 #include "database/DBItemCollection.h"
+#include "database/Item.h"
 #include "desktop/MessageBox.h"
 
 #include <QCoreApplication>
@@ -51,6 +56,36 @@ qint64 readRows(const QString &path)
     while ((status = reader.readRow(row)) == CsvReader::RowRead)
         ++rows;
     return status == CsvReader::AtEnd ? rows - 1 : -1;
+}
+
+// Imports the file into an empty register with the same lists: the items
+// imported, or -1 when a row was refused or the file not read.
+qint64 importRows(const QString &path, const CsvFormat &format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    DBItemCollection target(nullptr);
+    QStringList header;
+    {
+        CsvReader reader(file, format.encoding, format.separator);
+        CsvRow row;
+        if (reader.readRow(row) != CsvReader::RowRead)
+            return -1;
+        header = row.cells;
+    }
+    if (!file.seek(0))
+        return -1;
+    CsvImporter importer(target, CsvColumnMapping::guess(header, target.fields()), {});
+    CsvImportPlan plan = importer.check(file, format);
+    if (!plan.errors.isEmpty()) {
+        std::fprintf(stderr, "line %lld: %s\n", static_cast<long long>(plan.errors.first().line),
+            qPrintable(plan.errors.first().reason));
+        return -1;
+    }
+    if (!CsvImporter::apply(target, plan))
+        return -1;
+    return target.count();
 }
 
 } // namespace
@@ -93,6 +128,7 @@ int main(int argc, char **argv)
     CsvExport exporter(collection);
     std::vector<double> exportTimes;
     std::vector<double> readTimes;
+    std::vector<double> importTimes;
     for (int round = 0; round < rounds; ++round) {
         QElapsedTimer timer;
         timer.start();
@@ -108,14 +144,22 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "read %lld rows of %d\n", static_cast<long long>(rows), itemCount);
             return 1;
         }
-        std::printf("round %d: export %.3f s read %.3f s (%.1f MB)\n", round + 1, exportTimes.back(),
-            readTimes.back(), double(QFileInfo(csv).size()) / 1e6);
+        timer.restart();
+        const qint64 imported = importRows(csv, format);
+        importTimes.push_back(double(timer.nsecsElapsed()) / 1e9);
+        if (imported != itemCount) {
+            std::fprintf(stderr, "imported %lld items of %d\n", static_cast<long long>(imported), itemCount);
+            return 1;
+        }
+        std::printf("round %d: export %.3f s read %.3f s import %.3f s (%.1f MB)\n", round + 1, exportTimes.back(),
+            readTimes.back(), importTimes.back(), double(QFileInfo(csv).size()) / 1e6);
     }
     if (argc > 2) {
         QFile::remove(QString::fromLocal8Bit(argv[2]));
         if (!QFile::copy(csv, QString::fromLocal8Bit(argv[2])))
             std::fprintf(stderr, "could not keep the file\n");
     }
-    std::printf("items=%d export_s=%.3f read_s=%.3f\n", itemCount, median(exportTimes), median(readTimes));
+    std::printf("items=%d export_s=%.3f read_s=%.3f import_s=%.3f\n", itemCount, median(exportTimes), median(readTimes),
+        median(importTimes));
     return 0;
 }

@@ -16,10 +16,9 @@ namespace {
 using namespace ListColumns;
 
 // The field-names list titles the list's columns in this order.
-constexpr std::array<int, ListColumnCount> entryColumns
-    = { GroupColumn, NameColumn, ProductColumn, CountColumn, PriceColumn, PriceTodayColumn, PictureColumn, DateColumn,
-          LocationColumn, DescriptionColumn, SupplierColumn, AddressColumn, SerialnoColumn, WwwColumn, ReceiptColumn,
-          DocumentColumn, ModelColumn };
+constexpr std::array<int, ListColumnCount> entryColumns = { GroupColumn, NameColumn, ProductColumn, CountColumn,
+    PriceColumn, PriceTodayColumn, PictureColumn, DateColumn, LocationColumn, DescriptionColumn, SupplierColumn,
+    AddressColumn, SerialnoColumn, WwwColumn, ReceiptColumn, DocumentColumn, ModelColumn };
 
 // Titles of the columns in Danish, Norwegian and English, in the order of
 // the field-names list (entryColumns), separated by "|".
@@ -34,15 +33,15 @@ struct EditionTitles
 const EditionTitles editionTitles[] = {
     { NoEdition,
         { "Gruppe|Group", "Navn|Name", "Fabrikat|Make", "Antal|Antall|Count", "Pris|Price", "Vurd.|Takst|Value",
-            "Billede|Bilde|Picture", "Dato|Date", "Rum|Rom|Room", "Beskrivelse|Description",
-            "Leverandør|Supplier", "Adresse|Address", "Serie no.|Serienr.|Serial no.", "Www",
-            "Kvitt.|Receipt", "Dok.|Doc.", "Produkt model|Produktmodel|Produktmodell|Modell|Model" } },
+            "Billede|Bilde|Picture", "Dato|Date", "Rum|Rom|Room", "Beskrivelse|Description", "Leverandør|Supplier",
+            "Adresse|Address", "Serie no.|Serienr.|Serial no.", "Www", "Kvitt.|Receipt", "Dok.|Doc.",
+            "Produkt model|Produktmodel|Produktmodell|Modell|Model" } },
     { VistrelEdition,
-        { "Kategori|Category", "Titel|Tittel|Title", "Kunstner|Artist", "Reg.nr.|Reg. no.",
-            "Vurdering|Takst|Valuation", "Salgspris|Sale price", "Billede|Bilde|Picture",
-            "Erhvervet|Anskaffet|Acquired", "Placering|Plassering|Location", "Beskrivelse|Description",
-            "Galleri|Gallery", "Signatur|Signature", "Værknr.|Verknr.|Work no.", "Www",
-            "Billede 2|Bilde 2|Picture 2", "Dokument|Document", "Teknik|Teknikk|Technique" } },
+        { "Kategori|Category", "Titel|Tittel|Title", "Kunstner|Artist", "Reg.nr.|Reg. no.", "Vurdering|Takst|Valuation",
+            "Salgspris|Sale price", "Billede|Bilde|Picture", "Erhvervet|Anskaffet|Acquired",
+            "Placering|Plassering|Location", "Beskrivelse|Description", "Galleri|Gallery", "Signatur|Signature",
+            "Værknr.|Verknr.|Work no.", "Www", "Billede 2|Bilde 2|Picture 2", "Dokument|Document",
+            "Teknik|Teknikk|Technique" } },
     { NumivaxEdition,
         { "Pålydende|Denomination", "Årstal|Årstall|Year", "Metal|Metall", "Antal|Antall|Count", "Pris|Price",
             "Værdi|Verdi|Value", "Forside|Obverse", "Købt|Kjøpt|Bought", "Land/krone|Land/konge|Country/monarch",
@@ -52,8 +51,7 @@ const EditionTitles editionTitles[] = {
         { "Lagerplads|Lagerplass|Storage place", "Varenavn|Item", "Mærke|Merke|Brand", "Antal|Antall|Quantity",
             "Kostpris|Innkjøpspris|Cost price", "Salgspris|Utsalgspris|Retail price", "Billede|Bilde|Picture",
             "Optalt|Opptalt|Counted", "Varegruppe|Category", "Beskrivelse|Description", "Leverandør|Supplier",
-            "EAN-nr.|EAN", "Varenr.|Item no.", "Www", "Faktura|Invoice", "Datablad|Data sheet",
-            "Model|Modell" } },
+            "EAN-nr.|EAN", "Varenr.|Item no.", "Www", "Faktura|Invoice", "Datablad|Data sheet", "Model|Modell" } },
 };
 
 // Names spreadsheets commonly give the fields, after the register's own.
@@ -68,15 +66,13 @@ const CommonName commonNames[] = {
     { ProductColumn, "Make|Brand|Manufacturer|Producer|Mærke|Merke|Producent|Produsent" },
     { ModelColumn, "Model|Model number|Product model|Modelnr.|Modellnr." },
     { CountColumn, "Count|Quantity|Qty|Pieces|Amount|Antal|Antall|Stk.|Mængde|Mengde" },
-    { PriceColumn,
-        "Price|Purchase price|Cost|Cost price|Paid|Købspris|Pris|Innkjøpspris|Kjøpspris|Kostpris" },
+    { PriceColumn, "Price|Purchase price|Cost|Cost price|Paid|Købspris|Pris|Innkjøpspris|Kjøpspris|Kostpris" },
     { PriceTodayColumn,
         "Value|Current value|Estimated value|Estimate|Value today|Replacement value|Vurderet pris|Værdi|"
         "Nypris|Verdi|Takst|Dagens verdi" },
     { PictureColumn, "Picture|Photo|Image|Photo link|Foto|Billede|Bilde" },
     { ReceiptColumn, "Receipt|Invoice|Kvittering|Bon|Faktura" },
-    { DateColumn,
-        "Date|Purchase date|Date purchased|Bought|Acquired|Købsdato|Kjøpsdato|Dato|Købt|Kjøpt" },
+    { DateColumn, "Date|Purchase date|Date purchased|Bought|Acquired|Købsdato|Kjøpsdato|Dato|Købt|Kjøpt" },
     { LocationColumn, "Location|Room|Place|Placering|Plassering|Sted|Rum|Rom|Lokation" },
     { DescriptionColumn, "Description|Notes|Note|Comment|Comments|Remarks|Beskrivelse|Note|Noter|Notat|Kommentar" },
     { SupplierColumn, "Supplier|Vendor|Store|Shop|Seller|Dealer|Retailer|Leverandør|Butik|Butikk|Forhandler" },

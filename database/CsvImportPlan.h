@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-class Item;
+#include "database/Item.h"
 
 // A row of the file that will not be imported, and why.
 struct CsvRowError

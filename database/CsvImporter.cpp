@@ -104,8 +104,9 @@ PriceReading readPrice(QStringView text, double *value)
         plain[comma] = u'.';
         text = plain;
     }
+    static const QLocale c = QLocale::c();
     bool ok = false;
-    const double number = QLocale::c().toDouble(text, &ok);
+    const double number = c.toDouble(text, &ok);
     if (!ok)
         return PriceReading::NotANumber;
     if (!StoredText::isStorableNumber(number) || !ItemRules::priceInRange(number))
@@ -447,18 +448,19 @@ void CsvImporter::addRow(const CsvRow &row, CsvImportPlan &plan)
             texts[Item::SerialnoText] = QStringView();
     }
 
-    m_latin1.clear();
-    std::array<qsizetype, Item::TextCount> ends {};
-    for (int i = 0; i < Item::TextCount; ++i) {
-        for (const QChar c : texts[std::size_t(i)])
-            m_latin1.append(char(c.unicode()));
-        ends[std::size_t(i)] = m_latin1.size();
-    }
+    // Every text was found Latin-1 above: one byte per character.
+    qsizetype total = 0;
+    for (const QStringView text : texts)
+        total += text.size();
+    m_latin1.resize(total);
     std::array<QByteArrayView, Item::TextCount> bytes;
-    qsizetype begin = 0;
+    char *out = m_latin1.data();
     for (int i = 0; i < Item::TextCount; ++i) {
-        bytes[std::size_t(i)] = QByteArrayView(m_latin1.constData() + begin, ends[std::size_t(i)] - begin);
-        begin = ends[std::size_t(i)];
+        const QStringView text = texts[std::size_t(i)];
+        char *begin = out;
+        for (const QChar c : text)
+            *out++ = char(c.unicode());
+        bytes[std::size_t(i)] = QByteArrayView(begin, text.size());
     }
     auto item = std::make_unique<Item>();
     item->setLatin1Texts(bytes);
