@@ -1284,7 +1284,9 @@ void tst_ItemListView::columnWidthsSavedAndRestored()
     {
         ItemListView view;
         checkListModel(view);
-        QCOMPARE(view.columnWidth(ItemListView::CountColumn), 36);
+        // The defaults, widened where the heading needs more.
+        QVERIFY(view.columnWidth(ItemListView::CountColumn) >= 36);
+        QCOMPARE(view.columnWidth(ItemListView::NameColumn), 120);
         QVERIFY(view.columnWidth(ItemListView::DateColumn) >= 66);
         view.SetCollection(reg.collection.get());
         view.setColumnWidth(ItemListView::WwwColumn, 211);
