@@ -54,8 +54,11 @@ std::vector<bool> ListColumnWidths::restore(QTreeView &view, int minimumDateWidt
         const int defaultWidth = column == ListColumns::DateColumn ? std::max(setting.defaultWidth, minimumDateWidth)
                                                                    : setting.defaultWidth;
         const QString key = QStringLiteral("ListView/") + QLatin1String(setting.key);
-        usesDefault[column] = !settings.contains(key);
-        view.setColumnWidth(column, settings.value(key, defaultWidth).toInt());
+        const int width = settings.value(key, defaultWidth).toInt();
+        // Every close stores every width, so a stored default is most
+        // likely one nobody chose.
+        usesDefault[column] = width == defaultWidth;
+        view.setColumnWidth(column, width);
     }
     return usesDefault;
 }

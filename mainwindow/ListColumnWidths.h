@@ -12,7 +12,7 @@ class ListColumnWidths
 public:
     // Gives every column its stored width, or its default; the date
     // column's default is at least minimumDateWidth. Returns, per column,
-    // whether it took its default.
+    // whether it shows its default (none stored, or the default stored).
     static std::vector<bool> restore(QTreeView &view, int minimumDateWidth);
     // Widens a column that shows its default width to show its whole
     // heading, sort indicator included (titles differ per language and

@@ -182,7 +182,8 @@ void tst_NewItem::unavailableWhileReadOnly()
 {
     Env env(QuorvelEdition);
     const QString file = env.database(DatabaseFixture::threeItems());
-    QVERIFY(TestSupport::writeFile(env.path(QStringLiteral("db/LockFile")), "home.db Locked by PC: STORE1, User: anna"));
+    QVERIFY(
+        TestSupport::writeFile(env.path(QStringLiteral("db/LockFile")), "home.db Locked by PC: STORE1, User: anna"));
     env.startWith(file);
     MainWindow w;
     checkListModel(*w.listView());
