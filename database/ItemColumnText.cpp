@@ -8,6 +8,8 @@
 #include <QDate>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <iterator>
 #include <type_traits>
 
@@ -50,6 +52,49 @@ QString ItemColumnText::of(const Item &item, int column, const userItemCollectio
     default:
         // The group column and the icon columns hold no text.
         return QString();
+    }
+}
+
+namespace {
+
+// The value as the list's "%.2f" text shows it. Scaling by 100 and rounding
+// gives that value except close to half a cent, where the scaled value's own
+// rounding may tip it either way; there the text itself is read back.
+double roundedToCents(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double cents = value * 100.0;
+    if (std::fabs(cents) >= 4503599627370496.0) // 2^52: already a whole number of cents
+        return value;
+    const double fraction = std::fabs(cents - std::trunc(cents));
+    if (std::fabs(fraction - 0.5) > 1e-3 + std::fabs(cents) * 1e-15)
+        return std::round(cents) / 100.0;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    double shown = value;
+    std::from_chars(text, written.ptr, shown);
+    return shown;
+}
+
+} // namespace
+
+bool ItemColumnText::isNumeric(int column)
+{
+    return column == CountColumn || column == PriceColumn || column == PriceTodayColumn;
+}
+
+double ItemColumnText::shownNumber(const Item &item, int column)
+{
+    switch (column) {
+    case CountColumn:
+        return item.numberOfItems();
+    case PriceColumn:
+        return roundedToCents(isVistrel() ? item.price() : item.totalValue());
+    case PriceTodayColumn:
+        return roundedToCents(item.priceToday());
+    default:
+        return 0.0;
     }
 }
 

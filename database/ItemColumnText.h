@@ -17,6 +17,14 @@ public:
     // "Error", as a location beyond the list does.
     static QString of(const Item &item, int column, const userItemCollection *locations);
 
+    // Whether the column shows a number (the count, the price, the value
+    // today), which the list sorts by its value rather than its text.
+    static bool isNumeric(int column);
+    // The number a numeric column shows: the count, or the price or value
+    // today rounded to the two decimals shown, so that items showing the
+    // same text are equal in a sort. 0 for the other columns.
+    static double shownNumber(const Item &item, int column);
+
     // The day number of a date text read the way an item reads its date; 0
     // when that is no valid date.
     static qint64 dayNumber(QAnyStringView text);

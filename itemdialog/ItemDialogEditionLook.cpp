@@ -82,6 +82,12 @@ void ItemDialogEditionLook::apply(QDialog &dialog, Ui::ItemDialogBase &f)
             f.locationComboBox, f.supplierComboBox, f.serialnoLineEdit, f.documentLineEdit, f.addressLineEdit,
             f.receiptLineEdit, f.browseReceiptPushButton, f.showReceiptPushButton });
     }
+    // Prices are in kroner for the Danish and Norwegian texts; the English
+    // ones name no currency (its users count in many), and a catalogue
+    // cannot give a text as empty.
+    if (currentLanguage() == QLatin1String("en"))
+        f.KrTextLabel->clear();
+
     if (isVistrel())
         applyVistrel(dialog, f);
     else if (isNumivax())

@@ -265,6 +265,13 @@ int ItemListModel::compareItems(const Item *a, const Item *b, int column) const
         return compareBy(a, b, &Item::lessByProduct);
     case DateColumn:
         return funiQListViewItem::compareDates(a->date(), b->date());
+    case CountColumn:
+    case PriceColumn:
+    case PriceTodayColumn: {
+        const quint64 keyA = ItemSorter::numberKey(ItemColumnText::shownNumber(*a, column));
+        const quint64 keyB = ItemSorter::numberKey(ItemColumnText::shownNumber(*b, column));
+        return keyA < keyB ? -1 : (keyA > keyB ? 1 : 0);
+    }
     case GroupColumn:
     case PictureColumn:
     case ReceiptColumn:

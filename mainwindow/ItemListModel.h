@@ -69,8 +69,9 @@ public:
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
     // Three-way comparison of two items by what the column shows, the way
-    // the list sorts: plain character-code order of the texts, the date
-    // column by calendar date with unreadable dates first.
+    // the list sorts: plain character-code order of the texts, the count
+    // and price columns by the number shown, the date column by calendar
+    // date with unreadable dates first.
     int compareItems(const Item *a, const Item *b, int column) const;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;

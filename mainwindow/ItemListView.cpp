@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -60,7 +61,25 @@ ItemListView::ItemListView(QWidget *mainWindow)
     resetColumnTitles();
     m_model = new ItemListModel(this);
     setModel(m_model);
-    ListColumnWidths::restore(*this, wholeDateWidth());
+    m_fitsTitle = ListColumnWidths::restore(*this, wholeDateWidth());
+    const auto fitTitles = [this](int first, int last) {
+        m_fittingTitles = true;
+        for (int column = std::max(first, 0); column <= last && column < int(m_fitsTitle.size()); ++column) {
+            if (m_fitsTitle[column])
+                ListColumnWidths::fitTitle(*this, column);
+        }
+        m_fittingTitles = false;
+    };
+    fitTitles(0, ListColumnCount - 1);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this,
+        [fitTitles](Qt::Orientation orientation, int first, int last) {
+            if (orientation == Qt::Horizontal)
+                fitTitles(first, last);
+        });
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int) {
+        if (!m_fittingTitles && column >= 0 && column < int(m_fitsTitle.size()))
+            m_fitsTitle[column] = false;
+    });
 
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);

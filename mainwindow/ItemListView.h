@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "core/ColumnTitles.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -140,6 +141,10 @@ public slots:
     void doubleClickOnItemSlot(funiQListViewItem *row);
     void MousePressed(funiQListViewItem *row, const QPoint &pos, int column);
     void EditItem();
+    // Opens the item dialog on a new item in the group of the current row:
+    // the group row itself or an item row's group; the list's first group
+    // when there is no current row.
+    ItemDialog *NewItem();
     void ViewAll(bool showall);
     void ViewCurrentAsHTML();
     void ShowContextMenu(funiQListViewItem *row);
@@ -196,6 +201,10 @@ private:
     // and the last item it added.
     bool m_inBatch = false;
     Item *m_lastBatchItem = nullptr;
+    // Per column: still at its default width, neither stored nor resized
+    // by the user, so it widens to fit a new title.
+    std::vector<bool> m_fitsTitle;
+    bool m_fittingTitles = false;
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;
     QIcon m_documentIcon;

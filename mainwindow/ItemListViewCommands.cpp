@@ -15,6 +15,7 @@
 #include "desktop/MessageBox.h"
 #include "desktop/WaitCursor.h"
 #include "itemdialog/ItemDialog.h"
+#include "mainwindow/ItemListModel.h"
 
 #include <QCursor>
 #include <QDir>
@@ -208,6 +209,23 @@ void ItemListView::EditItem()
 {
     if (m_currentRow)
         doubleClickOnItemSlot(m_currentRow);
+}
+
+ItemDialog *ItemListView::NewItem()
+{
+    funiQListViewItem *row = m_currentRow ? m_currentRow : topLevelItem(0);
+    int group = -1;
+    if (row && row->isGroupRow())
+        group = row->groupNumber();
+    else if (row)
+        group = m_model->groupOfItem(row->item());
+    const QString groupName = group >= 0 ? m_model->groupName(group) : QString();
+    ItemDialog *dialog = openItemDialog(nullptr, QStringLiteral("DATA"), false, this, groupName);
+    // By number, not by name: two groups may share a name, and a register
+    // without items yet starts its dialog on no group in particular.
+    if (group >= 0 && group < dialog->groupComboBox->count())
+        dialog->groupComboBox->setCurrentIndex(group);
+    return dialog;
 }
 
 void ItemListView::ViewCurrentAsHTML()

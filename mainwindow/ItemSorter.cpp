@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 
 using namespace ListColumns;
 
@@ -198,6 +200,17 @@ template <typename Tie> void sortKeys(std::vector<SortKey> &keys, bool descendin
 
 } // namespace
 
+quint64 ItemSorter::numberKey(double value)
+{
+    constexpr quint64 signBit = quint64(1) << 63;
+    if (std::isnan(value))
+        return ~quint64(0);
+    if (value == 0.0)
+        value = 0.0;
+    const quint64 bits = std::bit_cast<quint64>(value);
+    return (bits & signBit) ? ~bits : bits | signBit;
+}
+
 void ItemSorter::sort(std::vector<Item *> &items, std::vector<quint32> *oldPositions) const
 {
     const size_t count = items.size();
@@ -206,7 +219,14 @@ void ItemSorter::sort(std::vector<Item *> &items, std::vector<quint32> *oldPosit
         keys[i].position = quint32(i);
     const bool descending = m_descending;
 
-    if (m_column == DateColumn) {
+    if (ItemColumnText::isNumeric(m_column)) {
+        for (size_t i = 0; i < count; ++i) {
+            if (i + Lookahead < count)
+                prefetch(items[i + Lookahead]);
+            keys[i].primary = numberKey(ItemColumnText::shownNumber(*items[i], m_column));
+        }
+        sortKeys(keys, descending, [](quint32, quint32) { return 0; });
+    } else if (m_column == DateColumn) {
         std::vector<SortText> texts
             = readTexts(items, [](const Item *item) { return SortText::of(item, Item::DateText); });
         for (size_t i = 0; i < count; ++i) {

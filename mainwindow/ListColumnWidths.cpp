@@ -3,6 +3,7 @@
 #include "core/ColumnTitles.h"
 #include "core/Settings.h"
 
+#include <QHeaderView>
 #include <QTreeView>
 
 #include <algorithm>
@@ -42,18 +43,35 @@ constexpr std::array<int, ListColumnCount> widthSaveOrder { 0, 1, 2, 4, 5, 6, 7,
 
 } // namespace
 
-void ListColumnWidths::restore(QTreeView &view, int minimumDateWidth)
+std::vector<bool> ListColumnWidths::restore(QTreeView &view, int minimumDateWidth)
 {
     Settings settings;
+    std::vector<bool> usesDefault(ListColumnCount, false);
     for (int column = 0; column < ListColumnCount; ++column) {
         const ColumnSetting &setting = columnSettings[column];
         // The date's fixed default is too narrow for a whole date in most
         // fonts; the default always shows one.
         const int defaultWidth = column == ListColumns::DateColumn ? std::max(setting.defaultWidth, minimumDateWidth)
                                                                    : setting.defaultWidth;
-        view.setColumnWidth(
-            column, settings.value(QStringLiteral("ListView/") + QLatin1String(setting.key), defaultWidth).toInt());
+        const QString key = QStringLiteral("ListView/") + QLatin1String(setting.key);
+        const int width = settings.value(key, defaultWidth).toInt();
+        // Every close stores every width, so a stored default is most
+        // likely one nobody chose.
+        usesDefault[column] = width == defaultWidth;
+        view.setColumnWidth(column, width);
     }
+    return usesDefault;
+}
+
+void ListColumnWidths::fitTitle(QTreeView &view, int column)
+{
+    const QHeaderView *header = view.header();
+    if (column < 0 || column >= ListColumnCount || column >= header->count())
+        return;
+    // The size the style gives the heading's text, margins and sort indicator.
+    const int needed = header->sectionSizeHint(column);
+    if (needed > view.columnWidth(column))
+        view.setColumnWidth(column, needed);
 }
 
 void ListColumnWidths::save(const QTreeView &view)

@@ -2,6 +2,7 @@
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
+#include "database/DBItemCollection.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/UndoHistory.h"
 #include "mainwindow/funiQListViewItem.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -31,6 +34,28 @@ QString byEdition(const QString &ostrana, const QString &vistrel, const QString 
 QIcon resourceIcon(const char *name)
 {
     return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+}
+
+// The edition's icon with a plus in its lower right corner: a new one of
+// what the edition registers.
+QIcon newItemIcon(const QIcon &edition)
+{
+    constexpr int size = 32;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    edition.paint(&painter, QRect(0, 0, size - 6, size - 6));
+    const QRectF badge(size - 16, size - 16, 15, 15);
+    painter.setPen(QPen(QColor(0x4e, 0x9a, 0x06), 1));
+    painter.setBrush(QColor(0x73, 0xd2, 0x16));
+    painter.drawEllipse(badge);
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
+    const QPointF centre = badge.center();
+    painter.drawLine(QPointF(centre.x() - 4.5, centre.y()), QPointF(centre.x() + 4.5, centre.y()));
+    painter.drawLine(QPointF(centre.x(), centre.y() - 4.5), QPointF(centre.x(), centre.y() + 4.5));
+    painter.end();
+    return QIcon(pixmap);
 }
 
 } // namespace
@@ -63,6 +88,9 @@ void MainWindowMenus::databaseRead(bool showAll)
 void MainWindowMenus::setWritable(bool writable)
 {
     m_fileSaveAction->setEnabled(writable);
+    // Even an empty register that is read-only could never save a new item.
+    const DBItemCollection *collection = m_window->collection();
+    m_newItemAction->setEnabled(writable && !(collection && collection->isReadOnly()));
     m_window->undoHistory()->setWritable(writable);
     if (m_updateLocationsAction)
         m_updateLocationsAction->setEnabled(writable);
@@ -193,6 +221,14 @@ void MainWindowMenus::createEditMenu()
     m_editMenu->addAction(m_window->undoHistory()->undoAction());
     m_editMenu->addAction(m_window->undoHistory()->redoAction());
     m_editMenu->addSeparator();
+
+    m_newItemAction = makeAction(
+        byEdition(tr("&Nyt inventar..."), tr("&Nyt billede..."), tr("&Ny mønt..."), tr("&Ny vare...")),
+        QStringLiteral("EditNewItem"), QKeySequence(Qt::Key_Insert), newItemIcon(m_window->editionIcon()),
+        &MainWindow::NewItem,
+        tr("Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række "
+           "er valgt)."));
+    m_editMenu->addAction(m_newItemAction);
 
     m_editRecordAction = makeAction(
         byEdition(tr("TOOLTIP_EDIT_FURNITURE"), tr("VistrelEdit"), tr("NumivaxEdit"), tr("QuorvelEdit")),
@@ -363,6 +399,7 @@ void MainWindowMenus::createToolBars()
 
     m_toolsToolBar = m_window->addToolBar(tr("Tools"));
     m_toolsToolBar->setObjectName(QStringLiteral("Tools"));
+    m_toolsToolBar->addAction(m_newItemAction);
     m_toolsToolBar->addAction(m_editRecordAction);
     m_toolsToolBar->addAction(m_editSearchAction);
     m_toolsToolBar->addAction(m_viewPictureAction);

@@ -89,6 +89,7 @@ private:
     QAction *m_printAction = nullptr;
     QAction *m_quitAction = nullptr;
 
+    QAction *m_newItemAction = nullptr;
     QAction *m_editRecordAction = nullptr;
     QAction *m_editDeleteAction = nullptr;
     QAction *m_editSearchAction = nullptr;

@@ -242,6 +242,13 @@ void MainWindow::EditItem()
     m_listView->openItemDialog(nullptr, QStringLiteral("DATA"), false, this, QString());
 }
 
+void MainWindow::NewItem()
+{
+    if (m_sessionClosed || !m_collection || m_collection->isReadOnly())
+        return;
+    m_listView->NewItem();
+}
+
 void MainWindow::DeleteItem()
 {
     m_listView->DeleteItem();

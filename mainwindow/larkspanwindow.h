@@ -121,6 +121,8 @@ public slots:
 
     // Edit menu.
     void EditItem();
+    // The item dialog on a new item in the group of the current row.
+    void NewItem();
     void DeleteItem();
     void SearchRecord();
     void AutoMakeItems();

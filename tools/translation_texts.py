@@ -298,6 +298,14 @@ TEXTS = {
         "Åbner den valgte post i redigeringsvinduet. Er en gruppe eller intet valgt, oprettes en ny post.",
         "Åpner den valgte posten i redigeringsvinduet. Er en gruppe eller ingenting valgt, opprettes en ny post.",
         "Opens the selected entry in the edit window. With a group or nothing selected, a new one is created."),
+    "&Nyt inventar...": (None, "&Ny gjenstand...", "&New Item..."),
+    "&Nyt billede...": (None, "&Nytt bilde...", "&New Picture..."),
+    "&Ny mønt...": (None, "&Ny mynt...", "&New Coin..."),
+    "&Ny vare...": (None, "&Ny vare...", "&New Stock Item..."),
+    "Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).": (
+        None,
+        "Åpner redigeringsvinduet på en ny post i gruppen for den valgte raden (den første gruppen når ingen rad er valgt).",
+        "Opens the edit window on a new entry in the group of the selected row (the first group when no row is selected)."),
     "&Slet Ostrana": ("&Slet inventar", "&Slett gjenstand", "&Delete Item"),
     "VistrelEditDelete": ("&Slet billede", "&Slett bilde", "&Delete Picture"),
     "NumivaxEditDelete": ("&Slet mønt", "&Slett mynt", "&Delete Coin"),
@@ -634,7 +642,7 @@ TEXTS = {
         "Købsprisen for 1 stk. (0 til 9999999, højst 2 decimaler).",
         "Innkjøpsprisen for 1 stk. (0 til 9999999, høyst 2 desimaler).",
         "The purchase price of one piece (0 to 9999999, at most 2 decimals)."),
-    "kr   Ialt": ("kr   I alt", "kr   Totalt", "kr   Total"),
+    "kr   Ialt": ("kr   I alt", "kr   Totalt", "Total"),
     "TOOLTIP_PRICE_TOTAL_FIELD": ("Pris i alt (antal x stykpris)", "Totalpris (antall x stykkpris)",
                                   "Total price (count x unit price)"),
     "WHATSHIS_PRICE_TOTAL_FIELD": (

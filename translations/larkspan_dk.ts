@@ -2171,6 +2171,26 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
         <translation>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</translation>
     </message>
+    <message>
+        <source>&amp;Nyt inventar...</source>
+        <translation>&amp;Nyt inventar...</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt billede...</source>
+        <translation>&amp;Nyt billede...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny mønt...</source>
+        <translation>&amp;Ny mønt...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny vare...</source>
+        <translation>&amp;Ny vare...</translation>
+    </message>
+    <message>
+        <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
+        <translation>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>

@@ -977,7 +977,7 @@ Show the new values: your changes are discarded.</translation>
     </message>
     <message>
         <source>kr   Ialt</source>
-        <translation>kr   Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TOTAL_FIELD</source>
@@ -2170,6 +2170,26 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
         <translation>Opens one of the versions of the database file that the latest saves replaced.</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt inventar...</source>
+        <translation>&amp;New Item...</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt billede...</source>
+        <translation>&amp;New Picture...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny mønt...</source>
+        <translation>&amp;New Coin...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny vare...</source>
+        <translation>&amp;New Stock Item...</translation>
+    </message>
+    <message>
+        <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
+        <translation>Opens the edit window on a new entry in the group of the selected row (the first group when no row is selected).</translation>
     </message>
 </context>
 <context>

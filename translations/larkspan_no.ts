@@ -2171,6 +2171,26 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <source>Åbner en af de versioner af databasefilen, som de seneste gemninger har erstattet.</source>
         <translation>Åpner en av versjonene av databasefilen som de siste lagringene har erstattet.</translation>
     </message>
+    <message>
+        <source>&amp;Nyt inventar...</source>
+        <translation>&amp;Ny gjenstand...</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt billede...</source>
+        <translation>&amp;Nytt bilde...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny mønt...</source>
+        <translation>&amp;Ny mynt...</translation>
+    </message>
+    <message>
+        <source>&amp;Ny vare...</source>
+        <translation>&amp;Ny vare...</translation>
+    </message>
+    <message>
+        <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
+        <translation>Åpner redigeringsvinduet på en ny post i gruppen for den valgte raden (den første gruppen når ingen rad er valgt).</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "core/ColumnTitles.h"
+#include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "mainwindow/ItemListModel.h"
@@ -115,10 +116,6 @@ std::function<QString(const Item *)> referenceText(const DBItemCollection &colle
         return [](const Item *item) { return item->name(); };
     case ItemListView::ProductColumn:
         return [](const Item *item) { return item->product(); };
-    case ItemListView::CountColumn:
-        return [](const Item *item) { return QString::number(item->numberOfItems()); };
-    case ItemListView::PriceColumn:
-        return [](const Item *item) { return QString::number(item->numberOfItems() * item->price(), 'f', 2); };
     case ItemListView::LocationColumn:
         return [&collection](const Item *item) {
             const int location = item->location();
@@ -130,10 +127,28 @@ std::function<QString(const Item *)> referenceText(const DBItemCollection &colle
     }
 }
 
+// The number a count or price column shows, read back from its text.
+std::function<double(const Item *)> referenceNumber(int column)
+{
+    switch (column) {
+    case ItemListView::CountColumn:
+        return [](const Item *item) { return double(item->numberOfItems()); };
+    case ItemListView::PriceColumn:
+        return
+            [](const Item *item) { return QString::number(item->numberOfItems() * item->price(), 'f', 2).toDouble(); };
+    case ItemListView::PriceTodayColumn:
+        return [](const Item *item) { return QString::number(item->priceToday(), 'f', 2).toDouble(); };
+    default:
+        return {};
+    }
+}
+
 Less referenceLess(const DBItemCollection &collection, int column)
 {
     if (const auto text = referenceText(collection, column))
         return [text](const Item *a, const Item *b) { return text(a) < text(b); };
+    if (const auto number = referenceNumber(column))
+        return [number](const Item *a, const Item *b) { return number(a) < number(b); };
     switch (column) {
     case ItemListView::DateColumn:
         return [](const Item *a, const Item *b) {
@@ -155,6 +170,12 @@ Less cachedReferenceLess(const DBItemCollection &collection, int column)
     auto texts = std::make_shared<QHash<const Item *, QString>>();
     auto days = std::make_shared<QHash<const Item *, QDate>>();
     const auto text = referenceText(collection, column);
+    if (const auto number = referenceNumber(column)) {
+        auto numbers = std::make_shared<QHash<const Item *, double>>();
+        for (const Item *item : collection)
+            numbers->insert(item, number(item));
+        return [numbers](const Item *a, const Item *b) { return numbers->value(a) < numbers->value(b); };
+    }
     for (const Item *item : collection) {
         texts->insert(item, text ? text(item) : item->date());
         if (column == ItemListView::DateColumn)
@@ -209,6 +230,8 @@ private slots:
     void sortsAsTheReference();
     void largeListSortsAsTheReference_data();
     void largeListSortsAsTheReference();
+    void numbersAndDatesSortByValue_data();
+    void numbersAndDatesSortByValue();
     void currentRowSurvivesSortsAndMoves();
     void rowsFollowTheCollectionWhileSorted_data();
     void rowsFollowTheCollectionWhileSorted();
@@ -222,8 +245,8 @@ void tst_ItemListSort::sortsAsTheReference_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<Qt::SortOrder>("order");
     for (int column : { ItemListView::GroupColumn, ItemListView::NameColumn, ItemListView::ProductColumn,
-             ItemListView::CountColumn, ItemListView::PriceColumn, ItemListView::PictureColumn,
-             ItemListView::DateColumn, ItemListView::LocationColumn }) {
+             ItemListView::CountColumn, ItemListView::PriceColumn, ItemListView::PriceTodayColumn,
+             ItemListView::PictureColumn, ItemListView::DateColumn, ItemListView::LocationColumn }) {
         QTest::addRow("column %d ascending", column) << column << Qt::AscendingOrder;
         QTest::addRow("column %d descending", column) << column << Qt::DescendingOrder;
     }
@@ -293,6 +316,7 @@ void tst_ItemListSort::largeListSortsAsTheReference_data()
     QTest::newRow("product descending") << int(ItemListView::ProductColumn) << Qt::DescendingOrder;
     QTest::newRow("date ascending") << int(ItemListView::DateColumn) << Qt::AscendingOrder;
     QTest::newRow("price ascending") << int(ItemListView::PriceColumn) << Qt::AscendingOrder;
+    QTest::newRow("count descending") << int(ItemListView::CountColumn) << Qt::DescendingOrder;
     QTest::newRow("location descending") << int(ItemListView::LocationColumn) << Qt::DescendingOrder;
 }
 
@@ -336,6 +360,116 @@ void tst_ItemListSort::largeListSortsAsTheReference()
     view.FillList(reg.collection.get());
     for (int row = 0; row < view.topLevelItemCount(); ++row)
         QVERIFY(shownItems(view, row) == refilled.at(view.topLevelItem(row)->groupNumber()));
+}
+
+void tst_ItemListSort::numbersAndDatesSortByValue_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("shown"); // the names in the order shown
+
+    const int ostrana = OstranaEdition;
+    const Qt::SortOrder up = Qt::AscendingOrder;
+    const Qt::SortOrder down = Qt::DescendingOrder;
+    // As text "12" would come before "2" and 14995 before 2899; D's total
+    // (3 x 0.1) and E's value (0.1 + 0.2) are not 0.3 exactly but show as
+    // "0.30", so they tie with E's total and D's value.
+    QTest::newRow("count ascending") << ostrana << int(ItemListView::CountColumn) << up << "ABCEGDF";
+    QTest::newRow("count descending") << ostrana << int(ItemListView::CountColumn) << down << "FDGABCE";
+    QTest::newRow("total price ascending") << ostrana << int(ItemListView::PriceColumn) << up << "DEFAGCB";
+    QTest::newRow("total price descending") << ostrana << int(ItemListView::PriceColumn) << down << "BCAGFDE";
+    QTest::newRow("unit price ascending (pictures)")
+        << int(VistrelEdition) << int(ItemListView::PriceColumn) << up << "DEFGACB";
+    QTest::newRow("unit price descending (pictures)")
+        << int(VistrelEdition) << int(ItemListView::PriceColumn) << down << "BCAGFED";
+    QTest::newRow("value today ascending") << ostrana << int(ItemListView::PriceTodayColumn) << up << "DECAFBG";
+    QTest::newRow("value today descending") << ostrana << int(ItemListView::PriceTodayColumn) << down << "GBFACDE";
+    QTest::newRow("date ascending") << ostrana << int(ItemListView::DateColumn) << up << "EGBDCAF";
+    QTest::newRow("date descending") << ostrana << int(ItemListView::DateColumn) << down << "FACBDGE";
+    QTest::newRow("coins: count ascending") << int(NumivaxEdition) << int(ItemListView::CountColumn) << up << "ABCEGDF";
+    QTest::newRow("stock: total price descending")
+        << int(QuorvelEdition) << int(ItemListView::PriceColumn) << down << "BCAGFDE";
+}
+
+// The count, price and date columns sort by the value shown, in both
+// directions; rows that show the same value keep their order. A row changed
+// while sorted goes to its place by value too.
+void tst_ItemListSort::numbersAndDatesSortByValue()
+{
+    QFETCH(int, edition);
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, shown);
+    IsolatedSettings settings(edition);
+    DBItemCollection collection(nullptr);
+    collection.groups().clear();
+    collection.groups().add(QStringLiteral("Stue"));
+    struct Row
+    {
+        char name;
+        int count;
+        double price;
+        double priceToday;
+        const char *date;
+    };
+    const Row rows[] = {
+        { 'A', 1, 1299.0, 100.0, "05.11.2009" },
+        { 'B', 1, 14995.0, 2899.5, "28.02.2008" },
+        { 'C', 1, 2899.0, 20.0, "01.03.2008" },
+        { 'D', 3, 0.1, 0.3, "28.02.2008" },
+        { 'E', 1, 0.3, 0.1 + 0.2, "" },
+        { 'F', 12, 100.0, 1299.0, "01.02.2011" },
+        { 'G', 2, 649.5, 14995.0, "31.12.1999" },
+    };
+    for (const Row &fields : rows) {
+        auto item = std::make_unique<Item>();
+        item->setName(QString(QLatin1Char(fields.name)));
+        item->setNumberOfItems(fields.count);
+        item->setPrice(fields.price);
+        item->setPriceToday(fields.priceToday);
+        item->setDate(QString::fromLatin1(fields.date));
+        collection.add(std::move(item));
+    }
+    ItemListView view;
+    checkListModel(view);
+    view.SetCollection(&collection);
+    view.FillList(&collection);
+    view.ViewAll(true);
+
+    // From another order first: equal rows keep the order they had.
+    view.sortByColumn(ItemListView::NameColumn, Qt::AscendingOrder);
+    view.sortByColumn(column, order);
+    const auto names = [&view] {
+        QString text;
+        for (const Item *item : shownItems(view, 0))
+            text += item->name();
+        return text;
+    };
+    QCOMPARE(names(), shown);
+
+    // What a cell shows as the value it sorts by: unreadable dates lowest.
+    const auto value = [column, &view](const Item *item) {
+        const QString text = view.cellData(item, column, Qt::DisplayRole).toString();
+        if (column != ItemListView::DateColumn)
+            return text.toDouble();
+        const QDate date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+        return date.isValid() ? double(date.toJulianDay()) : -1.0;
+    };
+    Item *changed = collection.at(2);
+    changed->setNumberOfItems(5);
+    changed->setPrice(260.0);
+    changed->setPriceToday(1299.0);
+    changed->setDate(QStringLiteral("28.02.2008"));
+    collection.itemWasChanged(changed);
+    const QList<Item *> after = shownItems(view, 0);
+    QCOMPARE(after.size(), qsizetype(std::size(rows)));
+    for (qsizetype i = 1; i < after.size(); ++i) {
+        const double before = value(after.at(i - 1));
+        const double next = value(after.at(i));
+        QVERIFY2(order == Qt::AscendingOrder ? before <= next : before >= next,
+            qPrintable(QStringLiteral("%1 then %2").arg(after.at(i - 1)->name(), after.at(i)->name())));
+    }
 }
 
 void tst_ItemListSort::currentRowSurvivesSortsAndMoves()

@@ -204,6 +204,18 @@ void TestMenus::actionDetails_data()
                                       << ""
                                       << "HELP_TEXT_FILE_UPDATE_LOCATIONS"
                                       << "";
+    const QString newItemHelp = QString::fromUtf8("Åbner redigeringsvinduet på en ny post i gruppen for den valgte "
+                                                  "række (den første gruppe, når ingen række er valgt).");
+    QTest::newRow("new item 1") << o << "EditNewItem"
+                                << "&Nyt inventar..."
+                                << "Ins" << newItemHelp << "";
+    QTest::newRow("new item 2") << v << "EditNewItem"
+                                << "&Nyt billede..."
+                                << "Ins" << newItemHelp << "";
+    QTest::newRow("new item 3") << n << "EditNewItem" << QString::fromUtf8("&Ny mønt...") << "Ins" << newItemHelp << "";
+    QTest::newRow("new item 5") << q << "EditNewItem"
+                                << "&Ny vare..."
+                                << "Ins" << newItemHelp << "";
     QTest::newRow("edit 1") << o << "EditRecord"
                             << "TOOLTIP_EDIT_FURNITURE"
                             << "Ctrl+I"
@@ -387,7 +399,7 @@ void TestMenus::editionOnlyEntries()
          << "ViewReport";
     QCOMPARE(entries(menu(w, 2)), view);
 
-    QStringList edit { "EditUndo", "EditRedo", "-", "EditRecord", "EditDelete", "EditSearch" };
+    QStringList edit { "EditUndo", "EditRedo", "-", "EditNewItem", "EditRecord", "EditDelete", "EditSearch" };
     if (inventory)
         edit << "Precreate items in Quorvel";
     QCOMPARE(entries(menu(w, 1)), edit);
@@ -520,7 +532,8 @@ void TestMenus::toolBars()
     QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
     QCOMPARE(w.toolBarArea(tools), Qt::TopToolBarArea);
     QCOMPARE(entries(tools),
-        (QStringList { "EditRecord", "EditSearch", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc" }));
+        (QStringList {
+            "EditNewItem", "EditRecord", "EditSearch", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc" }));
 }
 
 void TestMenus::contextMenu_data()
@@ -673,6 +686,10 @@ void TestMenus::icons()
         QVERIFY2(image(a->icon()) == resource(icon), name);
     }
     QVERIFY(w.findChild<QAction *>(QStringLiteral("FileSaveAs"))->icon().isNull());
+    // A new one: the edition's picture with a mark of its own.
+    const QIcon newItem = w.findChild<QAction *>(QStringLiteral("EditNewItem"))->icon();
+    QVERIFY(!newItem.isNull());
+    QVERIFY(image(newItem) != resource(editionIcon));
 }
 
 QTEST_MAIN(TestMenus)
