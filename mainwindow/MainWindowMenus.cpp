@@ -135,6 +135,11 @@ void MainWindowMenus::createFileMenu()
             QKeySequence(), QIcon(), &MainWindow::UpdateLocations, tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"));
         m_fileMenu->addAction(m_updateLocationsAction);
     }
+    m_importMenu = m_fileMenu->addMenu(tr("Importér"));
+    m_importMenu->setObjectName(QStringLiteral("importMenu"));
+    m_importCsvAction = makeAction(tr("Regneark (CSV)..."), QStringLiteral("FileImportCsv"), QKeySequence(), QIcon(),
+        &MainWindow::ImportCsv, tr("Læser poster fra et regneark (en CSV-fil) ind i databasen."));
+    m_importMenu->addAction(m_importCsvAction);
     m_fileMenu->addSeparator();
 
     m_fileSaveAction = makeAction(tr("FILE_SAVE"), QStringLiteral("FileSave"), QKeySequence(Qt::CTRL | Qt::Key_S),

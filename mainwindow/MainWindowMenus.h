@@ -78,6 +78,8 @@ private:
     QAction *m_fileNewAction = nullptr;
     QAction *m_fileOpenAction = nullptr;
     QAction *m_updateLocationsAction = nullptr;
+    QMenu *m_importMenu = nullptr;
+    QAction *m_importCsvAction = nullptr;
     QAction *m_fileSaveAction = nullptr;
     QAction *m_fileSaveAsAction = nullptr;
     QAction *m_fileBackupAction = nullptr;

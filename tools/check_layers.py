@@ -36,7 +36,7 @@ LAYERS = [
     ["output"],
     ["itemdialog"],
     ["barcodes"],
-    ["setup", "versions"],
+    ["setup", "versions", "spreadsheet"],
     ["recovery"],
     ["diskchanges"],
     ["mainwindow"],

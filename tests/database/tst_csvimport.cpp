@@ -140,15 +140,14 @@ private slots:
             << Expected { { GroupColumn, 0 }, { NameColumn, 1 }, { LocationColumn, 2 }, { SerialnoColumn, 3 },
                    { PriceColumn, 4 }, { PriceTodayColumn, 5 } };
         QTest::newRow("pictures titles") << int(VistrelEdition) << split("Tittel|Artist|Billede 2|Erhvervet")
-                                         << Expected { { NameColumn, 0 }, { ProductColumn, 1 },
-                                                { ReceiptColumn, 2 }, { DateColumn, 3 } };
+                                         << Expected { { NameColumn, 0 }, { ProductColumn, 1 }, { ReceiptColumn, 2 },
+                                                { DateColumn, 3 } };
         QTest::newRow("coins titles") << int(NumivaxEdition) << split("Year|Pålydende|Kvalitet|Land/konge")
                                       << Expected { { NameColumn, 0 }, { GroupColumn, 1 }, { AddressColumn, 2 },
                                              { LocationColumn, 3 } };
         // A second column of one name goes to no field; unknown names neither.
-        QTest::newRow("a field once, unknown names left")
-            << int(OstranaEdition) << split("Navn|Navn|Farve||Pris")
-            << Expected { { NameColumn, 0 }, { PriceColumn, 4 } };
+        QTest::newRow("a field once, unknown names left") << int(OstranaEdition) << split("Navn|Navn|Farve||Pris")
+                                                          << Expected { { NameColumn, 0 }, { PriceColumn, 4 } };
     }
     void guessedMapping()
     {
@@ -164,9 +163,9 @@ private slots:
         for (int field = 0; field < CsvColumns::ColumnCount; ++field)
             QVERIFY2(mapping.column(field) == wanted.column(field),
                 qPrintable(QStringLiteral("field %1: column %2, expected %3")
-                        .arg(field)
-                        .arg(mapping.column(field))
-                        .arg(wanted.column(field))));
+                               .arg(field)
+                               .arg(mapping.column(field))
+                               .arg(wanted.column(field))));
     }
 
     // The database's own field-names list names fields too, and a renamed
@@ -176,8 +175,8 @@ private slots:
         makeWorld(OstranaEdition);
         ItemFixtures::Collection collection;
         collection.db.fields().clear();
-        for (const char *title : { "Kasse", "Ting", "Mærke", "Stk", "Kostede", "Værd", "Foto", "Købt", "Sted",
-                 "Om", "Hvor", "Gade", "Nummer", "Net", "Bon", "Papir", "Type" })
+        for (const char *title : { "Kasse", "Ting", "Mærke", "Stk", "Kostede", "Værd", "Foto", "Købt", "Sted", "Om",
+                 "Hvor", "Gade", "Nummer", "Net", "Bon", "Papir", "Type" })
             collection.db.fields().add(QString::fromUtf8(title));
         setColumnTitle(DescriptionColumn, QStringLiteral("Noter om tingen"));
         const CsvColumnMapping mapping
@@ -222,15 +221,16 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("reason");
 
-        const auto row = [](const char *cells) { return ostranaHeader + "G0;Sofa;1;100;;01.02.2020;L0;Butik\n" + cells; };
+        const auto row
+            = [](const char *cells) { return ostranaHeader + "G0;Sofa;1;100;;01.02.2020;L0;Butik\n" + cells; };
         QTest::newRow("semicolon in a quoted cell")
             << int(OstranaEdition) << row("G0;\"Stol; rød\";1;100;;;L0;\n") << qint64(3) << int(NameColumn)
             << QStringLiteral("Navn: Semikolon (;)");
         QTest::newRow("line break in a quoted cell, line of the row's start")
             << int(OstranaEdition) << row("G0;Sofa;1;100;;;L0;\nG0;\"Stol\nrød\";1;100;;;L0;\n") << qint64(4)
             << int(NameColumn) << QStringLiteral("Navn: Linjeskift");
-        QTest::newRow("chinese") << int(OstranaEdition) << row("G0;沙发;1;100;;;L0;\n") << qint64(3)
-                                 << int(NameColumn) << QStringLiteral("沙 发");
+        QTest::newRow("chinese") << int(OstranaEdition) << row("G0;沙发;1;100;;;L0;\n") << qint64(3) << int(NameColumn)
+                                 << QStringLiteral("沙 发");
         QTest::newRow("too long") << int(OstranaEdition) << row("G0;" + QByteArray(200, 'x') + ";1;100;;;L0;\n")
                                   << qint64(3) << int(NameColumn) << QStringLiteral("199");
         QTest::newRow("price not a number") << int(OstranaEdition) << row("G0;Stol;1;12a;;;L0;\n") << qint64(3)
@@ -238,8 +238,8 @@ private slots:
         QTest::newRow("price with thousands or decimals")
             << int(OstranaEdition) << row("G0;Stol;1;1,500;;;L0;\n") << qint64(3) << int(PriceColumn)
             << QStringLiteral("to måder");
-        QTest::newRow("price out of range") << int(OstranaEdition) << row("G0;Stol;1;10000000;;;L0;\n")
-                                            << qint64(3) << int(PriceColumn) << QStringLiteral("9999999");
+        QTest::newRow("price out of range") << int(OstranaEdition) << row("G0;Stol;1;10000000;;;L0;\n") << qint64(3)
+                                            << int(PriceColumn) << QStringLiteral("9999999");
         QTest::newRow("negative estimate") << int(OstranaEdition) << row("G0;Stol;1;5;-1;;L0;\n") << qint64(3)
                                            << int(PriceTodayColumn) << QStringLiteral("Vurd.:");
         QTest::newRow("infinite price") << int(VistrelEdition) << row("G0;Stol;1;inf;;;L0;\n") << qint64(3)
@@ -250,16 +250,16 @@ private slots:
                                   << int(DateColumn) << QStringLiteral("Dato: \"31.02.2020\" er ingen dato");
         QTest::newRow("count zero") << int(OstranaEdition) << row("G0;Stol;0;5;;;L0;\n") << qint64(3)
                                     << int(CountColumn) << QStringLiteral("1 til 100000");
-        QTest::newRow("count over the limit") << int(QuorvelEdition) << row("G0;Stol;100001;5;;;L0;\n")
-                                              << qint64(3) << int(CountColumn) << QStringLiteral("1 til 100000");
+        QTest::newRow("count over the limit") << int(QuorvelEdition) << row("G0;Stol;100001;5;;;L0;\n") << qint64(3)
+                                              << int(CountColumn) << QStringLiteral("1 til 100000");
         QTest::newRow("count beyond the file") << int(NumivaxEdition) << row("G0;Stol;2147483648;5;;;L0;\n")
                                                << qint64(3) << int(CountColumn) << QStringLiteral("2147483647");
-        QTest::newRow("missing name") << int(OstranaEdition) << row("G0;;1;5;;;L0;\n") << qint64(3)
-                                      << int(NameColumn) << QStringLiteral("Navn: ");
-        QTest::newRow("inventory without location") << int(QuorvelEdition) << row("G0;Stol;1;5;;;;\n")
-                                                    << qint64(3) << int(LocationColumn) << QStringLiteral("Rum: ");
-        QTest::newRow("more cells than columns") << int(OstranaEdition) << row("G0;Stol;1;5;;;L0;;x\n")
-                                                 << qint64(3) << -1 << QStringLiteral("9 celler");
+        QTest::newRow("missing name") << int(OstranaEdition) << row("G0;;1;5;;;L0;\n") << qint64(3) << int(NameColumn)
+                                      << QStringLiteral("Navn: ");
+        QTest::newRow("inventory without location") << int(QuorvelEdition) << row("G0;Stol;1;5;;;;\n") << qint64(3)
+                                                    << int(LocationColumn) << QStringLiteral("Rum: ");
+        QTest::newRow("more cells than columns")
+            << int(OstranaEdition) << row("G0;Stol;1;5;;;L0;;x\n") << qint64(3) << -1 << QStringLiteral("9 celler");
         QTest::newRow("group name not storable") << int(OstranaEdition) << row("G\x01\xe2\x82\xac;Stol;1;5;;;L0;\n")
                                                  << qint64(3) << int(GroupColumn) << QStringLiteral("Gruppe: ");
         QTest::newRow("model where the edition keeps none")
@@ -304,11 +304,11 @@ private slots:
             << int(VistrelEdition) << QByteArray(";Maleri;;;;;;") << split("0|Maleri|0|0|0||0|");
         QTest::newRow("coins: a count above the typing limit")
             << int(NumivaxEdition) << QByteArray("G2;Mønt;250000;0.125;3;;L0;") << split("2|Mønt|250000|0.125|3||0|");
-        QTest::newRow("ISO date in the date column") << int(OstranaEdition)
-                                                     << QByteArray("G0;Stol;1;5;6;2020-02-29;L0;")
-                                                     << split("0|Stol|1|5|6|29.02.2020|0|");
+        QTest::newRow("ISO date in the date column")
+            << int(OstranaEdition) << QByteArray("G0;Stol;1;5;6;2020-02-29;L0;") << split("0|Stol|1|5|6|29.02.2020|0|");
         QTest::newRow("texts kept exactly: blanks, quotes, tab")
-            << int(OstranaEdition) << QByteArray("G0;\" Stol \"\"Æ\"\"\t\";1;5;6;;L0;") << split("0| Stol \"Æ\"\t|1|5|6||0|");
+            << int(OstranaEdition) << QByteArray("G0;\" Stol \"\"Æ\"\"\t\";1;5;6;;L0;")
+            << split("0| Stol \"Æ\"\t|1|5|6||0|");
     }
     void cellsAsStored()
     {
@@ -358,8 +358,8 @@ private slots:
         QCOMPARE(plan.items.front()->supplier(), QStringLiteral("Butik på hjørnet"));
         QCOMPARE(plan.newSuppliers, QStringList { QStringLiteral("Butik på hjørnet") });
 
-        const CsvImporter importer(collection.db, CsvColumnMapping::inExportOrder(CsvColumns::ColumnCount),
-            CsvImporter::Options { true });
+        const CsvImporter importer(
+            collection.db, CsvColumnMapping::inExportOrder(CsvColumns::ColumnCount), CsvImporter::Options { true });
         QVERIFY(importer.cellProblem(NameColumn, QStringLiteral("a;b\nc")).isEmpty());
         QVERIFY(!importer.cellProblem(NameColumn, QStringLiteral("沙发")).isEmpty());
         QVERIFY(!importer.cellProblem(NameColumn, QStringLiteral("bad \uFFFD byte")).isEmpty());
@@ -462,8 +462,7 @@ private slots:
         const QString file = QDir(m_dir->path()).filePath(QStringLiteral("home.inb"));
         {
             ItemFixtures::Collection source;
-            for (int seed = 0; seed < 5; ++seed)
-            {
+            for (int seed = 0; seed < 5; ++seed) {
                 auto item = ItemFixtures::makeItem(seed % 3, QStringLiteral("Ting %1").arg(seed), seed);
                 item->setLocation(seed % 2);
                 source.db.add(std::move(item));
@@ -477,8 +476,7 @@ private slots:
         std::vector<std::unique_ptr<CollectionUndoStep>> steps;
         CollectionUndoRecorder recorder(
             collection, [&](std::unique_ptr<CollectionUndoStep> step) { steps.push_back(std::move(step)); });
-        CsvImportPlan plan
-            = dryRun(collection, ostranaHeader + "Ny;A;1;5;;;Kælder;Ny butik\nG1;B;2;6;;;L1;\n");
+        CsvImportPlan plan = dryRun(collection, ostranaHeader + "Ny;A;1;5;;;Kælder;Ny butik\nG1;B;2;6;;;L1;\n");
         QVERIFY(plan.canApply());
         QVERIFY(CsvImporter::apply(collection, plan));
         QCOMPARE(steps.size(), std::size_t(1));
@@ -549,7 +547,8 @@ private slots:
         TestSupport::IsolatedSettings isolated(editionNumber);
         TestSupport::RecordedMessageBoxes boxes;
         QTemporaryDir dir;
-        QVERIFY(TestSupport::copyFolder(TestSupport::runDir() + QLatin1Char('/') + demoFolder(editionNumber), dir.path()));
+        QVERIFY(
+            TestSupport::copyFolder(TestSupport::runDir() + QLatin1Char('/') + demoFolder(editionNumber), dir.path()));
         QFile::remove(dir.filePath(QStringLiteral("LockFile")));
         {
             Settings settings;
