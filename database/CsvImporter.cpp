@@ -15,11 +15,11 @@
 #include <QDate>
 #include <QHash>
 #include <QIODevice>
-#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace {
 
@@ -92,7 +92,6 @@ PriceReading readPrice(QStringView text, double *value)
     text = text.trimmed();
     if (text.isEmpty())
         return PriceReading::Empty;
-    QString plain;
     const qsizetype comma = text.indexOf(u',');
     if (comma >= 0) {
         if (text.indexOf(u',', comma + 1) >= 0 || text.contains(u'.'))
@@ -100,14 +99,32 @@ PriceReading readPrice(QStringView text, double *value)
         const QStringView after = text.sliced(comma + 1);
         if (after.size() == 3 && std::all_of(after.begin(), after.end(), isDigit))
             return PriceReading::Ambiguous;
-        plain = text.toString();
-        plain[comma] = u'.';
-        text = plain;
     }
-    static const QLocale c = QLocale::c();
-    bool ok = false;
-    const double number = c.toDouble(text, &ok);
-    if (!ok)
+    // Plain decimal notation only, read to the nearest double as the
+    // database reader reads its own prices: digits, one decimal mark and a
+    // sign in front.
+    std::array<char, 64> bytes;
+    if (text.size() >= qsizetype(bytes.size()))
+        return PriceReading::NotANumber;
+    qsizetype length = 0;
+    bool digits = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isDigit(c))
+            digits = true;
+        else if (!(c == u'.' || c == u',' || ((c == u'-' || c == u'+') && i == 0)))
+            return PriceReading::NotANumber;
+        if (c == u'+')
+            continue;
+        bytes[std::size_t(length++)] = c == u',' ? '.' : char(c.unicode());
+    }
+    if (!digits)
+        return PriceReading::NotANumber;
+    double number = 0.0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + length, number, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range)
+        return PriceReading::OutOfRange;
+    if (error != std::errc() || end != bytes.data() + length)
         return PriceReading::NotANumber;
     if (!StoredText::isStorableNumber(number) || !ItemRules::priceInRange(number))
         return PriceReading::OutOfRange;
