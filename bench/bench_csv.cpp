@@ -26,11 +26,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 namespace {
 
 constexpr int rounds = 5;
+
+double cpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
 
 double median(std::vector<double> values)
 {
@@ -93,23 +101,30 @@ int main(int argc, char **argv)
     CsvExport exporter(collection);
     std::vector<double> exportTimes;
     std::vector<double> readTimes;
+    std::vector<double> exportCpu;
+    std::vector<double> readCpu;
     for (int round = 0; round < rounds; ++round) {
         QElapsedTimer timer;
+        double cpu = cpuSeconds();
         timer.start();
         if (!exporter.writeAll(csv, format)) {
             std::fprintf(stderr, "export failed: %s\n", qPrintable(exporter.errorString()));
             return 1;
         }
         exportTimes.push_back(double(timer.nsecsElapsed()) / 1e9);
+        exportCpu.push_back(cpuSeconds() - cpu);
+        cpu = cpuSeconds();
         timer.restart();
         const qint64 rows = readRows(csv);
         readTimes.push_back(double(timer.nsecsElapsed()) / 1e9);
+        readCpu.push_back(cpuSeconds() - cpu);
         if (rows != itemCount) {
             std::fprintf(stderr, "read %lld rows of %d\n", static_cast<long long>(rows), itemCount);
             return 1;
         }
-        std::printf("round %d: export %.3f s read %.3f s (%.1f MB)\n", round + 1, exportTimes.back(),
-            readTimes.back(), double(QFileInfo(csv).size()) / 1e6);
+        std::printf("round %d: export %.3f s (cpu %.3f) read %.3f s (cpu %.3f) (%.1f MB)\n", round + 1,
+            exportTimes.back(), exportCpu.back(), readTimes.back(), readCpu.back(),
+            double(QFileInfo(csv).size()) / 1e6);
     }
     if (argc > 2) {
         QFile::remove(QString::fromLocal8Bit(argv[2]));

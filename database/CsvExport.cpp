@@ -11,7 +11,6 @@
 #include "database/Item.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -149,11 +148,23 @@ private:
         if (!m_utf8 && !quoted) {
             m_row.append(bytes.data(), std::size_t(bytes.size()));
         } else {
+            // Each byte takes two at most: a doubled quote, or a character
+            // above 0x7F in UTF-8.
+            const std::size_t start = m_row.size();
+            m_row.resize(start + 2 * std::size_t(bytes.size()));
+            char *out = m_row.data() + start;
             for (const char byte : bytes) {
-                if (byte == '"' && quoted)
-                    m_row += '"';
-                putLatin1(static_cast<unsigned char>(byte));
+                const auto code = static_cast<unsigned char>(byte);
+                if (code < 0x80 || !m_utf8) {
+                    if (byte == '"' && quoted)
+                        *out++ = '"';
+                    *out++ = byte;
+                } else {
+                    *out++ = char(0xC0 | (code >> 6));
+                    *out++ = char(0x80 | (code & 0x3F));
+                }
             }
+            m_row.resize(std::size_t(out - m_row.data()));
         }
         if (quoted)
             m_row += '"';
@@ -178,16 +189,6 @@ private:
         }
         if (quoted)
             m_row += '"';
-    }
-
-    void putLatin1(unsigned char code)
-    {
-        if (code < 0x80 || !m_utf8) {
-            m_row += char(code);
-        } else {
-            m_row += char(0xC0 | (code >> 6));
-            m_row += char(0x80 | (code & 0x3F));
-        }
     }
 
     void putUtf8(char32_t code)
@@ -233,7 +234,8 @@ private:
     void putNumber(double value)
     {
         char scientific[32];
-        const auto result = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific);
+        const auto result
+            = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific);
         const std::string_view text(scientific, std::size_t(result.ptr - scientific));
         const std::size_t e = text.find('e');
         if (e == std::string_view::npos) { // inf, nan
@@ -286,9 +288,9 @@ private:
                 }
             if (digits) {
                 if (QDate::isValid(values[2], values[1], values[0])) {
-                    char text[11];
-                    std::snprintf(text, sizeof text, "%04d-%02d-%02d", values[2], values[1], values[0]);
-                    m_row.append(text, 10);
+                    const char iso[10] = { bytes.at(6), bytes.at(7), bytes.at(8), bytes.at(9), '-', bytes.at(3),
+                        bytes.at(4), '-', bytes.at(0), bytes.at(1) };
+                    m_row.append(iso, sizeof iso);
                 }
                 return;
             }
@@ -349,7 +351,8 @@ bool CsvExport::writeRows(
         return false;
     }
     if (format.separator != u',' && format.separator != u';' && format.separator != u'\t') {
-        m_errorString = QCoreApplication::translate("CsvExport", "Skilletegnet skal være komma, semikolon eller tabulator.");
+        m_errorString
+            = QCoreApplication::translate("CsvExport", "Skilletegnet skal være komma, semikolon eller tabulator.");
         return false;
     }
 

@@ -328,7 +328,8 @@ CsvReader::Status CsvReader::readRow(CsvRow &row)
             case State::RowStart:
                 return AtEnd;
             case State::Quoted:
-                s.fail(QCoreApplication::translate("CsvReader", "Et anførselstegn på linje %1 bliver ikke lukket.").arg(s.quoteLine));
+                s.fail(QCoreApplication::translate("CsvReader", "Et anførselstegn på linje %1 bliver ikke lukket.")
+                           .arg(s.quoteLine));
                 return Failed;
             default:
                 s.endCell();
@@ -348,7 +349,9 @@ CsvReader::Status CsvReader::readRow(CsvRow &row)
         while (p != end && !rowEnded) {
             const char16_t c = *p;
             if (c == 0) {
-                s.fail(QCoreApplication::translate("CsvReader", "Linje %1 indeholder et nul-tegn: filen er ikke tekst i det valgte tegnsæt.").arg(s.line));
+                s.fail(QCoreApplication::translate(
+                    "CsvReader", "Linje %1 indeholder et nul-tegn: filen er ikke tekst i det valgte tegnsæt.")
+                           .arg(s.line));
                 return Failed;
             }
             switch (s.phase) {
@@ -382,14 +385,21 @@ CsvReader::Status CsvReader::readRow(CsvRow &row)
                 const char16_t *run = p;
                 while (run != end && *run != separator && *run != u'\n' && *run != u'\r' && *run != 0)
                     ++run;
-                s.cell.append(QStringView(p, run));
                 s.rowLength += run - p;
+                const bool whole = run != end && *run != 0 && s.cell.isEmpty();
+                if (whole) {
+                    // The whole cell lies in this block: made in one piece.
+                    s.cells.append(QString(reinterpret_cast<const QChar *>(p), run - p));
+                } else {
+                    s.cell.append(QStringView(p, run));
+                }
                 p = run;
                 if (p == end)
                     break;
                 if (*p == 0)
                     continue;
-                s.endCell();
+                if (!whole)
+                    s.endCell();
                 ++s.rowLength;
                 if (*p == separator) {
                     s.phase = State::CellStart;
@@ -453,11 +463,13 @@ CsvReader::Status CsvReader::readRow(CsvRow &row)
             }
             if (s.rowLength > maxRowLength) {
                 if (s.phase == State::Quoted)
-                    s.fail(QCoreApplication::translate("CsvReader", "Et anførselstegn på linje %1 bliver ikke lukket.").arg(s.quoteLine));
+                    s.fail(QCoreApplication::translate("CsvReader", "Et anførselstegn på linje %1 bliver ikke lukket.")
+                               .arg(s.quoteLine));
                 else
-                    s.fail(QCoreApplication::translate("CsvReader", "Rækken på linje %1 er over %2 tegn lang: filen er ikke et regneark.")
-                            .arg(s.rowLine)
-                            .arg(maxRowLength));
+                    s.fail(QCoreApplication::translate(
+                        "CsvReader", "Rækken på linje %1 er over %2 tegn lang: filen er ikke et regneark.")
+                               .arg(s.rowLine)
+                               .arg(maxRowLength));
                 return Failed;
             }
         }
@@ -465,6 +477,7 @@ CsvReader::Status CsvReader::readRow(CsvRow &row)
         if (rowEnded) {
             row.line = s.rowLine;
             row.cells = std::exchange(s.cells, {});
+            s.cells.reserve(row.cells.size());
             return RowRead;
         }
     }

@@ -119,9 +119,9 @@ void tst_CsvExport::row_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("every field") << Change([](Item &) { }) << "," << baseRow;
-    QTest::newRow("semicolon") << Change([](Item &) { }) << ";" << QByteArray(baseRow).replace(',', ';');
-    QTest::newRow("tab") << Change([](Item &) { }) << "\t" << QByteArray(baseRow).replace(',', '\t');
+    QTest::newRow("every field") << Change([](Item &) {}) << "," << baseRow;
+    QTest::newRow("semicolon") << Change([](Item &) {}) << ";" << QByteArray(baseRow).replace(',', ';');
+    QTest::newRow("tab") << Change([](Item &) {}) << "\t" << QByteArray(baseRow).replace(',', '\t');
     QTest::newRow("separator in a text is quoted")
         << Change([](Item &item) { item.setName(QStringLiteral("Stol, rød")); }) << ","
         << QByteArray(baseRow).replace(",Stol,", ",\"Stol, rød\",");
@@ -136,19 +136,15 @@ void tst_CsvExport::row_data()
         << QByteArray(baseRow).replace(',', '\t').replace("\tBlå\t", "\t\"a\tb\"\t");
     QTest::newRow("quotes doubled") << Change([](Item &item) { item.setName(QStringLiteral("5\" \"tv\"")); }) << ","
                                     << QByteArray(baseRow).replace(",Stol,", ",\"5\"\" \"\"tv\"\"\",");
-    QTest::newRow("line breaks quoted")
-        << Change([](Item &item) { item.setAddress(QStringLiteral("Vej 1\r\nBy\n")); }) << ","
-        << QByteArray(baseRow).replace(",Vej 1,", ",\"Vej 1\r\nBy\n\",");
-    QTest::newRow("blanks at the ends quoted")
-        << Change([](Item &item) {
-               item.setName(QStringLiteral(" Stol"));
-               item.setProduct(QStringLiteral("Fritz "));
-               item.setProductModel(QStringLiteral("M 7"));
-           })
-        << "," << QByteArray(baseRow).replace(",Stol,Fritz,M7,", ",\" Stol\",\"Fritz \",M 7,");
-    QTest::newRow("beyond Latin-1, quoted")
-        << Change([](Item &item) { item.setName(QStringLiteral("中,😀")); }) << ","
-        << QByteArray(baseRow).replace(",Stol,", ",\"中,😀\",");
+    QTest::newRow("line breaks quoted") << Change([](Item &item) { item.setAddress(QStringLiteral("Vej 1\r\nBy\n")); })
+                                        << "," << QByteArray(baseRow).replace(",Vej 1,", ",\"Vej 1\r\nBy\n\",");
+    QTest::newRow("blanks at the ends quoted") << Change([](Item &item) {
+        item.setName(QStringLiteral(" Stol"));
+        item.setProduct(QStringLiteral("Fritz "));
+        item.setProductModel(QStringLiteral("M 7"));
+    }) << "," << QByteArray(baseRow).replace(",Stol,Fritz,M7,", ",\" Stol\",\"Fritz \",M 7,");
+    QTest::newRow("beyond Latin-1, quoted") << Change([](Item &item) { item.setName(QStringLiteral("中,😀")); }) << ","
+                                            << QByteArray(baseRow).replace(",Stol,", ",\"中,😀\",");
     QTest::newRow("empty texts") << Change([](Item &item) {
         for (int text = 0; text < Item::TextCount; ++text)
             item.setText(Item::Text(text), QString());
@@ -164,13 +160,14 @@ void tst_CsvExport::row_data()
     QTest::newRow("date as the register reads it")
         << Change([](Item &item) { item.setDate(QStringLiteral("05.03.12012")); }) << ","
         << QByteArray(baseRow).replace("24.12.2011", "05.03.12012").replace("2011-12-24", "2012-03-05");
-    QTest::newRow("date of another item beyond Latin-1")
-        << Change([](Item &item) {
-               item.setDate(QStringLiteral("01.02.2003"));
-               item.setName(QStringLiteral("中"));
-           })
-        << "," << QByteArray(baseRow).replace("24.12.2011", "01.02.2003").replace("2011-12-24", "2003-02-01")
-                      .replace(",Stol,", ",中,");
+    QTest::newRow("date of another item beyond Latin-1") << Change([](Item &item) {
+        item.setDate(QStringLiteral("01.02.2003"));
+        item.setName(QStringLiteral("中"));
+    }) << ","
+                                                         << QByteArray(baseRow)
+                                                                .replace("24.12.2011", "01.02.2003")
+                                                                .replace("2011-12-24", "2003-02-01")
+                                                                .replace(",Stol,", ",中,");
     QTest::newRow("prices") << Change([](Item &item) {
         item.setPrice(0.1 + 0.2);
         item.setPriceToday(-1e21);
@@ -203,11 +200,13 @@ void tst_CsvExport::encodings_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("UTF-8, Latin-1 texts") << int(CsvFormat::Utf8) << "Lænestol ÿ" << QByteArray("L\xC3\xA6nestol \xC3\xBF");
+    QTest::newRow("UTF-8, Latin-1 texts")
+        << int(CsvFormat::Utf8) << "Lænestol ÿ" << QByteArray("L\xC3\xA6nestol \xC3\xBF");
     QTest::newRow("UTF-8, wider texts") << int(CsvFormat::Utf8) << "æ中😀€"
                                         << QByteArray("\xC3\xA6\xE4\xB8\xAD\xF0\x9F\x98\x80\xE2\x82\xAC");
     QTest::newRow("UTF-8, a lone surrogate") << int(CsvFormat::Utf8) << QString(QChar(0xD800)) + u'a'
-                                             << QByteArray("\xEF\xBF\xBD" "a");
+                                             << QByteArray("\xEF\xBF\xBD"
+                                                           "a");
     QTest::newRow("UTF-8 with BOM") << int(CsvFormat::Utf8WithBom) << "Lænestol" << QByteArray("L\xC3\xA6nestol");
     QTest::newRow("Latin-1") << int(CsvFormat::Latin1) << "Lænestol ÿ" << QByteArray("L\xE6nestol \xFF");
     QTest::newRow("Latin-1, what it cannot hold") << int(CsvFormat::Latin1) << "æ中😀€" << QByteArray("\xE6???");
@@ -313,7 +312,8 @@ void tst_CsvExport::readBack_data()
 
     for (const auto encoding : { CsvFormat::Utf8, CsvFormat::Utf8WithBom, CsvFormat::Latin1 })
         for (const char *separator : { ",", ";", "\t" })
-            QTest::addRow("%s %s", qPrintable(CsvFormat::encodingName(encoding)), separator[0] == '\t' ? "tab" : separator)
+            QTest::addRow(
+                "%s %s", qPrintable(CsvFormat::encodingName(encoding)), separator[0] == '\t' ? "tab" : separator)
                 << int(encoding) << QString::fromLatin1(separator);
 }
 

@@ -158,38 +158,50 @@ void tst_CsvReader::rows_data()
     QTest::addColumn<Lines>("lines");
 
     QTest::newRow("empty file") << QString() << "," << Rows {} << Lines {};
-    QTest::newRow("only line ends") << "\r\n\n\r" << "," << Rows {} << Lines {};
-    QTest::newRow("header only") << "Navn,Pris\r\n" << "," << Rows { { "Navn", "Pris" } } << Lines { 1 };
-    QTest::newRow("comma, CR LF") << "a,b\r\nc,d\r\n" << "," << Rows { { "a", "b" }, { "c", "d" } } << Lines { 1, 2 };
-    QTest::newRow("semicolon, LF") << "a;1,5\nb;2\n" << ";" << Rows { { "a", "1,5" }, { "b", "2" } }
-                                   << Lines { 1, 2 };
-    QTest::newRow("tab, CR") << "a\tb c\rd\te" << "\t" << Rows { { "a", "b c" }, { "d", "e" } } << Lines { 1, 2 };
-    QTest::newRow("mixed line ends") << "a\r\nb\nc\rd" << "," << Rows { { "a" }, { "b" }, { "c" }, { "d" } }
-                                     << Lines { 1, 2, 3, 4 };
-    QTest::newRow("no line end at the end") << "a,b" << "," << Rows { { "a", "b" } } << Lines { 1 };
-    QTest::newRow("empty lines are no rows") << "a\r\n\r\n\nb\r\r\nc" << ","
-                                             << Rows { { "a" }, { "b" }, { "c" } } << Lines { 1, 4, 6 };
-    QTest::newRow("empty cells") << ",a,,b,\n," << "," << Rows { { "", "a", "", "b", "" }, { "", "" } }
-                                 << Lines { 1, 2 };
-    QTest::newRow("ragged rows") << "a,b,c\nd\ne,f,g,h\n" << ","
-                                 << Rows { { "a", "b", "c" }, { "d" }, { "e", "f", "g", "h" } } << Lines { 1, 2, 3 };
-    QTest::newRow("quoted separators") << "\"a,b\",\"c;d\"\n" << "," << Rows { { "a,b", "c;d" } } << Lines { 1 };
-    QTest::newRow("other separators are text") << "a;b,c\td\n" << ";" << Rows { { "a", "b,c\td" } } << Lines { 1 };
-    QTest::newRow("doubled quotes") << "\"say \"\"hi\"\"\",\"\"\"\"\n" << ","
-                                    << Rows { { "say \"hi\"", "\"" } } << Lines { 1 };
-    QTest::newRow("empty quoted cell") << "\"\"\n\"\",\"\"" << "," << Rows { { "" }, { "", "" } } << Lines { 1, 2 };
-    QTest::newRow("line breaks in a cell") << "\"one\r\ntwo\nthree\rfour\",x\r\nnext\r\n" << ","
-                                           << Rows { { "one\r\ntwo\nthree\rfour", "x" }, { "next" } }
-                                           << Lines { 1, 5 };
-    QTest::newRow("quote inside an unquoted cell") << "5\" tv,b\"\n" << "," << Rows { { "5\" tv", "b\"" } }
-                                                   << Lines { 1 };
-    QTest::newRow("text after the closing quote") << "\"ab\"cd,e\n" << "," << Rows { { "abcd", "e" } }
-                                                  << Lines { 1 };
-    QTest::newRow("blanks kept") << " a , \" b \" \n" << "," << Rows { { " a ", " \" b \" " } } << Lines { 1 };
-    QTest::newRow("quoted cell at the end of the file") << "a,\"b\"" << "," << Rows { { "a", "b" } } << Lines { 1 };
-    QTest::newRow("separator before the end") << "a," << "," << Rows { { "a", "" } } << Lines { 1 };
-    QTest::newRow("CR LF split after the quote") << "\"a\"\r\n\"b\"\r" << "," << Rows { { "a" }, { "b" } }
-                                                 << Lines { 1, 2 };
+    QTest::newRow("only line ends") << "\r\n\n\r"
+                                    << "," << Rows {} << Lines {};
+    QTest::newRow("header only") << "Navn,Pris\r\n"
+                                 << "," << Rows { { "Navn", "Pris" } } << Lines { 1 };
+    QTest::newRow("comma, CR LF") << "a,b\r\nc,d\r\n"
+                                  << "," << Rows { { "a", "b" }, { "c", "d" } } << Lines { 1, 2 };
+    QTest::newRow("semicolon, LF") << "a;1,5\nb;2\n"
+                                   << ";" << Rows { { "a", "1,5" }, { "b", "2" } } << Lines { 1, 2 };
+    QTest::newRow("tab, CR") << "a\tb c\rd\te"
+                             << "\t" << Rows { { "a", "b c" }, { "d", "e" } } << Lines { 1, 2 };
+    QTest::newRow("mixed line ends") << "a\r\nb\nc\rd"
+                                     << "," << Rows { { "a" }, { "b" }, { "c" }, { "d" } } << Lines { 1, 2, 3, 4 };
+    QTest::newRow("no line end at the end") << "a,b"
+                                            << "," << Rows { { "a", "b" } } << Lines { 1 };
+    QTest::newRow("empty lines are no rows") << "a\r\n\r\n\nb\r\r\nc"
+                                             << "," << Rows { { "a" }, { "b" }, { "c" } } << Lines { 1, 4, 6 };
+    QTest::newRow("empty cells") << ",a,,b,\n,"
+                                 << "," << Rows { { "", "a", "", "b", "" }, { "", "" } } << Lines { 1, 2 };
+    QTest::newRow("ragged rows") << "a,b,c\nd\ne,f,g,h\n"
+                                 << "," << Rows { { "a", "b", "c" }, { "d" }, { "e", "f", "g", "h" } }
+                                 << Lines { 1, 2, 3 };
+    QTest::newRow("quoted separators") << "\"a,b\",\"c;d\"\n"
+                                       << "," << Rows { { "a,b", "c;d" } } << Lines { 1 };
+    QTest::newRow("other separators are text") << "a;b,c\td\n"
+                                               << ";" << Rows { { "a", "b,c\td" } } << Lines { 1 };
+    QTest::newRow("doubled quotes") << "\"say \"\"hi\"\"\",\"\"\"\"\n"
+                                    << "," << Rows { { "say \"hi\"", "\"" } } << Lines { 1 };
+    QTest::newRow("empty quoted cell") << "\"\"\n\"\",\"\""
+                                       << "," << Rows { { "" }, { "", "" } } << Lines { 1, 2 };
+    QTest::newRow("line breaks in a cell")
+        << "\"one\r\ntwo\nthree\rfour\",x\r\nnext\r\n"
+        << "," << Rows { { "one\r\ntwo\nthree\rfour", "x" }, { "next" } } << Lines { 1, 5 };
+    QTest::newRow("quote inside an unquoted cell") << "5\" tv,b\"\n"
+                                                   << "," << Rows { { "5\" tv", "b\"" } } << Lines { 1 };
+    QTest::newRow("text after the closing quote") << "\"ab\"cd,e\n"
+                                                  << "," << Rows { { "abcd", "e" } } << Lines { 1 };
+    QTest::newRow("blanks kept") << " a , \" b \" \n"
+                                 << "," << Rows { { " a ", " \" b \" " } } << Lines { 1 };
+    QTest::newRow("quoted cell at the end of the file") << "a,\"b\""
+                                                        << "," << Rows { { "a", "b" } } << Lines { 1 };
+    QTest::newRow("separator before the end") << "a,"
+                                              << "," << Rows { { "a", "" } } << Lines { 1 };
+    QTest::newRow("CR LF split after the quote") << "\"a\"\r\n\"b\"\r"
+                                                 << "," << Rows { { "a" }, { "b" } } << Lines { 1, 2 };
 }
 
 void tst_CsvReader::rows()
@@ -263,15 +275,14 @@ void tst_CsvReader::failures_data()
 
     QTest::newRow("unterminated quote") << QByteArray("a,b\r\nc,\"d\r\n\r\ne,f\r\n") << int(CsvFormat::Utf8) << 1
                                         << "linje 2 bliver ikke lukket";
-    QTest::newRow("unterminated quote, UTF-16")
-        << encoded(QStringLiteral("a\n\n\"b"), CsvFormat::Utf16LE) << int(CsvFormat::Utf16LE) << 1
-        << "linje 3 bliver ikke lukket";
+    QTest::newRow("unterminated quote, UTF-16") << encoded(QStringLiteral("a\n\n\"b"), CsvFormat::Utf16LE)
+                                                << int(CsvFormat::Utf16LE) << 1 << "linje 3 bliver ikke lukket";
     QTest::newRow("NUL in UTF-8") << QByteArray("a,b\nc\0d\n", 8) << int(CsvFormat::Utf8) << 1 << "Linje 2 ";
-    QTest::newRow("NUL in a quoted cell") << QByteArray("\"a\n\0\"\n", 6) << int(CsvFormat::Windows1252) << 0
-                                          << "Linje 2 ";
+    QTest::newRow("NUL in a quoted cell")
+        << QByteArray("\"a\n\0\"\n", 6) << int(CsvFormat::Windows1252) << 0 << "Linje 2 ";
     QTest::newRow("NUL in Latin-1") << QByteArray("\0", 1) << int(CsvFormat::Latin1) << 0 << "nul-tegn";
-    QTest::newRow("UTF-16 read as UTF-8") << encoded(QStringLiteral("a,b\r\n"), CsvFormat::Utf16LE)
-                                          << int(CsvFormat::Utf8) << 0 << "nul-tegn";
+    QTest::newRow("UTF-16 read as UTF-8")
+        << encoded(QStringLiteral("a,b\r\n"), CsvFormat::Utf16LE) << int(CsvFormat::Utf8) << 0 << "nul-tegn";
     QTest::newRow("endless row") << QByteArray(CsvReader::maxRowLength + 10, 'x') << int(CsvFormat::Latin1) << 0
                                  << "linje 1 er over";
     QTest::newRow("endless quoted cell") << "a\n\"" + QByteArray(CsvReader::maxRowLength + 10, 'x')
@@ -314,18 +325,19 @@ void tst_CsvReader::invalidBytes_data()
     QTest::addColumn<bool>("invalid");
 
     QTest::newRow("valid UTF-8") << QByteArray("a,\xC3\xA9") << int(CsvFormat::Utf8) << "é" << false;
-    QTest::newRow("Latin-1 read as UTF-8") << QByteArray("a,M\xFCnchen") << int(CsvFormat::Utf8) << "M\uFFFDnchen"
-                                           << true;
-    QTest::newRow("UTF-8 cut off at the end") << QByteArray("a,b\xE2\x82") << int(CsvFormat::Utf8) << "b\uFFFD"
-                                              << true;
-    QTest::newRow("UTF-8 with BOM cut off") << QByteArray("\xEF\xBB\xBFz\xF0\x9F\x98")
-                                            << int(CsvFormat::Utf8WithBom) << "z\uFFFD" << true;
-    QTest::newRow("UTF-16 of an odd length") << QByteArray("\xFF\xFE" "a\0b", 5) << int(CsvFormat::Utf16LE)
-                                             << "a\uFFFD" << true;
-    QTest::newRow("Windows-1252 unassigned byte") << QByteArray("a,\x81\x80") << int(CsvFormat::Windows1252)
-                                                  << "\uFFFD€" << true;
-    QTest::newRow("every Latin-1 byte") << QByteArray("a,\x81\x80\xFF") << int(CsvFormat::Latin1)
-                                        << "\u0081\u0080ÿ" << false;
+    QTest::newRow("Latin-1 read as UTF-8")
+        << QByteArray("a,M\xFCnchen") << int(CsvFormat::Utf8) << "M\uFFFDnchen" << true;
+    QTest::newRow("UTF-8 cut off at the end") << QByteArray("a,b\xE2\x82") << int(CsvFormat::Utf8) << "b\uFFFD" << true;
+    QTest::newRow("UTF-8 with BOM cut off")
+        << QByteArray("\xEF\xBB\xBFz\xF0\x9F\x98") << int(CsvFormat::Utf8WithBom) << "z\uFFFD" << true;
+    QTest::newRow("UTF-16 of an odd length") << QByteArray("\xFF\xFE"
+                                                           "a\0b",
+        5) << int(CsvFormat::Utf16LE) << "a\uFFFD"
+                                             << true;
+    QTest::newRow("Windows-1252 unassigned byte")
+        << QByteArray("a,\x81\x80") << int(CsvFormat::Windows1252) << "\uFFFD€" << true;
+    QTest::newRow("every Latin-1 byte") << QByteArray("a,\x81\x80\xFF") << int(CsvFormat::Latin1) << "\u0081\u0080ÿ"
+                                        << false;
 }
 
 void tst_CsvReader::invalidBytes()
@@ -353,8 +365,8 @@ void tst_CsvReader::readError()
     QCOMPARE(reader.readRow(row), CsvReader::RowRead);
     QCOMPARE(row.cells, QStringList({ "a", "b" }));
     QCOMPARE(reader.readRow(row), CsvReader::Failed);
-    QVERIFY2(reader.errorString().contains(QStringLiteral("Input/output error (test)")),
-        qPrintable(reader.errorString()));
+    QVERIFY2(
+        reader.errorString().contains(QStringLiteral("Input/output error (test)")), qPrintable(reader.errorString()));
     QCOMPARE(reader.bytesRead(), qint64(7));
 }
 
@@ -393,14 +405,22 @@ void tst_CsvReader::detectSeparator_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("nothing") << QString() << ",";
-    QTest::newRow("one column") << "Navn\r\nStol\r\n" << ",";
-    QTest::newRow("comma") << "a,b,c\r\n1,2,3\r\n" << ",";
-    QTest::newRow("semicolon with decimal commas") << "Navn;Pris\r\nStol;1,5\r\nBord;2,25\r\n" << ";";
-    QTest::newRow("tab") << "a\tb\tc\n1\t2,5\t3\n" << "\t";
-    QTest::newRow("separators inside quotes") << "\"a;b;c\",d\r\n\"e;f;g\",h\r\n" << ",";
-    QTest::newRow("quoted line breaks") << "\"a\n;b\";c\n\"d\n;e\";f\n" << ";";
-    QTest::newRow("one line") << "a;b;c" << ";";
-    QTest::newRow("consistent beats many") << "a;b,c,d,e\nf;g\nh;i,j\n" << ";";
+    QTest::newRow("one column") << "Navn\r\nStol\r\n"
+                                << ",";
+    QTest::newRow("comma") << "a,b,c\r\n1,2,3\r\n"
+                           << ",";
+    QTest::newRow("semicolon with decimal commas") << "Navn;Pris\r\nStol;1,5\r\nBord;2,25\r\n"
+                                                   << ";";
+    QTest::newRow("tab") << "a\tb\tc\n1\t2,5\t3\n"
+                         << "\t";
+    QTest::newRow("separators inside quotes") << "\"a;b;c\",d\r\n\"e;f;g\",h\r\n"
+                                              << ",";
+    QTest::newRow("quoted line breaks") << "\"a\n;b\";c\n\"d\n;e\";f\n"
+                                        << ";";
+    QTest::newRow("one line") << "a;b;c"
+                              << ";";
+    QTest::newRow("consistent beats many") << "a;b,c,d,e\nf;g\nh;i,j\n"
+                                           << ";";
 }
 
 void tst_CsvReader::detectSeparator()
@@ -529,8 +549,8 @@ QString randomText(QRandomGenerator &random, CsvFormat::Encoding encoding, char1
             if (c > 0)
                 text += QChar(separator);
             QString cell = randomCell(random, encoding, wild);
-            const bool needsQuotes = cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\r')
-                || cell.contains(u'\n');
+            const bool needsQuotes
+                = cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\r') || cell.contains(u'\n');
             if (wild)
                 text += cell;
             else if (needsQuotes || random.bounded(4) == 0)
@@ -579,7 +599,8 @@ void tst_CsvReader::pythonDifferential()
     for (qsizetype i = 0; i < files.size(); ++i) {
         const GeneratedFile &file = files.at(i);
         const QJsonObject answer = QJsonDocument::fromJson(answers.at(i)).object();
-        QVERIFY2(!answer.contains(QStringLiteral("error")), qPrintable(answer.value(QStringLiteral("error")).toString()));
+        QVERIFY2(
+            !answer.contains(QStringLiteral("error")), qPrintable(answer.value(QStringLiteral("error")).toString()));
         Rows expected;
         for (const QJsonValue row : answer.value(QStringLiteral("rows")).toArray()) {
             QStringList cells;
