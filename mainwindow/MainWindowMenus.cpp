@@ -165,6 +165,7 @@ void MainWindowMenus::createFileMenu()
     m_fileMenu->addAction(m_fileSaveAsXmlAction);
     m_exportMenu = m_fileMenu->addMenu(tr("Eksportér"));
     m_exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    m_exportMenu->menuAction()->setObjectName(QStringLiteral("FileExport"));
     m_exportCsvAction = makeAction(tr("Regneark (CSV)..."), QStringLiteral("FileExportCsv"), QKeySequence(), QIcon(),
         &MainWindow::ExportCsv,
         tr("Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne."));

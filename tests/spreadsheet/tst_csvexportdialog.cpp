@@ -6,9 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include "../mainwindow/DatabaseFixture.h"
 #include "ItemFixtures.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -16,6 +19,8 @@
 #include "database/DBItemCollection.h"
 #include "desktop/FileDialog.h"
 #include "desktop/MessageBox.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/larkspanwindow.h"
 #include "spreadsheet/CsvExportDialog.h"
 
 #include <memory>
@@ -101,14 +106,14 @@ private slots:
 
         QTest::newRow("Danish defaults") << "dk" << 0 << false << 0 << QByteArray("Gruppe;Navn;")
                                          << QByteArray("Stue;L\xC3\xA6nestol;;;1;1250.5;0;");
-        QTest::newRow("English defaults") << "en" << 0 << false << 0 << QByteArray("Group,Name,")
-                                          << QByteArray("Stue,L\xC3\xA6nestol,,,1,1250.5,0,");
+        QTest::newRow("English defaults")
+            << "en" << 0 << false << 0 << QByteArray("Group,Name,") << QByteArray("Stue,L\xC3\xA6nestol,,,1,1250.5,0,");
         QTest::newRow("byte-order mark") << "dk" << 0 << true << 0 << QByteArray("\xEF\xBB\xBFGruppe;")
                                          << QByteArray("Stue;L\xC3\xA6nestol;");
         QTest::newRow("Latin-1, comma") << "dk" << 1 << false << 1 << QByteArray("Gruppe,Navn,")
                                         << QByteArray("Stue,L\xE6nestol,,,1,1250.5,0,");
-        QTest::newRow("Latin-1 takes no mark") << "dk" << 1 << true << 0 << QByteArray("Gruppe;")
-                                               << QByteArray("Stue;L\xE6nestol;");
+        QTest::newRow("Latin-1 takes no mark")
+            << "dk" << 1 << true << 0 << QByteArray("Gruppe;") << QByteArray("Stue;L\xE6nestol;");
         QTest::newRow("tab") << "en" << 0 << false << -2 << QByteArray("Group\tName\t")
                              << QByteArray("Stue\tL\xC3\xA6nestol\t");
     }
@@ -243,6 +248,67 @@ private slots:
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(dialog->writtenFile(), csvFile());
         QCOMPARE(lines(csvFile()).size(), 5);
+    }
+
+    void fromTheWindow_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::newRow("Ostrana") << int(OstranaEdition);
+        QTest::newRow("Vistrel") << int(VistrelEdition);
+        QTest::newRow("Numivax") << int(NumivaxEdition);
+        QTest::newRow("Quorvel") << int(QuorvelEdition);
+    }
+
+    // File > Export > Spreadsheet in the window: the group of the current
+    // row, into the file proposed beside the database.
+    void fromTheWindow()
+    {
+        QFETCH(int, edition);
+        m_collection.reset();
+        m_settings.reset();
+        TestWorld world(edition);
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
+        DatabaseFixture::writeLists(world.dir.path(), DatabaseFixture::twoGroups(), currentLanguage());
+        const QString database = DatabaseFixture::writeDatabase(
+            world.dir.path(), QStringLiteral("home.db"), edition, DatabaseFixture::threeItems());
+        world.startWith(database);
+        MainWindow w;
+        QVERIFY(w.startSucceeded());
+        const Item *komfur = nullptr;
+        for (const Item *item : *w.collection())
+            if (item->name() == QLatin1String("Komfur"))
+                komfur = item;
+        QVERIFY(komfur);
+        w.listView()->setCurrentItem(w.listView()->rowForItem(komfur));
+
+        const QString csv = world.path(QStringLiteral("home.csv"));
+        FileDialog::queueAnswer(csv);
+        bool handled = false;
+        QTimer::singleShot(0, &w, [&w, &handled] {
+            auto *dialog = w.findChild<CsvExportDialog *>();
+            if (!dialog)
+                return;
+            auto *group = dialog->findChild<QRadioButton *>(QStringLiteral("groupButton"));
+            if (!group->isEnabled()) {
+                dialog->reject();
+                return;
+            }
+            QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(5, group->height() / 2));
+            clickOk(*dialog);
+            handled = true;
+        });
+        w.findChild<QAction *>(QStringLiteral("FileExportCsv"))->trigger();
+        QVERIFY(handled);
+        QCOMPARE(world.dialogs.asked().constLast().folder, csv);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        CsvReader reader(file, CsvFormat::Utf8, u';');
+        CsvRow row;
+        QStringList names;
+        while (reader.readRow(row) == CsvReader::RowRead)
+            names.append(row.cells.at(1));
+        QCOMPARE(names.mid(1), (QStringList { QStringLiteral("Komfur"), QStringLiteral("Gryde") }));
+        QCOMPARE(world.boxes.shown().size(), 0);
     }
 };
 
