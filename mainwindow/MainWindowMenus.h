@@ -68,6 +68,8 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_exportMenu = nullptr;
+    QAction *m_exportCsvAction = nullptr;
     QMenu *m_setupMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

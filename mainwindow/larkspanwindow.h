@@ -112,6 +112,8 @@ public slots:
     void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable = false, QString htmlOutputFile = QString());
     void SaveAsXML();
     void SaveAsXML(QString xmlOutputFile);
+    // File > Export > Spreadsheet (MainWindowSpreadsheet.cpp).
+    void ExportCsv();
     // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
     void ImportCsv();
     void SaveSettings();

@@ -237,7 +237,8 @@ void CsvImportDialog::fillMappingBoxes()
     QStringList choices { tr("ikke i filen") };
     for (int column = 0; column < m_columnCount; ++column) {
         const QString name = column < m_header.size() ? m_header.at(column).simplified() : QString();
-        choices << (name.isEmpty() ? tr("Kolonne %1").arg(column + 1) : QStringLiteral("%1: %2").arg(column + 1).arg(name));
+        choices << (name.isEmpty() ? tr("Kolonne %1").arg(column + 1)
+                                   : QStringLiteral("%1: %2").arg(column + 1).arg(name));
     }
     for (int field = 0; field < m_mappingBoxes.size(); ++field) {
         QComboBox *box = m_mappingBoxes.at(field);
@@ -388,8 +389,7 @@ CsvImportDialog::Stamp CsvImportDialog::stampOf(const QString &path)
 
 bool CsvImportDialog::askToCheckAgain(const QString &text)
 {
-    return MessageBox::question(this, tr("Filen er ændret"), text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes)
+    return MessageBox::question(this, tr("Filen er ændret"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }
 
@@ -458,7 +458,8 @@ void CsvImportDialog::showSummary()
         lines << tr("Rækker uden et ledigt nummer i %1 får det næste ledige:")
                      .arg(CsvColumns::title(ListColumns::SerialnoColumn));
         for (int i = 0; i < plan.numberedLines.size() && i < ListedRows; ++i)
-            lines << QStringLiteral("    ") + tr("Linje %1: %2").arg(plan.numberedLines.at(i)).arg(plan.givenNumbers.value(i));
+            lines << QStringLiteral("    ")
+                    + tr("Linje %1: %2").arg(plan.numberedLines.at(i)).arg(plan.givenNumbers.value(i));
         if (plan.numberedLines.size() > ListedRows)
             lines << QStringLiteral("    ") + tr("... og %1 rækker mere").arg(plan.numberedLines.size() - ListedRows);
     }

@@ -96,6 +96,28 @@ TEXTS = {
         "Raden på linje %1 er over %2 tegn lang: filen er ikke et regneark.",
         "The row on line %1 is longer than %2 characters: the file is not a spreadsheet."),
     "%1 kan ikke skrives i %2.": (None, "%1 kan ikke skrives i %2.", "%1 cannot be written in %2."),
+    # spreadsheet export dialog and menu
+    "Eksportér": (None, "Eksporter", "Export"),
+    "Regneark (CSV)...": (None, "Regneark (CSV)...", "Spreadsheet (CSV)..."),
+    "Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.": (
+        None,
+        "Lagrer registeret, en gruppe eller de valgte radene som en fil et regneark kan åpne.",
+        "Saves the register, a group or the selected rows as a file a spreadsheet can open."),
+    "Eksportér som regneark (CSV)": (None, "Eksporter som regneark (CSV)", "Export as a spreadsheet (CSV)"),
+    "&Tegnsæt:": (None, "&Tegnsett:", "&Encoding:"),
+    "Med &byte-order mark (BOM) til regneark, der kræver det": (
+        None, "Med &byte-order mark (BOM) for regneark som krever det",
+        "With a &byte-order mark (BOM) for spreadsheets that need one"),
+    "&Skilletegn:": (None, "&Skilletegn:", "&Separator:"),
+    "&Hele registret": (None, "&Hele registeret", "The &whole register"),
+    "Den valgte &gruppe": (None, "Den valgte &gruppen", "The selected &group"),
+    "Den valgte &gruppe: %1": (None, "Den valgte &gruppen: %1", "The selected &group: %1"),
+    "De valgte &rækker": (None, "De valgte &radene", "The selected &rows"),
+    "De valgte &rækker (%1)": (None, "De valgte &radene (%1)", "The selected &rows (%1)"),
+    "Komma (,)": (None, "Komma (,)", "Comma (,)"),
+    "Semikolon (;)": (None, "Semikolon (;)", "Semicolon (;)"),
+    "Tabulator": (None, "Tabulator", "Tab"),
+    "Regneark (*.csv)": (None, "Regneark (*.csv)", "Spreadsheets (*.csv)"),
     "Skilletegnet skal være komma, semikolon eller tabulator.": (
         None, "Skilletegnet må være komma, semikolon eller tabulator.",
         "The separator must be a comma, a semicolon or a tab."),
@@ -1404,7 +1426,6 @@ TEXTS = {
 
     # ------------------------------------------------------ spreadsheet import
     "Importér": (None, "Importer", "Import"),
-    "Regneark (CSV)...": (None, "Regneark (CSV)...", "Spreadsheet (CSV)..."),
     "Læser poster fra et regneark (en CSV-fil) ind i databasen.": (
         None, "Leser poster fra et regneark (en CSV-fil) inn i databasen.",
         "Reads entries from a spreadsheet (a CSV file) into the database."),

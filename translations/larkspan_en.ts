@@ -269,6 +269,82 @@ The recovery file has been put aside as %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe: %1</source>
+        <translation>The selected &amp;group: %1</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>The selected &amp;rows (%1)</translation>
+    </message>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Export as a spreadsheet (CSV)</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv)</source>
+        <translation>Spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>The export failed</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Export as a spreadsheet (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>Med &amp;byte-order mark (BOM) til regneark, der kræver det</source>
+        <translation>With a &amp;byte-order mark (BOM) for spreadsheets that need one</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>&amp;Hele registret</source>
+        <translation>The &amp;whole register</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe</source>
+        <translation>The selected &amp;group</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>The selected &amp;rows</translation>
+    </message>
+</context>
+<context>
     <name>CsvFormat</name>
     <message>
         <source>UTF-8 med BOM</source>
@@ -2396,6 +2472,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Læser poster fra et regneark (en CSV-fil) ind i databasen.</source>
         <translation>Reads entries from a spreadsheet (a CSV file) into the database.</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
+        <translation>Saves the register, a group or the selected rows as a file a spreadsheet can open.</translation>
     </message>
 </context>
 <context>

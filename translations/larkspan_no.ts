@@ -269,6 +269,82 @@ Gjenopprettingsfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe: %1</source>
+        <translation>Den valgte &amp;gruppen: %1</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;radene (%1)</translation>
+    </message>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksporter som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv)</source>
+        <translation>Regneark (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislyktes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksporter som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsett:</translation>
+    </message>
+    <message>
+        <source>Med &amp;byte-order mark (BOM) til regneark, der kræver det</source>
+        <translation>Med &amp;byte-order mark (BOM) for regneark som krever det</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>&amp;Hele registret</source>
+        <translation>&amp;Hele registeret</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe</source>
+        <translation>Den valgte &amp;gruppen</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;radene</translation>
+    </message>
+</context>
+<context>
     <name>CsvFormat</name>
     <message>
         <source>UTF-8 med BOM</source>
@@ -2396,6 +2472,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Læser poster fra et regneark (en CSV-fil) ind i databasen.</source>
         <translation>Leser poster fra et regneark (en CSV-fil) inn i databasen.</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
+        <translation>Lagrer registeret, en gruppe eller de valgte radene som en fil et regneark kan åpne.</translation>
     </message>
 </context>
 <context>

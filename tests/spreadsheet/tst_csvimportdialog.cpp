@@ -40,7 +40,8 @@ struct Env : TestSupport::TestWorld
         : TestWorld(edition)
     { }
 
-    QString database(const QString &relativePath, const QList<DatabaseFixture::Row> &rows = DatabaseFixture::threeItems())
+    QString database(
+        const QString &relativePath, const QList<DatabaseFixture::Row> &rows = DatabaseFixture::threeItems())
     {
         const QFileInfo info(path(relativePath));
         QDir().mkpath(info.absolutePath());
@@ -204,15 +205,15 @@ private slots:
         QTest::newRow("Latin-1") << int(CsvFormat::Latin1) << int(CsvFormat::Windows1252) << int(CsvFormat::Latin1)
                                  << munich << munich;
         // UTF-8 read as Latin-1: the preview shows what that would import.
-        QTest::newRow("UTF-8 chosen as Latin-1") << int(CsvFormat::Utf8) << int(CsvFormat::Utf8)
-                                                 << int(CsvFormat::Latin1) << munich
-                                                 << QString::fromLatin1(munich.toUtf8());
+        QTest::newRow("UTF-8 chosen as Latin-1")
+            << int(CsvFormat::Utf8) << int(CsvFormat::Utf8) << int(CsvFormat::Latin1) << munich
+            << QString::fromLatin1(munich.toUtf8());
         const QString coffee = QStringLiteral("Kaffe 5 €");
         QTest::newRow("Windows-1252 euro") << int(CsvFormat::Windows1252) << int(CsvFormat::Windows1252)
                                            << int(CsvFormat::Windows1252) << coffee << coffee;
-        QTest::newRow("Windows-1252 chosen as Latin-1") << int(CsvFormat::Windows1252) << int(CsvFormat::Windows1252)
-                                                        << int(CsvFormat::Latin1) << coffee
-                                                        << QStringLiteral("Kaffe 5 \u0080");
+        QTest::newRow("Windows-1252 chosen as Latin-1")
+            << int(CsvFormat::Windows1252) << int(CsvFormat::Windows1252) << int(CsvFormat::Latin1) << coffee
+            << QStringLiteral("Kaffe 5 \u0080");
         // Bytes that are no UTF-8 show as U+FFFD, and the preview says so.
         QTest::newRow("Latin-1 chosen as UTF-8")
             << int(CsvFormat::Latin1) << int(CsvFormat::Windows1252) << int(CsvFormat::Utf8) << munich << QString();
@@ -267,11 +268,11 @@ private slots:
         Env env;
         Session s(env);
         // A quoted cell holds each of the other separators.
-        const QString text = QStringList { QStringLiteral("Navn"), QStringLiteral("Pris"), QStringLiteral("Antal") }
-                                 .join(separator)
+        const QString text
+            = QStringList { QStringLiteral("Navn"), QStringLiteral("Pris"), QStringLiteral("Antal") }.join(separator)
             + QStringLiteral("\r\n")
-            + QStringList { QStringLiteral("\"Bord, rundt\ttil 4\""), QStringLiteral("100"), QStringLiteral("2") }
-                  .join(separator)
+            + QStringList { QStringLiteral("\"Bord, rundt\ttil 4\""), QStringLiteral("100"), QStringLiteral("2") }.join(
+                separator)
             + QStringLiteral("\r\n");
         QVERIFY(s.open(env.csv(text.toUtf8())));
         QCOMPARE(s.separatorBox()->count(), 3);
@@ -305,8 +306,8 @@ private slots:
         QTest::newRow("English, any case and blanks")
             << QStringLiteral(" price ;NAME;x;y; Count") << true << fields << QList<int> { 1, 4, 0, -1, -1 };
         QTest::newRow("no header row") << QStringLiteral("a;b;c;d;e;f") << false
-                                       << QList<int> { GroupColumn, NameColumn, ProductColumn, ModelColumn,
-                                              CountColumn, PriceColumn, PriceTodayColumn }
+                                       << QList<int> { GroupColumn, NameColumn, ProductColumn, ModelColumn, CountColumn,
+                                              PriceColumn, PriceTodayColumn }
                                        << QList<int> { 0, 1, 2, 3, 4, 5, -1 };
     }
     void autoMapping()
