@@ -210,9 +210,9 @@ bool DBItemCollection::LoadFromAsciiFile(const QString &path)
     return DatabaseFile::load(*this, path);
 }
 
-bool DBItemCollection::SaveToFileAsAscii(const QString &path, bool keepReplaced)
+bool DBItemCollection::SaveToFileAsAscii(const QString &path, bool keepReplaced, int keepAtLeast)
 {
-    return DatabaseFile::save(*this, path, keepReplaced);
+    return DatabaseFile::save(*this, path, keepReplaced, keepAtLeast);
 }
 
 void DBItemCollection::adoptLoaded(std::vector<std::unique_ptr<Item>> items, int formatLevel)

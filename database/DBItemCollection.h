@@ -160,8 +160,10 @@ public:
 
     // The database file.
     bool LoadFromAsciiFile(const QString &path);
-    // With keepReplaced, the file replaced stays as a version of the database.
-    bool SaveToFileAsAscii(const QString &path, bool keepReplaced = false);
+    // With keepReplaced, the file replaced stays as a version of the database;
+    // keepAtLeast raises the number of versions kept for this save (so that
+    // the save after an import keeps one even where none are kept).
+    bool SaveToFileAsAscii(const QString &path, bool keepReplaced = false, int keepAtLeast = 0);
     int formatLevel() const { return m_formatLevel; }
     // The file the collection was last read from or written to, as it was
     // then (null before the first); a failed save leaves it as it was.

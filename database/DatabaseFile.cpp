@@ -439,7 +439,7 @@ bool DatabaseFile::load(DBItemCollection &collection, const QString &path)
     }
 }
 
-bool DatabaseFile::save(DBItemCollection &collection, const QString &path, bool keepReplaced)
+bool DatabaseFile::save(DBItemCollection &collection, const QString &path, bool keepReplaced, int keepAtLeast)
 {
     if (refusedAsReadOnly(collection))
         return false;
@@ -484,7 +484,7 @@ bool DatabaseFile::save(DBItemCollection &collection, const QString &path, bool 
             return false;
         }
         // The file replaced stays as a version, made just before the commit.
-        ReplacedVersion replaced(path, keepReplaced ? DatabaseVersions::keepSetting() : -1);
+        ReplacedVersion replaced(path, keepReplaced ? std::max(DatabaseVersions::keepSetting(), keepAtLeast) : -1);
         replaced.keep();
         if (!target.commit()) {
             replaced.commitFailed();

@@ -23,8 +23,8 @@ public:
     // until the new one is complete; false when refused or not written (the
     // user is told why). With keepReplaced, the file the save replaces stays
     // as a version of the database (see ReplacedVersion), as many as the
-    // setting keeps.
-    static bool save(DBItemCollection &collection, const QString &path, bool keepReplaced = false);
+    // setting keeps, and never fewer than keepAtLeast.
+    static bool save(DBItemCollection &collection, const QString &path, bool keepReplaced = false, int keepAtLeast = 0);
 
     // The header line the running edition writes, without its line end.
     static QByteArray headerLine();

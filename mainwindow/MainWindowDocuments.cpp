@@ -135,6 +135,7 @@ void MainWindow::discardDatabase()
     // Rows first, so that no row outlives its item.
     m_listView->ClearList();
     m_undoHistory->clear();
+    m_importBackupDue = false;
     if (m_collection)
         m_collection->clear();
     // A database another program holds makes only itself read-only: what
@@ -371,7 +372,10 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
     stopwatch.start();
     // The database's own file keeps what it replaces as a version; a backup
     // (setCurrentFileName false) is a copy elsewhere and keeps none.
-    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName, setCurrentFileName);
+    // After an import, the file replaced stays as a version even where no
+    // versions are kept otherwise: the register as it was before the import.
+    const int keepAtLeast = setCurrentFileName && m_importBackupDue ? 1 : 0;
+    const bool saved = m_collection->SaveToFileAsAscii(m_currentFileName, setCurrentFileName, keepAtLeast);
     if (m_log)
         m_log->logItem(m_currentFileName, LogFileName, QStringLiteral("SaveToFileAsAscii()"));
 
@@ -383,6 +387,7 @@ bool MainWindow::saveDatabase(bool setCurrentFileName)
             // go with the database file, never without it. A backup (not the
             // database's own file) has its lists written beside it.
             m_collection->saveDueLists();
+            m_importBackupDue = false;
             Settings().setValue(QStringLiteral("LastSavedDBFile"), m_currentFileName);
             setDatabaseModified(false);
             m_recovery->databaseSaved(m_currentFileName);

@@ -163,6 +163,12 @@ void MainWindowMenus::createFileMenu()
             QKeySequence(), QIcon(), &MainWindow::UpdateLocations, tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"));
         m_fileMenu->addAction(m_updateLocationsAction);
     }
+    m_importMenu = m_fileMenu->addMenu(tr("Importér"));
+    m_importMenu->setObjectName(QStringLiteral("importMenu"));
+    m_importMenu->menuAction()->setObjectName(QStringLiteral("FileImport"));
+    m_importCsvAction = makeAction(tr("Regneark (CSV)..."), QStringLiteral("FileImportCsv"), QKeySequence(), QIcon(),
+        &MainWindow::ImportCsv, tr("Læser poster fra et regneark (en CSV-fil) ind i databasen."));
+    m_importMenu->addAction(m_importCsvAction);
     m_fileMenu->addSeparator();
 
     m_fileSaveAction = makeAction(tr("FILE_SAVE"), QStringLiteral("FileSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -191,6 +197,13 @@ void MainWindowMenus::createFileMenu()
     m_fileSaveAsXmlAction = makeAction(
         tr("SAVE_AS_XML"), QStringLiteral("FileSaveAsXML"), QKeySequence(), QIcon(), &MainWindow::SaveAsXML);
     m_fileMenu->addAction(m_fileSaveAsXmlAction);
+    m_exportMenu = m_fileMenu->addMenu(tr("Eksportér"));
+    m_exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    m_exportMenu->menuAction()->setObjectName(QStringLiteral("FileExport"));
+    m_exportCsvAction = makeAction(tr("Regneark (CSV)..."), QStringLiteral("FileExportCsv"), QKeySequence(), QIcon(),
+        &MainWindow::ExportCsv,
+        tr("Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne."));
+    m_exportMenu->addAction(m_exportCsvAction);
     m_fileSaveSettingsAction = makeAction(tr("SAVE_SETTINGS"), QStringLiteral("FileSaveSettings"), QKeySequence(),
         QIcon(), &MainWindow::SaveSettings, tr("HELP_TEXT_FILE_SAVESETTINGS"));
     m_fileMenu->addAction(m_fileSaveSettingsAction);

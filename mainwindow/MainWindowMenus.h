@@ -68,6 +68,8 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_exportMenu = nullptr;
+    QAction *m_exportCsvAction = nullptr;
     QMenu *m_setupMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
@@ -78,6 +80,8 @@ private:
     QAction *m_fileNewAction = nullptr;
     QAction *m_fileOpenAction = nullptr;
     QAction *m_updateLocationsAction = nullptr;
+    QMenu *m_importMenu = nullptr;
+    QAction *m_importCsvAction = nullptr;
     QAction *m_fileSaveAction = nullptr;
     QAction *m_fileSaveAsAction = nullptr;
     QAction *m_fileBackupAction = nullptr;

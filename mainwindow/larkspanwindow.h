@@ -112,6 +112,10 @@ public slots:
     void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable = false, QString htmlOutputFile = QString());
     void SaveAsXML();
     void SaveAsXML(QString xmlOutputFile);
+    // File > Export > Spreadsheet (MainWindowSpreadsheet.cpp).
+    void ExportCsv();
+    // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
+    void ImportCsv();
     void SaveSettings();
     void ReadSettings();
     void UpdateLocations();
@@ -186,6 +190,7 @@ private:
     QString exportXml(QString xmlOutputFile);
     QString exportHtml(bool showSpecialCase, bool saveAsHtmlTable, QString htmlOutputFile);
     void reportExportFailure(const QString &file, const QString &reason);
+    void csvImported(int items, const QString &file, bool intoNewDatabase);
 
     QString m_demoDatabasePath;
     std::unique_ptr<LogXML> m_log;
@@ -200,6 +205,9 @@ private:
     // Set while the start database is read: a failure then ends the program.
     bool m_openingStartDatabase = false;
     bool m_sessionClosed = false;
+    // An import changed the open database since its file was last written:
+    // the next save keeps the replaced file as a version.
+    bool m_importBackupDue = false;
 
     // Colours to restore when an unlocked database follows a locked one.
     QPalette m_normalPalette;

@@ -11,8 +11,9 @@ own folder and of the folders below it, never of a folder above it:
     help, output        help pages; exports and printing
     itemdialog          the item dialog
     barcodes            labels and the scanner import
-    setup, versions     the setup dialogs (they print location labels); the
-                        earlier versions of the database
+    setup, versions,    the setup dialogs (they print location labels); the
+    spreadsheet         earlier versions of the database; the spreadsheet
+                        (CSV) export and import dialogs
     recovery            the recovery file of the unsaved changes
     diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
@@ -36,7 +37,7 @@ LAYERS = [
     ["output"],
     ["itemdialog"],
     ["barcodes"],
-    ["setup", "versions"],
+    ["setup", "versions", "spreadsheet"],
     ["recovery"],
     ["diskchanges"],
     ["mainwindow"],

@@ -96,6 +96,28 @@ TEXTS = {
         "Raden på linje %1 er over %2 tegn lang: filen er ikke et regneark.",
         "The row on line %1 is longer than %2 characters: the file is not a spreadsheet."),
     "%1 kan ikke skrives i %2.": (None, "%1 kan ikke skrives i %2.", "%1 cannot be written in %2."),
+    # spreadsheet export dialog and menu
+    "Eksportér": (None, "Eksporter", "Export"),
+    "Regneark (CSV)...": (None, "Regneark (CSV)...", "Spreadsheet (CSV)..."),
+    "Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.": (
+        None,
+        "Lagrer registeret, en gruppe eller de valgte radene som en fil et regneark kan åpne.",
+        "Saves the register, a group or the selected rows as a file a spreadsheet can open."),
+    "Eksportér som regneark (CSV)": (None, "Eksporter som regneark (CSV)", "Export as a spreadsheet (CSV)"),
+    "&Tegnsæt:": (None, "&Tegnsett:", "&Encoding:"),
+    "Med &byte-order mark (BOM) til regneark, der kræver det": (
+        None, "Med &byte-order mark (BOM) for regneark som krever det",
+        "With a &byte-order mark (BOM) for spreadsheets that need one"),
+    "&Skilletegn:": (None, "&Skilletegn:", "&Separator:"),
+    "&Hele registret": (None, "&Hele registeret", "The &whole register"),
+    "Den valgte &gruppe": (None, "Den valgte &gruppen", "The selected &group"),
+    "Den valgte &gruppe: %1": (None, "Den valgte &gruppen: %1", "The selected &group: %1"),
+    "De valgte &rækker": (None, "De valgte &radene", "The selected &rows"),
+    "De valgte &rækker (%1)": (None, "De valgte &radene (%1)", "The selected &rows (%1)"),
+    "Komma (,)": (None, "Komma (,)", "Comma (,)"),
+    "Semikolon (;)": (None, "Semikolon (;)", "Semicolon (;)"),
+    "Tabulator": (None, "Tabulator", "Tab"),
+    "Regneark (*.csv)": (None, "Regneark (*.csv)", "Spreadsheets (*.csv)"),
     "Skilletegnet skal være komma, semikolon eller tabulator.": (
         None, "Skilletegnet må være komma, semikolon eller tabulator.",
         "The separator must be a comma, a semicolon or a tab."),
@@ -1409,6 +1431,95 @@ TEXTS = {
         "When the database is saved, the file it replaces is kept in the folder versions beside the database. "
         "The oldest versions beyond this number are deleted."),
     "Ingen": (None, "Ingen", "None"),
+
+    # ------------------------------------------------------ spreadsheet import
+    "Importér": (None, "Importer", "Import"),
+    "Læser poster fra et regneark (en CSV-fil) ind i databasen.": (
+        None, "Leser poster fra et regneark (en CSV-fil) inn i databasen.",
+        "Reads entries from a spreadsheet (a CSV file) into the database."),
+    "%1 poster er importeret fra %2. Rediger > Fortryd import tager dem ud igen.": (
+        None, "%1 poster er importert fra %2. Rediger > Angre import tar dem ut igjen.",
+        "%1 entries were imported from %2. Edit > Undo import takes them out again."),
+    "Importér et regneark (CSV)": (None, "Importer et regneark (CSV)", "Import a spreadsheet (CSV)"),
+    "Importér et regneark": (None, "Importer et regneark", "Import a spreadsheet"),
+    "Fil:": (None, "Fil:", "File:"),
+    "&Vælg fil...": (None, "&Velg fil...", "&Choose file..."),
+    "&Tegnsæt:": (None, "&Tegnsett:", "&Encoding:"),
+    "&Skilletegn:": (None, "&Skilletegn:", "&Separator:"),
+    "&Første række er kolonnenavne": (None, "&Første rad er kolonnenavn", "&First row holds column names"),
+    "E&rstat ; med , og linjeskift med mellemrum i tekster": (
+        None, "E&rstatt ; med , og linjeskift med mellomrom i tekster",
+        "&Replace ; with , and line breaks with blanks in texts"),
+    "Felt": (None, "Felt", "Field"),
+    "Kolonne i filen": (None, "Kolonne i filen", "Column in the file"),
+    "&Kontrollér": (None, "&Kontroller", "Chec&k"),
+    "&Importér": (None, "&Importer", "&Import"),
+    "Importér i en &ny database": (None, "Importer i en &ny database", "Import into a &new database"),
+    "Komma (,)": (None, "Komma (,)", "Comma (,)"),
+    "Semikolon (;)": (None, "Semikolon (;)", "Semicolon (;)"),
+    "Tabulator": (None, "Tabulator", "Tab"),
+    "Regneark (*.csv *.txt *.tsv)": (None, "Regneark (*.csv *.txt *.tsv)", "Spreadsheets (*.csv *.txt *.tsv)"),
+    "Filen %1 kan ikke åbnes: %2": (None, "Filen %1 kan ikke åpnes: %2", "The file %1 cannot be opened: %2"),
+    "Nogle af filens bytes kan ikke læses som %1 og kan ikke gemmes. Vælg filens tegnsæt.": (
+        None, "Noen av filens byte kan ikke leses som %1 og kan ikke lagres. Velg filens tegnsett.",
+        "Some of the file's bytes cannot be read as %1 and cannot be stored. Choose the file's encoding."),
+    "ikke i filen": (None, "ikke i filen", "not in the file"),
+    "Kolonne %1": (None, "Kolonne %1", "Column %1"),
+    "Linje %1": (None, "Linje %1", "Line %1"),
+    "Ved importen bliver ; til , og et linjeskift til et mellemrum.": (
+        None, "Ved importen blir ; til , og et linjeskift til et mellomrom.",
+        "The import makes ; a , and a line break a blank."),
+    "Vælg den fil, der skal importeres.": (None, "Velg filen som skal importeres.", "Choose the file to import."),
+    "Filen har ingen rækker at importere.": (
+        None, "Filen har ingen rader å importere.", "The file has no rows to import."),
+    "De første %1 rækker, som de vil blive læst. %2 celler kan ikke gemmes; de er markeret, og "
+    "musen over en celle viser hvorfor.": (
+        None,
+        "De første %1 radene, slik de vil bli lest. %2 celler kan ikke lagres; de er markert, og "
+        "musen over en celle viser hvorfor.",
+        "The first %1 rows as they will be read. %2 cells cannot be stored; they are marked, and "
+        "the mouse over a cell shows why."),
+    "De første %1 rækker, som de vil blive læst.": (
+        None, "De første %1 radene, slik de vil bli lest.", "The first %1 rows as they will be read."),
+    "Kontrollér gennemgår hele filen og viser, hvad importen vil gøre, før noget ændres.": (
+        None, "Kontroller går gjennom hele filen og viser hva importen vil gjøre, før noe endres.",
+        "Check goes through the whole file and shows what the import will do before anything changes."),
+    "Filen er ændret": (None, "Filen er endret", "The file has changed"),
+    "Filen blev ændret, mens den blev kontrolleret. Intet importeres.": (
+        None, "Filen ble endret mens den ble kontrollert. Ingenting importeres.",
+        "The file changed while it was checked. Nothing is imported."),
+    "Filen %1 blev ændret af et andet program, mens den blev kontrolleret. Kontrollér den igen?": (
+        None, "Filen %1 ble endret av et annet program mens den ble kontrollert. Kontrollere den igjen?",
+        "The file %1 was changed by another program while it was checked. Check it again?"),
+    "Intet kan importeres: %1": (None, "Ingenting kan importeres: %1", "Nothing can be imported: %1"),
+    "Rækker i filen: %1": (None, "Rader i filen: %1", "Rows in the file: %1"),
+    "Rækker, der importeres: %1": (None, "Rader som importeres: %1", "Rows to import: %1"),
+    "Rækker, der ikke importeres: %1": (None, "Rader som ikke importeres: %1", "Rows not imported: %1"),
+    "Linje %1: %2": (None, "Linje %1: %2", "Line %1: %2"),
+    "... og %1 rækker mere": (None, "... og %1 rader til", "... and %1 more rows"),
+    "Nye navne i listen %1: %2": (None, "Nye navn i listen %1: %2", "New names in the list %1: %2"),
+    "Rækker uden et ledigt nummer i %1 får det næste ledige:": (
+        None, "Rader uten et ledig nummer i %1 får det neste ledige:",
+        "Rows without a free number in %1 get the next free one:"),
+    "Celler, hvor ; eller linjeskift erstattes: %1": (
+        None, "Celler der ; eller linjeskift erstattes: %1", "Cells where ; or line breaks are replaced: %1"),
+    "Ingen rækker kan importeres.": (None, "Ingen rader kan importeres.", "No rows can be imported."),
+    "Databasen er skrivebeskyttet, så der kan ikke importeres i den.": (
+        None, "Databasen er skrivebeskyttet, så det kan ikke importeres i den.",
+        "The database is read-only, so nothing can be imported into it."),
+    "Importen er ikke mulig": (None, "Importen er ikke mulig", "The import is not possible"),
+    "Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.": (
+        None, "Databasen er skrivebeskyttet (et annet program har låst den), så det kan ikke importeres i den.",
+        "The database is read-only (another program has locked it), so nothing can be imported into it."),
+    "Filen %1 er ændret siden kontrollen. Kontrollér den igen?": (
+        None, "Filen %1 er endret siden kontrollen. Kontrollere den igjen?",
+        "The file %1 has changed since the check. Check it again?"),
+    "Filen er ændret siden kontrollen. Intet er importeret.": (
+        None, "Filen er endret siden kontrollen. Ingenting er importert.",
+        "The file has changed since the check. Nothing was imported."),
+    "Importen mislykkedes": (None, "Importen mislyktes", "The import failed"),
+    "Intet er importeret i databasen.": (
+        None, "Ingenting er importert i databasen.", "Nothing was imported into the database."),
 
 }
 

@@ -269,10 +269,288 @@ Gendannelsesfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe: %1</source>
+        <translation>Den valgte &amp;gruppe: %1</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;rækker (%1)</translation>
+    </message>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksportér som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv)</source>
+        <translation>Regneark (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislykkedes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksportér som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsæt:</translation>
+    </message>
+    <message>
+        <source>Med &amp;byte-order mark (BOM) til regneark, der kræver det</source>
+        <translation>Med &amp;byte-order mark (BOM) til regneark, der kræver det</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>&amp;Hele registret</source>
+        <translation>&amp;Hele registret</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe</source>
+        <translation>Den valgte &amp;gruppe</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;rækker</translation>
+    </message>
+</context>
+<context>
     <name>CsvFormat</name>
     <message>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 med BOM</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Importér et regneark</source>
+        <translation>Importér et regneark</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv *.txt *.tsv)</source>
+        <translation>Regneark (*.csv *.txt *.tsv)</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes: %2</source>
+        <translation>Filen %1 kan ikke åbnes: %2</translation>
+    </message>
+    <message>
+        <source>Nogle af filens bytes kan ikke læses som %1 og kan ikke gemmes. Vælg filens tegnsæt.</source>
+        <translation>Nogle af filens bytes kan ikke læses som %1 og kan ikke gemmes. Vælg filens tegnsæt.</translation>
+    </message>
+    <message>
+        <source>ikke i filen</source>
+        <translation>ikke i filen</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Kolonne %1</translation>
+    </message>
+    <message>
+        <source>Linje %1</source>
+        <translation>Linje %1</translation>
+    </message>
+    <message>
+        <source>Ved importen bliver ; til , og et linjeskift til et mellemrum.</source>
+        <translation>Ved importen bliver ; til , og et linjeskift til et mellemrum.</translation>
+    </message>
+    <message>
+        <source>Vælg den fil, der skal importeres.</source>
+        <translation>Vælg den fil, der skal importeres.</translation>
+    </message>
+    <message>
+        <source>Filen har ingen rækker at importere.</source>
+        <translation>Filen har ingen rækker at importere.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst. %2 celler kan ikke gemmes; de er markeret, og musen over en celle viser hvorfor.</source>
+        <translation>De første %1 rækker, som de vil blive læst. %2 celler kan ikke gemmes; de er markeret, og musen over en celle viser hvorfor.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst.</source>
+        <translation>De første %1 rækker, som de vil blive læst.</translation>
+    </message>
+    <message>
+        <source>Kontrollér gennemgår hele filen og viser, hvad importen vil gøre, før noget ændres.</source>
+        <translation>Kontrollér gennemgår hele filen og viser, hvad importen vil gøre, før noget ændres.</translation>
+    </message>
+    <message>
+        <source>Filen er ændret</source>
+        <translation>Filen er ændret</translation>
+    </message>
+    <message>
+        <source>Filen blev ændret, mens den blev kontrolleret. Intet importeres.</source>
+        <translation>Filen blev ændret, mens den blev kontrolleret. Intet importeres.</translation>
+    </message>
+    <message>
+        <source>Filen %1 blev ændret af et andet program, mens den blev kontrolleret. Kontrollér den igen?</source>
+        <translation>Filen %1 blev ændret af et andet program, mens den blev kontrolleret. Kontrollér den igen?</translation>
+    </message>
+    <message>
+        <source>Intet kan importeres: %1</source>
+        <translation>Intet kan importeres: %1</translation>
+    </message>
+    <message>
+        <source>Rækker i filen: %1</source>
+        <translation>Rækker i filen: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der importeres: %1</source>
+        <translation>Rækker, der importeres: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der ikke importeres: %1</source>
+        <translation>Rækker, der ikke importeres: %1</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>... og %1 rækker mere</source>
+        <translation>... og %1 rækker mere</translation>
+    </message>
+    <message>
+        <source>Nye navne i listen %1: %2</source>
+        <translation>Nye navne i listen %1: %2</translation>
+    </message>
+    <message>
+        <source>Rækker uden et ledigt nummer i %1 får det næste ledige:</source>
+        <translation>Rækker uden et ledigt nummer i %1 får det næste ledige:</translation>
+    </message>
+    <message>
+        <source>Celler, hvor ; eller linjeskift erstattes: %1</source>
+        <translation>Celler, hvor ; eller linjeskift erstattes: %1</translation>
+    </message>
+    <message>
+        <source>Ingen rækker kan importeres.</source>
+        <translation>Ingen rækker kan importeres.</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet, så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet, så der kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>Importen er ikke mulig</source>
+        <translation>Importen er ikke mulig</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>Filen %1 er ændret siden kontrollen. Kontrollér den igen?</source>
+        <translation>Filen %1 er ændret siden kontrollen. Kontrollér den igen?</translation>
+    </message>
+    <message>
+        <source>Filen er ændret siden kontrollen. Intet er importeret.</source>
+        <translation>Filen er ændret siden kontrollen. Intet er importeret.</translation>
+    </message>
+    <message>
+        <source>Importen mislykkedes</source>
+        <translation>Importen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Intet er importeret i databasen.</source>
+        <translation>Intet er importeret i databasen.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialogBase</name>
+    <message>
+        <source>Importér et regneark (CSV)</source>
+        <translation>Importér et regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>Fil:</source>
+        <translation>Fil:</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg fil...</source>
+        <translation>&amp;Vælg fil...</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsæt:</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>&amp;Første række er kolonnenavne</source>
+        <translation>&amp;Første række er kolonnenavne</translation>
+    </message>
+    <message>
+        <source>E&amp;rstat ; med , og linjeskift med mellemrum i tekster</source>
+        <translation>E&amp;rstat ; med , og linjeskift med mellemrum i tekster</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Kolonne i filen</source>
+        <translation>Kolonne i filen</translation>
+    </message>
+    <message>
+        <source>&amp;Kontrollér</source>
+        <translation>&amp;Kontrollér</translation>
+    </message>
+    <message>
+        <source>&amp;Importér</source>
+        <translation>&amp;Importér</translation>
+    </message>
+    <message>
+        <source>Importér i en &amp;ny database</source>
+        <translation>Importér i en &amp;ny database</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Luk</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2079,18 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>Versionen fra %1 er gendannet, men endnu ikke gemt i %2.</translation>
     </message>
     <message>
+        <source>Importen er ikke mulig</source>
+        <translation>Importen er ikke mulig</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
+        <translation>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -2190,6 +2480,26 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
         <translation>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</translation>
+    </message>
+    <message>
+        <source>Importér</source>
+        <translation>Importér</translation>
+    </message>
+    <message>
+        <source>Regneark (CSV)...</source>
+        <translation>Regneark (CSV)...</translation>
+    </message>
+    <message>
+        <source>Læser poster fra et regneark (en CSV-fil) ind i databasen.</source>
+        <translation>Læser poster fra et regneark (en CSV-fil) ind i databasen.</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
+        <translation>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</translation>
     </message>
 </context>
 <context>

@@ -269,10 +269,288 @@ The recovery file has been put aside as %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe: %1</source>
+        <translation>The selected &amp;group: %1</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>The selected &amp;rows (%1)</translation>
+    </message>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Export as a spreadsheet (CSV)</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv)</source>
+        <translation>Spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>The export failed</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Export as a spreadsheet (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>Med &amp;byte-order mark (BOM) til regneark, der kræver det</source>
+        <translation>With a &amp;byte-order mark (BOM) for spreadsheets that need one</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>&amp;Hele registret</source>
+        <translation>The &amp;whole register</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe</source>
+        <translation>The selected &amp;group</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>The selected &amp;rows</translation>
+    </message>
+</context>
+<context>
     <name>CsvFormat</name>
     <message>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Importér et regneark</source>
+        <translation>Import a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv *.txt *.tsv)</source>
+        <translation>Spreadsheets (*.csv *.txt *.tsv)</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Nogle af filens bytes kan ikke læses som %1 og kan ikke gemmes. Vælg filens tegnsæt.</source>
+        <translation>Some of the file&apos;s bytes cannot be read as %1 and cannot be stored. Choose the file&apos;s encoding.</translation>
+    </message>
+    <message>
+        <source>ikke i filen</source>
+        <translation>not in the file</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>Linje %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Ved importen bliver ; til , og et linjeskift til et mellemrum.</source>
+        <translation>The import makes ; a , and a line break a blank.</translation>
+    </message>
+    <message>
+        <source>Vælg den fil, der skal importeres.</source>
+        <translation>Choose the file to import.</translation>
+    </message>
+    <message>
+        <source>Filen har ingen rækker at importere.</source>
+        <translation>The file has no rows to import.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst. %2 celler kan ikke gemmes; de er markeret, og musen over en celle viser hvorfor.</source>
+        <translation>The first %1 rows as they will be read. %2 cells cannot be stored; they are marked, and the mouse over a cell shows why.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst.</source>
+        <translation>The first %1 rows as they will be read.</translation>
+    </message>
+    <message>
+        <source>Kontrollér gennemgår hele filen og viser, hvad importen vil gøre, før noget ændres.</source>
+        <translation>Check goes through the whole file and shows what the import will do before anything changes.</translation>
+    </message>
+    <message>
+        <source>Filen er ændret</source>
+        <translation>The file has changed</translation>
+    </message>
+    <message>
+        <source>Filen blev ændret, mens den blev kontrolleret. Intet importeres.</source>
+        <translation>The file changed while it was checked. Nothing is imported.</translation>
+    </message>
+    <message>
+        <source>Filen %1 blev ændret af et andet program, mens den blev kontrolleret. Kontrollér den igen?</source>
+        <translation>The file %1 was changed by another program while it was checked. Check it again?</translation>
+    </message>
+    <message>
+        <source>Intet kan importeres: %1</source>
+        <translation>Nothing can be imported: %1</translation>
+    </message>
+    <message>
+        <source>Rækker i filen: %1</source>
+        <translation>Rows in the file: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der importeres: %1</source>
+        <translation>Rows to import: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der ikke importeres: %1</source>
+        <translation>Rows not imported: %1</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>... og %1 rækker mere</source>
+        <translation>... and %1 more rows</translation>
+    </message>
+    <message>
+        <source>Nye navne i listen %1: %2</source>
+        <translation>New names in the list %1: %2</translation>
+    </message>
+    <message>
+        <source>Rækker uden et ledigt nummer i %1 får det næste ledige:</source>
+        <translation>Rows without a free number in %1 get the next free one:</translation>
+    </message>
+    <message>
+        <source>Celler, hvor ; eller linjeskift erstattes: %1</source>
+        <translation>Cells where ; or line breaks are replaced: %1</translation>
+    </message>
+    <message>
+        <source>Ingen rækker kan importeres.</source>
+        <translation>No rows can be imported.</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet, så der kan ikke importeres i den.</source>
+        <translation>The database is read-only, so nothing can be imported into it.</translation>
+    </message>
+    <message>
+        <source>Importen er ikke mulig</source>
+        <translation>The import is not possible</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>The database is read-only (another program has locked it), so nothing can be imported into it.</translation>
+    </message>
+    <message>
+        <source>Filen %1 er ændret siden kontrollen. Kontrollér den igen?</source>
+        <translation>The file %1 has changed since the check. Check it again?</translation>
+    </message>
+    <message>
+        <source>Filen er ændret siden kontrollen. Intet er importeret.</source>
+        <translation>The file has changed since the check. Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>Importen mislykkedes</source>
+        <translation>The import failed</translation>
+    </message>
+    <message>
+        <source>Intet er importeret i databasen.</source>
+        <translation>Nothing was imported into the database.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialogBase</name>
+    <message>
+        <source>Importér et regneark (CSV)</source>
+        <translation>Import a spreadsheet (CSV)</translation>
+    </message>
+    <message>
+        <source>Fil:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg fil...</source>
+        <translation>&amp;Choose file...</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>&amp;Første række er kolonnenavne</source>
+        <translation>&amp;First row holds column names</translation>
+    </message>
+    <message>
+        <source>E&amp;rstat ; med , og linjeskift med mellemrum i tekster</source>
+        <translation>&amp;Replace ; with , and line breaks with blanks in texts</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Kolonne i filen</source>
+        <translation>Column in the file</translation>
+    </message>
+    <message>
+        <source>&amp;Kontrollér</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Importér</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Importér i en &amp;ny database</source>
+        <translation>Import into a &amp;new database</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2079,18 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>The version of %1 was restored, but is not yet saved in %2.</translation>
     </message>
     <message>
+        <source>Importen er ikke mulig</source>
+        <translation>The import is not possible</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>The database is read-only (another program has locked it), so nothing can be imported into it.</translation>
+    </message>
+    <message>
+        <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
+        <translation>%1 entries were imported from %2. Edit &gt; Undo import takes them out again.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>
@@ -2190,6 +2480,26 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
         <translation>Opens the edit window on a new entry in the group of the selected row (the first group when no row is selected).</translation>
+    </message>
+    <message>
+        <source>Importér</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Regneark (CSV)...</source>
+        <translation>Spreadsheet (CSV)...</translation>
+    </message>
+    <message>
+        <source>Læser poster fra et regneark (en CSV-fil) ind i databasen.</source>
+        <translation>Reads entries from a spreadsheet (a CSV file) into the database.</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
+        <translation>Saves the register, a group or the selected rows as a file a spreadsheet can open.</translation>
     </message>
 </context>
 <context>

@@ -269,10 +269,288 @@ Gjenopprettingsfilen er lagt til side som %3.</translation>
     </message>
 </context>
 <context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe: %1</source>
+        <translation>Den valgte &amp;gruppen: %1</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;radene (%1)</translation>
+    </message>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksporter som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv)</source>
+        <translation>Regneark (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksporten mislykkedes</source>
+        <translation>Eksporten mislyktes</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>Eksportér som regneark (CSV)</source>
+        <translation>Eksporter som regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsett:</translation>
+    </message>
+    <message>
+        <source>Med &amp;byte-order mark (BOM) til regneark, der kræver det</source>
+        <translation>Med &amp;byte-order mark (BOM) for regneark som krever det</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>&amp;Hele registret</source>
+        <translation>&amp;Hele registeret</translation>
+    </message>
+    <message>
+        <source>Den valgte &amp;gruppe</source>
+        <translation>Den valgte &amp;gruppen</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;radene</translation>
+    </message>
+</context>
+<context>
     <name>CsvFormat</name>
     <message>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 med BOM</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Importér et regneark</source>
+        <translation>Importer et regneark</translation>
+    </message>
+    <message>
+        <source>Regneark (*.csv *.txt *.tsv)</source>
+        <translation>Regneark (*.csv *.txt *.tsv)</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes: %2</source>
+        <translation>Filen %1 kan ikke åpnes: %2</translation>
+    </message>
+    <message>
+        <source>Nogle af filens bytes kan ikke læses som %1 og kan ikke gemmes. Vælg filens tegnsæt.</source>
+        <translation>Noen av filens byte kan ikke leses som %1 og kan ikke lagres. Velg filens tegnsett.</translation>
+    </message>
+    <message>
+        <source>ikke i filen</source>
+        <translation>ikke i filen</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Kolonne %1</translation>
+    </message>
+    <message>
+        <source>Linje %1</source>
+        <translation>Linje %1</translation>
+    </message>
+    <message>
+        <source>Ved importen bliver ; til , og et linjeskift til et mellemrum.</source>
+        <translation>Ved importen blir ; til , og et linjeskift til et mellomrom.</translation>
+    </message>
+    <message>
+        <source>Vælg den fil, der skal importeres.</source>
+        <translation>Velg filen som skal importeres.</translation>
+    </message>
+    <message>
+        <source>Filen har ingen rækker at importere.</source>
+        <translation>Filen har ingen rader å importere.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst. %2 celler kan ikke gemmes; de er markeret, og musen over en celle viser hvorfor.</source>
+        <translation>De første %1 radene, slik de vil bli lest. %2 celler kan ikke lagres; de er markert, og musen over en celle viser hvorfor.</translation>
+    </message>
+    <message>
+        <source>De første %1 rækker, som de vil blive læst.</source>
+        <translation>De første %1 radene, slik de vil bli lest.</translation>
+    </message>
+    <message>
+        <source>Kontrollér gennemgår hele filen og viser, hvad importen vil gøre, før noget ændres.</source>
+        <translation>Kontroller går gjennom hele filen og viser hva importen vil gjøre, før noe endres.</translation>
+    </message>
+    <message>
+        <source>Filen er ændret</source>
+        <translation>Filen er endret</translation>
+    </message>
+    <message>
+        <source>Filen blev ændret, mens den blev kontrolleret. Intet importeres.</source>
+        <translation>Filen ble endret mens den ble kontrollert. Ingenting importeres.</translation>
+    </message>
+    <message>
+        <source>Filen %1 blev ændret af et andet program, mens den blev kontrolleret. Kontrollér den igen?</source>
+        <translation>Filen %1 ble endret av et annet program mens den ble kontrollert. Kontrollere den igjen?</translation>
+    </message>
+    <message>
+        <source>Intet kan importeres: %1</source>
+        <translation>Ingenting kan importeres: %1</translation>
+    </message>
+    <message>
+        <source>Rækker i filen: %1</source>
+        <translation>Rader i filen: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der importeres: %1</source>
+        <translation>Rader som importeres: %1</translation>
+    </message>
+    <message>
+        <source>Rækker, der ikke importeres: %1</source>
+        <translation>Rader som ikke importeres: %1</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>... og %1 rækker mere</source>
+        <translation>... og %1 rader til</translation>
+    </message>
+    <message>
+        <source>Nye navne i listen %1: %2</source>
+        <translation>Nye navn i listen %1: %2</translation>
+    </message>
+    <message>
+        <source>Rækker uden et ledigt nummer i %1 får det næste ledige:</source>
+        <translation>Rader uten et ledig nummer i %1 får det neste ledige:</translation>
+    </message>
+    <message>
+        <source>Celler, hvor ; eller linjeskift erstattes: %1</source>
+        <translation>Celler der ; eller linjeskift erstattes: %1</translation>
+    </message>
+    <message>
+        <source>Ingen rækker kan importeres.</source>
+        <translation>Ingen rader kan importeres.</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet, så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet, så det kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>Importen er ikke mulig</source>
+        <translation>Importen er ikke mulig</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet (et annet program har låst den), så det kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>Filen %1 er ændret siden kontrollen. Kontrollér den igen?</source>
+        <translation>Filen %1 er endret siden kontrollen. Kontrollere den igjen?</translation>
+    </message>
+    <message>
+        <source>Filen er ændret siden kontrollen. Intet er importeret.</source>
+        <translation>Filen er endret siden kontrollen. Ingenting er importert.</translation>
+    </message>
+    <message>
+        <source>Importen mislykkedes</source>
+        <translation>Importen mislyktes</translation>
+    </message>
+    <message>
+        <source>Intet er importeret i databasen.</source>
+        <translation>Ingenting er importert i databasen.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialogBase</name>
+    <message>
+        <source>Importér et regneark (CSV)</source>
+        <translation>Importer et regneark (CSV)</translation>
+    </message>
+    <message>
+        <source>Fil:</source>
+        <translation>Fil:</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg fil...</source>
+        <translation>&amp;Velg fil...</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsett:</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>&amp;Første række er kolonnenavne</source>
+        <translation>&amp;Første rad er kolonnenavn</translation>
+    </message>
+    <message>
+        <source>E&amp;rstat ; med , og linjeskift med mellemrum i tekster</source>
+        <translation>E&amp;rstatt ; med , og linjeskift med mellomrom i tekster</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Kolonne i filen</source>
+        <translation>Kolonne i filen</translation>
+    </message>
+    <message>
+        <source>&amp;Kontrollér</source>
+        <translation>&amp;Kontroller</translation>
+    </message>
+    <message>
+        <source>&amp;Importér</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Importér i en &amp;ny database</source>
+        <translation>Importer i en &amp;ny database</translation>
+    </message>
+    <message>
+        <source>&amp;Luk</source>
+        <translation>&amp;Lukk</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2079,18 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>Versjonen fra %1 er gjenopprettet, men ennå ikke lagret i %2.</translation>
     </message>
     <message>
+        <source>Importen er ikke mulig</source>
+        <translation>Importen er ikke mulig</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet (et andet program har låst den), så der kan ikke importeres i den.</source>
+        <translation>Databasen er skrivebeskyttet (et annet program har låst den), så det kan ikke importeres i den.</translation>
+    </message>
+    <message>
+        <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
+        <translation>%1 poster er importert fra %2. Rediger &gt; Angre import tar dem ut igjen.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>
@@ -2190,6 +2480,26 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Åbner redigeringsvinduet på en ny post i gruppen for den valgte række (den første gruppe, når ingen række er valgt).</source>
         <translation>Åpner redigeringsvinduet på en ny post i gruppen for den valgte raden (den første gruppen når ingen rad er valgt).</translation>
+    </message>
+    <message>
+        <source>Importér</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Regneark (CSV)...</source>
+        <translation>Regneark (CSV)...</translation>
+    </message>
+    <message>
+        <source>Læser poster fra et regneark (en CSV-fil) ind i databasen.</source>
+        <translation>Leser poster fra et regneark (en CSV-fil) inn i databasen.</translation>
+    </message>
+    <message>
+        <source>Eksportér</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
+        <translation>Lagrer registeret, en gruppe eller de valgte radene som en fil et regneark kan åpne.</translation>
     </message>
 </context>
 <context>

@@ -127,15 +127,17 @@ void TestMenus::fileMenu_data()
 {
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
-    const QStringList common { "FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "FileRestoreVersion",
-        "-", "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-", "QUIT" };
+    const QStringList common { "FileNew", "FileOpen", "FileImport", "-", "FileSave", "FileSaveAs", "FileBackup",
+        "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "Print",
+        "-", "QUIT" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Vistrel") << int(VistrelEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
     QTest::newRow("Quorvel") << int(QuorvelEdition)
-                             << QStringList { "FileNew", "FileOpen", "UpdateLocations", "-", "FileSave", "FileSaveAs",
-                                    "FileBackup", "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML",
-                                    "FileSaveSettings", "-", "PrintBarcode", "Print", "-", "QUIT" };
+                             << QStringList { "FileNew", "FileOpen", "UpdateLocations", "FileImport", "-", "FileSave",
+                                    "FileSaveAs", "FileBackup", "FileRestoreVersion", "-", "FileSaveAsHTML",
+                                    "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "PrintBarcode", "Print",
+                                    "-", "QUIT" };
 }
 
 void TestMenus::fileMenu()
@@ -147,6 +149,13 @@ void TestMenus::fileMenu()
     checkListModel(*w.listView());
     QCOMPARE(entries(menu(w, 0)), expected);
     QCOMPARE(entry(menu(w, 0), QStringLiteral("QUIT"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    // File > Export holds the spreadsheet export, in every edition.
+    const QMenu *exportMenu = w.findChild<QAction *>(QStringLiteral("FileExport"))->menu();
+    QVERIFY(exportMenu);
+    QCOMPARE(exportMenu->title(), QStringLiteral("Eksportér"));
+    QCOMPARE(entries(exportMenu), QStringList { QStringLiteral("FileExportCsv") });
+    QCOMPARE(exportMenu->actions().constFirst()->text(), QStringLiteral("Regneark (CSV)..."));
 }
 
 void TestMenus::actionDetails_data()
