@@ -52,6 +52,40 @@ void ContentHash::add(const char *data, qsizetype size)
         m_partial.append(data, size);
 }
 
+ContentHash::WholeBlocks ContentHash::wholeBlocks(const char *data, qsizetype size, qint64 offset)
+{
+    WholeBlocks whole;
+    whole.offset = offset;
+    whole.size = size;
+    // The first block that begins in the piece, and how far in.
+    const qint64 first = (offset + blockSize - 1) / blockSize;
+    const qsizetype head = qsizetype(first * blockSize - offset);
+    if (size - head < blockSize)
+        return whole;
+    const qsizetype count = (size - head) / blockSize;
+    whole.hashes.resize(std::size_t(count));
+    for (qsizetype i = 0; i < count; ++i)
+        whole.hashes[std::size_t(i)] = ofBlock(data + head + i * blockSize, blockSize, qsizetype(first + i));
+    return whole;
+}
+
+void ContentHash::add(const char *data, qsizetype size, const WholeBlocks &whole)
+{
+    // Hashes made of other bytes, or for another place in the file, would
+    // give a hash of no file at all: such a piece is hashed here instead.
+    if (whole.hashes.empty() || whole.offset != m_size || whole.size != size) {
+        add(data, size);
+        return;
+    }
+    // The bytes before the first whole block end the block begun before.
+    const qsizetype head = qsizetype((m_size + blockSize - 1) / blockSize * blockSize - m_size);
+    add(data, head);
+    m_blocks.insert(m_blocks.end(), whole.hashes.begin(), whole.hashes.end());
+    const qsizetype hashed = qsizetype(whole.hashes.size()) * blockSize;
+    m_size += hashed;
+    add(data + head + hashed, size - head - hashed);
+}
+
 quint64 ContentHash::result() const
 {
     if (m_partial.isEmpty())

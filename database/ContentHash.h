@@ -37,6 +37,22 @@ public:
     static quint64 ofBlock(const char *data, qsizetype size, qsizetype index);
     static quint64 combine(const std::vector<quint64> &blocks, qint64 size);
 
+    // For a writer that hashes its pieces on other threads than the one
+    // that adds them: the hashes of the blocks that lie whole in one piece
+    // of the file, the piece that starts offset bytes into it. Made on any
+    // thread, for several pieces at once; add(data, size, whole) then takes
+    // the piece in its place in the file.
+    struct WholeBlocks
+    {
+        qint64 offset = 0;
+        qsizetype size = 0;
+        std::vector<quint64> hashes;
+    };
+    static WholeBlocks wholeBlocks(const char *data, qsizetype size, qint64 offset);
+    // As add(data, size), taking the hashes of the piece's whole blocks from
+    // whole (made of these bytes at offset size()) instead of making them.
+    void add(const char *data, qsizetype size, const WholeBlocks &whole);
+
 private:
     std::vector<quint64> m_blocks;
     // The start of a block not yet whole.

@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "database/CollectionJournal.h"
 #include "database/DatabaseFile.h"
+#include "database/DatabaseModified.h"
 #include "database/ItemColumnText.h"
 #include "database/ItemExport.h"
 #include "database/Item.h"
@@ -23,6 +24,12 @@ namespace {
 
 bool g_databaseModified = false;
 
+std::function<void(bool)> &modifiedListener()
+{
+    static std::function<void(bool)> listener;
+    return listener;
+}
+
 bool inGroup(const Item *item, int group)
 {
     return group == DBItemCollection::AllGroups || item->group() == group;
@@ -37,7 +44,16 @@ bool databaseModified()
 
 void setDatabaseModified(bool modified)
 {
+    if (modified == g_databaseModified)
+        return;
     g_databaseModified = modified;
+    if (modifiedListener())
+        modifiedListener()(modified);
+}
+
+void setDatabaseModifiedListener(std::function<void(bool modified)> listener)
+{
+    modifiedListener() = std::move(listener);
 }
 
 DBItemCollection::DBItemCollection(LogXML *log, QObject *parent)

@@ -200,11 +200,10 @@ void makeLines(const ItemSpan &items, qsizetype first, qsizetype last, Lines &li
     }
 }
 
-// Gives the lines to the device whole, counting the bytes written (and
-// hashing them, when asked); false when the device took less. A device may
-// take part of a block (a disk filling up); offering it the rest makes it
-// report why it takes no more.
-bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset, ContentHash *hash)
+// Gives the lines to the device whole, counting the bytes written; false
+// when the device took less. A device may take part of a block (a disk
+// filling up); offering it the rest makes it report why it takes no more.
+bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset)
 {
     const char *data = lines.data();
     qint64 size = lines.size();
@@ -219,8 +218,6 @@ bool writeWhole(QIODevice &device, const Lines &lines, qint64 &offset, ContentHa
     }
     if (lines.size() > 0)
         startWriteback(device, start, lines.size());
-    if (hash)
-        hash->add(lines.data(), lines.size());
     return true;
 }
 
@@ -230,50 +227,76 @@ bool DatabaseWriter::write(const QByteArray &header, const ItemSpan &items, cons
 {
     // The lines go out in steps of two runs, in order. While one step's
     // lines are written, the next step's are made, its two runs at once;
-    // a small register's all on this thread (Parallel).
+    // a small register's all on this thread (Parallel). The two threads
+    // that make the lines also hash the step being written, a run each
+    // once its next run is made (ContentHash::wholeBlocks): the thread that
+    // writes only writes, and the hash is taken in order after the step.
     const qsizetype total = items.size();
     constexpr qsizetype stepItems = 2 * runItems;
     const qsizetype steps = std::max<qsizetype>(1, (total + stepItems - 1) / stepItems);
     using StepLines = std::array<Lines, 2>;
+    using StepHashes = std::array<ContentHash::WholeBlocks, 2>;
     std::array<StepLines, 2> buffers;
-    const auto make = [&](qsizetype step, StepLines &lines) {
-        const qsizetype first = step * stepItems;
-        const qsizetype middle = std::min(first + runItems, total);
-        const qsizetype last = std::min(first + stepItems, total);
-        lines[0].clear();
-        lines[1].clear();
-        Parallel::run(
-            total,
-            [&] {
-                if (step == 0) {
-                    char *out = lines[0].reserve(std::size_t(header.size()) + 1);
-                    std::memcpy(out, header.constData(), std::size_t(header.size()));
-                    out += header.size();
-                    *out++ = '\n';
-                    lines[0].setEnd(out);
-                }
-                makeLines(items, first, middle, lines[0]);
-            },
-            [&] { makeLines(items, middle, last, lines[1]); });
-    };
+    // Makes the lines of step into lines (none when step is -1) and hashes
+    // the lines of a step already made, at offset in the file (none when null).
+    const auto make
+        = [&](qsizetype step, StepLines &lines, const StepLines *toHash, qint64 offset, StepHashes &hashes) {
+              const qsizetype first = step * stepItems;
+              const qsizetype middle = std::min(first + runItems, total);
+              const qsizetype last = std::min(first + stepItems, total);
+              if (step >= 0) {
+                  lines[0].clear();
+                  lines[1].clear();
+              }
+              const auto hash = [&](std::size_t run, qint64 at) {
+                  if (toHash)
+                      hashes[run] = ContentHash::wholeBlocks((*toHash)[run].data(), (*toHash)[run].size(), at);
+              };
+              Parallel::run(
+                  total,
+                  [&] {
+                      if (step == 0) {
+                          char *out = lines[0].reserve(std::size_t(header.size()) + 1);
+                          std::memcpy(out, header.constData(), std::size_t(header.size()));
+                          out += header.size();
+                          *out++ = '\n';
+                          lines[0].setEnd(out);
+                      }
+                      if (step >= 0)
+                          makeLines(items, first, middle, lines[0]);
+                      hash(0, offset);
+                  },
+                  [&] {
+                      if (step >= 0)
+                          makeLines(items, middle, last, lines[1]);
+                      hash(1, toHash ? offset + (*toHash)[0].size() : 0);
+                  });
+          };
 
     qint64 offset = 0;
-    make(0, buffers[0]);
+    StepHashes unused;
+    make(0, buffers[0], nullptr, 0, unused);
     for (qsizetype step = 0; step < steps; ++step) {
         const bool more = step + 1 < steps;
         const StepLines &lines = buffers[std::size_t(step % 2)];
+        const qint64 start = offset;
+        StepHashes hashes;
         bool put = false;
         Parallel::run(
-            more ? total : 0,
+            more || m_hash ? total : 0,
             [&] {
-                if (more)
-                    make(step + 1, buffers[std::size_t((step + 1) % 2)]);
+                if (more || m_hash) {
+                    make(more ? step + 1 : -1, buffers[std::size_t((step + 1) % 2)], m_hash ? &lines : nullptr, start,
+                        hashes);
+                }
             },
-            [&] {
-                put = writeWhole(m_device, lines[0], offset, m_hash) && writeWhole(m_device, lines[1], offset, m_hash);
-            });
+            [&] { put = writeWhole(m_device, lines[0], offset) && writeWhole(m_device, lines[1], offset); });
         if (!put)
             return false;
+        if (m_hash) {
+            m_hash->add(lines[0].data(), lines[0].size(), hashes[0]);
+            m_hash->add(lines[1].data(), lines[1].size(), hashes[1]);
+        }
         const qsizetype last = std::min((step + 1) * stepItems, total);
         for (qsizetype i = step * stepItems; written && i < last; ++i)
             written(*items.at(i));

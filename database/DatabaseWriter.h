@@ -29,7 +29,8 @@ public:
     // every thread of the writing has ended.
     bool write(const QByteArray &header, const ItemSpan &items, const ItemWritten &written = {});
 
-    // Every byte the device takes is added to hash (not owned; none when null).
+    // The bytes the device takes are added to hash, each step of lines once
+    // the device has taken it whole (not owned; none when null).
     void setContentHash(ContentHash *hash) { m_hash = hash; }
 
 private:

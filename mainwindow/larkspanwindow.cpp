@@ -4,6 +4,7 @@
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
+#include "database/DatabaseModified.h"
 #include "database/Item.h"
 #include "desktop/StatusBarProgress.h"
 #include "desktop/ExternalViewers.h"
@@ -49,6 +50,13 @@ QIcon resourceIcon(const char *name)
     return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
 }
 
+// The window whose title shows the flag of unsaved changes.
+MainWindow *&windowShowingModified()
+{
+    static MainWindow *window = nullptr;
+    return window;
+}
+
 } // namespace
 
 // The program's icons are compiled into the core library, whose resources a
@@ -75,7 +83,11 @@ QString windowCaption(const QString &fileName)
         caption = QCoreApplication::translate("captionstr", "OSTRANA_CAPTION_TEXT");
         break;
     }
-    return caption + QStringLiteral(" - ") + fileName;
+    // "[*]" is where the title shows that the database has unsaved changes
+    // (setWindowModified); one in the file's name is doubled to stay as it is.
+    QString name = fileName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return caption + QStringLiteral(" - ") + name + QStringLiteral("[*]");
 }
 
 MainWindow::MainWindow(QWidget *parent)
@@ -111,6 +123,13 @@ MainWindow::MainWindow(QWidget *parent)
 
     setUpDiskChanges();
     FileNew();
+    // The title marks unsaved changes for as long as the window lives.
+    windowShowingModified() = this;
+    setDatabaseModifiedListener([](bool modified) {
+        if (MainWindow *window = windowShowingModified())
+            window->setWindowModified(modified);
+    });
+    setWindowModified(databaseModified());
     setCentralWidget(m_listView);
 
     m_menus = std::make_unique<MainWindowMenus>(this, m_listView);
@@ -121,6 +140,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    if (windowShowingModified() == this)
+        windowShowingModified() = nullptr;
     discardDatabase();
     m_undoHistory->attach(nullptr);
     m_collection.reset();

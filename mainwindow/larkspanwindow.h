@@ -22,7 +22,8 @@ class QMenu;
 class funiQListViewItem;
 
 // The window title for a database file name: the edition's caption from the
-// catalogue (context "captionstr"), " - " and the name.
+// catalogue (context "captionstr"), " - ", the name and the place of the mark
+// of unsaved changes ("[*]").
 QString windowCaption(const QString &fileName);
 
 // The program's one top-level window. It owns the item collection of the run,

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -59,6 +60,8 @@ private slots:
         QTest::newRow("one block and one byte") << block + 1 << block;
         QTest::newRow("blocks, in pieces across them") << 3 * block + 17 << block / 3 + 1;
         QTest::newRow("blocks, in larger pieces") << 5 * block + 1 << 2 * block + 5;
+        QTest::newRow("blocks, in pieces of whole blocks") << 4 * block << 2 * block;
+        QTest::newRow("pieces of many blocks, ends inside a block") << 9 * block + 3 << 3 * block + 1000;
     }
     void hashIsTheSameInAnyPieces()
     {
@@ -70,6 +73,26 @@ private slots:
             pieces.add(bytes.constData() + at, std::min(piece, size - at));
         QCOMPARE(pieces.size(), qint64(size));
         QCOMPARE(pieces.result(), ContentHash::of(bytes));
+        // The whole blocks of each piece hashed first, last piece first, as
+        // a writer's other threads do, then the pieces taken in order.
+        std::vector<ContentHash::WholeBlocks> whole;
+        for (qsizetype at = (size - 1) / piece * piece; at >= 0; at -= piece)
+            whole.insert(
+                whole.begin(), ContentHash::wholeBlocks(bytes.constData() + at, std::min(piece, size - at), at));
+        ContentHash hashedApart;
+        for (qsizetype at = 0, i = 0; at < size; at += piece, ++i)
+            hashedApart.add(bytes.constData() + at, std::min(piece, size - at), whole[std::size_t(i)]);
+        QCOMPARE(hashedApart.size(), qint64(size));
+        QCOMPARE(hashedApart.result(), ContentHash::of(bytes));
+        // Hashes made for another place in the file are not taken.
+        if (size > piece && !whole.front().hashes.empty()) {
+            ContentHash misplaced;
+            misplaced.add(bytes.constData(), 1);
+            misplaced.add(
+                bytes.constData() + 1, piece - 1, ContentHash::wholeBlocks(bytes.constData() + 1, piece - 1, 0));
+            misplaced.add(bytes.constData() + piece, size - piece);
+            QCOMPARE(misplaced.result(), ContentHash::of(bytes));
+        }
         // A large file's blocks hashed in two halves at once give the same.
         Parallel::setMinimumWork(1);
         QCOMPARE(ContentHash::of(bytes), pieces.result());
@@ -102,15 +125,22 @@ private slots:
     void loadAndSaveLeaveTheFilesFingerprint_data()
     {
         QTest::addColumn<int>("items");
-        QTest::newRow("three items") << 3;
-        QTest::newRow("several blocks") << 12000;
+        QTest::addColumn<bool>("threads");
+        QTest::newRow("three items") << 3 << true;
+        QTest::newRow("several blocks") << 12000 << true;
+        // Steps of lines made, hashed and written on three threads at once.
+        QTest::newRow("several steps") << 30000 << true;
+        QTest::newRow("several steps, one thread") << 30000 << false;
     }
     void loadAndSaveLeaveTheFilesFingerprint()
     {
         QFETCH(int, items);
+        QFETCH(bool, threads);
         TestSupport::IsolatedSettings settings(OstranaEdition);
         TestSupport::RecordedMessageBoxes boxes;
         Parallel::setMinimumWork(1);
+        Parallel::setNoThreads(!threads);
+        const auto threadsBack = qScopeGuard([] { Parallel::setNoThreads(false); });
         const QString first = m_dir.filePath(QStringLiteral("first.inb"));
         const QString second = m_dir.filePath(QStringLiteral("second.inb"));
         {

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -276,6 +277,37 @@ private slots:
                 missing << page;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    }
+
+    // Undo, versions, recovery and changes on disk are found from every
+    // edition's contents page and from the troubleshooting page, each in a
+    // section of its own on the page in the same language.
+    void safetyNetPageIsLinked_data() { addPageRows(); }
+    void safetyNetPageIsLinked()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, commandPages);
+        const auto read = [](const QString &name) {
+            QFile file(QDir(helpFolder()).filePath(name));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString page = QStringLiteral("SafetyNet.%1.htm").arg(language);
+        const QString safetyNet = read(page);
+        QVERIFY2(!safetyNet.isEmpty(), qPrintable(page));
+        const QString htmlLanguage = language == QLatin1String("dk") ? QStringLiteral("da")
+            : language == QLatin1String("no")                        ? QStringLiteral("nb")
+                                                                     : QStringLiteral("en");
+        QVERIFY(safetyNet.contains(QStringLiteral("<html lang=\"%1\">").arg(htmlLanguage)));
+        const QString contents = read(commandPages.at(0));
+        QVERIFY2(contents.contains(QStringLiteral("href=\"%1\"").arg(page)), qPrintable(commandPages.at(0)));
+        const QString troubleshooting = read(commandPages.at(2));
+        for (const char *section : { "undo", "versions", "recovery", "disk-changes" }) {
+            QVERIFY2(safetyNet.contains(QStringLiteral("id=\"%1\"").arg(QLatin1String(section))), section);
+            if (qstrcmp(section, "undo") != 0) {
+                QVERIFY2(troubleshooting.contains(QStringLiteral("href=\"%1#%2\"").arg(page, QLatin1String(section))),
+                    section);
+            }
+        }
     }
 
     // A browser that cannot be started leaves nobody guessing: the help

@@ -219,7 +219,7 @@ void TestMainWindow::startOpensLastSavedDatabase()
     QCOMPARE(w.listView()->topLevelItemCount(), 2);
     QCOMPARE(w.listView()->topLevelItem(1)->childCount(), 2);
     QCOMPARE(w.windowTitle(), windowCaption(file));
-    QVERIFY(w.windowTitle().endsWith(QStringLiteral(" - ") + file));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral(" - ") + file + QStringLiteral("[*]")));
     QCOMPARE(w.recentFiles(), QStringList { file });
     QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), file);
     QCOMPARE(setting(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 1);

@@ -192,6 +192,14 @@ QStringList names(const DBItemCollection &collection)
     return all;
 }
 
+// The title as the window system shows it, with the mark of unsaved changes
+// put in or left out.
+QString shownTitle(const UndoWindow &w)
+{
+    w.window->winId();
+    return w.window->windowHandle()->title();
+}
+
 } // namespace
 
 class tst_UndoHistory : public QObject
@@ -454,6 +462,64 @@ private slots:
         QCOMPARE(w.window->collection()->groups().entry(0), QStringLiteral("Dagligstue"));
         dialog->close();
         QCOMPARE(names(*w.window->collection()).size(), 7);
+    }
+
+    void titleMarksUnsavedChanges_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("change") << int(OstranaEdition) << QStringLiteral("change");
+        QTest::newRow("new") << int(OstranaEdition) << QStringLiteral("new");
+        QTest::newRow("delete of many") << int(OstranaEdition) << QStringLiteral("delete of many");
+        QTest::newRow("pre-creation") << int(QuorvelEdition) << QStringLiteral("pre-creation");
+        QTest::newRow("list entry out") << int(QuorvelEdition) << QStringLiteral("list entry out");
+    }
+
+    void titleMarksUnsavedChanges()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, step);
+        UndoWindow w(edition);
+        const QString saved = shownTitle(w);
+        QVERIFY2(saved.endsWith(QStringLiteral(" - ") + w.database), qPrintable(saved));
+        QVERIFY(!w.window->isWindowModified());
+
+        makeStep(w, step);
+        QVERIFY(w.window->isWindowModified());
+        QCOMPARE(shownTitle(w), saved + QLatin1Char('*'));
+        // Undone back to the file as it is: no mark; redone: the mark again.
+        w.undoAction()->trigger();
+        QCOMPARE(shownTitle(w), saved);
+        w.redoAction()->trigger();
+        QCOMPARE(shownTitle(w), saved + QLatin1Char('*'));
+        QVERIFY(w.save() != "not saved");
+        QCOMPARE(shownTitle(w), saved);
+        // Away from the saved state and back by undo.
+        w.undoAction()->trigger();
+        QCOMPARE(shownTitle(w), saved + QLatin1Char('*'));
+        w.redoAction()->trigger();
+        QCOMPARE(shownTitle(w), saved);
+        // Changes given up with the database: a new one has no mark.
+        w.undoAction()->trigger();
+        QVERIFY(w.window->isWindowModified());
+        MessageBox::queueAnswerIndex(1);
+        w.window->FileNew();
+        QVERIFY(!w.window->isWindowModified());
+        QVERIFY(!shownTitle(w).endsWith(QLatin1Char('*')));
+    }
+
+    void aFileNameWithTheMarkShowsAsItIs()
+    {
+        UndoWindow w;
+        const QString odd = QDir(w.dir.path()).filePath(QStringLiteral("hjem[*]2.db"));
+        QVERIFY(QFile::copy(w.database, odd));
+        FileDialog::queueAnswer(odd);
+        w.window->Load(true);
+        QCOMPARE(w.window->currentFileName(), odd);
+        QVERIFY2(shownTitle(w).endsWith(QStringLiteral(" - ") + odd), qPrintable(shownTitle(w)));
+        w.window->listView()->FindListViewItem(w.item(QStringLiteral("Bord")));
+        w.window->DeleteItem();
+        QVERIFY2(shownTitle(w).endsWith(QStringLiteral(" - ") + odd + QLatin1Char('*')), qPrintable(shownTitle(w)));
     }
 };
 
