@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QString>
 
+#include "BenchSetup.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
 #include "desktop/FileDialog.h"
@@ -84,13 +85,7 @@ inline QString writeDatabase(const QString &folder, const QString &fileName, int
 // could not be written.
 inline QString prepareWindowRun(const QString &folder, int count)
 {
-    const QString settingsFolder = QDir(folder).filePath(QStringLiteral("settings"));
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, settingsFolder);
-        QSettings::setPath(format, QSettings::SystemScope, settingsFolder);
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
+    BenchSetup::useOwnSettings(folder);
 
     const QString databaseFolder = QDir(folder).filePath(QStringLiteral("db"));
     const QString database = writeDatabase(databaseFolder, QStringLiteral("large.db"), count);

@@ -11,6 +11,7 @@
 // import).
 // Runs with its own temporary settings and files.
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -47,12 +48,6 @@ double cpuSeconds()
     timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The rows of the file after its header, or -1 when it could not be read.
@@ -112,14 +107,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
-        QSettings::setPath(format, QSettings::SystemScope, dir.filePath(QStringLiteral("settings")));
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-    Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
-    MessageBox::setRecording(true);
+    BenchSetup::prepareRun(dir.path());
 
     const QString path = DemoGenerator::writeDatabase(dir.path(), QStringLiteral("bench.inb"), itemCount);
     if (path.isEmpty()) {
@@ -178,7 +166,8 @@ int main(int argc, char **argv)
         if (!QFile::copy(csv, QString::fromLocal8Bit(argv[2])))
             std::fprintf(stderr, "could not keep the file\n");
     }
-    std::printf("items=%d export_s=%.3f read_s=%.3f import_s=%.3f import_cpu_s=%.3f\n", itemCount, median(exportTimes),
-        median(readTimes), median(importTimes), median(importCpu));
+    std::printf("items=%d export_s=%.3f read_s=%.3f import_s=%.3f import_cpu_s=%.3f\n", itemCount,
+        BenchSetup::median(exportTimes), BenchSetup::median(readTimes), BenchSetup::median(importTimes),
+        BenchSetup::median(importCpu));
     return 0;
 }

@@ -12,6 +12,7 @@
 // Last line: items=N load_s=... save_s=... floor_s=... collection_mb=...
 // (medians over the rounds). Runs with its own temporary settings and files.
 
+#include "BenchSetup.h"
 #include "core/Edition.h"
 #include "desktop/MessageBox.h"
 #include "core/Settings.h"
@@ -75,12 +76,6 @@ double cpuSeconds()
     timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 const QStringList things = {
@@ -193,16 +188,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
-        QSettings::setPath(format, QSettings::SystemScope, dir.filePath(QStringLiteral("settings")));
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-    Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
+    BenchSetup::prepareRun(dir.path());
     const char *keep = std::getenv("BENCH_VERSIONS_KEEP");
     Settings().setValue(DatabaseVersions::keepKey(), keep ? std::atoi(keep) : 2);
-    MessageBox::setRecording(true);
 
     const QString path = dir.filePath(QStringLiteral("bench.inb"));
     const QString savePath = dir.filePath(QStringLiteral("saved.inb"));
@@ -270,7 +258,8 @@ int main(int argc, char **argv)
     if (QFile(path).size() != QFile(savePath).size())
         std::printf("warning: the saved file differs in size from the loaded one\n");
     std::printf("peak RSS %.0f MB\n", statusValue("VmHWM") / 1048576.0);
-    std::printf("items=%d load_s=%.3f save_s=%.3f floor_s=%.3f collection_mb=%.0f\n", itemCount, median(loads),
-        median(saves), median(floors), median(heaps) / 1048576.0);
+    std::printf("items=%d load_s=%.3f save_s=%.3f floor_s=%.3f collection_mb=%.0f\n", itemCount,
+        BenchSetup::median(loads), BenchSetup::median(saves), BenchSetup::median(floors),
+        BenchSetup::median(heaps) / 1048576.0);
     return 0;
 }

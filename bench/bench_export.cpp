@@ -6,6 +6,7 @@
 // Last line: items=N xml_s=... html_s=... table_s=... (medians over the
 // rounds). Runs with its own temporary settings and files.
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -36,12 +37,6 @@ double cpuSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 struct Measure
 {
     const char *name;
@@ -64,14 +59,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
-        QSettings::setPath(format, QSettings::SystemScope, dir.filePath(QStringLiteral("settings")));
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-    Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
-    MessageBox::setRecording(true);
+    BenchSetup::prepareRun(dir.path());
 
     const QString path = DemoGenerator::writeDatabase(dir.path(), QStringLiteral("bench.inb"), itemCount);
     if (path.isEmpty()) {
@@ -111,7 +99,7 @@ int main(int argc, char **argv)
         }
         std::printf("\n");
     }
-    std::printf("items=%d xml_s=%.3f html_s=%.3f table_s=%.3f\n", itemCount, median(measures[0].wall),
-        median(measures[1].wall), median(measures[2].wall));
+    std::printf("items=%d xml_s=%.3f html_s=%.3f table_s=%.3f\n", itemCount, BenchSetup::median(measures[0].wall),
+        BenchSetup::median(measures[1].wall), BenchSetup::median(measures[2].wall));
     return 0;
 }

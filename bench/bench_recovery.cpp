@@ -9,6 +9,7 @@
 // write after each change holds every change so far). Runs with its own
 // temporary settings and files.
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -34,12 +35,6 @@ namespace {
 
 constexpr int rounds = 21;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 double milliseconds(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
@@ -58,14 +53,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    for (QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat }) {
-        QSettings::setPath(format, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
-        QSettings::setPath(format, QSettings::SystemScope, dir.filePath(QStringLiteral("settings")));
-    }
-    setEdition(OstranaEdition);
-    Settings::applyIdentity();
-    Settings().setValue(QStringLiteral("LastDBDir"), dir.path());
-    MessageBox::setRecording(true);
+    BenchSetup::prepareRun(dir.path());
 
     const QString database = DemoGenerator::writeDatabase(dir.path(), QStringLiteral("Hjem.inb"), itemCount);
     if (database.isEmpty()) {
@@ -117,6 +105,7 @@ int main(int argc, char **argv)
         writes.push_back(milliseconds(timer));
     }
     std::printf("steps=%d recovery_bytes=%lld\n", journal.steps(), qlonglong(QFileInfo(recovery).size()));
-    std::printf("items=%d change_ms=%.3f write_ms=%.3f\n", itemCount, median(changes), median(writes));
+    std::printf(
+        "items=%d change_ms=%.3f write_ms=%.3f\n", itemCount, BenchSetup::median(changes), BenchSetup::median(writes));
     return 0;
 }

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -29,12 +30,6 @@ namespace {
 
 constexpr int DefaultItemCount = 100000;
 constexpr int Rounds = 3;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The median milliseconds of sorting by the column, alternating the order so
 // that every sort moves rows; the sort itself and with the repaint after it.
@@ -51,8 +46,8 @@ double sortMs(ItemListView *list, int column, const char *name)
         QCoreApplication::processEvents();
         withPaint.push_back(stopwatch.nsecsElapsed() / 1e6);
     }
-    const double sorted = median(sortOnly);
-    std::printf("%s: %.1f ms, %.1f ms with the repaint\n", name, sorted, median(withPaint));
+    const double sorted = BenchSetup::median(sortOnly);
+    std::printf("%s: %.1f ms, %.1f ms with the repaint\n", name, sorted, BenchSetup::median(withPaint));
     std::fflush(stdout);
     return sorted;
 }
@@ -85,7 +80,7 @@ double findMissMs(DBItemCollection *collection)
         if (found)
             std::printf("the search found an item: the measurement is void\n");
     }
-    const double ms = median(times);
+    const double ms = BenchSetup::median(times);
     std::printf("search with every field set, nothing found: %.1f ms\n", ms);
     std::fflush(stdout);
     return ms;

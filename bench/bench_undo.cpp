@@ -19,6 +19,7 @@
 #include <functional>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "database/CollectionStep.h"
 #include "database/DBItemCollection.h"
@@ -45,12 +46,6 @@ double timed(const std::function<void()> &command)
     command();
     QCoreApplication::processEvents();
     return stopwatch.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
 } // namespace
@@ -108,8 +103,8 @@ int main(int argc, char **argv)
         }
         redoMs.push_back(timed([&] { redo->trigger(); }));
     }
-    std::printf(
-        "one change: undo %.3f ms, redo %.3f ms (median of %d)\n", median(undoMs), median(redoMs), ChangeRounds);
+    std::printf("one change: undo %.3f ms, redo %.3f ms (median of %d)\n", BenchSetup::median(undoMs),
+        BenchSetup::median(redoMs), ChangeRounds);
 
     // A delete of many items spread over the register, in one step.
     const int deleted = std::min(DeleteCount, itemCount / 2);
@@ -151,6 +146,7 @@ int main(int argc, char **argv)
         std::printf("unexpected box: %s\n", qPrintable(MessageBox::shown().first().text));
 
     std::printf("items=%d undo_ms=%.3f redo_ms=%.3f delete10k_undo_ms=%.1f delete10k_redo_ms=%.1f\n", itemCount,
-        median(undoMs), median(redoMs), median(deleteUndoMs), median(deleteRedoMs));
+        BenchSetup::median(undoMs), BenchSetup::median(redoMs), BenchSetup::median(deleteUndoMs),
+        BenchSetup::median(deleteRedoMs));
     return collection->count() == itemCount ? 0 : 1;
 }

@@ -597,13 +597,9 @@ bool CsvImporter::apply(DBItemCollection &collection, CsvImportPlan &plan)
         || collection.suppliers().size() != plan.supplierCount)
         return false;
     const CollectionStep step(collection, tr("import"));
-    const auto addNames = [&](DBItemCollection::NamedList list, const QStringList &names) {
-        for (const QString &name : names)
-            collection.insertListEntry(list, collection.namedList(list).size(), name);
-    };
-    addNames(DBItemCollection::GroupList, plan.newGroups);
-    addNames(DBItemCollection::LocationList, plan.newLocations);
-    addNames(DBItemCollection::SupplierList, plan.newSuppliers);
+    collection.appendListEntries(DBItemCollection::GroupList, plan.newGroups);
+    collection.appendListEntries(DBItemCollection::LocationList, plan.newLocations);
+    collection.appendListEntries(DBItemCollection::SupplierList, plan.newSuppliers);
     std::vector<int> positions(plan.items.size());
     for (std::size_t i = 0; i < positions.size(); ++i)
         positions[i] = collection.count() + int(i);

@@ -8,7 +8,6 @@
 #include "core/Settings.h"
 #include "database/CollectionJournal.h"
 #include "database/DatabaseFile.h"
-#include "database/DatabaseModified.h"
 #include "database/ItemColumnText.h"
 #include "database/ItemExport.h"
 #include "database/Item.h"
@@ -181,6 +180,29 @@ bool DBItemCollection::insertListEntry(NamedList list, int position, const QStri
     tellJournals([&](CollectionJournal *journal) { journal->listEntryInserted(list, position, name); });
     changeMade();
     emit listEntryInserted(list, position);
+    emit listsChanged();
+    return true;
+}
+
+bool DBItemCollection::appendListEntries(NamedList list, const QStringList &names)
+{
+    if (isReadOnly())
+        return false;
+    if (names.isEmpty())
+        return true;
+    userItemCollection &entries = namedList(list);
+    const int size = entries.size();
+    emit listEntryAboutToBeInserted(list, size);
+    for (const QString &name : names)
+        entries.add(name);
+    setDatabaseModified(true);
+    m_lists.markDue(list);
+    tellJournals([&](CollectionJournal *journal) {
+        for (int i = 0; i < names.size(); ++i)
+            journal->listEntryInserted(list, size + i, names.at(i));
+    });
+    changeMade();
+    emit listEntryInserted(list, size);
     emit listsChanged();
     return true;
 }

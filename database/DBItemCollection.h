@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,10 @@ class LogXML;
 // The process-wide flag of unsaved changes.
 bool databaseModified();
 void setDatabaseModified(bool modified);
+// Who learns of each change of the flag: one listener, the window that shows
+// it, told the new value on the thread that changed it. An empty function
+// ends that.
+void setDatabaseModifiedListener(std::function<void(bool modified)> listener);
 
 // The in-memory database: the items, the four dynamic lists (DynamicLists),
 // the database file's load and save, the lock of the inventory edition
@@ -143,6 +148,12 @@ public:
     // number up. Refused (false) while read-only and for a position past the
     // end of the list.
     bool insertListEntry(NamedList list, int position, const QString &name);
+    // Adds the names at the end of the list as one change, each told to the
+    // journals as an entry put in at its position; no item is renumbered
+    // (a number past the old end stays and names the new entry there).
+    // Announced with one listEntryAboutToBeInserted/listEntryInserted pair at
+    // the old end. Refused (false) while read-only; no names changes nothing.
+    bool appendListEntries(NamedList list, const QStringList &names);
     // Writes the list's file. Refused (false, nothing written) while
     // read-only. A due list is not written here but with the database.
     bool saveList(NamedList list);

@@ -73,6 +73,11 @@ QString DatabaseVersions::folder() const
     return QFileInfo(m_databasePath).absoluteDir().filePath(QStringLiteral("versions"));
 }
 
+QString DatabaseVersions::preparedVersionPath(const QDateTime &when) const
+{
+    return QDir().mkpath(folder()) ? newVersionPath(when) : QString();
+}
+
 QString DatabaseVersions::newVersionPath(const QDateTime &when) const
 {
     const QFileInfo database(m_databasePath);

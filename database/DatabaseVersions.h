@@ -37,6 +37,8 @@ public:
     QString folder() const;
     // A name in folder() for a version made at when that no file has yet.
     QString newVersionPath(const QDateTime &when) const;
+    // The same after making folder(); "" when the folder could not be made.
+    QString preparedVersionPath(const QDateTime &when) const;
     // Whether fileName (without folder) names a version of this database,
     // when it was made and its number among those of the same second.
     bool isVersionName(const QString &fileName, QDateTime *when = nullptr, int *number = nullptr) const;

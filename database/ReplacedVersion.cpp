@@ -145,11 +145,11 @@ void ReplacedVersion::keep()
         return;
     m_filePath = database.canonicalFilePath();
     const DatabaseVersions versions(m_databasePath);
-    if (!QDir().mkpath(versions.folder())) {
+    const QString version = versions.preparedVersionPath(QDateTime::currentDateTime());
+    if (version.isEmpty()) {
         m_failure = tr("Mappen kunne ikke oprettes.");
         return;
     }
-    const QString version = versions.newVersionPath(QDateTime::currentDateTime());
     QString reason;
     if (makeLink(m_filePath, version, reason)) {
         m_method = Linked;

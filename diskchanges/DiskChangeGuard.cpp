@@ -264,13 +264,9 @@ QString DiskChangeGuard::keepUnsavedAsVersion()
     if (!collection)
         return QString();
     const DatabaseVersions versions(m_path);
-    QString version;
-    bool kept = false;
-    if (QDir().mkpath(versions.folder())) {
-        version = versions.newVersionPath(QDateTime::currentDateTime());
-        // The save tells why, when it fails.
-        kept = collection->SaveToFileAsAscii(version);
-    }
+    const QString version = versions.preparedVersionPath(QDateTime::currentDateTime());
+    // The save tells why, when it fails.
+    const bool kept = !version.isEmpty() && collection->SaveToFileAsAscii(version);
     if (!kept) {
         MessageBox::showCustom(MessageBox::Critical, m_window, tr("Databasefilen er ikke indlæst igen"),
             tr("Dine ændringer kunne ikke gemmes som en version i mappen %1, så databasefilen er ikke indlæst igen. "

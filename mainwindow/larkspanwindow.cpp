@@ -4,7 +4,6 @@
 #include "core/LogXML.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
-#include "database/DatabaseModified.h"
 #include "database/Item.h"
 #include "desktop/StatusBarProgress.h"
 #include "desktop/ExternalViewers.h"

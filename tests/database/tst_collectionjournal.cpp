@@ -196,6 +196,51 @@ private slots:
         QVERIFY(journal.calls.isEmpty());
     }
 
+    // Names added at the end in one go: each is an entry put in at its
+    // position for the journals, the views hear of one insertion, no item
+    // moves (one numbered past the end keeps its number), and the exact
+    // reverse is taking the entries out from the end.
+    void appendedEntriesAreOneChange()
+    {
+        DBItemCollection collection(nullptr);
+        collection.setListEntries(DBItemCollection::LocationList, { "L0", "L1" });
+        const QList<int> locations { 0, 1, 3 };
+        for (int location : locations) {
+            Item *item = plainItem(0, QString("at %1").arg(location));
+            item->setLocation(location);
+            collection.add(item);
+        }
+        setDatabaseModified(false);
+        RecordingJournal journal;
+        collection.addJournal(&journal);
+        QSignalSpy before(&collection, &DBItemCollection::listEntryAboutToBeInserted);
+        QSignalSpy after(&collection, &DBItemCollection::listEntryInserted);
+
+        QVERIFY(collection.appendListEntries(DBItemCollection::LocationList, { "L2", "L3", "L4" }));
+        QCOMPARE(collection.locations().entries(), (QStringList { "L0", "L1", "L2", "L3", "L4" }));
+        QCOMPARE(before.count(), 1);
+        QCOMPARE(after.count(), 1);
+        QCOMPARE(after.first().at(1).toInt(), 2);
+        QVERIFY(databaseModified());
+        QVERIFY(collection.isListDue(DBItemCollection::LocationList));
+        QList<int> now;
+        for (const Item *item : collection)
+            now << item->location();
+        QCOMPARE(now, locations);
+        const int list = int(DBItemCollection::LocationList);
+        QCOMPARE(journal.calls,
+            (QStringList { QString("entry+ %1 2 L2").arg(list), QString("entry+ %1 3 L3").arg(list),
+                QString("entry+ %1 4 L4").arg(list), "step ''" }));
+
+        journal.calls.clear();
+        QVERIFY(collection.appendListEntries(DBItemCollection::LocationList, {}));
+        QVERIFY(journal.calls.isEmpty());
+        QCOMPARE(after.count(), 1);
+        for (int position = 4; position >= 2; --position)
+            QVERIFY(collection.removeListEntry(DBItemCollection::LocationList, position));
+        QCOMPARE(collection.locations().entries(), (QStringList { "L0", "L1" }));
+    }
+
     // A journal may leave while it is told, and the next one is still told.
     void journalLeavingWhileTold()
     {
