@@ -85,6 +85,42 @@ const CommonName commonNames[] = {
     { CsvColumns::IsoDateColumn, "ISO date|Date (ISO)|Date ISO|ISO 8601|Date (ISO 8601)" },
 };
 
+// Where the names of a home-contents field (the list's initial titles, and
+// the common spreadsheet names) lead in each edition: to the field that
+// means the same there, or nowhere (-1) where the edition uses the field for
+// something else, so that a coin list's "Name" never lands in the coins'
+// year. Indexed by the field (CsvColumns order); the home-contents edition
+// takes every name as it stands.
+using Meanings = std::array<int, CsvColumns::ColumnCount>;
+constexpr int none = -1;
+constexpr Meanings picturesMeanings = { GroupColumn, NameColumn, none, none, none, none, PriceColumn, PictureColumn,
+    none, DateColumn, LocationColumn, DescriptionColumn, SupplierColumn, none, none, WwwColumn, DocumentColumn,
+    CsvColumns::GroupNumberColumn, CsvColumns::LocationNumberColumn, CsvColumns::IsoDateColumn };
+constexpr Meanings coinsMeanings
+    = { none, none, none, none, CountColumn, PriceColumn, PriceTodayColumn, PictureColumn, none, DateColumn, none,
+          DescriptionColumn, none, none, none, WwwColumn, DocumentColumn, none, none, CsvColumns::IsoDateColumn };
+// The inventory keeps its storage places in the group field and its
+// categories in the location field.
+constexpr Meanings inventoryMeanings = { LocationColumn, NameColumn, ProductColumn, ModelColumn, CountColumn,
+    PriceColumn, none, PictureColumn, ReceiptColumn, none, GroupColumn, DescriptionColumn, SupplierColumn, none, none,
+    WwwColumn, DocumentColumn, CsvColumns::LocationNumberColumn, CsvColumns::GroupNumberColumn, none };
+
+int fieldMeaning(int field)
+{
+    if (field < 0 || field >= CsvColumns::ColumnCount)
+        return none;
+    switch (edition()) {
+    case VistrelEdition:
+        return picturesMeanings[std::size_t(field)];
+    case NumivaxEdition:
+        return coinsMeanings[std::size_t(field)];
+    case QuorvelEdition:
+        return inventoryMeanings[std::size_t(field)];
+    default:
+        return field;
+    }
+}
+
 // A name as compared: no "&", blanks between words made one, no blanks
 // around it, lower case.
 QString normalized(QStringView name)
@@ -141,30 +177,38 @@ int extraFieldOf(const QString &name, const QList<Naming> &namings)
     return -1;
 }
 
+// The edition's own names of the fields first (the list's titles now, the
+// edition's titles, the database's field names), then the home-contents
+// names where they mean the same field in this edition.
 QList<Naming> namingsFor(const userItemCollection &fieldNames)
 {
     QList<Naming> namings;
     const QStringList now = CsvColumns::titles();
     for (int field = 0; field < now.size() && field < CsvColumns::ColumnCount; ++field)
         addNames(namings, field, now.at(field));
-    for (int field = 0; field < ListColumnCount; ++field)
-        addNames(namings, field, initialColumnTitle(field));
-    for (const EditionTitles &titles : editionTitles) {
-        if (titles.edition != edition())
-            continue;
-        for (int entry = 0; entry < ListColumnCount; ++entry)
-            addNames(namings, entryColumns[std::size_t(entry)], QString::fromUtf8(titles.titles[std::size_t(entry)]));
-    }
+    const auto addEditionTitles = [&](int which, bool generic) {
+        for (const EditionTitles &titles : editionTitles) {
+            if (titles.edition != which)
+                continue;
+            for (int entry = 0; entry < ListColumnCount; ++entry) {
+                const int field = entryColumns[std::size_t(entry)];
+                const int target = generic ? fieldMeaning(field) : field;
+                if (target >= 0)
+                    addNames(namings, target, QString::fromUtf8(titles.titles[std::size_t(entry)]));
+            }
+        }
+    };
+    if (edition() != NoEdition)
+        addEditionTitles(edition(), false);
     for (int entry = 0; entry < ListColumnCount && entry < fieldNames.size(); ++entry)
         addNames(namings, entryColumns[std::size_t(entry)], fieldNames.entry(entry));
-    for (const EditionTitles &titles : editionTitles) {
-        if (titles.edition != NoEdition)
-            continue;
-        for (int entry = 0; entry < ListColumnCount; ++entry)
-            addNames(namings, entryColumns[std::size_t(entry)], QString::fromUtf8(titles.titles[std::size_t(entry)]));
-    }
+    for (int field = 0; field < ListColumnCount; ++field)
+        if (const int target = fieldMeaning(field); target >= 0)
+            addNames(namings, target, initialColumnTitle(field));
+    addEditionTitles(NoEdition, true);
     for (const CommonName &common : commonNames)
-        addNames(namings, common.field, QString::fromUtf8(common.names));
+        if (const int target = fieldMeaning(common.field); target >= 0)
+            addNames(namings, target, QString::fromUtf8(common.names));
     return namings;
 }
 

@@ -1,6 +1,7 @@
 #include "spreadsheet/CsvExportDialog.h"
 
 #include "core/Edition.h"
+#include "core/Settings.h"
 #include "database/CsvExport.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
@@ -38,10 +39,59 @@ CsvExportDialog::CsvExportDialog(const DBItemCollection &collection, const QStri
     if (!selection.isEmpty())
         selectionButton->setText(tr("De valgte &rækker (%1)").arg(selection.size()));
 
+    restoreChoices();
     connect(encodingBox, &QComboBox::currentIndexChanged, this, &CsvExportDialog::enableBom);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &CsvExportDialog::accept);
     connect(buttonBox, &QDialogButtonBox::rejected, this, &CsvExportDialog::reject);
     enableBom();
+}
+
+namespace {
+
+const QString encodingKey = QStringLiteral("Csv/Export/Encoding");
+const QString markKey = QStringLiteral("Csv/Export/ByteOrderMark");
+const QString separatorKey = QStringLiteral("Csv/Export/Separator");
+
+// The stored names of the encodings and separators offered.
+QString encodingKeyName(int encoding)
+{
+    return encoding == CsvFormat::Latin1 ? QStringLiteral("latin-1") : QStringLiteral("utf-8");
+}
+
+QString separatorKeyName(int separator)
+{
+    switch (separator) {
+    case u',':
+        return QStringLiteral("comma");
+    case u'\t':
+        return QStringLiteral("tab");
+    default:
+        return QStringLiteral("semicolon");
+    }
+}
+
+} // namespace
+
+void CsvExportDialog::restoreChoices()
+{
+    const Settings settings;
+    const QString encoding = settings.value(encodingKey).toString();
+    for (int i = 0; i < encodingBox->count(); ++i)
+        if (encodingKeyName(encodingBox->itemData(i).toInt()) == encoding)
+            encodingBox->setCurrentIndex(i);
+    bomCheckBox->setChecked(settings.value(markKey, false).toBool() && encoding == encodingKeyName(CsvFormat::Utf8));
+    const QString separator = settings.value(separatorKey).toString();
+    for (int i = 0; i < separatorBox->count(); ++i)
+        if (separatorKeyName(separatorBox->itemData(i).toInt()) == separator)
+            separatorBox->setCurrentIndex(i);
+}
+
+void CsvExportDialog::rememberChoices() const
+{
+    Settings settings;
+    settings.setValue(encodingKey, encodingKeyName(encodingBox->currentData().toInt()));
+    settings.setValue(markKey, bomCheckBox->isChecked());
+    settings.setValue(separatorKey, separatorKeyName(separatorBox->currentData().toInt()));
 }
 
 void CsvExportDialog::enableBom()
@@ -113,5 +163,6 @@ void CsvExportDialog::accept()
         return;
     }
     m_writtenFile = answer.path;
+    rememberChoices();
     QDialog::accept();
 }

@@ -39,6 +39,10 @@ public:
 
 private:
     void enableBom();
+    // The encoding, mark and separator of the last export written, under
+    // "Csv/Export/..."; a value that is not one of the boxes' is left out.
+    void restoreChoices();
+    void rememberChoices() const;
 
     const DBItemCollection &m_collection;
     QString m_databaseFile;

@@ -198,17 +198,17 @@ private slots:
 
     // Names added at the end in one go: each is an entry put in at its
     // position for the journals, the views hear of one insertion, no item
-    // moves (one numbered past the end keeps its number), and the exact
-    // reverse is taking the entries out from the end.
+    // moves (one numbered past the end keeps its number and now names the
+    // new entry there).
     void appendedEntriesAreOneChange()
     {
         DBItemCollection collection(nullptr);
         collection.setListEntries(DBItemCollection::LocationList, { "L0", "L1" });
         const QList<int> locations { 0, 1, 3 };
         for (int location : locations) {
-            Item *item = plainItem(0, QString("at %1").arg(location));
+            auto item = plainItem(0, QString("at %1").arg(location));
             item->setLocation(location);
-            collection.add(item);
+            collection.add(std::move(item));
         }
         setDatabaseModified(false);
         RecordingJournal journal;
@@ -236,9 +236,10 @@ private slots:
         QVERIFY(collection.appendListEntries(DBItemCollection::LocationList, {}));
         QVERIFY(journal.calls.isEmpty());
         QCOMPARE(after.count(), 1);
-        for (int position = 4; position >= 2; --position)
-            QVERIFY(collection.removeListEntry(DBItemCollection::LocationList, position));
-        QCOMPARE(collection.locations().entries(), (QStringList { "L0", "L1" }));
+        // The item numbered past the old end now has its entry, in use.
+        QVERIFY(collection.removeListEntry(DBItemCollection::LocationList, 4));
+        QVERIFY(!collection.removeListEntry(DBItemCollection::LocationList, 3));
+        QCOMPARE(collection.locations().entries(), (QStringList { "L0", "L1", "L2", "L3" }));
     }
 
     // A journal may leave while it is told, and the next one is still told.

@@ -145,6 +145,22 @@ private slots:
         QTest::newRow("coins titles") << int(NumivaxEdition) << split("Year|Pålydende|Kvalitet|Land/konge")
                                       << Expected { { NameColumn, 0 }, { GroupColumn, 1 }, { AddressColumn, 2 },
                                              { LocationColumn, 3 } };
+        // Home-contents names go to the field of the same meaning, or to
+        // none: a coin list's "Name" is no year, a picture list's "Quantity"
+        // no register number, and the inventory's rooms are its storage
+        // places.
+        QTest::newRow("coins, home-contents names")
+            << int(NumivaxEdition)
+            << split("Name|Item name|Quantity|Purchase price|Value|Room|Vendor|Purchase date|Serial number")
+            << Expected { { CountColumn, 2 }, { PriceColumn, 3 }, { PriceTodayColumn, 4 }, { DateColumn, 7 } };
+        QTest::newRow("pictures, home-contents names")
+            << int(VistrelEdition) << split("Name|Quantity|Make|Estimated value|Room|Notes|Dealer|Serial no.")
+            << Expected { { NameColumn, 0 }, { PriceColumn, 3 }, { LocationColumn, 4 }, { DescriptionColumn, 5 },
+                   { SupplierColumn, 6 } };
+        QTest::newRow("inventory, home-contents names")
+            << int(QuorvelEdition) << split("Room|Group|Room nr.|Group no.|Value|Purchase date|Brand|Invoice")
+            << Expected { { GroupColumn, 0 }, { LocationColumn, 1 }, { CsvColumns::GroupNumberColumn, 2 },
+                   { CsvColumns::LocationNumberColumn, 3 }, { ProductColumn, 6 }, { ReceiptColumn, 7 } };
         // A second column of one name goes to no field; unknown names neither.
         QTest::newRow("a field once, unknown names left") << int(OstranaEdition) << split("Navn|Navn|Farve||Pris")
                                                           << Expected { { NameColumn, 0 }, { PriceColumn, 4 } };

@@ -163,6 +163,56 @@ private slots:
         resetColumnTitles();
     }
 
+    // The next export starts from the choices of the last one written; a
+    // cancelled export, and stored values the boxes do not offer, change
+    // nothing.
+    void choicesAreRemembered()
+    {
+        auto dialog = makeDialog();
+        auto *encoding = dialog->findChild<QComboBox *>(QStringLiteral("encodingBox"));
+        auto *separator = dialog->findChild<QComboBox *>(QStringLiteral("separatorBox"));
+        QTest::keyClick(encoding, Qt::Key_Down); // Latin-1
+        QTest::keyClick(separator, Qt::Key_Down); // tab
+        {
+            FileDialog::Recording files;
+            FileDialog::queueCancel();
+            clickOk(*dialog);
+        }
+        QCOMPARE(makeDialog()->format().encoding, CsvFormat::Utf8);
+        {
+            FileDialog::Recording files;
+            MessageBox::Recording boxes;
+            FileDialog::queueAnswer(csvFile());
+            clickOk(*dialog);
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        }
+        CsvFormat again = makeDialog()->format();
+        QCOMPARE(again.encoding, CsvFormat::Latin1);
+        QCOMPARE(again.separator, u'\t');
+
+        // UTF-8 with its mark and a comma.
+        auto second = makeDialog();
+        QTest::keyClick(second->findChild<QComboBox *>(QStringLiteral("encodingBox")), Qt::Key_Up);
+        auto *bom = second->findChild<QCheckBox *>(QStringLiteral("bomCheckBox"));
+        QTest::mouseClick(bom, Qt::LeftButton, {}, QPoint(5, bom->height() / 2));
+        QTest::keyClick(second->findChild<QComboBox *>(QStringLiteral("separatorBox")), Qt::Key_Home);
+        {
+            FileDialog::Recording files;
+            MessageBox::Recording boxes;
+            FileDialog::queueAnswer(csvFile());
+            clickOk(*second);
+        }
+        again = makeDialog()->format();
+        QCOMPARE(again.encoding, CsvFormat::Utf8WithBom);
+        QCOMPARE(again.separator, u',');
+
+        Settings().setValue(QStringLiteral("Csv/Export/Encoding"), QStringLiteral("ebcdic"));
+        Settings().setValue(QStringLiteral("Csv/Export/Separator"), QStringLiteral("pipe"));
+        again = makeDialog()->format();
+        QCOMPARE(again.encoding, CsvFormat::Utf8);
+        QCOMPARE(again.separator, CsvFormat::languageSeparator());
+    }
+
     void proposedFile()
     {
         auto dialog = makeDialog();
