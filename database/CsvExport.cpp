@@ -230,7 +230,8 @@ private:
     // The shortest fixed-notation text that reads back as the same double,
     // with "." whatever the language: the shortest digits that do, then
     // zeros up to the decimal point ("17680000000000000000" rather than the
-    // double's exact value).
+    // double's exact value). A number that would look like one with a
+    // thousands separator gets a fourth decimal.
     void putNumber(double value)
     {
         char scientific[32];
@@ -268,6 +269,10 @@ private:
             m_row += digits.substr(0, integerDigits);
             m_row += '.';
             m_row += digits.substr(integerDigits);
+            // "1.250" could be read as 1250; "1.2500" is the same number
+            // and cannot.
+            if (integerDigits <= 3 && digits.size() - integerDigits == 3)
+                m_row += '0';
         }
     }
 

@@ -83,23 +83,36 @@ QDate isoDate(QStringView text)
 
 enum class PriceReading { Empty, Read, NotANumber, Ambiguous, OutOfRange };
 
+// Whether a number with one decimal mark at mark could as well be a whole
+// number with that mark as its thousands separator: one to three digits
+// before it, the first not 0, and exactly three after it ("1,250" and
+// "1.250" are 1250 to some readers and 1.25 to others).
+bool couldBeThousands(QStringView text, qsizetype mark)
+{
+    QStringView whole = text.first(mark);
+    if (!whole.isEmpty() && (whole.front() == u'-' || whole.front() == u'+'))
+        whole = whole.sliced(1);
+    const QStringView after = text.sliced(mark + 1);
+    return after.size() == 3 && std::all_of(after.begin(), after.end(), isDigit) && !whole.isEmpty()
+        && whole.size() <= 3 && whole.front() != u'0' && std::all_of(whole.begin(), whole.end(), isDigit);
+}
+
 // A price as a spreadsheet writes it: a plain decimal number with "." or,
 // as Danish and Norwegian spreadsheets do, with "," as the decimal mark. A
-// "," followed by exactly three digits could be a thousands separator too
-// and is refused rather than guessed.
+// number that could be a whole number with a thousands separator is refused
+// rather than guessed (the export writes such a price with a fourth
+// decimal, "1.2500").
 PriceReading readPrice(QStringView text, double *value)
 {
     text = text.trimmed();
     if (text.isEmpty())
         return PriceReading::Empty;
     const qsizetype comma = text.indexOf(u',');
-    if (comma >= 0) {
-        if (text.indexOf(u',', comma + 1) >= 0 || text.contains(u'.'))
-            return PriceReading::NotANumber;
-        const QStringView after = text.sliced(comma + 1);
-        if (after.size() == 3 && std::all_of(after.begin(), after.end(), isDigit))
-            return PriceReading::Ambiguous;
-    }
+    if (comma >= 0 && (text.indexOf(u',', comma + 1) >= 0 || text.contains(u'.')))
+        return PriceReading::NotANumber;
+    const qsizetype mark = comma >= 0 ? comma : text.indexOf(u'.');
+    if (mark >= 0 && text.indexOf(u'.', mark + 1) < 0 && couldBeThousands(text, mark))
+        return PriceReading::Ambiguous;
     // Plain decimal notation only, read to the nearest double as the
     // database reader reads its own prices: digits, one decimal mark and a
     // sign in front.

@@ -172,6 +172,15 @@ void tst_CsvExport::row_data()
         item.setPrice(0.1 + 0.2);
         item.setPriceToday(-1e21);
     }) << "," << QByteArray(baseRow).replace(",1250,999.95,", ",0.30000000000000004,-1000000000000000000000,");
+    // Three decimals after one to three digits would read as thousands.
+    QTest::newRow("prices that could read as thousands") << Change([](Item &item) {
+        item.setPrice(1.25);
+        item.setPriceToday(-999.125);
+    }) << "," << QByteArray(baseRow).replace(",1250,999.95,", ",1.25,-999.1250,");
+    QTest::newRow("three decimals that cannot") << Change([](Item &item) {
+        item.setPrice(1234.125);
+        item.setPriceToday(0.125);
+    }) << "," << QByteArray(baseRow).replace(",1250,999.95,", ",1234.125,0.125,");
     QTest::newRow("small price and count") << Change([](Item &item) {
         item.setPrice(0.000125);
         item.setPriceToday(0);

@@ -254,6 +254,12 @@ private slots:
         QTest::newRow("price with thousands or decimals")
             << int(OstranaEdition) << row("G0;Stol;1;1,500;;;L0;\n") << qint64(3) << int(PriceColumn)
             << QStringLiteral("to måder");
+        QTest::newRow("price with a point, thousands or decimals")
+            << int(OstranaEdition) << row("G0;Stol;1;1.250;;;L0;\n") << qint64(3) << int(PriceColumn)
+            << QStringLiteral("to måder");
+        QTest::newRow("negative price, thousands or decimals")
+            << int(OstranaEdition) << row("G0;Stol;1;5;-12.500;;L0;\n") << qint64(3) << int(PriceTodayColumn)
+            << QStringLiteral("to måder");
         QTest::newRow("price out of range") << int(OstranaEdition) << row("G0;Stol;1;10000000;;;L0;\n") << qint64(3)
                                             << int(PriceColumn) << QStringLiteral("9999999");
         QTest::newRow("negative estimate") << int(OstranaEdition) << row("G0;Stol;1;5;-1;;L0;\n") << qint64(3)
@@ -316,6 +322,8 @@ private slots:
             << split("1|Stol|2|1499.5|1499.5|24.12.2011|1|Butik");
         QTest::newRow("decimal comma") << int(OstranaEdition) << QByteArray("G1;Stol;2;1499,5;12,25;;L1;")
                                        << split("1|Stol|2|1499.5|12.25||1|");
+        QTest::newRow("three decimals that read one way only")
+            << int(OstranaEdition) << QByteArray("G1;Stol;2;1.2500;0.375;;L1;") << split("1|Stol|2|1.25|0.375||1|");
         QTest::newRow("pictures: empty numbers are 0")
             << int(VistrelEdition) << QByteArray(";Maleri;;;;;;") << split("0|Maleri|0|0|0||0|");
         QTest::newRow("coins: a count above the typing limit")
