@@ -1521,6 +1521,28 @@ TEXTS = {
     "Intet er importeret i databasen.": (
         None, "Ingenting er importert i databasen.", "Nothing was imported into the database."),
 
+    # ------------------------------------------------------------ value report
+    "Værdiopgørelse": (None, "Verdioppgjør", "Value report"),
+    "Fordelt på %1": (None, "Fordelt på %1", "By %1"),
+    "Antal poster": (None, "Antall poster", "Items"),
+    "Købspris i alt": (None, "Innkjøpspris i alt", "Purchase total"),
+    "Værdi i dag i alt": (None, "Verdi i dag i alt", "Value today, total"),
+    "I alt": (None, "I alt", "Total"),
+    "(ingen)": (None, "(ingen)", "(none)"),
+    "Købsår": (None, "Kjøpsår", "Year of purchase"),
+    "(uden dato)": (None, "(uten dato)", "(no date)"),
+    "PDF-filen kunne ikke skrives.": (None, "PDF-filen kunne ikke skrives.", "The PDF file could not be written."),
+    "Ejer: %1": (None, "Eier: %1", "Owner: %1"),
+    "Policenummer: %1": (None, "Polisenummer: %1", "Policy number: %1"),
+    "Database: %1": (None, "Database: %1", "Database: %1"),
+    "Opgørelsens dato: %1": (None, "Oppgjørets dato: %1", "Date of the report: %1"),
+    "Antal poster: %1": (None, "Antall poster: %1", "Number of items: %1"),
+    "Købspris i alt: %1": (None, "Innkjøpspris i alt: %1", "Purchase total: %1"),
+    "Værdi i dag i alt: %1": (None, "Verdi i dag i alt: %1", "Value today, total: %1"),
+    "Poster, hvis billede ikke blev fundet: %1": (
+        None, "Poster der bildet ikke ble funnet: %1", "Items whose picture was not found: %1"),
+    "billede ikke fundet: %1": (None, "bilde ikke funnet: %1", "picture not found: %1"),
+    "%1 (ikke fundet)": (None, "%1 (ikke funnet)", "%1 (not found)"),
 }
 
 # Texts of one context that differ from TEXTS.

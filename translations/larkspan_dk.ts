@@ -2851,6 +2851,97 @@ Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes k
     </message>
 </context>
 <context>
+    <name>ValueReport</name>
+    <message>
+        <source>Fordelt på %1</source>
+        <translation>Fordelt på %1</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Antal poster</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Købspris i alt</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Værdi i dag i alt</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(ingen)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Købsår</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(uden dato)</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelse</source>
+        <translation>Værdiopgørelse</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke skrives.</source>
+        <translation>PDF-filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>side %1 af %2</translation>
+    </message>
+    <message>
+        <source>Ejer: %1</source>
+        <translation>Ejer: %1</translation>
+    </message>
+    <message>
+        <source>Policenummer: %1</source>
+        <translation>Policenummer: %1</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Database: %1</translation>
+    </message>
+    <message>
+        <source>Opgørelsens dato: %1</source>
+        <translation>Opgørelsens dato: %1</translation>
+    </message>
+    <message>
+        <source>Antal poster: %1</source>
+        <translation>Antal poster: %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt: %1</source>
+        <translation>Købspris i alt: %1</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt: %1</source>
+        <translation>Værdi i dag i alt: %1</translation>
+    </message>
+    <message>
+        <source>Poster, hvis billede ikke blev fundet: %1</source>
+        <translation>Poster, hvis billede ikke blev fundet: %1</translation>
+    </message>
+    <message>
+        <source>billede ikke fundet: %1</source>
+        <translation>billede ikke fundet: %1</translation>
+    </message>
+    <message>
+        <source>%1 (ikke fundet)</source>
+        <translation>%1 (ikke fundet)</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>

@@ -2851,6 +2851,97 @@ The database is still saved as before, but without earlier versions. This is sai
     </message>
 </context>
 <context>
+    <name>ValueReport</name>
+    <message>
+        <source>Fordelt på %1</source>
+        <translation>By %1</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Purchase total</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Value today, total</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Year of purchase</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(no date)</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelse</source>
+        <translation>Value report</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke skrives.</source>
+        <translation>The PDF file could not be written.</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ejer: %1</source>
+        <translation>Owner: %1</translation>
+    </message>
+    <message>
+        <source>Policenummer: %1</source>
+        <translation>Policy number: %1</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Database: %1</translation>
+    </message>
+    <message>
+        <source>Opgørelsens dato: %1</source>
+        <translation>Date of the report: %1</translation>
+    </message>
+    <message>
+        <source>Antal poster: %1</source>
+        <translation>Number of items: %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt: %1</source>
+        <translation>Purchase total: %1</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt: %1</source>
+        <translation>Value today, total: %1</translation>
+    </message>
+    <message>
+        <source>Poster, hvis billede ikke blev fundet: %1</source>
+        <translation>Items whose picture was not found: %1</translation>
+    </message>
+    <message>
+        <source>billede ikke fundet: %1</source>
+        <translation>picture not found: %1</translation>
+    </message>
+    <message>
+        <source>%1 (ikke fundet)</source>
+        <translation>%1 (not found)</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>

@@ -2851,6 +2851,97 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
     </message>
 </context>
 <context>
+    <name>ValueReport</name>
+    <message>
+        <source>Fordelt på %1</source>
+        <translation>Fordelt på %1</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Antall poster</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Innkjøpspris i alt</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Verdi i dag i alt</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uten navn)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(ingen)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Kjøpsår</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(uten dato)</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelse</source>
+        <translation>Verdioppgjør</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke skrives.</source>
+        <translation>PDF-filen kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>side %1 af %2</source>
+        <translation>side %1 av %2</translation>
+    </message>
+    <message>
+        <source>Ejer: %1</source>
+        <translation>Eier: %1</translation>
+    </message>
+    <message>
+        <source>Policenummer: %1</source>
+        <translation>Polisenummer: %1</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Database: %1</translation>
+    </message>
+    <message>
+        <source>Opgørelsens dato: %1</source>
+        <translation>Oppgjørets dato: %1</translation>
+    </message>
+    <message>
+        <source>Antal poster: %1</source>
+        <translation>Antall poster: %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt: %1</source>
+        <translation>Innkjøpspris i alt: %1</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt: %1</source>
+        <translation>Verdi i dag i alt: %1</translation>
+    </message>
+    <message>
+        <source>Poster, hvis billede ikke blev fundet: %1</source>
+        <translation>Poster der bildet ikke ble funnet: %1</translation>
+    </message>
+    <message>
+        <source>billede ikke fundet: %1</source>
+        <translation>bilde ikke funnet: %1</translation>
+    </message>
+    <message>
+        <source>%1 (ikke fundet)</source>
+        <translation>%1 (ikke funnet)</translation>
+    </message>
+</context>
+<context>
     <name>captionstr</name>
     <message>
         <source>VISTREL_CAPTION_TEXT</source>

@@ -66,8 +66,8 @@ class tst_ValueSummary : public QObject
         m_collection->setListEntries(DBItemCollection::LocationList, { "Hus", "Garage" });
         int n = 0;
         for (const Spec &spec : specs) {
-            auto item = plainItem(spec.group, QStringLiteral("Ting %1").arg(++n), spec.count, spec.price,
-                QString(), spec.location);
+            auto item = plainItem(
+                spec.group, QStringLiteral("Ting %1").arg(++n), spec.count, spec.price, QString(), spec.location);
             item->setPriceToday(spec.valueToday);
             item->setDate(QString::fromLatin1(spec.date));
             item->setSupplier(QString::fromUtf8(spec.supplier));
