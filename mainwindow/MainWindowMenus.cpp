@@ -220,6 +220,9 @@ void MainWindowMenus::createFileMenu()
     // Nothing to print until a database has been read.
     m_printAction->setEnabled(false);
     m_fileMenu->addAction(m_printAction);
+    m_fileMenu->addAction(makeAction(tr("&Værdiopgørelse (PDF)..."), QStringLiteral("FileValueReport"), QKeySequence(),
+        QIcon(), &MainWindow::MakeValueReport,
+        tr("Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.")));
 
     // The recent files go between the Print entry and this separator.
     m_quitSeparator = m_fileMenu->addSeparator();

@@ -115,6 +115,9 @@ public slots:
     void SaveAsXML(QString xmlOutputFile);
     // File > Export > Spreadsheet (MainWindowSpreadsheet.cpp).
     void ExportCsv();
+    // File > Value report (MainWindowValueReport.cpp): the register, a
+    // group, a location or the selected rows as a PDF.
+    void MakeValueReport();
     // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
     void ImportCsv();
     void SaveSettings();

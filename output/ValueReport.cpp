@@ -109,9 +109,8 @@ bool ValueReport::write(const QString &path, const Progress &progress)
     const bool twoPictures = isVistrel() || isNumivax();
 
     QList<const Item *> items = m_items;
-    const auto byName = [](const Item *a, const Item *b) {
-        return QString::compare(a->name(), b->name(), Qt::CaseInsensitive) < 0;
-    };
+    const auto byName
+        = [](const Item *a, const Item *b) { return QString::compare(a->name(), b->name(), Qt::CaseInsensitive) < 0; };
     switch (m_options.sort) {
     case ByGroup:
         std::stable_sort(items.begin(), items.end(), [&](const Item *a, const Item *b) {
@@ -133,8 +132,8 @@ bool ValueReport::write(const QString &path, const Progress &progress)
         for (const Item *item : std::as_const(items)) {
             bool missing = !item->photolink().isEmpty() && !readable(linkedFile(item->photolink(), databaseFolder));
             if (twoPictures)
-                missing = missing
-                    || (!item->receipt().isEmpty() && !readable(linkedFile(item->receipt(), databaseFolder)));
+                missing
+                    = missing || (!item->receipt().isEmpty() && !readable(linkedFile(item->receipt(), databaseFolder)));
             m_missingPictures += missing ? 1 : 0;
         }
     }
@@ -144,7 +143,8 @@ bool ValueReport::write(const QString &path, const Progress &progress)
     QList<TableLine> table;
     const auto addTable = [&](ValueSummary::Grouping grouping, const QString &title, const QString &none) {
         table.append({ TableLine::Title, { tr("Fordelt på %1").arg(title) } });
-        table.append({ TableLine::Header, { title, tr("Antal poster"), tr("Købspris i alt"), tr("Værdi i dag i alt") } });
+        table.append(
+            { TableLine::Header, { title, tr("Antal poster"), tr("Købspris i alt"), tr("Værdi i dag i alt") } });
         for (const ValueSummary::Row &row : summary.rows(grouping)) {
             const QString name = row.name.isEmpty() ? none : row.name;
             table.append({ TableLine::Row,
@@ -302,7 +302,8 @@ bool ValueReport::write(const QString &path, const Progress &progress)
     };
     const QStringList groups = m_collection.groups().entries();
     const QStringList locations = m_collection.locations().entries();
-    const auto field = [](int column, const QString &value) { return columnTitle(column) + QStringLiteral(": ") + value; };
+    const auto field
+        = [](int column, const QString &value) { return columnTitle(column) + QStringLiteral(": ") + value; };
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i % entriesPerPage == 0) {
             if (!nextPage())
@@ -355,14 +356,13 @@ bool ValueReport::write(const QString &path, const Progress &progress)
         }
         if (!twoPictures && m_options.receipts && !item.receipt().isEmpty()) {
             const QString path = linkedFile(item.receipt(), databaseFolder);
-            const QRectF box(margin + width - receiptSize, y + entryHeight - receiptSize - 16, receiptSize, receiptSize);
+            const QRectF box(
+                margin + width - receiptSize, y + entryHeight - receiptSize - 16, receiptSize, receiptSize);
             if (readable(path)) {
                 drawPicture(item.receipt(), box);
             } else {
                 const QString name = QFileInfo(item.receipt()).fileName();
-                put(normal,
-                    field(ReceiptColumn,
-                        QFileInfo::exists(path) ? name : tr("%1 (ikke fundet)").arg(name)));
+                put(normal, field(ReceiptColumn, QFileInfo::exists(path) ? name : tr("%1 (ikke fundet)").arg(name)));
             }
         }
         painter.setPen(Qt::lightGray);

@@ -2501,6 +2501,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
         <translation>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</translation>
     </message>
+    <message>
+        <source>&amp;Værdiopgørelse (PDF)...</source>
+        <translation>&amp;Værdiopgørelse (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
+        <translation>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2939,6 +2947,98 @@ Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes k
     <message>
         <source>%1 (ikke fundet)</source>
         <translation>%1 (ikke fundet)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;rækker (%1)</translation>
+    </message>
+    <message>
+        <source>Værdi i dag, højeste først</source>
+        <translation>Værdi i dag, højeste først</translation>
+    </message>
+    <message>
+        <source>%1 - værdiopgørelse.pdf</source>
+        <translation>%1 - værdiopgørelse.pdf</translation>
+    </message>
+    <message>
+        <source>Gem værdiopgørelsen</source>
+        <translation>Gem værdiopgørelsen</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Skriver værdiopgørelsen...</source>
+        <translation>Skriver værdiopgørelsen...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelsen blev ikke gemt</source>
+        <translation>Værdiopgørelsen blev ikke gemt</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialogBase</name>
+    <message>
+        <source>Værdiopgørelse (PDF)</source>
+        <translation>Værdiopgørelse (PDF)</translation>
+    </message>
+    <message>
+        <source>Medtag</source>
+        <translation>Medtag</translation>
+    </message>
+    <message>
+        <source>&amp;Alle poster</source>
+        <translation>&amp;Alle poster</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>&amp;Stedet:</source>
+        <translation>&amp;Stedet:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;rækker</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Ejer:</translation>
+    </message>
+    <message>
+        <source>A&amp;dresse:</source>
+        <translation>A&amp;dresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Policenummer:</translation>
+    </message>
+    <message>
+        <source>S&amp;orteret efter:</source>
+        <translation>S&amp;orteret efter:</translation>
+    </message>
+    <message>
+        <source>Med &amp;billeder</source>
+        <translation>Med &amp;billeder</translation>
+    </message>
+    <message>
+        <source>Med &amp;kvitteringer</source>
+        <translation>Med &amp;kvitteringer</translation>
     </message>
 </context>
 <context>

@@ -2501,6 +2501,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
         <translation>Saves the register, a group or the selected rows as a file a spreadsheet can open.</translation>
     </message>
+    <message>
+        <source>&amp;Værdiopgørelse (PDF)...</source>
+        <translation>&amp;Value report (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
+        <translation>Writes a report with pictures, receipts and totals for the insurer or an appraisal.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2939,6 +2947,98 @@ The database is still saved as before, but without earlier versions. This is sai
     <message>
         <source>%1 (ikke fundet)</source>
         <translation>%1 (not found)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>The selected &amp;rows (%1)</translation>
+    </message>
+    <message>
+        <source>Værdi i dag, højeste først</source>
+        <translation>Value today, highest first</translation>
+    </message>
+    <message>
+        <source>%1 - værdiopgørelse.pdf</source>
+        <translation>%1 - value report.pdf</translation>
+    </message>
+    <message>
+        <source>Gem værdiopgørelsen</source>
+        <translation>Save the value report</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Skriver værdiopgørelsen...</source>
+        <translation>Writing the value report...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelsen blev ikke gemt</source>
+        <translation>The value report was not saved</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialogBase</name>
+    <message>
+        <source>Værdiopgørelse (PDF)</source>
+        <translation>Value report (PDF)</translation>
+    </message>
+    <message>
+        <source>Medtag</source>
+        <translation>Include</translation>
+    </message>
+    <message>
+        <source>&amp;Alle poster</source>
+        <translation>&amp;All items</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>&amp;Stedet:</source>
+        <translation>&amp;Place:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>The selected &amp;rows</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Owner:</translation>
+    </message>
+    <message>
+        <source>A&amp;dresse:</source>
+        <translation>A&amp;ddress:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Policy number:</translation>
+    </message>
+    <message>
+        <source>S&amp;orteret efter:</source>
+        <translation>S&amp;orted by:</translation>
+    </message>
+    <message>
+        <source>Med &amp;billeder</source>
+        <translation>With &amp;pictures</translation>
+    </message>
+    <message>
+        <source>Med &amp;kvitteringer</source>
+        <translation>With &amp;receipts</translation>
     </message>
 </context>
 <context>

@@ -2501,6 +2501,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <source>Gemmer registret, en gruppe eller de valgte rækker som en fil, et regneark kan åbne.</source>
         <translation>Lagrer registeret, en gruppe eller de valgte radene som en fil et regneark kan åpne.</translation>
     </message>
+    <message>
+        <source>&amp;Værdiopgørelse (PDF)...</source>
+        <translation>&amp;Verdioppgjør (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
+        <translation>Skriver et oppgjør med bilder, kvitteringer og summer til forsikringen eller en takst.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -2939,6 +2947,98 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
     <message>
         <source>%1 (ikke fundet)</source>
         <translation>%1 (ikke funnet)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;radene (%1)</translation>
+    </message>
+    <message>
+        <source>Værdi i dag, højeste først</source>
+        <translation>Verdi i dag, høyeste først</translation>
+    </message>
+    <message>
+        <source>%1 - værdiopgørelse.pdf</source>
+        <translation>%1 - verdioppgjør.pdf</translation>
+    </message>
+    <message>
+        <source>Gem værdiopgørelsen</source>
+        <translation>Lagre verdioppgjøret</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Skriver værdiopgørelsen...</source>
+        <translation>Skriver verdioppgjøret...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Værdiopgørelsen blev ikke gemt</source>
+        <translation>Verdioppgjøret ble ikke lagret</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ValueReportDialogBase</name>
+    <message>
+        <source>Værdiopgørelse (PDF)</source>
+        <translation>Verdioppgjør (PDF)</translation>
+    </message>
+    <message>
+        <source>Medtag</source>
+        <translation>Ta med</translation>
+    </message>
+    <message>
+        <source>&amp;Alle poster</source>
+        <translation>&amp;Alle poster</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>&amp;Stedet:</source>
+        <translation>&amp;Stedet:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;radene</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Eier:</translation>
+    </message>
+    <message>
+        <source>A&amp;dresse:</source>
+        <translation>A&amp;dresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Polisenummer:</translation>
+    </message>
+    <message>
+        <source>S&amp;orteret efter:</source>
+        <translation>S&amp;ortert etter:</translation>
+    </message>
+    <message>
+        <source>Med &amp;billeder</source>
+        <translation>Med &amp;bilder</translation>
+    </message>
+    <message>
+        <source>Med &amp;kvitteringer</source>
+        <translation>Med &amp;kvitteringer</translation>
     </message>
 </context>
 <context>

@@ -146,11 +146,11 @@ private slots:
                 qPrintable(pages.at(page - 1).left(120)));
 
         const QStringList tables = PrintFixture::simplifiedLines(pages.at(1));
-        for (const char *line : { "Fordelt på Gruppe", "Stue 1 14995.50 9000.00", "Køkken 1 900.00 600.00",
-                 "(uden navn) 1 1000.00 250.00", "I alt 3 16895.50 9850.00", "Fordelt på Rum", "Hus 1 14995.50 9000.00",
-                 "Kælder 1 900.00 600.00", "Fordelt på Leverandør", "Bolia 2 15895.50 9600.00",
-                 "(ingen) 1 1000.00 250.00", "Fordelt på Købsår", "2019 1 14995.50 9000.00", "2021 1 900.00 600.00",
-                 "(uden dato) 1 1000.00 250.00" })
+        for (const char *line :
+            { "Fordelt på Gruppe", "Stue 1 14995.50 9000.00", "Køkken 1 900.00 600.00", "(uden navn) 1 1000.00 250.00",
+                "I alt 3 16895.50 9850.00", "Fordelt på Rum", "Hus 1 14995.50 9000.00", "Kælder 1 900.00 600.00",
+                "Fordelt på Leverandør", "Bolia 2 15895.50 9600.00", "(ingen) 1 1000.00 250.00", "Fordelt på Købsår",
+                "2019 1 14995.50 9000.00", "2021 1 900.00 600.00", "(uden dato) 1 1000.00 250.00" })
             QVERIFY2(tables.contains(QString::fromUtf8(line)), qPrintable(tables.join(QLatin1Char('|'))));
 
         const QString entries = allText({ pages.at(2) });
