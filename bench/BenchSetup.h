@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
+#include <QList>
 #include <QSettings>
 #include <QString>
 
@@ -44,6 +47,31 @@ inline double median(std::vector<double> values)
         return 0.0;
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// The process's peak resident memory in MB (VmHWM), 0 where unknown.
+inline double peakResidentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    // procfs files report no size: read them whole rather than test atEnd().
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:")) {
+            const QByteArray kb = line.mid(6).trimmed().split(' ').value(0);
+            return kb.toDouble() / 1024.0;
+        }
+    }
+    return 0.0;
+}
+
+// Starts the peak of peakResidentMb() again from the memory in use now
+// (Linux); false where it cannot.
+inline bool resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
 } // namespace BenchSetup

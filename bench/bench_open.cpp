@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchSetup.h"
 #include "DemoGenerator.h"
 #include "core/Edition.h"
 #include "desktop/FileDialog.h"
@@ -28,23 +29,6 @@ namespace {
 
 constexpr int DefaultItemCount = 100000;
 constexpr int Rounds = 5;
-
-// The process's peak resident memory in MB (VmHWM), 0 where unknown.
-double peakResidentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0.0;
-    // procfs files report no size: read them whole rather than test atEnd().
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmHWM:")) {
-            const QByteArray kb = line.mid(6).trimmed().split(' ').value(0);
-            return kb.toDouble() / 1024.0;
-        }
-    }
-    return 0.0;
-}
 
 } // namespace
 
@@ -93,6 +77,6 @@ int main(int argc, char **argv)
 
     std::sort(seconds.begin(), seconds.end());
     const double median = seconds[seconds.size() / 2];
-    std::printf("items=%d open_s=%.3f peak_mb=%.0f\n", items, median, peakResidentMb());
+    std::printf("items=%d open_s=%.3f peak_mb=%.0f\n", items, median, BenchSetup::peakResidentMb());
     return items == itemCount ? 0 : 1;
 }

@@ -25,8 +25,8 @@ public:
     // group: the group of the list's current row (-1: none); selection: the
     // items of the selected rows. The collection is not owned and must
     // outlive the dialog; its items must not change while it is open.
-    ValueReportDialog(const DBItemCollection &collection, int group, const QList<const Item *> &selection,
-        QWidget *parent = nullptr);
+    ValueReportDialog(
+        const DBItemCollection &collection, int group, const QList<const Item *> &selection, QWidget *parent = nullptr);
 
     ValueReport::Options options() const;
     // The items chosen, in the collection's order.

@@ -117,7 +117,8 @@ private slots:
             dialog.show();
             QVERIFY(!dialog.findChild<QRadioButton *>(QStringLiteral("selectionButton"))->isEnabled());
             QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("ownerEdit")), QStringLiteral("Åse Ærø"));
-            dialog.findChild<QPlainTextEdit *>(QStringLiteral("addressEdit"))->setPlainText(QStringLiteral("Vej 1\nBy"));
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("addressEdit"))
+                ->setPlainText(QStringLiteral("Vej 1\nBy"));
             QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("policyEdit")), QStringLiteral("P-9"));
             auto *photos = dialog.findChild<QCheckBox *>(QStringLiteral("photosCheckBox"));
             QTest::mouseClick(photos, Qt::LeftButton, {}, QPoint(5, photos->height() / 2));
