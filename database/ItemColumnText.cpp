@@ -57,27 +57,36 @@ QString ItemColumnText::of(const Item &item, int column, const userItemCollectio
 
 namespace {
 
-// The value as the list's "%.2f" text shows it. Scaling by 100 and rounding
-// gives that value except close to half a cent, where the scaled value's own
-// rounding may tip it either way; there the text itself is read back.
+// Below this many cents a double holds every whole number of cents.
+constexpr double wholeCentsLimit = 4503599627370496.0; // 2^52
+
+// The value as the list's "%.2f" text shows it.
 double roundedToCents(double value)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || std::fabs(value * 100.0) >= wholeCentsLimit)
         return value;
+    return ItemColumnText::shownCents(value) / 100.0;
+}
+
+} // namespace
+
+double ItemColumnText::shownCents(double value)
+{
+    // Scaling by 100 and rounding gives the cents shown except close to half
+    // a cent, where the scaled value's own rounding may tip it either way;
+    // there the text itself is read back.
     const double cents = value * 100.0;
-    if (std::fabs(cents) >= 4503599627370496.0) // 2^52: already a whole number of cents
-        return value;
+    if (!std::isfinite(cents) || std::fabs(cents) >= wholeCentsLimit)
+        return cents;
     const double fraction = std::fabs(cents - std::trunc(cents));
     if (std::fabs(fraction - 0.5) > 1e-3 + std::fabs(cents) * 1e-15)
-        return std::round(cents) / 100.0;
+        return std::round(cents);
     char text[32];
     const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
     double shown = value;
     std::from_chars(text, written.ptr, shown);
-    return shown;
+    return std::round(shown * 100.0);
 }
-
-} // namespace
 
 bool ItemColumnText::isNumeric(int column)
 {

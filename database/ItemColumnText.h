@@ -24,6 +24,9 @@ public:
     // today rounded to the two decimals shown, so that items showing the
     // same text are equal in a sort. 0 for the other columns.
     static double shownNumber(const Item &item, int column);
+    // A value in whole cents as its two-decimal text shows it; a value
+    // that is not finite, or too large for whole cents to matter, times 100.
+    static double shownCents(double value);
 
     // The day number of a date text read the way an item reads its date; 0
     // when that is no valid date.

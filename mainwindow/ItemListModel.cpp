@@ -56,11 +56,16 @@ void ItemListModel::clear()
     setGroups({});
 }
 
-void ItemListModel::setItems(std::vector<std::vector<Item *>> items)
+void ItemListModel::setItems(std::vector<std::vector<Item *>> items, std::vector<ItemTotals> totals)
 {
     beginResetModel();
-    for (size_t group = 0; group < m_groups.size(); ++group)
-        m_groups[group].items = group < items.size() ? std::move(items[group]) : std::vector<Item *>();
+    const bool summed = totals.size() == m_groups.size();
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        Group &row = m_groups[group];
+        row.items = group < items.size() ? std::move(items[group]) : std::vector<Item *>();
+        row.totalsKnown = summed || row.items.empty();
+        row.totals = summed ? totals[group] : ItemTotals();
+    }
     m_groupOfItem.clear();
     m_groupOfItemValid = false;
     if (sortsItems())
@@ -77,6 +82,9 @@ QModelIndex ItemListModel::addItem(Item *item, int group)
     if (m_groupOfItemValid)
         m_groupOfItem.insert(item, group);
     endInsertRows();
+    if (m_groups[group].totalsKnown)
+        m_groups[group].totals.add(*item);
+    groupRowShowsOther(group);
     return createIndex(position, 0, quintptr(group + 1));
 }
 
@@ -91,6 +99,7 @@ bool ItemListModel::removeItem(const Item *item)
     items.erase(items.begin() + position);
     m_groupOfItem.remove(item);
     endRemoveRows();
+    groupRowsChanged(group);
     return true;
 }
 
@@ -116,6 +125,8 @@ QModelIndex ItemListModel::moveItem(const Item *item, int group)
     endMoveRows();
     emit dataChanged(createIndex(destination, 0, quintptr(group + 1)),
         createIndex(destination, ListColumnCount - 1, quintptr(group + 1)));
+    groupRowsChanged(from);
+    groupRowsChanged(group);
     return createIndex(destination, 0, quintptr(group + 1));
 }
 
@@ -129,6 +140,9 @@ void ItemListModel::clearItems()
         items.clear();
         items.shrink_to_fit();
         endRemoveRows();
+        m_groups[group].totals = ItemTotals();
+        m_groups[group].totalsKnown = true;
+        groupRowShowsOther(group);
     }
     m_groupOfItem.clear();
     m_groupOfItemValid = true;
@@ -161,6 +175,7 @@ void ItemListModel::itemChanged(const Item *item)
     }
     emit dataChanged(
         createIndex(position, 0, quintptr(group + 1)), createIndex(position, ListColumnCount - 1, quintptr(group + 1)));
+    groupRowsChanged(group);
 }
 
 void ItemListModel::setGroupName(int group, const QString &name)
@@ -185,6 +200,35 @@ void ItemListModel::setHeaderTitle(int column, const QString &title)
 QString ItemListModel::groupName(int group) const
 {
     return group >= 0 && group < groupCount() ? m_groups[group].name : QString();
+}
+
+QString ItemListModel::groupCaption(int group) const
+{
+    if (group < 0 || group >= groupCount())
+        return QString();
+    return QStringLiteral("%1 (%2)").arg(m_groups[group].name).arg(m_groups[group].items.size());
+}
+
+const ItemTotals &ItemListModel::groupTotals(int group) const
+{
+    const Group &row = m_groups.at(group);
+    if (!row.totalsKnown) {
+        row.totals = ItemTotals::of(row.items.data(), qsizetype(row.items.size()));
+        row.totalsKnown = true;
+    }
+    return row.totals;
+}
+
+void ItemListModel::groupRowsChanged(int group)
+{
+    m_groups.at(group).totalsKnown = false;
+    groupRowShowsOther(group);
+}
+
+void ItemListModel::groupRowShowsOther(int group)
+{
+    // The caption and the totals; the columns after them show nothing.
+    emit dataChanged(groupIndex(group, GroupColumn), groupIndex(group, PriceTodayColumn));
 }
 
 int ItemListModel::groupAtRow(int row) const
@@ -470,9 +514,15 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::DecorationRole)
         return QVariant();
     if (index.internalId() == 0) {
-        if (index.column() != GroupColumn || role == Qt::DecorationRole)
+        const int group = groupAtRow(index.row());
+        if (group < 0 || role == Qt::DecorationRole)
             return QVariant();
-        return groupName(groupAtRow(index.row()));
+        // Edited, the row would be renamed: its name, not the caption.
+        if (index.column() == GroupColumn)
+            return role == Qt::EditRole ? groupName(group) : groupCaption(group);
+        if (!ItemTotals::hasTotal(index.column()))
+            return QVariant();
+        return groupTotals(group).text(index.column());
     }
     const Item *item = itemAt(index);
     return item ? m_list->cellData(item, index.column(), role) : QVariant();

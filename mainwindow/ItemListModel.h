@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "database/ItemTotals.h"
+
 class Item;
 class ItemListView;
 
@@ -18,8 +20,18 @@ class ItemListView;
 // The items are not owned. What a cell shows comes from the list
 // (ItemListView::cellData).
 //
-// Sorting follows the header: group rows sort among themselves (only the group
-// column gives them a text), item rows within their group; the order is
+// A group row shows its caption (the name and how many rows it holds) and,
+// in the count and amount columns, the totals of its item rows
+// (ItemTotals). The totals of a group are known once the group has been
+// summed: filling the list sums every group on its pass, an added row is
+// added to them, and any other change to a group's rows (a row removed,
+// changed, moved away or in) has them summed again when next shown, since
+// the item's old amounts are gone by the time the list hears of the change.
+// A group is summed at most once between two changes to it, so a step that
+// changes many of its items costs one pass.
+//
+// Sorting follows the header: group rows sort among themselves by name (only
+// the group column sorts them), item rows within their group; the order is
 // stable. Rows added or changed while sorted go to their sorted place.
 class ItemListModel : public QAbstractItemModel
 {
@@ -32,8 +44,9 @@ public:
     // No rows at all.
     void clear();
     // Replaces every group's item rows (items[g] for group g, in that order),
-    // sorted when a sort is in force. Groups beyond items get none.
-    void setItems(std::vector<std::vector<Item *>> items);
+    // sorted when a sort is in force. Groups beyond items get none. With one
+    // totals per group (those of items[g]), the groups need no summing.
+    void setItems(std::vector<std::vector<Item *>> items, std::vector<ItemTotals> totals = {});
     // Adds a row for the item under group row g (which must exist); returns its index.
     QModelIndex addItem(Item *item, int group);
     // Removes the item's row; false when no row holds it.
@@ -51,7 +64,15 @@ public:
     void setHeaderTitle(int column, const QString &title);
 
     int groupCount() const { return int(m_groups.size()); }
+    // The group's name, as the group list names it: what the group rows sort
+    // by and what every user of a group row's name gets.
     QString groupName(int group) const;
+    // What the group row shows in the group column: "Name (N)", N the item
+    // rows listed under it.
+    QString groupCaption(int group) const;
+    // The totals of the item rows listed under the group, summed now when
+    // a change left them unknown.
+    const ItemTotals &groupTotals(int group) const;
     // The group shown at top-level row `row`, and back; -1 when out of range.
     int groupAtRow(int row) const;
     int rowOfGroup(int group) const;
@@ -89,7 +110,15 @@ private:
     {
         QString name;
         std::vector<Item *> items;
+        mutable ItemTotals totals;
+        mutable bool totalsKnown = false;
     };
+
+    // The group's rows changed in a way its totals cannot follow: they are
+    // summed again when next asked for, and the group row is repainted.
+    void groupRowsChanged(int group);
+    // Repaints the caption and totals of the group row.
+    void groupRowShowsOther(int group);
 
     // Sorts every group's items by the sort in force, without telling the
     // views. Given the groups to track, keeps a tracked group's old

@@ -1,9 +1,11 @@
 #include "mainwindow/ItemListView.h"
 
 #include "core/Edition.h"
+#include "core/Parallel.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/ItemColumnText.h"
+#include "database/ItemTotals.h"
 #include "desktop/ExternalViewers.h"
 #include "desktop/MessageBox.h"
 #include "mainwindow/ItemListModel.h"
@@ -201,25 +203,66 @@ void ItemListView::FillList(DBItemCollection *collection)
     if (!collection)
         return;
 
-    // One pass puts each item in its group's row list, and the model takes
-    // them all at once: nothing is made or laid out per row.
-    std::vector<std::vector<Item *>> rows(size_t(m_groupRows.size()));
+    // One pass puts each item in its group's row list and adds it to its
+    // group's totals, and the model takes them all at once: nothing is made
+    // or laid out per row. A large register's pass is made in two halves at
+    // once, whose row lists are joined in the collection's order.
+    const ItemSpan items = collection->items();
+    const size_t groups = size_t(m_groupRows.size());
+    struct Share
+    {
+        std::vector<std::vector<Item *>> rows;
+        std::vector<ItemTotals> totals;
+        // The group numbers without a row, in the order first met.
+        std::vector<int> unlisted;
+    };
+    Share shares[2];
+    for (Share &share : shares) {
+        share.rows.resize(groups);
+        share.totals.resize(groups);
+    }
+    const auto distribute = [&items, groups](Share &share, qsizetype from, qsizetype to) {
+        QSet<int> met;
+        for (qsizetype i = from; i < to; ++i) {
+            Item *item = items[i];
+            if (!item)
+                continue;
+            const int group = item->group();
+            if (group < 0 || size_t(group) >= groups) {
+                if (!met.contains(group)) {
+                    met.insert(group);
+                    share.unlisted.push_back(group);
+                }
+                continue;
+            }
+            share.rows[size_t(group)].push_back(item);
+            share.totals[size_t(group)].add(*item);
+        }
+    };
+    const qsizetype half = items.size() / 2;
+    Parallel::run(
+        items.size(), [&] { distribute(shares[0], 0, half); }, [&] { distribute(shares[1], half, items.size()); });
+    std::vector<std::vector<Item *>> &rows = shares[0].rows;
+    for (size_t group = 0; group < groups; ++group) {
+        std::vector<Item *> &later = shares[1].rows[group];
+        if (rows[group].empty())
+            rows[group].swap(later);
+        else
+            rows[group].insert(rows[group].end(), later.begin(), later.end());
+        std::vector<Item *>().swap(later);
+        shares[0].totals[group] += shares[1].totals[group];
+    }
     // A group without a row is told of once per fill, not once per item: a
     // register whose group list went missing would otherwise bring up a box
     // for each of its items.
     QSet<int> groupsTold;
-    for (Item *item : *collection) {
-        if (!item)
-            continue;
-        const int group = item->group();
-        if (group < 0 || group > int(m_groupRows.size()) - 1) {
+    for (const Share &share : shares) {
+        for (const int group : share.unlisted) {
             if (!groupsTold.contains(group)) {
                 groupsTold.insert(group);
                 showLimitError(group);
             }
-            continue;
         }
-        rows[size_t(group)].push_back(item);
     }
 
     // Replacing the rows closes every group and forgets the current row in
@@ -230,7 +273,7 @@ void ItemListView::FillList(DBItemCollection *collection)
             openGroups.append(group);
     }
     m_ignoreSelection = true;
-    m_model->setItems(std::move(rows));
+    m_model->setItems(std::move(rows), std::move(shares[0].totals));
     for (int group : std::as_const(openGroups))
         setExpanded(m_model->groupIndex(group), true);
     bool lostCurrent = false;
