@@ -8,7 +8,6 @@
 #include <QDate>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <type_traits>
@@ -74,18 +73,15 @@ double ItemColumnText::shownCents(double value)
 {
     // Scaling by 100 and rounding gives the cents shown except close to half
     // a cent, where the scaled value's own rounding may tip it either way;
-    // there the text itself is read back.
+    // there the list's own text is read back (it rounds an exact half up,
+    // where printf would round it to even).
     const double cents = value * 100.0;
     if (!std::isfinite(cents) || std::fabs(cents) >= wholeCentsLimit)
         return cents;
     const double fraction = std::fabs(cents - std::trunc(cents));
     if (std::fabs(fraction - 0.5) > 1e-3 + std::fabs(cents) * 1e-15)
         return std::round(cents);
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
-    double shown = value;
-    std::from_chars(text, written.ptr, shown);
-    return std::round(shown * 100.0);
+    return std::round(QString::number(value, 'f', 2).toDouble() * 100.0);
 }
 
 bool ItemColumnText::isNumeric(int column)
