@@ -47,11 +47,11 @@ void ItemTotals::add(const Item &item)
         const int count = item.numberOfItems();
         m_pieces += count;
         m_priceCents += ItemColumnText::shownCents(count * item.price());
-        m_valueTodayCents += ItemColumnText::shownCents(count * item.priceToday());
     } else {
         m_priceCents += ItemColumnText::shownCents(item.price());
-        m_valueTodayCents += ItemColumnText::shownCents(item.priceToday());
     }
+    // The value today is the entry's, for all its pieces together.
+    m_valueTodayCents += ItemColumnText::shownCents(item.priceToday());
 }
 
 ItemTotals &ItemTotals::operator+=(const ItemTotals &other)

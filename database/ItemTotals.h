@@ -17,9 +17,11 @@ class Item;
 //
 // What is summed follows the edition. The picture edition's count column
 // holds a registration number and its price column the price of the one
-// work, so there the price and the value today are summed as they are and
-// the count column has no total; the other editions sum the count, count
-// times price and count times value today.
+// work, so there the price is summed as it is and the count column has no
+// total; the other editions sum the count and count times price. The value
+// today is the value of the whole entry, all its pieces together (as the
+// item dialog takes it and the group report sums it), so every edition sums
+// it as it is.
 class ItemTotals
 {
 public:
