@@ -101,10 +101,11 @@ ItemListView::ItemListView(QWidget *mainWindow)
 
     m_contextMenu = new QMenu;
 
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { ItemSelected(rowAt(index)); });
+    connect(
+        this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { rowMadeCurrent(rowAt(index)); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (!m_ignoreSelection)
-            ItemSelected(rowAt(current));
+            rowMadeCurrent(rowAt(current));
     });
     connect(this, &QAbstractItemView::doubleClicked, this,
         [this](const QModelIndex &index) { doubleClickOnItemSlot(rowAt(index)); });
@@ -161,9 +162,14 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         });
         // Rows of a batch go in without selecting each; the last one is
         // selected at the end, as a single new item's row is.
-        connect(collection, &DBItemCollection::batchAboutToBeAnnounced, this, [this] { m_inBatch = true; });
+        connect(collection, &DBItemCollection::batchAboutToBeAnnounced, this, [this] {
+            m_inBatch = true;
+            m_batchChanges = 0;
+        });
         connect(collection, &DBItemCollection::batchAnnounced, this, [this] {
             m_inBatch = false;
+            if (std::exchange(m_refillAtBatchEnd, false))
+                refillKeepingSelection();
             if (Item *last = std::exchange(m_lastBatchItem, nullptr); last && m_collection->contains(last))
                 AddItem(last, true);
         });
@@ -309,6 +315,9 @@ funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
     m_ignoreSelection = true;
     m_model->moveItem(item, group);
     m_ignoreSelection = false;
+    // Of many items changed at once, each keeps its place in the selection.
+    if (m_inBatch)
+        return row;
     clearSelection();
     setSelected(row, true);
     setCurrentItem(row);
@@ -463,6 +472,23 @@ void ItemListView::setCurrentItem(funiQListViewItem *row)
     setCurrentIndex(row ? row->index() : QModelIndex());
 }
 
+QList<Item *> ItemListView::selectedListItems() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) {
+        const int groupA = a.parent().row();
+        const int groupB = b.parent().row();
+        return groupA != groupB ? groupA < groupB : a.row() < b.row();
+    });
+    QList<Item *> items;
+    items.reserve(rows.size());
+    for (const QModelIndex &index : std::as_const(rows)) {
+        if (Item *item = m_model->itemAt(index))
+            items.append(item);
+    }
+    return items;
+}
+
 QList<funiQListViewItem *> ItemListView::selectedItems() const
 {
     QList<funiQListViewItem *> rows;
@@ -566,6 +592,10 @@ void ItemListView::itemChangedInCollection(Item *item)
 {
     if (m_waitingForList)
         return;
+    if (m_inBatch && (m_refillAtBatchEnd || ++m_batchChanges > ManyChanges)) {
+        m_refillAtBatchEnd = true;
+        return;
+    }
     if (funiQListViewItem *row = rowForItem(item))
         RefreshRow(row, item);
     else
@@ -576,6 +606,34 @@ void ItemListView::itemRemovedFromCollection(Item *item)
 {
     if (m_model->groupOfItem(item) >= 0)
         removeRow(handleFor(item));
+}
+
+void ItemListView::refillKeepingSelection()
+{
+    if (!m_collection)
+        return;
+    const QList<Item *> selected = selectedListItems();
+    const QSet<const Item *> chosen(selected.cbegin(), selected.cend());
+    FillList(m_collection);
+    // The selection again, as one range per run of selected rows.
+    QItemSelection selection;
+    for (int group = 0; group < m_model->groupCount(); ++group) {
+        const std::vector<Item *> &items = m_model->itemsOf(group);
+        const QModelIndex parent = m_model->groupIndex(group);
+        int first = -1;
+        for (int row = 0; row <= int(items.size()); ++row) {
+            const bool in = row < int(items.size()) && chosen.contains(items[std::size_t(row)]);
+            if (in && first < 0)
+                first = row;
+            if (!in && first >= 0) {
+                selection.select(m_model->index(first, 0, parent), m_model->index(row - 1, 0, parent));
+                first = -1;
+            }
+        }
+    }
+    m_ignoreSelection = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_ignoreSelection = false;
 }
 
 void ItemListView::collectionAboutToClear()
