@@ -315,9 +315,6 @@ funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
     m_ignoreSelection = true;
     m_model->moveItem(item, group);
     m_ignoreSelection = false;
-    // Of many items changed at once, each keeps its place in the selection.
-    if (m_inBatch)
-        return row;
     clearSelection();
     setSelected(row, true);
     setCurrentItem(row);
@@ -592,7 +589,10 @@ void ItemListView::itemChangedInCollection(Item *item)
 {
     if (m_waitingForList)
         return;
-    if (m_inBatch && (m_refillAtBatchEnd || ++m_batchChanges > ManyChanges)) {
+    // The rows of a batch's changes are made once at its end; one at a time
+    // each would move every index the view and the selection hold.
+    if (m_inBatch) {
+        ++m_batchChanges;
         m_refillAtBatchEnd = true;
         return;
     }

@@ -132,6 +132,8 @@ class tst_BulkChange : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qRegisterMetaType<Item *>(); }
+
     void changesTheTickedFieldsOfTheChosenItems_data()
     {
         QTest::addColumn<BulkChange>("change");
