@@ -4,6 +4,7 @@
 #include "database/Item.h"
 
 #include <QHash>
+#include <QList>
 
 #include <algorithm>
 #include <numeric>
@@ -30,6 +31,10 @@ bool extendsRun(const Change &previous, const Change &next)
     if (next.kind == CollectionUndoStep::Removed)
         return next.index >= previous.index;
     if (next.kind == CollectionUndoStep::Inserted)
+        return next.index > previous.index;
+    // Changes of different items, reported lowest first, as a change of
+    // many items at once reports them.
+    if (next.kind == CollectionUndoStep::Changed)
         return next.index > previous.index;
     return false;
 }
@@ -106,7 +111,7 @@ void CollectionUndoStep::undo(DBItemCollection &collection, bool sorted)
             putIn(collection, changes, sorted);
             break;
         case Changed:
-            swapFields(collection, *changes.front(), sorted);
+            swapFieldsOfRun(collection, changes, sorted);
             break;
         default:
             applyList(collection, *changes.front(), false);
@@ -130,7 +135,7 @@ void CollectionUndoStep::redo(DBItemCollection &collection, bool sorted)
             takeOut(collection, changes);
             break;
         case Changed:
-            swapFields(collection, *changes.front(), sorted);
+            swapFieldsOfRun(collection, changes, sorted);
             break;
         default:
             applyList(collection, *changes.front(), true);
@@ -267,6 +272,39 @@ void CollectionUndoStep::swapFields(DBItemCollection &collection, Change &change
         --place;
     collection.moveItem(change.index, place);
     change.index = place;
+}
+
+void CollectionUndoStep::swapFieldsOfRun(
+    DBItemCollection &collection, const std::vector<Change *> &changes, bool sorted)
+{
+    // An item that goes back to another group after a sort is put back in
+    // its place one at a time; the rest change in one pass.
+    const bool regroups = sorted && std::any_of(changes.cbegin(), changes.cend(), [](const Change *change) {
+        return change->kept && change->kept->group() != change->item->group();
+    });
+    if (changes.size() == 1 || regroups) {
+        for (Change *change : changes)
+            swapFields(collection, *change, sorted);
+        return;
+    }
+    QHash<const Item *, int> positions;
+    bool positionsKnown = false;
+    QHash<const Item *, Change *> ofItem;
+    QList<Item *> items;
+    for (Change *change : changes) {
+        if (change->index < 0 || change->index >= collection.count() || collection.at(change->index) != change->item) {
+            if (!positionsKnown) {
+                positions = positionsOf(collection);
+                positionsKnown = true;
+            }
+            change->index = positions.value(change->item, -1);
+        }
+        if (change->index < 0 || !change->kept)
+            continue;
+        ofItem.insert(change->item, change);
+        items.append(change->item);
+    }
+    collection.changeItems(items, [&ofItem](Item &item) { std::swap(item, *ofItem.value(&item)->kept); });
 }
 
 void CollectionUndoStep::applyList(DBItemCollection &collection, Change &change, bool forward)

@@ -86,6 +86,8 @@ private:
     void putIn(DBItemCollection &collection, std::vector<Change *> changes, bool sorted);
     void takeOut(DBItemCollection &collection, const std::vector<Change *> &changes);
     void swapFields(DBItemCollection &collection, Change &change, bool sorted);
+    // The changes of one run of changed items, in one pass where it can.
+    void swapFieldsOfRun(DBItemCollection &collection, const std::vector<Change *> &changes, bool sorted);
     void applyList(DBItemCollection &collection, Change &change, bool forward);
 
     QString m_text;

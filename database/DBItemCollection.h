@@ -248,6 +248,12 @@ public:
     // Deletes these items like deleteItem() each, as one step; items that
     // are not in the collection (or named twice) are left alone.
     void deleteItems(const QList<Item *> &items);
+    // Changes these items in place as one step: each is announced as
+    // aboutToChange() and itemWasChanged() announce one, with change called
+    // on it in between, lowest position first. Items that are not in the
+    // collection are left alone, and one named twice changes once. Returns
+    // how many were changed.
+    int changeItems(const QList<Item *> &items, const std::function<void(Item &)> &change);
     // Puts the items in so that each ends at its position (ascending, each
     // once, positions counted with all of them in; a position past the end
     // is clamped), marks the database modified and announces each like
@@ -318,9 +324,9 @@ signals:
     // it on are renumbered (each announced with itemChanged) in between.
     void listEntryAboutToBeInserted(int list, int position);
     void listEntryInserted(int list, int position);
-    // Emitted around the announcements of a batch (takeAt, insertAt): a view
-    // may leave what it does once for a change (select the new row) to the
-    // end of the batch.
+    // Emitted around the announcements of a batch (takeAt, insertAt,
+    // changeItems): a view may leave what it does once for a change (select
+    // the new row) to the end of the batch.
     void batchAboutToBeAnnounced();
     void batchAnnounced();
     // Emitted after the names of a list changed: MakeDynamicLists read the

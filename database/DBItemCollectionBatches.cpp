@@ -90,6 +90,36 @@ void DBItemCollection::deleteItems(const QList<Item *> &items)
     // Deleted here, after every listener has let go of them.
 }
 
+int DBItemCollection::changeItems(const QList<Item *> &items, const std::function<void(Item &)> &change)
+{
+    QSet<const Item *> chosen;
+    chosen.reserve(items.size());
+    for (const Item *item : items)
+        chosen.insert(item);
+    std::vector<int> positions;
+    positions.reserve(std::size_t(chosen.size()));
+    for (int index = 0; index < count() && positions.size() < std::size_t(chosen.size()); ++index) {
+        if (chosen.contains(m_items[std::size_t(index)].get()))
+            positions.push_back(index);
+    }
+    if (positions.empty())
+        return 0;
+    beginStep(QString());
+    emit batchAboutToBeAnnounced();
+    for (int index : positions) {
+        Item *item = m_items[std::size_t(index)].get();
+        tellJournals([&](CollectionJournal *journal) { journal->itemAboutToChange(index, *item); });
+        change(*item);
+        setDatabaseModified(true);
+        emit itemChanged(item);
+        tellJournals([&](CollectionJournal *journal) { journal->itemChanged(index, *item); });
+        changeMade();
+    }
+    emit batchAnnounced();
+    endStep();
+    return int(positions.size());
+}
+
 void DBItemCollection::insertAt(const std::vector<int> &positions, std::vector<std::unique_ptr<Item>> items)
 {
     if (positions.empty() || positions.size() != items.size()

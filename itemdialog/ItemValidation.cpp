@@ -53,22 +53,37 @@ QString fieldName(Ui::ItemDialogBase &form, const QWidget *field)
 
 } // namespace
 
+namespace {
+
+// The item keeps its numbers in C notation and reads the fields with
+// QString::toDouble/toInt, so the fields take that notation whatever the
+// user's locale: "." as decimal point, no group separators.
+QLocale fieldLocale()
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return c;
+}
+
+} // namespace
+
 ItemValidation::ItemValidation(QObject *owner)
     : m_text(new StoredTextValidator(owner))
-    , m_price(new QDoubleValidator(0.0, MaxPrice, 2, owner))
+    , m_price(priceValidator(owner))
     , m_count(new CountValidator(MinCount, MaxCount, owner))
 {
+    m_count->setLocale(fieldLocale());
+}
+
+QDoubleValidator *ItemValidation::priceValidator(QObject *owner)
+{
+    auto *price = new QDoubleValidator(0.0, MaxPrice, 2, owner);
     // In scientific notation "9e999" is a number still being typed, and
     // saved it is infinity, which no reader takes back: prices are typed
     // as plain decimals only.
-    m_price->setNotation(QDoubleValidator::StandardNotation);
-    // The item keeps its numbers in C notation and reads the fields with
-    // QString::toDouble/toInt, so the fields take that notation whatever the
-    // user's locale: "." as decimal point, no group separators.
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    m_price->setLocale(c);
-    m_count->setLocale(c);
+    price->setNotation(QDoubleValidator::StandardNotation);
+    price->setLocale(fieldLocale());
+    return price;
 }
 
 void ItemValidation::attach(Ui::ItemDialogBase &form) const

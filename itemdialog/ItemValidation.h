@@ -52,6 +52,10 @@ public:
     // fields they serve.
     explicit ItemValidation(QObject *owner);
 
+    // The limit of a price field, a child of owner: a plain decimal of
+    // 0..MaxPrice with at most two decimals, "." as the decimal point.
+    static QDoubleValidator *priceValidator(QObject *owner);
+
     // Attaches the validators to the form's fields.
     void attach(Ui::ItemDialogBase &form) const;
 

@@ -103,10 +103,11 @@ ItemListView::ItemListView(QWidget *mainWindow)
 
     m_contextMenu = new QMenu;
 
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { ItemSelected(rowAt(index)); });
+    connect(
+        this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { rowMadeCurrent(rowAt(index)); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (!m_ignoreSelection)
-            ItemSelected(rowAt(current));
+            rowMadeCurrent(rowAt(current));
     });
     connect(this, &QAbstractItemView::doubleClicked, this,
         [this](const QModelIndex &index) { doubleClickOnItemSlot(rowAt(index)); });
@@ -163,9 +164,14 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         });
         // Rows of a batch go in without selecting each; the last one is
         // selected at the end, as a single new item's row is.
-        connect(collection, &DBItemCollection::batchAboutToBeAnnounced, this, [this] { m_inBatch = true; });
+        connect(collection, &DBItemCollection::batchAboutToBeAnnounced, this, [this] {
+            m_inBatch = true;
+            m_batchChanges = 0;
+        });
         connect(collection, &DBItemCollection::batchAnnounced, this, [this] {
             m_inBatch = false;
+            if (std::exchange(m_refillAtBatchEnd, false))
+                refillKeepingSelection();
             if (Item *last = std::exchange(m_lastBatchItem, nullptr); last && m_collection->contains(last))
                 AddItem(last, true);
         });
@@ -506,6 +512,23 @@ void ItemListView::setCurrentItem(funiQListViewItem *row)
     setCurrentIndex(row ? row->index() : QModelIndex());
 }
 
+QList<Item *> ItemListView::selectedListItems() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) {
+        const int groupA = a.parent().row();
+        const int groupB = b.parent().row();
+        return groupA != groupB ? groupA < groupB : a.row() < b.row();
+    });
+    QList<Item *> items;
+    items.reserve(rows.size());
+    for (const QModelIndex &index : std::as_const(rows)) {
+        if (Item *item = m_model->itemAt(index))
+            items.append(item);
+    }
+    return items;
+}
+
 QList<funiQListViewItem *> ItemListView::selectedItems() const
 {
     QList<funiQListViewItem *> rows;
@@ -609,6 +632,13 @@ void ItemListView::itemChangedInCollection(Item *item)
 {
     if (m_waitingForList)
         return;
+    // The rows of a batch's changes are made once at its end; one at a time
+    // each would move every index the view and the selection hold.
+    if (m_inBatch) {
+        ++m_batchChanges;
+        m_refillAtBatchEnd = true;
+        return;
+    }
     if (funiQListViewItem *row = rowForItem(item))
         RefreshRow(row, item);
     else
@@ -619,6 +649,34 @@ void ItemListView::itemRemovedFromCollection(Item *item)
 {
     if (m_model->groupOfItem(item) >= 0)
         removeRow(handleFor(item));
+}
+
+void ItemListView::refillKeepingSelection()
+{
+    if (!m_collection)
+        return;
+    const QList<Item *> selected = selectedListItems();
+    const QSet<const Item *> chosen(selected.cbegin(), selected.cend());
+    FillList(m_collection);
+    // The selection again, as one range per run of selected rows.
+    QItemSelection selection;
+    for (int group = 0; group < m_model->groupCount(); ++group) {
+        const std::vector<Item *> &items = m_model->itemsOf(group);
+        const QModelIndex parent = m_model->groupIndex(group);
+        int first = -1;
+        for (int row = 0; row <= int(items.size()); ++row) {
+            const bool in = row < int(items.size()) && chosen.contains(items[std::size_t(row)]);
+            if (in && first < 0)
+                first = row;
+            if (!in && first >= 0) {
+                selection.select(m_model->index(first, 0, parent), m_model->index(row - 1, 0, parent));
+                first = -1;
+            }
+        }
+    }
+    m_ignoreSelection = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_ignoreSelection = false;
 }
 
 void ItemListView::collectionAboutToClear()

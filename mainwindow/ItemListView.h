@@ -38,6 +38,12 @@ class QMenu;
 // which the list makes when asked (rowForItem, topLevelItem, currentItem ...)
 // and deletes when the row goes.
 //
+// The list takes an extended selection (Shift and Ctrl with the mouse and the
+// keys): the current row is the one the item commands work on, the selected
+// item rows those that the commands for many items work on (delete, change
+// selected, export). The selection follows its rows through sorting and
+// through a change of many items (a batch of the collection).
+//
 // The main window connects rowSelected() to its own ItemSelected slot, which
 // enables the show commands through HasPictureLink, HasReceipt, HasUrl and
 // HasDocument.
@@ -117,6 +123,9 @@ public:
     void sortItems(int column, Qt::SortOrder order) { sortByColumn(column, order); }
     // Deletes these items of the collection as one step, in one pass.
     void DeleteItems(const QList<Item *> &items);
+    // The items of the selected item rows, in the list's order; a selected
+    // group row stands for none of its items.
+    QList<Item *> selectedListItems() const;
 
 public slots:
     // Makes the row holding the item current and returns it; null (current
@@ -128,7 +137,14 @@ public slots:
     bool HasDocument(const funiQListViewItem *row) const;
     int GetNumberOfGroups() const;
     void UpdateGroupItemName(int item, const QString &name);
+    // Deletes the item of the current row; with more than one item row
+    // selected, asks once and deletes the selected items as one step.
     void DeleteItem();
+    // Selects every item row, opening every group.
+    void SelectAllItems();
+    // Adds the items of the current row's group to the selection, opening
+    // the group.
+    void SelectGroupItems();
     void SeachItem();
     void ShowPicture1();
     void ShowImage2();
@@ -162,6 +178,10 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    // The view made the row current (a click, a key): it is the list's
+    // current row now, and the view's own selection stands, so that Shift
+    // and Ctrl extend it.
+    void rowMadeCurrent(funiQListViewItem *row);
     // Remembers the collection and follows its removals and clears.
     void watchCollection(DBItemCollection *collection);
     void itemAddedToCollection(Item *item);
@@ -169,6 +189,9 @@ private:
     void itemRemovedFromCollection(Item *item);
     void collectionAboutToClear();
     void removeRow(funiQListViewItem *row);
+    // Gives every item its row again, keeping the open groups, the current
+    // row and the selected items.
+    void refillKeepingSelection();
     // Takes the item's row out of the list; its handle stays when keepHandle.
     void takeRow(funiQListViewItem *row, bool keepHandle);
     funiQListViewItem *handleFor(Item *item) const;
@@ -201,6 +224,12 @@ private:
     // and the last item it added.
     bool m_inBatch = false;
     Item *m_lastBatchItem = nullptr;
+    // Items of the batch changed so far; past ManyChanges the rows are made
+    // once at its end (refillKeepingSelection), as a row at a time would
+    // search its group for each.
+    static constexpr int ManyChanges = 64;
+    int m_batchChanges = 0;
+    bool m_refillAtBatchEnd = false;
     // Per column: still at its default width, neither stored nor resized
     // by the user, so it widens to fit a new title.
     std::vector<bool> m_fitsTitle;

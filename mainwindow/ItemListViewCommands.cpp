@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -63,8 +64,42 @@ bool ItemListView::HasDocument(const funiQListViewItem *row) const
     return item && !item->document().isEmpty();
 }
 
+namespace {
+
+// The question before many items are deleted, in the edition's terms.
+QString deleteQuestion(int count)
+{
+    switch (edition()) {
+    case VistrelEdition:
+        return ItemListView::tr("Slet %1 billeder?").arg(count);
+    case NumivaxEdition:
+        return ItemListView::tr("Slet %1 mønter?").arg(count);
+    case QuorvelEdition:
+        return ItemListView::tr("Slet %1 varer?").arg(count);
+    default:
+        return ItemListView::tr("Slet %1 inventar?").arg(count);
+    }
+}
+
+} // namespace
+
 void ItemListView::DeleteItem()
 {
+    const QList<Item *> selected = selectedListItems();
+    if (selected.size() > 1) {
+        if (!m_collection)
+            return;
+        if (m_collection->isReadOnly()) {
+            emit message(tr("Databasen er skrivebeskyttet; intet er slettet."), 10000);
+            return;
+        }
+        if (MessageBox::question(this, tr("Slet"), deleteQuestion(int(selected.size())),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+        DeleteItems(selected);
+        return;
+    }
     Item *item = funiQListViewItem::itemOfRow(m_currentRow);
     if (!item)
         return;
@@ -91,6 +126,35 @@ void ItemListView::DeleteItems(const QList<Item *> &items)
     }
     const CollectionStep step(*m_collection, tr("sletning af %1 varer").arg(items.size()));
     m_collection->deleteItems(items);
+}
+
+void ItemListView::SelectAllItems()
+{
+    QItemSelection all;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const QModelIndex group = m_model->index(row, 0);
+        const int count = m_model->rowCount(group);
+        if (count > 0)
+            all.select(m_model->index(0, 0, group), m_model->index(count - 1, 0, group));
+    }
+    expandAll();
+    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ItemListView::SelectGroupItems()
+{
+    const funiQListViewItem *row = m_currentRow ? m_currentRow : currentItem();
+    if (!row)
+        return;
+    const int group = row->isGroupRow() ? row->groupNumber() : m_model->groupOfItem(row->item());
+    if (group < 0 || group >= m_model->groupCount())
+        return;
+    const QModelIndex parent = m_model->groupIndex(group);
+    const int count = m_model->rowCount(parent);
+    setExpanded(parent, true);
+    if (count > 0)
+        selectionModel()->select(QItemSelection(m_model->index(0, 0, parent), m_model->index(count - 1, 0, parent)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void ItemListView::SeachItem()
@@ -150,6 +214,15 @@ void ItemListView::ItemSelected(funiQListViewItem *row)
             clearSelection();
         m_currentRow = row;
         setSelected(row, true);
+        viewport()->update();
+    }
+    emit rowSelected(row);
+}
+
+void ItemListView::rowMadeCurrent(funiQListViewItem *row)
+{
+    if (row) {
+        m_currentRow = row;
         viewport()->update();
     }
     emit rowSelected(row);
@@ -257,6 +330,16 @@ void ItemListView::keyPressEvent(QKeyEvent *event)
 
 void ItemListView::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::RightButton) {
+        // A right click on a selected row keeps the selection, so that the
+        // context menu's commands for many rows work on all of them.
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && selectionModel()->isRowSelected(index.row(), index.parent())) {
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            event->accept();
+            return;
+        }
+    }
     // The base class makes the row under the mouse current first.
     QTreeView::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)

@@ -9,6 +9,7 @@
 #include "mainwindow/larkspanwindow.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -92,6 +93,8 @@ void MainWindowMenus::setWritable(bool writable)
     const DBItemCollection *collection = m_window->collection();
     m_newItemAction->setEnabled(writable && !(collection && collection->isReadOnly()));
     m_window->undoHistory()->setWritable(writable);
+    m_writable = writable;
+    enableForSelection();
     if (m_updateLocationsAction)
         m_updateLocationsAction->setEnabled(writable);
     enableRestore();
@@ -129,6 +132,14 @@ void MainWindowMenus::enableForRow(funiQListViewItem *row)
     m_viewPicture2Action->setEnabled(itemRow && m_listView->HasReceipt(row));
     m_viewUrlAction->setEnabled(itemRow && m_listView->HasUrl(row));
     m_viewDocAction->setEnabled(itemRow && m_listView->HasDocument(row));
+}
+
+void MainWindowMenus::enableForSelection()
+{
+    const DBItemCollection *collection = m_window->collection();
+    const QItemSelectionModel *selection = m_listView->selectionModel();
+    m_changeSelectedAction->setEnabled(
+        m_writable && collection && !collection->isReadOnly() && selection && selection->hasSelection());
 }
 
 QAction *MainWindowMenus::makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
@@ -253,6 +264,14 @@ void MainWindowMenus::createEditMenu()
         byEdition(tr("TOOLTIP_EDIT_FURNITURE"), tr("VistrelEdit"), tr("NumivaxEdit"), tr("TOOLTIP_EDIT_FURNITURE")));
     m_editMenu->addAction(m_editRecordAction);
 
+    // Ctrl+I edits the current item; with Shift, the selected ones.
+    m_changeSelectedAction = makeAction(tr("&Ret valgte..."), QStringLiteral("EditChangeSelected"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), QIcon(), &MainWindow::ChangeSelected,
+        tr("Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang."));
+    m_editMenu->addAction(m_changeSelectedAction);
+    QObject::connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, m_changeSelectedAction,
+        [this] { enableForSelection(); });
+
     m_editDeleteAction = makeAction(
         byEdition(tr("&Slet Ostrana"), tr("VistrelEditDelete"), tr("NumivaxEditDelete"), tr("QuorvelEditDelete")),
         QStringLiteral("EditDelete"), QKeySequence(Qt::Key_Delete), QIcon(), &MainWindow::DeleteItem);
@@ -269,6 +288,18 @@ void MainWindowMenus::createEditMenu()
             tr("Precreate items in Quorvel"), QString(), QKeySequence(), QIcon(), &MainWindow::AutoMakeItems);
         m_editMenu->addAction(m_autoMakeItemsAction);
     }
+
+    // Ctrl+A shows all (View menu); selecting all takes Shift as well.
+    m_editMenu->addSeparator();
+    m_selectAllAction
+        = makeAction(tr("&Vælg alle"), QStringLiteral("EditSelectAll"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+            QIcon(), &MainWindow::SelectAllItems, tr("Vælger alle rækker i listen, i alle grupper."));
+    m_editMenu->addAction(m_selectAllAction);
+    m_selectGroupAction = makeAction(tr("Vælg &gruppens rækker"), QStringLiteral("EditSelectGroup"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), QIcon(), &MainWindow::SelectGroupItems,
+        tr("Føjer alle rækker i den valgte rækkes gruppe til de valgte."));
+    m_editMenu->addAction(m_selectGroupAction);
+    enableForSelection();
 }
 
 void MainWindowMenus::createViewMenu()
@@ -440,4 +471,7 @@ void MainWindowMenus::createContextMenu()
     m_listView->addToContextMenu(m_viewPicture2Action);
     m_listView->addToContextMenu(m_viewUrlAction);
     m_listView->addToContextMenu(m_viewDocAction);
+    m_listView->addToContextMenu(nullptr);
+    m_listView->addToContextMenu(m_changeSelectedAction);
+    m_listView->addToContextMenu(m_selectGroupAction);
 }

@@ -49,6 +49,8 @@ public:
     void retitle();
     // Enables the View entries that the row has something for.
     void enableForRow(funiQListViewItem *row);
+    // Change selected is for a writable database with a selection.
+    void enableForSelection();
 
 private:
     QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut, const QIcon &icon,
@@ -96,6 +98,10 @@ private:
     QAction *m_newItemAction = nullptr;
     QAction *m_editRecordAction = nullptr;
     QAction *m_editDeleteAction = nullptr;
+    QAction *m_changeSelectedAction = nullptr;
+    QAction *m_selectAllAction = nullptr;
+    QAction *m_selectGroupAction = nullptr;
+    bool m_writable = true;
     QAction *m_editSearchAction = nullptr;
     QAction *m_autoMakeItemsAction = nullptr;
 

@@ -132,6 +132,11 @@ public slots:
     // The item dialog on a new item in the group of the current row.
     void NewItem();
     void DeleteItem();
+    // Edit > Change selected: the selected items' fields at once
+    // (MainWindowBulkEdit.cpp).
+    void ChangeSelected();
+    void SelectAllItems();
+    void SelectGroupItems();
     void SearchRecord();
     void AutoMakeItems();
 

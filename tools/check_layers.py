@@ -12,8 +12,9 @@ own folder and of the folders below it, never of a folder above it:
     itemdialog          the item dialog
     barcodes            labels and the scanner import
     setup, versions,    the setup dialogs (they print location labels); the
-    spreadsheet         earlier versions of the database; the spreadsheet
-                        (CSV) export and import dialogs
+    spreadsheet,        earlier versions of the database; the spreadsheet
+    bulkedit            (CSV) export and import dialogs; the change of many
+                        items at once
     recovery            the recovery file of the unsaved changes
     diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
@@ -37,7 +38,7 @@ LAYERS = [
     ["output"],
     ["itemdialog"],
     ["barcodes"],
-    ["setup", "versions", "spreadsheet"],
+    ["setup", "versions", "spreadsheet", "bulkedit"],
     ["recovery"],
     ["diskchanges"],
     ["mainwindow"],

@@ -1344,6 +1344,59 @@ TEXTS = {
     "sletning af '%1'": (None, "sletting av '%1'", "delete of '%1'"),
     "sletning af %1 varer": (None, "sletting av %1 gjenstander", "delete of %1 items"),
     "import": (None, "import", "import"),
+    "ændring af %1 varer": (None, "endring av %1 gjenstander", "change of %1 items"),
+    # ------------------------------------------- many items: selection, change
+    # Edit > Change selected, select all, the group's rows; the delete of many.
+    "&Ret valgte...": (None, "&Rett valgte...", "&Change Selected..."),
+    "Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang.": (
+        None,
+        "Endrer gruppe, sted, leverandør, dato eller takst for alle de valgte radene på én gang.",
+        "Changes the group, location, supplier, date or value of all the selected rows at once."),
+    "&Vælg alle": (None, "&Velg alle", "Select &All"),
+    "Vælger alle rækker i listen, i alle grupper.": (
+        None, "Velger alle radene i listen, i alle grupper.", "Selects every row of the list, in every group."),
+    "Vælg &gruppens rækker": (None, "Velg &gruppens rader", "Select the &Group's Rows"),
+    "Føjer alle rækker i den valgte rækkes gruppe til de valgte.": (
+        None,
+        "Legger alle radene i gruppen til den valgte raden til de valgte.",
+        "Adds every row of the selected row's group to the selection."),
+    "Vælg først de rækker, der skal rettes.": (
+        None, "Velg først radene som skal rettes.", "First select the rows to change."),
+    "%1 rækker er rettet.": (None, "%1 rader er rettet.", "%1 rows were changed."),
+    "Slet": (None, "Slett", "Delete"),
+    "Slet %1 inventar?": (None, "Slette %1 gjenstander?", "Delete %1 items?"),
+    "Slet %1 billeder?": (None, "Slette %1 bilder?", "Delete %1 pictures?"),
+    "Slet %1 mønter?": (None, "Slette %1 mynter?", "Delete %1 coins?"),
+    "Slet %1 varer?": (None, "Slette %1 varer?", "Delete %1 stock items?"),
+    "Databasen er skrivebeskyttet; intet er slettet.": (
+        None, "Databasen er skrivebeskyttet; ingenting er slettet.", "The database is read-only; nothing was deleted."),
+    "Databasen er skrivebeskyttet; intet er ændret.": (
+        None, "Databasen er skrivebeskyttet; ingenting er endret.", "The database is read-only; nothing was changed."),
+    "Ret valgte": (None, "Rett valgte", "Change Selected"),
+    "Kun de afkrydsede felter ændres; de andre beholder hver deres værdi.": (
+        None,
+        "Bare de avkryssede feltene endres; de andre beholder hver sin verdi.",
+        "Only the ticked fields change; the others keep each item's own value."),
+    "&Sæt til": (None, "&Sett til", "&Set to"),
+    "Ændr &med": (None, "Endre &med", "Change &by"),
+    "Ændringen gælder %1 valgte inventar.": (
+        None, "Endringen gjelder %1 valgte gjenstander.", "The change applies to %1 selected items."),
+    "Ændringen gælder %1 valgte billeder.": (
+        None, "Endringen gjelder %1 valgte bilder.", "The change applies to %1 selected pictures."),
+    "Ændringen gælder %1 valgte mønter.": (
+        None, "Endringen gjelder %1 valgte mynter.", "The change applies to %1 selected coins."),
+    "Ændringen gælder %1 valgte varer.": (
+        None, "Endringen gjelder %1 valgte varer.", "The change applies to %1 selected stock items."),
+    "Den valgte gruppe findes ikke længere i listen.": (
+        None, "Den valgte gruppen finnes ikke lenger i listen.", "The chosen group is no longer in the list."),
+    "Det valgte sted findes ikke længere i listen.": (
+        None, "Det valgte stedet finnes ikke lenger i listen.", "The chosen location is no longer in the list."),
+    "Datoen er ikke en gyldig dato.": (None, "Datoen er ikke en gyldig dato.", "The date is not a valid date."),
+    "Intet er ændret. Disse kan ikke gemmes med ændringen:": (
+        None,
+        "Ingenting er endret. Disse kan ikke lagres med endringen:",
+        "Nothing was changed. These cannot be saved with the change:"),
+    "... og %1 flere.": (None, "... og %1 til.", "... and %1 more."),
     # spreadsheet import: why a row of the file is not imported
     "Cellen har tegn, som ikke kunne læses i den valgte tegnkodning; vælg en anden tegnkodning.": (
         None,
@@ -1591,4 +1644,10 @@ EXTRA = [
     ("MainWindow", "Rum"),
     ("MainWindow", "Leverandør"),
     ("ItemListView", "Gruppe"),
+    # The change of many items names its fields by the column titles.
+    ("BulkEditDialog", "Gruppe"),
+    ("BulkEditDialog", "Rum"),
+    ("BulkEditDialog", "Leverandør"),
+    ("BulkEditDialog", "Dato"),
+    ("BulkEditDialog", "Vurd."),
 ]

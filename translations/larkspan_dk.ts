@@ -46,6 +46,131 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BulkChange</name>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er ændret.</source>
+        <translation>Databasen er skrivebeskyttet; intet er ændret.</translation>
+    </message>
+    <message>
+        <source>Den valgte gruppe findes ikke længere i listen.</source>
+        <translation>Den valgte gruppe findes ikke længere i listen.</translation>
+    </message>
+    <message>
+        <source>Det valgte sted findes ikke længere i listen.</source>
+        <translation>Det valgte sted findes ikke længere i listen.</translation>
+    </message>
+    <message>
+        <source>Datoen er ikke en gyldig dato.</source>
+        <translation>Datoen er ikke en gyldig dato.</translation>
+    </message>
+    <message>
+        <source>ændring af %1 varer</source>
+        <translation>ændring af %1 varer</translation>
+    </message>
+    <message>
+        <source>Intet er ændret. Disse kan ikke gemmes med ændringen:</source>
+        <translation>Intet er ændret. Disse kan ikke gemmes med ændringen:</translation>
+    </message>
+    <message>
+        <source>... og %1 flere.</source>
+        <translation>... og %1 flere.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialog</name>
+    <message>
+        <source>Ændringen gælder %1 valgte billeder.</source>
+        <translation>Ændringen gælder %1 valgte billeder.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte mønter.</source>
+        <translation>Ændringen gælder %1 valgte mønter.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte varer.</source>
+        <translation>Ændringen gælder %1 valgte varer.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte inventar.</source>
+        <translation>Ændringen gælder %1 valgte inventar.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig værdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Ret venligst feltet.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Vurd.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialogBase</name>
+    <message>
+        <source>Ret valgte</source>
+        <translation>Ret valgte</translation>
+    </message>
+    <message>
+        <source>Kun de afkrydsede felter ændres; de andre beholder hver deres værdi.</source>
+        <translation>Kun de afkrydsede felter ændres; de andre beholder hver deres værdi.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Vurd.</translation>
+    </message>
+    <message>
+        <source>&amp;Sæt til</source>
+        <translation>&amp;Sæt til</translation>
+    </message>
+    <message>
+        <source>Ændr &amp;med</source>
+        <translation>Ændr &amp;med</translation>
+    </message>
+</context>
+<context>
     <name>CommonSetup</name>
     <message>
         <source>NUMIVAX_FRONT_PICTURE_PATH</source>
@@ -1798,6 +1923,30 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <source>sletning af %1 varer</source>
         <translation>sletning af %1 varer</translation>
     </message>
+    <message>
+        <source>Slet %1 billeder?</source>
+        <translation>Slet %1 billeder?</translation>
+    </message>
+    <message>
+        <source>Slet %1 mønter?</source>
+        <translation>Slet %1 mønter?</translation>
+    </message>
+    <message>
+        <source>Slet %1 varer?</source>
+        <translation>Slet %1 varer?</translation>
+    </message>
+    <message>
+        <source>Slet %1 inventar?</source>
+        <translation>Slet %1 inventar?</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er slettet.</source>
+        <translation>Databasen er skrivebeskyttet; intet er slettet.</translation>
+    </message>
+    <message>
+        <source>Slet</source>
+        <translation>Slet</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -2089,6 +2238,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
         <translation>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</translation>
+    </message>
+    <message>
+        <source>Vælg først de rækker, der skal rettes.</source>
+        <translation>Vælg først de rækker, der skal rettes.</translation>
+    </message>
+    <message>
+        <source>%1 rækker er rettet.</source>
+        <translation>%1 rækker er rettet.</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2508,6 +2665,30 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
         <translation>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</translation>
+    </message>
+    <message>
+        <source>&amp;Ret valgte...</source>
+        <translation>&amp;Ret valgte...</translation>
+    </message>
+    <message>
+        <source>Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang.</source>
+        <translation>Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang.</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg alle</source>
+        <translation>&amp;Vælg alle</translation>
+    </message>
+    <message>
+        <source>Vælger alle rækker i listen, i alle grupper.</source>
+        <translation>Vælger alle rækker i listen, i alle grupper.</translation>
+    </message>
+    <message>
+        <source>Vælg &amp;gruppens rækker</source>
+        <translation>Vælg &amp;gruppens rækker</translation>
+    </message>
+    <message>
+        <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
+        <translation>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</translation>
     </message>
 </context>
 <context>

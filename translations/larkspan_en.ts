@@ -46,6 +46,131 @@ from 1 to 1000</translation>
     </message>
 </context>
 <context>
+    <name>BulkChange</name>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er ændret.</source>
+        <translation>The database is read-only; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Den valgte gruppe findes ikke længere i listen.</source>
+        <translation>The chosen group is no longer in the list.</translation>
+    </message>
+    <message>
+        <source>Det valgte sted findes ikke længere i listen.</source>
+        <translation>The chosen location is no longer in the list.</translation>
+    </message>
+    <message>
+        <source>Datoen er ikke en gyldig dato.</source>
+        <translation>The date is not a valid date.</translation>
+    </message>
+    <message>
+        <source>ændring af %1 varer</source>
+        <translation>change of %1 items</translation>
+    </message>
+    <message>
+        <source>Intet er ændret. Disse kan ikke gemmes med ændringen:</source>
+        <translation>Nothing was changed. These cannot be saved with the change:</translation>
+    </message>
+    <message>
+        <source>... og %1 flere.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialog</name>
+    <message>
+        <source>Ændringen gælder %1 valgte billeder.</source>
+        <translation>The change applies to %1 selected pictures.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte mønter.</source>
+        <translation>The change applies to %1 selected coins.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte varer.</source>
+        <translation>The change applies to %1 selected stock items.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte inventar.</source>
+        <translation>The change applies to %1 selected items.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Invalid value</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Please correct the field.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialogBase</name>
+    <message>
+        <source>Ret valgte</source>
+        <translation>Change Selected</translation>
+    </message>
+    <message>
+        <source>Kun de afkrydsede felter ændres; de andre beholder hver deres værdi.</source>
+        <translation>Only the ticked fields change; the others keep each item&apos;s own value.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>&amp;Sæt til</source>
+        <translation>&amp;Set to</translation>
+    </message>
+    <message>
+        <source>Ændr &amp;med</source>
+        <translation>Change &amp;by</translation>
+    </message>
+</context>
+<context>
     <name>CommonSetup</name>
     <message>
         <source>NUMIVAX_FRONT_PICTURE_PATH</source>
@@ -1798,6 +1923,30 @@ Show the new values: your changes are discarded.</translation>
         <source>sletning af %1 varer</source>
         <translation>delete of %1 items</translation>
     </message>
+    <message>
+        <source>Slet %1 billeder?</source>
+        <translation>Delete %1 pictures?</translation>
+    </message>
+    <message>
+        <source>Slet %1 mønter?</source>
+        <translation>Delete %1 coins?</translation>
+    </message>
+    <message>
+        <source>Slet %1 varer?</source>
+        <translation>Delete %1 stock items?</translation>
+    </message>
+    <message>
+        <source>Slet %1 inventar?</source>
+        <translation>Delete %1 items?</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er slettet.</source>
+        <translation>The database is read-only; nothing was deleted.</translation>
+    </message>
+    <message>
+        <source>Slet</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -2089,6 +2238,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
         <translation>%1 entries were imported from %2. Edit &gt; Undo import takes them out again.</translation>
+    </message>
+    <message>
+        <source>Vælg først de rækker, der skal rettes.</source>
+        <translation>First select the rows to change.</translation>
+    </message>
+    <message>
+        <source>%1 rækker er rettet.</source>
+        <translation>%1 rows were changed.</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2508,6 +2665,30 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
         <translation>Writes a report with pictures, receipts and totals for the insurer or an appraisal.</translation>
+    </message>
+    <message>
+        <source>&amp;Ret valgte...</source>
+        <translation>&amp;Change Selected...</translation>
+    </message>
+    <message>
+        <source>Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang.</source>
+        <translation>Changes the group, location, supplier, date or value of all the selected rows at once.</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg alle</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Vælger alle rækker i listen, i alle grupper.</source>
+        <translation>Selects every row of the list, in every group.</translation>
+    </message>
+    <message>
+        <source>Vælg &amp;gruppens rækker</source>
+        <translation>Select the &amp;Group&apos;s Rows</translation>
+    </message>
+    <message>
+        <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
+        <translation>Adds every row of the selected row&apos;s group to the selection.</translation>
     </message>
 </context>
 <context>

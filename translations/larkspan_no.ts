@@ -46,6 +46,131 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BulkChange</name>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uten navn)</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er ændret.</source>
+        <translation>Databasen er skrivebeskyttet; ingenting er endret.</translation>
+    </message>
+    <message>
+        <source>Den valgte gruppe findes ikke længere i listen.</source>
+        <translation>Den valgte gruppen finnes ikke lenger i listen.</translation>
+    </message>
+    <message>
+        <source>Det valgte sted findes ikke længere i listen.</source>
+        <translation>Det valgte stedet finnes ikke lenger i listen.</translation>
+    </message>
+    <message>
+        <source>Datoen er ikke en gyldig dato.</source>
+        <translation>Datoen er ikke en gyldig dato.</translation>
+    </message>
+    <message>
+        <source>ændring af %1 varer</source>
+        <translation>endring av %1 gjenstander</translation>
+    </message>
+    <message>
+        <source>Intet er ændret. Disse kan ikke gemmes med ændringen:</source>
+        <translation>Ingenting er endret. Disse kan ikke lagres med endringen:</translation>
+    </message>
+    <message>
+        <source>... og %1 flere.</source>
+        <translation>... og %1 til.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialog</name>
+    <message>
+        <source>Ændringen gælder %1 valgte billeder.</source>
+        <translation>Endringen gjelder %1 valgte bilder.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte mønter.</source>
+        <translation>Endringen gjelder %1 valgte mynter.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte varer.</source>
+        <translation>Endringen gjelder %1 valgte varer.</translation>
+    </message>
+    <message>
+        <source>Ændringen gælder %1 valgte inventar.</source>
+        <translation>Endringen gjelder %1 valgte gjenstander.</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig verdi</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Vennligst rett feltet.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Takst</translation>
+    </message>
+</context>
+<context>
+    <name>BulkEditDialogBase</name>
+    <message>
+        <source>Ret valgte</source>
+        <translation>Rett valgte</translation>
+    </message>
+    <message>
+        <source>Kun de afkrydsede felter ændres; de andre beholder hver deres værdi.</source>
+        <translation>Bare de avkryssede feltene endres; de andre beholder hver sin verdi.</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Takst</translation>
+    </message>
+    <message>
+        <source>&amp;Sæt til</source>
+        <translation>&amp;Sett til</translation>
+    </message>
+    <message>
+        <source>Ændr &amp;med</source>
+        <translation>Endre &amp;med</translation>
+    </message>
+</context>
+<context>
     <name>CommonSetup</name>
     <message>
         <source>NUMIVAX_FRONT_PICTURE_PATH</source>
@@ -1798,6 +1923,30 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <source>sletning af %1 varer</source>
         <translation>sletting av %1 gjenstander</translation>
     </message>
+    <message>
+        <source>Slet %1 billeder?</source>
+        <translation>Slette %1 bilder?</translation>
+    </message>
+    <message>
+        <source>Slet %1 mønter?</source>
+        <translation>Slette %1 mynter?</translation>
+    </message>
+    <message>
+        <source>Slet %1 varer?</source>
+        <translation>Slette %1 varer?</translation>
+    </message>
+    <message>
+        <source>Slet %1 inventar?</source>
+        <translation>Slette %1 gjenstander?</translation>
+    </message>
+    <message>
+        <source>Databasen er skrivebeskyttet; intet er slettet.</source>
+        <translation>Databasen er skrivebeskyttet; ingenting er slettet.</translation>
+    </message>
+    <message>
+        <source>Slet</source>
+        <translation>Slett</translation>
+    </message>
 </context>
 <context>
     <name>ItemPrintout</name>
@@ -2089,6 +2238,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>%1 poster er importeret fra %2. Rediger &gt; Fortryd import tager dem ud igen.</source>
         <translation>%1 poster er importert fra %2. Rediger &gt; Angre import tar dem ut igjen.</translation>
+    </message>
+    <message>
+        <source>Vælg først de rækker, der skal rettes.</source>
+        <translation>Velg først radene som skal rettes.</translation>
+    </message>
+    <message>
+        <source>%1 rækker er rettet.</source>
+        <translation>%1 rader er rettet.</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2508,6 +2665,30 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.</source>
         <translation>Skriver et oppgjør med bilder, kvitteringer og summer til forsikringen eller en takst.</translation>
+    </message>
+    <message>
+        <source>&amp;Ret valgte...</source>
+        <translation>&amp;Rett valgte...</translation>
+    </message>
+    <message>
+        <source>Ændrer gruppe, sted, leverandør, dato eller vurderet pris for alle de valgte rækker på én gang.</source>
+        <translation>Endrer gruppe, sted, leverandør, dato eller takst for alle de valgte radene på én gang.</translation>
+    </message>
+    <message>
+        <source>&amp;Vælg alle</source>
+        <translation>&amp;Velg alle</translation>
+    </message>
+    <message>
+        <source>Vælger alle rækker i listen, i alle grupper.</source>
+        <translation>Velger alle radene i listen, i alle grupper.</translation>
+    </message>
+    <message>
+        <source>Vælg &amp;gruppens rækker</source>
+        <translation>Velg &amp;gruppens rader</translation>
+    </message>
+    <message>
+        <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
+        <translation>Legger alle radene i gruppen til den valgte raden til de valgte.</translation>
     </message>
 </context>
 <context>

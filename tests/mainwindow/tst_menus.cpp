@@ -408,9 +408,13 @@ void TestMenus::editionOnlyEntries()
          << "ViewReport";
     QCOMPARE(entries(menu(w, 2)), view);
 
-    QStringList edit { "EditUndo", "EditRedo", "-", "EditNewItem", "EditRecord", "EditDelete", "EditSearch" };
+    QStringList edit { "EditUndo", "EditRedo", "-", "EditNewItem", "EditRecord", "EditChangeSelected", "EditDelete",
+        "EditSearch" };
     if (inventory)
         edit << "Precreate items in Quorvel";
+    edit << "-"
+         << "EditSelectAll"
+         << "EditSelectGroup";
     QCOMPARE(entries(menu(w, 1)), edit);
 
     QCOMPARE(bool(w.findChild<QAction *>(QStringLiteral("UpdateLocations"))), inventory);
@@ -550,7 +554,7 @@ void TestMenus::contextMenu_data()
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
     const QStringList common { "Print", "EditRecord", "EditDelete", "EditSearch", "-", "ViewCurInHTML", "ViewPicture",
-        "ViewPicture2", "ViewUrl", "ViewDoc" };
+        "ViewPicture2", "ViewUrl", "ViewDoc", "-", "EditChangeSelected", "EditSelectGroup" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
     QTest::newRow("Quorvel") << int(QuorvelEdition) << QStringList { "UpdateLocations", "PrintBarcode" } + common;
