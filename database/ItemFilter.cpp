@@ -1,6 +1,7 @@
 #include "database/ItemFilter.h"
 
 #include "core/ColumnTitles.h"
+#include "core/Edition.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/ItemColumnText.h"
@@ -60,7 +61,7 @@ bool foldsLikeLatin1(QChar c)
 // The text of a number column of an item as the list shows it, written
 // into buffer; false where the plain text must be asked for (a negative
 // amount, whose sign the text may show at zero, or one too large to be
-// written here exactly).
+// written here exactly, or one close to half a cent).
 bool writeNumberText(const Item &item, int column, char *buffer, qsizetype &size)
 {
     if (column == CountColumn) {
@@ -68,12 +69,15 @@ bool writeNumberText(const Item &item, int column, char *buffer, qsizetype &size
         size = qsizetype(written.ptr - buffer);
         return true;
     }
-    // The amount rounded to the cents shown; its cents are then a whole
-    // number, written with the point before the last two digits.
-    const double shown = ItemColumnText::shownNumber(item, column);
-    if (!(shown >= 0.0) || std::signbit(shown) || shown >= 1e13)
+    // The amount in whole cents, as the text rounds it; close to half a
+    // cent the text itself decides which way.
+    const double amount = column == PriceColumn ? (isVistrel() ? item.price() : item.totalValue()) : item.priceToday();
+    if (!(amount >= 0.0) || std::signbit(amount) || amount >= 1e13)
         return false;
-    const long long cents = std::llround(shown * 100.0);
+    const double scaled = amount * 100.0;
+    if (std::fabs(scaled - std::trunc(scaled) - 0.5) <= 1e-3 + scaled * 1e-15)
+        return false;
+    const long long cents = std::llround(scaled);
     const auto written = std::to_chars(buffer, buffer + 24, cents / 100);
     char *end = written.ptr;
     *end++ = '.';
