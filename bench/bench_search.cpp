@@ -1,13 +1,18 @@
-// Searching and sorting a large register through the main window: a search
-// with every search field set that finds nothing (so every item is looked
-// at for every field), and sorting the item list by clicking headings,
-// driven the way the header drives it.
+// Searching, sorting and filtering a large register through the main window:
+// a search with every search field set that finds nothing (so every item is
+// looked at for every field), sorting the item list by clicking headings,
+// driven the way the header drives it, and typing a filter of one word and
+// one of three words into the filter field, a key at a time.
 //
 // Usage: bench_search [items], 100000 items unless given.
 // Last line: items=100000 find_miss_ms=... sort_name_ms=... sort_date_ms=...
+// filter_ms=<one word>/<three words>, each the slowest key of the word's
+// typing (the user's time from the key press to the list repainted), the
+// median of three rounds.
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -23,6 +28,8 @@
 #include "database/DBItemCollection.h"
 #include "desktop/FileDialog.h"
 #include "desktop/MessageBox.h"
+#include "mainwindow/ItemFilterField.h"
+#include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/larkspanwindow.h"
 
@@ -86,6 +93,52 @@ double findMissMs(DBItemCollection *collection)
     return ms;
 }
 
+// The milliseconds from pressing the key in the widget to the window
+// repainted after it.
+double keyMs(QWidget *widget, int key, const QString &text)
+{
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+    QCoreApplication::processEvents();
+    return stopwatch.nsecsElapsed() / 1e6;
+}
+
+// Types the filter into the field a key at a time, then takes it back with
+// Backspace, and types it once more to clear it with Escape. Returns the
+// median over the rounds of the slowest key of the typing.
+double filterMs(MainWindow &window, const QString &filter)
+{
+    ItemFilterField *field = window.filterField();
+    const ItemListModel *model = window.listView()->listModel();
+    std::vector<double> slowestTyped;
+    std::vector<double> slowestErased;
+    std::vector<double> cleared;
+    int shown = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        double typed = 0.0;
+        for (const QChar c : filter)
+            typed = std::max(typed, keyMs(field, c.toUpper().unicode(), QString(c)));
+        shown = model->shownItemCount();
+        slowestTyped.push_back(typed);
+        double erased = 0.0;
+        for (qsizetype i = 0; i < filter.size(); ++i)
+            erased = std::max(erased, keyMs(field, Qt::Key_Backspace, QString()));
+        slowestErased.push_back(erased);
+        field->setText(filter);
+        QCoreApplication::processEvents();
+        cleared.push_back(keyMs(field, Qt::Key_Escape, QString()));
+    }
+    const double ms = median(slowestTyped);
+    std::printf("filter \"%s\" (%d items shown): slowest key %.1f ms typing, %.1f ms erasing, Escape %.1f ms\n",
+        qPrintable(filter), shown, ms, median(slowestErased), median(cleared));
+    std::fflush(stdout);
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -122,6 +175,10 @@ int main(int argc, char **argv)
     const double date = sortMs(list, ItemListView::DateColumn, "date");
     sortMs(list, ItemListView::PriceColumn, "price");
     sortMs(list, ItemListView::LocationColumn, "location");
-    std::printf("items=%d find_miss_ms=%.1f sort_name_ms=%.1f sort_date_ms=%.1f\n", items, miss, name, date);
+    // The filter on the list as the sorts left it, sorted by location.
+    const double oneWord = filterMs(window, QStringLiteral("4711"));
+    const double threeWords = filterMs(window, QStringLiteral("fabrikat 4711 rum"));
+    std::printf("items=%d find_miss_ms=%.1f sort_name_ms=%.1f sort_date_ms=%.1f filter_ms=%.1f/%.1f\n", items, miss,
+        name, date, oneWord, threeWords);
     return items == itemCount ? 0 : 1;
 }

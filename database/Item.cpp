@@ -169,26 +169,42 @@ int Item::compareTexts(const Item &a, const Item &b, Text which)
     return QString::compare(a.text(which), b.text(which), Qt::CaseSensitive);
 }
 
-void Item::prefetchAhead(const ItemSpan &items, qsizetype index)
+void Item::prefetch(const Item *item, bool texts)
 {
 #if defined(__GNUC__)
-    // The item first, then (when it has come) its texts.
-    constexpr qsizetype itemDistance = 8;
-    constexpr qsizetype textDistance = 4;
-    if (index + itemDistance < items.size()) {
-        const char *item = reinterpret_cast<const char *>(items.at(index + itemDistance));
+    if (!texts) {
+        const char *bytes = reinterpret_cast<const char *>(item);
         for (std::size_t offset = 0; offset < sizeof(Item); offset += 64)
-            __builtin_prefetch(item + offset);
+            __builtin_prefetch(bytes + offset);
+        return;
     }
-    if (index + textDistance < items.size()) {
-        const QByteArray &texts = items.at(index + textDistance)->m_texts;
-        for (qsizetype offset = 0; offset < texts.size(); offset += 64)
-            __builtin_prefetch(texts.constData() + offset);
-    }
+    const QByteArray &block = item->m_texts;
+    for (qsizetype offset = 0; offset < block.size(); offset += 64)
+        __builtin_prefetch(block.constData() + offset);
 #else
-    Q_UNUSED(items);
-    Q_UNUSED(index);
+    Q_UNUSED(item);
+    Q_UNUSED(texts);
 #endif
+}
+
+// The item first, then (when it has come) its texts.
+constexpr qsizetype prefetchItemDistance = 8;
+constexpr qsizetype prefetchTextDistance = 4;
+
+void Item::prefetchAhead(const ItemSpan &items, qsizetype index)
+{
+    if (index + prefetchItemDistance < items.size())
+        prefetch(items.at(index + prefetchItemDistance), false);
+    if (index + prefetchTextDistance < items.size())
+        prefetch(items.at(index + prefetchTextDistance), true);
+}
+
+void Item::prefetchAhead(const Item *const *items, qsizetype count, qsizetype index)
+{
+    if (index + prefetchItemDistance < count)
+        prefetch(items[index + prefetchItemDistance], false);
+    if (index + prefetchTextDistance < count)
+        prefetch(items[index + prefetchTextDistance], true);
 }
 
 QDate Item::dateValue() const

@@ -172,6 +172,9 @@ public:
     // the passes over every item of a register (saving, exporting, the save's
     // check) would otherwise wait on each item and each block of texts.
     static void prefetchAhead(const ItemSpan &items, qsizetype index);
+    // The same over a list of items in an order of its own (the rows of a
+    // group in the item list).
+    static void prefetchAhead(const Item *const *items, qsizetype count, qsizetype index);
 
 private:
     // The texts are kept in one block, a register of a million items being
@@ -186,6 +189,7 @@ private:
         std::memcpy(&end, ends + qsizetype(index) * qsizetype(sizeof(End)), sizeof(End));
         return end;
     }
+    static void prefetch(const Item *item, bool texts);
     unsigned char flags() const { return m_texts.isEmpty() ? 0 : static_cast<unsigned char>(m_texts.at(0)); }
     void setTextsFrom(const std::array<QByteArrayView, TextCount> &texts, unsigned char flags);
 

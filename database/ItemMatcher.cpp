@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -140,8 +141,19 @@ ItemMatcher::ItemMatcher(int field, const QString &criterion)
         if (m_folded.empty())
             return false;
         const std::array<char16_t, 256> &folded = latin1Folding().folded;
-        for (std::size_t b = 0; b < folded.size(); ++b)
+        int startKey = -1;
+        bool sameKey = true;
+        for (std::size_t b = 0; b < folded.size(); ++b) {
             m_startsMatch[b] = folded[b] == m_folded.front();
+            if (!m_startsMatch[b])
+                continue;
+            const int key = int(b | 0x20);
+            sameKey = sameKey && (startKey < 0 || startKey == key);
+            startKey = key;
+        }
+        // Without one common byte the starts are looked for one byte at a time.
+        if (startKey >= 0 && sameKey)
+            m_startPattern = quint64(startKey) * 0x0101010101010101ULL;
         return true;
     };
 
@@ -212,18 +224,48 @@ bool ItemMatcher::matches(const Item &item) const
 
 bool ItemMatcher::containsFolded(const char *text, qsizetype size) const
 {
+    return findFolded(text, size, 0) >= 0;
+}
+
+qsizetype ItemMatcher::indexInLatin1(QByteArrayView text, qsizetype from) const
+{
+    if (from < 0)
+        from = 0;
+    if (m_kind == Contains || m_kind == Location)
+        return findFolded(text.data(), text.size(), from);
+    return QString::fromLatin1(text).indexOf(m_criterion, from, Qt::CaseInsensitive);
+}
+
+qsizetype ItemMatcher::findFolded(const char *text, qsizetype size, qsizetype from) const
+{
     const qsizetype length = qsizetype(m_folded.size());
     const std::array<char16_t, 256> &folded = latin1Folding().folded;
-    for (qsizetype start = 0; start + length <= size; ++start) {
-        if (!m_startsMatch[static_cast<unsigned char>(text[start])])
-            continue;
-        qsizetype k = 1;
-        while (k < length && folded[static_cast<unsigned char>(text[start + k])] == m_folded[std::size_t(k)])
-            ++k;
-        if (k == length)
-            return true;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highBits = 0x8080808080808080ULL;
+    constexpr quint64 caseBits = 0x2020202020202020ULL;
+    qsizetype start = from;
+    while (start + length <= size) {
+        if (m_startPattern != 0 && start + 8 <= size) {
+            // A zero byte in `other` is a byte that may start the criterion.
+            quint64 word;
+            std::memcpy(&word, bytes + start, sizeof word);
+            const quint64 other = (word | caseBits) ^ m_startPattern;
+            if (((other - ones) & ~other & highBits) == 0) {
+                start += 8;
+                continue;
+            }
+        }
+        if (m_startsMatch[bytes[start]]) {
+            qsizetype k = 1;
+            while (k < length && folded[bytes[start + k]] == m_folded[std::size_t(k)])
+                ++k;
+            if (k == length)
+                return start;
+        }
+        ++start;
     }
-    return false;
+    return -1;
 }
 
 bool ItemMatcher::priceMatches(double price) const

@@ -31,10 +31,17 @@ public:
     // test gives the same answers faster.
     static bool matchesPlainly(const Item &item, int field, const QString &criterion);
 
+    // Where the criterion first occurs in a Latin-1 text, at from or after
+    // it, ignoring case as the text fields are matched; -1 when it does not.
+    // For a matcher of a text field: the list's filter looks for its words
+    // in the texts of an item this way.
+    qsizetype indexInLatin1(QByteArrayView text, qsizetype from = 0) const;
+
 private:
     enum Kind { Never, Integer, Contains, Equals, Price, Location, Plain };
 
     bool containsFolded(const char *text, qsizetype size) const;
+    qsizetype findFolded(const char *text, qsizetype size, qsizetype from) const;
     bool priceMatches(double price) const;
 
     int m_field;
@@ -48,6 +55,12 @@ private:
     // first character.
     std::u16string m_folded;
     std::array<bool, 256> m_startsMatch {};
+    // Every byte that folds to the first character gives the same byte
+    // once 0x20 is or-ed in (a letter's two cases differ in that bit only):
+    // that byte in each of eight places, so that eight bytes at a time can
+    // be passed over where none of them may start the criterion. Zero when
+    // no byte folds to it.
+    quint64 m_startPattern = 0;
     // The criterion's own bytes, for exact comparisons.
     QByteArray m_latin1;
     bool m_criterionLatin1 = false;

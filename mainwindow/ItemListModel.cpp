@@ -37,6 +37,8 @@ void ItemListModel::setGroups(const QStringList &names)
 {
     beginResetModel();
     m_groups.clear();
+    m_keptRows = false;
+    forgetSteps();
     m_groups.resize(names.size());
     for (qsizetype group = 0; group < names.size(); ++group)
         m_groups[group].name = names.at(group);
@@ -62,57 +64,116 @@ void ItemListModel::setItems(std::vector<std::vector<Item *>> items, std::vector
     const bool summed = totals.size() == m_groups.size();
     for (size_t group = 0; group < m_groups.size(); ++group) {
         Group &row = m_groups[group];
+        row.all.clear();
         row.items = group < items.size() ? std::move(items[group]) : std::vector<Item *>();
         row.totalsKnown = summed || row.items.empty();
         row.totals = summed ? totals[group] : ItemTotals();
     }
     m_groupOfItem.clear();
     m_groupOfItemValid = false;
+    m_keptRows = false;
+    forgetSteps();
     if (sortsItems())
         sortItemsOfEveryGroup();
+    if (isFiltered()) {
+        std::vector<const std::vector<Item *> *> sources;
+        for (const Group &row : m_groups)
+            sources.push_back(&row.items);
+        std::vector<std::vector<Item *>> shown = filteredRows(m_filter, sources);
+        for (size_t group = 0; group < m_groups.size(); ++group) {
+            m_groups[group].all = std::move(m_groups[group].items);
+            m_groups[group].items = std::move(shown[group]);
+        }
+    }
     endResetModel();
+    if (isFiltered())
+        emit countsChanged();
 }
 
-QModelIndex ItemListModel::addItem(Item *item, int group)
+QModelIndex ItemListModel::addItem(Item *item, int group, bool shownAnyway)
 {
-    std::vector<Item *> &items = m_groups.at(group).items;
+    Group &row = m_groups.at(group);
+    forgetSteps();
+    if (m_groupOfItemValid)
+        m_groupOfItem.insert(item, group);
+    if (isFiltered()) {
+        const int at = sortsItems() ? insertionPosition(row.all, item, true) : int(row.all.size());
+        row.all.insert(row.all.begin() + at, item);
+        const bool matches = m_filter.matches(*item);
+        if (!matches && !shownAnyway) {
+            countsChangedIn(group);
+            return QModelIndex();
+        }
+        m_keptRows = m_keptRows || !matches;
+    }
+    std::vector<Item *> &items = row.items;
     const int position = sortsItems() ? insertionPosition(items, item, true) : int(items.size());
     beginInsertRows(groupIndex(group), position, position);
     items.insert(items.begin() + position, item);
-    if (m_groupOfItemValid)
-        m_groupOfItem.insert(item, group);
     endInsertRows();
-    if (m_groups[group].totalsKnown)
-        m_groups[group].totals.add(*item);
-    groupRowShowsOther(group);
+    countsChangedIn(group);
     return createIndex(position, 0, quintptr(group + 1));
 }
 
 bool ItemListModel::removeItem(const Item *item)
 {
     const int group = groupOfItem(item);
-    const int position = group < 0 ? -1 : positionOf(group, item);
-    if (position < 0)
+    if (group < 0)
         return false;
-    beginRemoveRows(groupIndex(group), position, position);
-    std::vector<Item *> &items = m_groups[group].items;
-    items.erase(items.begin() + position);
-    m_groupOfItem.remove(item);
-    endRemoveRows();
-    groupRowsChanged(group);
+    forgetSteps();
+    if (isFiltered()) {
+        std::vector<Item *> &all = m_groups[group].all;
+        if (const auto found = std::find(all.begin(), all.end(), item); found != all.end())
+            all.erase(found);
+    }
+    const int position = positionOf(group, item);
+    if (position >= 0) {
+        beginRemoveRows(groupIndex(group), position, position);
+        std::vector<Item *> &items = m_groups[group].items;
+        items.erase(items.begin() + position);
+        m_groupOfItem.remove(item);
+        endRemoveRows();
+    } else {
+        m_groupOfItem.remove(item);
+    }
+    countsChangedIn(group);
     return true;
 }
 
 QModelIndex ItemListModel::moveItem(const Item *item, int group)
 {
     const int from = groupOfItem(item);
-    const int position = from < 0 ? -1 : positionOf(from, item);
-    if (position < 0)
+    if (from < 0)
         return QModelIndex();
     if (from == group) {
         itemChanged(item);
         return itemIndex(item);
     }
+    forgetSteps();
+    const int position = positionOf(from, item);
+    if (isFiltered()) {
+        std::vector<Item *> &source = m_groups[from].all;
+        std::vector<Item *> &target = m_groups.at(group).all;
+        if (const auto found = std::find(source.begin(), source.end(), item); found != source.end()) {
+            Item *moved = *found;
+            source.erase(found);
+            const int at = sortsItems() ? insertionPosition(target, item, true) : int(target.size());
+            target.insert(target.begin() + at, moved);
+        }
+    }
+    if (m_groupOfItemValid)
+        m_groupOfItem.insert(item, group);
+    if (position < 0) {
+        // A hidden item that comes to match in its new group gets its row there.
+        countsChangedIn(from);
+        if (!m_filter.matches(*item)) {
+            countsChangedIn(group);
+            return QModelIndex();
+        }
+        const QModelIndex shown = showHiddenItem(group, item);
+        return shown;
+    }
+    m_keptRows = m_keptRows || !m_filter.matches(*item);
     std::vector<Item *> &source = m_groups[from].items;
     std::vector<Item *> &target = m_groups.at(group).items;
     Item *row = source[position];
@@ -120,13 +181,11 @@ QModelIndex ItemListModel::moveItem(const Item *item, int group)
     beginMoveRows(groupIndex(from), position, position, groupIndex(group), destination);
     source.erase(source.begin() + position);
     target.insert(target.begin() + destination, row);
-    if (m_groupOfItemValid)
-        m_groupOfItem.insert(item, group);
     endMoveRows();
     emit dataChanged(createIndex(destination, 0, quintptr(group + 1)),
         createIndex(destination, ListColumnCount - 1, quintptr(group + 1)));
-    groupRowsChanged(from);
-    groupRowsChanged(group);
+    countsChangedIn(from);
+    countsChangedIn(group);
     return createIndex(destination, 0, quintptr(group + 1));
 }
 
@@ -134,6 +193,8 @@ void ItemListModel::clearItems()
 {
     for (int group = 0; group < groupCount(); ++group) {
         std::vector<Item *> &items = m_groups[group].items;
+        m_groups[group].all.clear();
+        m_groups[group].all.shrink_to_fit();
         if (items.empty())
             continue;
         beginRemoveRows(groupIndex(group), 0, int(items.size()) - 1);
@@ -146,14 +207,36 @@ void ItemListModel::clearItems()
     }
     m_groupOfItem.clear();
     m_groupOfItemValid = true;
+    forgetSteps();
+    if (isFiltered()) {
+        if (groupCount() > 0)
+            emit dataChanged(index(0, 0), index(groupCount() - 1, 0));
+        emit countsChanged();
+    }
 }
 
 void ItemListModel::itemChanged(const Item *item)
 {
     const int group = groupOfItem(item);
-    int position = group < 0 ? -1 : positionOf(group, item);
-    if (position < 0)
+    if (group < 0)
         return;
+    forgetSteps();
+    if (isFiltered() && sortsItems()) {
+        // Its place among every item of the group, for when the filter goes.
+        std::vector<Item *> &all = m_groups[group].all;
+        if (const auto found = std::find(all.begin(), all.end(), item); found != all.end()) {
+            Item *changed = *found;
+            all.erase(found);
+            all.insert(all.begin() + insertionPosition(all, item, false), changed);
+        }
+    }
+    int position = positionOf(group, item);
+    if (position < 0) {
+        if (m_filter.matches(*item))
+            showHiddenItem(group, item);
+        return;
+    }
+    m_keptRows = m_keptRows || !m_filter.matches(*item);
     if (sortsItems()) {
         // The row's place among the others, found as the list always found
         // it: before its equals, but an equal row above keeps it where it is.
@@ -176,6 +259,307 @@ void ItemListModel::itemChanged(const Item *item)
     emit dataChanged(
         createIndex(position, 0, quintptr(group + 1)), createIndex(position, ListColumnCount - 1, quintptr(group + 1)));
     groupRowsChanged(group);
+}
+
+void ItemListModel::setFilter(const QString &text)
+{
+    m_filterText = text;
+    const DBItemCollection *collection = m_list->collection();
+    ItemFilter next(text, collection ? &collection->locations() : nullptr);
+    if (next.sameWords(m_filter))
+        return;
+    const bool wasFiltered = isFiltered();
+    if (!wasFiltered) {
+        for (Group &group : m_groups)
+            group.all = group.items;
+    }
+    std::vector<std::vector<Item *>> rows;
+    if (next.isEmpty()) {
+        for (Group &group : m_groups)
+            rows.push_back(std::move(group.all));
+    } else {
+        rows = rowsOf(next);
+        rememberStep(next, rows);
+    }
+    m_filter = std::move(next);
+    m_keptRows = false;
+    showRows(std::move(rows));
+    if (!isFiltered()) {
+        forgetSteps();
+        for (Group &group : m_groups) {
+            group.all.clear();
+            group.all.shrink_to_fit();
+        }
+    }
+    if (groupCount() > 0)
+        emit dataChanged(index(0, 0), index(groupCount() - 1, 0));
+    emit countsChanged();
+}
+
+void ItemListModel::refreshFilter()
+{
+    if (!isFiltered())
+        return;
+    const DBItemCollection *collection = m_list->collection();
+    m_filter = ItemFilter(m_filterText, collection ? &collection->locations() : nullptr);
+    m_keptRows = false;
+    forgetSteps();
+    std::vector<const std::vector<Item *> *> sources;
+    for (const Group &group : m_groups)
+        sources.push_back(&group.all);
+    showRows(filteredRows(m_filter, sources));
+    if (groupCount() > 0)
+        emit dataChanged(index(0, 0), index(groupCount() - 1, 0));
+    emit countsChanged();
+}
+
+QModelIndex ItemListModel::revealItem(const Item *item)
+{
+    const int group = groupOfItem(item);
+    if (group < 0)
+        return QModelIndex();
+    if (positionOf(group, item) >= 0)
+        return itemIndex(item);
+    forgetSteps();
+    m_keptRows = true;
+    return showHiddenItem(group, item);
+}
+
+std::vector<std::vector<Item *>> ItemListModel::rowsOf(const ItemFilter &filter) const
+{
+    for (const FilterStep &step : m_steps) {
+        if (step.filter.sameWords(filter))
+            return rowsOf(step);
+    }
+    // Every item the filter matches is among the rows shown when it narrows
+    // the filter in force (which they may hold more than, when rows were
+    // kept), and among a step's rows when it narrows that step's filter:
+    // the fewest of those are tested, for the words that may be missing.
+    std::vector<const std::vector<Item *> *> sources;
+    size_t fewest = size_t(listedItemCount());
+    const FilterStep *start = nullptr;
+    bool fromShown = false;
+    if (filter.narrows(m_filter) && size_t(shownItemCount()) < fewest) {
+        fewest = size_t(shownItemCount());
+        fromShown = true;
+    }
+    for (const FilterStep &step : m_steps) {
+        if (step.count < fewest && filter.narrows(step.filter)) {
+            fewest = step.count;
+            start = &step;
+            fromShown = false;
+        }
+    }
+    std::vector<std::vector<Item *>> stepRows;
+    if (start)
+        stepRows = rowsOf(*start);
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        if (start)
+            sources.push_back(&stepRows[group]);
+        else
+            sources.push_back(fromShown ? &m_groups[group].items : &m_groups[group].all);
+    }
+    if (start)
+        return filteredRows(filter.beyond(start->filter), sources);
+    if (fromShown)
+        return filteredRows(m_keptRows ? filter : filter.beyond(m_filter), sources);
+    return filteredRows(filter, sources);
+}
+
+std::vector<std::vector<Item *>> ItemListModel::rowsOf(const FilterStep &step) const
+{
+    std::vector<std::vector<Item *>> rows(m_groups.size());
+    for (size_t group = 0; group < m_groups.size() && group < step.shown.size(); ++group) {
+        const std::vector<Item *> &all = m_groups[group].all;
+        const std::vector<bool> &shown = step.shown[group];
+        for (size_t i = 0; i < all.size() && i < shown.size(); ++i) {
+            if (shown[i])
+                rows[group].push_back(all[i]);
+        }
+    }
+    return rows;
+}
+
+void ItemListModel::rememberStep(const ItemFilter &filter, const std::vector<std::vector<Item *>> &rows)
+{
+    // A filter of a few steps back is what Backspace comes to; older ones go.
+    constexpr size_t keptSteps = 32;
+    if (m_steps.size() == keptSteps)
+        m_steps.erase(m_steps.begin());
+    FilterStep step { filter, std::vector<std::vector<bool>>(m_groups.size()), 0 };
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        // The rows are in the order of every item of the group.
+        const std::vector<Item *> &all = m_groups[group].all;
+        std::vector<bool> &shown = step.shown[group];
+        shown.assign(all.size(), false);
+        size_t row = 0;
+        for (size_t i = 0; i < all.size() && row < rows[group].size(); ++i) {
+            if (all[i] == rows[group][row]) {
+                shown[i] = true;
+                ++row;
+            }
+        }
+        // Rows out of that order (none are): no step to go back to.
+        if (row != rows[group].size())
+            return;
+        step.count += row;
+    }
+    m_steps.push_back(std::move(step));
+}
+
+std::vector<std::vector<Item *>> ItemListModel::filteredRows(
+    const ItemFilter &test, const std::vector<const std::vector<Item *> *> &sources) const
+{
+    // Which rows to keep, tested in two halves of about as many rows each,
+    // a large list's on two threads at once; each half writes its own flags.
+    std::vector<std::vector<char>> keep(sources.size());
+    qsizetype total = 0;
+    for (size_t group = 0; group < sources.size(); ++group) {
+        keep[group].resize(sources[group]->size());
+        total += qsizetype(sources[group]->size());
+    }
+    const auto testRows = [&](qsizetype first, qsizetype last) {
+        qsizetype start = 0;
+        for (size_t group = 0; group < sources.size() && start < last; ++group) {
+            const std::vector<Item *> &items = *sources[group];
+            const qsizetype size = qsizetype(items.size());
+            const qsizetype from = std::max<qsizetype>(first - start, 0);
+            const qsizetype to = std::min<qsizetype>(last - start, size);
+            for (qsizetype row = from; row < to; ++row) {
+                Item::prefetchAhead(items.data(), to, row);
+                keep[group][size_t(row)] = test.matches(*items[size_t(row)]) ? 1 : 0;
+            }
+            start += size;
+        }
+    };
+    const qsizetype middle = total / 2;
+    Parallel::run(
+        total, [&] { testRows(0, middle); }, [&] { testRows(middle, total); });
+
+    std::vector<std::vector<Item *>> rows(sources.size());
+    for (size_t group = 0; group < sources.size(); ++group) {
+        const std::vector<Item *> &items = *sources[group];
+        const std::vector<char> &kept = keep[group];
+        rows[group].reserve(size_t(std::count(kept.begin(), kept.end(), char(1))));
+        for (size_t row = 0; row < items.size(); ++row) {
+            if (kept[row])
+                rows[group].push_back(items[row]);
+        }
+    }
+    return rows;
+}
+
+void ItemListModel::showRows(std::vector<std::vector<Item *>> rows)
+{
+    std::vector<char> changed(m_groups.size(), 0);
+    bool anyChanged = false;
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        changed[group] = rows[group] != m_groups[group].items ? 1 : 0;
+        anyChanged = anyChanged || changed[group];
+    }
+    if (!anyChanged)
+        return;
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The rows the views hold on to (current row, selection, open groups),
+    // by their items, to be found again among the new rows; those of items
+    // no longer shown go.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const Item *> items(size_t(before.size()), nullptr);
+    std::vector<std::vector<const Item *>> wanted(m_groups.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const QModelIndex &index = before.at(i);
+        if (index.internalId() == 0)
+            continue;
+        const size_t group = size_t(index.internalId() - 1);
+        if (!changed[group])
+            continue;
+        items[size_t(i)] = m_groups[group].items.at(size_t(index.row()));
+        wanted[group].push_back(items[size_t(i)]);
+    }
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        if (changed[group]) {
+            m_groups[group].items = std::move(rows[group]);
+            // The totals are of the rows shown; the layout change repaints them.
+            m_groups[group].totalsKnown = m_groups[group].items.empty();
+            if (m_groups[group].totalsKnown)
+                m_groups[group].totals = ItemTotals();
+        }
+    }
+
+    // Each group's new places of its wanted items: a look at each for a few,
+    // one pass over the rows for many.
+    std::vector<QHash<const Item *, int>> places(m_groups.size());
+    for (size_t group = 0; group < m_groups.size(); ++group) {
+        std::vector<const Item *> &sought = wanted[group];
+        if (sought.empty())
+            continue;
+        std::sort(sought.begin(), sought.end());
+        sought.erase(std::unique(sought.begin(), sought.end()), sought.end());
+        const std::vector<Item *> &shown = m_groups[group].items;
+        QHash<const Item *, int> &place = places[group];
+        if (sought.size() <= 16) {
+            for (const Item *item : sought) {
+                const auto found = std::find(shown.begin(), shown.end(), item);
+                place.insert(item, found == shown.end() ? -1 : int(found - shown.begin()));
+            }
+        } else {
+            for (const Item *item : sought)
+                place.insert(item, -1);
+            for (size_t row = 0; row < shown.size(); ++row) {
+                const auto found = place.find(shown[row]);
+                if (found != place.end())
+                    *found = int(row);
+            }
+        }
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const QModelIndex &index = before.at(i);
+        const Item *item = items[size_t(i)];
+        if (!item) {
+            after.append(index);
+            continue;
+        }
+        const int group = int(index.internalId() - 1);
+        const int row = places[size_t(group)].value(item, -1);
+        after.append(row < 0 ? QModelIndex() : createIndex(row, index.column(), quintptr(group + 1)));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ItemListModel::shownPosition(int group, const Item *item) const
+{
+    const std::vector<Item *> &items = m_groups.at(group).items;
+    if (sortsItems())
+        return insertionPosition(items, item, true);
+    // Unsorted, the rows shown are in the order of every item of the group:
+    // the row goes after the shown rows of the items before it.
+    int position = 0;
+    for (const Item *listedItem : m_groups.at(group).all) {
+        if (listedItem == item)
+            break;
+        if (position < int(items.size()) && items[size_t(position)] == listedItem)
+            ++position;
+    }
+    return position;
+}
+
+QModelIndex ItemListModel::showHiddenItem(int group, const Item *item)
+{
+    const std::vector<Item *> &all = m_groups.at(group).all;
+    const auto found = std::find(all.begin(), all.end(), item);
+    if (found == all.end())
+        return QModelIndex();
+    const int position = shownPosition(group, item);
+    std::vector<Item *> &items = m_groups[group].items;
+    beginInsertRows(groupIndex(group), position, position);
+    items.insert(items.begin() + position, *found);
+    endInsertRows();
+    countsChangedIn(group);
+    return createIndex(position, 0, quintptr(group + 1));
 }
 
 void ItemListModel::setGroupName(int group, const QString &name)
@@ -202,11 +586,48 @@ QString ItemListModel::groupName(int group) const
     return group >= 0 && group < groupCount() ? m_groups[group].name : QString();
 }
 
+int ItemListModel::shownItemCount() const
+{
+    size_t count = 0;
+    for (const Group &group : m_groups)
+        count += group.items.size();
+    return int(count);
+}
+
+int ItemListModel::listedItemCount() const
+{
+    size_t count = 0;
+    for (int group = 0; group < groupCount(); ++group)
+        count += listed(group).size();
+    return int(count);
+}
+
+std::vector<Item *> &ItemListModel::listed(int group)
+{
+    return isFiltered() ? m_groups.at(group).all : m_groups.at(group).items;
+}
+
+const std::vector<Item *> &ItemListModel::listed(int group) const
+{
+    return isFiltered() ? m_groups.at(group).all : m_groups.at(group).items;
+}
+
 QString ItemListModel::groupCaption(int group) const
 {
     if (group < 0 || group >= groupCount())
         return QString();
-    return QStringLiteral("%1 (%2)").arg(m_groups[group].name).arg(m_groups[group].items.size());
+    const QString name = groupName(group);
+    if (!isFiltered())
+        return QStringLiteral("%1 (%2)").arg(name).arg(m_groups[group].items.size());
+    return tr("%1 (%2 af %3)")
+        .arg(name, QString::number(m_groups[group].items.size()), QString::number(m_groups[group].all.size()));
+}
+
+void ItemListModel::countsChangedIn(int group)
+{
+    groupRowsChanged(group);
+    if (isFiltered())
+        emit countsChanged();
 }
 
 const ItemTotals &ItemListModel::groupTotals(int group) const
@@ -244,14 +665,11 @@ int ItemListModel::rowOfGroup(int group) const
 const QHash<const Item *, int> &ItemListModel::groupIndexOfItems() const
 {
     if (!m_groupOfItemValid) {
-        size_t total = 0;
-        for (const Group &group : m_groups)
-            total += group.items.size();
         m_groupOfItem.clear();
-        m_groupOfItem.reserve(qsizetype(total));
-        for (size_t group = 0; group < m_groups.size(); ++group) {
-            for (const Item *item : m_groups[group].items)
-                m_groupOfItem.insert(item, int(group));
+        m_groupOfItem.reserve(listedItemCount());
+        for (int group = 0; group < groupCount(); ++group) {
+            for (const Item *item : listed(group))
+                m_groupOfItem.insert(item, group);
         }
         m_groupOfItemValid = true;
     }
@@ -367,8 +785,8 @@ void ItemListModel::sortGroupRows()
         m_rowOfGroup[m_groupOfRow[row]] = int(row);
 }
 
-void ItemListModel::sortItemsOfEveryGroup(
-    const std::vector<char> *tracked, std::vector<std::vector<quint32>> *oldPositions)
+void ItemListModel::sortItemsOfEveryGroup(const std::vector<char> *tracked,
+    std::vector<std::vector<quint32>> *oldPositions, std::vector<Item *> Group::*which)
 {
     // Everything the sort reads beside the items is taken here: the sort
     // itself reads no list and no model.
@@ -384,7 +802,7 @@ void ItemListModel::sortItemsOfEveryGroup(
     jobs.reserve(m_groups.size());
     for (size_t group = 0; group < m_groups.size(); ++group) {
         const bool keep = tracked && oldPositions && (*tracked)[group];
-        jobs.push_back({ &m_groups[group].items, keep ? &(*oldPositions)[group] : nullptr });
+        jobs.push_back({ &(m_groups[group].*which), keep ? &(*oldPositions)[group] : nullptr });
     }
     // Two shares of about as many items each, the largest groups first;
     // a large list's shares are sorted on two threads at once.
@@ -414,6 +832,7 @@ void ItemListModel::sort(int column, Qt::SortOrder order)
         return;
     m_sortColumn = column;
     m_sortOrder = order;
+    forgetSteps();
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // The rows the views hold on to (current row, selection, open groups):
@@ -435,6 +854,8 @@ void ItemListModel::sort(int column, Qt::SortOrder order)
     if (column == GroupColumn)
         sortGroupRows();
     std::vector<std::vector<quint32>> newPositions(m_groups.size());
+    if (sortsItems() && isFiltered())
+        sortItemsOfEveryGroup(nullptr, nullptr, &Group::all);
     if (sortsItems()) {
         std::vector<std::vector<quint32>> oldPositions(m_groups.size());
         sortItemsOfEveryGroup(&tracked, &oldPositions);

@@ -63,6 +63,7 @@ ItemListView::ItemListView(QWidget *mainWindow)
     resetColumnTitles();
     m_model = new ItemListModel(this);
     setModel(m_model);
+    connect(m_model, &ItemListModel::countsChanged, this, &ItemListView::filterCountsChanged);
     m_fitsTitle = ListColumnWidths::restore(*this, wholeDateWidth());
     const auto fitTitles = [this](int first, int last) {
         m_fittingTitles = true;
@@ -180,6 +181,15 @@ void ItemListView::watchCollection(DBItemCollection *collection)
         connect(collection, &DBItemCollection::listEntryInserted, this, [this] {
             m_waitingForList = false;
             RebuildList();
+        });
+        // The filter reads the location names.
+        connect(collection, &DBItemCollection::listsChanged, this, [this] {
+            if (!m_model->isFiltered())
+                return;
+            m_ignoreSelection = true;
+            m_model->refreshFilter();
+            m_ignoreSelection = false;
+            dropHiddenCurrentRow();
         });
     }
 }
@@ -316,10 +326,11 @@ funiQListViewItem *ItemListView::AddItem(Item *item, bool select)
             showLimitError(group);
             return nullptr;
         }
-        m_model->addItem(item, group);
+        // A row the user is to work on is shown whatever the filter.
+        m_model->addItem(item, group, select);
         row = handleFor(item);
     }
-    if (select && row) {
+    if (select && row && isShown(row)) {
         clearSelection();
         setSelected(row, true);
         // The new row is the one the list works on from now, so that a later
@@ -358,6 +369,10 @@ funiQListViewItem *ItemListView::RefreshRow(funiQListViewItem *row, Item *item)
     m_ignoreSelection = true;
     m_model->moveItem(item, group);
     m_ignoreSelection = false;
+    if (!isShown(row)) {
+        dropHiddenCurrentRow();
+        return row;
+    }
     clearSelection();
     setSelected(row, true);
     setCurrentItem(row);
@@ -412,6 +427,37 @@ void ItemListView::takeRow(funiQListViewItem *row, bool keepHandle)
     m_ignoreSelection = false;
     if (wasCurrent)
         emit rowSelected(nullptr);
+}
+
+bool ItemListView::isShown(const funiQListViewItem *row)
+{
+    return row && row->index().isValid();
+}
+
+void ItemListView::dropHiddenCurrentRow()
+{
+    if (!m_currentRow || isShown(m_currentRow))
+        return;
+    m_currentRow = nullptr;
+    emit rowSelected(nullptr);
+}
+
+void ItemListView::setFilterText(const QString &text)
+{
+    m_ignoreSelection = true;
+    m_model->setFilter(text);
+    m_ignoreSelection = false;
+    dropHiddenCurrentRow();
+}
+
+QString ItemListView::filterText() const
+{
+    return m_model->filterText();
+}
+
+bool ItemListView::isFiltered() const
+{
+    return m_model->isFiltered();
 }
 
 funiQListViewItem *ItemListView::handleFor(Item *item) const

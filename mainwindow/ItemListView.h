@@ -47,6 +47,14 @@ class QMenu;
 // The main window connects rowSelected() to its own ItemSelected slot, which
 // enables the show commands through HasPictureLink, HasReceipt, HasUrl and
 // HasDocument.
+//
+// A filter (setFilterText, from the main window's filter field) leaves only
+// the rows of the items whose texts hold every word typed (ItemFilter). The
+// list goes on holding the items it hides: they keep their handles, follow
+// the collection's changes and come back when the filter changes. A hidden
+// row is never the current row, so no command works on an item the user
+// cannot see; an item a dialog moves to (a search hit, Previous, Next) is
+// shown until the filter changes.
 class ItemListView : public QTreeView
 {
     Q_OBJECT
@@ -127,6 +135,12 @@ public:
     // group row stands for none of its items.
     QList<Item *> selectedListItems() const;
 
+    // Shows only the items whose texts hold every word of text; an empty
+    // text shows them all. The current row goes when it is hidden.
+    void setFilterText(const QString &text);
+    QString filterText() const;
+    bool isFiltered() const;
+
 public slots:
     // Makes the row holding the item current and returns it; null (current
     // row unchanged) when no row holds the item.
@@ -171,6 +185,12 @@ signals:
     void rowSelected(funiQListViewItem *row);
     // A status-bar text for the given milliseconds (a page that was not written).
     void message(const QString &text, int milliseconds);
+    // The filter changed, or the number of items it shows or hides.
+    void filterCountsChanged();
+    // "/" typed in the list: the user wants the filter field.
+    void filterFieldRequested();
+    // Escape in the list while it is filtered.
+    void filterClearRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -195,6 +215,10 @@ private:
     // Takes the item's row out of the list; its handle stays when keepHandle.
     void takeRow(funiQListViewItem *row, bool keepHandle);
     funiQListViewItem *handleFor(Item *item) const;
+    // Whether the row is shown (not hidden by the filter).
+    static bool isShown(const funiQListViewItem *row);
+    // The current row is no longer shown: the list has none.
+    void dropHiddenCurrentRow();
     void dropItemHandles();
     void showLimitError(int group);
     // The width a cell needs to show a whole date ("dd.mm.yyyy") in the

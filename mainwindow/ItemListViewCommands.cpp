@@ -35,6 +35,8 @@ funiQListViewItem *ItemListView::FindListViewItem(Item *item)
     funiQListViewItem *row = rowForItem(item);
     if (!row)
         return nullptr;
+    // An item the filter hides is shown for as long as the filter stays.
+    m_model->revealItem(item);
     setCurrentItem(row);
     m_currentRow = row;
     return row;
@@ -322,6 +324,17 @@ void ItemListView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         returnPressedSlot(currentItem());
+        event->accept();
+        return;
+    }
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && event->text() == QLatin1String("/")) {
+        emit filterFieldRequested();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && isFiltered()) {
+        emit filterClearRequested();
         event->accept();
         return;
     }

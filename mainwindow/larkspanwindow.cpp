@@ -129,7 +129,7 @@ MainWindow::MainWindow(QWidget *parent)
             window->setWindowModified(modified);
     });
     setWindowModified(databaseModified());
-    setCentralWidget(m_listView);
+    setCentralWidget(makeListArea());
 
     m_menus = std::make_unique<MainWindowMenus>(this, m_listView);
     m_recentFiles->showIn(m_menus->fileMenu(), m_menus->quitSeparator());

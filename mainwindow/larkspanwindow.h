@@ -11,6 +11,7 @@
 class CrashRecovery;
 class DBItemCollection;
 class DiskChangeGuard;
+class ItemFilterField;
 class ItemListView;
 class LogXML;
 class MainWindowMenus;
@@ -18,6 +19,7 @@ class RecentFiles;
 class UndoHistory;
 class QAction;
 class QCloseEvent;
+class QLabel;
 class QMenu;
 class funiQListViewItem;
 
@@ -25,6 +27,10 @@ class funiQListViewItem;
 // catalogue (context "captionstr"), " - ", the name and the place of the mark
 // of unsaved changes ("[*]").
 QString windowCaption(const QString &fileName);
+
+// The status bar's count while the list is filtered: "3 af 12 genstande",
+// in the edition's terms.
+QString filterCountText(int shown, int listed);
 
 // The program's one top-level window. It owns the item collection of the run,
 // the event log and the list view in its centre, and decides which database
@@ -52,6 +58,8 @@ public:
 
     DBItemCollection *collection() const { return m_collection.get(); }
     ItemListView *listView() const { return m_listView; }
+    // The filter field above the list.
+    ItemFilterField *filterField() const { return m_filterField; }
     LogXML *eventLog() const { return m_log.get(); }
     // Keeps the unsaved changes in the database's recovery file.
     CrashRecovery *crashRecovery() const { return m_recovery.get(); }
@@ -189,6 +197,11 @@ private:
     void ensureCollection();
     // The watch over the open database's file (DiskChangeGuard).
     void setUpDiskChanges();
+    // The filter field above the list, the list beneath it, and the count of
+    // the status bar (MainWindowFilter.cpp).
+    QWidget *makeListArea();
+    void focusFilterField();
+    void showFilterCount();
     // Asks the save question and, unless cancelled, closes the log and the
     // collection; true when the window may go.
     bool finishSession();
@@ -205,6 +218,8 @@ private:
     std::unique_ptr<LogXML> m_log;
     QString m_currentFileName;
     ItemListView *m_listView = nullptr;
+    ItemFilterField *m_filterField = nullptr;
+    QLabel *m_filterCount = nullptr;
     std::unique_ptr<DBItemCollection> m_collection;
     std::unique_ptr<CrashRecovery> m_recovery;
     QIcon m_editionIcon;

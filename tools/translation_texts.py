@@ -1616,6 +1616,27 @@ TEXTS = {
     "Værdiopgørelsen blev ikke gemt": (None, "Verdioppgjøret ble ikke lagret", "The value report was not saved"),
     "&Værdiopgørelse (PDF)...": (None, "&Verdioppgjør (PDF)...", "&Value report (PDF)..."),
     "Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.": (None, "Skriver et oppgjør med bilder, kvitteringer og summer til forsikringen eller en takst.", "Writes a report with pictures, receipts and totals for the insurer or an appraisal."),
+
+    # ------------------------------------------------------- the list's filter
+    # The field above the list, the group rows' counts and the status bar's
+    # count (the noun follows the count of all items: "1 af 1", "3 af 12").
+    "Filtrér listen (Ctrl+L eller /)": (None, "Filtrer listen (Ctrl+L eller /)", "Filter the list (Ctrl+L or /)"),
+    "Viser kun de rækker, hvis tekster indeholder hvert af de ord, der skrives her, "
+    "uanset store og små bogstaver. Esc rydder feltet.": (
+        None,
+        "Viser bare radene der tekstene inneholder hvert av ordene som skrives her, "
+        "uansett store og små bokstaver. Esc tømmer feltet.",
+        "Shows only the rows whose texts contain every word typed here, in any case. Esc clears the field."),
+    "%1 (%2 af %3)": (None, "%1 (%2 av %3)", "%1 (%2 of %3)"),
+    "%1 af %2 genstand": (None, "%1 av %2 gjenstand", "%1 of %2 item"),
+    "%1 af %2 genstande": (None, "%1 av %2 gjenstander", "%1 of %2 items"),
+    "%1 af %2 billede": (None, "%1 av %2 bilde", "%1 of %2 picture"),
+    "%1 af %2 billeder": (None, "%1 av %2 bilder", "%1 of %2 pictures"),
+    "%1 af %2 mønt": (None, "%1 av %2 mynt", "%1 of %2 coin"),
+    "%1 af %2 mønter": (None, "%1 av %2 mynter", "%1 of %2 coins"),
+    "%1 af %2 vare": (None, "%1 av %2 vare", "%1 of %2 stock item"),
+    "%1 af %2 varer": (None, "%1 av %2 varer", "%1 of %2 stock items"),
+
 }
 
 # Texts of one context that differ from TEXTS.

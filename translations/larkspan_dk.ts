@@ -1800,6 +1800,24 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>ItemFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L eller /)</source>
+        <translation>Filtrér listen (Ctrl+L eller /)</translation>
+    </message>
+    <message>
+        <source>Viser kun de rækker, hvis tekster indeholder hvert af de ord, der skrives her, uanset store og små bogstaver. Esc rydder feltet.</source>
+        <translation>Viser kun de rækker, hvis tekster indeholder hvert af de ord, der skrives her, uanset store og små bogstaver. Esc rydder feltet.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 af %3)</translation>
+    </message>
+</context>
+<context>
     <name>ItemListView</name>
     <message>
         <source>Navn</source>
@@ -2246,6 +2264,38 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>%1 rækker er rettet.</source>
         <translation>%1 rækker er rettet.</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billede</source>
+        <translation>%1 af %2 billede</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billeder</source>
+        <translation>%1 af %2 billeder</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønt</source>
+        <translation>%1 af %2 mønt</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønter</source>
+        <translation>%1 af %2 mønter</translation>
+    </message>
+    <message>
+        <source>%1 af %2 vare</source>
+        <translation>%1 af %2 vare</translation>
+    </message>
+    <message>
+        <source>%1 af %2 varer</source>
+        <translation>%1 af %2 varer</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstand</source>
+        <translation>%1 af %2 genstand</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstande</source>
+        <translation>%1 af %2 genstande</translation>
     </message>
     <message>
         <source>Gruppe</source>

@@ -1800,6 +1800,24 @@ Show the new values: your changes are discarded.</translation>
     </message>
 </context>
 <context>
+    <name>ItemFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L eller /)</source>
+        <translation>Filter the list (Ctrl+L or /)</translation>
+    </message>
+    <message>
+        <source>Viser kun de rækker, hvis tekster indeholder hvert af de ord, der skrives her, uanset store og små bogstaver. Esc rydder feltet.</source>
+        <translation>Shows only the rows whose texts contain every word typed here, in any case. Esc clears the field.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 of %3)</translation>
+    </message>
+</context>
+<context>
     <name>ItemListView</name>
     <message>
         <source>Navn</source>
@@ -2246,6 +2264,38 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>%1 rækker er rettet.</source>
         <translation>%1 rows were changed.</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billede</source>
+        <translation>%1 of %2 picture</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billeder</source>
+        <translation>%1 of %2 pictures</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønt</source>
+        <translation>%1 of %2 coin</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønter</source>
+        <translation>%1 of %2 coins</translation>
+    </message>
+    <message>
+        <source>%1 af %2 vare</source>
+        <translation>%1 of %2 stock item</translation>
+    </message>
+    <message>
+        <source>%1 af %2 varer</source>
+        <translation>%1 of %2 stock items</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstand</source>
+        <translation>%1 of %2 item</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstande</source>
+        <translation>%1 of %2 items</translation>
     </message>
     <message>
         <source>Gruppe</source>

@@ -1800,6 +1800,24 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>ItemFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L eller /)</source>
+        <translation>Filtrer listen (Ctrl+L eller /)</translation>
+    </message>
+    <message>
+        <source>Viser kun de rækker, hvis tekster indeholder hvert af de ord, der skrives her, uanset store og små bogstaver. Esc rydder feltet.</source>
+        <translation>Viser bare radene der tekstene inneholder hvert av ordene som skrives her, uansett store og små bokstaver. Esc tømmer feltet.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 av %3)</translation>
+    </message>
+</context>
+<context>
     <name>ItemListView</name>
     <message>
         <source>Navn</source>
@@ -2246,6 +2264,38 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>%1 rækker er rettet.</source>
         <translation>%1 rader er rettet.</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billede</source>
+        <translation>%1 av %2 bilde</translation>
+    </message>
+    <message>
+        <source>%1 af %2 billeder</source>
+        <translation>%1 av %2 bilder</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønt</source>
+        <translation>%1 av %2 mynt</translation>
+    </message>
+    <message>
+        <source>%1 af %2 mønter</source>
+        <translation>%1 av %2 mynter</translation>
+    </message>
+    <message>
+        <source>%1 af %2 vare</source>
+        <translation>%1 av %2 vare</translation>
+    </message>
+    <message>
+        <source>%1 af %2 varer</source>
+        <translation>%1 av %2 varer</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstand</source>
+        <translation>%1 av %2 gjenstand</translation>
+    </message>
+    <message>
+        <source>%1 af %2 genstande</source>
+        <translation>%1 av %2 gjenstander</translation>
     </message>
     <message>
         <source>Gruppe</source>
