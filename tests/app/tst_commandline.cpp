@@ -1,8 +1,6 @@
 #include <QtTest>
 
 #include <QDirIterator>
-#include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "../mainwindow/DatabaseFixture.h"
@@ -41,8 +39,7 @@ QString writeRegister(const QString &file, int edition, const QStringList &group
     const QFileInfo info(file);
     QDir().mkpath(info.absolutePath());
     DatabaseFixture::writeLists(info.absolutePath(), groups);
-    return DatabaseFixture::writeDatabase(
-        info.absolutePath(), info.fileName(), edition, DatabaseFixture::threeItems());
+    return DatabaseFixture::writeDatabase(info.absolutePath(), info.fileName(), edition, DatabaseFixture::threeItems());
 }
 
 QStringList groupRows(const MainWindow &w)
@@ -68,8 +65,8 @@ private slots:
         QTest::newRow("no file") << QStringList { "ostrana" } << QString();
         QTest::newRow("no arguments at all") << QStringList() << QString();
         QTest::newRow("relative") << QStringList { "ostrana", "stock.db" } << folder + "/stock.db";
-        QTest::newRow("relative upwards") << QStringList { "vistrel", "../Art/works.inb" }
-                                          << QStringLiteral("/home/user/Art/works.inb");
+        QTest::newRow("relative upwards")
+            << QStringList { "vistrel", "../Art/works.inb" } << QStringLiteral("/home/user/Art/works.inb");
         QTest::newRow("absolute") << QStringList { "numivax", "/srv/coins.txt" } << QStringLiteral("/srv/coins.txt");
         QTest::newRow("after an option") << QStringList { "quorvel", "-reverse", "stock.db" } << folder + "/stock.db";
         QTest::newRow("only options") << QStringList { "ostrana", "--verbose", "-x" } << QString();
@@ -108,7 +105,8 @@ private slots:
         QFETCH(int, edition);
         TestSupport::TestWorld world(edition);
         const QString last = writeRegister(world.path(QStringLiteral("last/home.db")), edition, { "Stue", "Køkken" });
-        const QString named = writeRegister(world.path(QStringLiteral("named/other.db")), edition, { "Garage", "Loft" });
+        const QString named
+            = writeRegister(world.path(QStringLiteral("named/other.db")), edition, { "Garage", "Loft" });
         world.startWith(last);
 
         MainWindow w(named);
@@ -122,7 +120,8 @@ private slots:
         QCOMPARE(w.recentFiles(), QStringList { named });
         // The next start opens it again, as one chosen with Open.
         QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), named);
-        QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(QFileInfo(named).absolutePath()));
+        QCOMPARE(
+            setting(QStringLiteral("LastDBDir")).toString(), QDir::toNativeSeparators(QFileInfo(named).absolutePath()));
     }
 
     void unreadableNamedDatabaseLeavesAllAsItWas_data()
@@ -189,50 +188,6 @@ private slots:
         QCOMPARE(setting(QStringLiteral("LastSavedDBFile")).toString(), last);
         QCOMPARE(setting(QStringLiteral("LastDBDir")).toString(), lastFolder);
         QCOMPARE(w.recentFiles(), QStringList { last });
-    }
-
-    // The program itself, as the launcher starts it: in its working folder,
-    // with the file named relative to the folder the launcher was started in.
-    void programOpensTheFileOnItsCommandLine()
-    {
-        QTemporaryDir dir;
-        const QString home = dir.filePath(QStringLiteral("home"));
-        const QString work = dir.filePath(QStringLiteral("work"));
-        const QString documents = dir.filePath(QStringLiteral("documents"));
-        const QString program = work + QStringLiteral("/ostrana");
-        QVERIFY(QDir().mkpath(home + QStringLiteral("/config")));
-        QVERIFY(QDir().mkpath(work));
-        const QString named = writeRegister(documents + QStringLiteral("/my register.db"), OstranaEdition, { "Stue" });
-        const QString built = QFileInfo(TestSupport::programPath()).absoluteFilePath();
-        QVERIFY(QFile::link(built, program) || QFile::copy(built, program));
-        const QDir run(TestSupport::runDir());
-        for (const QString &catalogue : run.entryList({ QStringLiteral("*.qm") }, QDir::Files))
-            QVERIFY(QFile::copy(run.filePath(catalogue), QDir(work).filePath(catalogue)));
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("DEBUGTALDRUM"), QString());
-        env.insert(QStringLiteral("LARKSPAN_START_FOLDER"), documents);
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.setWorkingDirectory(work);
-        child.start(program, { QStringLiteral("my register.db") });
-        QVERIFY(child.waitForStarted(10000));
-
-        // The start settings name the file once it is open.
-        const QString settingsFile = home + QStringLiteral("/config/Taldrum/Ostrana.conf");
-        const auto opened = [&] {
-            return QSettings(settingsFile, QSettings::IniFormat).value(QStringLiteral("LastSavedDBFile")).toString()
-                == named;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(opened() || child.state() != QProcess::Running, 30000);
-        const bool running = child.state() == QProcess::Running;
-        child.kill();
-        child.waitForFinished(10000);
-        QVERIFY2(running && opened(), child.readAllStandardError().constData());
     }
 };
 

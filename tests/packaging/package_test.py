@@ -124,7 +124,7 @@ def check_listing(entries):
     # The record of a cmake --install is no package's: dpkg keeps its own.
     expect('usr/share/larkspan/installed.txt' not in entries, 'the package holds the installation record')
     for path, (mode, owner, target) in entries.items():
-        expect(path == '' or path.startswith('usr/'), 'outside /usr: ' + path)
+        expect(path in ('', 'usr') or path.startswith('usr/'), 'outside /usr: ' + path)
         expect(owner == 'root/root', '%s belongs to %s' % (path, owner))
         if mode.startswith('d'):
             expect(mode == 'drwxr-xr-x', '%s is %s' % (path, mode))
