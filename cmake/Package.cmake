@@ -12,9 +12,9 @@ set(CPACK_PACKAGE_VENDOR Taldrum)
 set(CPACK_PACKAGE_CONTACT "Taldrum <larkspan@taldrum.dk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "register of belongings, pictures, coins or stock")
 # The package's long description: paragraphs of the control file, without
-# the leading blank and the " ." between them, which CPack adds.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Larkspan keeps a household's belongings, a picture collection, a coin
+# the leading blank and the " ." between them, which CPack adds, as it puts
+# the summary above them.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Larkspan keeps a household's belongings, a picture collection, a coin
 collection or a small store's stock in one text file. It comes as four
 editions, each with its own menu entry and a demo database in Danish,
 Norwegian and English:
