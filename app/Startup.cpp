@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
@@ -36,6 +37,28 @@ bool installToolkitTranslator(QTranslator *translator, const QString &language, 
         MessageBox::critical(window, QStringLiteral("Error loding"), catalogue, QMessageBox::Ok);
     QCoreApplication::installTranslator(translator);
     return loaded;
+}
+
+QString databaseArgument(const QStringList &arguments, const QString &startFolder)
+{
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (options && argument == QLatin1String("--")) {
+            options = false;
+            continue;
+        }
+        if (argument.isEmpty() || (options && argument.startsWith(QLatin1Char('-'))))
+            continue;
+        return QDir::cleanPath(QDir(startFolder).absoluteFilePath(argument));
+    }
+    return QString();
+}
+
+QString startFolder()
+{
+    const QString launchedFrom = qEnvironmentVariable("LARKSPAN_START_FOLDER");
+    return launchedFrom.isEmpty() ? QDir::currentPath() : launchedFrom;
 }
 
 void restoreWindowGeometry(QWidget *window)
@@ -87,7 +110,10 @@ int runLarkspan(int argc, char **argv)
     auto programTranslator = std::make_unique<QTranslator>();
     Startup::installProgramTranslator(programTranslator.get(), language);
 
-    QPointer<MainWindow> mainWindow = new MainWindow;
+    // A database named on the command line (a file manager opens a register
+    // so) is opened in place of the last one.
+    const QString startDatabase = Startup::databaseArgument(QCoreApplication::arguments(), Startup::startFolder());
+    QPointer<MainWindow> mainWindow = new MainWindow(startDatabase);
     if (!mainWindow->startSucceeded()) {
         // The start database could not be read (the user has been told and
         // the next start opens the demo database): end without a window.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 class QWidget;
@@ -26,6 +27,19 @@ bool installProgramTranslator(
 // is looked for or installed. Returns false only when the box was shown.
 bool installToolkitTranslator(
     QTranslator *translator, const QString &language, QWidget *window, const QString &folder = QStringLiteral("."));
+
+// The database file named on the command line (the application's
+// arguments, the program first), or "" when none is: the first argument that
+// is not an option (an option starts with "-"; after "--" every argument is a
+// file name). A relative name is taken from startFolder, the folder the
+// program was started in; the result is an absolute path.
+QString databaseArgument(const QStringList &arguments, const QString &startFolder);
+
+// The folder that relative file names on the command line are taken from:
+// the one the launcher was started in (it changes to the user's working
+// folder, and names the folder it came from in LARKSPAN_START_FOLDER), or the
+// current folder.
+QString startFolder();
 
 // Resizes and moves the window to the stored geometry ("geometri/..."),
 // 800 by 600 at (0, 0) when nothing is stored.

@@ -7,6 +7,13 @@
 # PREFIX/share/larkspan/installed.txt together with the folders the
 # installation made; scripts/uninstall.sh removes what the record lists.
 #
+# Beside them, for the desktop and the Debian package (cmake/Package.cmake):
+# the manual page of the launchers, the software centre's entry
+# (share/metainfo), the file types of the registers (share/mime/packages,
+# which a file manager follows once update-mime-database has run: the Debian
+# package's installation runs it) and the copyright and changelog in
+# share/doc/larkspan.
+#
 # The launchers run the program in a working folder of the user's own (see
 # packaging/larkspan-launcher.sh): nothing the user saves lands among the
 # files that the next installation replaces.
@@ -19,7 +26,8 @@ set(LARKSPAN_ICON_SIZES 16 24 32 48 64 128 256)
 # The folders that get files, outside the program folder too; the first step
 # notes which of them (and of their parents) do not exist yet.
 set(LARKSPAN_INSTALL_FOLDERS
-  bin ${LARKSPAN_PROGRAM_FOLDER} share/applications share/larkspan share/icons/hicolor/scalable/apps)
+  bin ${LARKSPAN_PROGRAM_FOLDER} share/applications share/larkspan share/icons/hicolor/scalable/apps
+  share/man/man1 share/doc/larkspan share/metainfo share/mime/packages)
 foreach(size IN LISTS LARKSPAN_ICON_SIZES)
   list(APPEND LARKSPAN_INSTALL_FOLDERS share/icons/hicolor/${size}x${size}/apps)
 endforeach()
@@ -81,6 +89,42 @@ foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
     set(LARKSPAN_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/larkspan.desktop.in\")")
   install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallEdition.cmake)
 endforeach()
+
+# The manual page, one for the four launchers: made from its text source at
+# build time, with a link under each launcher's name.
+set(LARKSPAN_PACKAGING_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(man_page ${LARKSPAN_PACKAGING_BUILD_DIR}/larkspan.1.gz)
+add_custom_command(OUTPUT ${man_page}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}/packaging/larkspan.1.txt -DOUTPUT=${man_page}
+    -DTITLE=LARKSPAN -DVERSION=${PROJECT_VERSION} -DDATE=${LARKSPAN_RELEASE_DATE}
+    -P ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/larkspan.1.txt ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+    ${CMAKE_SOURCE_DIR}/cmake/Compress.cmake
+  COMMENT "Making the manual page"
+  VERBATIM)
+set(man_links)
+foreach(entry IN LISTS LARKSPAN_DESKTOP_ENTRIES)
+  string(REGEX REPLACE "\\|.*" "" edition "${entry}")
+  set(link ${LARKSPAN_PACKAGING_BUILD_DIR}/${edition}.1.gz)
+  add_custom_command(OUTPUT ${link}
+    COMMAND ${CMAKE_COMMAND} -E create_symlink larkspan.1.gz ${link}
+    DEPENDS ${man_page}
+    VERBATIM)
+  list(APPEND man_links ${link})
+endforeach()
+set(changelog ${LARKSPAN_PACKAGING_BUILD_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/packaging/changelog -DOUTPUT=${changelog}
+    -P ${CMAKE_SOURCE_DIR}/cmake/Compress.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog ${CMAKE_SOURCE_DIR}/cmake/Compress.cmake
+  VERBATIM)
+add_custom_target(larkspan_packaging_files ALL DEPENDS ${man_page} ${man_links} ${changelog})
+
+# Links are installed as links.
+install(FILES ${man_page} ${man_links} DESTINATION share/man/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${changelog} DESTINATION share/doc/larkspan)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/dk.taldrum.larkspan.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/larkspan-mime.xml DESTINATION share/mime/packages RENAME larkspan.xml)
 
 # Last: the installation's record, once every other file is in place.
 install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallEnd.cmake)

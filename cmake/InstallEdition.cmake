@@ -27,6 +27,17 @@ set(COMMENT_EN "${LARKSPAN_EDITION_TITLE} - ${LARKSPAN_GENERIC_EN}")
 set(COMMENT_DA "${LARKSPAN_EDITION_TITLE} - ${LARKSPAN_GENERIC_DA}")
 set(COMMENT_NB "${LARKSPAN_EDITION_TITLE} - ${LARKSPAN_GENERIC_NB}")
 set(LAUNCHER "${prefix}/bin/${LARKSPAN_EDITION}")
+# Quoted only where the path needs it (a blank in the prefix), by the desktop
+# entry's rules: inside the quotes ", ` and $ get a backslash, which the
+# file's own escaping writes twice (a backslash itself four times). The
+# desktop passes the file to open after it (%f).
+if(LAUNCHER MATCHES "[] \t\n\"'\\\\><~|&;$*?#()`[]")
+  string(REPLACE "\\" "\\\\\\\\" quoted "${LAUNCHER}")
+  string(REGEX REPLACE "([\"`$])" "\\\\\\\\\\1" quoted "${quoted}")
+  set(EXEC_LAUNCHER "\"${quoted}\"")
+else()
+  set(EXEC_LAUNCHER "${LAUNCHER}")
+endif()
 set(PROGRAM_FOLDER "${prefix}/${LARKSPAN_PROGRAM_FOLDER}")
 set(desktop_entry "share/applications/larkspan-${LARKSPAN_EDITION}.desktop")
 message(STATUS "Installing: ${staged}/${desktop_entry}")

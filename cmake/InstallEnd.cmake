@@ -5,6 +5,12 @@
 #   folder PATH   a folder that did not exist before the first installation
 # Set by InstallBegin.cmake: LARKSPAN_MADE_FOLDERS, LARKSPAN_EARLIER_FILES.
 
+# A package (cpack, cmake/PackageProject.cmake) gets no record: its package
+# manager records and removes its files.
+if(NOT "$ENV{LARKSPAN_PACKAGE_GENERATOR}" STREQUAL "")
+  return()
+endif()
+
 set(staged "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(record "${staged}/${LARKSPAN_INSTALL_RECORD}")
 

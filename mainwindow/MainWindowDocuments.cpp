@@ -96,9 +96,11 @@ QString userDatabaseFolder()
 
 } // namespace
 
-void MainWindow::openStartDatabase()
+void MainWindow::openStartDatabase(const QString &requested)
 {
     m_demoDatabasePath = demoDatabaseFor(edition(), currentLanguage());
+    if (!requested.isEmpty() && openRequestedDatabase(requested))
+        return;
     m_currentFileName = Settings().value(QStringLiteral("LastSavedDBFile"), m_demoDatabasePath).toString();
     m_openingStartDatabase = true;
     if (!m_currentFileName.isEmpty() && !LoadItemFile())
@@ -106,6 +108,48 @@ void MainWindow::openStartDatabase()
     else if (m_currentFileName.isEmpty())
         m_recovery->databaseOpened(m_collection.get(), QString());
     m_openingStartDatabase = false;
+}
+
+bool MainWindow::openRequestedDatabase(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) {
+        // Nothing is tried, so no lock file is left beside it.
+        MessageBox::showCustom(MessageBox::Critical, nullptr, tr("FileError"),
+            tr("Databasefilen %1 findes ikke eller kan ikke læses. "
+               "Programmet åbner i stedet den database, det plejer at starte med.")
+                .arg(QDir::toNativeSeparators(file)),
+            { tr("Ok") });
+        return false;
+    }
+
+    // The lists are those beside the file, as when it is chosen with Open.
+    // Should it not be read, the start settings are put back as they were.
+    const QVariant lastFile = Settings().value(QStringLiteral("LastSavedDBFile"));
+    const QVariant lastFolder = Settings().value(QStringLiteral("LastDBDir"));
+    const auto restore = [](const QString &key, const QVariant &value) {
+        Settings settings;
+        if (value.isValid())
+            settings.setValue(key, value);
+        else
+            settings.remove(key);
+    };
+    m_currentFileName = info.absoluteFilePath();
+    storeDatabaseFolder(info.absolutePath());
+    m_collection->MakeDynamicLists();
+    m_listView->SetCollection(m_collection.get());
+
+    m_openingRequestedDatabase = true;
+    const bool opened = LoadItemFile();
+    m_openingRequestedDatabase = false;
+    if (opened)
+        return true;
+
+    restore(QStringLiteral("LastSavedDBFile"), lastFile);
+    restore(QStringLiteral("LastDBDir"), lastFolder);
+    m_collection->MakeDynamicLists();
+    m_listView->SetCollection(m_collection.get());
+    return false;
 }
 
 void MainWindow::ensureCollection()
@@ -162,6 +206,17 @@ bool MainWindow::LoadItemFile(const QString &readFrom)
         // as it is and the recent files are not touched, so that it can be
         // opened again once it can be read.
         const QString demoDatabase = demoDatabaseFor(edition(), currentLanguage());
+        if (m_openingRequestedDatabase) {
+            // The caller puts the start settings back and opens the usual
+            // start database.
+            MessageBox::showCustom(MessageBox::Critical, nullptr, tr("FileError"),
+                tr("Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. "
+                   "Programmet åbner i stedet den database, det plejer at starte med.")
+                    .arg(QDir::toNativeSeparators(m_currentFileName), editionName()),
+                { tr("Ok") });
+            discardDatabase();
+            return false;
+        }
         QString text;
         if (!m_openingStartDatabase)
             text = tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED");

@@ -90,6 +90,10 @@ QString windowCaption(const QString &fileName)
 }
 
 MainWindow::MainWindow(QWidget *parent)
+    : MainWindow(QString(), parent)
+{ }
+
+MainWindow::MainWindow(const QString &startDatabase, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("main window"));
@@ -134,7 +138,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_menus = std::make_unique<MainWindowMenus>(this, m_listView);
     m_recentFiles->showIn(m_menus->fileMenu(), m_menus->quitSeparator());
 
-    openStartDatabase();
+    openStartDatabase(startDatabase);
 }
 
 MainWindow::~MainWindow()

@@ -50,6 +50,11 @@ public:
     static constexpr int MaxRecentFiles = 10;
 
     explicit MainWindow(QWidget *parent = nullptr);
+    // Opens startDatabase (when it is not empty) in place of the last saved
+    // database. When it cannot be read, a box says so, the file and the
+    // stored start settings stay as they were, and the usual start database
+    // opens.
+    explicit MainWindow(const QString &startDatabase, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // False when the start database could not be read: start-up then ends the
@@ -187,7 +192,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void openStartDatabase();
+    void openStartDatabase(const QString &requested);
+    // The database named at start in place of the last one; false (after the
+    // box, with nothing changed) when it cannot be read.
+    bool openRequestedDatabase(const QString &file);
     // Opens the version in place of the database, after the save question.
     void restoreVersion(const QString &versionPath);
     void refreshDocumentState();
@@ -228,6 +236,9 @@ private:
     bool m_startSucceeded = true;
     // Set while the start database is read: a failure then ends the program.
     bool m_openingStartDatabase = false;
+    // Set while a database named at start is read: a failure is told, and
+    // the usual start database follows.
+    bool m_openingRequestedDatabase = false;
     bool m_sessionClosed = false;
     // An import changed the open database since its file was last written:
     // the next save keeps the replaced file as a version.

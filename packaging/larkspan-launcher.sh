@@ -18,7 +18,14 @@
 #   or when the user removed a copy to get the installed one back), and a file
 #   the user has is never replaced.
 # The copies are writable for the user even when the installed files are not.
+#
+# A database file named on the command line (as a file manager passes it)
+# goes to the program as it is; the program takes a relative name from the
+# folder the launcher was started in, LARKSPAN_START_FOLDER.
 set -e
+
+LARKSPAN_START_FOLDER=${PWD:-$(pwd)}
+export LARKSPAN_START_FOLDER
 
 edition=$(basename "$0")
 script=$(readlink -f "$0")

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that the register needs to build, run and test.
+# Installs the Debian 12 packages that the register needs to build, run and test,
+# and those that build and check its Debian package (scripts/package-debian.sh).
 # Only packages that are missing are installed; run as root or through sudo.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   python3 clang-format
   poppler-utils
+  dpkg-dev desktop-file-utils appstream lintian shared-mime-info
 )
 
 missing=()

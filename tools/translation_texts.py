@@ -150,6 +150,21 @@ TEXTS = {
         "Neste gang programmet startes, åpner det demodatabasen %2.",
         "The database file %1 cannot be opened or read, and the program ends. The file has not been changed. "
         "The next time the program starts, it opens the demo database %2."),
+    # a database named on the command line
+    "Databasefilen %1 findes ikke eller kan ikke læses. "
+    "Programmet åbner i stedet den database, det plejer at starte med.": (
+        None,
+        "Databasefilen %1 finnes ikke eller kan ikke leses. "
+        "Programmet åpner i stedet databasen det vanligvis starter med.",
+        "The database file %1 does not exist or cannot be read. "
+        "The program opens the database it usually starts with instead."),
+    "Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. "
+    "Programmet åbner i stedet den database, det plejer at starte med.": (
+        None,
+        "Filen %1 kan ikke åpnes som en %2-database. Filen er ikke endret. "
+        "Programmet åpner i stedet databasen det vanligvis starter med.",
+        "The file %1 cannot be opened as a %2 database. The file has not been changed. "
+        "The program opens the database it usually starts with instead."),
     "Demodatabasen %1 kan ikke åbnes eller læses, og programmet afsluttes.": (
         None,
         "Demodatabasen %1 kan ikke åpnes eller leses, og programmet avsluttes.",

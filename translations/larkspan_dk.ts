@@ -2298,6 +2298,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>%1 af %2 genstande</translation>
     </message>
     <message>
+        <source>Databasefilen %1 findes ikke eller kan ikke læses. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>Databasefilen %1 findes ikke eller kan ikke læses. Programmet åbner i stedet den database, det plejer at starte med.</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>

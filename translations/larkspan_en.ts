@@ -2298,6 +2298,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>%1 of %2 items</translation>
     </message>
     <message>
+        <source>Databasefilen %1 findes ikke eller kan ikke læses. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>The database file %1 does not exist or cannot be read. The program opens the database it usually starts with instead.</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>The file %1 cannot be opened as a %2 database. The file has not been changed. The program opens the database it usually starts with instead.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Group</translation>
     </message>

@@ -2298,6 +2298,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>%1 av %2 gjenstander</translation>
     </message>
     <message>
+        <source>Databasefilen %1 findes ikke eller kan ikke læses. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>Databasefilen %1 finnes ikke eller kan ikke leses. Programmet åpner i stedet databasen det vanligvis starter med.</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
+        <translation>Filen %1 kan ikke åpnes som en %2-database. Filen er ikke endret. Programmet åpner i stedet databasen det vanligvis starter med.</translation>
+    </message>
+    <message>
         <source>Gruppe</source>
         <translation>Gruppe</translation>
     </message>

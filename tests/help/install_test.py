@@ -5,7 +5,8 @@ folder, and checks that it opened its demo database in a working folder of
 the user's own, with copies of db/, Work/ and Setup/ that the user may change
 although the installed files are read-only. Then installs again, as an update
 that brings other label templates, and checks that the user's files are kept;
-checks that a working folder of an earlier version, with Setup/ linked, gets
+opens a register named on the command line relative to the folder the
+launcher is started in; checks that a working folder of an earlier version, with Setup/ linked, gets
 its copy. Finally uninstalls and checks that nothing of the installation is
 left behind, while what was in the prefix before stays.
 
@@ -14,6 +15,7 @@ Usage: install_test.py BUILD_FOLDER CMAKE
 
 import os
 import shlex
+import shutil
 import signal
 import stat
 import subprocess
@@ -104,7 +106,8 @@ def check_layout(prefix, manifest, others):
         expect(os.path.isfile(svg) and '<svg' in read(svg), 'scalable icon of %s missing' % name)
         entry = desktop_entry(prefix, name)
         if expect(entry is not None, 'desktop entry of %s missing' % name):
-            expect(shlex.split(entry.get('Exec', '')) == [os.path.join(prefix, 'bin', name)], '%s: Exec=%s' % (name, entry.get('Exec')))
+            expect(shlex.split(entry.get('Exec', '')) == [os.path.join(prefix, 'bin', name), '%f'], '%s: Exec=%s' % (name, entry.get('Exec')))
+            expect(entry.get('MimeType') == 'application/x-larkspan-%s;' % name, '%s: MimeType=%s' % (name, entry.get('MimeType')))
             expect(entry.get('Path') == program, '%s: Path=%s' % (name, entry.get('Path')))
             expect(entry.get('Icon') == 'larkspan-' + name, '%s: Icon=%s' % (name, entry.get('Icon')))
             expect(entry.get('Type') == 'Application', '%s: Type=%s' % (name, entry.get('Type')))
@@ -158,9 +161,14 @@ def desktop_entry(prefix, name):
     return entry
 
 
-def start(prefix, name, demo, database, home, elsewhere):
+def start(prefix, name, demo, database, home, elsewhere, files=()):
+    """Starts the edition as its desktop entry does, with the files in place
+    of its %f, and checks that it opened database (which its event log names
+    when it opens it)."""
     entry = desktop_entry(prefix, name) or {}
-    command = shlex.split(entry.get('Exec', os.path.join(prefix, 'bin', name)))
+    command = []
+    for word in shlex.split(entry.get('Exec', os.path.join(prefix, 'bin', name))):
+        command += list(files) if word == '%f' else [word]
     env = dict(os.environ)
     env.update({
         'HOME': home,
@@ -322,6 +330,12 @@ def run(build, cmake, scratch, prefix):
     if manifest is None:
         return
     expect(os.path.isfile(own), "the update lost the user's own database")
+    # A register named on the command line, relative to the folder the
+    # launcher is started in, as a file manager or a shell names it.
+    shutil.copytree(os.path.join(prefix, 'lib', 'larkspan', 'db', 'DemoDBStd'), os.path.join(elsewhere, 'my registers'))
+    set_writable(os.path.join(elsewhere, 'my registers'), True)
+    register = os.path.join(elsewhere, 'my registers', 'OstranaStdDemoDatabase.en.db')
+    start(prefix, 'ostrana', 'DemoDBStd', register, home, elsewhere, files=['my registers/OstranaStdDemoDatabase.en.db'])
     earlier_version(prefix, os.path.join(scratch, 'home of an earlier version'), elsewhere)
 
     set_writable(prefix, True)
