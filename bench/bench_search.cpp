@@ -132,9 +132,9 @@ double filterMs(MainWindow &window, const QString &filter)
         QCoreApplication::processEvents();
         cleared.push_back(keyMs(field, Qt::Key_Escape, QString()));
     }
-    const double ms = median(slowestTyped);
+    const double ms = BenchSetup::median(slowestTyped);
     std::printf("filter \"%s\" (%d items shown): slowest key %.1f ms typing, %.1f ms erasing, Escape %.1f ms\n",
-        qPrintable(filter), shown, ms, median(slowestErased), median(cleared));
+        qPrintable(filter), shown, ms, BenchSetup::median(slowestErased), BenchSetup::median(cleared));
     std::fflush(stdout);
     return ms;
 }

@@ -84,7 +84,8 @@ public:
     // by and what every user of a group row's name gets.
     QString groupName(int group) const;
     // What the group row shows in the group column: "Name (N)", N the item
-    // rows listed under it.
+    // rows shown under it, and while filtered how many of its items it shows
+    // ("Stue (3 af 12)").
     QString groupCaption(int group) const;
     // The totals of the item rows listed under the group, summed now when
     // a change left them unknown.
@@ -97,9 +98,6 @@ public:
     // The group whose items include the item, shown or hidden by the filter;
     // -1 when none does.
     int groupOfItem(const Item *item) const;
-    // The caption of the group row: its name and, while filtered, how many
-    // of its items it shows ("Stue (3 af 12)").
-    QString groupCaption(int group) const;
 
     // Shows only the rows of the items the filter of the text matches
     // (ItemFilter), or of every item for a text without words. Rows that

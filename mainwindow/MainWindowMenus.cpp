@@ -226,14 +226,15 @@ void MainWindowMenus::createFileMenu()
                 resourceIcon("print"), &MainWindow::PrintBarcode, tr("HELP_TEXT_FILE_PRINT_BARCODE"));
         m_fileMenu->addAction(m_printBarcodeAction);
     }
+    // The value report writes a PDF of its own: beside the printouts.
+    m_fileMenu->addAction(makeAction(tr("&Værdiopgørelse (PDF)..."), QStringLiteral("FileValueReport"), QKeySequence(),
+        QIcon(), &MainWindow::MakeValueReport,
+        tr("Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.")));
     m_printAction = makeAction(tr("Udskriv..."), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
         resourceIcon("print"), &MainWindow::Print, tr("HELP_TEXT_FILE_PRINT"));
     // Nothing to print until a database has been read.
     m_printAction->setEnabled(false);
     m_fileMenu->addAction(m_printAction);
-    m_fileMenu->addAction(makeAction(tr("&Værdiopgørelse (PDF)..."), QStringLiteral("FileValueReport"), QKeySequence(),
-        QIcon(), &MainWindow::MakeValueReport,
-        tr("Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.")));
 
     // The recent files go between the Print entry and this separator.
     m_quitSeparator = m_fileMenu->addSeparator();

@@ -128,16 +128,16 @@ void TestMenus::fileMenu_data()
     QTest::addColumn<int>("edition");
     QTest::addColumn<QStringList>("expected");
     const QStringList common { "FileNew", "FileOpen", "FileImport", "-", "FileSave", "FileSaveAs", "FileBackup",
-        "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "Print",
-        "FileValueReport", "-", "QUIT" };
+        "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileExport", "FileSaveSettings", "-",
+        "FileValueReport", "Print", "-", "QUIT" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Vistrel") << int(VistrelEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
     QTest::newRow("Quorvel") << int(QuorvelEdition)
                              << QStringList { "FileNew", "FileOpen", "UpdateLocations", "FileImport", "-", "FileSave",
                                     "FileSaveAs", "FileBackup", "FileRestoreVersion", "-", "FileSaveAsHTML",
-                                    "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "PrintBarcode", "Print",
-                                    "FileValueReport", "-", "QUIT" };
+                                    "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "PrintBarcode",
+                                    "FileValueReport", "Print", "-", "QUIT" };
 }
 
 void TestMenus::fileMenu()
