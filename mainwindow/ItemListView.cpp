@@ -79,6 +79,16 @@ ItemListView::ItemListView(QWidget *mainWindow)
             if (orientation == Qt::Horizontal)
                 fitTitles(first, last);
         });
+    // A group row's caption grows with its count (and while filtered); its
+    // totals are fitted when the list is filled, since a caption is cheap to
+    // measure and a group's totals may first have to be summed.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+            if (topLeft.isValid() && !topLeft.parent().isValid() && topLeft.column() == GroupColumn)
+                fitGroupRows(m_model->groupAtRow(topLeft.row()), m_model->groupAtRow(bottomRight.row()), false);
+        });
+    connect(m_model, &QAbstractItemModel::layoutChanged, this,
+        [this] { fitGroupRows(0, m_model->groupCount() - 1, false); });
     connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int) {
         if (!m_fittingTitles && column >= 0 && column < int(m_fitsTitle.size()))
             m_fitsTitle[column] = false;
@@ -307,8 +317,31 @@ void ItemListView::FillList(DBItemCollection *collection)
     if (m_currentRow)
         setCurrentItem(m_currentRow);
     m_ignoreSelection = false;
+    fitGroupRows(0, m_model->groupCount() - 1, true);
     if (lostCurrent)
         emit rowSelected(nullptr);
+}
+
+void ItemListView::fitGroupRows(int first, int last, bool totals)
+{
+    first = std::max(first, 0);
+    last = std::min(last, m_model->groupCount() - 1);
+    if (first > last)
+        return;
+    m_fittingTitles = true;
+    for (const int column : { GroupColumn, CountColumn, PriceColumn, PriceTodayColumn }) {
+        if (column >= int(m_fitsTitle.size()) || !m_fitsTitle[column] || (column != GroupColumn && !totals))
+            continue;
+        int needed = 0;
+        for (int group = first; group <= last; ++group)
+            needed = std::max(needed, sizeHintForIndex(m_model->groupIndex(group, column)).width());
+        // The group rows' branch marks stand before their captions.
+        if (column == GroupColumn && rootIsDecorated())
+            needed += indentation();
+        if (needed > columnWidth(column))
+            setColumnWidth(column, needed);
+    }
+    m_fittingTitles = false;
 }
 
 funiQListViewItem *ItemListView::AddItem(Item *item, bool select)

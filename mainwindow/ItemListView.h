@@ -221,6 +221,11 @@ private:
     void dropHiddenCurrentRow();
     void dropItemHandles();
     void showLimitError(int group);
+    // Widens the group column, and with totals the count and amount
+    // columns, where they still show their default widths, to show the
+    // group rows' captions (and totals) of groups first..last whole; never
+    // narrows a column.
+    void fitGroupRows(int first, int last, bool totals);
     // The width a cell needs to show a whole date ("dd.mm.yyyy") in the
     // list's font and style.
     int wholeDateWidth() const;

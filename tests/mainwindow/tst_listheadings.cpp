@@ -16,6 +16,7 @@
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "itemdialog/ItemDialog.h"
+#include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 
 namespace {
@@ -76,6 +77,8 @@ private slots:
     void titlesFitTheirDefaultWidths_data();
     void titlesFitTheirDefaultWidths();
     void chosenWidthsStay();
+    void groupRowsFit_data();
+    void groupRowsFit();
     void priceFieldsCurrency_data();
     void priceFieldsCurrency();
 };
@@ -157,6 +160,82 @@ void tst_ListHeadings::chosenWidthsStay()
     const QString retail = view.model()->headerData(ListColumns::PriceTodayColumn, Qt::Horizontal).toString();
     QCOMPARE(retail, QStringLiteral("Retail price"));
     QVERIFY(metrics.horizontalAdvance(retail) < view.columnWidth(ListColumns::PriceTodayColumn));
+}
+
+void tst_ListHeadings::groupRowsFit_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<bool>("chosenWidths"); // the user set the widths
+    QTest::newRow("home contents") << int(OstranaEdition) << false;
+    QTest::newRow("pictures") << int(VistrelEdition) << false;
+    QTest::newRow("stock") << int(QuorvelEdition) << false;
+    QTest::newRow("widths the user chose") << int(OstranaEdition) << true;
+}
+
+// The group rows' captions and totals are not cut off at the default
+// widths, when filled, while filtered and after a change; a width the user
+// chose stays.
+void tst_ListHeadings::groupRowsFit()
+{
+    QFETCH(int, edition);
+    QFETCH(bool, chosenWidths);
+    TestSupport::TestWorld world(edition);
+    Catalogue catalogue(QStringLiteral("dk"));
+    if (chosenWidths) {
+        Settings().setValue(QStringLiteral("ListView/GROUPCOLUMNwidth"), 40);
+        Settings().setValue(QStringLiteral("ListView/PRICECOLUMNwidth"), 41);
+    }
+    DBItemCollection collection(nullptr);
+    collection.groups().clear();
+    for (const char *name : { "Butik - hylde A, øverst", "Køkkenudstyr og service", "Bad" })
+        collection.groups().add(QString::fromUtf8(name));
+    for (int i = 0; i < 24; ++i) {
+        auto item = std::make_unique<Item>();
+        item->setGroup(i % 2);
+        item->setName(QStringLiteral("Ting %1").arg(i));
+        item->setNumberOfItems(99999);
+        item->setPrice(9999999.99);
+        item->setPriceToday(9999999.99);
+        collection.add(std::move(item));
+    }
+    ItemListView view;
+    view.SetCollection(&collection);
+    view.FillList(&collection);
+    view.ViewAll(true);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    const QFontMetrics metrics(view.font());
+    const auto fits = [&](int column) {
+        for (int group = 0; group < view.listModel()->groupCount(); ++group) {
+            const QString text = view.listModel()->groupIndex(group, column).data().toString();
+            const int needed
+                = metrics.horizontalAdvance(text) + (column == ListColumns::GroupColumn ? view.indentation() : 0);
+            if (needed > view.columnWidth(column))
+                return false;
+        }
+        return true;
+    };
+    if (chosenWidths) {
+        QCOMPARE(view.columnWidth(ListColumns::GroupColumn), 40);
+        QCOMPARE(view.columnWidth(ListColumns::PriceColumn), 41);
+        return;
+    }
+    for (int column :
+        { ListColumns::GroupColumn, ListColumns::CountColumn, ListColumns::PriceColumn, ListColumns::PriceTodayColumn })
+        QVERIFY2(fits(column), qPrintable(QString::number(column)));
+    view.setFilterText(QStringLiteral("ting 1"));
+    QVERIFY(view.listModel()->groupIndex(0).data().toString().contains(QStringLiteral(" af ")));
+    QVERIFY(fits(ListColumns::GroupColumn));
+    // More rows in a group: a longer count.
+    view.setFilterText(QString());
+    for (int i = 0; i < 100; ++i) {
+        auto item = std::make_unique<Item>();
+        item->setGroup(2);
+        item->setName(QStringLiteral("Mere %1").arg(i));
+        collection.add(std::move(item));
+    }
+    QVERIFY(fits(ListColumns::GroupColumn));
 }
 
 void tst_ListHeadings::priceFieldsCurrency_data()
