@@ -13,7 +13,7 @@ using ItemFixtures::plainItem;
 
 namespace {
 
-struct Spec
+struct Thing
 {
     int group;
     int location;
@@ -26,7 +26,7 @@ struct Spec
 
 // Three groups' worth of things, one in a group and a location beyond the
 // lists, suppliers differing in case only, and dates without a year.
-const Spec specs[] = {
+const Thing things[] = {
     { 0, 0, 2, 1000.5, 1500, "01.02.2019", "IKEA" },
     { 0, 1, 1, 250, 100, "15.06.2019", "ikea " },
     { 1, 1, 4, 12.25, 40, "31.12.2020", "Bilka" },
@@ -65,12 +65,12 @@ class tst_ValueSummary : public QObject
         m_collection->setListEntries(DBItemCollection::GroupList, { "Stue", "Køkken", "Kontor" });
         m_collection->setListEntries(DBItemCollection::LocationList, { "Hus", "Garage" });
         int n = 0;
-        for (const Spec &spec : specs) {
+        for (const Thing &thing : things) {
             auto item = plainItem(
-                spec.group, QStringLiteral("Ting %1").arg(++n), spec.count, spec.price, QString(), spec.location);
-            item->setPriceToday(spec.valueToday);
-            item->setDate(QString::fromLatin1(spec.date));
-            item->setSupplier(QString::fromUtf8(spec.supplier));
+                thing.group, QStringLiteral("Ting %1").arg(++n), thing.count, thing.price, QString(), thing.location);
+            item->setPriceToday(thing.valueToday);
+            item->setDate(QString::fromLatin1(thing.date));
+            item->setSupplier(QString::fromUtf8(thing.supplier));
             m_collection->add(std::move(item));
         }
     }
