@@ -16,10 +16,8 @@ void MainWindow::ExportCsv()
     int group = -1;
     if (const funiQListViewItem *current = m_listView->currentItem())
         group = current->isGroupRow() ? current->groupNumber() : current->item()->group();
-    QList<const Item *> selection;
-    for (const funiQListViewItem *row : m_listView->selectedItems())
-        if (const Item *item = funiQListViewItem::itemOfRow(row))
-            selection.append(item);
+    const QList<Item *> selected = m_listView->selectedListItems();
+    const QList<const Item *> selection(selected.cbegin(), selected.cend());
     CsvExportDialog dialog(*m_collection, m_currentFileName, group, selection, this);
     dialog.setObjectName(QStringLiteral("csvExportDialog"));
     dialog.exec();
