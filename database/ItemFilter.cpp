@@ -196,11 +196,14 @@ bool ItemFilter::hasWordInTexts(const Item &item, const Word &word) const
         return false;
     // One pass over the item's texts, which lie one after the other; a find
     // in a text no column shows, or across the end of a text, is passed by.
-    const std::array<QByteArrayView, Item::TextCount> texts = item.allTextBytes();
-    const char *first = texts.front().data();
-    const QByteArrayView all(first, texts.back().data() + texts.back().size() - first);
+    // Where each text begins is read only once something is found.
+    const QByteArrayView all = item.joinedTextBytes();
     const qsizetype length = word.text.size();
     qsizetype found = word.matcher.indexInLatin1(all, 0);
+    if (found < 0)
+        return false;
+    const std::array<QByteArrayView, Item::TextCount> texts = item.allTextBytes();
+    const char *first = all.data();
     while (found >= 0) {
         for (int text = 0; text < Item::TextCount; ++text) {
             const qsizetype begin = texts[size_t(text)].data() - first;

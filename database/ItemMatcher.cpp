@@ -1,5 +1,8 @@
 #include "database/ItemMatcher.h"
 
+#include <QSysInfo>
+#include <QtAlgorithms>
+
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 
@@ -251,10 +254,17 @@ qsizetype ItemMatcher::findFolded(const char *text, qsizetype size, qsizetype fr
             quint64 word;
             std::memcpy(&word, bytes + start, sizeof word);
             const quint64 other = (word | caseBits) ^ m_startPattern;
-            if (((other - ones) & ~other & highBits) == 0) {
+            const quint64 zeros = (other - ones) & ~other & highBits;
+            if (zeros == 0) {
                 start += 8;
                 continue;
             }
+            // On to the first byte that may start it. A borrow may flag a
+            // byte beyond a zero byte but never one before it, so no start
+            // is passed by; a flag that is no start is passed by below.
+            const int skipped = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? qCountTrailingZeroBits(zeros) / 8
+                                                                              : qCountLeadingZeroBits(zeros) / 8;
+            start += skipped;
         }
         if (m_startsMatch[bytes[start]]) {
             qsizetype k = 1;

@@ -283,7 +283,7 @@ void ItemListModel::setFilter(const QString &text)
     }
     m_filter = std::move(next);
     m_keptRows = false;
-    showRows(std::move(rows));
+    const bool rowsChanged = showRows(std::move(rows));
     if (!isFiltered()) {
         forgetSteps();
         for (Group &group : m_groups) {
@@ -291,8 +291,12 @@ void ItemListModel::setFilter(const QString &text)
             group.all.shrink_to_fit();
         }
     }
-    if (groupCount() > 0)
-        emit dataChanged(index(0, 0), index(groupCount() - 1, 0));
+    // The captions read "(2 af 5)" while filtered; with the same rows their
+    // counts and totals stay as they were.
+    if (!rowsChanged && wasFiltered != isFiltered()) {
+        for (int group = 0; group < groupCount(); ++group)
+            groupRowShowsOther(group);
+    }
     emit countsChanged();
 }
 
@@ -308,8 +312,6 @@ void ItemListModel::refreshFilter()
     for (const Group &group : m_groups)
         sources.push_back(&group.all);
     showRows(filteredRows(m_filter, sources));
-    if (groupCount() > 0)
-        emit dataChanged(index(0, 0), index(groupCount() - 1, 0));
     emit countsChanged();
 }
 
@@ -449,7 +451,7 @@ std::vector<std::vector<Item *>> ItemListModel::filteredRows(
     return rows;
 }
 
-void ItemListModel::showRows(std::vector<std::vector<Item *>> rows)
+bool ItemListModel::showRows(std::vector<std::vector<Item *>> rows)
 {
     std::vector<char> changed(m_groups.size(), 0);
     bool anyChanged = false;
@@ -458,7 +460,7 @@ void ItemListModel::showRows(std::vector<std::vector<Item *>> rows)
         anyChanged = anyChanged || changed[group];
     }
     if (!anyChanged)
-        return;
+        return false;
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // The rows the views hold on to (current row, selection, open groups),
@@ -528,6 +530,7 @@ void ItemListModel::showRows(std::vector<std::vector<Item *>> rows)
     }
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return true;
 }
 
 int ItemListModel::shownPosition(int group, const Item *item) const

@@ -183,8 +183,9 @@ private:
     std::vector<std::vector<Item *>> filteredRows(
         const ItemFilter &test, const std::vector<const std::vector<Item *> *> &sources) const;
     // Replaces the shown rows by rows[g] where they differ, as one change of
-    // the layout: the rows that stay keep their indexes.
-    void showRows(std::vector<std::vector<Item *>> rows);
+    // the layout: the rows that stay keep their indexes. False when every
+    // group shows those rows already (and nothing was told).
+    bool showRows(std::vector<std::vector<Item *>> rows);
     // Where a hidden item's row goes among the shown ones.
     int shownPosition(int group, const Item *item) const;
     // Inserts the row of a hidden item of the group.

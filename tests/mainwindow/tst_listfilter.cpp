@@ -155,6 +155,7 @@ private slots:
     void showsTheItemsWithEveryWord();
     void typingAgreesWithThePlainTest_data();
     void typingAgreesWithThePlainTest();
+    void groupRowsToldOnlyOfWhatChanged();
     void keysFocusAndClear();
     void countTexts_data();
     void countTexts();
@@ -300,6 +301,51 @@ void tst_ListFilter::typingAgreesWithThePlainTest()
     }
     Parallel::setMinimumWork(-1);
     list.ClearList();
+}
+
+void tst_ListFilter::groupRowsToldOnlyOfWhatChanged()
+{
+    // The views are told of a group row's new caption, and only of it: a
+    // change told across every row makes a list of a million rows look at
+    // each of them.
+    Window win;
+    const ItemListModel *model = win.model();
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    QSignalSpy layout(model, &QAbstractItemModel::layoutChanged);
+    const auto toldRows = [&] {
+        QList<int> rows;
+        for (const QList<QVariant> &signal : std::as_const(changed)) {
+            const auto from = signal.at(0).value<QModelIndex>();
+            const auto to = signal.at(1).value<QModelIndex>();
+            if (from.row() != to.row() || from.parent().isValid() || to.parent().isValid())
+                return QList<int>({ -1 });
+            rows << from.row();
+        }
+        changed.clear();
+        return rows;
+    };
+
+    // Every item is made by "Make": the rows stay, each caption changes.
+    typeKeys(win.field(), QStringLiteral("m"));
+    QCOMPARE(toldRows(), QList<int>({ 0, 1, 2 }));
+    QCOMPARE(layout.size(), 0);
+    QCOMPARE(win.captions(), QStringList({ "Stue (3 af 3)", "Køkken (3 af 3)", "Bad (2 af 2)" }));
+    // Typed on, nothing changes.
+    typeKeys(win.field(), QStringLiteral("ake"));
+    QCOMPARE(toldRows(), QList<int>());
+    QCOMPARE(layout.size(), 0);
+    // Fewer rows: one change of the layout, which repaints the captions.
+    typeKeys(win.field(), QStringLiteral(" sofa"));
+    QCOMPARE(layout.size(), 1);
+    QCOMPARE(win.captions(), QStringList({ "Stue (2 af 3)", "Køkken (0 af 3)", "Bad (0 af 2)" }));
+    // Every row back: the captions lose their counts of shown rows.
+    layout.clear();
+    changed.clear();
+    win.field()->setText(QStringLiteral("make"));
+    QCOMPARE(layout.size(), 1);
+    win.field()->clear();
+    QCOMPARE(toldRows(), QList<int>({ 0, 1, 2 }));
+    QCOMPARE(win.captions(), QStringList({ "Stue (3)", "Køkken (3)", "Bad (2)" }));
 }
 
 void tst_ListFilter::keysFocusAndClear()
