@@ -78,7 +78,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not write the pictures\n");
         return 1;
     }
-    std::printf("made %d pictures in %.1f s\n", pictureCount, generation.elapsed() / 1000.0);
+    qint64 pictureBytes = 0;
+    for (int i = 0; i < pictureCount; ++i)
+        pictureBytes += QFileInfo(dir.filePath(QStringLiteral("photo%1.jpg").arg(i))).size();
+    std::printf("made %d pictures of %.1f MB on average in %.1f s\n", pictureCount,
+        pictureCount ? double(pictureBytes) / pictureCount / 1e6 : 0.0, generation.elapsed() / 1000.0);
 
     DBItemCollection collection(nullptr);
     collection.setListEntries(DBItemCollection::GroupList, { "Stue", "Køkken", "Kontor", "Soveværelse" });

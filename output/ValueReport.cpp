@@ -6,6 +6,8 @@
 #include "database/Item.h"
 #include "database/ValueSummary.h"
 #include "output/PageHeading.h"
+#include "output/ReportPictures.h"
+#include "core/Parallel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScopeGuard>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -59,19 +62,10 @@ bool readable(const QString &path)
     return !path.isEmpty() && reader.canRead() && reader.size().isValid();
 }
 
-// The picture scaled to fit box (in points) at the print resolution.
-QImage picture(const QString &path, qreal box)
+// The pixels of a side of box (in points) at the print resolution.
+int printPixels(qreal box)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (!size.isValid())
-        return QImage();
-    const int pixels = int(std::lround(box / pointsPerInch * pictureDpi));
-    const QSize target = size.scaled(QSize(pixels, pixels), Qt::KeepAspectRatio);
-    if (target.width() < size.width())
-        reader.setScaledSize(target);
-    return reader.read();
+    return int(std::lround(box / pointsPerInch * pictureDpi));
 }
 
 // One line of the summary tables.
@@ -279,10 +273,29 @@ bool ValueReport::write(const QString &path, const Progress &progress)
     }
 
     // One entry per item.
+    // The pictures drawn, in the order they are drawn, are read ahead of
+    // the drawing; whether a receipt is drawn is settled here once.
+    QList<ReportPictures::Request> requests;
+    std::vector<char> receiptDrawn(size_t(items.size()), 0);
+    const int pictureCount = m_options.photos ? (twoPictures ? 2 : 1) : 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const Item &item = *items.at(i);
+        for (int p = 0; p < pictureCount; ++p) {
+            const QString link = p == 0 ? item.photolink() : item.receipt();
+            if (!link.isEmpty())
+                requests.append({ linkedFile(link, databaseFolder), printPixels(pictureSize) });
+        }
+        if (!twoPictures && m_options.receipts && !item.receipt().isEmpty()) {
+            const QString path = linkedFile(item.receipt(), databaseFolder);
+            receiptDrawn[size_t(i)] = readable(path) ? 1 : 0;
+            if (receiptDrawn[size_t(i)])
+                requests.append({ path, printPixels(receiptSize) });
+        }
+    }
+    ReportPictures pictures(std::move(requests));
     const auto drawPicture = [&](const QString &link, const QRectF &box) {
         painter.setPen(Qt::gray);
-        const QString path = linkedFile(link, databaseFolder);
-        const QImage image = picture(path, box.width());
+        const QImage image = pictures.take();
         if (image.isNull()) {
             painter.drawRect(box);
             painter.setPen(Qt::black);
@@ -304,15 +317,9 @@ bool ValueReport::write(const QString &path, const Progress &progress)
     const QStringList locations = m_collection.locations().entries();
     const auto field
         = [](int column, const QString &value) { return columnTitle(column) + QStringLiteral(": ") + value; };
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (i % entriesPerPage == 0) {
-            if (!nextPage())
-                return stop();
-            y = bodyTop;
-        }
+    const auto drawEntry = [&](qsizetype i) {
         const Item &item = *items.at(i);
         qreal x = margin;
-        const int pictureCount = m_options.photos ? (twoPictures ? 2 : 1) : 0;
         for (int p = 0; p < pictureCount; ++p) {
             const QString link = p == 0 ? item.photolink() : item.receipt();
             const QRectF box(x, y, pictureSize, pictureSize);
@@ -355,12 +362,12 @@ bool ValueReport::write(const QString &path, const Progress &progress)
             lineY += 2 * lineHeight;
         }
         if (!twoPictures && m_options.receipts && !item.receipt().isEmpty()) {
-            const QString path = linkedFile(item.receipt(), databaseFolder);
             const QRectF box(
                 margin + width - receiptSize, y + entryHeight - receiptSize - 16, receiptSize, receiptSize);
-            if (readable(path)) {
+            if (receiptDrawn[size_t(i)]) {
                 drawPicture(item.receipt(), box);
             } else {
+                const QString path = linkedFile(item.receipt(), databaseFolder);
                 const QString name = QFileInfo(item.receipt()).fileName();
                 put(normal, field(ReceiptColumn, QFileInfo::exists(path) ? name : tr("%1 (ikke fundet)").arg(name)));
             }
@@ -369,7 +376,27 @@ bool ValueReport::write(const QString &path, const Progress &progress)
         painter.drawLine(QPointF(margin, y + entryHeight - 6), QPointF(margin + width, y + entryHeight - 6));
         painter.setPen(Qt::black);
         y += entryHeight;
-    }
+    };
+    // The entries are drawn here while a second thread reads the pictures
+    // ahead; two pictures or more are work enough for it.
+    bool stopped = false;
+    const auto drawEntries = [&] {
+        // The reading ahead ends with the drawing, however that ends.
+        const auto finished = qScopeGuard([&] { pictures.finish(); });
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (i % entriesPerPage == 0) {
+                if (!nextPage()) {
+                    stopped = true;
+                    return;
+                }
+                y = bodyTop;
+            }
+            drawEntry(i);
+        }
+    };
+    Parallel::run(pictures.count() > 1 ? Parallel::minimumWork() : 0, drawEntries, [&] { pictures.readAhead(); });
+    if (stopped)
+        return stop();
     if (progress && !progress(pageNumber, pages))
         return stop();
     if (!painter.end() || !file.commit()) {

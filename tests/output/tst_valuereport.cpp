@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -195,6 +196,86 @@ private slots:
         QVERIFY2(report.write(pdf()), qPrintable(report.errorString()));
         QCOMPARE(int(pdfImages(pdf()).size()), images);
         QCOMPARE(report.missingPictures(), missing);
+    }
+
+    // Each entry gets its own pictures, read ahead of the drawing: in the
+    // order of the entries, each scaled to its box, none for the missing.
+    void picturesInEntryOrder()
+    {
+        fill(OstranaEdition);
+        QList<QSize> expected { QSize(283, 212), QSize(70, 117) };
+        for (int i = 9; i >= 0; --i) {
+            auto item = std::make_unique<Item>();
+            item->setName(QStringLiteral("Ting %1").arg(i));
+            item->setPriceToday(100 + i);
+            const QString path = m_dir->filePath(QStringLiteral("ting%1.jpg").arg(i));
+            item->setPhotolink(path);
+            if (i % 3 != 1) {
+                const QSize size(500 + 40 * i, 300);
+                QImage photo(size, QImage::Format_RGB32);
+                photo.fill(Qt::darkYellow);
+                QVERIFY(photo.save(path, "JPEG"));
+                expected.append(size.scaled(QSize(283, 283), Qt::KeepAspectRatio));
+            }
+            m_collection->add(std::move(item));
+        }
+        ValueReport::Options chosen = options();
+        chosen.sort = ValueReport::ByValue;
+        ValueReport report(*m_collection, allItems(), chosen);
+        QVERIFY2(report.write(pdf()), qPrintable(report.errorString()));
+        QCOMPARE(pdfImages(pdf()), expected);
+        // The lamp and the three things whose photos are not there.
+        QCOMPARE(report.missingPictures(), 4);
+    }
+
+    // The paper of the user's country, and every font the report uses
+    // embedded, so that it prints alike wherever it is opened.
+    void pageAndFonts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("pageSize");
+        QTest::newRow("Danish, A4") << "da_DK"
+                                    << "595 x 842 pts (A4)";
+        QTest::newRow("Norwegian, A4") << "nb_NO"
+                                       << "595 x 842 pts (A4)";
+        QTest::newRow("British English, A4") << "en_GB"
+                                             << "595 x 842 pts (A4)";
+        QTest::newRow("American English, Letter") << "en_US"
+                                                  << "612 x 792 pts (letter)";
+        QTest::newRow("Canadian French, Letter") << "fr_CA"
+                                                 << "612 x 792 pts (letter)";
+    }
+    void pageAndFonts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, pageSize);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdffonts and pdfinfo (poppler-utils) are needed");
+        fill(OstranaEdition);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        ValueReport::Options chosen = options();
+        chosen.pageSize = ValueReport::localPageSize();
+        ValueReport report(*m_collection, allItems(), chosen);
+        QVERIFY2(report.write(pdf()), qPrintable(report.errorString()));
+        QCOMPARE(PrintFixture::pdfPageSize(pdf()), pageSize);
+
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), { pdf() });
+        QVERIFY(fonts.waitForFinished(30000) && fonts.exitCode() == 0);
+        // name, type, encoding, then "emb sub uni object ID" as yes/no...
+        const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n'));
+        int fontCount = 0;
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            const QStringList cells = lines.at(i).simplified().split(QLatin1Char(' '));
+            if (cells.size() < 7)
+                continue;
+            ++fontCount;
+            QVERIFY2(cells.at(cells.size() - 5) == QLatin1String("yes"), qPrintable(lines.at(i)));
+        }
+        QVERIFY(fontCount > 0);
     }
 
     // Sorted by value, the dearest comes first; many items take several
