@@ -108,8 +108,7 @@ private slots:
             }
             // Widths that tell the pictures apart once scaled.
             const QSize size(100 + 8 * i, 100);
-            requests.append({ makePicture(dir, QStringLiteral("p%1.jpg").arg(i), size, i % 2 ? "jpeg" : "png"),
-                300 });
+            requests.append({ makePicture(dir, QStringLiteral("p%1.jpg").arg(i), size, i % 2 ? "jpeg" : "png"), 300 });
             expected.append(size);
         }
         ReportPictures pictures(requests);
