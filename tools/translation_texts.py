@@ -1652,6 +1652,29 @@ TEXTS = {
     "%1 af %2 vare": (None, "%1 av %2 vare", "%1 of %2 stock item"),
     "%1 af %2 varer": (None, "%1 av %2 varer", "%1 of %2 stock items"),
 
+    # ------------------------------------------------------------ label sheets
+    # The barcodes: symbology names and why a text cannot become a symbol.
+    "Code 128": (None, "Code 128", "Code 128"),
+    "QR-kode": (None, "QR-kode", "QR code"),
+    "EAN-13": (None, "EAN-13", "EAN-13"),
+    "DataMatrix": (None, "DataMatrix", "DataMatrix"),
+    "En tom tekst kan ikke blive til en stregkode af typen %1.": (
+        None, "En tom tekst kan ikke bli en strekkode av typen %1.", "An empty text cannot become a barcode of the type %1."),
+    "»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).": (
+        None,
+        "«%1» er ikke et EAN-13-nummer (13 sifre med riktig kontrollsiffer).",
+        "\u201c%1\u201d is not an EAN-13 number (13 digits with the right check digit)."),
+    "Der var ikke hukommelse nok til stregkoden for »%1«.": (
+        None, "Det var ikke nok minne til strekkoden for «%1».", "There was not enough memory for the barcode of \u201c%1\u201d."),
+    "»%1« er for lang til stregkodetypen %2.": (
+        None, "«%1» er for lang for strekkodetypen %2.", "\u201c%1\u201d is too long for the barcode type %2."),
+    "»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.": (
+        None, "«%1» inneholder tegn som strekkodetypen %2 ikke kan romme.", "\u201c%1\u201d holds characters that the barcode type %2 cannot hold."),
+    "»%1« har et forkert kontrolciffer til stregkodetypen %2.": (
+        None, "«%1» har feil kontrollsiffer for strekkodetypen %2.", "\u201c%1\u201d has a wrong check digit for the barcode type %2."),
+    "Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).": (
+        None, "Strekkodetypen %2 kan ikke romme «%1» (feil %3).", "The barcode type %2 cannot hold \u201c%1\u201d (error %3)."),
+
 }
 
 # Texts of one context that differ from TEXTS.

@@ -46,6 +46,53 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR-kode</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>En tom tekst kan ikke blive til en stregkode af typen %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>Der var ikke hukommelse nok til stregkoden for »%1«.</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>»%1« er for lang til stregkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>»%1« har et forkert kontrolciffer til stregkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>

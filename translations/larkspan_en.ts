@@ -46,6 +46,53 @@ from 1 to 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>An empty text cannot become a barcode of the type %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>“%1” is not an EAN-13 number (13 digits with the right check digit).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>There was not enough memory for the barcode of “%1”.</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>“%1” holds characters that the barcode type %2 cannot hold.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>“%1” is too long for the barcode type %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>“%1” has a wrong check digit for the barcode type %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>The barcode type %2 cannot hold “%1” (error %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>

@@ -46,6 +46,53 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR-kode</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>En tom tekst kan ikke bli en strekkode av typen %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>«%1» er ikke et EAN-13-nummer (13 sifre med riktig kontrollsiffer).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>Det var ikke nok minne til strekkoden for «%1».</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>«%1» inneholder tegn som strekkodetypen %2 ikke kan romme.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>«%1» er for lang for strekkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>«%1» har feil kontrollsiffer for strekkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>Strekkodetypen %2 kan ikke romme «%1» (feil %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>
