@@ -23,8 +23,8 @@ namespace {
 
 // The label printer's resolution.
 constexpr double dotsPerMillimetre = 203 / 25.4;
-// The picture is at most this wide on screen, and never more than twice the
-// printer's dots.
+// The picture is at most this wide on screen, and never more than one and a
+// half times the printer's dots.
 constexpr int pictureWidth = 560;
 
 QString nativePath(const QString &path)
@@ -35,7 +35,7 @@ QString nativePath(const QString &path)
 // The label on a grey ground with a thin frame, so that its white shows.
 QPixmap picture(const QImage &label)
 {
-    const double scale = std::min(2.0, double(pictureWidth) / std::max(1, label.width()));
+    const double scale = std::min(1.5, double(pictureWidth) / std::max(1, label.width()));
     const QSize size = (QSizeF(label.size()) * scale).toSize().expandedTo(QSize(1, 1));
     QPixmap pixmap(size + QSize(2, 2));
     pixmap.fill(Qt::darkGray);
@@ -76,6 +76,7 @@ LabelPrinterDialog::LabelPrinterDialog(const Sample &sample, QWidget *parent)
     connect(buttonBox, &QDialogButtonBox::rejected, this, &LabelPrinterDialog::reject);
     connect(buttonBox, &QDialogButtonBox::helpRequested, this, &LabelPrinterDialog::help);
     showLabel();
+    adjustSize();
 }
 
 QString LabelPrinterDialog::templateFile() const
@@ -116,7 +117,10 @@ void LabelPrinterDialog::showLabel()
 
     const ZplLabel label = ZplLabel::parse(m_labelText);
     const ZplPreview preview(label);
-    previewLabel->setPixmap(picture(preview.image()));
+    const QPixmap shown = picture(preview.image());
+    // The whole label is shown: the dialog grows rather than cut it.
+    previewLabel->setMinimumSize(shown.size().expandedTo(QSize(320, 160)));
+    previewLabel->setPixmap(shown);
 
     QStringList notes;
     notes.append(tr("%1 × %2 punkter, %3 × %4 mm")

@@ -215,6 +215,19 @@ private slots:
         QCOMPARE(inkIn(image, image.rect()).united(box), box);
         QCOMPARE(decoded(image), QStringLiteral("CODE-128:12"));
     }
+
+    // A barcode the symbology cannot hold is said, not drawn as another.
+    void uncodableBarcode()
+    {
+        const ZplPreview preview(ZplLabel::parse(
+            QStringLiteral("^XA^CI27^PW300^LL200^FO10,10^BCN,50,N,N,N,A^FDÆble^FS^FO10,100^A0N,30,30^FDok^FS^XZ")));
+        QCOMPARE(preview.errors().size(), 1);
+        QVERIFY2(preview.errors().first().contains(QStringLiteral("Æble")), qPrintable(preview.errors().first()));
+        QCOMPARE(preview.fieldRects().size(), 1);
+        const QImage image = preview.image();
+        QVERIFY(inkIn(image, QRect(0, 0, 300, 100)).isNull());
+        QVERIFY(!inkIn(image, QRect(0, 100, 300, 100)).isNull());
+    }
 };
 
 QTEST_MAIN(tst_ZplPreview)
