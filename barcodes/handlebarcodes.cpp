@@ -94,20 +94,62 @@ QString HandlerBarcodesC::locationId(int position)
     return QString::number(position).rightJustified(6, QLatin1Char('0'));
 }
 
+QString HandlerBarcodesC::fillLabel(
+    const QString &labelTemplate, const QString &id, const QString &second, const QString &third)
+{
+    if (!second.isNull() && third.isNull())
+        return LabelTemplate::fill(labelTemplate, { id, second });
+    if (!second.isNull())
+        return LabelTemplate::fill(labelTemplate, { id, second, third });
+    if (third.isNull())
+        return LabelTemplate::fill(labelTemplate, { id, id });
+    return QString();
+}
+
 QString HandlerBarcodesC::makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
     const QString &second, const QString &third, LogXML *log)
 {
     qDebug("BarcodeID %s", qUtf8Printable(id));
-    QString label;
-    if (!second.isNull() && third.isNull())
-        label = LabelTemplate::fill(labelTemplate, { id, second });
-    else if (!second.isNull())
-        label = LabelTemplate::fill(labelTemplate, { id, second, third });
-    else if (third.isNull())
-        label = LabelTemplate::fill(labelTemplate, { id, id });
+    const QString label = fillLabel(labelTemplate, id, second, third);
     logEntry(log, label, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
     logEntry(log, outputFile, QStringLiteral("handlebarcodes"), QStringLiteral("ExportToBarcodeFile"));
     return label;
+}
+
+QString HandlerBarcodesC::itemLabelText(
+    const QString &labelTemplate, const QString &serialno, const QString &name, bool withName, int nameLength)
+{
+    const QString id = itemId(serialno);
+    return withName ? fillLabel(labelTemplate, id, id, cut(name, nameLength))
+                    : fillLabel(labelTemplate, id, QString(), QString());
+}
+
+QString HandlerBarcodesC::locationLabelText(
+    const QString &labelTemplate, int position, const QString &name, bool withName, int nameLength)
+{
+    const QString id = locationId(position);
+    return withName ? fillLabel(labelTemplate, id, cut(name, nameLength), QString())
+                    : fillLabel(labelTemplate, id, QString(), QString());
+}
+
+QString HandlerBarcodesC::printerDevice()
+{
+    // The file holds one name; a line end after it is not part of the name.
+    return readLatin1(printerDeviceFile()).trimmed();
+}
+
+bool HandlerBarcodesC::setPrinterDevice(const QString &device, QString *error)
+{
+    const QByteArray bytes = device.toLatin1();
+    if (QString::fromLatin1(bytes) != device) {
+        *error = tr("Navnet har et tegn, som enhedsfilen ikke kan rumme.");
+        return false;
+    }
+    QSaveFile file(printerDeviceFile());
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = file.errorString();
+    return false;
 }
 
 QString HandlerBarcodesC::ExportToBarcodeFile(const QString &templateFile, const QString &outputFile, const QString &id,
@@ -182,8 +224,11 @@ QString HandlerBarcodesC::copyToDevice(const QString &workFileName, const QStrin
 
 bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent)
 {
-    // The file holds one name; a line end after it is not part of the name.
-    const QString device = readLatin1(printerDeviceFile()).trimmed();
+    return send(workFileName, printerDevice(), log, parent);
+}
+
+bool HandlerBarcodesC::send(const QString &workFileName, const QString &device, LogXML *log, QWidget *parent)
+{
     const QString title = tr("Etiketprinter");
     if (device.isEmpty()) {
         MessageBox::critical(
@@ -215,6 +260,12 @@ bool HandlerBarcodesC::PrintBarcode(const QString &workFileName, LogXML *log, QW
     MessageBox::critical(
         parent, title, tr("Etiketterne kunne ikke sendes til etiketprinteren %1:\n%2").arg(device, failure));
     return false;
+}
+
+bool HandlerBarcodesC::printTestLabel(const QString &label, const QString &device, QWidget *parent)
+{
+    startJob(nullptr, QString(), QString());
+    return writeWorkFile(label, parent) && send(workFile(), device.trimmed(), nullptr, parent);
 }
 
 void HandlerBarcodesC::startJob(LogXML *log, const QString &source, const QString &operation)

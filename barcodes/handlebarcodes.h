@@ -41,6 +41,22 @@ public:
     // A group's 0-based position in the group list, the same way.
     static QString locationId(int position);
 
+    // The label of an item with that inventory number and name, or of the
+    // location at that position with that name, filled as a print job fills
+    // it; the name, cut to nameLength characters, only when withName.
+    static QString itemLabelText(
+        const QString &labelTemplate, const QString &serialno, const QString &name, bool withName, int nameLength);
+    static QString locationLabelText(
+        const QString &labelTemplate, int position, const QString &name, bool withName, int nameLength);
+
+    // The printer the device file names, without the line end after it;
+    // empty when there is none.
+    static QString printerDevice();
+    // Replaces the device file with the name as it is; false, with the
+    // reason, when the file could not be written or the name holds a
+    // character that Latin-1 has not.
+    static bool setPrinterDevice(const QString &device, QString *error);
+
     // Fills the template with the ID and the optional second and third
     // texts (null for absent) in placeholder order, appends the label to
     // outputFile and returns it. A missing template reads as empty; the print
@@ -50,6 +66,11 @@ public:
     // Sends the work file to the label printer; false, after telling the
     // user why (parent of the box), when it did not reach it.
     bool PrintBarcode(const QString &workFileName, LogXML *log, QWidget *parent = nullptr);
+
+    // One label sent, through the work file, to the printer named (a queue
+    // or a device path, as in the device file), which need not be the
+    // device file's yet: the label printer setup's test label.
+    bool printTestLabel(const QString &label, const QString &device, QWidget *parent);
 
     // A new job: the work file of the previous one goes.
     static void startJob(LogXML *log, const QString &source, const QString &operation);
@@ -67,6 +88,10 @@ public:
     bool printLocationLabel(int position, const QString &name, QWidget *parent);
 
 private:
+    // The template filled with the ID and the second and third texts as
+    // ExportToBarcodeFile describes.
+    static QString fillLabel(
+        const QString &labelTemplate, const QString &id, const QString &second, const QString &third);
     // The filled template; the label and the output file name go to the log.
     static QString makeLabel(const QString &labelTemplate, const QString &outputFile, const QString &id,
         const QString &second, const QString &third, LogXML *log);
@@ -77,6 +102,8 @@ private:
     // Replaces the work file with the job whole; false, after telling the
     // user, when it could not.
     static bool writeWorkFile(const QString &labels, QWidget *parent);
+    // Sends the work file to the printer named; false, after telling the user.
+    static bool send(const QString &workFileName, const QString &device, LogXML *log, QWidget *parent);
     // Copies the work file to the device path; why it could not, or empty.
     static QString copyToDevice(const QString &workFileName, const QString &device);
 };

@@ -136,6 +136,13 @@ QString commonSetupPage(int edition, const QString &language)
     return page("CommonSetupDialog.%1.htm", language);
 }
 
+QString labelPrinterPage(int edition, const QString &language)
+{
+    if (edition != QuorvelEdition)
+        return QString();
+    return page("LabelPrinterDialog.%1.htm", language);
+}
+
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
@@ -147,6 +154,8 @@ QStringList pagesUsed(int edition, const QString &language)
     for (int kind = 1; kind <= 3; ++kind)
         pages.append(listSetupPage(edition, language, kind));
     pages.append(commonSetupPage(edition, language));
+    if (edition == QuorvelEdition)
+        pages.append(labelPrinterPage(edition, language));
     pages.removeDuplicates();
     return pages;
 }

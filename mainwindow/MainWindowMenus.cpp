@@ -387,6 +387,11 @@ void MainWindowMenus::createSetupMenu()
     m_setupSupplierAction
         = makeAction(tr("LEVERANDØRER"), QString(), QKeySequence(), QIcon(), &MainWindow::SetupSupplier);
     m_setupMenu->addAction(m_setupSupplierAction);
+    if (isQuorvel()) {
+        QAction *labelPrinter = makeAction(tr("&Etiketprinter..."), QStringLiteral("SetupLabelPrinter"), QKeySequence(),
+            QIcon(), &MainWindow::SetupLabelPrinter);
+        m_setupMenu->addAction(labelPrinter);
+    }
     m_setupMenu->addSeparator();
     m_setupMenu->addAction(makeAction(
         tr("&Billedvisnings program..."), QString(), QKeySequence(), QIcon(), &MainWindow::browsePictureViewer_slot));

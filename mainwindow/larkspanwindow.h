@@ -174,6 +174,8 @@ public slots:
     void browsePictureViewer_slot();
     void browseWWWViewer_slot();
     void SetupCommon();
+    // Setup > Label printer, Quorvel only (MainWindowLabelPrinter.cpp).
+    void SetupLabelPrinter();
 
     // Language menu.
     void DkLanguage();

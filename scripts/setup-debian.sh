@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libgl-dev
+  libzint-dev zbar-tools
   xvfb xauth x11-utils imagemagick
   python3 clang-format
   poppler-utils

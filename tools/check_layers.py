@@ -10,6 +10,7 @@ own folder and of the folders below it, never of a folder above it:
     desktop             message boxes, file dialogs, outside programs, cursors
     help, output        help pages; exports and printing
     itemdialog          the item dialog
+    labels              label sheets for any printer and their barcodes
     barcodes            labels and the scanner import
     setup, versions,    the setup dialogs (they print location labels); the
     spreadsheet,        earlier versions of the database; the spreadsheet
@@ -37,6 +38,7 @@ LAYERS = [
     ["help"],
     ["output"],
     ["itemdialog"],
+    ["labels"],
     ["barcodes"],
     ["setup", "versions", "spreadsheet", "bulkedit"],
     ["recovery"],

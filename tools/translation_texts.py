@@ -1221,6 +1221,47 @@ TEXTS = {
         "Lokationsfil (*.txt *.loc)", "Lokasjonsfil (*.txt *.loc)", "Location file (*.txt *.loc)"),
     "PRINT_BARCODE": ("Udskriv &stregkode", "Skriv ut &strekkode", "Print &barcode"),
 
+    # ---------------------------------------------------- label printer setup
+    "&Etiketprinter...": (None, "&Etikettskriver...", "&Label printer..."),
+    "Den næste etiket": (None, "Den neste etiketten", "The next label"),
+    "&Etiket:": (None, "&Etikett:", "&Label:"),
+    "Vareetiket": (None, "Vareetikett", "Stock item label"),
+    "Lokationsetiket": (None, "Lokasjonsetikett", "Location label"),
+    "&Printerkø eller enhed:": (None, "&Skriverkø eller enhet:", "&Printer queue or device:"),
+    "fx zebra eller /dev/usb/lp0": (None, "f.eks. zebra eller /dev/usb/lp0", "e.g. zebra or /dev/usb/lp0"),
+    "Navne på etiketterne": (None, "Navn på etikettene", "Names on the labels"),
+    "Varens &navn på vareetiketter": (None, "Varens &navn på vareetiketter", "The stock item's &name on its labels"),
+    "&Tegn:": (None, "&Tegn:", "&Characters:"),
+    "Lokationens n&avn på lokationsetiketter": (
+        None, "Lokasjonens n&avn på lokasjonsetiketter", "The location's n&ame on its labels"),
+    "T&egn:": (None, "T&egn:", "C&haracters:"),
+    "Udskriv &prøveetiket": (None, "Skriv ut &prøveetikett", "&Print test label"),
+    "Etiketskabelonen %1 kunne ikke læses:\n%2": (
+        None, "Etikettmalen %1 kunne ikke leses:\n%2", "The label template %1 could not be read:\n%2"),
+    "Etiketskabelonen %1 er tom.": (None, "Etikettmalen %1 er tom.", "The label template %1 is empty."),
+    "%1 × %2 punkter, %3 × %4 mm": (None, "%1 × %2 punkter, %3 × %4 mm", "%1 × %2 dots, %3 × %4 mm"),
+    "Skabelonen har ingen ^XA, så printeren læser den ikke som en etiket.": (
+        None,
+        "Malen har ingen ^XA, så skriveren leser den ikke som en etikett.",
+        "The template has no ^XA, so the printer does not read it as a label."),
+    "Etiketten slutter ikke med ^XZ: printeren venter på resten og udskriver intet.": (
+        None,
+        "Etiketten slutter ikke med ^XZ: skriveren venter på resten og skriver ikke ut noe.",
+        "The label does not end with ^XZ: the printer waits for the rest and prints nothing."),
+    "Ikke vist: %1": (None, "Ikke vist: %1", "Not shown: %1"),
+    "Skriv først printerkøen eller enheden.": (
+        None, "Skriv først inn skriverkøen eller enheten.", "Enter the printer queue or device first."),
+    "Prøveetiketten er sendt til %1.": (None, "Prøveetiketten er sendt til %1.", "The test label was sent to %1."),
+    "Etiketprinteren kunne ikke gemmes i %1:\n%2": (
+        None,
+        "Etikettskriveren kunne ikke lagres i %1:\n%2",
+        "The label printer could not be saved in %1:\n%2"),
+    "Navnet har et tegn, som enhedsfilen ikke kan rumme.": (
+        None,
+        "Navnet har et tegn som enhetsfilen ikke kan inneholde.",
+        "The name has a character that the device file cannot hold."),
+    "Eksempel": (None, "Eksempel", "Example"),
+
     # ------------------------------------------------------------------- help
     "NOTEPAD_NOT_FOUND": (
         "Der er intet program, der kan vise udgivelsesnoterne. Installér en teksteditor, eller åbn filen "
@@ -1651,6 +1692,29 @@ TEXTS = {
     "%1 af %2 mønter": (None, "%1 av %2 mynter", "%1 of %2 coins"),
     "%1 af %2 vare": (None, "%1 av %2 vare", "%1 of %2 stock item"),
     "%1 af %2 varer": (None, "%1 av %2 varer", "%1 of %2 stock items"),
+
+    # ------------------------------------------------------------ label sheets
+    # The barcodes: symbology names and why a text cannot become a symbol.
+    "Code 128": (None, "Code 128", "Code 128"),
+    "QR-kode": (None, "QR-kode", "QR code"),
+    "EAN-13": (None, "EAN-13", "EAN-13"),
+    "DataMatrix": (None, "DataMatrix", "DataMatrix"),
+    "En tom tekst kan ikke blive til en stregkode af typen %1.": (
+        None, "En tom tekst kan ikke bli en strekkode av typen %1.", "An empty text cannot become a barcode of the type %1."),
+    "»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).": (
+        None,
+        "«%1» er ikke et EAN-13-nummer (13 sifre med riktig kontrollsiffer).",
+        "\u201c%1\u201d is not an EAN-13 number (13 digits with the right check digit)."),
+    "Der var ikke hukommelse nok til stregkoden for »%1«.": (
+        None, "Det var ikke nok minne til strekkoden for «%1».", "There was not enough memory for the barcode of \u201c%1\u201d."),
+    "»%1« er for lang til stregkodetypen %2.": (
+        None, "«%1» er for lang for strekkodetypen %2.", "\u201c%1\u201d is too long for the barcode type %2."),
+    "»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.": (
+        None, "«%1» inneholder tegn som strekkodetypen %2 ikke kan romme.", "\u201c%1\u201d holds characters that the barcode type %2 cannot hold."),
+    "»%1« har et forkert kontrolciffer til stregkodetypen %2.": (
+        None, "«%1» har feil kontrollsiffer for strekkodetypen %2.", "\u201c%1\u201d has a wrong check digit for the barcode type %2."),
+    "Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).": (
+        None, "Strekkodetypen %2 kan ikke romme «%1» (feil %3).", "The barcode type %2 cannot hold \u201c%1\u201d (error %3)."),
 
 }
 

@@ -46,6 +46,53 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR-kode</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>En tom tekst kan ikke blive til en stregkode af typen %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>Der var ikke hukommelse nok til stregkoden for »%1«.</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>»%1« er for lang til stregkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>»%1« har et forkert kontrolciffer til stregkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>
@@ -1037,6 +1084,10 @@ Databasen åbnes derfor skrivebeskyttet: ændringer kan ikke gemmes.</translatio
         <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
         <translation>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</translation>
     </message>
+    <message>
+        <source>Navnet har et tegn, som enhedsfilen ikke kan rumme.</source>
+        <translation>Navnet har et tegn, som enhedsfilen ikke kan rumme.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1974,6 +2025,108 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterDialog</name>
+    <message>
+        <source>Vareetiket</source>
+        <translation>Vareetiket</translation>
+    </message>
+    <message>
+        <source>Lokationsetiket</source>
+        <translation>Lokationsetiket</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses:
+%2</source>
+        <translation>Etiketskabelonen %1 kunne ikke læses:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom.</source>
+        <translation>Etiketskabelonen %1 er tom.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 punkter, %3 × %4 mm</source>
+        <translation>%1 × %2 punkter, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source>Skabelonen har ingen ^XA, så printeren læser den ikke som en etiket.</source>
+        <translation>Skabelonen har ingen ^XA, så printeren læser den ikke som en etiket.</translation>
+    </message>
+    <message>
+        <source>Etiketten slutter ikke med ^XZ: printeren venter på resten og udskriver intet.</source>
+        <translation>Etiketten slutter ikke med ^XZ: printeren venter på resten og udskriver intet.</translation>
+    </message>
+    <message>
+        <source>Ikke vist: %1</source>
+        <translation>Ikke vist: %1</translation>
+    </message>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etiketprinter</translation>
+    </message>
+    <message>
+        <source>Skriv først printerkøen eller enheden.</source>
+        <translation>Skriv først printerkøen eller enheden.</translation>
+    </message>
+    <message>
+        <source>Prøveetiketten er sendt til %1.</source>
+        <translation>Prøveetiketten er sendt til %1.</translation>
+    </message>
+    <message>
+        <source>Etiketprinteren kunne ikke gemmes i %1:
+%2</source>
+        <translation>Etiketprinteren kunne ikke gemmes i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinterDialogBase</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etiketprinter</translation>
+    </message>
+    <message>
+        <source>Den næste etiket</source>
+        <translation>Den næste etiket</translation>
+    </message>
+    <message>
+        <source>&amp;Etiket:</source>
+        <translation>&amp;Etiket:</translation>
+    </message>
+    <message>
+        <source>&amp;Printerkø eller enhed:</source>
+        <translation>&amp;Printerkø eller enhed:</translation>
+    </message>
+    <message>
+        <source>fx zebra eller /dev/usb/lp0</source>
+        <translation>fx zebra eller /dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>Navne på etiketterne</source>
+        <translation>Navne på etiketterne</translation>
+    </message>
+    <message>
+        <source>Varens &amp;navn på vareetiketter</source>
+        <translation>Varens &amp;navn på vareetiketter</translation>
+    </message>
+    <message>
+        <source>&amp;Tegn:</source>
+        <translation>&amp;Tegn:</translation>
+    </message>
+    <message>
+        <source>Lokationens n&amp;avn på lokationsetiketter</source>
+        <translation>Lokationens n&amp;avn på lokationsetiketter</translation>
+    </message>
+    <message>
+        <source>T&amp;egn:</source>
+        <translation>T&amp;egn:</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;prøveetiket</source>
+        <translation>Udskriv &amp;prøveetiket</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2304,6 +2457,10 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
         <translation>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</translation>
+    </message>
+    <message>
+        <source>Eksempel</source>
+        <translation>Eksempel</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2747,6 +2904,10 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
         <translation>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</translation>
+    </message>
+    <message>
+        <source>&amp;Etiketprinter...</source>
+        <translation>&amp;Etiketprinter...</translation>
     </message>
 </context>
 <context>

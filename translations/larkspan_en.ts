@@ -46,6 +46,53 @@ from 1 to 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>An empty text cannot become a barcode of the type %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>“%1” is not an EAN-13 number (13 digits with the right check digit).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>There was not enough memory for the barcode of “%1”.</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>“%1” holds characters that the barcode type %2 cannot hold.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>“%1” is too long for the barcode type %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>“%1” has a wrong check digit for the barcode type %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>The barcode type %2 cannot hold “%1” (error %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>
@@ -1037,6 +1084,10 @@ The database is therefore opened read-only: changes cannot be saved.</translatio
         <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
         <translation>The stock item %1 has no item number, so no label was sent to the label printer: a label without an item number can never be recognised by a location update.</translation>
     </message>
+    <message>
+        <source>Navnet har et tegn, som enhedsfilen ikke kan rumme.</source>
+        <translation>The name has a character that the device file cannot hold.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1974,6 +2025,108 @@ Show the new values: your changes are discarded.</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterDialog</name>
+    <message>
+        <source>Vareetiket</source>
+        <translation>Stock item label</translation>
+    </message>
+    <message>
+        <source>Lokationsetiket</source>
+        <translation>Location label</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses:
+%2</source>
+        <translation>The label template %1 could not be read:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom.</source>
+        <translation>The label template %1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 punkter, %3 × %4 mm</source>
+        <translation>%1 × %2 dots, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source>Skabelonen har ingen ^XA, så printeren læser den ikke som en etiket.</source>
+        <translation>The template has no ^XA, so the printer does not read it as a label.</translation>
+    </message>
+    <message>
+        <source>Etiketten slutter ikke med ^XZ: printeren venter på resten og udskriver intet.</source>
+        <translation>The label does not end with ^XZ: the printer waits for the rest and prints nothing.</translation>
+    </message>
+    <message>
+        <source>Ikke vist: %1</source>
+        <translation>Not shown: %1</translation>
+    </message>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Label printer</translation>
+    </message>
+    <message>
+        <source>Skriv først printerkøen eller enheden.</source>
+        <translation>Enter the printer queue or device first.</translation>
+    </message>
+    <message>
+        <source>Prøveetiketten er sendt til %1.</source>
+        <translation>The test label was sent to %1.</translation>
+    </message>
+    <message>
+        <source>Etiketprinteren kunne ikke gemmes i %1:
+%2</source>
+        <translation>The label printer could not be saved in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinterDialogBase</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Label printer</translation>
+    </message>
+    <message>
+        <source>Den næste etiket</source>
+        <translation>The next label</translation>
+    </message>
+    <message>
+        <source>&amp;Etiket:</source>
+        <translation>&amp;Label:</translation>
+    </message>
+    <message>
+        <source>&amp;Printerkø eller enhed:</source>
+        <translation>&amp;Printer queue or device:</translation>
+    </message>
+    <message>
+        <source>fx zebra eller /dev/usb/lp0</source>
+        <translation>e.g. zebra or /dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>Navne på etiketterne</source>
+        <translation>Names on the labels</translation>
+    </message>
+    <message>
+        <source>Varens &amp;navn på vareetiketter</source>
+        <translation>The stock item&apos;s &amp;name on its labels</translation>
+    </message>
+    <message>
+        <source>&amp;Tegn:</source>
+        <translation>&amp;Characters:</translation>
+    </message>
+    <message>
+        <source>Lokationens n&amp;avn på lokationsetiketter</source>
+        <translation>The location&apos;s n&amp;ame on its labels</translation>
+    </message>
+    <message>
+        <source>T&amp;egn:</source>
+        <translation>C&amp;haracters:</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;prøveetiket</source>
+        <translation>&amp;Print test label</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2304,6 +2457,10 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
         <translation>The file %1 cannot be opened as a %2 database. The file has not been changed. The program opens the database it usually starts with instead.</translation>
+    </message>
+    <message>
+        <source>Eksempel</source>
+        <translation>Example</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2747,6 +2904,10 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
         <translation>Adds every row of the selected row&apos;s group to the selection.</translation>
+    </message>
+    <message>
+        <source>&amp;Etiketprinter...</source>
+        <translation>&amp;Label printer...</translation>
     </message>
 </context>
 <context>

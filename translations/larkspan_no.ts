@@ -46,6 +46,53 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>QR-kode</source>
+        <translation>QR-kode</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>DataMatrix</source>
+        <translation>DataMatrix</translation>
+    </message>
+    <message>
+        <source>En tom tekst kan ikke blive til en stregkode af typen %1.</source>
+        <translation>En tom tekst kan ikke bli en strekkode av typen %1.</translation>
+    </message>
+    <message>
+        <source>»%1« er ikke et EAN-13-nummer (13 cifre med det rette kontrolciffer).</source>
+        <translation>«%1» er ikke et EAN-13-nummer (13 sifre med riktig kontrollsiffer).</translation>
+    </message>
+    <message>
+        <source>Der var ikke hukommelse nok til stregkoden for »%1«.</source>
+        <translation>Det var ikke nok minne til strekkoden for «%1».</translation>
+    </message>
+    <message>
+        <source>»%1« indeholder tegn, som stregkodetypen %2 ikke kan rumme.</source>
+        <translation>«%1» inneholder tegn som strekkodetypen %2 ikke kan romme.</translation>
+    </message>
+    <message>
+        <source>»%1« er for lang til stregkodetypen %2.</source>
+        <translation>«%1» er for lang for strekkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>»%1« har et forkert kontrolciffer til stregkodetypen %2.</source>
+        <translation>«%1» har feil kontrollsiffer for strekkodetypen %2.</translation>
+    </message>
+    <message>
+        <source>Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).</source>
+        <translation>Strekkodetypen %2 kan ikke romme «%1» (feil %3).</translation>
+    </message>
+</context>
+<context>
     <name>BulkChange</name>
     <message>
         <source>(uden navn)</source>
@@ -1037,6 +1084,10 @@ Databasen åpnes derfor skrivebeskyttet: endringer kan ikke lagres.</translation
         <source>Varen %1 har intet varenummer, så der er ikke sendt nogen etiket til etiketprinteren: en etiket uden varenummer kan aldrig genkendes ved en lokationsopdatering.</source>
         <translation>Varen %1 har ikke noe varenummer, så ingen etikett er sendt til etikettskriveren: en etikett uten varenummer kan aldri gjenkjennes ved en lokasjonsoppdatering.</translation>
     </message>
+    <message>
+        <source>Navnet har et tegn, som enhedsfilen ikke kan rumme.</source>
+        <translation>Navnet har et tegn som enhetsfilen ikke kan inneholde.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>
@@ -1974,6 +2025,108 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterDialog</name>
+    <message>
+        <source>Vareetiket</source>
+        <translation>Vareetikett</translation>
+    </message>
+    <message>
+        <source>Lokationsetiket</source>
+        <translation>Lokasjonsetikett</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 kunne ikke læses:
+%2</source>
+        <translation>Etikettmalen %1 kunne ikke leses:
+%2</translation>
+    </message>
+    <message>
+        <source>Etiketskabelonen %1 er tom.</source>
+        <translation>Etikettmalen %1 er tom.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 punkter, %3 × %4 mm</source>
+        <translation>%1 × %2 punkter, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source>Skabelonen har ingen ^XA, så printeren læser den ikke som en etiket.</source>
+        <translation>Malen har ingen ^XA, så skriveren leser den ikke som en etikett.</translation>
+    </message>
+    <message>
+        <source>Etiketten slutter ikke med ^XZ: printeren venter på resten og udskriver intet.</source>
+        <translation>Etiketten slutter ikke med ^XZ: skriveren venter på resten og skriver ikke ut noe.</translation>
+    </message>
+    <message>
+        <source>Ikke vist: %1</source>
+        <translation>Ikke vist: %1</translation>
+    </message>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etikettskriver</translation>
+    </message>
+    <message>
+        <source>Skriv først printerkøen eller enheden.</source>
+        <translation>Skriv først inn skriverkøen eller enheten.</translation>
+    </message>
+    <message>
+        <source>Prøveetiketten er sendt til %1.</source>
+        <translation>Prøveetiketten er sendt til %1.</translation>
+    </message>
+    <message>
+        <source>Etiketprinteren kunne ikke gemmes i %1:
+%2</source>
+        <translation>Etikettskriveren kunne ikke lagres i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinterDialogBase</name>
+    <message>
+        <source>Etiketprinter</source>
+        <translation>Etikettskriver</translation>
+    </message>
+    <message>
+        <source>Den næste etiket</source>
+        <translation>Den neste etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Etiket:</source>
+        <translation>&amp;Etikett:</translation>
+    </message>
+    <message>
+        <source>&amp;Printerkø eller enhed:</source>
+        <translation>&amp;Skriverkø eller enhet:</translation>
+    </message>
+    <message>
+        <source>fx zebra eller /dev/usb/lp0</source>
+        <translation>f.eks. zebra eller /dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>Navne på etiketterne</source>
+        <translation>Navn på etikettene</translation>
+    </message>
+    <message>
+        <source>Varens &amp;navn på vareetiketter</source>
+        <translation>Varens &amp;navn på vareetiketter</translation>
+    </message>
+    <message>
+        <source>&amp;Tegn:</source>
+        <translation>&amp;Tegn:</translation>
+    </message>
+    <message>
+        <source>Lokationens n&amp;avn på lokationsetiketter</source>
+        <translation>Lokasjonens n&amp;avn på lokasjonsetiketter</translation>
+    </message>
+    <message>
+        <source>T&amp;egn:</source>
+        <translation>T&amp;egn:</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;prøveetiket</source>
+        <translation>Skriv ut &amp;prøveetikett</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2304,6 +2457,10 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Filen %1 kan ikke åbnes som en %2-database. Filen er ikke ændret. Programmet åbner i stedet den database, det plejer at starte med.</source>
         <translation>Filen %1 kan ikke åpnes som en %2-database. Filen er ikke endret. Programmet åpner i stedet databasen det vanligvis starter med.</translation>
+    </message>
+    <message>
+        <source>Eksempel</source>
+        <translation>Eksempel</translation>
     </message>
     <message>
         <source>Gruppe</source>
@@ -2747,6 +2904,10 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</source>
         <translation>Legger alle radene i gruppen til den valgte raden til de valgte.</translation>
+    </message>
+    <message>
+        <source>&amp;Etiketprinter...</source>
+        <translation>&amp;Etikettskriver...</translation>
     </message>
 </context>
 <context>

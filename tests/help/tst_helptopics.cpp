@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "barcodes/LabelPrinterDialog.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
@@ -83,15 +84,17 @@ void addPageRows()
     row("Quorvel dk", QuorvelEdition, "dk",
         { "index.dk.htm", "GettingStarted.Quorvel.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
         { "InventoryDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelPrinterDialog.dk.htm" });
     row("Quorvel no", QuorvelEdition, "no",
         { "index.no.htm", "GettingStarted.Quorvel.no.htm", "ErrorHandling.no.htm", "OstranaLinksAndReferences.no.htm" },
         { "InventoryDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelPrinterDialog.no.htm" });
     row("Quorvel en", QuorvelEdition, "en",
         { "index.en.htm", "GettingStarted.Quorvel.en.htm", "ErrorHandling.en.htm", "OstranaLinksAndReferences.en.htm" },
         { "InventoryDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelPrinterDialog.en.htm" });
 }
 
 // One of each dialog with a help button, built as the program builds them.
@@ -103,6 +106,8 @@ struct Dialogs
     std::unique_ptr<printSelectDataDialog> print;
     std::unique_ptr<setupdialog> lists[3];
     std::unique_ptr<CommonSetup> common;
+    // Only the inventory edition has a label printer.
+    std::unique_ptr<LabelPrinterDialog> labelPrinter;
 
     Dialogs()
     {
@@ -119,17 +124,27 @@ struct Dialogs
         for (int kind = 1; kind <= 3; ++kind)
             lists[kind - 1] = std::make_unique<setupdialog>(collection.get(), kind);
         common = std::make_unique<CommonSetup>();
+        if (isQuorvel())
+            labelPrinter = std::make_unique<LabelPrinterDialog>(LabelPrinterDialog::Sample());
     }
 
     // The help buttons, in the order of the dialog pages of addPageRows.
     QList<QPushButton *> helpButtons() const
     {
-        return { item->helpPushButton, print->buttonHelp, lists[0]->buttonHelp, lists[1]->buttonHelp,
-            lists[2]->buttonHelp, common->buttonHelp };
+        QList<QPushButton *> buttons { item->helpPushButton, print->buttonHelp, lists[0]->buttonHelp,
+            lists[1]->buttonHelp, lists[2]->buttonHelp, common->buttonHelp };
+        if (labelPrinter)
+            buttons.append(labelPrinter->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+                               ->button(QDialogButtonBox::Help));
+        return buttons;
     }
     QList<QWidget *> windows() const
     {
-        return { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(), common.get() };
+        QList<QWidget *> windows { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(),
+            common.get() };
+        if (labelPrinter)
+            windows.append(labelPrinter.get());
+        return windows;
     }
 };
 

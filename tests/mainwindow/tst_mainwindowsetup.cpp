@@ -3,6 +3,7 @@
 #include "DatabaseFixture.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
+#include "barcodes/LabelPrinterDialog.h"
 #include "barcodes/handlebarcodes.h"
 #include "core/Edition.h"
 #include "core/Settings.h"
@@ -246,6 +247,54 @@ private slots:
         QCOMPARE(QFile::exists(HandlerBarcodesC::workFile()), labels > 0);
         if (labels)
             QVERIFY(readFile(HandlerBarcodesC::workFile()).contains("^FDID:000008^FS"));
+        QCOMPARE(w.boxes.count(), 0);
+    }
+
+    // The label printer's picture shows the labels of the current row.
+    void labelPrinter_data()
+    {
+        QTest::addColumn<QString>("current"); // "item", "group" or "none"
+        QTest::addColumn<QString>("itemText");
+        QTest::addColumn<QString>("locationText");
+        QTest::newRow("one item") << "item"
+                                  << "^FDID:000008^FS"
+                                  << "^FDLOC:Butik^FS";
+        QTest::newRow("group: its first item") << "group"
+                                               << "^FDID:000007^FS"
+                                               << "^FDLOC:Lager^FS";
+        QTest::newRow("nothing current: the first item") << "none"
+                                                         << "^FDID:000007^FS"
+                                                         << "^FDLOC:Lager^FS";
+    }
+
+    void labelPrinter()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, itemText);
+        QFETCH(QString, locationText);
+        StockWindow w;
+        Settings().setValue(QStringLiteral("EnableLocationNameOnLabels"), true);
+        ItemListView *list = w.window->listView();
+        if (current == QLatin1String("item"))
+            list->FindListViewItem(w.item(QStringLiteral("8")));
+        else if (current == QLatin1String("group"))
+            list->setCurrentItem(list->groupRow(0));
+
+        QString shownItem;
+        QString shownLocation;
+        QTimer::singleShot(0, w.window.get(), [&]() {
+            auto *dialog = w.window->findChild<LabelPrinterDialog *>(QStringLiteral("labelPrinterDialog"));
+            QVERIFY(dialog);
+            shownItem = dialog->labelText();
+            auto *kind = dialog->findChild<QComboBox *>(QStringLiteral("kindBox"));
+            kind->setCurrentIndex(kind->findData(int(LabelPrinterDialog::LocationLabel)));
+            shownLocation = dialog->labelText();
+            dialog->reject();
+        });
+        w.window->findChild<QAction *>(QStringLiteral("SetupLabelPrinter"))->trigger();
+        QVERIFY2(shownItem.contains(itemText), qPrintable(shownItem));
+        QVERIFY2(shownLocation.contains(locationText), qPrintable(shownLocation));
+        QCOMPARE(w.runs.count(), 0);
         QCOMPARE(w.boxes.count(), 0);
     }
 

@@ -451,21 +451,28 @@ void TestMenus::setupAndLanguageMenus_data()
 {
     QTest::addColumn<int>("edition");
     QTest::addColumn<bool>("norwegian");
-    QTest::newRow("Ostrana") << int(OstranaEdition) << true;
-    QTest::newRow("Numivax") << int(NumivaxEdition) << true;
-    QTest::newRow("Quorvel") << int(QuorvelEdition) << false;
+    QTest::addColumn<bool>("labelPrinter");
+    QTest::newRow("Ostrana") << int(OstranaEdition) << true << false;
+    QTest::newRow("Numivax") << int(NumivaxEdition) << true << false;
+    QTest::newRow("Quorvel") << int(QuorvelEdition) << false << true;
 }
 
 void TestMenus::setupAndLanguageMenus()
 {
     QFETCH(int, edition);
     QFETCH(bool, norwegian);
+    QFETCH(bool, labelPrinter);
     Env env(edition);
     MainWindow w;
     checkListModel(*w.listView());
-    QCOMPARE(entries(menu(w, 3)),
-        (QStringList { "&Udskrivning...", "&Lokaler/rum...", "&Inventar typer (grupper)...", "LEVERANDØRER", "-",
-            "&Billedvisnings program...", "Internet program (&www)...", "SetupDefaultDirectories" }));
+    QStringList setup { "&Udskrivning...", "&Lokaler/rum...", "&Inventar typer (grupper)...", "LEVERANDØRER" };
+    if (labelPrinter)
+        setup << "SetupLabelPrinter";
+    setup << "-"
+          << "&Billedvisnings program..."
+          << "Internet program (&www)..."
+          << "SetupDefaultDirectories";
+    QCOMPARE(entries(menu(w, 3)), setup);
     QCOMPARE(entry(menu(w, 3), QStringLiteral("&Udskrivning..."))->shortcut(), QKeySequence(QStringLiteral("Shift+U")));
 
     QStringList languages { "DANISH_LANG..." };
