@@ -136,6 +136,20 @@ QString commonSetupPage(int edition, const QString &language)
     return page("CommonSetupDialog.%1.htm", language);
 }
 
+QString valueReportPage(int edition, const QString &language)
+{
+    // The report and the statistics count alike in every edition; the
+    // pages name each edition's fields.
+    Q_UNUSED(edition);
+    return page("ValueReport.%1.htm", language);
+}
+
+QString statisticsPage(int edition, const QString &language)
+{
+    Q_UNUSED(edition);
+    return page("Statistics.%1.htm", language);
+}
+
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
@@ -147,6 +161,8 @@ QStringList pagesUsed(int edition, const QString &language)
     for (int kind = 1; kind <= 3; ++kind)
         pages.append(listSetupPage(edition, language, kind));
     pages.append(commonSetupPage(edition, language));
+    pages.append(valueReportPage(edition, language));
+    pages.append(statisticsPage(edition, language));
     pages.removeDuplicates();
     return pages;
 }
