@@ -156,12 +156,11 @@ QRectF BarChart::plotArea(const QSize &size, const QList<Bar> &bars, qreal *labe
         return QRectF(QPointF(left, top),
             QPointF(size.width() - margin - amountWidth, size.height() - margin - metrics.height() - gap));
     }
-    const qreal axisWidth
-        = std::max(metrics.horizontalAdvance(values.tick(values.low)), metrics.horizontalAdvance(values.tick(values.high)))
+    const qreal axisWidth = std::max(metrics.horizontalAdvance(values.tick(values.low)),
+                                metrics.horizontalAdvance(values.tick(values.high)))
         + gap;
     const qreal top = margin + titleHeight + metrics.height();
-    const qreal bottom
-        = size.height() - margin - metrics.height() - gap - (values.negative ? metrics.height() : 0.0);
+    const qreal bottom = size.height() - margin - metrics.height() - gap - (values.negative ? metrics.height() : 0.0);
     return QRectF(QPointF(margin + axisWidth, top), QPointF(size.width() - margin, bottom));
 }
 
@@ -188,8 +187,8 @@ QList<BarChart::DrawnBar> BarChart::drawnBars(const QSize &size) const
             const qreal top = plot.top() + i * slot;
             const qreal zero = plot.left() + values.share(0.0) * plot.width();
             const qreal end = plot.left() + values.share(bar.value) * plot.width();
-            shown.rect = QRectF(QPointF(std::min(zero, end), top + (slot - thickness) / 2.0),
-                QSizeF(std::abs(end - zero), thickness));
+            shown.rect = QRectF(
+                QPointF(std::min(zero, end), top + (slot - thickness) / 2.0), QSizeF(std::abs(end - zero), thickness));
             shown.labelRect = QRectF(margin, top, labelWidth, slot);
         } else {
             const qreal slot = plot.width() / count;
@@ -197,8 +196,8 @@ QList<BarChart::DrawnBar> BarChart::drawnBars(const QSize &size) const
             const qreal left = plot.left() + i * slot;
             const qreal zero = plot.bottom() - values.share(0.0) * plot.height();
             const qreal end = plot.bottom() - values.share(bar.value) * plot.height();
-            shown.rect = QRectF(QPointF(left + (slot - thickness) / 2.0, std::min(zero, end)),
-                QSizeF(thickness, std::abs(end - zero)));
+            shown.rect = QRectF(
+                QPointF(left + (slot - thickness) / 2.0, std::min(zero, end)), QSizeF(thickness, std::abs(end - zero)));
             shown.labelRect = QRectF(left, size.height() - margin - metrics.height(), slot, metrics.height());
         }
         shown.shownLabel = metrics.elidedText(bar.label, Qt::ElideRight, shown.labelRect.width());
@@ -246,8 +245,8 @@ void BarChart::paint(QPainter &painter, const QSize &size) const
             painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
             painter.setPen(text);
             const qreal width = metrics.horizontalAdvance(label);
-            painter.drawText(QRectF(x - width / 2.0, plot.bottom() + gap, width, metrics.height()), Qt::AlignCenter,
-                label);
+            painter.drawText(
+                QRectF(x - width / 2.0, plot.bottom() + gap, width, metrics.height()), Qt::AlignCenter, label);
         } else {
             const qreal y = plot.bottom() - values.share(tick) * plot.height();
             painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -278,7 +277,7 @@ void BarChart::paint(QPainter &painter, const QSize &size) const
                 const QRectF place = bar.value < 0.0
                     ? QRectF(bar.labelRect.left(), bar.rect.bottom(), bar.labelRect.width(), metrics.height())
                     : QRectF(bar.labelRect.left(), bar.rect.top() - metrics.height(), bar.labelRect.width(),
-                          metrics.height());
+                        metrics.height());
                 painter.drawText(place, Qt::AlignCenter, value);
             }
         }

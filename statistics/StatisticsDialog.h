@@ -24,7 +24,8 @@ class StatisticsDialog : public QDialog, private Ui::StatisticsDialogBase
 public:
     enum Table { GroupTable, LocationTable, SupplierTable, YearTable };
 
-    StatisticsDialog(const DBItemCollection &collection, const QList<const Item *> &selection, QWidget *parent = nullptr);
+    StatisticsDialog(
+        const DBItemCollection &collection, const QList<const Item *> &selection, QWidget *parent = nullptr);
 
     // The items counted now, in the collection's order.
     QList<const Item *> items() const;

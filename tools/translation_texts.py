@@ -1633,7 +1633,7 @@ TEXTS = {
     "Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.": (None, "Skriver et oppgjør med bilder, kvitteringer og summer til forsikringen eller en takst.", "Writes a report with pictures, receipts and totals for the insurer or an appraisal."),
 
     # -------------------------------------------------------------- statistics
-    "S&tatistik...": (None, "S&tatistikk...", "S&tatistics..."),
+    "&Statistik...": (None, "&Statistikk...", "&Statistics..."),
     "Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.": (
         None, "Viser summene fordelt på gruppe, sted, leverandør og kjøpsår, med diagrammer.",
         "Shows the totals by group, location, supplier and year of purchase, with charts."),

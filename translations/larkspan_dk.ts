@@ -2790,12 +2790,12 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <translation>Føjer alle rækker i den valgte rækkes gruppe til de valgte.</translation>
     </message>
     <message>
-        <source>S&amp;tatistik...</source>
-        <translation>S&amp;tatistik...</translation>
-    </message>
-    <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</translation>
+    </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistik...</translation>
     </message>
 </context>
 <context>

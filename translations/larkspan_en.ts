@@ -2790,12 +2790,12 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <translation>Adds every row of the selected row&apos;s group to the selection.</translation>
     </message>
     <message>
-        <source>S&amp;tatistik...</source>
-        <translation>S&amp;tatistics...</translation>
-    </message>
-    <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Shows the totals by group, location, supplier and year of purchase, with charts.</translation>
+    </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistics...</translation>
     </message>
 </context>
 <context>

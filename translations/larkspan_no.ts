@@ -2790,12 +2790,12 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <translation>Legger alle radene i gruppen til den valgte raden til de valgte.</translation>
     </message>
     <message>
-        <source>S&amp;tatistik...</source>
-        <translation>S&amp;tatistikk...</translation>
-    </message>
-    <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Viser summene fordelt på gruppe, sted, leverandør og kjøpsår, med diagrammer.</translation>
+    </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistikk...</translation>
     </message>
 </context>
 <context>

@@ -351,7 +351,7 @@ void TestMenus::actionDetails_data()
                             << "HELP_TEXT_EDIT_REPORT"
                             << "";
     QTest::newRow("statistics") << o << "ViewStatistics"
-                                << "S&tatistik..."
+                                << "&Statistik..."
                                 << ""
                                 << "Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer."
                                 << "";

@@ -164,7 +164,8 @@ private slots:
         for (int table = StatisticsDialog::GroupTable; table <= StatisticsDialog::YearTable; ++table) {
             QTest::addRow("Ostrana, %s, all", tables[table]) << int(OstranaEdition) << table << QList<int>();
             QTest::addRow("Vistrel, %s, all", tables[table]) << int(VistrelEdition) << table << QList<int>();
-            QTest::addRow("Ostrana, %s, selected", tables[table]) << int(OstranaEdition) << table << QList<int> { 4, 0, 2 };
+            QTest::addRow("Ostrana, %s, selected", tables[table])
+                << int(OstranaEdition) << table << QList<int> { 4, 0, 2 };
         }
     }
     void tableSums()
@@ -248,9 +249,8 @@ private slots:
         const QString other = BarChart::tr("Øvrige (%1)");
         QTest::newRow("largest first") << h << byValue << 12 << QList<double> { 10, 40, 20 }
                                        << QStringList { "B1", "B2", "B0" } << QList<double> { 40, 20, 10 };
-        QTest::newRow("years keep their order")
-            << v << inOrder << 12 << QList<double> { 10, 40, 20 } << QStringList { "B0", "B1", "B2" }
-            << QList<double> { 10, 40, 20 };
+        QTest::newRow("years keep their order") << v << inOrder << 12 << QList<double> { 10, 40, 20 }
+                                                << QStringList { "B0", "B1", "B2" } << QList<double> { 10, 40, 20 };
         QTest::newRow("a single bar") << h << byValue << 12 << QList<double> { 7.5 } << QStringList { "B0" }
                                       << QList<double> { 7.5 };
         QTest::newRow("the smallest added up")
@@ -259,9 +259,8 @@ private slots:
         QTest::newRow("the first years added up")
             << v << inOrder << 3 << QList<double> { 1, 2, 3, 40, 50 } << QStringList { other.arg(3), "B3", "B4" }
             << QList<double> { 6, 40, 50 };
-        QTest::newRow("negative and zero, across")
-            << h << byValue << 12 << QList<double> { -50, 0, 100 } << QStringList { "B2", "B1", "B0" }
-            << QList<double> { 100, 0, -50 };
+        QTest::newRow("negative and zero, across") << h << byValue << 12 << QList<double> { -50, 0, 100 }
+                                                   << QStringList { "B2", "B1", "B0" } << QList<double> { 100, 0, -50 };
         QTest::newRow("negative and zero, upright")
             << v << inOrder << 12 << QList<double> { -50, 0, 100 } << QStringList { "B0", "B1", "B2" }
             << QList<double> { -50, 0, 100 };
@@ -350,8 +349,8 @@ private slots:
         const QString longName = QStringLiteral("Meget lang gruppe ").repeated(12);
         BarChart chart;
         chart.setOrientation(BarChart::Orientation(orientation));
-        chart.setBars({ { longName, 100 }, { QStringLiteral("Kort"), 50 }, { QStringLiteral("Ni"), 25 } },
-            BarChart::ByValue);
+        chart.setBars(
+            { { longName, 100 }, { QStringLiteral("Kort"), 50 }, { QStringLiteral("Ni"), 25 } }, BarChart::ByValue);
         const QList<BarChart::DrawnBar> drawn = chart.drawnBars(QSize(500, 300));
         QCOMPARE(drawn.size(), 3);
         const QFontMetricsF metrics(chart.font());
