@@ -259,7 +259,13 @@ void BarChart::paint(QPainter &painter, const QSize &size) const
     const QColor positive = palette().color(QPalette::Highlight);
     const QColor negative(0xc0, 0x39, 0x2b);
     const QColor other(0x99, 0x99, 0x99);
-    for (const DrawnBar &bar : drawnBars(size)) {
+    const QList<DrawnBar> drawn = drawnBars(size);
+    // Columns write their amounts only when every amount fits its column,
+    // so that no column seems to lack one.
+    bool amountsFit = true;
+    for (const DrawnBar &bar : drawn)
+        amountsFit = amountsFit && metrics.horizontalAdvance(amount(bar.value)) <= bar.labelRect.width();
+    for (const DrawnBar &bar : drawn) {
         painter.fillRect(bar.rect, bar.other ? other : bar.value < 0.0 ? negative : positive);
         painter.setPen(text);
         const QString value = amount(bar.value);
@@ -272,8 +278,7 @@ void BarChart::paint(QPainter &painter, const QSize &size) const
             painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, value);
         } else {
             painter.drawText(bar.labelRect, Qt::AlignCenter, bar.shownLabel);
-            // An amount wider than its column would run into the next.
-            if (width <= bar.labelRect.width()) {
+            if (amountsFit) {
                 const QRectF place = bar.value < 0.0
                     ? QRectF(bar.labelRect.left(), bar.rect.bottom(), bar.labelRect.width(), metrics.height())
                     : QRectF(bar.labelRect.left(), bar.rect.top() - metrics.height(), bar.labelRect.width(),

@@ -91,6 +91,8 @@ void StatisticsDialog::addPage(Table which, const QString &title, bool withChart
     table->setObjectName(name + QStringLiteral("Table"));
     table->setHorizontalHeaderLabels({ title, tr("Antal poster"), tr("Købspris i alt"), tr("Værdi i dag i alt") });
     table->verticalHeader()->hide();
+    // Rows of one line, so that a table of a dozen rows fits above its chart.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 4; ++column)
         table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -150,7 +152,7 @@ void StatisticsDialog::fill()
 {
     const ValueSummary summary(items(), m_collection.groups().entries(), m_collection.locations().entries());
     const ValueTotals &total = summary.total();
-    totalLabel->setText(tr("%1 poster, købspris i alt %2, værdi i dag i alt %3")
+    totalLabel->setText(tr("Poster: %1, købspris i alt %2, værdi i dag i alt %3")
                             .arg(total.items)
                             .arg(amount(total.purchase), amount(total.valueToday)));
 

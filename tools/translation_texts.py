@@ -1644,9 +1644,9 @@ TEXTS = {
     "Værdi i dag fordelt på %1": (None, "Verdi i dag fordelt på %1", "Value today by %1"),
     "Købspris i alt fordelt på købsår": (
         None, "Innkjøpspris i alt fordelt på kjøpsår", "Purchase total by year of purchase"),
-    "%1 poster, købspris i alt %2, værdi i dag i alt %3": (
-        None, "%1 poster, innkjøpspris i alt %2, verdi i dag i alt %3",
-        "%1 items, purchase total %2, value today total %3"),
+    "Poster: %1, købspris i alt %2, værdi i dag i alt %3": (
+        None, "Poster: %1, innkjøpspris i alt %2, verdi i dag i alt %3",
+        "Items: %1, purchase total %2, value today in all %3"),
     "&Kopiér diagrammet": (None, "&Kopier diagrammet", "&Copy the chart"),
     "&Gem som PNG...": (None, "&Lagre som PNG...", "&Save as PNG..."),
     "Øvrige (%1)": (None, "Øvrige (%1)", "Other (%1)"),

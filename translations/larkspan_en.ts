@@ -3092,10 +3092,6 @@ The database is still saved as before, but without earlier versions. This is sai
         <translation>&amp;Save as PNG...</translation>
     </message>
     <message>
-        <source>%1 poster, købspris i alt %2, værdi i dag i alt %3</source>
-        <translation>%1 items, purchase total %2, value today total %3</translation>
-    </message>
-    <message>
         <source>(uden navn)</source>
         <translation>(no name)</translation>
     </message>
@@ -3110,6 +3106,10 @@ The database is still saved as before, but without earlier versions. This is sai
     <message>
         <source>I alt</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>Poster: %1, købspris i alt %2, værdi i dag i alt %3</source>
+        <translation>Items: %1, purchase total %2, value today in all %3</translation>
     </message>
 </context>
 <context>

@@ -3092,10 +3092,6 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
         <translation>&amp;Lagre som PNG...</translation>
     </message>
     <message>
-        <source>%1 poster, købspris i alt %2, værdi i dag i alt %3</source>
-        <translation>%1 poster, innkjøpspris i alt %2, verdi i dag i alt %3</translation>
-    </message>
-    <message>
         <source>(uden navn)</source>
         <translation>(uten navn)</translation>
     </message>
@@ -3110,6 +3106,10 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
     <message>
         <source>I alt</source>
         <translation>I alt</translation>
+    </message>
+    <message>
+        <source>Poster: %1, købspris i alt %2, værdi i dag i alt %3</source>
+        <translation>Poster: %1, innkjøpspris i alt %2, verdi i dag i alt %3</translation>
     </message>
 </context>
 <context>
