@@ -143,6 +143,20 @@ QString labelPrinterPage(int edition, const QString &language)
     return page("LabelPrinterDialog.%1.htm", language);
 }
 
+QString valueReportPage(int edition, const QString &language)
+{
+    // The report and the statistics count alike in every edition; the
+    // pages name each edition's fields.
+    Q_UNUSED(edition);
+    return page("ValueReport.%1.htm", language);
+}
+
+QString statisticsPage(int edition, const QString &language)
+{
+    Q_UNUSED(edition);
+    return page("Statistics.%1.htm", language);
+}
+
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
@@ -156,6 +170,8 @@ QStringList pagesUsed(int edition, const QString &language)
     pages.append(commonSetupPage(edition, language));
     if (edition == QuorvelEdition)
         pages.append(labelPrinterPage(edition, language));
+    pages.append(valueReportPage(edition, language));
+    pages.append(statisticsPage(edition, language));
     pages.removeDuplicates();
     return pages;
 }

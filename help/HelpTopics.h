@@ -43,6 +43,8 @@ QString commonSetupPage(int edition, const QString &language);
 // The label printer's setup, which only the inventory edition has: "" for
 // the others.
 QString labelPrinterPage(int edition, const QString &language);
+QString valueReportPage(int edition, const QString &language);
+QString statisticsPage(int edition, const QString &language);
 
 // Every file name in the help folder that some command or help button of that
 // edition opens in that language: what an installation must hold.

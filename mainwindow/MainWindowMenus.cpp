@@ -368,6 +368,9 @@ void MainWindowMenus::createViewMenu()
     m_viewReportAction = makeAction(tr("&Rapport..."), QStringLiteral("ViewReport"), QKeySequence(Qt::CTRL | Qt::Key_R),
         resourceIcon("report"), &MainWindow::MakeReport, tr("HELP_TEXT_EDIT_REPORT"));
     m_viewMenu->addAction(m_viewReportAction);
+    m_viewMenu->addAction(makeAction(tr("&Statistik..."), QStringLiteral("ViewStatistics"), QKeySequence(), QIcon(),
+        &MainWindow::ShowStatistics,
+        tr("Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.")));
 }
 
 void MainWindowMenus::createSetupMenu()

@@ -131,6 +131,9 @@ public slots:
     // File > Value report (MainWindowValueReport.cpp): the register, a
     // group, a location or the selected rows as a PDF.
     void MakeValueReport();
+    // View > Statistics (MainWindowStatistics.cpp): the same totals on
+    // screen, with charts.
+    void ShowStatistics();
     // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
     void ImportCsv();
     void SaveSettings();

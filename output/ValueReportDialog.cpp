@@ -5,8 +5,10 @@
 #include "core/Settings.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+#include "desktop/ExternalViewers.h"
 #include "desktop/FileDialog.h"
 #include "desktop/MessageBox.h"
+#include "help/HelpTopics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,6 +62,8 @@ ValueReportDialog::ValueReportDialog(
 
     connect(buttonBox, &QDialogButtonBox::accepted, this, &ValueReportDialog::accept);
     connect(buttonBox, &QDialogButtonBox::rejected, this, &ValueReportDialog::reject);
+    connect(buttonBox, &QDialogButtonBox::helpRequested, this,
+        [] { openHtmlPage(HelpTopics::valueReportPage(edition(), currentLanguage()), QString(), false); });
 }
 
 ValueReport::Options ValueReportDialog::options() const

@@ -14,8 +14,8 @@ own folder and of the folders below it, never of a folder above it:
     barcodes            labels and the scanner import
     setup, versions,    the setup dialogs (they print location labels); the
     spreadsheet,        earlier versions of the database; the spreadsheet
-    bulkedit            (CSV) export and import dialogs; the change of many
-                        items at once
+    bulkedit,           (CSV) export and import dialogs; the change of many
+    statistics          items at once; the totals and charts on screen
     recovery            the recovery file of the unsaved changes
     diskchanges         the watch over the open database's file
     mainwindow          the main window, its menus and the item list
@@ -40,7 +40,7 @@ LAYERS = [
     ["itemdialog"],
     ["labels"],
     ["barcodes"],
-    ["setup", "versions", "spreadsheet", "bulkedit"],
+    ["setup", "versions", "spreadsheet", "bulkedit", "statistics"],
     ["recovery"],
     ["diskchanges"],
     ["mainwindow"],

@@ -1673,6 +1673,30 @@ TEXTS = {
     "&Værdiopgørelse (PDF)...": (None, "&Verdioppgjør (PDF)...", "&Value report (PDF)..."),
     "Skriver en opgørelse med billeder, kvitteringer og summer til forsikringen eller en vurdering.": (None, "Skriver et oppgjør med bilder, kvitteringer og summer til forsikringen eller en takst.", "Writes a report with pictures, receipts and totals for the insurer or an appraisal."),
 
+    # -------------------------------------------------------------- statistics
+    "&Statistik...": (None, "&Statistikk...", "&Statistics..."),
+    "Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.": (
+        None, "Viser summene fordelt på gruppe, sted, leverandør og kjøpsår, med diagrammer.",
+        "Shows the totals by group, location, supplier and year of purchase, with charts."),
+    "Statistik": (None, "Statistikk", "Statistics"),
+    "&Poster:": (None, "&Poster:", "&Items:"),
+    "Alle poster (%1)": (None, "Alle poster (%1)", "All items (%1)"),
+    "De valgte rækker (%1)": (None, "De valgte radene (%1)", "The selected rows (%1)"),
+    "Værdi i dag fordelt på %1": (None, "Verdi i dag fordelt på %1", "Value today by %1"),
+    "Købspris i alt fordelt på købsår": (
+        None, "Innkjøpspris i alt fordelt på kjøpsår", "Purchase total by year of purchase"),
+    "Poster: %1, købspris i alt %2, værdi i dag i alt %3": (
+        None, "Poster: %1, innkjøpspris i alt %2, verdi i dag i alt %3",
+        "Items: %1, purchase total %2, value today in all %3"),
+    "&Kopiér diagrammet": (None, "&Kopier diagrammet", "&Copy the chart"),
+    "&Gem som PNG...": (None, "&Lagre som PNG...", "&Save as PNG..."),
+    "Øvrige (%1)": (None, "Øvrige (%1)", "Other (%1)"),
+    "Ingen poster": (None, "Ingen poster", "No items"),
+    "Diagram": (None, "Diagram", "Chart"),
+    "Gem diagrammet": (None, "Lagre diagrammet", "Save the chart"),
+    "PNG-billeder (*.png)": (None, "PNG-bilder (*.png)", "PNG pictures (*.png)"),
+    "Diagrammet blev ikke gemt": (None, "Diagrammet ble ikke lagret", "The chart was not saved"),
+
     # ------------------------------------------------------- the list's filter
     # The field above the list, the group rows' counts and the status bar's
     # count (the noun follows the count of all items: "1 af 1", "3 af 12").

@@ -33,7 +33,7 @@ sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 import translation_texts  # noqa: E402
 
 SOURCE_FOLDERS = ["core", "database", "desktop", "itemdialog", "mainwindow", "output", "setup", "versions", "spreadsheet", "labels", "barcodes", "help",
-                  "bulkedit", "recovery", "diskchanges", "app"]
+                  "bulkedit", "statistics", "recovery", "diskchanges", "app"]
 CATALOGUES = [("dk", "da", 0), ("no", "nb", 1), ("en", "en", 2)]
 
 

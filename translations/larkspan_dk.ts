@@ -46,6 +46,47 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarChart</name>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Kopiér diagrammet</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Gem som PNG...</translation>
+    </message>
+    <message>
+        <source>Øvrige (%1)</source>
+        <translation>Øvrige (%1)</translation>
+    </message>
+    <message>
+        <source>Ingen poster</source>
+        <translation>Ingen poster</translation>
+    </message>
+    <message>
+        <source>Diagram</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Gem diagrammet</source>
+        <translation>Gem diagrammet</translation>
+    </message>
+    <message>
+        <source>PNG-billeder (*.png)</source>
+        <translation>PNG-billeder (*.png)</translation>
+    </message>
+    <message>
+        <source>Diagrammet blev ikke gemt</source>
+        <translation>Diagrammet blev ikke gemt</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>BarcodeSymbol</name>
     <message>
         <source>Code 128</source>
@@ -2909,6 +2950,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
         <source>&amp;Etiketprinter...</source>
         <translation>&amp;Etiketprinter...</translation>
     </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistik...</translation>
+    </message>
+    <message>
+        <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
+        <translation>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -3159,6 +3208,80 @@ Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes k
     <message>
         <source>ukendt</source>
         <translation>ukendt</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Alle poster (%1)</source>
+        <translation>Alle poster (%1)</translation>
+    </message>
+    <message>
+        <source>De valgte rækker (%1)</source>
+        <translation>De valgte rækker (%1)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Købsår</translation>
+    </message>
+    <message>
+        <source>Værdi i dag fordelt på %1</source>
+        <translation>Værdi i dag fordelt på %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt fordelt på købsår</source>
+        <translation>Købspris i alt fordelt på købsår</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Antal poster</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Købspris i alt</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Værdi i dag i alt</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Kopiér diagrammet</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Gem som PNG...</translation>
+    </message>
+    <message>
+        <source>Poster: %1, købspris i alt %2, værdi i dag i alt %3</source>
+        <translation>Poster: %1, købspris i alt %2, værdi i dag i alt %3</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(ingen)</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(uden dato)</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>I alt</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialogBase</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Poster:</source>
+        <translation>&amp;Poster:</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,47 @@ from 1 to 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarChart</name>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Copy the chart</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Save as PNG...</translation>
+    </message>
+    <message>
+        <source>Øvrige (%1)</source>
+        <translation>Other (%1)</translation>
+    </message>
+    <message>
+        <source>Ingen poster</source>
+        <translation>No items</translation>
+    </message>
+    <message>
+        <source>Diagram</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Gem diagrammet</source>
+        <translation>Save the chart</translation>
+    </message>
+    <message>
+        <source>PNG-billeder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Diagrammet blev ikke gemt</source>
+        <translation>The chart was not saved</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>BarcodeSymbol</name>
     <message>
         <source>Code 128</source>
@@ -2909,6 +2950,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
         <source>&amp;Etiketprinter...</source>
         <translation>&amp;Label printer...</translation>
     </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistics...</translation>
+    </message>
+    <message>
+        <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
+        <translation>Shows the totals by group, location, supplier and year of purchase, with charts.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -3159,6 +3208,80 @@ The database is still saved as before, but without earlier versions. This is sai
     <message>
         <source>ukendt</source>
         <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Alle poster (%1)</source>
+        <translation>All items (%1)</translation>
+    </message>
+    <message>
+        <source>De valgte rækker (%1)</source>
+        <translation>The selected rows (%1)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Year of purchase</translation>
+    </message>
+    <message>
+        <source>Værdi i dag fordelt på %1</source>
+        <translation>Value today by %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt fordelt på købsår</source>
+        <translation>Purchase total by year of purchase</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Purchase total</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Value today, total</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Copy the chart</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Save as PNG...</translation>
+    </message>
+    <message>
+        <source>Poster: %1, købspris i alt %2, værdi i dag i alt %3</source>
+        <translation>Items: %1, purchase total %2, value today in all %3</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(no date)</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialogBase</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Poster:</source>
+        <translation>&amp;Items:</translation>
     </message>
 </context>
 <context>

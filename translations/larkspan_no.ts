@@ -46,6 +46,47 @@ fra 1 til og med 1000</translation>
     </message>
 </context>
 <context>
+    <name>BarChart</name>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Kopier diagrammet</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Lagre som PNG...</translation>
+    </message>
+    <message>
+        <source>Øvrige (%1)</source>
+        <translation>Øvrige (%1)</translation>
+    </message>
+    <message>
+        <source>Ingen poster</source>
+        <translation>Ingen poster</translation>
+    </message>
+    <message>
+        <source>Diagram</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Gem diagrammet</source>
+        <translation>Lagre diagrammet</translation>
+    </message>
+    <message>
+        <source>PNG-billeder (*.png)</source>
+        <translation>PNG-bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Diagrammet blev ikke gemt</source>
+        <translation>Diagrammet ble ikke lagret</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>BarcodeSymbol</name>
     <message>
         <source>Code 128</source>
@@ -2909,6 +2950,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
         <source>&amp;Etiketprinter...</source>
         <translation>&amp;Etikettskriver...</translation>
     </message>
+    <message>
+        <source>&amp;Statistik...</source>
+        <translation>&amp;Statistikk...</translation>
+    </message>
+    <message>
+        <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
+        <translation>Viser summene fordelt på gruppe, sted, leverandør og kjøpsår, med diagrammer.</translation>
+    </message>
 </context>
 <context>
     <name>PageHeading</name>
@@ -3159,6 +3208,80 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
     <message>
         <source>ukendt</source>
         <translation>ukjent</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Alle poster (%1)</source>
+        <translation>Alle poster (%1)</translation>
+    </message>
+    <message>
+        <source>De valgte rækker (%1)</source>
+        <translation>De valgte radene (%1)</translation>
+    </message>
+    <message>
+        <source>Købsår</source>
+        <translation>Kjøpsår</translation>
+    </message>
+    <message>
+        <source>Værdi i dag fordelt på %1</source>
+        <translation>Verdi i dag fordelt på %1</translation>
+    </message>
+    <message>
+        <source>Købspris i alt fordelt på købsår</source>
+        <translation>Innkjøpspris i alt fordelt på kjøpsår</translation>
+    </message>
+    <message>
+        <source>Antal poster</source>
+        <translation>Antall poster</translation>
+    </message>
+    <message>
+        <source>Købspris i alt</source>
+        <translation>Innkjøpspris i alt</translation>
+    </message>
+    <message>
+        <source>Værdi i dag i alt</source>
+        <translation>Verdi i dag i alt</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiér diagrammet</source>
+        <translation>&amp;Kopier diagrammet</translation>
+    </message>
+    <message>
+        <source>&amp;Gem som PNG...</source>
+        <translation>&amp;Lagre som PNG...</translation>
+    </message>
+    <message>
+        <source>Poster: %1, købspris i alt %2, værdi i dag i alt %3</source>
+        <translation>Poster: %1, innkjøpspris i alt %2, verdi i dag i alt %3</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uten navn)</translation>
+    </message>
+    <message>
+        <source>(ingen)</source>
+        <translation>(ingen)</translation>
+    </message>
+    <message>
+        <source>(uden dato)</source>
+        <translation>(uten dato)</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>I alt</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialogBase</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistikk</translation>
+    </message>
+    <message>
+        <source>&amp;Poster:</source>
+        <translation>&amp;Poster:</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -19,9 +20,11 @@
 #include "desktop/Launcher.h"
 #include "help/HelpTopics.h"
 #include "itemdialog/ItemDialog.h"
+#include "output/ValueReportDialog.h"
 #include "output/printSelectDataDialog.h"
 #include "setup/CommonSetup.h"
 #include "setup/setupdialog.h"
+#include "statistics/StatisticsDialog.h"
 
 namespace {
 
@@ -34,7 +37,8 @@ void setLanguage(const QString &language)
 // The pages of each edition and language, written out whole so that a wrong
 // rule for a name cannot agree with itself. The help commands' pages are
 // Help, Tutorial, ErrorHandling and Links; the dialogs' are item dialog,
-// print setup, list setup of groups, locations and suppliers, default folders.
+// print setup, list setup of groups, locations and suppliers, default folders,
+// and the value report and the statistics, which have one page per language.
 void addPageRows()
 {
     QTest::addColumn<int>("edition");
@@ -43,7 +47,9 @@ void addPageRows()
     QTest::addColumn<QStringList>("dialogPages");
     const auto row = [](const char *name, int edition, const char *language, const QStringList &commands,
                          const QStringList &dialogs) {
-        QTest::newRow(name) << edition << QString::fromLatin1(language) << commands << dialogs;
+        const QString reportPages = QStringLiteral("ValueReport.%1.htm Statistics.%1.htm").arg(QLatin1String(language));
+        QTest::newRow(name) << edition << QString::fromLatin1(language) << commands
+                            << dialogs + reportPages.split(QLatin1Char(' '));
     };
     row("Ostrana dk", OstranaEdition, "dk",
         { "index.dk.htm", "GettingStarted.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
@@ -108,6 +114,8 @@ struct Dialogs
     std::unique_ptr<CommonSetup> common;
     // Only the inventory edition has a label printer.
     std::unique_ptr<LabelPrinterDialog> labelPrinter;
+    std::unique_ptr<ValueReportDialog> report;
+    std::unique_ptr<StatisticsDialog> statistics;
 
     Dialogs()
     {
@@ -126,22 +134,28 @@ struct Dialogs
         common = std::make_unique<CommonSetup>();
         if (isQuorvel())
             labelPrinter = std::make_unique<LabelPrinterDialog>(LabelPrinterDialog::Sample());
+        report = std::make_unique<ValueReportDialog>(*collection, -1, QList<const Item *>());
+        statistics = std::make_unique<StatisticsDialog>(*collection, QList<const Item *>());
+    }
+    static QPushButton *helpButton(const QWidget *dialog)
+    {
+        return dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Help);
     }
 
     // The help buttons, in the order of the dialog pages of addPageRows.
     QList<QPushButton *> helpButtons() const
     {
         QList<QPushButton *> buttons { item->helpPushButton, print->buttonHelp, lists[0]->buttonHelp,
-            lists[1]->buttonHelp, lists[2]->buttonHelp, common->buttonHelp };
+            lists[1]->buttonHelp, lists[2]->buttonHelp, common->buttonHelp, helpButton(report.get()),
+            helpButton(statistics.get()) };
         if (labelPrinter)
-            buttons.append(labelPrinter->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-                               ->button(QDialogButtonBox::Help));
+            buttons.append(helpButton(labelPrinter.get()));
         return buttons;
     }
     QList<QWidget *> windows() const
     {
         QList<QWidget *> windows { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(),
-            common.get() };
+            common.get(), report.get(), statistics.get() };
         if (labelPrinter)
             windows.append(labelPrinter.get());
         return windows;

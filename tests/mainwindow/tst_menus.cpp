@@ -350,6 +350,11 @@ void TestMenus::actionDetails_data()
                             << "Ctrl+R"
                             << "HELP_TEXT_EDIT_REPORT"
                             << "";
+    QTest::newRow("statistics") << o << "ViewStatistics"
+                                << "&Statistik..."
+                                << ""
+                                << "Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer."
+                                << "";
 }
 
 void TestMenus::actionDetails()
@@ -405,7 +410,8 @@ void TestMenus::editionOnlyEntries()
          << "ViewUrl"
          << "ViewDoc"
          << "-"
-         << "ViewReport";
+         << "ViewReport"
+         << "ViewStatistics";
     QCOMPARE(entries(menu(w, 2)), view);
 
     QStringList edit { "EditUndo", "EditRedo", "-", "EditNewItem", "EditRecord", "EditChangeSelected", "EditDelete",

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui_StatisticsDialogBase.h"
+
+#include <QDialog>
+#include <QList>
+
+class BarChart;
+class DBItemCollection;
+class Item;
+class QTableWidget;
+
+// The register's totals on screen: the same sums as the value report
+// (ValueSummary) by group, location, supplier and year of purchase, each in
+// a table with its totals row, and charts of the value today by group and by
+// location and of the purchases by year. The items are all of the register
+// or the selected rows.
+//
+// The collection and the items are not owned; they must not change while
+// the dialog is open.
+class StatisticsDialog : public QDialog, private Ui::StatisticsDialogBase
+{
+    Q_OBJECT
+public:
+    enum Table { GroupTable, LocationTable, SupplierTable, YearTable };
+
+    StatisticsDialog(
+        const DBItemCollection &collection, const QList<const Item *> &selection, QWidget *parent = nullptr);
+
+    // The items counted now, in the collection's order.
+    QList<const Item *> items() const;
+    QTableWidget *table(Table table) const { return m_tables[table]; }
+    // The chart beside the table; null for the supplier table.
+    BarChart *chart(Table table) const { return m_charts[table]; }
+
+private:
+    void addPage(Table table, const QString &title, bool chart);
+    void fill();
+
+    const DBItemCollection &m_collection;
+    QList<const Item *> m_selection;
+    QTableWidget *m_tables[4] = {};
+    BarChart *m_charts[4] = {};
+};
