@@ -154,7 +154,8 @@ bool BarcodeSymbol::encode(Symbology symbology, const QString &text)
             m_errorText = tr("Der var ikke hukommelse nok til stregkoden for »%1«.").arg(text);
             break;
         default:
-            m_errorText = tr("Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).").arg(text, name, QString::number(result));
+            m_errorText
+                = tr("Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).").arg(text, name, QString::number(result));
             break;
         }
         return false;

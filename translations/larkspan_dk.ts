@@ -2021,6 +2021,87 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 Etiketten får en Code 128-stregkode i stedet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 Etiketten får ingen stregkode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Uden nummer får etiketten ingen stregkode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…og %1 mere</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Indhold: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Egen opstilling</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>Siden skal have en bredde og en højde.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>Arket skal have mindst én række og én kolonne.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>Etiketterne skal have en bredde og en højde.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Margener og mellemrum kan ikke være negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>Etiketterne kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>

@@ -2021,6 +2021,87 @@ Show the new values: your changes are discarded.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 The label gets a Code 128 barcode instead.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 The label gets no barcode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Without a number the label gets no barcode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…and %1 more</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Contents: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Custom layout</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>The page needs a width and a height.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>The sheet needs at least one row and one column.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>The labels need a width and a height.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Margins and gaps cannot be negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 columns with margin and gaps are %2 mm wide, but the page is only %3 mm wide.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rows with margin and gaps are %2 mm high, but the page is only %3 mm high.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>The labels could not be written.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>

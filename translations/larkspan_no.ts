@@ -2021,6 +2021,87 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 Etiketten får en Code 128-strekkode i stedet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 Etiketten får ingen strekkode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Uten nummer får etiketten ingen strekkode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…og %1 til</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Innhold: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Eget oppsett</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>Siden må ha en bredde og en høyde.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>Arket må ha minst én rad og én kolonne.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>Etikettene må ha en bredde og en høyde.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Marger og mellomrom kan ikke være negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 kolonner med marg og mellomrom er %2 mm brede, men siden er bare %3 mm bred.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rader med marg og mellomrom er %2 mm høye, men siden er bare %3 mm høy.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>Etikettene kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>

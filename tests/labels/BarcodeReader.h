@@ -62,7 +62,8 @@ inline QStringList pdfPages(const QString &pdf, const QString &folder, int dpi =
 {
     QProcess process;
     const QString prefix = QDir(folder).filePath(QStringLiteral("page"));
-    process.start(QStringLiteral("pdftoppm"), { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix });
+    process.start(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix });
     if (!process.waitForFinished(300000) || process.exitCode() != 0)
         return {};
     QStringList pages = QDir(folder).entryList({ QStringLiteral("page*.png") }, QDir::Files, QDir::Name);

@@ -173,7 +173,8 @@ void tst_BarcodeSymbol::refuses_data()
 
     QTest::newRow("ean letters") << int(BarcodeSymbol::Ean13) << QStringLiteral("ABC1234567890")
                                  << QStringLiteral("ikke et EAN-13-nummer");
-    QTest::newRow("ean short") << int(BarcodeSymbol::Ean13) << QStringLiteral("12345") << QStringLiteral("ikke et EAN-13-nummer");
+    QTest::newRow("ean short") << int(BarcodeSymbol::Ean13) << QStringLiteral("12345")
+                               << QStringLiteral("ikke et EAN-13-nummer");
     QTest::newRow("ean check digit") << int(BarcodeSymbol::Ean13) << QStringLiteral("5901234123458")
                                      << QStringLiteral("ikke et EAN-13-nummer");
     QTest::newRow("qr too long") << int(BarcodeSymbol::QrCode) << QString(8000, QLatin1Char('x'))
@@ -183,7 +184,7 @@ void tst_BarcodeSymbol::refuses_data()
     QTest::newRow("code128 too long") << int(BarcodeSymbol::Code128) << QString(300, QLatin1Char('x'))
                                       << QStringLiteral("for lang til stregkodetypen Code 128");
     QTest::newRow("code128 latin-1") << int(BarcodeSymbol::Code128) << QStringLiteral("Æble-ø")
-                                            << QStringLiteral("indeholder tegn, som stregkodetypen Code 128 ikke kan rumme");
+                                     << QStringLiteral("indeholder tegn, som stregkodetypen Code 128 ikke kan rumme");
     QTest::newRow("empty") << int(BarcodeSymbol::QrCode) << QString() << QStringLiteral("En tom tekst");
 }
 
