@@ -136,6 +136,13 @@ QString commonSetupPage(int edition, const QString &language)
     return page("CommonSetupDialog.%1.htm", language);
 }
 
+QString labelSheetPage(int edition, const QString &language)
+{
+    // The label sheets work alike in every edition.
+    Q_UNUSED(edition);
+    return page("LabelSheetDialog.%1.htm", language);
+}
+
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
@@ -147,6 +154,7 @@ QStringList pagesUsed(int edition, const QString &language)
     for (int kind = 1; kind <= 3; ++kind)
         pages.append(listSetupPage(edition, language, kind));
     pages.append(commonSetupPage(edition, language));
+    pages.append(labelSheetPage(edition, language));
     pages.removeDuplicates();
     return pages;
 }

@@ -40,6 +40,7 @@ QString itemDialogPage(int edition, const QString &language);
 QString printSetupPage(int edition, const QString &language);
 QString listSetupPage(int edition, const QString &language, int listKind);
 QString commonSetupPage(int edition, const QString &language);
+QString labelSheetPage(int edition, const QString &language);
 
 // Every file name in the help folder that some command or help button of that
 // edition opens in that language: what an installation must hold.

@@ -127,7 +127,8 @@ void LabelSheet::addItems(const DBItemCollection &collection, const QList<const 
         if (m_options.name)
             label.title = item->name().simplified();
         if (m_options.makeModel) {
-            const QString makeModel = (item->product().simplified() + QLatin1Char(' ') + item->productModel().simplified()).trimmed();
+            const QString makeModel
+                = (item->product().simplified() + QLatin1Char(' ') + item->productModel().simplified()).trimmed();
             if (!makeModel.isEmpty())
                 label.lines.append(makeModel);
         }

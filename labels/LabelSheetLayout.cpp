@@ -9,8 +9,8 @@ namespace {
 // Room for rounding in the sheets' published sizes (tenths of millimetres).
 constexpr double Tolerance = 0.05;
 
-LabelSheetLayout layout(const QString &id, QSizeF page, int columns, int rows, QSizeF label, double left,
-    double top, double columnGap, double rowGap)
+LabelSheetLayout layout(const QString &id, QSizeF page, int columns, int rows, QSizeF label, double left, double top,
+    double columnGap, double rowGap)
 {
     LabelSheetLayout result;
     result.id = id;
@@ -71,8 +71,8 @@ QRectF LabelSheetLayout::labelRect(int index) const
     const int onSheet = ((index % perSheet) + perSheet) % perSheet;
     const int row = onSheet / qMax(1, columns);
     const int column = onSheet % qMax(1, columns);
-    return QRectF(leftMargin + column * (labelSize.width() + columnGap), topMargin + row * (labelSize.height() + rowGap),
-        labelSize.width(), labelSize.height());
+    return QRectF(leftMargin + column * (labelSize.width() + columnGap),
+        topMargin + row * (labelSize.height() + rowGap), labelSize.width(), labelSize.height());
 }
 
 bool LabelSheetLayout::fits(QString *reason) const

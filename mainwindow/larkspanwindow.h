@@ -131,6 +131,9 @@ public slots:
     // File > Value report (MainWindowValueReport.cpp): the register, a
     // group, a location or the selected rows as a PDF.
     void MakeValueReport();
+    // File > Print labels (MainWindowLabels.cpp): label sheets of the
+    // register, a group, the selected rows or the locations.
+    void PrintLabelSheets();
     // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
     void ImportCsv();
     void SaveSettings();

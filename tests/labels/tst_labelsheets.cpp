@@ -302,8 +302,8 @@ void tst_LabelSheets::locationCodes()
     QCOMPARE(images.size(), 1);
     QCOMPARE(BarcodeReader::decodeImage(labelPicture(images.first(), layout, 0)),
         QStringLiteral("Kælder\nÆble ø å é\nSofa"));
-    QCOMPARE(BarcodeReader::decodeImage(labelPicture(images.first(), layout, 1)),
-        QStringLiteral("Loft\nJuletræ\nSkøjter"));
+    QCOMPARE(
+        BarcodeReader::decodeImage(labelPicture(images.first(), layout, 1)), QStringLiteral("Loft\nJuletræ\nSkøjter"));
     QCOMPARE(BarcodeReader::decodeImage(labelPicture(images.first(), layout, 2)), QStringLiteral("Garage"));
 }
 
@@ -338,8 +338,9 @@ void tst_LabelSheets::locationCodeCut()
         QStringList longer = lines;
         longer.append(names.at(lines.size()));
         BarcodeSymbol bigger;
-        QVERIFY(!bigger.encode(BarcodeSymbol::QrCode, QStringLiteral("Loft\n") + longer.join(QLatin1Char('\n'))
-                    + QStringLiteral("\n…og %1 mere").arg(items - longer.size()))
+        QVERIFY(!bigger.encode(BarcodeSymbol::QrCode,
+                    QStringLiteral("Loft\n") + longer.join(QLatin1Char('\n'))
+                        + QStringLiteral("\n…og %1 mere").arg(items - longer.size()))
             || bigger.size().width() > maxModules);
     }
     QCOMPARE(lines, names.mid(0, lines.size()));
@@ -364,9 +365,9 @@ void tst_LabelSheets::fallback_data()
                          << QStringLiteral("5901234123457") << QString();
     QTest::newRow("ean of letters") << int(BarcodeSymbol::Ean13) << QStringLiteral("AB-12") << QStringLiteral("AB-12")
                                     << QStringLiteral("Etiketten får en Code 128-stregkode i stedet");
-    QTest::newRow("ean wrong check digit") << int(BarcodeSymbol::Ean13) << QStringLiteral("5901234123458")
-                                           << QStringLiteral("5901234123458")
-                                           << QStringLiteral("Etiketten får en Code 128-stregkode i stedet");
+    QTest::newRow("ean wrong check digit")
+        << int(BarcodeSymbol::Ean13) << QStringLiteral("5901234123458") << QStringLiteral("5901234123458")
+        << QStringLiteral("Etiketten får en Code 128-stregkode i stedet");
     QTest::newRow("qr of latin-1") << int(BarcodeSymbol::QrCode) << QStringLiteral("Æble-7") << QStringLiteral("Æble-7")
                                    << QString();
     QTest::newRow("code 128 of latin-1") << int(BarcodeSymbol::Code128) << QStringLiteral("Æble-7") << QString()
@@ -436,10 +437,12 @@ void tst_LabelSheets::customLayoutRefused_data()
     QTest::addColumn<double>("rowGap");
     QTest::addColumn<QString>("reason");
     QTest::newRow("fits exactly") << 3 << 70.0 << 0.0 << 8 << 0.0 << QString();
-    QTest::newRow("too wide") << 3 << 70.0 << 5.0 << 8 << 0.0
-                              << QStringLiteral("3 kolonner med margen og mellemrum er 215 mm brede, men siden er kun 210 mm bred.");
-    QTest::newRow("too high by gaps") << 3 << 60.0 << 5.0 << 8 << 2.0
-                                      << QStringLiteral("8 rækker med margen og mellemrum er 310 mm høje, men siden er kun 297 mm høj.");
+    QTest::newRow("too wide")
+        << 3 << 70.0 << 5.0 << 8 << 0.0
+        << QStringLiteral("3 kolonner med margen og mellemrum er 215 mm brede, men siden er kun 210 mm bred.");
+    QTest::newRow("too high by gaps")
+        << 3 << 60.0 << 5.0 << 8 << 2.0
+        << QStringLiteral("8 rækker med margen og mellemrum er 310 mm høje, men siden er kun 297 mm høj.");
     QTest::newRow("no rows") << 3 << 60.0 << 5.0 << 0 << 0.0
                              << QStringLiteral("Arket skal have mindst én række og én kolonne.");
     QTest::newRow("no width") << 3 << 0.0 << 5.0 << 8 << 0.0
@@ -500,10 +503,12 @@ void tst_LabelSheets::itemNumberByEdition_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("number");
     QTest::newRow("ostrana serial") << int(OstranaEdition) << QStringLiteral(" SN-77 ") << 2 << QStringLiteral("SN-77");
-    QTest::newRow("numivax catalogue") << int(NumivaxEdition) << QStringLiteral("KM 123") << 4 << QStringLiteral("KM 123");
+    QTest::newRow("numivax catalogue") << int(NumivaxEdition) << QStringLiteral("KM 123") << 4
+                                       << QStringLiteral("KM 123");
     QTest::newRow("vistrel register") << int(VistrelEdition) << QStringLiteral("V-9") << 314 << QStringLiteral("314");
     QTest::newRow("vistrel without register") << int(VistrelEdition) << QStringLiteral("V-9") << 0 << QString();
-    QTest::newRow("quorvel item number") << int(QuorvelEdition) << QStringLiteral("42") << 7 << QStringLiteral("000042");
+    QTest::newRow("quorvel item number") << int(QuorvelEdition) << QStringLiteral("42") << 7
+                                         << QStringLiteral("000042");
     QTest::newRow("quorvel without number") << int(QuorvelEdition) << QString() << 7 << QString();
 }
 
