@@ -67,8 +67,8 @@ int main(int argc, char **argv)
         return 1;
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    std::printf("made %lld labels in %.2f s, %d sheets\n", qlonglong(sheet.labels().size()), makeSeconds,
-        sheet.sheetCount());
+    std::printf(
+        "made %lld labels in %.2f s, %d sheets\n", qlonglong(sheet.labels().size()), makeSeconds, sheet.sheetCount());
     std::printf("labels=%lld pdf_s=%.2f peak_mb=%.0f pdf_mb=%.1f\n", qlonglong(sheet.labels().size()), seconds,
         BenchSetup::peakResidentMb(), double(QFileInfo(pdf).size()) / 1e6);
     return 0;

@@ -27,8 +27,18 @@ QString key(const char *name)
     return QStringLiteral("Labels/") + QLatin1String(name);
 }
 
-// The problems a box lists; the rest are counted.
+// The problems a box lists, and those under the preview; the rest are
+// counted.
 constexpr int ProblemsShown = 12;
+constexpr int ProblemsUnderPreview = 4;
+
+QString listed(const QStringList &problems, int count)
+{
+    QStringList shown = problems.mid(0, count);
+    if (problems.size() > count)
+        shown.append(LabelSheet::tr("…og %1 mere").arg(problems.size() - count));
+    return shown.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -223,7 +233,7 @@ void LabelSheetDialog::updatePreview()
         sheet->addItems(m_collection, chosen);
     }
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!sheet->labels().isEmpty());
-    problemsLabel->setText(sheet->problems().join(QLatin1Char('\n')));
+    problemsLabel->setText(listed(sheet->problems(), ProblemsUnderPreview));
     m_preview->setSheet(std::move(sheet));
 }
 
@@ -231,7 +241,8 @@ void LabelSheetDialog::remember() const
 {
     Settings settings;
     settings.setValue(key("Layout"), layoutBox->currentData().toString());
-    settings.setValue(key("Kind"), locationKindButton->isChecked() ? QStringLiteral("locations") : QStringLiteral("items"));
+    settings.setValue(
+        key("Kind"), locationKindButton->isChecked() ? QStringLiteral("locations") : QStringLiteral("items"));
     settings.setValue(key("StartAt"), startAtSpin->value());
     settings.setValue(key("PerPiece"), perPieceCheckBox->isChecked());
     settings.setValue(key("Barcode"), barcodeCheckBox->isChecked());
@@ -250,12 +261,9 @@ bool LabelSheetDialog::confirmProblems(const LabelSheet &sheet)
     const QStringList problems = sheet.problems();
     if (problems.isEmpty())
         return true;
-    QStringList shown = problems.mid(0, ProblemsShown);
-    if (problems.size() > ProblemsShown)
-        shown.append(tr("…og %1 mere").arg(problems.size() - ProblemsShown));
     return MessageBox::warning(this, tr("Etiketter uden den valgte stregkode"),
                tr("Nogle etiketter kan ikke få den valgte stregkode:\n\n%1\n\nUdskriv etiketterne alligevel?")
-                   .arg(shown.join(QLatin1Char('\n'))),
+                   .arg(listed(problems, ProblemsShown)),
                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
         == QMessageBox::Ok;
 }
@@ -274,8 +282,8 @@ bool LabelSheetDialog::output(const LabelSheet &sheet)
     };
     if (pdfButton->isChecked()) {
         const QString database = m_collection.fileName();
-        const QString name = tr("%1 - etiketter.pdf")
-                                 .arg(database.isEmpty() ? editionName() : QFileInfo(database).completeBaseName());
+        const QString name
+            = tr("%1 - etiketter.pdf").arg(database.isEmpty() ? editionName() : QFileInfo(database).completeBaseName());
         FileDialog::Request request;
         request.mode = FileDialog::AnyFile;
         request.title = tr("Gem etiketterne");

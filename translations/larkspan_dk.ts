@@ -2058,10 +2058,6 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
         <translation>&amp;Udskriv...</translation>
     </message>
     <message>
-        <source>…og %1 mere</source>
-        <translation>…og %1 mere</translation>
-    </message>
-    <message>
         <source>Etiketter uden den valgte stregkode</source>
         <translation>Etiketter uden den valgte stregkode</translation>
     </message>

@@ -2058,10 +2058,6 @@ Show the new values: your changes are discarded.</translation>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <source>…og %1 mere</source>
-        <translation>…and %1 more</translation>
-    </message>
-    <message>
         <source>Etiketter uden den valgte stregkode</source>
         <translation>Labels without the chosen barcode</translation>
     </message>

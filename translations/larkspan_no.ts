@@ -2058,10 +2058,6 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
         <translation>&amp;Skriv ut...</translation>
     </message>
     <message>
-        <source>…og %1 mere</source>
-        <translation>…og %1 til</translation>
-    </message>
-    <message>
         <source>Etiketter uden den valgte stregkode</source>
         <translation>Etiketter uten den valgte strekkoden</translation>
     </message>

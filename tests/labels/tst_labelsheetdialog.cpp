@@ -63,7 +63,7 @@ class tst_LabelSheetDialog : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<DBItemCollection> m_collection;
 
-    template<typename T> static T *child(LabelSheetDialog &dialog, const char *name)
+    template <typename T> static T *child(LabelSheetDialog &dialog, const char *name)
     {
         T *widget = dialog.findChild<T *>(QString::fromLatin1(name));
         if (!widget)
@@ -214,7 +214,8 @@ private slots:
             FileDialog::queueAnswer(pdf);
             QTest::mouseClick(okButton(dialog), Qt::LeftButton);
             QCOMPARE(files.asked().size(), 1);
-            QCOMPARE(QFileInfo(files.asked().constFirst().folder).fileName(), QStringLiteral("Ostrana - etiketter.pdf"));
+            QCOMPARE(
+                QFileInfo(files.asked().constFirst().folder).fileName(), QStringLiteral("Ostrana - etiketter.pdf"));
             QVERIFY(boxes.shown().isEmpty());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QCOMPARE(dialog.writtenFile(), pdf);
