@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include "desktop/Launcher.h"
 #include "help/HelpTopics.h"
 #include "itemdialog/ItemDialog.h"
+#include "labels/LabelSheetDialog.h"
 #include "output/printSelectDataDialog.h"
 #include "setup/CommonSetup.h"
 #include "setup/setupdialog.h"
@@ -47,51 +49,59 @@ void addPageRows()
     row("Ostrana dk", OstranaEdition, "dk",
         { "index.dk.htm", "GettingStarted.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
         { "InventoryDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Ostrana no", OstranaEdition, "no",
         { "index.no.htm", "GettingStarted.no.htm", "ErrorHandling.no.htm", "OstranaLinksAndReferences.no.htm" },
         { "InventoryDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Ostrana en", OstranaEdition, "en",
         { "index.en.htm", "GettingStarted.en.htm", "ErrorHandling.en.htm", "OstranaLinksAndReferences.en.htm" },
         { "InventoryDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Vistrel dk", VistrelEdition, "dk",
         { "Help.htm", "GettingStarted.Vistrel.dk.htm", "ErrorHandling.dk.htm", "Vistrellinks.dk.htm" },
         { "VistrelDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Vistrel no", VistrelEdition, "no",
         { "HelpVistrel.no.htm", "GettingStarted.Vistrel.no.htm", "ErrorHandling.no.htm", "Vistrellinks.no.htm" },
         { "VistrelDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Vistrel en", VistrelEdition, "en",
         { "HelpVistrel.en.htm", "GettingStarted.Vistrel.en.htm", "ErrorHandling.en.htm", "Vistrellinks.en.htm" },
         { "VistrelDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Numivax dk", NumivaxEdition, "dk",
         { "HelpNumivax.dk.htm", "GettingStarted.Numivax.dk.htm", "ErrorHandling.dk.htm", "Numivaxlinks.dk.htm" },
         { "NumivaxDialog.dk.htm", "printSetupNumivax.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.Numivax.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.Numivax.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Numivax no", NumivaxEdition, "no",
         { "HelpNumivax.no.htm", "GettingStarted.Numivax.no.htm", "ErrorHandling.no.htm", "Numivaxlinks.no.htm" },
         { "NumivaxDialog.no.htm", "printSetupNumivax.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.Numivax.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.Numivax.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Numivax en", NumivaxEdition, "en",
         { "HelpNumivax.en.htm", "GettingStarted.Numivax.en.htm", "ErrorHandling.en.htm", "Numivaxlinks.en.htm" },
         { "NumivaxDialog.en.htm", "printSetupNumivax.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.Numivax.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.Numivax.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Quorvel dk", QuorvelEdition, "dk",
         { "index.dk.htm", "GettingStarted.Quorvel.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
         { "InventoryDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Quorvel no", QuorvelEdition, "no",
         { "index.no.htm", "GettingStarted.Quorvel.no.htm", "ErrorHandling.no.htm", "OstranaLinksAndReferences.no.htm" },
         { "InventoryDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Quorvel en", QuorvelEdition, "en",
         { "index.en.htm", "GettingStarted.Quorvel.en.htm", "ErrorHandling.en.htm", "OstranaLinksAndReferences.en.htm" },
         { "InventoryDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelSheetDialog.en.htm" });
 }
 
 // One of each dialog with a help button, built as the program builds them.
@@ -103,6 +113,7 @@ struct Dialogs
     std::unique_ptr<printSelectDataDialog> print;
     std::unique_ptr<setupdialog> lists[3];
     std::unique_ptr<CommonSetup> common;
+    std::unique_ptr<LabelSheetDialog> labels;
 
     Dialogs()
     {
@@ -119,17 +130,19 @@ struct Dialogs
         for (int kind = 1; kind <= 3; ++kind)
             lists[kind - 1] = std::make_unique<setupdialog>(collection.get(), kind);
         common = std::make_unique<CommonSetup>();
+        labels = std::make_unique<LabelSheetDialog>(*collection, -1, QList<const Item *>());
     }
 
     // The help buttons, in the order of the dialog pages of addPageRows.
     QList<QPushButton *> helpButtons() const
     {
         return { item->helpPushButton, print->buttonHelp, lists[0]->buttonHelp, lists[1]->buttonHelp,
-            lists[2]->buttonHelp, common->buttonHelp };
+            lists[2]->buttonHelp, common->buttonHelp,
+            labels->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Help) };
     }
     QList<QWidget *> windows() const
     {
-        return { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(), common.get() };
+        return { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(), common.get(), labels.get() };
     }
 };
 
