@@ -1,9 +1,10 @@
 # cpack -G DEB (scripts/package-debian.sh): the Debian package
 # larkspan_VERSION_ARCH.deb, made from the install rules of Install.cmake
 # under /usr. Its dependencies are those of the program's libraries
-# (dpkg-shlibdeps), and the platform plugins without which Qt opens no
-# window. The desktop's menu, icon cache and file types follow the package's
-# files through their own triggers, so the package has no scripts.
+# (dpkg-shlibdeps: Qt's, zint's libzint2.11, ...), and the platform plugins
+# without which Qt opens no window. The desktop's menu, icon cache and file
+# types follow the package's files through their own triggers, so the
+# package has no scripts.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME larkspan)

@@ -157,6 +157,13 @@ QString statisticsPage(int edition, const QString &language)
     return page("Statistics.%1.htm", language);
 }
 
+QString labelSheetPage(int edition, const QString &language)
+{
+    // The label sheets work alike in every edition.
+    Q_UNUSED(edition);
+    return page("LabelSheetDialog.%1.htm", language);
+}
+
 QStringList pagesUsed(int edition, const QString &language)
 {
     QStringList pages;
@@ -168,6 +175,7 @@ QStringList pagesUsed(int edition, const QString &language)
     for (int kind = 1; kind <= 3; ++kind)
         pages.append(listSetupPage(edition, language, kind));
     pages.append(commonSetupPage(edition, language));
+    pages.append(labelSheetPage(edition, language));
     if (edition == QuorvelEdition)
         pages.append(labelPrinterPage(edition, language));
     pages.append(valueReportPage(edition, language));

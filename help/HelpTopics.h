@@ -40,6 +40,7 @@ QString itemDialogPage(int edition, const QString &language);
 QString printSetupPage(int edition, const QString &language);
 QString listSetupPage(int edition, const QString &language, int listKind);
 QString commonSetupPage(int edition, const QString &language);
+QString labelSheetPage(int edition, const QString &language);
 // The label printer's setup, which only the inventory edition has: "" for
 // the others.
 QString labelPrinterPage(int edition, const QString &language);

@@ -226,6 +226,10 @@ void MainWindowMenus::createFileMenu()
                 resourceIcon("print"), &MainWindow::PrintBarcode, tr("HELP_TEXT_FILE_PRINT_BARCODE"));
         m_fileMenu->addAction(m_printBarcodeAction);
     }
+    // Label sheets for any printer, beside the label printer's labels.
+    m_fileMenu->addAction(makeAction(tr("Udskriv &etiketter..."), QStringLiteral("FilePrintLabels"), QKeySequence(),
+        QIcon(), &MainWindow::PrintLabelSheets,
+        tr("Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.")));
     // The value report writes a PDF of its own: beside the printouts.
     m_fileMenu->addAction(makeAction(tr("&Værdiopgørelse (PDF)..."), QStringLiteral("FileValueReport"), QKeySequence(),
         QIcon(), &MainWindow::MakeValueReport,

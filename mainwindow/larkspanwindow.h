@@ -134,6 +134,9 @@ public slots:
     // View > Statistics (MainWindowStatistics.cpp): the same totals on
     // screen, with charts.
     void ShowStatistics();
+    // File > Print labels (MainWindowLabels.cpp): label sheets of the
+    // register, a group, the selected rows or the locations.
+    void PrintLabelSheets();
     // File > Import > Spreadsheet (CSV) (MainWindowImport.cpp).
     void ImportCsv();
     void SaveSettings();

@@ -1739,6 +1739,85 @@ TEXTS = {
         None, "«%1» har feil kontrollsiffer for strekkodetypen %2.", "\u201c%1\u201d has a wrong check digit for the barcode type %2."),
     "Stregkodetypen %2 kan ikke rumme »%1« (fejl %3).": (
         None, "Strekkodetypen %2 kan ikke romme «%1» (feil %3).", "The barcode type %2 cannot hold \u201c%1\u201d (error %3)."),
+    # The sheets: layouts, a custom layout's faults, the labels' problems.
+    "%1 × %2 mm": (None, "%1 × %2 mm", "%1 × %2 mm"),
+    "A4 %1 × %2, Avery L7163 (%3)": (None, "A4 %1 × %2, Avery L7163 (%3)", "A4 %1 × %2, Avery L7163 (%3)"),
+    "US Letter %1 × %2, Avery 5160 (%3)": (None, "US Letter %1 × %2, Avery 5160 (%3)", "US Letter %1 × %2, Avery 5160 (%3)"),
+    "A4 %1 × %2 (%3)": (None, "A4 %1 × %2 (%3)", "A4 %1 × %2 (%3)"),
+    "Egen opstilling": (None, "Eget oppsett", "Custom layout"),
+    "Siden skal have en bredde og en højde.": (None, "Siden må ha en bredde og en høyde.", "The page needs a width and a height."),
+    "Arket skal have mindst én række og én kolonne.": (
+        None, "Arket må ha minst én rad og én kolonne.", "The sheet needs at least one row and one column."),
+    "Etiketterne skal have en bredde og en højde.": (
+        None, "Etikettene må ha en bredde og en høyde.", "The labels need a width and a height."),
+    "Margener og mellemrum kan ikke være negative.": (
+        None, "Marger og mellomrom kan ikke være negative.", "Margins and gaps cannot be negative."),
+    "%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.": (
+        None,
+        "%1 kolonner med marg og mellomrom er %2 mm brede, men siden er bare %3 mm bred.",
+        "%1 columns with margin and gaps are %2 mm wide, but the page is only %3 mm wide."),
+    "%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.": (
+        None,
+        "%1 rader med marg og mellomrom er %2 mm høye, men siden er bare %3 mm høy.",
+        "%1 rows with margin and gaps are %2 mm high, but the page is only %3 mm high."),
+    "%1: %2 Etiketten får en Code 128-stregkode i stedet.": (
+        None, "%1: %2 Etiketten får en Code 128-strekkode i stedet.", "%1: %2 The label gets a Code 128 barcode instead."),
+    "%1: %2 Etiketten får ingen stregkode.": (None, "%1: %2 Etiketten får ingen strekkode.", "%1: %2 The label gets no barcode."),
+    "%1: Uden nummer får etiketten ingen stregkode.": (
+        None, "%1: Uten nummer får etiketten ingen strekkode.", "%1: Without a number the label gets no barcode."),
+    "…og %1 mere": (None, "…og %1 til", "…and %1 more"),
+    "Indhold: %1": (None, "Innhold: %1", "Contents: %1"),
+    "Etiketterne kunne ikke skrives.": (None, "Etikettene kunne ikke skrives.", "The labels could not be written."),
+    "Etiketter": (None, "Etiketter", "Labels"),
+    # The label sheet dialog and its menu entry.
+    "Udskriv &etiketter...": (None, "Skriv ut &etiketter...", "Print &labels..."),
+    "Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.": (
+        None,
+        "Skriver ut etiketter med strekkode eller QR-kode på etikettark, på en skriver eller i en PDF-fil.",
+        "Prints labels with a barcode or QR code on label sheets, on a printer or into a PDF file."),
+    "Udskriv etiketter": (None, "Skriv ut etiketter", "Print labels"),
+    "Hvilke": (None, "Hvilke", "Which"),
+    "&Alle": (None, "&Alle", "&All"),
+    "En etiket for hver &ting": (None, "En etikett for hver &ting", "One label for each &item"),
+    "En etiket for hvert &sted (QR-kode med indholdet)": (
+        None, "En etikett for hvert &sted (QR-kode med innholdet)", "One label for each &place (QR code of its contents)"),
+    "En etiket for hvert &stk. (antallet)": (None, "En etikett for hvert s&tk. (antallet)", "One label for each &piece (the count)"),
+    "Ark": (None, "Ark", "Sheet"),
+    "&Ark:": (None, "&Ark:", "S&heet:"),
+    "Begynd ved &etiket nr.:": (None, "Begynn ved &etikett nr.:", "Start at &label no.:"),
+    "Sidens bredde:": (None, "Sidens bredde:", "Page width:"),
+    "Sidens højde:": (None, "Sidens høyde:", "Page height:"),
+    "Kolonner:": (None, "Kolonner:", "Columns:"),
+    "Rækker:": (None, "Rader:", "Rows:"),
+    "Etikettens bredde:": (None, "Etikettens bredde:", "Label width:"),
+    "Etikettens højde:": (None, "Etikettens høyde:", "Label height:"),
+    "Venstre margen:": (None, "Venstre marg:", "Left margin:"),
+    "Øverste margen:": (None, "Øverste marg:", "Top margin:"),
+    "Mellem kolonner:": (None, "Mellom kolonner:", "Column gap:"),
+    "Mellem rækker:": (None, "Mellom rader:", "Row gap:"),
+    "Indhold": (None, "Innhold", "Contents"),
+    "S&tregkode:": (None, "S&trekkode:", "&Barcode:"),
+    "&Navn": (None, "&Navn", "&Name"),
+    "&Fabrikat og model": (None, "&Fabrikat og modell", "&Make and model"),
+    "&Placering": (None, "&Plassering", "Pla&ce"),
+    "&Pris": (None, "&Pris", "P&rice"),
+    "Til": (None, "Til", "Output"),
+    "P&rinter": (None, "S&kriver", "P&rinter"),
+    "P&DF-fil": (None, "P&DF-fil", "P&DF file"),
+    "Første ark:": (None, "Første ark:", "First sheet:"),
+    "&Gem PDF...": (None, "&Lagre PDF...", "&Save PDF..."),
+    "&Udskriv...": (None, "&Skriv ut...", "&Print..."),
+    "Etiketter uden den valgte stregkode": (
+        None, "Etiketter uten den valgte strekkoden", "Labels without the chosen barcode"),
+    "Nogle etiketter kan ikke få den valgte stregkode:\n\n%1\n\nUdskriv etiketterne alligevel?": (
+        None,
+        "Noen etiketter kan ikke få den valgte strekkoden:\n\n%1\n\nSkrive ut etikettene likevel?",
+        "Some labels cannot get the chosen barcode:\n\n%1\n\nPrint the labels anyway?"),
+    "Skriver etiketterne...": (None, "Skriver etikettene...", "Writing the labels..."),
+    "%1 - etiketter.pdf": (None, "%1 - etiketter.pdf", "%1 - labels.pdf"),
+    "Gem etiketterne": (None, "Lagre etikettene", "Save the labels"),
+    "Etiketterne blev ikke gemt": (None, "Etikettene ble ikke lagret", "The labels were not saved"),
+    "Etiketterne blev ikke udskrevet": (None, "Etikettene ble ikke skrevet ut", "The labels were not printed"),
 
 }
 

@@ -2168,6 +2168,291 @@ Vis de nye værdier: dine ændringer forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 Etiketten får en Code 128-stregkode i stedet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 Etiketten får ingen stregkode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Uden nummer får etiketten ingen stregkode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…og %1 mere</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Indhold: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;rækker (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Gem PDF...</source>
+        <translation>&amp;Gem PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv...</source>
+        <translation>&amp;Udskriv...</translation>
+    </message>
+    <message>
+        <source>Etiketter uden den valgte stregkode</source>
+        <translation>Etiketter uden den valgte stregkode</translation>
+    </message>
+    <message>
+        <source>Nogle etiketter kan ikke få den valgte stregkode:
+
+%1
+
+Udskriv etiketterne alligevel?</source>
+        <translation>Nogle etiketter kan ikke få den valgte stregkode:
+
+%1
+
+Udskriv etiketterne alligevel?</translation>
+    </message>
+    <message>
+        <source>Skriver etiketterne...</source>
+        <translation>Skriver etiketterne...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>%1 - etiketter.pdf</source>
+        <translation>%1 - etiketter.pdf</translation>
+    </message>
+    <message>
+        <source>Gem etiketterne</source>
+        <translation>Gem etiketterne</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke gemt</source>
+        <translation>Etiketterne blev ikke gemt</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 blev ikke gemt:
+%2</translation>
+    </message>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Udskriv etiketter</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke udskrevet</source>
+        <translation>Etiketterne blev ikke udskrevet</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialogBase</name>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Udskriv etiketter</translation>
+    </message>
+    <message>
+        <source>Hvilke</source>
+        <translation>Hvilke</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;rækker</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>En etiket for hver &amp;ting</source>
+        <translation>En etiket for hver &amp;ting</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;sted (QR-kode med indholdet)</source>
+        <translation>En etiket for hvert &amp;sted (QR-kode med indholdet)</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;stk. (antallet)</source>
+        <translation>En etiket for hvert &amp;stk. (antallet)</translation>
+    </message>
+    <message>
+        <source>Ark</source>
+        <translation>Ark</translation>
+    </message>
+    <message>
+        <source>&amp;Ark:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>Begynd ved &amp;etiket nr.:</source>
+        <translation>Begynd ved &amp;etiket nr.:</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Egen opstilling</translation>
+    </message>
+    <message>
+        <source>Sidens bredde:</source>
+        <translation>Sidens bredde:</translation>
+    </message>
+    <message>
+        <source>Sidens højde:</source>
+        <translation>Sidens højde:</translation>
+    </message>
+    <message>
+        <source>Kolonner:</source>
+        <translation>Kolonner:</translation>
+    </message>
+    <message>
+        <source>Rækker:</source>
+        <translation>Rækker:</translation>
+    </message>
+    <message>
+        <source>Etikettens bredde:</source>
+        <translation>Etikettens bredde:</translation>
+    </message>
+    <message>
+        <source>Etikettens højde:</source>
+        <translation>Etikettens højde:</translation>
+    </message>
+    <message>
+        <source>Venstre margen:</source>
+        <translation>Venstre margen:</translation>
+    </message>
+    <message>
+        <source>Øverste margen:</source>
+        <translation>Øverste margen:</translation>
+    </message>
+    <message>
+        <source>Mellem kolonner:</source>
+        <translation>Mellem kolonner:</translation>
+    </message>
+    <message>
+        <source>Mellem rækker:</source>
+        <translation>Mellem rækker:</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Indhold</translation>
+    </message>
+    <message>
+        <source>S&amp;tregkode:</source>
+        <translation>S&amp;tregkode:</translation>
+    </message>
+    <message>
+        <source>&amp;Navn</source>
+        <translation>&amp;Navn</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat og model</source>
+        <translation>&amp;Fabrikat og model</translation>
+    </message>
+    <message>
+        <source>&amp;Placering</source>
+        <translation>&amp;Placering</translation>
+    </message>
+    <message>
+        <source>&amp;Pris</source>
+        <translation>&amp;Pris</translation>
+    </message>
+    <message>
+        <source>Til</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>P&amp;rinter</translation>
+    </message>
+    <message>
+        <source>P&amp;DF-fil</source>
+        <translation>P&amp;DF-fil</translation>
+    </message>
+    <message>
+        <source>Første ark:</source>
+        <translation>Første ark:</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Egen opstilling</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>Siden skal have en bredde og en højde.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>Arket skal have mindst én række og én kolonne.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>Etiketterne skal have en bredde og en højde.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Margener og mellemrum kan ikke være negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>Etiketterne kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2957,6 +3242,14 @@ Udskriv lister og rapporter pr. gruppe, eller gem registeret som HTML eller XML.
     <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;etiketter...</source>
+        <translation>Udskriv &amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.</source>
+        <translation>Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.</translation>
     </message>
 </context>
 <context>

@@ -2168,6 +2168,291 @@ Show the new values: your changes are discarded.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 The label gets a Code 128 barcode instead.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 The label gets no barcode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Without a number the label gets no barcode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…and %1 more</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Contents: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>The selected &amp;rows (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Gem PDF...</source>
+        <translation>&amp;Save PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Etiketter uden den valgte stregkode</source>
+        <translation>Labels without the chosen barcode</translation>
+    </message>
+    <message>
+        <source>Nogle etiketter kan ikke få den valgte stregkode:
+
+%1
+
+Udskriv etiketterne alligevel?</source>
+        <translation>Some labels cannot get the chosen barcode:
+
+%1
+
+Print the labels anyway?</translation>
+    </message>
+    <message>
+        <source>Skriver etiketterne...</source>
+        <translation>Writing the labels...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>%1 - etiketter.pdf</source>
+        <translation>%1 - labels.pdf</translation>
+    </message>
+    <message>
+        <source>Gem etiketterne</source>
+        <translation>Save the labels</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke gemt</source>
+        <translation>The labels were not saved</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Print labels</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke udskrevet</source>
+        <translation>The labels were not printed</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialogBase</name>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Print labels</translation>
+    </message>
+    <message>
+        <source>Hvilke</source>
+        <translation>Which</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>The selected &amp;rows</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>En etiket for hver &amp;ting</source>
+        <translation>One label for each &amp;item</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;sted (QR-kode med indholdet)</source>
+        <translation>One label for each &amp;place (QR code of its contents)</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;stk. (antallet)</source>
+        <translation>One label for each &amp;piece (the count)</translation>
+    </message>
+    <message>
+        <source>Ark</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>&amp;Ark:</source>
+        <translation>S&amp;heet:</translation>
+    </message>
+    <message>
+        <source>Begynd ved &amp;etiket nr.:</source>
+        <translation>Start at &amp;label no.:</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Custom layout</translation>
+    </message>
+    <message>
+        <source>Sidens bredde:</source>
+        <translation>Page width:</translation>
+    </message>
+    <message>
+        <source>Sidens højde:</source>
+        <translation>Page height:</translation>
+    </message>
+    <message>
+        <source>Kolonner:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Rækker:</source>
+        <translation>Rows:</translation>
+    </message>
+    <message>
+        <source>Etikettens bredde:</source>
+        <translation>Label width:</translation>
+    </message>
+    <message>
+        <source>Etikettens højde:</source>
+        <translation>Label height:</translation>
+    </message>
+    <message>
+        <source>Venstre margen:</source>
+        <translation>Left margin:</translation>
+    </message>
+    <message>
+        <source>Øverste margen:</source>
+        <translation>Top margin:</translation>
+    </message>
+    <message>
+        <source>Mellem kolonner:</source>
+        <translation>Column gap:</translation>
+    </message>
+    <message>
+        <source>Mellem rækker:</source>
+        <translation>Row gap:</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>S&amp;tregkode:</source>
+        <translation>&amp;Barcode:</translation>
+    </message>
+    <message>
+        <source>&amp;Navn</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat og model</source>
+        <translation>&amp;Make and model</translation>
+    </message>
+    <message>
+        <source>&amp;Placering</source>
+        <translation>Pla&amp;ce</translation>
+    </message>
+    <message>
+        <source>&amp;Pris</source>
+        <translation>P&amp;rice</translation>
+    </message>
+    <message>
+        <source>Til</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>P&amp;rinter</translation>
+    </message>
+    <message>
+        <source>P&amp;DF-fil</source>
+        <translation>P&amp;DF file</translation>
+    </message>
+    <message>
+        <source>Første ark:</source>
+        <translation>First sheet:</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Custom layout</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>The page needs a width and a height.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>The sheet needs at least one row and one column.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>The labels need a width and a height.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Margins and gaps cannot be negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 columns with margin and gaps are %2 mm wide, but the page is only %3 mm wide.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rows with margin and gaps are %2 mm high, but the page is only %3 mm high.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>The labels could not be written.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2957,6 +3242,14 @@ Print lists and reports by group, or save the register as HTML or XML.</translat
     <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Shows the totals by group, location, supplier and year of purchase, with charts.</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;etiketter...</source>
+        <translation>Print &amp;labels...</translation>
+    </message>
+    <message>
+        <source>Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.</source>
+        <translation>Prints labels with a barcode or QR code on label sheets, on a printer or into a PDF file.</translation>
     </message>
 </context>
 <context>

@@ -2168,6 +2168,291 @@ Vis de nye verdiene: endringene dine forkastes.</translation>
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message>
+        <source>%1: %2 Etiketten får en Code 128-stregkode i stedet.</source>
+        <translation>%1: %2 Etiketten får en Code 128-strekkode i stedet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Etiketten får ingen stregkode.</source>
+        <translation>%1: %2 Etiketten får ingen strekkode.</translation>
+    </message>
+    <message>
+        <source>%1: Uden nummer får etiketten ingen stregkode.</source>
+        <translation>%1: Uten nummer får etiketten ingen strekkode.</translation>
+    </message>
+    <message>
+        <source>…og %1 mere</source>
+        <translation>…og %1 til</translation>
+    </message>
+    <message>
+        <source>Indhold: %1</source>
+        <translation>Innhold: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialog</name>
+    <message>
+        <source>De valgte &amp;rækker (%1)</source>
+        <translation>De valgte &amp;radene (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Gem PDF...</source>
+        <translation>&amp;Lagre PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv...</source>
+        <translation>&amp;Skriv ut...</translation>
+    </message>
+    <message>
+        <source>Etiketter uden den valgte stregkode</source>
+        <translation>Etiketter uten den valgte strekkoden</translation>
+    </message>
+    <message>
+        <source>Nogle etiketter kan ikke få den valgte stregkode:
+
+%1
+
+Udskriv etiketterne alligevel?</source>
+        <translation>Noen etiketter kan ikke få den valgte strekkoden:
+
+%1
+
+Skrive ut etikettene likevel?</translation>
+    </message>
+    <message>
+        <source>Skriver etiketterne...</source>
+        <translation>Skriver etikettene...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>%1 - etiketter.pdf</source>
+        <translation>%1 - etiketter.pdf</translation>
+    </message>
+    <message>
+        <source>Gem etiketterne</source>
+        <translation>Lagre etikettene</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke gemt</source>
+        <translation>Etikettene ble ikke lagret</translation>
+    </message>
+    <message>
+        <source>%1 blev ikke gemt:
+%2</source>
+        <translation>%1 ble ikke lagret:
+%2</translation>
+    </message>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Skriv ut etiketter</translation>
+    </message>
+    <message>
+        <source>Etiketterne blev ikke udskrevet</source>
+        <translation>Etikettene ble ikke skrevet ut</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetDialogBase</name>
+    <message>
+        <source>Udskriv etiketter</source>
+        <translation>Skriv ut etiketter</translation>
+    </message>
+    <message>
+        <source>Hvilke</source>
+        <translation>Hvilke</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Gruppen:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>De valgte &amp;rækker</source>
+        <translation>De valgte &amp;radene</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>En etiket for hver &amp;ting</source>
+        <translation>En etikett for hver &amp;ting</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;sted (QR-kode med indholdet)</source>
+        <translation>En etikett for hvert &amp;sted (QR-kode med innholdet)</translation>
+    </message>
+    <message>
+        <source>En etiket for hvert &amp;stk. (antallet)</source>
+        <translation>En etikett for hvert s&amp;tk. (antallet)</translation>
+    </message>
+    <message>
+        <source>Ark</source>
+        <translation>Ark</translation>
+    </message>
+    <message>
+        <source>&amp;Ark:</source>
+        <translation>&amp;Ark:</translation>
+    </message>
+    <message>
+        <source>Begynd ved &amp;etiket nr.:</source>
+        <translation>Begynn ved &amp;etikett nr.:</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Eget oppsett</translation>
+    </message>
+    <message>
+        <source>Sidens bredde:</source>
+        <translation>Sidens bredde:</translation>
+    </message>
+    <message>
+        <source>Sidens højde:</source>
+        <translation>Sidens høyde:</translation>
+    </message>
+    <message>
+        <source>Kolonner:</source>
+        <translation>Kolonner:</translation>
+    </message>
+    <message>
+        <source>Rækker:</source>
+        <translation>Rader:</translation>
+    </message>
+    <message>
+        <source>Etikettens bredde:</source>
+        <translation>Etikettens bredde:</translation>
+    </message>
+    <message>
+        <source>Etikettens højde:</source>
+        <translation>Etikettens høyde:</translation>
+    </message>
+    <message>
+        <source>Venstre margen:</source>
+        <translation>Venstre marg:</translation>
+    </message>
+    <message>
+        <source>Øverste margen:</source>
+        <translation>Øverste marg:</translation>
+    </message>
+    <message>
+        <source>Mellem kolonner:</source>
+        <translation>Mellom kolonner:</translation>
+    </message>
+    <message>
+        <source>Mellem rækker:</source>
+        <translation>Mellom rader:</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Innhold</translation>
+    </message>
+    <message>
+        <source>S&amp;tregkode:</source>
+        <translation>S&amp;trekkode:</translation>
+    </message>
+    <message>
+        <source>&amp;Navn</source>
+        <translation>&amp;Navn</translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat og model</source>
+        <translation>&amp;Fabrikat og modell</translation>
+    </message>
+    <message>
+        <source>&amp;Placering</source>
+        <translation>&amp;Plassering</translation>
+    </message>
+    <message>
+        <source>&amp;Pris</source>
+        <translation>&amp;Pris</translation>
+    </message>
+    <message>
+        <source>Til</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter</source>
+        <translation>S&amp;kriver</translation>
+    </message>
+    <message>
+        <source>P&amp;DF-fil</source>
+        <translation>P&amp;DF-fil</translation>
+    </message>
+    <message>
+        <source>Første ark:</source>
+        <translation>Første ark:</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetLayout</name>
+    <message>
+        <source>%1 × %2 mm</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2, Avery L7163 (%3)</source>
+        <translation>A4 %1 × %2, Avery L7163 (%3)</translation>
+    </message>
+    <message>
+        <source>US Letter %1 × %2, Avery 5160 (%3)</source>
+        <translation>US Letter %1 × %2, Avery 5160 (%3)</translation>
+    </message>
+    <message>
+        <source>Egen opstilling</source>
+        <translation>Eget oppsett</translation>
+    </message>
+    <message>
+        <source>A4 %1 × %2 (%3)</source>
+        <translation>A4 %1 × %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Siden skal have en bredde og en højde.</source>
+        <translation>Siden må ha en bredde og en høyde.</translation>
+    </message>
+    <message>
+        <source>Arket skal have mindst én række og én kolonne.</source>
+        <translation>Arket må ha minst én rad og én kolonne.</translation>
+    </message>
+    <message>
+        <source>Etiketterne skal have en bredde og en højde.</source>
+        <translation>Etikettene må ha en bredde og en høyde.</translation>
+    </message>
+    <message>
+        <source>Margener og mellemrum kan ikke være negative.</source>
+        <translation>Marger og mellomrom kan ikke være negative.</translation>
+    </message>
+    <message>
+        <source>%1 kolonner med margen og mellemrum er %2 mm brede, men siden er kun %3 mm bred.</source>
+        <translation>%1 kolonner med marg og mellomrom er %2 mm brede, men siden er bare %3 mm bred.</translation>
+    </message>
+    <message>
+        <source>%1 rækker med margen og mellemrum er %2 mm høje, men siden er kun %3 mm høj.</source>
+        <translation>%1 rader med marg og mellomrom er %2 mm høye, men siden er bare %3 mm høy.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheetWriter</name>
+    <message>
+        <source>Etiketterne kunne ikke skrives.</source>
+        <translation>Etikettene kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinter</name>
     <message>
         <source>Print afbrudt</source>
@@ -2957,6 +3242,14 @@ Skriv ut lister og rapporter per gruppe, eller lagre registeret som HTML eller X
     <message>
         <source>Viser summerne fordelt på gruppe, sted, leverandør og købsår, med diagrammer.</source>
         <translation>Viser summene fordelt på gruppe, sted, leverandør og kjøpsår, med diagrammer.</translation>
+    </message>
+    <message>
+        <source>Udskriv &amp;etiketter...</source>
+        <translation>Skriv ut &amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>Udskriver etiketter med stregkode eller QR-kode på etiketark, på en printer eller i en PDF-fil.</source>
+        <translation>Skriver ut etiketter med strekkode eller QR-kode på etikettark, på en skriver eller i en PDF-fil.</translation>
     </message>
 </context>
 <context>

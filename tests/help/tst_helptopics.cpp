@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include "desktop/Launcher.h"
 #include "help/HelpTopics.h"
 #include "itemdialog/ItemDialog.h"
+#include "labels/LabelSheetDialog.h"
 #include "output/ValueReportDialog.h"
 #include "output/printSelectDataDialog.h"
 #include "setup/CommonSetup.h"
@@ -54,53 +56,60 @@ void addPageRows()
     row("Ostrana dk", OstranaEdition, "dk",
         { "index.dk.htm", "GettingStarted.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
         { "InventoryDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Ostrana no", OstranaEdition, "no",
         { "index.no.htm", "GettingStarted.no.htm", "ErrorHandling.no.htm", "OstranaLinksAndReferences.no.htm" },
         { "InventoryDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Ostrana en", OstranaEdition, "en",
         { "index.en.htm", "GettingStarted.en.htm", "ErrorHandling.en.htm", "OstranaLinksAndReferences.en.htm" },
         { "InventoryDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Vistrel dk", VistrelEdition, "dk",
         { "Help.htm", "GettingStarted.Vistrel.dk.htm", "ErrorHandling.dk.htm", "Vistrellinks.dk.htm" },
         { "VistrelDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Vistrel no", VistrelEdition, "no",
         { "HelpVistrel.no.htm", "GettingStarted.Vistrel.no.htm", "ErrorHandling.no.htm", "Vistrellinks.no.htm" },
         { "VistrelDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Vistrel en", VistrelEdition, "en",
         { "HelpVistrel.en.htm", "GettingStarted.Vistrel.en.htm", "ErrorHandling.en.htm", "Vistrellinks.en.htm" },
         { "VistrelDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Numivax dk", NumivaxEdition, "dk",
         { "HelpNumivax.dk.htm", "GettingStarted.Numivax.dk.htm", "ErrorHandling.dk.htm", "Numivaxlinks.dk.htm" },
         { "NumivaxDialog.dk.htm", "printSetupNumivax.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.Numivax.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.Numivax.dk.htm", "LabelSheetDialog.dk.htm" });
     row("Numivax no", NumivaxEdition, "no",
         { "HelpNumivax.no.htm", "GettingStarted.Numivax.no.htm", "ErrorHandling.no.htm", "Numivaxlinks.no.htm" },
         { "NumivaxDialog.no.htm", "printSetupNumivax.no.htm", "SetupOstranaTyperDialog.no.htm",
-            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.Numivax.no.htm" });
+            "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.Numivax.no.htm",
+            "LabelSheetDialog.no.htm" });
     row("Numivax en", NumivaxEdition, "en",
         { "HelpNumivax.en.htm", "GettingStarted.Numivax.en.htm", "ErrorHandling.en.htm", "Numivaxlinks.en.htm" },
         { "NumivaxDialog.en.htm", "printSetupNumivax.en.htm", "SetupOstranaTyperDialog.en.htm",
-            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.Numivax.en.htm" });
+            "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.Numivax.en.htm",
+            "LabelSheetDialog.en.htm" });
     row("Quorvel dk", QuorvelEdition, "dk",
         { "index.dk.htm", "GettingStarted.Quorvel.dk.htm", "ErrorHandling.dk.htm", "OstranaLinksAndReferences.dk.htm" },
         { "InventoryDialog.dk.htm", "printSetupDialog.dk.htm", "SetupOstranaTyperDialog.htm", "SetupLokalerDialog.htm",
-            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelPrinterDialog.dk.htm" });
+            "SetupSupplierDialog.dk.htm", "CommonSetupDialog.dk.htm", "LabelSheetDialog.dk.htm",
+            "LabelPrinterDialog.dk.htm" });
     row("Quorvel no", QuorvelEdition, "no",
         { "index.no.htm", "GettingStarted.Quorvel.no.htm", "ErrorHandling.no.htm", "OstranaLinksAndReferences.no.htm" },
         { "InventoryDialog.no.htm", "printSetupDialog.no.htm", "SetupOstranaTyperDialog.no.htm",
             "SetupLokalerDialog.no.htm", "SetupSupplierDialog.no.htm", "CommonSetupDialog.no.htm",
-            "LabelPrinterDialog.no.htm" });
+            "LabelSheetDialog.no.htm", "LabelPrinterDialog.no.htm" });
     row("Quorvel en", QuorvelEdition, "en",
         { "index.en.htm", "GettingStarted.Quorvel.en.htm", "ErrorHandling.en.htm", "OstranaLinksAndReferences.en.htm" },
         { "InventoryDialog.en.htm", "printSetupDialog.en.htm", "SetupOstranaTyperDialog.en.htm",
             "SetupLokalerDialog.en.htm", "SetupSupplierDialog.en.htm", "CommonSetupDialog.en.htm",
-            "LabelPrinterDialog.en.htm" });
+            "LabelSheetDialog.en.htm", "LabelPrinterDialog.en.htm" });
 }
 
 // One of each dialog with a help button, built as the program builds them.
@@ -116,6 +125,7 @@ struct Dialogs
     std::unique_ptr<LabelPrinterDialog> labelPrinter;
     std::unique_ptr<ValueReportDialog> report;
     std::unique_ptr<StatisticsDialog> statistics;
+    std::unique_ptr<LabelSheetDialog> labels;
 
     Dialogs()
     {
@@ -132,6 +142,7 @@ struct Dialogs
         for (int kind = 1; kind <= 3; ++kind)
             lists[kind - 1] = std::make_unique<setupdialog>(collection.get(), kind);
         common = std::make_unique<CommonSetup>();
+        labels = std::make_unique<LabelSheetDialog>(*collection, -1, QList<const Item *>());
         if (isQuorvel())
             labelPrinter = std::make_unique<LabelPrinterDialog>(LabelPrinterDialog::Sample());
         report = std::make_unique<ValueReportDialog>(*collection, -1, QList<const Item *>());
@@ -146,18 +157,19 @@ struct Dialogs
     QList<QPushButton *> helpButtons() const
     {
         QList<QPushButton *> buttons { item->helpPushButton, print->buttonHelp, lists[0]->buttonHelp,
-            lists[1]->buttonHelp, lists[2]->buttonHelp, common->buttonHelp, helpButton(report.get()),
-            helpButton(statistics.get()) };
+            lists[1]->buttonHelp, lists[2]->buttonHelp, common->buttonHelp, helpButton(labels.get()) };
         if (labelPrinter)
             buttons.append(helpButton(labelPrinter.get()));
+        buttons << helpButton(report.get()) << helpButton(statistics.get());
         return buttons;
     }
     QList<QWidget *> windows() const
     {
         QList<QWidget *> windows { item.get(), print.get(), lists[0].get(), lists[1].get(), lists[2].get(),
-            common.get(), report.get(), statistics.get() };
+            common.get(), labels.get() };
         if (labelPrinter)
             windows.append(labelPrinter.get());
+        windows << report.get() << statistics.get();
         return windows;
     }
 };

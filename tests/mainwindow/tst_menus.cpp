@@ -129,7 +129,7 @@ void TestMenus::fileMenu_data()
     QTest::addColumn<QStringList>("expected");
     const QStringList common { "FileNew", "FileOpen", "FileImport", "-", "FileSave", "FileSaveAs", "FileBackup",
         "FileRestoreVersion", "-", "FileSaveAsHTML", "FileSaveAsXML", "FileExport", "FileSaveSettings", "-",
-        "FileValueReport", "Print", "-", "QUIT" };
+        "FilePrintLabels", "FileValueReport", "Print", "-", "QUIT" };
     QTest::newRow("Ostrana") << int(OstranaEdition) << common;
     QTest::newRow("Vistrel") << int(VistrelEdition) << common;
     QTest::newRow("Numivax") << int(NumivaxEdition) << common;
@@ -137,7 +137,7 @@ void TestMenus::fileMenu_data()
                              << QStringList { "FileNew", "FileOpen", "UpdateLocations", "FileImport", "-", "FileSave",
                                     "FileSaveAs", "FileBackup", "FileRestoreVersion", "-", "FileSaveAsHTML",
                                     "FileSaveAsXML", "FileExport", "FileSaveSettings", "-", "PrintBarcode",
-                                    "FileValueReport", "Print", "-", "QUIT" };
+                                    "FilePrintLabels", "FileValueReport", "Print", "-", "QUIT" };
 }
 
 void TestMenus::fileMenu()

@@ -78,7 +78,7 @@ def check_control(fields, version, arch):
     # The dependencies that dpkg-shlibdeps found in the program, and the
     # platform plugins that no library names.
     depends = [d.strip().split(' ')[0] for d in re.split(r'[,|]', fields.get('Depends', ''))]
-    for package in ('libc6', 'libqt6core6', 'libqt6gui6', 'libqt6widgets6', 'qt6-qpa-plugins'):
+    for package in ('libc6', 'libqt6core6', 'libqt6gui6', 'libqt6widgets6', 'libzint2.11', 'qt6-qpa-plugins'):
         expect(package in depends, 'Depends lacks %s: %s' % (package, fields.get('Depends')))
     lines = fields.get('Description', '').split('\n')
     synopsis = lines[0]
