@@ -591,6 +591,20 @@ void ItemListView::setCurrentItem(funiQListViewItem *row)
     setCurrentIndex(row ? row->index() : QModelIndex());
 }
 
+QList<const Item *> ItemListView::selectedItemsToRead() const
+{
+    const QList<Item *> items = selectedListItems();
+    return QList<const Item *>(items.cbegin(), items.cend());
+}
+
+int ItemListView::currentGroup() const
+{
+    const funiQListViewItem *current = currentItem();
+    if (!current)
+        return -1;
+    return current->isGroupRow() ? current->groupNumber() : current->item()->group();
+}
+
 QList<Item *> ItemListView::selectedListItems() const
 {
     QModelIndexList rows = selectionModel()->selectedRows();

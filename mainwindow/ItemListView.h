@@ -134,6 +134,11 @@ public:
     // The items of the selected item rows, in the list's order; a selected
     // group row stands for none of its items.
     QList<Item *> selectedListItems() const;
+    // The same, for those that only read them (reports, exports, labels).
+    QList<const Item *> selectedItemsToRead() const;
+    // The group of the current row (a group row's own, an item row's
+    // item's); -1 without a current row.
+    int currentGroup() const;
 
     // Shows only the items whose texts hold every word of text; an empty
     // text shows them all. The current row goes when it is hidden.

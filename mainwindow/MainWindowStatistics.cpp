@@ -4,7 +4,6 @@
 #include "mainwindow/larkspanwindow.h"
 
 #include "database/DBItemCollection.h"
-#include "database/Item.h"
 #include "mainwindow/ItemListView.h"
 #include "statistics/StatisticsDialog.h"
 
@@ -12,9 +11,7 @@ void MainWindow::ShowStatistics()
 {
     if (!m_collection)
         return;
-    const QList<Item *> selected = m_listView->selectedListItems();
-    const QList<const Item *> selection(selected.cbegin(), selected.cend());
-    StatisticsDialog dialog(*m_collection, selection, this);
+    StatisticsDialog dialog(*m_collection, m_listView->selectedItemsToRead(), this);
     dialog.setObjectName(QStringLiteral("statisticsDialog"));
     dialog.exec();
 }

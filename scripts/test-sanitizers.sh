@@ -14,11 +14,13 @@ root=$(pwd)
 # The tests of the code that runs on more than one thread: reading, writing
 # and saving the database, the lock, the collection's search, the list's fill
 # and sort, the exports, the recovery file's writer, the helper that splits
-# the work, and the versions (their removal and their count run on threads of
-# their own). Only these are built and run under ThreadSanitizer.
+# the work, the versions (their removal and their count run on threads of
+# their own) and the value report's pictures, read ahead on a second thread.
+# Only these are built and run under ThreadSanitizer.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
   filefailures lockfile collection itemsearch itemlistsort export exportcommands
-  recoveryjournal crashrecovery databaseversions restoreversion grouptotals)
+  recoveryjournal crashrecovery databaseversions restoreversion grouptotals
+  reportpictures valuereport)
 
 kind=${1:-}
 [ $# -gt 0 ] && shift
