@@ -85,7 +85,7 @@ void ReportPictures::readOne(std::unique_lock<std::mutex> &lock, qsizetype index
     lock.unlock();
     QImage image = read(request.path, request.pixels);
     lock.lock();
-    // Not kept once the report is finished or has gone past it.
+    // Not kept once the report is finished.
     if (!m_finished)
         m_images[size_t(index)] = std::move(image);
     m_states[size_t(index)] = Read;
