@@ -1,10 +1,10 @@
 #include "database/ItemMatcher.h"
 
-#include <QSysInfo>
-#include <QtAlgorithms>
-
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
+
+#include <QSysInfo>
+#include <QtAlgorithms>
 
 #include <charconv>
 #include <cmath>

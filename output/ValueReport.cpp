@@ -2,12 +2,12 @@
 
 #include "core/ColumnTitles.h"
 #include "core/Edition.h"
+#include "core/Parallel.h"
 #include "database/DBItemCollection.h"
 #include "database/Item.h"
 #include "database/ValueSummary.h"
 #include "output/PageHeading.h"
 #include "output/ReportPictures.h"
-#include "core/Parallel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +16,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QScopeGuard>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <utility>
