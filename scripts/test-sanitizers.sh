@@ -15,12 +15,12 @@ root=$(pwd)
 # and saving the database, the lock, the collection's search, the list's fill
 # and sort, the exports, the recovery file's writer, the helper that splits
 # the work, the versions (their removal and their count run on threads of
-# their own) and the value report's pictures, read ahead on a second thread.
+# their own) and the reading ahead of the value report's pictures.
 # Only these are built and run under ThreadSanitizer.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
   filefailures lockfile collection itemsearch itemlistsort export exportcommands
   recoveryjournal crashrecovery databaseversions restoreversion grouptotals
-  reportpictures valuereport)
+  reportpictures)
 
 kind=${1:-}
 [ $# -gt 0 ] && shift
