@@ -34,12 +34,9 @@ void MainWindow::SetupLabelPrinter()
 {
     // The labels shown are those of the current row: its item, or the first
     // of its group that gets a label, and its group's location.
-    const Item *item = nullptr;
-    int group = -1;
-    if (const funiQListViewItem *current = m_listView->currentItem()) {
-        group = current->isGroupRow() ? current->groupNumber() : current->item()->group();
-        item = current->isGroupRow() ? nullptr : current->item();
-    }
+    int group = m_listView->currentGroup();
+    const funiQListViewItem *current = m_listView->currentItem();
+    const Item *item = current && !current->isGroupRow() ? current->item() : nullptr;
     if (m_collection && !hasInventoryNumber(item))
         item = firstLabelled(*m_collection, group);
     if (group < 0 && item)
