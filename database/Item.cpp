@@ -55,6 +55,22 @@ std::array<QByteArrayView, Item::TextCount> Item::allTextBytes() const
     return all;
 }
 
+Item::TextPlace Item::textHolding(qsizetype place) const
+{
+    if (m_texts.isEmpty() || place < 0)
+        return {};
+    const char *ends = m_texts.constData() + endsAt;
+    const bool wide = static_cast<unsigned char>(m_texts.at(0)) & WideEnds;
+    qsizetype begin = 0;
+    for (int i = 0; i < TextCount; ++i) {
+        const qsizetype end = wide ? qsizetype(readEnd<quint32>(ends, i)) : qsizetype(readEnd<quint16>(ends, i));
+        if (place < end)
+            return { i, begin, end };
+        begin = end;
+    }
+    return {};
+}
+
 QByteArrayView Item::joinedTextBytes() const
 {
     if (m_texts.isEmpty())
@@ -205,6 +221,12 @@ void Item::prefetchAhead(const Item *const *items, qsizetype count, qsizetype in
         prefetch(items[index + prefetchItemDistance], false);
     if (index + prefetchTextDistance < count)
         prefetch(items[index + prefetchTextDistance], true);
+}
+
+void Item::prefetchItemAhead(const Item *const *items, qsizetype count, qsizetype index)
+{
+    if (index + prefetchItemDistance < count)
+        prefetch(items[index + prefetchItemDistance], false);
 }
 
 QDate Item::dateValue() const

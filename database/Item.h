@@ -127,6 +127,15 @@ public:
     std::array<QByteArrayView, TextCount> allTextBytes() const;
     // The bytes of all texts one after the other, without anything between.
     QByteArrayView joinedTextBytes() const;
+    // Which text holds a place in joinedTextBytes(), and where that text
+    // begins and ends there; text -1 beyond them all.
+    struct TextPlace
+    {
+        int text = -1;
+        qsizetype begin = 0;
+        qsizetype end = 0;
+    };
+    TextPlace textHolding(qsizetype place) const;
     // Whether the text is exactly value, without making a copy of it: the
     // look-ups that run over the whole register use it.
     bool textEquals(Text which, QStringView value) const;
@@ -175,6 +184,18 @@ public:
     // The same over a list of items in an order of its own (the rows of a
     // group in the item list).
     static void prefetchAhead(const Item *const *items, qsizetype count, qsizetype index);
+    // The same for the items only, not their texts.
+    static void prefetchItemAhead(const Item *const *items, qsizetype count, qsizetype index);
+
+    // A mark that a pass over many items leaves on each for a second pass
+    // that visits them in another order: the list's filter tests every item
+    // in the order they lie in memory, then reads the marks in the order of
+    // the rows. It is no part of the item: never saved, compared or
+    // changed by a change of the item, and it does not make the item any
+    // larger (it fills the space after the counts). Each pass writes only
+    // the marks of its own items, so two threads may mark different items.
+    quint16 passMark() const { return m_passMark; }
+    void setPassMark(quint16 mark) const { m_passMark = mark; }
 
 private:
     // The texts are kept in one block, a register of a million items being
@@ -199,4 +220,5 @@ private:
     int m_group = 0;
     int m_numberOfItems = 0;
     int m_location = 0;
+    mutable quint16 m_passMark = 0;
 };

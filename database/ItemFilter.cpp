@@ -202,18 +202,10 @@ bool ItemFilter::hasWordInTexts(const Item &item, const Word &word) const
     qsizetype found = word.matcher.indexInLatin1(all, 0);
     if (found < 0)
         return false;
-    const std::array<QByteArrayView, Item::TextCount> texts = item.allTextBytes();
-    const char *first = all.data();
     while (found >= 0) {
-        for (int text = 0; text < Item::TextCount; ++text) {
-            const qsizetype begin = texts[size_t(text)].data() - first;
-            const qsizetype end = begin + texts[size_t(text)].size();
-            if (found < begin || found >= end)
-                continue;
-            if (found + length <= end && isColumnText(text))
-                return true;
-            break;
-        }
+        const Item::TextPlace place = item.textHolding(found);
+        if (place.text >= 0 && found + length <= place.end && isColumnText(place.text))
+            return true;
         found = word.matcher.indexInLatin1(all, found + 1);
     }
     return false;
@@ -221,17 +213,20 @@ bool ItemFilter::hasWordInTexts(const Item &item, const Word &word) const
 
 bool ItemFilter::hasWordInNumbers(const Item &item, const Word &word) const
 {
+    // The texts written one after the other with a blank between them,
+    // which no word holds, and looked through at once.
+    char buffer[3 * 32];
+    qsizetype size = 0;
     for (const int column : { CountColumn, PriceColumn, PriceTodayColumn }) {
-        char buffer[32];
-        qsizetype size = 0;
-        if (writeNumberText(item, column, buffer, size)) {
-            if (word.matcher.indexInLatin1(QByteArrayView(buffer, size)) >= 0)
-                return true;
+        qsizetype written = 0;
+        if (writeNumberText(item, column, buffer + size, written)) {
+            size += written;
+            buffer[size++] = ' ';
         } else if (ItemColumnText::of(item, column, nullptr).contains(word.text, Qt::CaseInsensitive)) {
             return true;
         }
     }
-    return false;
+    return word.matcher.indexInLatin1(QByteArrayView(buffer, size)) >= 0;
 }
 
 bool ItemFilter::hasWordPlainly(const Item &item, const Word &word) const

@@ -157,6 +157,20 @@ ItemMatcher::ItemMatcher(int field, const QString &criterion)
         // Without one common byte the starts are looked for one byte at a time.
         if (startKey >= 0 && sameKey)
             m_startPattern = quint64(startKey) * 0x0101010101010101ULL;
+        // The same for the second character, looked for beside the first.
+        if (m_startPattern != 0 && m_folded.size() >= 2) {
+            int secondKey = -1;
+            bool sameSecond = true;
+            for (std::size_t b = 0; b < folded.size(); ++b) {
+                if (folded[b] != m_folded[1])
+                    continue;
+                const int key = int(b | 0x20);
+                sameSecond = sameSecond && (secondKey < 0 || secondKey == key);
+                secondKey = key;
+            }
+            if (secondKey >= 0 && sameSecond)
+                m_secondPattern = quint64(secondKey) * 0x0101010101010101ULL;
+        }
         return true;
     };
 
@@ -254,7 +268,15 @@ qsizetype ItemMatcher::findFolded(const char *text, qsizetype size, qsizetype fr
             quint64 word;
             std::memcpy(&word, bytes + start, sizeof word);
             const quint64 other = (word | caseBits) ^ m_startPattern;
-            const quint64 zeros = (other - ones) & ~other & highBits;
+            quint64 zeros = (other - ones) & ~other & highBits;
+            // And where the next byte may be its second character: a start
+            // is flagged in both (a flag of one beyond its own zero byte
+            // stays beyond the first start).
+            if (m_secondPattern != 0 && start + 9 <= size) {
+                std::memcpy(&word, bytes + start + 1, sizeof word);
+                const quint64 second = (word | caseBits) ^ m_secondPattern;
+                zeros &= (second - ones) & ~second & highBits;
+            }
             if (zeros == 0) {
                 start += 8;
                 continue;

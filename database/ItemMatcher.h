@@ -61,6 +61,9 @@ private:
     // be passed over where none of them may start the criterion. Zero when
     // no byte folds to it.
     quint64 m_startPattern = 0;
+    // The same for the second character; zero for a criterion of one
+    // character, or when no start pattern is kept.
+    quint64 m_secondPattern = 0;
     // The criterion's own bytes, for exact comparisons.
     QByteArray m_latin1;
     bool m_criterionLatin1 = false;

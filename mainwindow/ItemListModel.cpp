@@ -16,6 +16,11 @@ using namespace ListColumns;
 
 namespace {
 
+// From how many rows the filter tests every item in the order they lie in
+// memory: below it the items are few enough to stay in the caches.
+constexpr qsizetype defaultMarkedPassMinimum = 20000;
+qsizetype markedPassMinimum = defaultMarkedPassMinimum;
+
 template <typename Less> int compareBy(const Item *a, const Item *b, Less less)
 {
     if (less(a, b))
@@ -24,6 +29,11 @@ template <typename Less> int compareBy(const Item *a, const Item *b, Less less)
 }
 
 } // namespace
+
+void ItemListModel::setMarkedPassMinimum(qsizetype rows)
+{
+    markedPassMinimum = rows < 0 ? defaultMarkedPassMinimum : rows;
+}
 
 ItemListModel::ItemListModel(ItemListView *list)
     : QAbstractItemModel(list)
@@ -420,6 +430,31 @@ std::vector<std::vector<Item *>> ItemListModel::filteredRows(
         keep[group].resize(sources[group]->size());
         total += qsizetype(sources[group]->size());
     }
+    // Rows in an order of their own (sorted) lie all over memory, and each
+    // test would wait for its item. When they are most of the register,
+    // every item is tested in the order the items lie, which the processor
+    // reads ahead by itself, and the rows then only read the marks the
+    // tests left: each mark holds this pass's number and the answer.
+    const DBItemCollection *collection = m_list->collection();
+    const ItemSpan stored = collection ? collection->items() : ItemSpan();
+    const bool inStoredOrder = total >= markedPassMinimum && total >= stored.size() / 2;
+    quint16 pass = 0;
+    if (inStoredOrder) {
+        static quint16 lastPass = 0;
+        // The number in the upper 15 bits, never 0 (an item never marked).
+        lastPass = quint16(lastPass + 2) == 0 ? 2 : quint16(lastPass + 2);
+        pass = lastPass;
+        const auto markItems = [&](qsizetype first, qsizetype last) {
+            for (qsizetype i = first; i < last; ++i) {
+                Item::prefetchAhead(stored, i);
+                const Item *item = stored.at(i);
+                item->setPassMark(quint16(pass | (test.matches(*item) ? 1 : 0)));
+            }
+        };
+        const qsizetype half = stored.size() / 2;
+        Parallel::run(
+            stored.size(), [&] { markItems(0, half); }, [&] { markItems(half, stored.size()); });
+    }
     const auto testRows = [&](qsizetype first, qsizetype last) {
         qsizetype start = 0;
         for (size_t group = 0; group < sources.size() && start < last; ++group) {
@@ -428,8 +463,19 @@ std::vector<std::vector<Item *>> ItemListModel::filteredRows(
             const qsizetype from = std::max<qsizetype>(first - start, 0);
             const qsizetype to = std::min<qsizetype>(last - start, size);
             for (qsizetype row = from; row < to; ++row) {
-                Item::prefetchAhead(items.data(), to, row);
-                keep[group][size_t(row)] = test.matches(*items[size_t(row)]) ? 1 : 0;
+                const Item &item = *items[size_t(row)];
+                if (inStoredOrder) {
+                    Item::prefetchItemAhead(items.data(), to, row);
+                    // An item the pass did not reach (none is) is tested here.
+                    const quint16 mark = item.passMark();
+                    if ((mark & ~quint16(1)) == pass) {
+                        keep[group][size_t(row)] = char(mark & 1);
+                        continue;
+                    }
+                } else {
+                    Item::prefetchAhead(items.data(), to, row);
+                }
+                keep[group][size_t(row)] = test.matches(item) ? 1 : 0;
             }
             start += size;
         }

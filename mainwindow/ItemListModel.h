@@ -107,6 +107,12 @@ public:
     bool isFiltered() const { return !m_filter.isEmpty(); }
     // Tests every item again, as after the location names changed.
     void refreshFilter();
+    // From how many rows to test the filter on every item of the register in
+    // the order the items lie in memory, rather than row by row in the
+    // list's order (which for a large sorted list waits on memory at every
+    // row); negative: the default, tens of thousands. Tests take the way on
+    // small lists with 0.
+    static void setMarkedPassMinimum(qsizetype rows);
     // Gives a hidden item its row until the filter changes; returns its index.
     QModelIndex revealItem(const Item *item);
     // The item rows shown, and the items listed, shown or hidden.

@@ -197,6 +197,21 @@ private slots:
                                    << "×" << 0 << 9;
         QTest::newRow("micro sign by mu") << "12345678 µm"
                                           << "\u039cM" << 0 << 9;
+        // The second character is looked for beside the first.
+        QTest::newRow("second byte differs by 0x20") << "a`a`a`a`a`a`aB"
+                                                     << "ab" << 0 << 12;
+        QTest::newRow("second byte in the next block") << "xxxxxxxabxxx"
+                                                       << "AB" << 0 << 7;
+        QTest::newRow("second byte the text's last") << "xxxxxxxxab"
+                                                     << "AB" << 0 << 8;
+        QTest::newRow("first byte alone at a block's end") << "xxxxxxxa"
+                                                           << "ab" << 0 << -1;
+        QTest::newRow("many firsts, one pair") << "4444444444444447"
+                                               << "47" << 0 << 14;
+        QTest::newRow("second character folds from two bytes") << "xxxxxxxxxxsæ"
+                                                               << "SÆ" << 0 << 10;
+        QTest::newRow("second character ß, not ÿ") << "sÿsÿsÿsÿsÿsß"
+                                                   << "sß" << 0 << 10;
         QTest::newRow("nothing beyond Latin-1") << "xxxxxxxxxxxx"
                                                 << "\u03b1" << 0 << -1;
     }
