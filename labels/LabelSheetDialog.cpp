@@ -42,11 +42,12 @@ QString listed(const QStringList &problems, int count)
 
 } // namespace
 
-LabelSheetDialog::LabelSheetDialog(
-    const DBItemCollection &collection, int group, const QList<const Item *> &selection, QWidget *parent)
+LabelSheetDialog::LabelSheetDialog(const DBItemCollection &collection, int group, const QList<const Item *> &selection,
+    const QList<const Item *> &shown, QWidget *parent)
     : QDialog(parent)
     , m_collection(collection)
     , m_selection(selection)
+    , m_shown(shown)
 {
     setupUi(this);
     m_preview = new LabelSheetPreview(previewHolder);
@@ -59,10 +60,17 @@ LabelSheetDialog::LabelSheetDialog(
         groupBox->setCurrentIndex(group);
     groupButton->setEnabled(groupBox->count() > 0);
     selectionButton->setEnabled(!selection.isEmpty());
-    if (!selection.isEmpty()) {
+    if (!selection.isEmpty())
         selectionButton->setText(tr("De valgte &rækker (%1)").arg(selection.size()));
+    // What the filtered list shows is what is printed, unless rows were
+    // picked out of it.
+    shownButton->setVisible(!shown.isEmpty());
+    if (!shown.isEmpty())
+        shownButton->setText(tr("De &viste rækker (%1)").arg(shown.size()));
+    if (!shown.isEmpty() && selection.size() <= 1)
+        shownButton->setChecked(true);
+    else if (!selection.isEmpty())
         selectionButton->setChecked(true);
-    }
     connect(groupBox, &QComboBox::activated, groupButton, [this] { groupButton->setChecked(true); });
     // The picture edition's count field holds the register number.
     perPieceCheckBox->setVisible(!isVistrel());
@@ -97,9 +105,9 @@ LabelSheetDialog::LabelSheetDialog(
     for (QDoubleSpinBox *spin : { pageWidthSpin, pageHeightSpin, labelWidthSpin, labelHeightSpin, leftMarginSpin,
              topMarginSpin, columnGapSpin, rowGapSpin })
         connect(spin, &QDoubleSpinBox::valueChanged, this, &LabelSheetDialog::updatePreview);
-    for (QAbstractButton *button : std::initializer_list<QAbstractButton *> { allButton, groupButton, selectionButton,
-             itemKindButton, locationKindButton, perPieceCheckBox, barcodeCheckBox, nameCheckBox, makeModelCheckBox,
-             placeCheckBox, priceCheckBox })
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *> { allButton, groupButton, shownButton,
+             selectionButton, itemKindButton, locationKindButton, perPieceCheckBox, barcodeCheckBox, nameCheckBox,
+             makeModelCheckBox, placeCheckBox, priceCheckBox })
         connect(button, &QAbstractButton::toggled, this, &LabelSheetDialog::updatePreview);
     connect(groupBox, &QComboBox::currentIndexChanged, this, &LabelSheetDialog::updatePreview);
     connect(symbologyBox, &QComboBox::currentIndexChanged, this, &LabelSheetDialog::updatePreview);
@@ -175,11 +183,14 @@ LabelSheet::Options LabelSheetDialog::options() const
 QList<const Item *> LabelSheetDialog::items() const
 {
     const bool bySelection = selectionButton->isChecked() && selectionButton->isEnabled();
+    const bool byShown = shownButton->isChecked() && !m_shown.isEmpty();
     const bool byGroup = groupButton->isChecked() && groupButton->isEnabled();
-    const QSet<const Item *> chosen(m_selection.cbegin(), m_selection.cend());
+    const QList<const Item *> &picked = bySelection ? m_selection : m_shown;
+    const bool byPicked = bySelection || byShown;
+    const QSet<const Item *> chosen(picked.cbegin(), picked.cend());
     QList<const Item *> result;
     for (const Item *item : m_collection) {
-        if ((bySelection && !chosen.contains(item)) || (byGroup && item->group() != groupBox->currentIndex()))
+        if ((byPicked && !chosen.contains(item)) || (byGroup && item->group() != groupBox->currentIndex()))
             continue;
         result.append(item);
     }

@@ -16,7 +16,7 @@ class Item;
 class LabelSheetPreview;
 
 // The label sheets of items or of locations: which items (all, a group, the
-// selected rows), the kind, the sheet's layout (a named one or the user's
+// rows the list's filter shows, the selected rows), the kind, the sheet's layout (a named one or the user's
 // own), the label to start at, one label an item or a piece, the contents
 // and the code, and where they go (a printer through the print dialog, or a
 // PDF file through the file dialog). The preview beside shows the first
@@ -29,10 +29,14 @@ class LabelSheetDialog : public QDialog, private Ui::LabelSheetDialogBase
     Q_OBJECT
 public:
     // group: the group of the list's current row (-1: none); selection: the
-    // items of the selected rows. The collection is not owned and must
-    // outlive the dialog; its items must not change while it is open.
-    LabelSheetDialog(
-        const DBItemCollection &collection, int group, const QList<const Item *> &selection, QWidget *parent = nullptr);
+    // items of the selected rows, chosen from the start when there are any;
+    // shown: while the list is filtered, the items of the rows it shows
+    // (empty otherwise), offered when there are any and chosen from the
+    // start instead when no more than one row is selected. The collection
+    // is not owned and must outlive the dialog; its items must not change
+    // while it is open.
+    LabelSheetDialog(const DBItemCollection &collection, int group, const QList<const Item *> &selection,
+        const QList<const Item *> &shown, QWidget *parent = nullptr);
     ~LabelSheetDialog() override;
 
     LabelSheetLayout layout() const;
@@ -56,6 +60,7 @@ private:
 
     const DBItemCollection &m_collection;
     QList<const Item *> m_selection;
+    QList<const Item *> m_shown;
     LabelSheetPreview *m_preview = nullptr;
     QString m_writtenFile;
     bool m_showingLayout = false;

@@ -597,6 +597,19 @@ QList<const Item *> ItemListView::selectedItemsToRead() const
     return QList<const Item *>(items.cbegin(), items.cend());
 }
 
+QList<const Item *> ItemListView::shownItemsToRead() const
+{
+    QList<const Item *> items;
+    if (!m_model->isFiltered())
+        return items;
+    items.reserve(m_model->shownItemCount());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        for (const Item *item : m_model->itemsOf(m_model->groupAtRow(row)))
+            items.append(item);
+    }
+    return items;
+}
+
 int ItemListView::currentGroup() const
 {
     const funiQListViewItem *current = currentItem();

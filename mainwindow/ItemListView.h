@@ -136,6 +136,9 @@ public:
     QList<Item *> selectedListItems() const;
     // The same, for those that only read them (reports, exports, labels).
     QList<const Item *> selectedItemsToRead() const;
+    // While the list is filtered, the items of the rows it shows (those it
+    // shows anyway as well), group by group; empty while it is not.
+    QList<const Item *> shownItemsToRead() const;
     // The group of the current row (a group row's own, an item row's
     // item's); -1 without a current row.
     int currentGroup() const;

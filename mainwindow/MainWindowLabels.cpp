@@ -1,5 +1,6 @@
-// The main window's label sheets: labels of the register, a group, the
-// selected rows or the locations, on any printer or as a PDF.
+// The main window's label sheets: labels of the register, a group, the rows
+// the filter shows, the selected rows or the locations, on any printer or as
+// a PDF.
 
 #include "mainwindow/larkspanwindow.h"
 
@@ -11,7 +12,8 @@ void MainWindow::PrintLabelSheets()
 {
     if (!m_collection)
         return;
-    LabelSheetDialog dialog(*m_collection, m_listView->currentGroup(), m_listView->selectedItemsToRead(), this);
+    LabelSheetDialog dialog(*m_collection, m_listView->currentGroup(), m_listView->selectedItemsToRead(),
+        m_listView->shownItemsToRead(), this);
     dialog.setObjectName(QStringLiteral("labelSheetDialog"));
     dialog.exec();
 }

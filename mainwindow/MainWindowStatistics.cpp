@@ -1,5 +1,5 @@
-// The main window's statistics: the totals of the register or of the
-// selected rows on screen, with charts.
+// The main window's statistics: the totals of the register, of the rows the
+// filter shows or of the selected rows on screen, with charts.
 
 #include "mainwindow/larkspanwindow.h"
 
@@ -11,7 +11,7 @@ void MainWindow::ShowStatistics()
 {
     if (!m_collection)
         return;
-    StatisticsDialog dialog(*m_collection, m_listView->selectedItemsToRead(), this);
+    StatisticsDialog dialog(*m_collection, m_listView->selectedItemsToRead(), m_listView->shownItemsToRead(), this);
     dialog.setObjectName(QStringLiteral("statisticsDialog"));
     dialog.exec();
 }

@@ -1,5 +1,6 @@
-// The main window's value report: the register, a group, a location or the
-// selected rows as a PDF for an insurer or an appraiser.
+// The main window's value report: the register, a group, a location, the
+// rows the filter shows or the selected rows as a PDF for an insurer or an
+// appraiser.
 
 #include "mainwindow/larkspanwindow.h"
 
@@ -11,7 +12,8 @@ void MainWindow::MakeValueReport()
 {
     if (!m_collection)
         return;
-    ValueReportDialog dialog(*m_collection, m_listView->currentGroup(), m_listView->selectedItemsToRead(), this);
+    ValueReportDialog dialog(*m_collection, m_listView->currentGroup(), m_listView->selectedItemsToRead(),
+        m_listView->shownItemsToRead(), this);
     dialog.setObjectName(QStringLiteral("valueReportDialog"));
     dialog.exec();
 }

@@ -25,11 +25,12 @@ const QString receiptsKey = QStringLiteral("ValueReport/Receipts");
 
 } // namespace
 
-ValueReportDialog::ValueReportDialog(
-    const DBItemCollection &collection, int group, const QList<const Item *> &selection, QWidget *parent)
+ValueReportDialog::ValueReportDialog(const DBItemCollection &collection, int group,
+    const QList<const Item *> &selection, const QList<const Item *> &shown, QWidget *parent)
     : QDialog(parent)
     , m_collection(collection)
     , m_selection(selection)
+    , m_shown(shown)
 {
     setupUi(this);
     groupButton->setText(columnTitle(ListColumns::GroupColumn) + QStringLiteral(":"));
@@ -43,6 +44,13 @@ ValueReportDialog::ValueReportDialog(
     selectionButton->setEnabled(!selection.isEmpty());
     if (!selection.isEmpty())
         selectionButton->setText(tr("De valgte &rækker (%1)").arg(selection.size()));
+    // What the filtered list shows is what is reported, unless rows were
+    // picked out of it.
+    shownButton->setVisible(!shown.isEmpty());
+    if (!shown.isEmpty()) {
+        shownButton->setText(tr("De &viste rækker (%1)").arg(shown.size()));
+        shownButton->setChecked(selection.size() <= 1);
+    }
     connect(groupBox, &QComboBox::activated, groupButton, [this] { groupButton->setChecked(true); });
     connect(locationBox, &QComboBox::activated, locationButton, [this] { locationButton->setChecked(true); });
 
@@ -81,8 +89,11 @@ ValueReport::Options ValueReportDialog::options() const
 
 QList<const Item *> ValueReportDialog::items() const
 {
-    if (selectionButton->isChecked() && selectionButton->isEnabled()) {
-        const QSet<const Item *> chosen(m_selection.cbegin(), m_selection.cend());
+    const bool bySelection = selectionButton->isChecked() && selectionButton->isEnabled();
+    const bool byShown = shownButton->isChecked() && !m_shown.isEmpty();
+    if (bySelection || byShown) {
+        const QList<const Item *> &picked = bySelection ? m_selection : m_shown;
+        const QSet<const Item *> chosen(picked.cbegin(), picked.cend());
         QList<const Item *> result;
         for (const Item *item : m_collection)
             if (chosen.contains(item))

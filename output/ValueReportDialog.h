@@ -23,10 +23,13 @@ class ValueReportDialog : public QDialog, private Ui::ValueReportDialogBase
     Q_OBJECT
 public:
     // group: the group of the list's current row (-1: none); selection: the
-    // items of the selected rows. The collection is not owned and must
-    // outlive the dialog; its items must not change while it is open.
-    ValueReportDialog(
-        const DBItemCollection &collection, int group, const QList<const Item *> &selection, QWidget *parent = nullptr);
+    // items of the selected rows; shown: while the list is filtered, the
+    // items of the rows it shows (empty otherwise), offered when there are
+    // any and chosen from the start when no more than one row is selected.
+    // The collection is not owned and must outlive the dialog; its items
+    // must not change while it is open.
+    ValueReportDialog(const DBItemCollection &collection, int group, const QList<const Item *> &selection,
+        const QList<const Item *> &shown, QWidget *parent = nullptr);
 
     ValueReport::Options options() const;
     // The items chosen, in the collection's order.
@@ -40,5 +43,6 @@ private:
 
     const DBItemCollection &m_collection;
     QList<const Item *> m_selection;
+    QList<const Item *> m_shown;
     QString m_writtenFile;
 };

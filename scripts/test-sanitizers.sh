@@ -17,6 +17,16 @@ root=$(pwd)
 # the work, the versions (their removal and their count run on threads of
 # their own) and the reading ahead of the value report's pictures.
 # Only these are built and run under ThreadSanitizer.
+# tst_valuereport is left out: with GCC 12's runtime it reports the kept
+# worker of core/Parallel reading what the main thread handed it on its
+# stack (the pictures' requests and lock, the part given to Parallel::run)
+# against a write made at the same stack address earlier, by code outside
+# the instrumented binary (Qt Core and Qt Gui, zlib, libpng, libjpeg,
+# FreeType) before the hand-over. The hand-over orders them: the report
+# stays with an explicit release and acquire added around it, goes with a
+# thread of its own for each run, and the test functions tried alone run
+# clean. The stack the report gives for that write is not the one it was
+# made on, so no suppression can name it reliably.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
   filefailures lockfile collection itemsearch itemlistsort export exportcommands
   recoveryjournal crashrecovery databaseversions restoreversion grouptotals

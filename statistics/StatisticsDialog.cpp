@@ -24,7 +24,7 @@ namespace {
 
 using namespace ListColumns;
 
-enum Choice { AllItems, SelectedItems };
+enum Choice { AllItems, ShownItems, SelectedItems };
 
 QString amount(double value)
 {
@@ -49,16 +49,23 @@ QTableWidgetItem *cell(const QString &text, const QVariant &value, bool number, 
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(
-    const DBItemCollection &collection, const QList<const Item *> &selection, QWidget *parent)
+StatisticsDialog::StatisticsDialog(const DBItemCollection &collection, const QList<const Item *> &selection,
+    const QList<const Item *> &shown, QWidget *parent)
     : QDialog(parent)
     , m_collection(collection)
     , m_selection(selection)
+    , m_shown(shown)
 {
     setupUi(this);
     itemsBox->addItem(tr("Alle poster (%1)").arg(collection.count()), int(AllItems));
+    if (!shown.isEmpty())
+        itemsBox->addItem(tr("De viste rækker (%1)").arg(shown.size()), int(ShownItems));
     if (!selection.isEmpty())
         itemsBox->addItem(tr("De valgte rækker (%1)").arg(selection.size()), int(SelectedItems));
+    // What the filtered list shows is what is counted, unless rows were
+    // picked out of it.
+    if (!shown.isEmpty() && selection.size() <= 1)
+        itemsBox->setCurrentIndex(itemsBox->findData(int(ShownItems)));
     itemsBox->setEnabled(itemsBox->count() > 1);
 
     addPage(GroupTable, columnTitle(GroupColumn), true);
@@ -136,8 +143,10 @@ void StatisticsDialog::addPage(Table which, const QString &title, bool withChart
 QList<const Item *> StatisticsDialog::items() const
 {
     QList<const Item *> result;
-    if (itemsBox->currentData().toInt() == SelectedItems) {
-        const QSet<const Item *> chosen(m_selection.cbegin(), m_selection.cend());
+    const int choice = itemsBox->currentData().toInt();
+    if (choice == SelectedItems || choice == ShownItems) {
+        const QList<const Item *> &picked = choice == SelectedItems ? m_selection : m_shown;
+        const QSet<const Item *> chosen(picked.cbegin(), picked.cend());
         for (const Item *item : m_collection)
             if (chosen.contains(item))
                 result.append(item);

@@ -13,8 +13,8 @@ class QTableWidget;
 // The register's totals on screen: the same sums as the value report
 // (ValueSummary) by group, location, supplier and year of purchase, each in
 // a table with its totals row, and charts of the value today by group and by
-// location and of the purchases by year. The items are all of the register
-// or the selected rows.
+// location and of the purchases by year. The items are all of the register,
+// the rows the list's filter shows or the selected rows.
 //
 // The collection and the items are not owned; they must not change while
 // the dialog is open.
@@ -24,8 +24,12 @@ class StatisticsDialog : public QDialog, private Ui::StatisticsDialogBase
 public:
     enum Table { GroupTable, LocationTable, SupplierTable, YearTable };
 
-    StatisticsDialog(
-        const DBItemCollection &collection, const QList<const Item *> &selection, QWidget *parent = nullptr);
+    // selection: the items of the selected rows; shown: while the list is
+    // filtered, the items of the rows it shows (empty otherwise). The rows
+    // shown are offered when there are any, and counted from the start when
+    // no more than one row is selected.
+    StatisticsDialog(const DBItemCollection &collection, const QList<const Item *> &selection,
+        const QList<const Item *> &shown, QWidget *parent = nullptr);
 
     // The items counted now, in the collection's order.
     QList<const Item *> items() const;
@@ -39,6 +43,7 @@ private:
 
     const DBItemCollection &m_collection;
     QList<const Item *> m_selection;
+    QList<const Item *> m_shown;
     QTableWidget *m_tables[4] = {};
     BarChart *m_charts[4] = {};
 };

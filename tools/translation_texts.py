@@ -114,6 +114,7 @@ TEXTS = {
     "Den valgte &gruppe: %1": (None, "Den valgte &gruppen: %1", "The selected &group: %1"),
     "De valgte &rækker": (None, "De valgte &radene", "The selected &rows"),
     "De valgte &rækker (%1)": (None, "De valgte &radene (%1)", "The selected &rows (%1)"),
+    "De &viste rækker (%1)": (None, "De &viste radene (%1)", "The rows sho&wn (%1)"),
     "Komma (,)": (None, "Komma (,)", "Comma (,)"),
     "Semikolon (;)": (None, "Semikolon (;)", "Semicolon (;)"),
     "Tabulator": (None, "Tabulator", "Tab"),
@@ -1682,6 +1683,7 @@ TEXTS = {
     "&Poster:": (None, "&Poster:", "&Items:"),
     "Alle poster (%1)": (None, "Alle poster (%1)", "All items (%1)"),
     "De valgte rækker (%1)": (None, "De valgte radene (%1)", "The selected rows (%1)"),
+    "De viste rækker (%1)": (None, "De viste radene (%1)", "The rows shown (%1)"),
     "Værdi i dag fordelt på %1": (None, "Verdi i dag fordelt på %1", "Value today by %1"),
     "Købspris i alt fordelt på købsår": (
         None, "Innkjøpspris i alt fordelt på kjøpsår", "Purchase total by year of purchase"),

@@ -2258,6 +2258,10 @@ Udskriv etiketterne alligevel?</translation>
         <source>Etiketterne blev ikke udskrevet</source>
         <translation>Etiketterne blev ikke udskrevet</translation>
     </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>De &amp;viste rækker (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSheetDialogBase</name>
@@ -3565,6 +3569,10 @@ Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes k
         <source>I alt</source>
         <translation>I alt</translation>
     </message>
+    <message>
+        <source>De viste rækker (%1)</source>
+        <translation>De viste rækker (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialogBase</name>
@@ -3804,6 +3812,10 @@ Databasen gemmes fortsat som hidtil, men uden tidligere versioner. Det nævnes k
 %2</source>
         <translation>%1 blev ikke gemt:
 %2</translation>
+    </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>De &amp;viste rækker (%1)</translation>
     </message>
 </context>
 <context>

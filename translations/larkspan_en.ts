@@ -2258,6 +2258,10 @@ Print the labels anyway?</translation>
         <source>Etiketterne blev ikke udskrevet</source>
         <translation>The labels were not printed</translation>
     </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>The rows sho&amp;wn (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSheetDialogBase</name>
@@ -3565,6 +3569,10 @@ The database is still saved as before, but without earlier versions. This is sai
         <source>I alt</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>De viste rækker (%1)</source>
+        <translation>The rows shown (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialogBase</name>
@@ -3804,6 +3812,10 @@ The database is still saved as before, but without earlier versions. This is sai
 %2</source>
         <translation>%1 was not saved:
 %2</translation>
+    </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>The rows sho&amp;wn (%1)</translation>
     </message>
 </context>
 <context>

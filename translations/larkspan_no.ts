@@ -2258,6 +2258,10 @@ Skrive ut etikettene likevel?</translation>
         <source>Etiketterne blev ikke udskrevet</source>
         <translation>Etikettene ble ikke skrevet ut</translation>
     </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>De &amp;viste radene (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSheetDialogBase</name>
@@ -3565,6 +3569,10 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
         <source>I alt</source>
         <translation>I alt</translation>
     </message>
+    <message>
+        <source>De viste rækker (%1)</source>
+        <translation>De viste radene (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialogBase</name>
@@ -3804,6 +3812,10 @@ Databasen lagres fortsatt som før, men uten tidligere versjoner. Dette nevnes b
 %2</source>
         <translation>%1 ble ikke lagret:
 %2</translation>
+    </message>
+    <message>
+        <source>De &amp;viste rækker (%1)</source>
+        <translation>De &amp;viste radene (%1)</translation>
     </message>
 </context>
 <context>

@@ -142,11 +142,11 @@ struct Dialogs
         for (int kind = 1; kind <= 3; ++kind)
             lists[kind - 1] = std::make_unique<setupdialog>(collection.get(), kind);
         common = std::make_unique<CommonSetup>();
-        labels = std::make_unique<LabelSheetDialog>(*collection, -1, QList<const Item *>());
+        labels = std::make_unique<LabelSheetDialog>(*collection, -1, QList<const Item *>(), QList<const Item *>());
         if (isQuorvel())
             labelPrinter = std::make_unique<LabelPrinterDialog>(LabelPrinterDialog::Sample());
-        report = std::make_unique<ValueReportDialog>(*collection, -1, QList<const Item *>());
-        statistics = std::make_unique<StatisticsDialog>(*collection, QList<const Item *>());
+        report = std::make_unique<ValueReportDialog>(*collection, -1, QList<const Item *>(), QList<const Item *>());
+        statistics = std::make_unique<StatisticsDialog>(*collection, QList<const Item *>(), QList<const Item *>());
     }
     static QPushButton *helpButton(const QWidget *dialog)
     {

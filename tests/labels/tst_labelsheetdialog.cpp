@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "../mainwindow/DatabaseFixture.h"
+#include "../mainwindow/FilteredWindow.h"
 #include "BarcodeReader.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
@@ -127,7 +128,7 @@ private slots:
         QFETCH(int, groupIndex);
         QFETCH(QStringList, expected);
         const QList<const Item *> selection { m_collection->at(2), m_collection->at(1) };
-        LabelSheetDialog dialog(*m_collection, 0, selection);
+        LabelSheetDialog dialog(*m_collection, 0, selection, {});
         dialog.show();
         click(child<QRadioButton>(dialog, button.constData()));
         if (groupIndex >= 0)
@@ -139,7 +140,7 @@ private slots:
     // Each choice shows at once in the preview's first sheet.
     void previewFollows()
     {
-        LabelSheetDialog dialog(*m_collection, -1, {});
+        LabelSheetDialog dialog(*m_collection, -1, {}, {});
         dialog.show();
         LabelSheetPreview *preview = dialog.preview();
         QCOMPARE(preview->sheet()->layout().id, QStringLiteral("a4-3x8"));
@@ -174,7 +175,7 @@ private slots:
     // and the preview is empty until they fit again.
     void customLayoutRefused()
     {
-        LabelSheetDialog dialog(*m_collection, -1, {});
+        LabelSheetDialog dialog(*m_collection, -1, {}, {});
         dialog.show();
         chooseLayout(dialog, LabelSheetLayout::customId());
         QVERIFY(child<QSpinBox>(dialog, "columnsSpin")->isEnabled());
@@ -203,7 +204,7 @@ private slots:
             QSKIP("zbarimg and pdftoppm are needed (zbar-tools, poppler-utils)");
         const QString pdf = m_dir->filePath(QStringLiteral("etiketter.pdf"));
         {
-            LabelSheetDialog dialog(*m_collection, -1, {});
+            LabelSheetDialog dialog(*m_collection, -1, {}, {});
             dialog.show();
             chooseLayout(dialog, QStringLiteral("a4-4x10"));
             click(child<QRadioButton>(dialog, "pdfButton"));
@@ -224,7 +225,7 @@ private slots:
         QCOMPARE(pages.size(), 1);
         QCOMPARE(BarcodeReader::decodeFile(pages.first()), (QStringList { "501", "502", "503" }));
 
-        LabelSheetDialog again(*m_collection, -1, {});
+        LabelSheetDialog again(*m_collection, -1, {}, {});
         QCOMPARE(again.layout().id, QStringLiteral("a4-4x10"));
         QVERIFY(child<QRadioButton>(again, "pdfButton")->isChecked());
         QVERIFY(again.options().price);
@@ -244,7 +245,7 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(int, fileDialogs);
-        LabelSheetDialog dialog(*m_collection, -1, {});
+        LabelSheetDialog dialog(*m_collection, -1, {}, {});
         dialog.show();
         click(child<QRadioButton>(dialog, "pdfButton"));
         auto *symbology = child<QComboBox>(dialog, "symbologyBox");
@@ -294,6 +295,65 @@ private slots:
         w.findChild<QAction *>(QStringLiteral("FilePrintLabels"))->trigger();
         QCOMPARE(labels, 3);
         QCOMPARE(world.boxes.shown().size(), 0);
+    }
+
+    // While the list is filtered the rows it shows are offered, and chosen
+    // from the start unless several rows are selected (the selection then,
+    // as without a filter); the sheet has a label for each of those items.
+    void shownRows_data() { FilteredWindow::addCases(); }
+    void shownRows()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, renamed);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, shownChosen);
+        m_collection.reset();
+        m_settings.reset();
+        TestWorld world(OstranaEdition);
+        FilteredWindow::startWorld(world, OstranaEdition);
+        MainWindow w;
+        QVERIFY(w.startSucceeded());
+        FilteredWindow::prepare(w, filter, renamed, selected);
+        if (QTest::currentTestFailed())
+            return;
+
+        bool offered = false;
+        bool chosen = false;
+        QString text;
+        QStringList printed;
+        QStringList printedShown;
+        qsizetype labels = -1;
+        qsizetype previewed = -1;
+        QTimer::singleShot(0, &w, [&] {
+            auto *dialog = w.findChild<LabelSheetDialog *>();
+            if (!dialog)
+                return;
+            auto *button = dialog->findChild<QRadioButton *>(QStringLiteral("shownButton"));
+            offered = button->isVisible() && button->isEnabled();
+            chosen = button->isChecked();
+            text = button->text();
+            printed = names(dialog->items());
+            if (offered) {
+                click(button);
+                printedShown = names(dialog->items());
+                labels = dialog->makeSheet()->labels().size();
+                previewed = dialog->preview()->sheet()->labels().size();
+            }
+            dialog->reject();
+        });
+        w.findChild<QAction *>(QStringLiteral("FilePrintLabels"))->trigger();
+
+        QCOMPARE(offered, !shown.isEmpty());
+        QCOMPARE(chosen, shownChosen);
+        QCOMPARE(printed, shownChosen ? shown : selected.isEmpty() ? FilteredWindow::allNames() : selected);
+        QCOMPARE(world.boxes.shown().size(), 0);
+        if (shown.isEmpty())
+            return;
+        QCOMPARE(text, QStringLiteral("De &viste rækker (%1)").arg(shown.size()));
+        QCOMPARE(printedShown, shown);
+        QCOMPARE(labels, shown.size());
+        QCOMPARE(previewed, shown.size());
     }
 };
 

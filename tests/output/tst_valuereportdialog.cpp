@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "../mainwindow/DatabaseFixture.h"
+#include "../mainwindow/FilteredWindow.h"
 #include "ItemFixtures.h"
 #include "PrintFixture.h"
 #include "TestSupport.h"
@@ -98,7 +99,7 @@ private slots:
         QFETCH(int, locationIndex);
         QFETCH(QStringList, expected);
         const QList<const Item *> selection { m_collection->at(2), m_collection->at(1) };
-        ValueReportDialog dialog(*m_collection, 0, selection);
+        ValueReportDialog dialog(*m_collection, 0, selection, {});
         dialog.show();
         choose(dialog, button.constData());
         if (groupIndex >= 0)
@@ -113,7 +114,7 @@ private slots:
     void rememberedAndProposed()
     {
         {
-            ValueReportDialog dialog(*m_collection, -1, {});
+            ValueReportDialog dialog(*m_collection, -1, {}, {});
             dialog.show();
             QVERIFY(!dialog.findChild<QRadioButton *>(QStringLiteral("selectionButton"))->isEnabled());
             QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("ownerEdit")), QStringLiteral("Åse Ærø"));
@@ -145,7 +146,7 @@ private slots:
         const QStringList cover = PrintFixture::simplifiedLines(PrintFixture::pdfPages(reportFile()).value(0));
         QVERIFY2(cover.contains(QStringLiteral("Policenummer: P-9")), qPrintable(cover.join(QLatin1Char('|'))));
 
-        ValueReportDialog again(*m_collection, -1, {});
+        ValueReportDialog again(*m_collection, -1, {}, {});
         const ValueReport::Options options = again.options();
         QCOMPARE(options.owner, QStringLiteral("Åse Ærø"));
         QCOMPARE(options.address, QStringLiteral("Vej 1\nBy"));
@@ -156,7 +157,7 @@ private slots:
 
     void failedWrite()
     {
-        ValueReportDialog dialog(*m_collection, -1, {});
+        ValueReportDialog dialog(*m_collection, -1, {}, {});
         dialog.show();
         FileDialog::Recording files;
         MessageBox::Recording boxes;
@@ -209,6 +210,72 @@ private slots:
         QCOMPARE(world.boxes.shown().size(), 0);
         const QStringList cover = PrintFixture::simplifiedLines(PrintFixture::pdfPages(pdf).value(0));
         QVERIFY2(cover.contains(QStringLiteral("Antal poster: 3")), qPrintable(cover.join(QLatin1Char('|'))));
+    }
+
+    // While the list is filtered the rows it shows are offered, and chosen
+    // from the start unless several rows are selected; the report of them
+    // counts and sums those items on its cover (each costs 100.00 and is
+    // worth 80.00 today).
+    void shownRows_data() { FilteredWindow::addCases(); }
+    void shownRows()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, renamed);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, shownChosen);
+        m_collection.reset();
+        m_settings.reset();
+        TestWorld world(OstranaEdition);
+        FilteredWindow::startWorld(world, OstranaEdition);
+        MainWindow w;
+        QVERIFY(w.startSucceeded());
+        FilteredWindow::prepare(w, filter, renamed, selected);
+        if (QTest::currentTestFailed())
+            return;
+
+        const QString pdf = world.path(QStringLiteral("viste.pdf"));
+        bool offered = false;
+        bool chosen = false;
+        QString text;
+        QStringList reported;
+        QStringList reportedShown;
+        QTimer::singleShot(0, &w, [&] {
+            auto *dialog = w.findChild<ValueReportDialog *>();
+            if (!dialog)
+                return;
+            auto *button = dialog->findChild<QRadioButton *>(QStringLiteral("shownButton"));
+            offered = button->isVisible() && button->isEnabled();
+            chosen = button->isChecked();
+            text = button->text();
+            reported = FilteredWindow::names(dialog->items());
+            if (!offered) {
+                dialog->reject();
+                return;
+            }
+            choose(*dialog, "shownButton");
+            reportedShown = FilteredWindow::names(dialog->items());
+            FileDialog::queueAnswer(pdf);
+            clickOk(*dialog);
+        });
+        w.findChild<QAction *>(QStringLiteral("FileValueReport"))->trigger();
+
+        QCOMPARE(offered, !shown.isEmpty());
+        QCOMPARE(chosen, shownChosen);
+        QCOMPARE(reported, shownChosen ? shown : FilteredWindow::allNames());
+        QCOMPARE(world.boxes.shown().size(), 0);
+        if (shown.isEmpty()) {
+            QVERIFY(!QFileInfo::exists(pdf));
+            return;
+        }
+        QCOMPARE(text, QStringLiteral("De &viste rækker (%1)").arg(shown.size()));
+        QCOMPARE(reportedShown, shown);
+        const QStringList cover = PrintFixture::simplifiedLines(PrintFixture::pdfPages(pdf).value(0));
+        const qsizetype n = shown.size();
+        for (const QString &line :
+            { QStringLiteral("Antal poster: %1").arg(n), QStringLiteral("Købspris i alt: %1.00").arg(n * 100),
+                QStringLiteral("Værdi i dag i alt: %1.00").arg(n * 80) })
+            QVERIFY2(cover.contains(line), qPrintable(cover.join(QLatin1Char('|'))));
     }
 };
 

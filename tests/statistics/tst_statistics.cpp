@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "../mainwindow/DatabaseFixture.h"
+#include "../mainwindow/FilteredWindow.h"
 #include "ItemFixtures.h"
 #include "TestSupport.h"
 #include "TestWorld.h"
@@ -177,7 +178,7 @@ private slots:
         QList<const Item *> selection;
         for (int index : selected)
             selection.append(m_collection->at(index));
-        StatisticsDialog dialog(*m_collection, selection);
+        StatisticsDialog dialog(*m_collection, selection, {});
         dialog.show();
         auto *itemsBox = dialog.findChild<QComboBox *>(QStringLiteral("itemsBox"));
         QCOMPARE(itemsBox->count(), selection.isEmpty() ? 1 : 2);
@@ -379,7 +380,7 @@ private slots:
         QFETCH(int, table);
         QFETCH(QString, button);
         fill(OstranaEdition);
-        StatisticsDialog dialog(*m_collection, {});
+        StatisticsDialog dialog(*m_collection, {}, {});
         BarChart *chart = shownChart(dialog, StatisticsDialog::Table(table));
         QVERIFY(chart);
         QVERIFY(chart->width() > 100 && chart->height() > 100);
@@ -414,7 +415,7 @@ private slots:
         QFETCH(QString, written);
         QFETCH(bool, fails);
         fill(OstranaEdition);
-        StatisticsDialog dialog(*m_collection, {});
+        StatisticsDialog dialog(*m_collection, {}, {});
         BarChart *chart = shownChart(dialog, StatisticsDialog::LocationTable);
         QVERIFY(chart);
         QVERIFY(chart->width() > 100 && chart->height() > 100);
@@ -498,6 +499,75 @@ private slots:
             QStringList({ QStringLiteral("3"), QStringLiteral("1"), columnTitle(ListColumns::GroupColumn),
                 columnTitle(ListColumns::LocationColumn), columnTitle(ListColumns::SupplierColumn) }));
         QVERIFY(!w.findChild<StatisticsDialog *>());
+        QCOMPARE(world.boxes.shown().size(), 0);
+    }
+
+    // While the list is filtered the rows it shows are offered, and counted
+    // from the start unless several rows are selected; the totals row then
+    // sums those items (each costs 100.00 and is worth 80.00 today).
+    void shownRows_data() { FilteredWindow::addCases(); }
+    void shownRows()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, renamed);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, shownChosen);
+        TestWorld world(OstranaEdition);
+        FilteredWindow::startWorld(world, OstranaEdition);
+        MainWindow w;
+        QVERIFY(w.startSucceeded());
+        FilteredWindow::prepare(w, filter, renamed, selected);
+        if (QTest::currentTestFailed())
+            return;
+
+        const QString shownEntry = QStringLiteral("De viste rækker (%1)").arg(shown.size());
+        QStringList entries;
+        QString current;
+        QStringList counted;
+        QStringList countedShown;
+        QList<QVariant> totals;
+        QTimer::singleShot(0, &w, [&] {
+            auto *dialog = w.findChild<StatisticsDialog *>();
+            if (!dialog)
+                return;
+            auto *itemsBox = dialog->findChild<QComboBox *>(QStringLiteral("itemsBox"));
+            for (int i = 0; i < itemsBox->count(); ++i)
+                entries << itemsBox->itemText(i);
+            current = itemsBox->currentText();
+            counted = FilteredWindow::names(dialog->items());
+            const int index = itemsBox->findText(shownEntry);
+            if (index >= 0) {
+                itemsBox->setCurrentIndex(index);
+                countedShown = FilteredWindow::names(dialog->items());
+                for (int table = StatisticsDialog::GroupTable; table <= StatisticsDialog::YearTable; ++table) {
+                    const QTableWidget *sums = dialog->table(StatisticsDialog::Table(table));
+                    const int last = sums->rowCount() - 1;
+                    QStringList line { sums->item(last, 0)->text() };
+                    for (int column = 1; column < 4; ++column)
+                        line << QString::number(sums->item(last, column)->data(Qt::UserRole).toDouble(), 'f', 2);
+                    totals << line;
+                }
+            }
+            dialog->reject();
+        });
+        w.findChild<QAction *>(QStringLiteral("ViewStatistics"))->trigger();
+
+        QStringList expectedEntries { QStringLiteral("Alle poster (5)") };
+        if (!shown.isEmpty())
+            expectedEntries << shownEntry;
+        if (!selected.isEmpty())
+            expectedEntries << QStringLiteral("De valgte rækker (%1)").arg(selected.size());
+        QCOMPARE(entries, expectedEntries);
+        QCOMPARE(current, shownChosen ? shownEntry : QStringLiteral("Alle poster (5)"));
+        QCOMPARE(counted, shownChosen ? shown : FilteredWindow::allNames());
+        QCOMPARE(countedShown, shown);
+        const qsizetype n = shown.size();
+        QList<QVariant> expectedTotals;
+        for (int table = StatisticsDialog::GroupTable; table <= StatisticsDialog::YearTable && n > 0; ++table)
+            expectedTotals << QStringList { QStringLiteral("I alt"), QString::number(n) + QStringLiteral(".00"),
+                QString::number(n * 100) + QStringLiteral(".00"), QString::number(n * 80) + QStringLiteral(".00") };
+        QCOMPARE(totals, expectedTotals);
         QCOMPARE(world.boxes.shown().size(), 0);
     }
 };
