@@ -12,8 +12,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 # The tests of the code that runs on more than one thread: reading, writing
-# and saving the database, the lock, the collection's search, the list's fill
-# and sort, the exports, the recovery file's writer, the helper that splits
+# and saving the database, the lock, the collection's search, the list's fill,
+# sort and filter, the exports, the recovery file's writer, the helper that splits
 # the work, the versions (their removal and their count run on threads of
 # their own) and the reading ahead of the value report's pictures.
 # Only these are built and run under ThreadSanitizer.
@@ -28,7 +28,7 @@ root=$(pwd)
 # clean. The stack the report gives for that write is not the one it was
 # made on, so no suppression can name it reliably.
 tsan_tests=(parallel databasereader databasewriter databasefile databasesave
-  filefailures lockfile collection itemsearch itemlistsort export exportcommands
+  filefailures lockfile collection itemsearch itemlistsort listfilter export exportcommands
   recoveryjournal crashrecovery databaseversions restoreversion grouptotals
   reportpictures)
 
