@@ -272,7 +272,7 @@ qsizetype ItemMatcher::findFolded(const char *text, qsizetype size, qsizetype fr
             // And where the next byte may be its second character: a start
             // is flagged in both (a flag of one beyond its own zero byte
             // stays beyond the first start).
-            if (m_secondPattern != 0 && start + 9 <= size) {
+            if (zeros != 0 && m_secondPattern != 0 && start + 9 <= size) {
                 std::memcpy(&word, bytes + start + 1, sizeof word);
                 const quint64 second = (word | caseBits) ^ m_secondPattern;
                 zeros &= (second - ones) & ~second & highBits;
