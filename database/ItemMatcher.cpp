@@ -86,6 +86,24 @@ bool isWholeNumberText(const QString &text)
     return true;
 }
 
+// The byte that every Latin-1 byte folding to c gives once 0x20 is or-ed
+// in, in each of eight places; zero when no byte folds to c or they give
+// different bytes.
+quint64 bytePattern(char16_t c)
+{
+    const std::array<char16_t, 256> &folded = latin1Folding().folded;
+    int common = -1;
+    for (std::size_t b = 0; b < folded.size(); ++b) {
+        if (folded[b] != c)
+            continue;
+        const int key = int(b | 0x20);
+        if (common >= 0 && common != key)
+            return 0;
+        common = key;
+    }
+    return common < 0 ? 0 : quint64(common) * 0x0101010101010101ULL;
+}
+
 } // namespace
 
 bool ItemMatcher::matchesPlainly(const Item &item, int field, const QString &criterion)
@@ -144,33 +162,13 @@ ItemMatcher::ItemMatcher(int field, const QString &criterion)
         if (m_folded.empty())
             return false;
         const std::array<char16_t, 256> &folded = latin1Folding().folded;
-        int startKey = -1;
-        bool sameKey = true;
-        for (std::size_t b = 0; b < folded.size(); ++b) {
+        for (std::size_t b = 0; b < folded.size(); ++b)
             m_startsMatch[b] = folded[b] == m_folded.front();
-            if (!m_startsMatch[b])
-                continue;
-            const int key = int(b | 0x20);
-            sameKey = sameKey && (startKey < 0 || startKey == key);
-            startKey = key;
-        }
         // Without one common byte the starts are looked for one byte at a time.
-        if (startKey >= 0 && sameKey)
-            m_startPattern = quint64(startKey) * 0x0101010101010101ULL;
+        m_startPattern = bytePattern(m_folded.front());
         // The same for the second character, looked for beside the first.
-        if (m_startPattern != 0 && m_folded.size() >= 2) {
-            int secondKey = -1;
-            bool sameSecond = true;
-            for (std::size_t b = 0; b < folded.size(); ++b) {
-                if (folded[b] != m_folded[1])
-                    continue;
-                const int key = int(b | 0x20);
-                sameSecond = sameSecond && (secondKey < 0 || secondKey == key);
-                secondKey = key;
-            }
-            if (secondKey >= 0 && sameSecond)
-                m_secondPattern = quint64(secondKey) * 0x0101010101010101ULL;
-        }
+        if (m_startPattern != 0 && m_folded.size() >= 2)
+            m_secondPattern = bytePattern(m_folded[1]);
         return true;
     };
 
